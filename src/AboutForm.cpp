@@ -1,0 +1,176 @@
+#include "AboutForm.h"
+
+#include "ImageCanvas.h"
+#include "MyGraphUnit.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+
+#include <array>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+constexpr int PictureWidth = 258;
+constexpr int PictureHeight = 128;
+constexpr int PlaneSize = 128;
+constexpr double Pi = 3.141592653589793;
+
+// Odd harmonics 1, 3, 5 of a square wave of height 0.7 (one-sided amplitudes).
+constexpr std::array<double, 3> SquareAmplitudes = {0.7 * 4.0 / Pi, -0.7 * 4.0 / (3.0 * Pi),
+                                                    0.7 * 4.0 / (5.0 * Pi)};
+
+double SquareReconstruction(double phase, double &re, double &im)
+{
+  re = 0.0;
+  im = 0.0;
+  for (std::size_t i = 0; i < SquareAmplitudes.size(); ++i) {
+    const int k = int(2 * i + 1);
+    re += SquareAmplitudes[i] * std::cos(k * phase);
+    im += SquareAmplitudes[i] * std::sin(k * phase);
+  }
+  return re;
+}
+
+}  // namespace
+
+QImage TAboutBox::DrawPicture()
+{
+  QImage picture(PictureWidth, PictureHeight, QImage::Format_RGB32);
+  picture.fill(Qt::white);
+
+  TImageCanvas plane(nullptr, PlaneSize, PlaneSize);
+  TMyGraphParams params;
+  params.Image = &plane;
+  params.XMin = -1.2;
+  params.XMax = 1.2;
+  params.YMin = -1.2;
+  params.YMax = 1.2;
+  params.XGridStep = 1.2;
+  params.YGridStep = 1.2;
+  params.BackColour = 0xFFFFFF;
+  params.GridColour = 0x000000;
+  TMyGraph planeGraph(nullptr, params);
+
+  TImageCanvas time(nullptr, PictureWidth - PlaneSize - 2, PlaneSize);
+  params.Image = &time;
+  params.XMin = 0.0;
+  params.XMax = 255.0;
+  params.YMin = -1.2;
+  params.YMax = 1.2;
+  params.XGridStep = 25.5;
+  params.YGridStep = 0.3;
+  params.BackColour = 0xC0C0C0;
+  params.GridColour = 0x808080;
+  TMyGraph timeGraph(nullptr, params);
+
+  // The plane is shown turned by 90 degrees: real part up, imaginary part left.
+  const auto planePoint = [&](double re, double im) {
+    int px = 0;
+    int py = 0;
+    planeGraph.WorldToPixel(-im, re, px, py);
+    return QPoint(px, py);
+  };
+
+  std::vector<QPoint> trace;
+  std::vector<QPoint> ideal;
+  std::vector<QPoint> curve;
+  for (int n = 0; n < 256; ++n) {
+    const double phase = 2.0 * Pi * n / 256.0;
+    double re = 0.0;
+    double im = 0.0;
+    const double value = SquareReconstruction(phase, re, im);
+    trace.push_back(planePoint(re, im));
+    int px = 0;
+    int py = 0;
+    timeGraph.WorldToPixel(n, value, px, py);
+    curve.push_back(QPoint(px, py));
+    const double square = (n < 64 || n >= 192) ? 0.7 : -0.7;
+    timeGraph.WorldToPixel(n, square, px, py);
+    ideal.push_back(QPoint(px, py));
+  }
+
+  plane.Pen.Colour = 0x0000FF;
+  plane.Pen.Width = 1;
+  plane.Polyline(trace.data(), int(trace.size()));
+
+  // The chain at a quarter period, tip to tail from the origin.
+  const double phase = 2.0 * Pi * 20.0 / 256.0;
+  std::vector<QPoint> chain{planePoint(0.0, 0.0)};
+  double re = 0.0;
+  double im = 0.0;
+  for (std::size_t i = 0; i < SquareAmplitudes.size(); ++i) {
+    const int k = int(2 * i + 1);
+    re += SquareAmplitudes[i] * std::cos(k * phase);
+    im += SquareAmplitudes[i] * std::sin(k * phase);
+    chain.push_back(planePoint(re, im));
+  }
+  plane.Pen.Colour = 0xFF00FF;
+  plane.Pen.Width = 2;
+  plane.Polyline(chain.data(), int(chain.size()));
+
+  time.Pen.Colour = 0x000000;
+  time.Pen.Width = 1;
+  time.Polyline(ideal.data(), int(ideal.size()));
+  time.Pen.Colour = 0x008000;
+  time.Pen.Width = 2;
+  time.Polyline(curve.data(), int(curve.size()));
+
+  QPainter painter(&picture);
+  painter.drawImage(0, 0, plane.Image());
+  painter.drawImage(PlaneSize + 2, 0, time.Image());
+  return picture;
+}
+
+TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
+{
+  setObjectName("AboutBox");
+  setWindowTitle("About");
+  setModal(true);
+  setFixedSize(468, 185);
+  if (parent)
+    setFont(parent->font());
+
+  PicturePanel = new QFrame(this);
+  PicturePanel->setObjectName("PicturePanel");
+  PicturePanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  PicturePanel->setLineWidth(1);
+  const int frame = PicturePanel->frameWidth();
+  PicturePanel->setGeometry(8, 8, PictureWidth + 2 * frame, PictureHeight + 2 * frame);
+  ProgramIcon = new QLabel(PicturePanel);
+  ProgramIcon->setObjectName("ProgramIcon");
+  ProgramIcon->setGeometry(frame, frame, PictureWidth, PictureHeight);
+  ProgramIcon->setPixmap(QPixmap::fromImage(DrawPicture()));
+
+  InfoBox = new QGroupBox(this);
+  InfoBox->setObjectName("InfoBox");
+  InfoBox->setGeometry(274, 6, 185, 130);
+
+  const auto addLine = [this](const char *name, const QString &text, int top, int height) {
+    auto *label = new QLabel(text, InfoBox);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignCenter);
+    label->setGeometry(8, top, 169, height);
+    return label;
+  };
+  ProductName = addLine("ProductName", "Rotants", 14, 24);
+  QFont bold = ProductName->font();
+  bold.setBold(true);
+  bold.setPixelSize(16);
+  ProductName->setFont(bold);
+  Version = addLine("Version", "Version 1.0", 42, 16);
+  CreditYear = addLine("CreditYear", "\u00A9 2026", 66, 16);
+  CreditAuthor = addLine("CreditAuthor", "The Rotants developers", 84, 16);
+  CreditInstitution = addLine("CreditInstitution", "Fourier series, turning in class", 102, 16);
+
+  OKButton = new QPushButton("OK", this);
+  OKButton->setObjectName("OKButton");
+  OKButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+  OKButton->setGeometry(204, 150, 75, 25);
+  OKButton->setDefault(true);
+  connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+}

@@ -1,0 +1,275 @@
+#include "ImageCanvas.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+
+QRgb ColourToRgb(TColour colour)
+{
+  return qRgb(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+}
+
+TColour RgbToColour(QRgb rgb)
+{
+  return TColour(qRed(rgb)) | (TColour(qGreen(rgb)) << 8) | (TColour(qBlue(rgb)) << 16);
+}
+
+namespace {
+
+// Segments are clipped to the image grown by this many pixels, so that wide
+// pens and round caps just outside the edge still reach into the image.
+constexpr double ClipMargin = 8.0;
+
+// Liang-Barsky clipping of the segment (x1, y1)-(x2, y2) against the box
+// [left, right] x [top, bottom]. Returns false when nothing is left; otherwise
+// t0 and t1 give the part of the segment that remains.
+bool ClipSegment(double x1, double y1, double x2, double y2, double left, double top,
+                 double right, double bottom, double &t0, double &t1)
+{
+  t0 = 0.0;
+  t1 = 1.0;
+  const double dx = x2 - x1;
+  const double dy = y2 - y1;
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {x1 - left, right - x1, y1 - top, bottom - y1};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0.0) {
+      if (q[i] < 0.0)
+        return false;
+      continue;
+    }
+    const double r = q[i] / p[i];
+    if (p[i] < 0.0) {
+      if (r > t1)
+        return false;
+      t0 = std::max(t0, r);
+    } else {
+      if (r < t0)
+        return false;
+      t1 = std::min(t1, r);
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+TImageCanvas::TImageCanvas(QWidget *parent, int width, int height)
+    : QWidget(parent), CanvasImage(width, height, QImage::Format_RGB32)
+{
+  CanvasImage.fill(Qt::white);
+  setFixedSize(width, height);
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+TImageCanvas::~TImageCanvas()
+{
+  EndPainting();
+}
+
+QPainter &TImageCanvas::WidePainter()
+{
+  if (!Painter) {
+    Painter = std::make_unique<QPainter>(&CanvasImage);
+    Painter->setRenderHint(QPainter::Antialiasing, false);
+    Painter->setClipRect(CanvasImage.rect());
+  }
+  return *Painter;
+}
+
+void TImageCanvas::EndPainting()
+{
+  if (Painter) {
+    Painter->end();
+    Painter.reset();
+  }
+}
+
+const QImage &TImageCanvas::Image()
+{
+  EndPainting();
+  return CanvasImage;
+}
+
+void TImageCanvas::Changed()
+{
+  update();
+}
+
+void TImageCanvas::Rectangle(int x1, int y1, int x2, int y2)
+{
+  const QRect area = QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)).normalized();
+  const QRect visible = area & CanvasImage.rect();
+  if (visible.isEmpty())
+    return;
+  if (Pen.Width == 1) {
+    const QRgb brush = ColourToRgb(Brush.Colour);
+    const QRgb pen = ColourToRgb(Pen.Colour);
+    for (int y = visible.top(); y <= visible.bottom(); ++y) {
+      auto *row = reinterpret_cast<QRgb *>(CanvasImage.scanLine(y));
+      const bool edgeRow = y == area.top() || y == area.bottom();
+      for (int x = visible.left(); x <= visible.right(); ++x)
+        row[x] = (edgeRow || x == area.left() || x == area.right()) ? pen : brush;
+    }
+  } else {
+    QPainter &painter = WidePainter();
+    painter.setPen(QPen(QColor(ColourToRgb(Pen.Colour)), Pen.Width));
+    painter.setBrush(QColor(ColourToRgb(Brush.Colour)));
+    painter.drawRect(area);
+  }
+  Changed();
+}
+
+void TImageCanvas::Ellipse(int x1, int y1, int x2, int y2)
+{
+  SetWidePen();
+  QPainter &painter = WidePainter();
+  painter.setBrush(QColor(ColourToRgb(Brush.Colour)));
+  painter.drawEllipse(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
+  Changed();
+}
+
+void TImageCanvas::MoveTo(int x, int y)
+{
+  CurrentPos = QPoint(x, y);
+}
+
+void TImageCanvas::LineTo(int x, int y)
+{
+  if (Pen.Width <= 1) {
+    ThinLine(CurrentPos.x(), CurrentPos.y(), x, y);
+  } else {
+    SetWidePen();
+    WideLine(CurrentPos.x(), CurrentPos.y(), x, y);
+  }
+  CurrentPos = QPoint(x, y);
+  Changed();
+}
+
+void TImageCanvas::Polyline(const QPoint *points, int count)
+{
+  if (count < 2)
+    return;
+  if (Pen.Width > 1)
+    SetWidePen();
+  for (int i = 1; i < count; ++i) {
+    if (Pen.Width <= 1)
+      ThinLine(points[i - 1].x(), points[i - 1].y(), points[i].x(), points[i].y());
+    else
+      WideLine(points[i - 1].x(), points[i - 1].y(), points[i].x(), points[i].y());
+  }
+  Changed();
+}
+
+// Bresenham from (x1, y1) towards (x2, y2); the end point itself is plotted only
+// when includeEnd is set. The caller has clipped both points near the image.
+void TImageCanvas::PlotSpan(int x1, int y1, int x2, int y2, bool includeEnd)
+{
+  const QRgb colour = ColourToRgb(Pen.Colour);
+  const int w = CanvasImage.width();
+  const int h = CanvasImage.height();
+  const int dx = std::abs(x2 - x1);
+  const int dy = -std::abs(y2 - y1);
+  const int sx = x1 < x2 ? 1 : -1;
+  const int sy = y1 < y2 ? 1 : -1;
+  int err = dx + dy;
+  int x = x1;
+  int y = y1;
+  for (;;) {
+    const bool atEnd = x == x2 && y == y2;
+    if (atEnd && !includeEnd)
+      break;
+    if (x >= 0 && x < w && y >= 0 && y < h)
+      reinterpret_cast<QRgb *>(CanvasImage.scanLine(y))[x] = colour;
+    if (atEnd)
+      break;
+    const int e2 = 2 * err;
+    if (e2 >= dy) {
+      err += dy;
+      x += sx;
+    }
+    if (e2 <= dx) {
+      err += dx;
+      y += sy;
+    }
+  }
+}
+
+void TImageCanvas::ThinLine(int x1, int y1, int x2, int y2)
+{
+  const double left = -ClipMargin;
+  const double top = -ClipMargin;
+  const double right = CanvasImage.width() - 1 + ClipMargin;
+  const double bottom = CanvasImage.height() - 1 + ClipMargin;
+  const auto inside = [&](int x, int y) {
+    return x >= left && x <= right && y >= top && y <= bottom;
+  };
+  if (inside(x1, y1) && inside(x2, y2)) {
+    PlotSpan(x1, y1, x2, y2, false);
+    return;
+  }
+  double t0 = 0.0;
+  double t1 = 1.0;
+  if (!ClipSegment(x1, y1, x2, y2, left, top, right, bottom, t0, t1))
+    return;
+  const double dx = double(x2) - x1;
+  const double dy = double(y2) - y1;
+  const int cx1 = int(std::lround(x1 + t0 * dx));
+  const int cy1 = int(std::lround(y1 + t0 * dy));
+  const int cx2 = int(std::lround(x1 + t1 * dx));
+  const int cy2 = int(std::lround(y1 + t1 * dy));
+  // The true end point lies outside the clip box when the segment was cut there,
+  // so the cut end is an ordinary pixel of the line and is drawn.
+  PlotSpan(cx1, cy1, cx2, cy2, t1 < 1.0);
+}
+
+void TImageCanvas::SetWidePen()
+{
+  WidePainter().setPen(QPen(QColor(ColourToRgb(Pen.Colour)), Pen.Width, Qt::SolidLine,
+                            Qt::RoundCap, Qt::RoundJoin));
+}
+
+// Draws with the pen SetWidePen installed.
+void TImageCanvas::WideLine(int x1, int y1, int x2, int y2)
+{
+  const double margin = ClipMargin + Pen.Width;
+  double t0 = 0.0;
+  double t1 = 1.0;
+  if (!ClipSegment(x1, y1, x2, y2, -margin, -margin, CanvasImage.width() - 1 + margin,
+                   CanvasImage.height() - 1 + margin, t0, t1))
+    return;
+  const double dx = double(x2) - x1;
+  const double dy = double(y2) - y1;
+  WidePainter().drawLine(QPoint(int(std::lround(x1 + t0 * dx)), int(std::lround(y1 + t0 * dy))),
+                   QPoint(int(std::lround(x1 + t1 * dx)), int(std::lround(y1 + t1 * dy))));
+}
+
+void TImageCanvas::paintEvent(QPaintEvent *event)
+{
+  EndPainting();
+  QPainter painter(this);
+  painter.drawImage(event->rect(), CanvasImage, event->rect());
+}
+
+void TImageCanvas::mousePressEvent(QMouseEvent *event)
+{
+  const QPoint p = event->position().toPoint();
+  emit MouseDown(event->button(), event->modifiers(), p.x(), p.y());
+}
+
+void TImageCanvas::mouseMoveEvent(QMouseEvent *event)
+{
+  const QPoint p = event->position().toPoint();
+  emit MouseMove(event->modifiers(), p.x(), p.y());
+}
+
+void TImageCanvas::mouseReleaseEvent(QMouseEvent *event)
+{
+  const QPoint p = event->position().toPoint();
+  emit MouseUp(event->button(), event->modifiers(), p.x(), p.y());
+}

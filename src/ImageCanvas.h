@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+#include <QPoint>
+#include <QWidget>
+
+#include <memory>
+
+// Colours are 24-bit values written 0xBBGGRR (0x0000FF is red).
+using TColour = quint32;
+
+QRgb ColourToRgb(TColour colour);
+TColour RgbToColour(QRgb rgb);
+
+enum class TPenMode { Copy };
+
+struct TCanvasPen {
+  TColour Colour = 0x000000;
+  int Width = 1;
+  TPenMode Mode = TPenMode::Copy;
+};
+
+struct TCanvasBrush {
+  TColour Colour = 0xFFFFFF;
+};
+
+// An image control: a widget that owns a QImage of its exact size, offers the
+// drawing operations of a raster canvas (pen, brush, Rectangle, Ellipse, MoveTo,
+// LineTo, Polyline, all without antialiasing and clipped to the image) and
+// paints the image 1:1, so a grab of the widget shows the canvas pixels.
+//
+// Width-1 lines are rasterised here and leave out their end point (LineTo and
+// each segment of a Polyline); wider pens go through QPainter with round caps.
+// Coordinates may lie anywhere in the int range: segments are clipped to a
+// margin around the image before they are rasterised.
+//
+// Mouse tracking is on, so moves arrive with and without a button held; a press
+// keeps the mouse until its release (Qt's implicit grab), so moves and the
+// release may report positions outside the image.
+//
+// All calls on the user-interface thread.
+class TImageCanvas : public QWidget {
+  Q_OBJECT
+
+public:
+  TImageCanvas(QWidget *parent, int width, int height);
+  ~TImageCanvas() override;
+
+  TCanvasPen Pen;
+  TCanvasBrush Brush;
+
+  int Width() const { return CanvasImage.width(); }
+  int Height() const { return CanvasImage.height(); }
+  QRect ClipRect() const { return CanvasImage.rect(); }
+  QPoint PenPos() const { return CurrentPos; }
+
+  // Outline in the pen (right and bottom edges exclusive: the last column and row
+  // drawn are x2 - 1 and y2 - 1), interior filled with the brush.
+  void Rectangle(int x1, int y1, int x2, int y2);
+  // Ellipse inscribed in the bounding square, outlined with the pen and filled
+  // with the brush.
+  void Ellipse(int x1, int y1, int x2, int y2);
+  void MoveTo(int x, int y);
+  void LineTo(int x, int y);
+  // Draws nothing for fewer than two points.
+  void Polyline(const QPoint *points, int count);
+
+  // The canvas pixels as they stand; ends any pending QPainter work first.
+  const QImage &Image();
+
+signals:
+  void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+  void MouseMove(Qt::KeyboardModifiers shift, int x, int y);
+  void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+
+protected:
+  void paintEvent(QPaintEvent *event) override;
+  void mousePressEvent(QMouseEvent *event) override;
+  void mouseMoveEvent(QMouseEvent *event) override;
+  void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+  QPainter &WidePainter();
+  void EndPainting();
+  void PlotSpan(int x1, int y1, int x2, int y2, bool includeEnd);
+  void ThinLine(int x1, int y1, int x2, int y2);
+  void SetWidePen();
+  void WideLine(int x1, int y1, int x2, int y2);
+  void Changed();
+
+  QImage CanvasImage;
+  std::unique_ptr<QPainter> Painter;
+  QPoint CurrentPos;
+};

@@ -1,0 +1,435 @@
+#include "MainForm.h"
+
+#include "AboutForm.h"
+#include "FFTUnit.h"
+#include "MyGraphUnit.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QIcon>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTableWidget>
+#include <QTimer>
+
+namespace {
+
+constexpr int ClientWidth = 782;
+constexpr int ClientHeight = 384;
+
+template <typename T>
+T *Place(T *widget, const char *name, int left, int top, int width, int height)
+{
+  widget->setObjectName(name);
+  widget->setGeometry(left, top, width, height);
+  return widget;
+}
+
+QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, int left, int top,
+                  int width, int height, bool onWhite)
+{
+  auto *label = Place(new QLabel(text, parent), name, left, top, width, height);
+  if (onWhite) {
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(palette);
+  }
+  return label;
+}
+
+QCheckBox *MakeCheckBox(QWidget *parent, const char *name, const QString &text, int left, int top,
+                        int width, int height, bool checked)
+{
+  auto *box = Place(new QCheckBox(text, parent), name, left, top, width, height);
+  box->setChecked(checked);
+  return box;
+}
+
+// The Update button's glyph: a pen writing into a table row, in a normal and a
+// disabled look.
+QIcon UpdateGlyph()
+{
+  QPixmap normal(18, 18);
+  normal.fill(Qt::transparent);
+  {
+    QPainter painter(&normal);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::white);
+    painter.drawRect(1, 9, 15, 7);
+    painter.drawLine(6, 9, 6, 16);
+    painter.setPen(QPen(QColor(0, 128, 0), 2));
+    painter.drawLine(9, 12, 16, 2);
+    painter.setPen(QPen(QColor(128, 0, 128), 2));
+    painter.drawLine(8, 14, 10, 11);
+  }
+  QIcon icon(normal);
+  QImage grey = normal.toImage().convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < grey.height(); ++y) {
+    for (int x = 0; x < grey.width(); ++x) {
+      const QRgb p = grey.pixel(x, y);
+      const int v = 128 + qGray(p) / 2;
+      grey.setPixel(x, y, qRgba(v, v, v, qAlpha(p)));
+    }
+  }
+  icon.addPixmap(QPixmap::fromImage(grey), QIcon::Disabled);
+  return icon;
+}
+
+}  // namespace
+
+TRotantsForm::TRotantsForm(QWidget *parent) : QMainWindow(parent)
+{
+  BuildLayout();
+  BindHandlers();
+
+  // Caption, replacing the layout's and the application's provisional titles.
+  CaptionText = "Rotants 1.0";
+  setWindowTitle(CaptionText);
+  QGuiApplication::setApplicationDisplayName(windowTitle());
+
+  TMyGraphParams params;
+  params.Image = TimeImage;
+  params.XMin = 0.0;
+  params.XMax = 511.0;
+  params.YMin = -1.0;
+  params.YMax = 1.0;
+  params.XGridStep = 0.1 * params.XMax;
+  params.YGridStep = 0.25 * params.YMax;
+  params.BackColour = 0xC0C0C0;
+  params.GridColour = 0x808080;
+  TimeGraph = new TMyGraph(this, params);
+  params.Image = PhasorImage;
+  params.XMin = -1.0;
+  params.XMax = 1.0;
+  params.YMin = -1.0;
+  params.YMax = 1.0;
+  params.XGridStep = 1.0;
+  params.YGridStep = 1.0;
+  params.BackColour = 0xFFFFFF;
+  params.GridColour = 0x000000;
+  PhasorGraph = new TMyGraph(this, params);
+
+  SetEditMode(1);
+  IdleEditMode = 1;
+  MouseDrawing = false;
+  MarkerRadius = 2;
+
+  HighestHarmonic = 25;
+  PhasorList.fill(HarmonicPhasor{});
+  CurrentPhasor = &PhasorList[HighestHarmonic];
+  BasePhasor = &PhasorList[0];
+
+  const int fftLength = 256;
+  FFT = new TFFT(this, fftLength);
+
+  HighestHarmonicComboBox->setCurrentIndex(25);
+  WaveformComboBox->setCurrentIndex(0);
+
+  ClearBtnClick();
+
+  PhasorGrid->item(0, 0)->setText("Harmonic");
+  PhasorGrid->item(0, 1)->setText("Magnitude");
+  PhasorGrid->item(0, 2)->setText(QString::fromUtf8("Angle (\u00B0)"));
+  for (int r = 0; r <= HighestHarmonic; ++r)
+    PhasorGrid->item(r + 1, 0)->setText(QString::number(r));
+  {
+    const QSignalBlocker blocker(PhasorGrid);
+    PhasorGrid->setCurrentCell(1, 1);
+  }
+}
+
+TRotantsForm::~TRotantsForm() = default;
+
+void TRotantsForm::BuildLayout()
+{
+  setObjectName("RotantsForm");
+  setWindowTitle("Rotants V1.0");
+  setWindowIcon(QIcon(":/rotants/rotants.svg"));
+  QFont font = QApplication::font();
+  font.setFamily("Sans Serif");
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(11);
+  setFont(font);
+
+  MainMenu = new QMenuBar(this);
+  MainMenu->setObjectName("MainMenu");
+  setMenuBar(MainMenu);
+  MenuFile = MainMenu->addMenu("&File");
+  MenuFile->setObjectName("MenuFile");
+  FileExit = MenuFile->addAction("E&xit");
+  FileExit->setObjectName("FileExit");
+  Help = MainMenu->addMenu("&Help");
+  Help->setObjectName("Help");
+  HelpAbout = Help->addAction("&About...");
+  HelpAbout->setObjectName("HelpAbout");
+
+  auto *client = new QWidget(this);
+  client->setObjectName("ClientArea");
+  client->setFixedSize(ClientWidth, ClientHeight);
+  setCentralWidget(client);
+
+  MenuBevel = Place(new QFrame(client), "MenuBevel", 0, 0, 782, 2);
+  MenuBevel->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+
+  TimeImage = Place(new TImageCanvas(client, 512, 251), "TimeImage", 268, 8, 512, 251);
+  PhasorImage = Place(new TImageCanvas(client, 251, 251), "PhasorImage", 8, 8, 251, 251);
+  Re0Label = MakeLabel(client, "Re0Label", "Re", 242, 136, 14, 13, true);
+  Im0Label = MakeLabel(client, "Im0Label", "Im", 136, 11, 11, 13, true);
+  Im90Label = MakeLabel(client, "Im90Label", "Im", 11, 136, 11, 13, true);
+  Im90Label->setVisible(false);
+  Re90Label = MakeLabel(client, "Re90Label", "Re", 136, 11, 14, 13, true);
+  Re90Label->setVisible(false);
+  WaveformLabel = MakeLabel(client, "WaveformLabel", "Waveform:", 8, 264, 52, 13, false);
+  PhasorHelpLabel = MakeLabel(client, "PhasorHelpLabel", "Left-click to place a phasor", 16,
+                              240, 128, 13, true);
+  HighestHarmonicLabel = MakeLabel(client, "HighestHarmonicLabel", "Highest harmonic:", 112, 264,
+                                   85, 13, false);
+  TimeHelpLabel = MakeLabel(client, "TimeHelpLabel", "Left-click and drag to create a waveform",
+                            272, 240, 191, 13, false);
+  TimeHelpLabel->setVisible(false);
+
+  PhasorEditPanel = Place(new QFrame(client), "PhasorEditPanel", 1, 8, 265, 252);
+  PhasorEditPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  PhasorEditPanel->setAutoFillBackground(true);
+  PhasorEditPanel->setVisible(false);
+
+  PhasorGrid = Place(new QTableWidget(27, 3, PhasorEditPanel), "PhasorGrid", 8, 8, 249, 178);
+  PhasorGrid->horizontalHeader()->hide();
+  PhasorGrid->verticalHeader()->hide();
+  PhasorGrid->horizontalHeader()->setDefaultSectionSize(75);
+  PhasorGrid->verticalHeader()->setDefaultSectionSize(18);
+  PhasorGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+  PhasorGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+  PhasorGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  PhasorGrid->setShowGrid(true);
+  PhasorGrid->setTabKeyNavigation(false);
+  for (int row = 0; row < 27; ++row) {
+    for (int column = 0; column < 3; ++column) {
+      auto *item = new QTableWidgetItem(row == 0 || column == 0 ? "" : "0.0");
+      if (row == 0 || column == 0) {
+        // Fixed headings: never current, never selected, drawn like a heading.
+        item->setFlags(Qt::NoItemFlags);
+        item->setBackground(PhasorGrid->palette().button());
+        item->setForeground(PhasorGrid->palette().buttonText());
+      } else {
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+      }
+      PhasorGrid->setItem(row, column, item);
+    }
+  }
+
+  EditPhasorBox = Place(new QGroupBox("Edit Phasor", PhasorEditPanel), "EditPhasorBox", 8, 186,
+                        249, 59);
+  HarmonicLabel = MakeLabel(EditPhasorBox, "HarmonicLabel", "Harmonic", 8, 16, 45, 13, false);
+  MagnitudeLabel = MakeLabel(EditPhasorBox, "MagnitudeLabel", "Magnitude", 56, 16, 50, 13, false);
+  AngleLabel = MakeLabel(EditPhasorBox, "AngleLabel", QString::fromUtf8("Angle (\u00B0)"), 115, 16,
+                         40, 13, false);
+  HarmonicEdit = Place(new QLineEdit("0", EditPhasorBox), "HarmonicEdit", 8, 32, 33, 21);
+  HarmonicEdit->setEnabled(false);
+  MagnitudeEdit = Place(new QLineEdit("0.0", EditPhasorBox), "MagnitudeEdit", 56, 32, 49, 21);
+  AngleEdit = Place(new QLineEdit("0.0", EditPhasorBox), "AngleEdit", 112, 32, 41, 21);
+  PhasorUpdateBtn = Place(new QPushButton("&Update", EditPhasorBox), "PhasorUpdateBtn", 164, 22,
+                          75, 25);
+  PhasorUpdateBtn->setIcon(UpdateGlyph());
+
+  StopBtn = Place(new QPushButton("&Stop", client), "StopBtn", 560, 304, 75, 25);
+  StopBtn->setIcon(style()->standardIcon(QStyle::SP_DialogNoButton));
+  PlayBtn = Place(new QPushButton("&Play", client), "PlayBtn", 560, 304, 75, 25);
+  PlayBtn->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+  PlayBtn->raise();
+
+  StatusBar = Place(new QStatusBar(client), "StatusBar", 0, 365, 782, 19);
+  StatusBar->setSizeGripEnabled(false);
+  const auto addPanel = [this](const char *name, int width) {
+    auto *panel = new QLabel(StatusBar);
+    panel->setObjectName(name);
+    panel->setFixedWidth(width);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    StatusBar->addWidget(panel);
+    return panel;
+  };
+  StatusPanel0 = addPanel("StatusPanel0", 150);
+  StatusPanel0->setText("Coord: 0 : 0");
+  StatusPanel1 = addPanel("StatusPanel1", 100);
+  StatusPanel1->setText("N: 0");
+  StatusPanel2 = addPanel("StatusPanel2", 100);
+  StatusPanel2->setText("Coord: 0 : 0");
+
+  TimeTrackBar = Place(new QSlider(Qt::Horizontal, client), "TimeTrackBar", 264, 260, 513, 17);
+  TimeTrackBar->setRange(0, 511);
+  TimeTrackBar->setValue(0);
+  TimeTrackBar->setPageStep(51);
+  TimeTrackBar->setSingleStep(1);
+  TimeTrackBar->setTickPosition(QSlider::NoTicks);
+
+  ClearBtn = Place(new QPushButton("&Clear", client), "ClearBtn", 560, 336, 75, 25);
+  ClearBtn->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+
+  WaveformComboBox = Place(new QComboBox(client), "WaveformComboBox", 8, 280, 105, 21);
+  WaveformComboBox->setEditable(false);
+  WaveformComboBox->addItems({"Custom Rotants", "Custom Time", "Square", "Rectangular Pulse",
+                              "Bipolar Pulse", "Triangle", "Sawtooth", "Rectified Cosine",
+                              "Impulse train"});
+
+  PhasorOptionsGroupBox = Place(new QGroupBox("Phasor Options", client), "PhasorOptionsGroupBox",
+                                8, 304, 305, 57);
+  RealValueCheckBox = MakeCheckBox(PhasorOptionsGroupBox, "RealValueCheckBox", "Show Real &Value",
+                                   8, 16, 145, 17, true);
+  RotateComplexPlaneCheckBox =
+      MakeCheckBox(PhasorOptionsGroupBox, "RotateComplexPlaneCheckBox",
+                   QString::fromUtf8("&Rotate Complex Plane 90\u00B0"), 8, 32, 145, 17, false);
+  TraceCheckBox = MakeCheckBox(PhasorOptionsGroupBox, "TraceCheckBox", "Leave Phasor &Trace", 160,
+                               32, 137, 17, false);
+  ConjugateCheckBox = MakeCheckBox(PhasorOptionsGroupBox, "ConjugateCheckBox",
+                                   "Use Conjugate Rotants", 159, 16, 137, 17, false);
+
+  EditRotantsBtn = Place(new QPushButton("Show &Editor", client), "EditRotantsBtn", 192, 278, 75,
+                         25);
+
+  HighestHarmonicComboBox =
+      Place(new QComboBox(client), "HighestHarmonicComboBox", 120, 280, 65, 21);
+  HighestHarmonicComboBox->setEditable(false);
+  for (int k = 0; k <= 25; ++k)
+    HighestHarmonicComboBox->addItem(QString::number(k));
+
+  TimeOptionsGroupBox =
+      Place(new QGroupBox("Time Options", client), "TimeOptionsGroupBox", 320, 304, 233, 57);
+  TimeGridCheckBox = MakeCheckBox(TimeOptionsGroupBox, "TimeGridCheckBox", "&Grid On", 8, 16, 65,
+                                  17, true);
+  SoundCheckBox = MakeCheckBox(TimeOptionsGroupBox, "SoundCheckBox", "Sound On", 80, 16, 73, 17,
+                               false);
+  RepeatPlayCheckBox = MakeCheckBox(TimeOptionsGroupBox, "RepeatPlayCheckBox", "Repeat", 8, 32,
+                                    73, 17, true);
+  IdealWaveCheckBox = MakeCheckBox(TimeOptionsGroupBox, "IdealWaveCheckBox", "Ideal Wave", 80, 32,
+                                   73, 17, true);
+
+  SimulationTimer = new QTimer(this);
+  SimulationTimer->setObjectName("SimulationTimer");
+  SimulationTimer->setInterval(10);
+  SimulationTimer->setTimerType(Qt::PreciseTimer);
+
+  setTabOrder(PlayBtn, TimeTrackBar);
+  setTabOrder(TimeTrackBar, ClearBtn);
+  setTabOrder(ClearBtn, StopBtn);
+  setTabOrder(StopBtn, WaveformComboBox);
+  setTabOrder(WaveformComboBox, RealValueCheckBox);
+  setTabOrder(RealValueCheckBox, ConjugateCheckBox);
+  setTabOrder(ConjugateCheckBox, RotateComplexPlaneCheckBox);
+  setTabOrder(RotateComplexPlaneCheckBox, TraceCheckBox);
+  setTabOrder(TraceCheckBox, PhasorGrid);
+  setTabOrder(PhasorGrid, MagnitudeEdit);
+  setTabOrder(MagnitudeEdit, AngleEdit);
+  setTabOrder(AngleEdit, PhasorUpdateBtn);
+  setTabOrder(PhasorUpdateBtn, EditRotantsBtn);
+  setTabOrder(EditRotantsBtn, HighestHarmonicComboBox);
+  setTabOrder(HighestHarmonicComboBox, TimeGridCheckBox);
+  setTabOrder(TimeGridCheckBox, SoundCheckBox);
+  setTabOrder(SoundCheckBox, RepeatPlayCheckBox);
+  setTabOrder(RepeatPlayCheckBox, IdealWaveCheckBox);
+
+  AboutBox = new TAboutBox(this);
+
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  adjustSize();
+  if (const QScreen *screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
+}
+
+void TRotantsForm::BindHandlers()
+{
+  connect(FileExit, &QAction::triggered, this, &TRotantsForm::FileExitClick);
+  connect(HelpAbout, &QAction::triggered, this, &TRotantsForm::HelpAboutClick);
+
+  connect(TimeImage, &TImageCanvas::MouseDown, this, &TRotantsForm::TimeImageMouseDown);
+  connect(TimeImage, &TImageCanvas::MouseMove, this, &TRotantsForm::TimeImageMouseMove);
+  connect(TimeImage, &TImageCanvas::MouseUp, this, &TRotantsForm::TimeImageMouseUp);
+  connect(PhasorImage, &TImageCanvas::MouseDown, this, &TRotantsForm::PhasorImageMouseDown);
+  connect(PhasorImage, &TImageCanvas::MouseMove, this, &TRotantsForm::PhasorImageMouseMove);
+
+  connect(TimeTrackBar, &QSlider::valueChanged, this, &TRotantsForm::TimeTrackBarChange);
+  for (QCheckBox *box : {RealValueCheckBox, TraceCheckBox, TimeGridCheckBox, IdealWaveCheckBox})
+    connect(box, &QCheckBox::clicked, this, &TRotantsForm::TimeTrackBarChange);
+  connect(ConjugateCheckBox, &QCheckBox::clicked, this, &TRotantsForm::ConjugateCheckBoxClick);
+  connect(RotateComplexPlaneCheckBox, &QCheckBox::clicked, this,
+          &TRotantsForm::RotateComplexPlaneCheckBoxClick);
+  connect(SoundCheckBox, &QCheckBox::clicked, this, &TRotantsForm::SoundCheckBoxClick);
+
+  connect(PlayBtn, &QPushButton::clicked, this, &TRotantsForm::PlayBtnClick);
+  connect(StopBtn, &QPushButton::clicked, this, &TRotantsForm::StopBtnClick);
+  connect(ClearBtn, &QPushButton::clicked, this, &TRotantsForm::ClearBtnClick);
+  connect(EditRotantsBtn, &QPushButton::clicked, this, &TRotantsForm::EditRotantsBtnClick);
+  connect(PhasorUpdateBtn, &QPushButton::clicked, this, &TRotantsForm::PhasorUpdateBtnClick);
+  connect(SimulationTimer, &QTimer::timeout, this, &TRotantsForm::SimulationTimerTimer);
+
+  connect(WaveformComboBox, &QComboBox::activated, this, &TRotantsForm::WaveformComboBoxChange);
+  connect(HighestHarmonicComboBox, &QComboBox::activated, this,
+          &TRotantsForm::HighestHarmonicComboBoxChange);
+
+  connect(PhasorGrid, &QTableWidget::currentCellChanged, this,
+          [this](int row, int column, int, int) {
+            bool canSelect = true;
+            PhasorGridSelectCell(column, row, canSelect);
+          });
+}
+
+void TRotantsForm::SetEditMode(int mode)
+{
+  EditMode = mode;
+  switch (mode) {
+  case 0:
+    PhasorHelpLabel->setVisible(false);
+    TimeHelpLabel->setVisible(false);
+    break;
+  case 1:
+    PhasorHelpLabel->setVisible(true);
+    TimeHelpLabel->setVisible(false);
+    break;
+  case 2:
+    PhasorHelpLabel->setVisible(false);
+    TimeHelpLabel->setVisible(true);
+    break;
+  default:
+    break;
+  }
+}
+
+// The phasor list is a plain member array: it lives as long as the window, so a
+// window closed and shown again (or a late event) never meets a freed list.
+void TRotantsForm::FormClose()
+{
+  SimulationTimer->stop();
+}
+
+void TRotantsForm::FileExitClick()
+{
+  close();
+}
+
+void TRotantsForm::HelpAboutClick()
+{
+  AboutBox->exec();
+}
+
+void TRotantsForm::closeEvent(QCloseEvent *event)
+{
+  FormClose();
+  event->accept();
+}

@@ -1,0 +1,204 @@
+#pragma once
+
+#include "HarmonicModel.h"
+#include "ImageCanvas.h"
+
+#include <QMainWindow>
+#include <QPoint>
+#include <QString>
+
+#include <array>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QSlider;
+class QStatusBar;
+class QTableWidget;
+class QTimer;
+class TAboutBox;
+class TFFT;
+class TMyGraph;
+class TMySound;
+
+// The main window. It owns every control, both plot surfaces, the FFT and the
+// sound player, and holds the whole state of the program in plain public
+// fields; the harmonic model, the views, the editor, playback and tone
+// synthesis are its operations on those fields. Everything runs on the
+// user-interface thread, inside event handlers.
+//
+// Handlers are public so that they can be driven directly; each control is
+// bound to its handler in the constructor (check boxes and buttons on
+// `clicked`, drop-downs on `activated`, so programmatic selections raise no
+// change, the slider on `valueChanged`, so programmatic moves to a new
+// position redraw exactly as a user's move does).
+class TRotantsForm : public QMainWindow {
+  Q_OBJECT
+
+public:
+  explicit TRotantsForm(QWidget *parent = nullptr);
+  ~TRotantsForm() override;
+
+  // Controls, named as their objectNames.
+  QMenuBar *MainMenu = nullptr;
+  QMenu *MenuFile = nullptr;
+  QAction *FileExit = nullptr;
+  QMenu *Help = nullptr;
+  QAction *HelpAbout = nullptr;
+  QFrame *MenuBevel = nullptr;
+  TImageCanvas *TimeImage = nullptr;
+  TImageCanvas *PhasorImage = nullptr;
+  QLabel *Re0Label = nullptr;
+  QLabel *Im0Label = nullptr;
+  QLabel *Im90Label = nullptr;
+  QLabel *Re90Label = nullptr;
+  QLabel *WaveformLabel = nullptr;
+  QLabel *PhasorHelpLabel = nullptr;
+  QLabel *HighestHarmonicLabel = nullptr;
+  QLabel *TimeHelpLabel = nullptr;
+  QFrame *PhasorEditPanel = nullptr;
+  QTableWidget *PhasorGrid = nullptr;
+  QGroupBox *EditPhasorBox = nullptr;
+  QLabel *HarmonicLabel = nullptr;
+  QLabel *MagnitudeLabel = nullptr;
+  QLabel *AngleLabel = nullptr;
+  QLineEdit *HarmonicEdit = nullptr;
+  QLineEdit *MagnitudeEdit = nullptr;
+  QLineEdit *AngleEdit = nullptr;
+  QPushButton *PhasorUpdateBtn = nullptr;
+  QPushButton *StopBtn = nullptr;
+  QPushButton *PlayBtn = nullptr;
+  QStatusBar *StatusBar = nullptr;
+  QLabel *StatusPanel0 = nullptr;  // phasor-plane mouse position
+  QLabel *StatusPanel1 = nullptr;  // time step
+  QLabel *StatusPanel2 = nullptr;  // time-plot mouse position
+  QSlider *TimeTrackBar = nullptr;
+  QPushButton *ClearBtn = nullptr;
+  QComboBox *WaveformComboBox = nullptr;
+  QGroupBox *PhasorOptionsGroupBox = nullptr;
+  QCheckBox *RealValueCheckBox = nullptr;
+  QCheckBox *RotateComplexPlaneCheckBox = nullptr;
+  QCheckBox *TraceCheckBox = nullptr;
+  QCheckBox *ConjugateCheckBox = nullptr;
+  QPushButton *EditRotantsBtn = nullptr;
+  QComboBox *HighestHarmonicComboBox = nullptr;
+  QGroupBox *TimeOptionsGroupBox = nullptr;
+  QCheckBox *TimeGridCheckBox = nullptr;
+  QCheckBox *SoundCheckBox = nullptr;
+  QCheckBox *RepeatPlayCheckBox = nullptr;
+  QCheckBox *IdealWaveCheckBox = nullptr;
+  QTimer *SimulationTimer = nullptr;
+  TAboutBox *AboutBox = nullptr;
+
+  // State.
+  QString CaptionText;
+  TMyGraph *TimeGraph = nullptr;    // owned (QObject child)
+  TMyGraph *PhasorGraph = nullptr;  // owned (QObject child)
+  std::array<double, SweepSteps> ReconWave{};  // reconstructed real value per time step
+  std::array<double, SweepSteps> IdealWave{};  // target waveform, two periods
+  int MarkerRadius = 2;                        // pixels
+  bool MouseDrawing = false;
+  TPhasorArray PhasorList{};                   // index = harmonic number
+  HarmonicPhasor *CurrentPhasor = nullptr;     // points into PhasorList
+  HarmonicPhasor *BasePhasor = nullptr;        // points into PhasorList
+  int HarmonicIndex = 0;
+  int HighestHarmonic = 25;
+  int EditMode = 1;      // 0 no mouse editing, 1 place phasor tips, 2 draw the waveform
+  int IdleEditMode = 1;  // EditMode restored when playback stops
+  int LastMouseX = 0;
+  int LastMouseY = 0;
+  TMySound *MySound = nullptr;  // owned (QObject child)
+  TFFT *FFT = nullptr;          // owned (QObject child)
+
+  // Shell.
+  void SetEditMode(int mode);
+  void FormClose();
+  void FileExitClick();
+  void HelpAboutClick();
+
+  // Harmonic phasor set.
+  void SetPhasorEntry(double re, double im);
+  void RectToPolar(double re, double im, double &magnitude, double &angle) const;
+  void PolarToRect(double magnitude, double angle, double &re, double &im) const;
+  void ClearPhasorEntries();
+  void ClearReconWave();
+  void RotateToTimeStep(int n);
+  void ScaleHarmonics(double factor);
+  double Sinc(double x) const;
+  void ConjugateCheckBoxClick();
+
+  // Waveform presets.
+  void CopyIdealPeriod();
+  void PresetCustomEntries();
+  void PresetCustomTime();
+  void PresetSquare();
+  void PresetRectangularPulse();
+  void PresetBipolarPulse();
+  void PresetTriangle();
+  void PresetSawtooth();
+  void PresetRectifiedCosine();
+  void PresetImpulseTrain();
+
+  // Spectrum of a drawn waveform.
+  void SpectrumFromDrawnWave();
+
+  // Phasor plane view.
+  void PlaneToPixel(double re, double im, int &px, int &py) const;
+  bool BuildChainPoints(bool conjugate);
+  void DrawPhasorChain(bool conjugate, TColour colour);
+  void PhasorImageMouseMove(Qt::KeyboardModifiers shift, int X, int Y);
+  void PhasorImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int X, int Y);
+  void RotateComplexPlaneCheckBoxClick();
+
+  // Time plot view and redraw cycle.
+  void TimeTrackBarChange();
+  void PlotReconstruction(int n);
+  void DrawIdealWave();
+  void DrawReconWave(int n);
+
+  // Waveform drawing.
+  void TimeImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int X, int Y);
+  void TimeImageMouseMove(Qt::KeyboardModifiers shift, int X, int Y);
+  void TimeImageMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int X, int Y);
+  void DrawWaveSegment(int x1, int y1, int x2, int y2);
+
+  // Phasor editor panel.
+  void LoadPhasorEditor(double re, double im);
+  void PhasorUpdateBtnClick();
+  void PhasorGridSelectCell(int column, int row, bool &canSelect);
+  void EditRotantsBtnClick();
+
+  // Playback and mode control.
+  void PlayBtnClick();
+  void SimulationTimerTimer();
+  void StopBtnClick();
+  void ResetWaveform();
+  void WaveformComboBoxChange();
+  void HighestHarmonicComboBoxChange();
+  void ClearBtnClick();
+
+  // Tone synthesis.
+  void SynthesizeTone();
+  void SoundCheckBoxClick();
+
+protected:
+  void closeEvent(QCloseEvent *event) override;
+
+private:
+  void BuildLayout();
+  void BindHandlers();
+
+  // Point lists reused by every redraw, so a redraw allocates nothing. A chain
+  // has at most one point per harmonic plus the origin.
+  std::array<QPoint, HarmonicCount + 1> ChainPoints{};
+  int ChainPointCount = 0;
+  std::array<QPoint, SweepSteps> TracePoints{};
+  std::array<QPoint, SweepSteps> CurvePoints{};
+};

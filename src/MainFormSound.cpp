@@ -1,0 +1,4 @@
+#include "MainForm.h"
+
+void TRotantsForm::SynthesizeTone() {}
+void TRotantsForm::SoundCheckBoxClick() {}

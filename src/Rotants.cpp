@@ -1,0 +1,46 @@
+#include "MainForm.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QIcon>
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+
+namespace {
+
+// Qt aborts with a long message when no display can be opened; say in one line
+// what to do instead.
+bool DisplayAvailable()
+{
+  if (std::getenv("QT_QPA_PLATFORM"))
+    return true;
+  const char *display = std::getenv("DISPLAY");
+  const char *wayland = std::getenv("WAYLAND_DISPLAY");
+  return (display && *display) || (wayland && *wayland);
+}
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+  if (!DisplayAvailable()) {
+    std::fprintf(stderr, "rotants: no display found; run it in a desktop session, "
+                         "or headless as: xvfb-run -a rotants\n");
+    return 1;
+  }
+  try {
+    QApplication application(argc, argv);
+    QGuiApplication::setApplicationName("rotants");
+    QGuiApplication::setApplicationDisplayName("Rotants V1.0");
+    QGuiApplication::setDesktopFileName("rotants");
+    QApplication::setWindowIcon(QIcon(":/rotants/rotants.svg"));
+    TRotantsForm form;
+    form.show();
+    return application.exec();
+  } catch (const std::exception &error) {
+    std::fprintf(stderr, "rotants: %s\n", error.what());
+  }
+  return 0;
+}
