@@ -1,6 +1,7 @@
 #include "AboutForm.h"
 
 #include "ImageCanvas.h"
+#include "MainForm.h"
 #include "MyGraphUnit.h"
 
 #include <QFrame>
@@ -132,8 +133,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
   setWindowTitle("About");
   setModal(true);
   setFixedSize(468, 185);
-  if (parent)
-    setFont(parent->font());
+  setFont(WindowFont());
 
   PicturePanel = new QFrame(this);
   PicturePanel->setObjectName("PicturePanel");

@@ -3,6 +3,7 @@
 #include "AboutForm.h"
 #include "FFTUnit.h"
 #include "MyGraphUnit.h"
+#include "MySoundUnit.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,10 +29,22 @@
 #include <QTableWidget>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int ClientWidth = 782;
 constexpr int ClientHeight = 384;
+
+// Labels and check boxes grow to fit their caption, as far as their parent
+// allows, so no caption is cut off whatever face the platform substitutes.
+void FitCaption(QWidget *widget)
+{
+  const int wanted = widget->sizeHint().width();
+  const int room = widget->parentWidget()->width() - widget->x() - 2;
+  if (wanted > widget->width())
+    widget->resize(std::min(wanted, std::max(room, widget->width())), widget->height());
+}
 
 template <typename T>
 T *Place(T *widget, const char *name, int left, int top, int width, int height)
@@ -52,6 +65,7 @@ QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, int le
     palette.setColor(QPalette::WindowText, Qt::black);
     label->setPalette(palette);
   }
+  FitCaption(label);
   return label;
 }
 
@@ -60,6 +74,7 @@ QCheckBox *MakeCheckBox(QWidget *parent, const char *name, const QString &text, 
 {
   auto *box = Place(new QCheckBox(text, parent), name, left, top, width, height);
   box->setChecked(checked);
+  FitCaption(box);
   return box;
 }
 
@@ -95,8 +110,26 @@ QIcon UpdateGlyph()
 
 }  // namespace
 
+// The layout's positions were made for a narrow 11-pixel sans-serif face; an
+// Arial-metric face keeps every caption inside its control.
+QFont WindowFont()
+{
+  QFont font = QApplication::font();
+  font.setFamilies({"Liberation Sans", "Arial", "Nimbus Sans", "Helvetica", "DejaVu Sans"});
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(11);
+  return font;
+}
+
+// The resources live in the static library, so they are registered by hand.
+static void RegisterResources()
+{
+  Q_INIT_RESOURCE(rotants);
+}
+
 TRotantsForm::TRotantsForm(QWidget *parent) : QMainWindow(parent)
 {
+  RegisterResources();
   BuildLayout();
   BindHandlers();
 
@@ -140,6 +173,11 @@ TRotantsForm::TRotantsForm(QWidget *parent) : QMainWindow(parent)
   const int fftLength = 256;
   FFT = new TFFT(this, fftLength);
 
+  const SoundFormat format{2, 44100, 8};
+  MySound = new TMySound(this, format);
+  MySound->AllocateBuffer(100);
+  std::fill_n(MySound->Buffer, MySound->DataSize, quint8(128));
+
   HighestHarmonicComboBox->setCurrentIndex(25);
   WaveformComboBox->setCurrentIndex(0);
 
@@ -163,11 +201,7 @@ void TRotantsForm::BuildLayout()
   setObjectName("RotantsForm");
   setWindowTitle("Rotants V1.0");
   setWindowIcon(QIcon(":/rotants/rotants.svg"));
-  QFont font = QApplication::font();
-  font.setFamily("Sans Serif");
-  font.setStyleHint(QFont::SansSerif);
-  font.setPixelSize(11);
-  setFont(font);
+  setFont(WindowFont());
 
   MainMenu = new QMenuBar(this);
   MainMenu->setObjectName("MainMenu");
@@ -415,6 +449,7 @@ void TRotantsForm::SetEditMode(int mode)
 // window closed and shown again (or a late event) never meets a freed list.
 void TRotantsForm::FormClose()
 {
+  MySound->PlayLoop(false);
   SimulationTimer->stop();
 }
 

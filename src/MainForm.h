@@ -3,6 +3,7 @@
 #include "HarmonicModel.h"
 #include "ImageCanvas.h"
 
+#include <QFont>
 #include <QMainWindow>
 #include <QPoint>
 #include <QString>
@@ -27,6 +28,9 @@ class TAboutBox;
 class TFFT;
 class TMyGraph;
 class TMySound;
+
+// The font of the main window and the about box.
+QFont WindowFont();
 
 // The main window. It owns every control, both plot surfaces, the FFT and the
 // sound player, and holds the whole state of the program in plain public
@@ -174,6 +178,9 @@ public:
   void PhasorUpdateBtnClick();
   void PhasorGridSelectCell(int column, int row, bool &canSelect);
   void EditRotantsBtnClick();
+  // Shows the modal message for a text that is not a number (title: the
+  // window caption); returns when the user closes it.
+  void ShowConversionError(const QString &text);
 
   // Playback and mode control.
   void PlayBtnClick();
@@ -183,6 +190,8 @@ public:
   void WaveformComboBoxChange();
   void HighestHarmonicComboBoxChange();
   void ClearBtnClick();
+  // True when PlayBtn, not StopBtn, is the one in front in their shared place.
+  bool PlayBtnInFront() const;
 
   // Tone synthesis.
   void SynthesizeTone();

@@ -1,0 +1,356 @@
+#include "AboutForm.h"
+#include "MainForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+// The main window as the user first sees it: layout, captions, initial states,
+// menu and about box.
+class TShellTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  void init();
+  void cleanup();
+
+  void CaptionAndTitle();
+  void ClientAreaIsFixed();
+  void ControlGeometry_data();
+  void ControlGeometry();
+  void InitialCheckStates_data();
+  void InitialCheckStates();
+  void InitialVisibility_data();
+  void InitialVisibility();
+  void DropDownItems();
+  void DropDownsRefuseTyping();
+  void SliderAndTimer();
+  void StatusPanels();
+  void PlayIsInFrontOfStop();
+  void GridShape();
+  void MenuStructure();
+  void ExitClosesTheWindow();
+  void AboutIsModalAndOkCloses();
+  void AboutPictureShowsBothPlots();
+
+private:
+  std::unique_ptr<TRotantsForm> Form;
+};
+
+void TShellTest::init()
+{
+  Form = std::make_unique<TRotantsForm>();
+}
+
+void TShellTest::cleanup()
+{
+  Form.reset();
+}
+
+void TShellTest::CaptionAndTitle()
+{
+  QCOMPARE(Form->windowTitle(), QString("Rotants 1.0"));
+  QCOMPARE(Form->CaptionText, QString("Rotants 1.0"));
+  QCOMPARE(QGuiApplication::applicationDisplayName(), QString("Rotants 1.0"));
+  QVERIFY(!Form->windowIcon().isNull());
+}
+
+void TShellTest::ClientAreaIsFixed()
+{
+  QWidget *client = Form->centralWidget();
+  QCOMPARE(client->size(), QSize(782, 384));
+  Form->show();
+  QVERIFY(QTest::qWaitForWindowExposed(Form.get()));
+  QCOMPARE(Form->minimumSize(), Form->maximumSize());
+  QCOMPARE(Form->height(), Form->menuBar()->height() + 384);
+  QCOMPARE(Form->width(), 782);
+}
+
+void TShellTest::ControlGeometry_data()
+{
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QRect>("geometry");
+  QTest::addColumn<QString>("caption");
+  // Labels and check boxes may grow to fit their caption, never shrink.
+  QTest::addColumn<bool>("fitsCaption");
+
+  const auto row = [](const char *name, QRect geometry, const char *caption, bool fits) {
+    QTest::newRow(name) << QString(name) << geometry << QString::fromUtf8(caption) << fits;
+  };
+  row("MenuBevel", {0, 0, 782, 2}, "", false);
+  row("TimeImage", {268, 8, 512, 251}, "", false);
+  row("PhasorImage", {8, 8, 251, 251}, "", false);
+  row("Re0Label", {242, 136, 14, 13}, "Re", true);
+  row("Im0Label", {136, 11, 11, 13}, "Im", true);
+  row("Im90Label", {11, 136, 11, 13}, "Im", true);
+  row("Re90Label", {136, 11, 14, 13}, "Re", true);
+  row("WaveformLabel", {8, 264, 52, 13}, "Waveform:", true);
+  row("PhasorHelpLabel", {16, 240, 128, 13}, "Left-click to place a phasor", true);
+  row("HighestHarmonicLabel", {112, 264, 85, 13}, "Highest harmonic:", true);
+  row("TimeHelpLabel", {272, 240, 191, 13}, "Left-click and drag to create a waveform", true);
+  row("PhasorEditPanel", {1, 8, 265, 252}, "", false);
+  row("StopBtn", {560, 304, 75, 25}, "&Stop", false);
+  row("PlayBtn", {560, 304, 75, 25}, "&Play", false);
+  row("StatusBar", {0, 365, 782, 19}, "", false);
+  row("TimeTrackBar", {264, 260, 513, 17}, "", false);
+  row("ClearBtn", {560, 336, 75, 25}, "&Clear", false);
+  row("WaveformComboBox", {8, 280, 105, 21}, "", false);
+  row("PhasorOptionsGroupBox", {8, 304, 305, 57}, "Phasor Options", false);
+  row("EditRotantsBtn", {192, 278, 75, 25}, "Show &Editor", false);
+  row("HighestHarmonicComboBox", {120, 280, 65, 21}, "", false);
+  row("TimeOptionsGroupBox", {320, 304, 233, 57}, "Time Options", false);
+  row("RealValueCheckBox", {8, 16, 145, 17}, "Show Real &Value", true);
+  row("RotateComplexPlaneCheckBox", {8, 32, 145, 17}, "&Rotate Complex Plane 90°", true);
+  row("TraceCheckBox", {160, 32, 137, 17}, "Leave Phasor &Trace", true);
+  row("ConjugateCheckBox", {159, 16, 137, 17}, "Use Conjugate Rotants", true);
+  row("TimeGridCheckBox", {8, 16, 65, 17}, "&Grid On", true);
+  row("SoundCheckBox", {80, 16, 73, 17}, "Sound On", true);
+  row("RepeatPlayCheckBox", {8, 32, 73, 17}, "Repeat", true);
+  row("IdealWaveCheckBox", {80, 32, 73, 17}, "Ideal Wave", true);
+  row("PhasorGrid", {8, 8, 249, 178}, "", false);
+  row("EditPhasorBox", {8, 186, 249, 59}, "Edit Phasor", false);
+  row("HarmonicLabel", {8, 16, 45, 13}, "Harmonic", true);
+  row("MagnitudeLabel", {56, 16, 50, 13}, "Magnitude", true);
+  row("AngleLabel", {115, 16, 40, 13}, "Angle (°)", true);
+  row("HarmonicEdit", {8, 32, 33, 21}, "0", false);
+  row("MagnitudeEdit", {56, 32, 49, 21}, "0.0000", false);  // as start-up leaves it
+  row("AngleEdit", {112, 32, 41, 21}, "0.0", false);
+  row("PhasorUpdateBtn", {164, 22, 75, 25}, "&Update", false);
+}
+
+QString CaptionOf(QWidget *widget)
+{
+  if (auto *label = qobject_cast<QLabel *>(widget))
+    return label->text();
+  if (auto *button = qobject_cast<QAbstractButton *>(widget))
+    return button->text();
+  if (auto *box = qobject_cast<QGroupBox *>(widget))
+    return box->title();
+  if (auto *edit = qobject_cast<QLineEdit *>(widget))
+    return edit->text();
+  return QString();
+}
+
+void TShellTest::ControlGeometry()
+{
+  QFETCH(QString, name);
+  QFETCH(QRect, geometry);
+  QFETCH(QString, caption);
+  QFETCH(bool, fitsCaption);
+
+  auto *widget = Form->findChild<QWidget *>(name);
+  QVERIFY2(widget, qPrintable(name));
+  const QRect actual = widget->geometry();
+  QCOMPARE(actual.topLeft(), geometry.topLeft());
+  QCOMPARE(actual.height(), geometry.height());
+  if (fitsCaption)
+    QVERIFY(actual.width() >= geometry.width());
+  else
+    QCOMPARE(actual.width(), geometry.width());
+  QCOMPARE(CaptionOf(widget), caption);
+}
+
+void TShellTest::InitialCheckStates_data()
+{
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<bool>("checked");
+  QTest::newRow("RealValue") << "RealValueCheckBox" << true;
+  QTest::newRow("RotateComplexPlane") << "RotateComplexPlaneCheckBox" << false;
+  QTest::newRow("Trace") << "TraceCheckBox" << false;
+  QTest::newRow("Conjugate") << "ConjugateCheckBox" << false;
+  QTest::newRow("TimeGrid") << "TimeGridCheckBox" << true;
+  QTest::newRow("Sound") << "SoundCheckBox" << false;
+  QTest::newRow("RepeatPlay") << "RepeatPlayCheckBox" << true;
+  QTest::newRow("IdealWave") << "IdealWaveCheckBox" << true;
+}
+
+void TShellTest::InitialCheckStates()
+{
+  QFETCH(QString, name);
+  QFETCH(bool, checked);
+  auto *box = Form->findChild<QCheckBox *>(name);
+  QVERIFY(box);
+  QCOMPARE(box->isChecked(), checked);
+}
+
+void TShellTest::InitialVisibility_data()
+{
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<bool>("shown");
+  QTest::newRow("Re0Label") << "Re0Label" << true;
+  QTest::newRow("Im0Label") << "Im0Label" << true;
+  QTest::newRow("Im90Label") << "Im90Label" << false;
+  QTest::newRow("Re90Label") << "Re90Label" << false;
+  QTest::newRow("PhasorHelpLabel") << "PhasorHelpLabel" << true;
+  QTest::newRow("TimeHelpLabel") << "TimeHelpLabel" << false;
+  QTest::newRow("PhasorEditPanel") << "PhasorEditPanel" << false;
+}
+
+void TShellTest::InitialVisibility()
+{
+  QFETCH(QString, name);
+  QFETCH(bool, shown);
+  auto *widget = Form->findChild<QWidget *>(name);
+  QVERIFY(widget);
+  QCOMPARE(!widget->isHidden(), shown);
+  QVERIFY(!Form->HarmonicEdit->isEnabled());
+}
+
+void TShellTest::DropDownItems()
+{
+  const QStringList waveforms = {"Custom Rotants",   "Custom Time",    "Square",
+                                 "Rectangular Pulse", "Bipolar Pulse", "Triangle",
+                                 "Sawtooth",          "Rectified Cosine", "Impulse train"};
+  QCOMPARE(Form->WaveformComboBox->count(), waveforms.size());
+  for (int i = 0; i < waveforms.size(); ++i)
+    QCOMPARE(Form->WaveformComboBox->itemText(i), waveforms[i]);
+  QCOMPARE(Form->WaveformComboBox->currentText(), QString("Custom Rotants"));
+
+  QCOMPARE(Form->HighestHarmonicComboBox->count(), 26);
+  for (int k = 0; k <= 25; ++k)
+    QCOMPARE(Form->HighestHarmonicComboBox->itemText(k), QString::number(k));
+  QCOMPARE(Form->HighestHarmonicComboBox->currentText(), QString("25"));
+}
+
+void TShellTest::DropDownsRefuseTyping()
+{
+  for (QComboBox *box : {Form->WaveformComboBox, Form->HighestHarmonicComboBox}) {
+    QVERIFY(!box->isEditable());
+    QVERIFY(!box->lineEdit());
+  }
+}
+
+void TShellTest::SliderAndTimer()
+{
+  QCOMPARE(Form->TimeTrackBar->minimum(), 0);
+  QCOMPARE(Form->TimeTrackBar->maximum(), 511);
+  QCOMPARE(Form->TimeTrackBar->value(), 0);
+  QCOMPARE(Form->TimeTrackBar->pageStep(), 51);
+  QCOMPARE(Form->TimeTrackBar->orientation(), Qt::Horizontal);
+  QCOMPARE(Form->TimeTrackBar->tickPosition(), QSlider::NoTicks);
+  QCOMPARE(Form->SimulationTimer->interval(), 10);
+  QCOMPARE(Form->SimulationTimer->timerType(), Qt::PreciseTimer);
+  QVERIFY(!Form->SimulationTimer->isActive());
+}
+
+void TShellTest::StatusPanels()
+{
+  QLabel *panels[] = {Form->StatusPanel0, Form->StatusPanel1, Form->StatusPanel2};
+  const int widths[] = {150, 100, 100};
+  const char *names[] = {"StatusPanel0", "StatusPanel1", "StatusPanel2"};
+  for (int i = 0; i < 3; ++i) {
+    QCOMPARE(panels[i]->objectName(), QString(names[i]));
+    QCOMPARE(panels[i]->width(), widths[i]);
+    QVERIFY(Form->StatusBar->isAncestorOf(panels[i]));
+  }
+  Form->show();
+  QVERIFY(QTest::qWaitForWindowExposed(Form.get()));
+  QVERIFY(Form->StatusPanel0->x() < Form->StatusPanel1->x());
+  QVERIFY(Form->StatusPanel1->x() < Form->StatusPanel2->x());
+  QCOMPARE(Form->StatusPanel1->text(), QString("N: 0"));
+}
+
+void TShellTest::PlayIsInFrontOfStop()
+{
+  const QObjectList &siblings = Form->PlayBtn->parent()->children();
+  QVERIFY(siblings.indexOf(Form->PlayBtn) > siblings.indexOf(Form->StopBtn));
+  QCOMPARE(Form->PlayBtn->geometry(), Form->StopBtn->geometry());
+}
+
+void TShellTest::GridShape()
+{
+  QCOMPARE(Form->PhasorGrid->rowCount(), 27);
+  QCOMPARE(Form->PhasorGrid->columnCount(), 3);
+  QCOMPARE(Form->PhasorGrid->columnWidth(0), 75);
+  QCOMPARE(Form->PhasorGrid->selectionBehavior(), QAbstractItemView::SelectRows);
+  QCOMPARE(Form->PhasorGrid->editTriggers(), QAbstractItemView::NoEditTriggers);
+  // The heading row and the harmonic column can never become current.
+  QVERIFY(!(Form->PhasorGrid->item(0, 1)->flags() & Qt::ItemIsEnabled));
+  QVERIFY(!(Form->PhasorGrid->item(5, 0)->flags() & Qt::ItemIsEnabled));
+  QVERIFY(Form->PhasorGrid->item(5, 1)->flags() & Qt::ItemIsSelectable);
+}
+
+void TShellTest::MenuStructure()
+{
+  QCOMPARE(Form->MainMenu->objectName(), QString("MainMenu"));
+  QCOMPARE(Form->MenuFile->title(), QString("&File"));
+  QCOMPARE(Form->Help->title(), QString("&Help"));
+  QCOMPARE(Form->MenuFile->actions(), QList<QAction *>{Form->FileExit});
+  QCOMPARE(Form->Help->actions(), QList<QAction *>{Form->HelpAbout});
+  QCOMPARE(Form->FileExit->text(), QString("E&xit"));
+  QCOMPARE(Form->HelpAbout->text(), QString("&About..."));
+  QCOMPARE(Form->findChild<QAction *>("FileExit"), Form->FileExit);
+  QCOMPARE(Form->findChild<QAction *>("HelpAbout"), Form->HelpAbout);
+}
+
+void TShellTest::ExitClosesTheWindow()
+{
+  Form->show();
+  QVERIFY(QTest::qWaitForWindowExposed(Form.get()));
+  Form->FileExit->trigger();
+  QVERIFY(!Form->isVisible());
+}
+
+void TShellTest::AboutIsModalAndOkCloses()
+{
+  Form->show();
+  QVERIFY(QTest::qWaitForWindowExposed(Form.get()));
+  bool sawModalBox = false;
+  int result = -1;
+  QTimer::singleShot(0, this, [&] {
+    auto *box = qobject_cast<TAboutBox *>(QApplication::activeModalWidget());
+    sawModalBox = box != nullptr && box->isModal() && box->isVisible();
+    if (box) {
+      QCOMPARE(box->windowTitle(), QString("About"));
+      QCOMPARE(box->size(), QSize(468, 185));
+      QCOMPARE(box->ProductName->text(), QString("Rotants"));
+      QVERIFY(box->ProductName->font().bold());
+      QCOMPARE(box->Version->text(), QString("Version 1.0"));
+      QCOMPARE(box->OKButton->geometry(), QRect(204, 150, 75, 25));
+      QTest::mouseClick(box->OKButton, Qt::LeftButton);
+      result = box->result();
+    }
+  });
+  Form->HelpAbout->trigger();
+  QVERIFY(sawModalBox);
+  QCOMPARE(result, int(QDialog::Accepted));
+  QVERIFY(!Form->AboutBox->isVisible());
+  QVERIFY(Form->isVisible());
+}
+
+void TShellTest::AboutPictureShowsBothPlots()
+{
+  const QImage picture = TAboutBox::DrawPicture();
+  QCOMPARE(picture.size(), QSize(258, 128));
+  int red = 0;
+  int green = 0;
+  int silver = 0;
+  for (int y = 0; y < picture.height(); ++y) {
+    for (int x = 0; x < picture.width(); ++x) {
+      const QRgb p = picture.pixel(x, y) & 0xFFFFFF;
+      red += p == 0xFF0000;
+      green += p == 0x008000;
+      silver += p == 0xC0C0C0;
+    }
+  }
+  QVERIFY(red > 100);
+  QVERIFY(green > 200);
+  QVERIFY(silver > 5000);
+}
+
+QTEST_MAIN(TShellTest)
+#include "tst_shell.moc"
