@@ -12,7 +12,7 @@ ROTANTS_PACKAGES=(
   xvfb xauth
   pulseaudio pulseaudio-utils sox
   desktop-file-utils appstream
-  fonts-dejavu-core fonts-liberation2
+  fonts-dejavu-core fonts-liberation2 locales
 )
 
 rotants_install_missing() {

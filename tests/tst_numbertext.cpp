@@ -1,5 +1,6 @@
 #include "HarmonicModel.h"
 #include "NumberText.h"
+#include "TestSupport.h"
 
 #include <QtTest>
 
@@ -276,14 +277,7 @@ void TestNumberText::EditorTextsReadBack()
 void TestNumberText::IndependentOfCommaLocale()
 {
   const std::string previous = std::setlocale(LC_ALL, nullptr);
-  const char *commaLocale = nullptr;
-  for (const char *name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "fr_FR.UTF-8", "fr_FR.utf8", "ru_RU.UTF-8",
-                           "nl_NL.UTF-8", "it_IT.UTF-8", "es_ES.UTF-8"}) {
-    if (std::setlocale(LC_ALL, name) && std::localeconv()->decimal_point == std::string(",")) {
-      commaLocale = name;
-      break;
-    }
-  }
+  const char *commaLocale = SwitchToCommaLocale();
   if (!commaLocale) {
     std::setlocale(LC_ALL, previous.c_str());
     QSKIP("no locale with a decimal comma is installed");

@@ -1,1 +1,7 @@
 #pragma once
+
+// Switches the C library's locale (all categories) to one whose decimal
+// separator is a comma: an installed one, or the one the test build compiles
+// into its tree. Returns its name, or nullptr when none can be had. The caller
+// restores the previous locale.
+const char *SwitchToCommaLocale();
