@@ -127,9 +127,18 @@ static void RegisterResources()
   Q_INIT_RESOURCE(rotants);
 }
 
-TRotantsForm::TRotantsForm(QWidget *parent) : QMainWindow(parent)
+QIcon ApplicationIcon()
 {
   RegisterResources();
+  QIcon icon;
+  for (int size : {16, 32, 48, 64, 128, 256})
+    icon.addFile(QString(":/rotants/rotants-%1.png").arg(size), QSize(size, size));
+  return icon;
+}
+
+
+TRotantsForm::TRotantsForm(QWidget *parent) : QMainWindow(parent)
+{
   BuildLayout();
   BindHandlers();
 
@@ -200,7 +209,7 @@ void TRotantsForm::BuildLayout()
 {
   setObjectName("RotantsForm");
   setWindowTitle("Rotants V1.0");
-  setWindowIcon(QIcon(":/rotants/rotants.svg"));
+  setWindowIcon(ApplicationIcon());
   setFont(WindowFont());
 
   MainMenu = new QMenuBar(this);

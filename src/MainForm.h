@@ -4,6 +4,7 @@
 #include "ImageCanvas.h"
 
 #include <QFont>
+#include <QIcon>
 #include <QMainWindow>
 #include <QPoint>
 #include <QString>
@@ -31,6 +32,9 @@ class TMySound;
 
 // The font of the main window and the about box.
 QFont WindowFont();
+
+// The application's icon in all its sizes.
+QIcon ApplicationIcon();
 
 // The main window. It owns every control, both plot surfaces, the FFT and the
 // sound player, and holds the whole state of the program in plain public

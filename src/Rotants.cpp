@@ -34,8 +34,8 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QGuiApplication::setApplicationName("rotants");
     QGuiApplication::setApplicationDisplayName("Rotants V1.0");
-    QGuiApplication::setDesktopFileName("rotants");
-    QApplication::setWindowIcon(QIcon(":/rotants/rotants.svg"));
+    QGuiApplication::setDesktopFileName("org.rotants.Rotants");
+    QApplication::setWindowIcon(ApplicationIcon());
     TRotantsForm form;
     form.show();
     return application.exec();
