@@ -31,7 +31,7 @@ struct TCanvasBrush {
 // paints the image 1:1, so a grab of the widget shows the canvas pixels.
 //
 // Width-1 lines are rasterised here and leave out their end point (LineTo and
-// each segment of a Polyline); wider pens go through QPainter with round caps.
+// each segment of a Polyline); wider pens go through QPainter.
 // Coordinates may lie anywhere in the int range: segments are clipped to a
 // margin around the image before they are rasterised.
 //

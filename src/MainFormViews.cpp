@@ -1,12 +1,253 @@
 #include "MainForm.h"
 
-void TRotantsForm::PlaneToPixel(double, double, int &px, int &py) const { px = py = 0; }
-bool TRotantsForm::BuildChainPoints(bool) { return false; }
-void TRotantsForm::DrawPhasorChain(bool, TColour) {}
-void TRotantsForm::PhasorImageMouseMove(Qt::KeyboardModifiers, int, int) {}
-void TRotantsForm::PhasorImageMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
-void TRotantsForm::RotateComplexPlaneCheckBoxClick() {}
-void TRotantsForm::TimeTrackBarChange() {}
-void TRotantsForm::PlotReconstruction(int) {}
-void TRotantsForm::DrawIdealWave() {}
-void TRotantsForm::DrawReconWave(int) {}
+#include "MyGraphUnit.h"
+#include "NumberText.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QSlider>
+
+#include <algorithm>
+
+// The phasor plane, the time plot and the redraw cycle. Every drawing goes
+// straight to the two image canvases through the member point buffers, so a
+// redraw allocates nothing.
+
+namespace {
+
+constexpr TColour MainChainColour = 0xFF00FF;
+constexpr TColour ConjugateChainColour = 0x800080;
+constexpr TColour TraceColour = 0x0000FF;
+constexpr TColour IdealWaveColour = 0x000000;
+constexpr TColour ReconWaveColour = 0x008000;
+constexpr TColour MarkerColour = 0xFF00FF;
+
+// HighestHarmonic comes from the 0..25 drop-down; held to the list so that no
+// index can leave PhasorList or ChainPoints.
+int TopHarmonic(int highest)
+{
+  return std::clamp(highest, 0, HarmonicCount - 1);
+}
+
+QString CoordText(double x, double y)
+{
+  return QString::fromStdString(FormatFixed(x, 7, 4) + " : " + FormatFixed(y, 7, 4));
+}
+
+}  // namespace
+
+// Turned view: the real axis points up and the imaginary axis to the left.
+void TRotantsForm::PlaneToPixel(double re, double im, int &px, int &py) const
+{
+  if (RotateComplexPlaneCheckBox->isChecked()) {
+    int a = 0;
+    int b = 0;
+    PhasorGraph->WorldToPixel(-re, im, a, b);
+    px = b;
+    py = a;
+  } else {
+    PhasorGraph->WorldToPixel(re, im, px, py);
+  }
+}
+
+// Fills ChainPoints with the origin and the running sums of the rotated
+// entries 0..HighestHarmonic, mirrored in the real axis for the conjugate
+// chain. The buffer is a member sized for 26 harmonics, so this cannot fail.
+bool TRotantsForm::BuildChainPoints(bool conjugate)
+{
+  const int top = TopHarmonic(HighestHarmonic);
+  int px = 0;
+  int py = 0;
+  PhasorGraph->WorldToPixel(0.0, 0.0, px, py);
+  ChainPoints[0] = QPoint(px, py);
+  double sRe = 0.0;
+  double sIm = 0.0;
+  for (int k = 0; k <= top; ++k) {
+    sRe += PhasorList[k].RotRe;
+    sIm += PhasorList[k].RotIm;
+    PlaneToPixel(sRe, conjugate ? -sIm : sIm, px, py);
+    ChainPoints[k + 1] = QPoint(px, py);
+  }
+  ChainPointCount = top + 2;
+  return true;
+}
+
+// Pen width is the 2 that DrawFrame left.
+void TRotantsForm::DrawPhasorChain(bool conjugate, TColour colour)
+{
+  if (!BuildChainPoints(conjugate))
+    return;
+  PhasorImage->Pen.Colour = colour;
+  PhasorImage->Polyline(ChainPoints.data(), ChainPointCount);
+}
+
+// The coordinates are the surface's own axes and do not follow the turn.
+void TRotantsForm::PhasorImageMouseMove(Qt::KeyboardModifiers, int X, int Y)
+{
+  double wx = 0.0;
+  double wy = 0.0;
+  PhasorGraph->PixelToWorld(X, Y, wx, wy);
+  StatusPanel0->setText("Coord: " + CoordText(wx, wy));
+}
+
+// Places harmonic HarmonicIndex so that its tip lies under the mouse, measured
+// from BasePhasor's tip as drawn at the slider's step, and stores it as its
+// step-0 value. Then rewinds to step 0 and redraws.
+void TRotantsForm::PhasorImageMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y)
+{
+  if (EditMode != 1 || HarmonicIndex > HighestHarmonic)
+    return;
+  double wx = 0.0;
+  double wy = 0.0;
+  PhasorGraph->PixelToWorld(X, Y, wx, wy);
+  const HarmonicPhasor &base = *BasePhasor;
+  double re = 0.0;
+  double im = 0.0;
+  if (RotateComplexPlaneCheckBox->isChecked()) {
+    re = wy - base.SumRe;
+    im = -wx - base.SumIm;
+  } else {
+    re = wx - base.SumRe;
+    im = wy - base.SumIm;
+  }
+  LoadPhasorEditor(re, im);
+  BasePhasor = CurrentPhasor;
+  ++HarmonicIndex;
+  StopBtnClick();
+  TimeTrackBar->setValue(0);
+  TimeTrackBarChange();
+  StatusPanel0->setText(CoordText(wx, wy));
+}
+
+void TRotantsForm::RotateComplexPlaneCheckBoxClick()
+{
+  const bool turned = RotateComplexPlaneCheckBox->isChecked();
+  Re0Label->setVisible(!turned);
+  Im0Label->setVisible(!turned);
+  Re90Label->setVisible(turned);
+  Im90Label->setVisible(turned);
+  TimeTrackBarChange();
+}
+
+// The one redraw driver: both plots for the slider's step n. Afterwards
+// entries 0..HighestHarmonic describe step n; entries above it are untouched.
+void TRotantsForm::TimeTrackBarChange()
+{
+  const int n = TimeTrackBar->value();
+  PhasorGraph->DrawFrame(true);
+  RotateToTimeStep(n);
+  if (ConjugateCheckBox->isChecked())
+    DrawPhasorChain(true, ConjugateChainColour);
+  DrawPhasorChain(false, MainChainColour);
+  TimeGraph->DrawFrame(TimeGridCheckBox->isChecked());
+  PlotReconstruction(n);
+  StatusPanel1->setText("N: " + QString::number(n));
+}
+
+// Recomputes ReconWave[0..n] by rotating the set to every step from 0, and
+// draws the tip trace, both curves and the markers over the frames already
+// drawn. Leaves the entries rotated to step n. n is a time step 0..511.
+void TRotantsForm::PlotReconstruction(int n)
+{
+  n = std::clamp(n, 0, SweepSteps - 1);
+  const bool conjugate = ConjugateCheckBox->isChecked();
+  const bool trace = TraceCheckBox->isChecked();
+  const double dc = PhasorList[0].SumRe;
+  const HarmonicPhasor &top = PhasorList[TopHarmonic(HighestHarmonic)];
+  for (int e = 0; e <= n; ++e) {
+    RotateToTimeStep(e);
+    ReconWave[e] = conjugate ? 2.0 * top.SumRe - dc : top.SumRe;
+    if (trace) {
+      int px = 0;
+      int py = 0;
+      PlaneToPixel(top.SumRe, top.SumIm, px, py);
+      TracePoints[e] = QPoint(px, py);
+    }
+  }
+  if (trace) {
+    PhasorImage->Pen.Colour = TraceColour;
+    PhasorImage->Pen.Width = 1;
+    PhasorImage->Polyline(TracePoints.data(), n + 1);
+    PhasorImage->Pen.Colour = MainChainColour;
+    PhasorImage->Pen.Width = 2;
+  }
+
+  DrawIdealWave();
+  DrawReconWave(n);
+
+  if (RealValueCheckBox->isChecked()) {
+    const double v = ReconWave[n];
+    const bool turned = RotateComplexPlaneCheckBox->isChecked();
+    PhasorImage->Pen.Colour = MarkerColour;
+    int px = 0;
+    int py = 0;
+    if (turned)
+      PhasorGraph->WorldToPixel(0.0, v, px, py);
+    else
+      PhasorGraph->WorldToPixel(v, 0.0, px, py);
+    PhasorImage->Ellipse(px - MarkerRadius, py - MarkerRadius, px + MarkerRadius,
+                         py + MarkerRadius);
+    if (turned) {
+      // Level line to the plane's right edge, meeting the time plot's line.
+      int qx = 0;
+      int qy = 0;
+      PhasorImage->MoveTo(px, py);
+      PhasorGraph->WorldToPixel(1.0, v, qx, qy);
+      PhasorImage->Pen.Width = 1;
+      PhasorImage->LineTo(qx, qy);
+      PhasorImage->Pen.Width = 2;
+    }
+  }
+}
+
+// The whole of IdealWave, two periods, in black at width 1.
+void TRotantsForm::DrawIdealWave()
+{
+  if (!IdealWaveCheckBox->isChecked())
+    return;
+  for (int i = 0; i < SweepSteps; ++i) {
+    int px = 0;
+    int py = 0;
+    TimeGraph->WorldToPixel(i, IdealWave[i], px, py);
+    CurvePoints[i] = QPoint(px, py);
+  }
+  TimeImage->Pen.Width = 1;
+  TimeImage->Pen.Colour = IdealWaveColour;
+  TimeImage->Polyline(CurvePoints.data(), SweepSteps);
+  TimeImage->Pen.Width = 2;
+}
+
+// ReconWave[0..n] in green at the width DrawFrame left, then the time-plot
+// marker at step n. n is a time step 0..511.
+void TRotantsForm::DrawReconWave(int n)
+{
+  n = std::clamp(n, 0, SweepSteps - 1);
+  for (int e = 0; e <= n; ++e) {
+    int px = 0;
+    int py = 0;
+    TimeGraph->WorldToPixel(e, ReconWave[e], px, py);
+    CurvePoints[e] = QPoint(px, py);
+  }
+  TimeImage->Pen.Colour = ReconWaveColour;
+  TimeImage->Polyline(CurvePoints.data(), n + 1);
+
+  if (RealValueCheckBox->isChecked()) {
+    const double v = ReconWave[n];
+    int px = 0;
+    int py = 0;
+    TimeGraph->WorldToPixel(n, v, px, py);
+    TimeImage->Pen.Colour = MarkerColour;
+    TimeImage->Ellipse(px - MarkerRadius, py - MarkerRadius, px + MarkerRadius,
+                       py + MarkerRadius);
+    if (RotateComplexPlaneCheckBox->isChecked()) {
+      // Level line back to column 0, meeting the phasor plane's line.
+      int qx = 0;
+      int qy = 0;
+      TimeImage->MoveTo(px, py);
+      TimeGraph->WorldToPixel(0.0, v, qx, qy);
+      TimeImage->Pen.Width = 1;
+      TimeImage->LineTo(qx, qy);
+      TimeImage->Pen.Width = 2;
+    }
+  }
+}
