@@ -426,8 +426,12 @@ void TRotantsForm::BindHandlers()
   connect(HighestHarmonicComboBox, &QComboBox::activated, this,
           &TRotantsForm::HighestHarmonicComboBoxChange);
 
+  // Only a move to another row loads the edits: a click on the other value cell
+  // of the same row must not throw away what the user has typed.
   connect(PhasorGrid, &QTableWidget::currentCellChanged, this,
-          [this](int row, int column, int, int) {
+          [this](int row, int column, int previousRow, int) {
+            if (row == previousRow)
+              return;
             bool canSelect = true;
             PhasorGridSelectCell(column, row, canSelect);
           });

@@ -1,6 +1,144 @@
 #include "MainForm.h"
 
-void TRotantsForm::LoadPhasorEditor(double, double) {}
-void TRotantsForm::PhasorUpdateBtnClick() {}
-void TRotantsForm::PhasorGridSelectCell(int, int, bool &) {}
-void TRotantsForm::EditRotantsBtnClick() {}
+#include "MySoundUnit.h"
+#include "NumberText.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
+
+// The phasor editor panel: the grid shows every entry as magnitude and angle
+// texts, and Update is the one road by which an entry is set from a number.
+// Grid item(row, column) is the cell of harmonic row - 1; row 0 and column 0
+// are headings.
+
+namespace {
+
+// Magnitudes in the edit box and the grid; angles in the edit box (filled by
+// LoadPhasorEditor) and in the grid.
+constexpr int MagnitudePrecision = 7;
+constexpr int MagnitudeDecimals = 4;
+constexpr int EditAnglePrecision = 3;
+constexpr int GridAnglePrecision = 6;
+constexpr int AngleDecimals = 1;
+
+constexpr double MaxMagnitude = 10.0;
+constexpr double MaxAngle = 180.0;
+
+// Longest part of a rejected text quoted in the message; a pasted page of
+// text must not make a giant message box.
+constexpr int QuotedTextLimit = 60;
+
+QString FormatText(double value, int precision, int decimals)
+{
+  return QString::fromStdString(FormatFixed(value, precision, decimals));
+}
+
+// The text is read as UTF-8, so any non-ASCII character rejects it.
+bool ReadText(const QString &text, double &value)
+{
+  return ReadNumber(text.toStdString(), value);
+}
+
+}  // namespace
+
+void TRotantsForm::LoadPhasorEditor(double re, double im)
+{
+  // Only an existing entry can be loaded; after a standard preset
+  // HarmonicIndex rests at 26, one past the last.
+  if (HarmonicIndex < 0 || HarmonicIndex >= HarmonicCount)
+    return;
+  double magnitude = 0.0;
+  double angle = 0.0;
+  RectToPolar(re, im, magnitude, angle);
+
+  const int row = HarmonicIndex + 1;
+  PhasorGrid->setCurrentCell(row, 1);
+  PhasorGrid->scrollToItem(PhasorGrid->item(row, 1));
+
+  HarmonicEdit->setText(QString::number(HarmonicIndex));
+  MagnitudeEdit->setText(FormatText(magnitude, MagnitudePrecision, MagnitudeDecimals));
+  AngleEdit->setText(FormatText(angle, EditAnglePrecision, AngleDecimals));
+  PhasorUpdateBtnClick();
+}
+
+// Both texts are checked before anything is written, so a text that is not a
+// number leaves grid, entries, tone and plots exactly as they were. Numbers
+// out of range are applied as 0. The entry is then set from the grid's texts,
+// so it carries the rounding the grid shows.
+void TRotantsForm::PhasorUpdateBtnClick()
+{
+  const int row = PhasorGrid->currentRow();
+  if (row < 1 || row > HarmonicCount)
+    return;
+
+  double magnitude = 0.0;
+  if (!ReadText(MagnitudeEdit->text(), magnitude)) {
+    ShowConversionError(MagnitudeEdit->text());
+    return;
+  }
+  double angle = 0.0;
+  if (!ReadText(AngleEdit->text(), angle)) {
+    ShowConversionError(AngleEdit->text());
+    return;
+  }
+  // Written so that a value that compares unordered also becomes 0.
+  if (!(magnitude >= 0.0) || magnitude > MaxMagnitude)
+    magnitude = 0.0;
+  if (!(angle >= -MaxAngle) || angle > MaxAngle)
+    angle = 0.0;
+
+  PhasorGrid->item(row, 0)->setText(HarmonicEdit->text());
+  PhasorGrid->item(row, 1)->setText(FormatText(magnitude, MagnitudePrecision, MagnitudeDecimals));
+  PhasorGrid->item(row, 2)->setText(FormatText(angle, GridAnglePrecision, AngleDecimals));
+  HarmonicIndex = row - 1;
+
+  // The texts just written always read back; the values as displayed win.
+  double shownMagnitude = magnitude;
+  double shownAngle = angle;
+  ReadText(PhasorGrid->item(row, 1)->text(), shownMagnitude);
+  ReadText(PhasorGrid->item(row, 2)->text(), shownAngle);
+  double re = 0.0;
+  double im = 0.0;
+  PolarToRect(shownMagnitude, shownAngle, re, im);
+  SetPhasorEntry(re, im);
+
+  SynthesizeTone();
+  MySound->PlayLoop(SoundCheckBox->isChecked());
+  TimeTrackBarChange();
+}
+
+void TRotantsForm::ShowConversionError(const QString &text)
+{
+  const QString quoted =
+      text.size() > QuotedTextLimit ? text.left(QuotedTextLimit) + QChar(0x2026) : text;
+  QMessageBox box(QMessageBox::Warning, windowTitle(),
+                  QString("'%1' is not a valid floating point value").arg(quoted),
+                  QMessageBox::Ok, this);
+  // The user's text is shown as typed, never interpreted as markup.
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
+}
+
+void TRotantsForm::PhasorGridSelectCell(int, int row, bool &)
+{
+  if (row < 1 || row >= PhasorGrid->rowCount())
+    return;
+  HarmonicEdit->setText(PhasorGrid->item(row, 0)->text());
+  MagnitudeEdit->setText(PhasorGrid->item(row, 1)->text());
+  AngleEdit->setText(PhasorGrid->item(row, 2)->text());
+}
+
+void TRotantsForm::EditRotantsBtnClick()
+{
+  if (!PhasorEditPanel->isHidden()) {
+    EditRotantsBtn->setText("Show &Editor");
+    PhasorEditPanel->hide();
+  } else {
+    EditRotantsBtn->setText("Hide &Editor");
+    PhasorEditPanel->show();
+  }
+}

@@ -1,9 +1,127 @@
 #include "MainForm.h"
 
-void TRotantsForm::PlayBtnClick() {}
-void TRotantsForm::SimulationTimerTimer() {}
-void TRotantsForm::StopBtnClick() {}
-void TRotantsForm::ResetWaveform() {}
-void TRotantsForm::WaveformComboBoxChange() {}
-void TRotantsForm::HighestHarmonicComboBoxChange() {}
-void TRotantsForm::ClearBtnClick() {}
+#include "MySoundUnit.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+
+// Playback and mode control. Animation is the timer moving TimeTrackBar one
+// step per tick; every move to a new position raises valueChanged and thus one
+// redraw. PlayBtn and StopBtn share one place: the one raised last is in front
+// and agrees with the timer (Stop while it runs). Both stay enabled and keep
+// their accelerators, so either handler may run in either state.
+
+void TRotantsForm::PlayBtnClick()
+{
+  if (TimeTrackBar->value() == TimeTrackBar->maximum())
+    TimeTrackBar->setValue(TimeTrackBar->minimum());
+  StopBtn->raise();
+  SetEditMode(0);
+  SimulationTimer->start();
+}
+
+void TRotantsForm::SimulationTimerTimer()
+{
+  const int position = TimeTrackBar->value();
+  if (position < TimeTrackBar->maximum())
+    TimeTrackBar->setValue(position + 1);
+  else if (RepeatPlayCheckBox->isChecked())
+    TimeTrackBar->setValue(0);
+  else
+    StopBtnClick();
+}
+
+void TRotantsForm::StopBtnClick()
+{
+  PlayBtn->raise();
+  SetEditMode(IdleEditMode);
+  SimulationTimer->stop();
+}
+
+bool TRotantsForm::PlayBtnInFront() const
+{
+  // raise() moves a widget to the end of its parent's children, which are
+  // painted and hit-tested in that order.
+  const QObjectList &siblings = PlayBtn->parentWidget()->children();
+  return siblings.indexOf(PlayBtn) > siblings.indexOf(StopBtn);
+}
+
+void TRotantsForm::ResetWaveform()
+{
+  SimulationTimer->stop();
+  SetEditMode(0);
+  IdleEditMode = 0;
+  PlayBtn->raise();
+  ClearPhasorEntries();
+  ClearReconWave();
+  MySound->PlayLoop(false);
+}
+
+void TRotantsForm::WaveformComboBoxChange()
+{
+  ResetWaveform();
+  const int item = WaveformComboBox->currentIndex();
+  switch (item) {
+  case 0:
+    PresetCustomEntries();
+    IdleEditMode = 1;
+    break;
+  case 1:
+    PresetCustomTime();
+    IdleEditMode = 2;
+    break;
+  case 2:
+    PresetSquare();
+    break;
+  case 3:
+    PresetRectangularPulse();
+    break;
+  case 4:
+    PresetBipolarPulse();
+    break;
+  case 5:
+    PresetTriangle();
+    break;
+  case 6:
+    PresetSawtooth();
+    break;
+  case 7:
+    PresetRectifiedCosine();
+    break;
+  case 8:
+    PresetImpulseTrain();
+    break;
+  default:
+    break;
+  }
+  // The presets write two-sided coefficients; the one-sided convention holds
+  // twice those in entries 1..25. The grid keeps the undoubled texts.
+  if (item != 0 && !ConjugateCheckBox->isChecked())
+    ScaleHarmonics(2.0);
+  TimeTrackBarChange();
+}
+
+void TRotantsForm::HighestHarmonicComboBoxChange()
+{
+  const int item = HighestHarmonicComboBox->currentIndex();
+  if (item < 0 || item >= HarmonicCount)
+    return;
+  HighestHarmonic = item;
+  SynthesizeTone();
+  MySound->PlayLoop(SoundCheckBox->isChecked());
+  TimeTrackBarChange();
+}
+
+// Stops and rewinds. In the two custom modes (or with no selection) the
+// user's phasors or drawing are thrown away and the mode starts afresh; a
+// standard waveform keeps its entries.
+void TRotantsForm::ClearBtnClick()
+{
+  StopBtnClick();
+  TimeTrackBar->setValue(0);
+  if (WaveformComboBox->currentIndex() <= 1)
+    WaveformComboBoxChange();
+}
