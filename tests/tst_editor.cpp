@@ -1,6 +1,7 @@
 #include "MainForm.h"
 #include "MessageBoxCatcher.h"
 #include "RecordingSoundService.h"
+#include "TestSupport.h"
 #include "WindowDriver.h"
 
 #include <QLabel>
@@ -72,6 +73,7 @@ private slots:
   void LoadWithIndexPastLastEntryDoesNothing();
   void EditorButtonToggles();
   void OwnTextsReadBackUnderCommaLocale();
+  void ClickOnSameRowKeepsTypedText();
 
 private:
   void ClickUpdate();
@@ -343,16 +345,15 @@ void TestEditor::EditorButtonToggles()
 void TestEditor::OwnTextsReadBackUnderCommaLocale()
 {
   const QLocale previousLocale;
-  const std::string previousNumeric = std::setlocale(LC_NUMERIC, nullptr);
+  const std::string previousNumeric = std::setlocale(LC_ALL, nullptr);
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-  for (const char *name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "fr_FR.UTF-8"}) {
-    if (std::setlocale(LC_NUMERIC, name))
-      break;
-  }
+  const char *commaLocale = SwitchToCommaLocale();
   const auto restore = qScopeGuard([&] {
     QLocale::setDefault(previousLocale);
-    std::setlocale(LC_NUMERIC, previousNumeric.c_str());
+    std::setlocale(LC_ALL, previousNumeric.c_str());
   });
+  if (!commaLocale)
+    qWarning("no C locale with a decimal comma: only Qt's default locale is German here");
 
   ClickGridRow(*Form, 3);
   QCOMPARE(Form->MagnitudeEdit->text(), QString("0.0"));
@@ -365,6 +366,22 @@ void TestEditor::OwnTextsReadBackUnderCommaLocale()
   QVERIFY(Catcher->Messages.isEmpty());
   QCOMPARE(GridRow(*Form, 6), (TGridRow{"5", "0.7071", "45.0"}));
   QVERIFY(std::fabs(Magnitude(Form->PhasorList[5]) - 0.7071) < 1e-12);
+}
+
+// Clicking the other value cell of the row being edited must not reload the
+// edits from the grid and lose what was typed.
+void TestEditor::ClickOnSameRowKeepsTypedText()
+{
+  ClickGridRow(*Form, 4);
+  TypeText(Form->MagnitudeEdit, "0.25");
+  QTableWidget *grid = Form->PhasorGrid;
+  const QRect angleCell = grid->visualItemRect(grid->item(4, 2));
+  QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, angleCell.center());
+  QCOMPARE(grid->currentRow(), 4);
+  QCOMPARE(grid->currentColumn(), 2);
+  QCOMPARE(Form->MagnitudeEdit->text(), QString("0.25"));
+  ClickUpdate();
+  QCOMPARE(GridRow(*Form, 4), (TGridRow{"3", "0.2500", "0.0"}));
 }
 
 QTEST_MAIN(TestEditor)
