@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Access to the private PulseAudio server that scripts/with-null-sink starts:
+// its default sink is a null sink named "rec", whose monitor the tests record.
+namespace NullSink {
+
+inline constexpr int RecordRate = 44100;  // Hz, 16-bit mono
+
+// Empty when the server answers and its default sink is "rec"; otherwise the
+// reason why not, for QSKIP.
+QString Unavailable();
+
+// The next ms milliseconds of what the null sink "rec" plays, 16-bit mono at
+// RecordRate, recorded while the event loop runs; empty when recording fails.
+QList<qint16> Record(int ms);
+
+// Peak magnitude of the next ms milliseconds, or -1 when the recording holds
+// less than 90 % of the samples it should (recorder not running or stalled).
+int RecordPeak(int ms);
+
+// The playback streams the server holds, one "pactl list short sink-inputs"
+// line each.
+QStringList SinkInputs();
+
+}  // namespace NullSink
+
+// Spectrum figures of a recording at NullSink::RecordRate.
+namespace ToneAnalysis {
+
+// Amplitude (in sample units) of the component at frequency Hz, over a Hann
+// window: a full-scale sine of amplitude A at that frequency reads about A.
+double Amplitude(const QList<qint16> &samples, double frequency);
+
+// Frequency in [from, to] with the largest Amplitude, searched in 1 Hz steps.
+double StrongestFrequency(const QList<qint16> &samples, double from, double to);
+
+int PeakAbs(const QList<qint16> &samples);
+
+}  // namespace ToneAnalysis

@@ -1,0 +1,228 @@
+#include "MainForm.h"
+#include "MySoundUnit.h"
+#include "NullSinkRecorder.h"
+#include "RecordingSoundService.h"
+#include "SoundService.h"
+#include "ToneSynthesis.h"
+#include "WindowDriver.h"
+
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+constexpr int SquareItem = 2;
+constexpr int CustomTimeItem = 1;
+constexpr int SettleMs = 400;
+
+// Forwards to the Qt Multimedia service and times every request on the
+// user-interface thread.
+class TTimedQtSoundService final : public TSoundService {
+public:
+  void PlayLoopImage(const QByteArray &image) override
+  {
+    QElapsedTimer clock;
+    clock.start();
+    Real.PlayLoopImage(image);
+    PlayNanoseconds << clock.nsecsElapsed();
+  }
+
+  void Stop() override { Real.Stop(); }
+
+  TQtSoundService Real;
+  QList<qint64> PlayNanoseconds;
+};
+
+// The bytes the player loops after a preset: the preset's entries as the
+// editor stored them, before the one-sided doubling of harmonics 1..25, which
+// does not pass through the editor and so is not synthesised.
+QByteArray ToneBeforeDoubling(const TRotantsForm &form)
+{
+  TPhasorArray entries = form.PhasorList;
+  for (int k = 1; k < HarmonicCount; ++k) {
+    entries[k].Re *= 0.5;
+    entries[k].Im *= 0.5;
+  }
+  QByteArray tone(ToneBytes, '\0');
+  ToneSynthesis::SynthesizeToneBytes(entries, form.HighestHarmonic,
+                                     reinterpret_cast<std::uint8_t *>(tone.data()));
+  return tone;
+}
+
+int LongestQuietRun(const QList<qint16> &samples, int limit)
+{
+  int longest = 0;
+  int run = 0;
+  for (qint16 s : samples) {
+    run = std::abs(int(s)) <= limit ? run + 1 : 0;
+    longest = std::max(longest, run);
+  }
+  return longest;
+}
+
+}  // namespace
+
+class TestMainSound : public QObject {
+  Q_OBJECT
+
+private slots:
+  void SquareWithSoundOnSwitchesImages();
+  void SoundOnReplaysLastSynthesis();
+  void SquareThroughRealOutput();
+};
+
+// Choosing "Square" with Sound On stops the loop once, then every one of the
+// 26 entries it loads re-synthesises the tone and switches the loop to it.
+void TestMainSound::SquareWithSoundOnSwitchesImages()
+{
+  TRecordingSoundScope sound;
+  TRotantsForm form;
+  sound.Log->Events.clear();
+  form.SoundCheckBox->click();
+  QCOMPARE(sound.Log->Events, QStringList{"play"});
+  QCOMPARE(sound.Log->Looping.mid(48), QByteArray(200, char(128)));
+
+  sound.Log->Events.clear();
+  sound.Log->Images.clear();
+  ChooseWaveform(form, SquareItem);
+
+  QStringList expected{"stop"};
+  for (int k = 0; k < HarmonicCount; ++k)
+    expected << "play";
+  QCOMPARE(sound.Log->Events, expected);
+  for (const QByteArray &image : sound.Log->Images)
+    QCOMPARE(image.size(), 248);
+  // Harmonic 0 is zero and harmonic 2 vanishes: the first and third images
+  // repeat the one before them; the fundamental changes the second.
+  QCOMPARE(sound.Log->Images[0].mid(48), QByteArray(200, char(128)));
+  QCOMPARE(sound.Log->Images[2], sound.Log->Images[1]);
+  QVERIFY(sound.Log->Images[1] != sound.Log->Images[0]);
+
+  const QByteArray tone = sound.Log->Looping.mid(48);
+  QCOMPARE(tone, ToneBeforeDoubling(form));
+  // A square of +-0.25 at 40 steps per unit, with the ripple of 25 harmonics:
+  // high for the first and last quarter of the period, low in between.
+  for (int i = 0; i < ToneFrames; ++i) {
+    const int b = quint8(tone[2 * i]);
+    QCOMPARE(quint8(tone[2 * i + 1]), quint8(b));
+    if ((i >= 4 && i <= 21) || (i >= 79 && i <= 96))
+      QVERIFY2(b >= 135 && b <= 141, qPrintable(QStringLiteral("frame %1: %2").arg(i).arg(b)));
+    else if (i >= 29 && i <= 71)
+      QVERIFY2(b >= 115 && b <= 121, qPrintable(QStringLiteral("frame %1: %2").arg(i).arg(b)));
+  }
+}
+
+// Sound On replays the buffer of the last synthesis: after "Custom Time" has
+// stopped a preset's tone and cleared the entries, unchecking and checking
+// Sound On plays the preset's tone again.
+void TestMainSound::SoundOnReplaysLastSynthesis()
+{
+  TRecordingSoundScope sound;
+  TRotantsForm form;
+  form.SoundCheckBox->click();
+  ChooseWaveform(form, SquareItem);
+  const QByteArray square = sound.Log->Looping;
+
+  ChooseWaveform(form, CustomTimeItem);
+  QVERIFY(sound.Log->Looping.isEmpty());
+  QCOMPARE(sound.Log->Events.last(), QString("stop"));
+
+  form.SoundCheckBox->click();
+  QVERIFY(!form.SoundCheckBox->isChecked());
+  QVERIFY(sound.Log->Looping.isEmpty());
+  form.SoundCheckBox->click();
+  QCOMPARE(sound.Log->Looping, square);
+}
+
+// The whole road on the real output: Sound On, "Square", highest-harmonic
+// choices while it plays, Sound Off, Sound On and closing the window.
+void TestMainSound::SquareThroughRealOutput()
+{
+  const QString reason = NullSink::Unavailable();
+  if (!reason.isEmpty())
+    QSKIP(qPrintable(reason));
+
+  TTimedQtSoundService *timed = nullptr;
+  TMySound::SetServiceFactory([&timed] {
+    auto service = std::make_unique<TTimedQtSoundService>();
+    timed = service.get();
+    return service;
+  });
+  auto form = std::make_unique<TRotantsForm>();
+  TMySound::SetServiceFactory(nullptr);
+  QVERIFY(timed != nullptr);
+  form->show();
+  QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+
+  form->SoundCheckBox->click();
+  QTest::qWait(SettleMs);
+  QCOMPARE(timed->Real.StreamOpenCount(), 1);
+  timed->PlayNanoseconds.clear();
+  ChooseWaveform(*form, SquareItem);
+  QCOMPARE(timed->PlayNanoseconds.size(), HarmonicCount);
+  qint64 total = 0;
+  qint64 longest = 0;
+  for (qint64 ns : timed->PlayNanoseconds) {
+    total += ns;
+    longest = std::max(longest, ns);
+  }
+  qInfo("Square with Sound On: 26 play requests, %.1f us on average, %.1f us the longest "
+        "(the first reopens the stream the choice stopped)",
+        total / 26 / 1000.0, longest / 1000.0);
+
+  QTest::qWait(SettleMs);
+  QVERIFY(timed->Real.WaitForAudioThread(5000));
+  // Stopped by the choice, opened again by its first entry, never after.
+  QCOMPARE(timed->Real.StreamOpenCount(), 2);
+  QCOMPARE(NullSink::SinkInputs().size(), 1);
+
+  const QList<qint16> square = NullSink::Record(1000);
+  const double strongest = ToneAnalysis::StrongestFrequency(square, 50, 5000);
+  QVERIFY2(std::abs(strongest - 441.0) <= 2.0, qPrintable(QString::number(strongest)));
+  const double first = ToneAnalysis::Amplitude(square, 441.0);
+  const double third = ToneAnalysis::Amplitude(square, 1323.0) / first;
+  const double fifth = ToneAnalysis::Amplitude(square, 2205.0) / first;
+  const double second = ToneAnalysis::Amplitude(square, 882.0) / first;
+  const QString figures = QStringLiteral("1st %1, 3rd/1st %2, 5th/1st %3, 2nd/1st %4")
+                              .arg(first).arg(third).arg(fifth).arg(second);
+  QVERIFY2(first > 2000, qPrintable(figures));
+  QVERIFY2(third > 0.25 && third < 0.42, qPrintable(figures));
+  QVERIFY2(fifth > 0.12 && fifth < 0.28, qPrintable(figures));
+  QVERIFY2(second < 0.05, qPrintable(figures));
+
+  // Highest-harmonic choices re-synthesise while the loop plays and redraw
+  // both plots on this thread; the output must not drop out meanwhile.
+  QTimer chooser;
+  int choice = 0;
+  connect(&chooser, &QTimer::timeout, this, [&] {
+    ChooseHighestHarmonic(*form, 25 - 2 * (++choice % 6));
+  });
+  chooser.start(20);
+  const QList<qint16> during = NullSink::Record(800);
+  chooser.stop();
+  qInfo("%d highest-harmonic choices during the recording", choice);
+  QVERIFY(choice > 10);
+  QVERIFY2(LongestQuietRun(during, 300) < 5,
+           qPrintable(QString::number(LongestQuietRun(during, 300))));
+  QCOMPARE(timed->Real.StreamOpenCount(), 2);
+
+  form->SoundCheckBox->click();
+  QTest::qWait(50);
+  QCOMPARE(NullSink::RecordPeak(400), 0);
+
+  form->SoundCheckBox->click();
+  QTest::qWait(SettleMs);
+  QVERIFY(NullSink::RecordPeak(300) > 2000);
+
+  QVERIFY(form->close());
+  QTest::qWait(50);
+  QCOMPARE(NullSink::RecordPeak(400), 0);
+  QVERIFY(NullSink::SinkInputs().isEmpty());
+  form.reset();
+}
+
+QTEST_MAIN(TestMainSound)
+#include "tst_mainsound.moc"

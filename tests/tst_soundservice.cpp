@@ -1,0 +1,459 @@
+#include "HarmonicModel.h"
+#include "MySoundUnit.h"
+#include "NullSinkRecorder.h"
+#include "SoundService.h"
+#include "ToneSynthesis.h"
+
+#include <QtEndian>
+#include <QtTest>
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cstring>
+#include <memory>
+#include <optional>
+
+namespace {
+
+// Argument that makes the test executable play one tone against the sound
+// server named in its environment, then exit; see PlaysSilentlyWithoutServer.
+const char PlayOnceArgument[] = "--play-once";
+
+// Time the stream needs after a play request before the tone is steady at
+// the null sink's monitor; the sink buffers 100 ms.
+constexpr int SettleMs = 400;
+
+std::unique_ptr<TMySound> Player(const TPhasorArray &entries)
+{
+  auto sound = std::make_unique<TMySound>(nullptr, SoundFormat{2, 44100, 8});
+  sound->AllocateBuffer(ToneFrames);
+  ToneSynthesis::SynthesizeToneBytes(entries, 25, sound->Buffer);
+  return sound;
+}
+
+void Resynthesize(TMySound &sound, const TPhasorArray &entries)
+{
+  ToneSynthesis::SynthesizeToneBytes(entries, 25, sound.Buffer);
+}
+
+TPhasorArray Harmonic(int k, double magnitude)
+{
+  TPhasorArray entries{};
+  entries[k].Re = magnitude;
+  return entries;
+}
+
+// The square wave as the main window loads it with one-sided amplitudes:
+// entry k = 2 * 0.5 * sinc(k / 2).
+TPhasorArray Square()
+{
+  TPhasorArray entries{};
+  for (int k = 1; k < HarmonicCount; ++k)
+    entries[k].Re = HarmonicMath::Sinc(k / 2.0);
+  return entries;
+}
+
+TQtSoundService &RealService(TMySound &sound)
+{
+  auto *service = dynamic_cast<TQtSoundService *>(sound.Service());
+  if (!service)
+    qFatal("the player does not use the Qt Multimedia service");
+  return *service;
+}
+
+// Longest run of consecutive samples with |x| <= limit: a dropout shows as a
+// run of hundreds, a 441 Hz tone of amplitude 10000 never has more than a few.
+int LongestQuietRun(const QList<qint16> &samples, int limit)
+{
+  int longest = 0;
+  int run = 0;
+  for (qint16 s : samples) {
+    run = std::abs(int(s)) <= limit ? run + 1 : 0;
+    longest = std::max(longest, run);
+  }
+  return longest;
+}
+
+QByteArray WaveImage(const QByteArray &fmtBody, const QByteArray &chunksBeforeData,
+                     const QByteArray &data, quint32 declaredDataLength)
+{
+  QByteArray image("RIFF....WAVEfmt ");
+  char length[4];
+  qToLittleEndian(quint32(fmtBody.size()), length);
+  image.append(length, 4).append(fmtBody).append(chunksBeforeData).append("data");
+  qToLittleEndian(declaredDataLength, length);
+  image.append(length, 4).append(data);
+  qToLittleEndian(quint32(image.size() - 8), length);
+  image.replace(4, 4, QByteArray(length, 4));
+  return image;
+}
+
+QByteArray FormatBody(quint16 tag, quint16 channels, quint32 rate, quint16 bits, int extra)
+{
+  QByteArray body(16 + extra, '\0');
+  char *p = body.data();
+  qToLittleEndian(tag, p);
+  qToLittleEndian(channels, p + 2);
+  qToLittleEndian(rate, p + 4);
+  qToLittleEndian(quint32(rate * channels * bits / 8), p + 8);
+  qToLittleEndian(quint16(channels * bits / 8), p + 12);
+  qToLittleEndian(bits, p + 14);
+  return body;
+}
+
+int ThreadCount()
+{
+  QFile status(QStringLiteral("/proc/self/status"));
+  if (!status.open(QIODevice::ReadOnly))
+    return -1;
+  for (const QByteArray &line : status.readAll().split('\n')) {
+    if (line.startsWith("Threads:"))
+      return line.mid(8).trimmed().toInt();
+  }
+  return -1;
+}
+
+int PlayOnce()
+{
+  auto sound = Player(Harmonic(1, 1.0));
+  sound->PlayLoop(true);
+  QTest::qWait(300);
+  sound->PlayLoop(true);
+  QTest::qWait(100);
+  sound->PlayLoop(false);
+  sound.reset();
+  return 0;
+}
+
+}  // namespace
+
+class TestSoundService : public QObject {
+  Q_OBJECT
+
+private slots:
+  void ParsesWaveImages_data();
+  void ParsesWaveImages();
+  void LoopDeviceWrapsWithoutGap();
+  void LoopDeviceKeepsPhaseAcrossSwaps();
+  void NothingStartsBeforeFirstPlay();
+  void PlaysSilentlyWithoutServer();
+
+  void ToneReachesOutput_data();
+  void ToneReachesOutput();
+  void StopSilencesAtOnce();
+  void RequestsWhileLoopingSwapWithoutReopening();
+  void DestroyingServiceSilences();
+};
+
+void TestSoundService::ParsesWaveImages_data()
+{
+  QTest::addColumn<QByteArray>("image");
+  QTest::addColumn<bool>("valid");
+  QTest::addColumn<int>("channels");
+  QTest::addColumn<int>("rate");
+  QTest::addColumn<int>("bits");
+  QTest::addColumn<int>("samples");
+
+  const QByteArray stereo8 = FormatBody(1, 2, 44100, 8, 4);
+  const QByteArray data(200, char(128));
+  QTest::newRow("image of the player") << WaveImage(stereo8, {}, data, 200) << true << 2 << 44100
+                                       << 8 << 200;
+  QTest::newRow("16-byte format chunk")
+      << WaveImage(FormatBody(1, 1, 8000, 16, 0), {}, data, 200) << true << 1 << 8000 << 16
+      << 200;
+  QTest::newRow("other chunk before data, odd length padded")
+      << WaveImage(stereo8, QByteArray("LIST\x03\0\0\0abc\0", 12), data, 200) << true << 2
+      << 44100 << 8 << 200;
+  QTest::newRow("data shorter than declared") << WaveImage(stereo8, {}, data.left(150), 200)
+                                              << true << 2 << 44100 << 8 << 150;
+  QTest::newRow("trailing half frame dropped") << WaveImage(stereo8, {}, data.left(151), 151)
+                                               << true << 2 << 44100 << 8 << 150;
+  QTest::newRow("empty data") << WaveImage(stereo8, {}, {}, 0) << false << 0 << 0 << 0 << 0;
+  QTest::newRow("not integer PCM") << WaveImage(FormatBody(3, 2, 44100, 32, 0), {}, data, 200)
+                                   << false << 0 << 0 << 0 << 0;
+  QTest::newRow("12 bits") << WaveImage(FormatBody(1, 2, 44100, 12, 0), {}, data, 200) << false
+                           << 0 << 0 << 0 << 0;
+  QTest::newRow("format chunk cut short") << QByteArray("RIFF\x10\0\0\0WAVEfmt \x14\0\0\0\x01\0", 22)
+                                          << false << 0 << 0 << 0 << 0;
+  QTest::newRow("not RIFF") << QByteArray(248, 'x') << false << 0 << 0 << 0 << 0;
+  QByteArray dataFirst = WaveImage(stereo8, {}, data, 200);
+  dataFirst.replace(12, 4, "junk");
+  QTest::newRow("no format chunk") << dataFirst << false << 0 << 0 << 0 << 0;
+}
+
+void TestSoundService::ParsesWaveImages()
+{
+  QFETCH(QByteArray, image);
+  QFETCH(bool, valid);
+
+  const std::optional<TWaveImage> wave = ParseWaveImage(image);
+  QCOMPARE(wave.has_value(), valid);
+  if (!valid)
+    return;
+  QFETCH(int, channels);
+  QFETCH(int, rate);
+  QFETCH(int, bits);
+  QFETCH(int, samples);
+  QCOMPARE(int(wave->Channels), channels);
+  QCOMPARE(int(wave->SampleRate), rate);
+  QCOMPARE(int(wave->BitsPerSample), bits);
+  QCOMPARE(int(wave->Samples.size()), samples);
+  QVERIFY(AudioFormatOf(*wave).isValid());
+  QCOMPARE(AudioFormatOf(*wave).bytesPerFrame(), channels * bits / 8);
+}
+
+void TestSoundService::LoopDeviceWrapsWithoutGap()
+{
+  TLoopDevice device;
+  QVERIFY(device.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
+  QByteArray block;
+  for (int i = 0; i < 200; ++i)
+    block.append(char(i));
+  device.SetSamples(block, char(128), true);
+
+  // Reads of awkward sizes, across the seam several times, join to the block
+  // repeated with nothing missing or doubled.
+  QByteArray stream;
+  for (int size : {1, 199, 7, 450, 1764, 3})
+    stream += device.read(size);
+  QCOMPARE(stream.size(), 1 + 199 + 7 + 450 + 1764 + 3);
+  for (int i = 0; i < stream.size(); ++i)
+    QCOMPARE(int(quint8(stream[i])), i % 200);
+  QVERIFY(!device.atEnd());
+  QVERIFY(device.bytesAvailable() > 0);
+
+  device.SetSamples({}, char(128), false);
+  QCOMPARE(device.read(5), QByteArray(5, char(128)));
+}
+
+// A new block of the same period continues where the old one was, so a tone
+// swapped for a tone of the same period keeps its phase.
+void TestSoundService::LoopDeviceKeepsPhaseAcrossSwaps()
+{
+  TLoopDevice device;
+  QVERIFY(device.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
+  device.SetSamples(QByteArray(200, 'a'), char(128), true);
+  device.read(230);  // 30 bytes into the block
+
+  QByteArray next(200, 'b');
+  next[30] = 'X';
+  device.SetSamples(next, char(128), false);
+  QCOMPARE(device.read(1), QByteArray("X"));
+
+  QByteArray shorter(20, 'c');
+  shorter[11] = 'Y';  // 31 modulo 20
+  device.SetSamples(shorter, char(128), false);
+  QCOMPARE(device.read(1), QByteArray("Y"));
+
+  device.SetSamples(next, char(128), true);
+  QCOMPARE(device.read(1), QByteArray("b"));
+}
+
+// Constructing the service, stopping it and destroying it touch nothing of
+// Qt Multimedia: no audio thread and no sound-server threads appear.
+void TestSoundService::NothingStartsBeforeFirstPlay()
+{
+  const int before = ThreadCount();
+  if (before < 0)
+    QSKIP("/proc/self/status is not readable here");
+  {
+    TMySound sound(nullptr, SoundFormat{2, 44100, 8});
+    sound.AllocateBuffer(100);
+    sound.PlayLoop(false);
+    QCOMPARE(RealService(sound).StreamOpenCount(), 0);
+    QCOMPARE(ThreadCount(), before);
+  }
+  QCOMPARE(ThreadCount(), before);
+}
+
+// Runs this executable with PlayOnceArgument against a sound server that does
+// not exist: it must stay silent and quiet, neither hang nor crash.
+void TestSoundService::PlaysSilentlyWithoutServer()
+{
+  QTemporaryDir dir;
+  QVERIFY(dir.isValid());
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("PULSE_SERVER"),
+                     QStringLiteral("unix:%1/no-such-socket").arg(dir.path()));
+  environment.insert(QStringLiteral("PULSE_RUNTIME_PATH"), dir.path());
+
+  QProcess child;
+  child.setProcessEnvironment(environment);
+  QElapsedTimer clock;
+  clock.start();
+  child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(PlayOnceArgument)});
+  QVERIFY(child.waitForStarted(10000));
+  const bool finished = child.waitForFinished(30000);
+  if (!finished)
+    child.kill();
+  QVERIFY2(finished, "the player hangs without a sound server");
+  QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+  QCOMPARE(child.exitCode(), 0);
+  const QString messages = QString::fromLocal8Bit(child.readAllStandardError());
+  qInfo("without a sound server: %lld ms, messages: %s", qint64(clock.elapsed()),
+        messages.isEmpty() ? "none" : qPrintable(messages.trimmed()));
+  QVERIFY2(!messages.contains(QStringLiteral("QAudioSink")), qPrintable(messages));
+  QVERIFY2(!messages.contains(QStringLiteral("No audio device")), qPrintable(messages));
+}
+
+void TestSoundService::ToneReachesOutput_data()
+{
+  QTest::addColumn<TPhasorArray>("entries");
+  QTest::addColumn<double>("fundamental");  // expected amplitude at 16 bits
+  QTest::addColumn<double>("third");        // expected ratios to the fundamental
+  QTest::addColumn<double>("fifth");
+
+  // 40 steps of the 8-bit sample per unit read 40 * 256 at 16 bits.
+  QTest::newRow("harmonic 1 alone") << Harmonic(1, 1.0) << 10240.0 << 0.0 << 0.0;
+  // A square wave's odd harmonics fall as 1/k, its even ones vanish.
+  QTest::newRow("square") << Square() << 10240.0 * 2 / HarmonicMath::Pi << 1 / 3.0 << 1 / 5.0;
+}
+
+void TestSoundService::ToneReachesOutput()
+{
+  const QString reason = NullSink::Unavailable();
+  if (!reason.isEmpty())
+    QSKIP(qPrintable(reason));
+  QFETCH(TPhasorArray, entries);
+  QFETCH(double, fundamental);
+  QFETCH(double, third);
+  QFETCH(double, fifth);
+
+  auto sound = Player(entries);
+  sound->PlayLoop(true);
+  QTest::qWait(SettleMs);
+  const QList<qint16> recording = NullSink::Record(1000);
+  sound->PlayLoop(false);
+
+  QVERIFY2(recording.size() > 40000, qPrintable(QString::number(recording.size())));
+  const double strongest = ToneAnalysis::StrongestFrequency(recording, 50, 5000);
+  QVERIFY2(std::abs(strongest - 441.0) <= 2.0, qPrintable(QString::number(strongest)));
+  const double first = ToneAnalysis::Amplitude(recording, 441.0);
+  const double ratios[] = {ToneAnalysis::Amplitude(recording, 882.0) / first,
+                           ToneAnalysis::Amplitude(recording, 1323.0) / first,
+                           ToneAnalysis::Amplitude(recording, 1764.0) / first,
+                           ToneAnalysis::Amplitude(recording, 2205.0) / first};
+  const QString figures = QStringLiteral("441 Hz %1; 882, 1323, 1764, 2205 Hz relative: %2 %3 %4 %5")
+                              .arg(first).arg(ratios[0]).arg(ratios[1]).arg(ratios[2])
+                              .arg(ratios[3]);
+  qInfo("%s", qPrintable(figures));
+  // 8-bit truncation costs up to one step of 40.
+  QVERIFY2(std::abs(first - fundamental) < 0.05 * fundamental, qPrintable(figures));
+  QVERIFY2(std::abs(ratios[1] - third) < 0.03, qPrintable(figures));
+  QVERIFY2(std::abs(ratios[3] - fifth) < 0.03, qPrintable(figures));
+  QVERIFY2(ratios[0] < 0.02 && ratios[2] < 0.02, qPrintable(figures));
+  QVERIFY2(LongestQuietRun(recording, 300) < 5,
+           qPrintable(QString::number(LongestQuietRun(recording, 300))));
+}
+
+void TestSoundService::StopSilencesAtOnce()
+{
+  const QString reason = NullSink::Unavailable();
+  if (!reason.isEmpty())
+    QSKIP(qPrintable(reason));
+
+  auto sound = Player(Harmonic(1, 1.0));
+  // Each cycle closes the stream and opens it again; every opening must be
+  // as audible as the first.
+  for (int cycle = 1; cycle <= 3; ++cycle) {
+    sound->PlayLoop(true);
+    QTest::qWait(SettleMs);
+    QVERIFY2(NullSink::RecordPeak(300) > 9000, qPrintable(QString::number(cycle)));
+    QCOMPARE(RealService(*sound).StreamOpenCount(), cycle);
+
+    sound->PlayLoop(false);
+    QTest::qWait(50);
+    QCOMPARE(NullSink::RecordPeak(500), 0);
+    QVERIFY(NullSink::SinkInputs().isEmpty());
+  }
+}
+
+// The 26 play requests of a preset arrive while the loop plays: each only
+// swaps the samples, the stream is opened once, the output never drops out,
+// and the last image is what keeps playing.
+void TestSoundService::RequestsWhileLoopingSwapWithoutReopening()
+{
+  const QString reason = NullSink::Unavailable();
+  if (!reason.isEmpty())
+    QSKIP(qPrintable(reason));
+
+  auto sound = Player(Harmonic(1, 1.0));
+  sound->PlayLoop(true);
+  QTest::qWait(SettleMs);
+  TQtSoundService &service = RealService(*sound);
+  QCOMPARE(service.StreamOpenCount(), 1);
+  const QStringList streams = NullSink::SinkInputs();
+  QCOMPARE(streams.size(), 1);
+
+  // 26 requests in a row, as a preset makes them, timed.
+  QElapsedTimer clock;
+  qint64 nanoseconds = 0;
+  for (int k = 1; k <= 26; ++k) {
+    Resynthesize(*sound, Harmonic(1, 0.5 + 0.5 * (k % 2)));
+    clock.start();
+    sound->PlayLoop(true);
+    nanoseconds += clock.nsecsElapsed();
+  }
+  const double microsecondsEach = nanoseconds / 26 / 1000.0;
+  qInfo("one play request while looping: %.1f us on average over 26", microsecondsEach);
+  QVERIFY2(microsecondsEach < 200.0, qPrintable(QString::number(microsecondsEach)));
+
+  // Requests spread over a recording: the tone must flow without a gap.
+  QTimer swapper;
+  int swaps = 0;
+  connect(&swapper, &QTimer::timeout, this, [&] {
+    Resynthesize(*sound, Harmonic(1, 1.0 - 0.01 * (++swaps % 2)));
+    sound->PlayLoop(true);
+  });
+  swapper.start(15);
+  const QList<qint16> during = NullSink::Record(800);
+  swapper.stop();
+  QVERIFY(swaps > 20);
+  QVERIFY2(LongestQuietRun(during, 300) < 5,
+           qPrintable(QString::number(LongestQuietRun(during, 300))));
+
+  Resynthesize(*sound, Harmonic(3, 1.0));
+  sound->PlayLoop(true);
+  QTest::qWait(SettleMs);
+  const QList<qint16> last = NullSink::Record(700);
+  const double strongest = ToneAnalysis::StrongestFrequency(last, 50, 5000);
+  QVERIFY2(std::abs(strongest - 1323.0) <= 2.0, qPrintable(QString::number(strongest)));
+
+  QVERIFY(service.WaitForAudioThread(5000));
+  QCOMPARE(service.StreamOpenCount(), 1);
+  QCOMPARE(NullSink::SinkInputs(), streams);
+  sound->PlayLoop(false);
+}
+
+void TestSoundService::DestroyingServiceSilences()
+{
+  const QString reason = NullSink::Unavailable();
+  if (!reason.isEmpty())
+    QSKIP(qPrintable(reason));
+
+  auto sound = Player(Harmonic(2, 1.0));
+  sound->PlayLoop(true);
+  QTest::qWait(SettleMs);
+  QVERIFY(NullSink::RecordPeak(300) > 9000);
+  sound.reset();
+  QTest::qWait(50);
+  QCOMPARE(NullSink::RecordPeak(400), 0);
+  QVERIFY(NullSink::SinkInputs().isEmpty());
+}
+
+int main(int argc, char **argv)
+{
+  if (argc > 1 && std::strcmp(argv[1], PlayOnceArgument) == 0) {
+    QCoreApplication app(argc, argv);
+    return PlayOnce();
+  }
+  QCoreApplication app(argc, argv);
+  TestSoundService test;
+  QTEST_SET_MAIN_SOURCE_PATH
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_soundservice.moc"
