@@ -110,11 +110,19 @@ void TImageCanvas::Rectangle(int x1, int y1, int x2, int y2)
   if (Pen.Width == 1) {
     const QRgb brush = ColourToRgb(Brush.Colour);
     const QRgb pen = ColourToRgb(Pen.Colour);
+    // Row pointers come from one bits() call: scanLine() detaches on every
+    // call, which cost more than the filling itself.
+    uchar *const bits = CanvasImage.bits();
+    const qsizetype stride = CanvasImage.bytesPerLine();
+    const int count = visible.width();
     for (int y = visible.top(); y <= visible.bottom(); ++y) {
-      auto *row = reinterpret_cast<QRgb *>(CanvasImage.scanLine(y));
+      QRgb *const row = reinterpret_cast<QRgb *>(bits + y * stride) + visible.left();
       const bool edgeRow = y == area.top() || y == area.bottom();
-      for (int x = visible.left(); x <= visible.right(); ++x)
-        row[x] = (edgeRow || x == area.left() || x == area.right()) ? pen : brush;
+      std::fill_n(row, count, edgeRow ? pen : brush);
+      if (visible.left() == area.left())
+        row[0] = pen;
+      if (visible.right() == area.right())
+        row[count - 1] = pen;
     }
   } else {
     QPainter &painter = WidePainter();
@@ -173,6 +181,9 @@ void TImageCanvas::PlotSpan(int x1, int y1, int x2, int y2, bool includeEnd)
   const QRgb colour = ColourToRgb(Pen.Colour);
   const int w = CanvasImage.width();
   const int h = CanvasImage.height();
+  // One bits() call per span; scanLine() would detach once per pixel.
+  uchar *const bits = CanvasImage.bits();
+  const qsizetype stride = CanvasImage.bytesPerLine();
   const int dx = std::abs(x2 - x1);
   const int dy = -std::abs(y2 - y1);
   const int sx = x1 < x2 ? 1 : -1;
@@ -185,7 +196,7 @@ void TImageCanvas::PlotSpan(int x1, int y1, int x2, int y2, bool includeEnd)
     if (atEnd && !includeEnd)
       break;
     if (x >= 0 && x < w && y >= 0 && y < h)
-      reinterpret_cast<QRgb *>(CanvasImage.scanLine(y))[x] = colour;
+      reinterpret_cast<QRgb *>(bits + y * stride)[x] = colour;
     if (atEnd)
       break;
     const int e2 = 2 * err;
@@ -251,11 +262,19 @@ void TImageCanvas::WideLine(int x1, int y1, int x2, int y2)
                    QPoint(int(std::lround(x1 + t1 * dx)), int(std::lround(y1 + t1 * dy))));
 }
 
+// The region to paint is not always one rectangle (labels lie over the phasor
+// plane). Under a region clip Qt's raster engine fills the image row by row as
+// spans and hands them to its thread pool, a hand-off that costs more time than
+// the copy on a busy machine; each rectangle under its own rectangular clip is
+// a direct copy of rows instead.
 void TImageCanvas::paintEvent(QPaintEvent *event)
 {
   EndPainting();
   QPainter painter(this);
-  painter.drawImage(event->rect(), CanvasImage, event->rect());
+  for (const QRect &area : event->region()) {
+    painter.setClipRect(area);
+    painter.drawImage(area.topLeft(), CanvasImage, area);
+  }
 }
 
 void TImageCanvas::mousePressEvent(QMouseEvent *event)
