@@ -304,7 +304,9 @@ void TRotantsForm::BuildLayout()
   const auto addPanel = [this](const char *name, int width) {
     auto *panel = new QLabel(StatusBar);
     panel->setObjectName(name);
-    panel->setFixedWidth(width);
+    // A fixed size in both directions: a new text then asks for no new layout
+    // of the status bar, which every animation tick would otherwise cause.
+    panel->setFixedSize(width, panel->sizeHint().height());
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     StatusBar->addWidget(panel);
     return panel;

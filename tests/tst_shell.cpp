@@ -40,6 +40,7 @@ private slots:
   void DropDownsRefuseTyping();
   void SliderAndTimer();
   void StatusPanels();
+  void NewStatusTextNeedsNoLayout();
   void PlayIsInFrontOfStop();
   void GridShape();
   void MenuStructure();
@@ -262,6 +263,39 @@ void TShellTest::StatusPanels()
   QVERIFY(Form->StatusPanel0->x() < Form->StatusPanel1->x());
   QVERIFY(Form->StatusPanel1->x() < Form->StatusPanel2->x());
   QCOMPARE(Form->StatusPanel1->text(), QString("N: 0"));
+}
+
+namespace {
+
+class TLayoutRequestCounter : public QObject {
+public:
+  int Count = 0;
+
+protected:
+  bool eventFilter(QObject *, QEvent *event) override
+  {
+    Count += event->type() == QEvent::LayoutRequest;
+    return false;
+  }
+};
+
+}  // namespace
+
+// The step panel changes on every animation tick; that must not lay the status
+// bar out again (and repaint all of it) each time.
+void TShellTest::NewStatusTextNeedsNoLayout()
+{
+  Form->show();
+  QVERIFY(QTest::qWaitForWindowExposed(Form.get()));
+  QCoreApplication::processEvents();
+  TLayoutRequestCounter counter;
+  Form->StatusBar->installEventFilter(&counter);
+  for (int n = 1; n <= 20; ++n) {
+    Form->StatusPanel1->setText(QString("N: %1").arg(n * 17));
+    QCoreApplication::processEvents();
+  }
+  QCOMPARE(counter.Count, 0);
+  QCOMPARE(Form->StatusPanel1->width(), 100);
 }
 
 void TShellTest::PlayIsInFrontOfStop()
