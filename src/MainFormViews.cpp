@@ -29,6 +29,31 @@ int TopHarmonic(int highest)
   return std::clamp(highest, 0, HarmonicCount - 1);
 }
 
+QPoint MapWorld(const TMyGraph &graph, double x, double y)
+{
+  int px = 0;
+  int py = 0;
+  graph.WorldToPixel(x, y, px, py);
+  return QPoint(px, py);
+}
+
+// The current-value marker: a circle in the marker colour over the canvas's
+// brush, and when asked a level line at width 1 from it to levelEnd. Leaves the
+// pen at width 2.
+void DrawValueMarker(TImageCanvas &canvas, int radius, QPoint centre, bool levelLine,
+                     QPoint levelEnd)
+{
+  canvas.Pen.Colour = MarkerColour;
+  canvas.Ellipse(centre.x() - radius, centre.y() - radius, centre.x() + radius,
+                 centre.y() + radius);
+  if (levelLine) {
+    canvas.MoveTo(centre.x(), centre.y());
+    canvas.Pen.Width = 1;
+    canvas.LineTo(levelEnd.x(), levelEnd.y());
+    canvas.Pen.Width = 2;
+  }
+}
+
 QString CoordText(double x, double y)
 {
   return QString::fromStdString(FormatFixed(x, 7, 4) + " : " + FormatFixed(y, 7, 4));
@@ -56,12 +81,11 @@ void TRotantsForm::PlaneToPixel(double re, double im, int &px, int &py) const
 bool TRotantsForm::BuildChainPoints(bool conjugate)
 {
   const int top = TopHarmonic(HighestHarmonic);
-  int px = 0;
-  int py = 0;
-  PhasorGraph->WorldToPixel(0.0, 0.0, px, py);
-  ChainPoints[0] = QPoint(px, py);
+  ChainPoints[0] = MapWorld(*PhasorGraph, 0.0, 0.0);
   double sRe = 0.0;
   double sIm = 0.0;
+  int px = 0;
+  int py = 0;
   for (int k = 0; k <= top; ++k) {
     sRe += PhasorList[k].RotRe;
     sIm += PhasorList[k].RotIm;
@@ -176,27 +200,12 @@ void TRotantsForm::PlotReconstruction(int n)
   DrawReconWave(n);
 
   if (RealValueCheckBox->isChecked()) {
+    // With the plane turned, the level line runs to the plane's right edge and
+    // meets the time plot's line at the same height on screen.
     const double v = ReconWave[n];
     const bool turned = RotateComplexPlaneCheckBox->isChecked();
-    PhasorImage->Pen.Colour = MarkerColour;
-    int px = 0;
-    int py = 0;
-    if (turned)
-      PhasorGraph->WorldToPixel(0.0, v, px, py);
-    else
-      PhasorGraph->WorldToPixel(v, 0.0, px, py);
-    PhasorImage->Ellipse(px - MarkerRadius, py - MarkerRadius, px + MarkerRadius,
-                         py + MarkerRadius);
-    if (turned) {
-      // Level line to the plane's right edge, meeting the time plot's line.
-      int qx = 0;
-      int qy = 0;
-      PhasorImage->MoveTo(px, py);
-      PhasorGraph->WorldToPixel(1.0, v, qx, qy);
-      PhasorImage->Pen.Width = 1;
-      PhasorImage->LineTo(qx, qy);
-      PhasorImage->Pen.Width = 2;
-    }
+    const QPoint centre = turned ? MapWorld(*PhasorGraph, 0.0, v) : MapWorld(*PhasorGraph, v, 0.0);
+    DrawValueMarker(*PhasorImage, MarkerRadius, centre, turned, MapWorld(*PhasorGraph, 1.0, v));
   }
 }
 
@@ -205,12 +214,8 @@ void TRotantsForm::DrawIdealWave()
 {
   if (!IdealWaveCheckBox->isChecked())
     return;
-  for (int i = 0; i < SweepSteps; ++i) {
-    int px = 0;
-    int py = 0;
-    TimeGraph->WorldToPixel(i, IdealWave[i], px, py);
-    CurvePoints[i] = QPoint(px, py);
-  }
+  for (int i = 0; i < SweepSteps; ++i)
+    CurvePoints[i] = MapWorld(*TimeGraph, i, IdealWave[i]);
   TimeImage->Pen.Width = 1;
   TimeImage->Pen.Colour = IdealWaveColour;
   TimeImage->Polyline(CurvePoints.data(), SweepSteps);
@@ -222,32 +227,15 @@ void TRotantsForm::DrawIdealWave()
 void TRotantsForm::DrawReconWave(int n)
 {
   n = std::clamp(n, 0, SweepSteps - 1);
-  for (int e = 0; e <= n; ++e) {
-    int px = 0;
-    int py = 0;
-    TimeGraph->WorldToPixel(e, ReconWave[e], px, py);
-    CurvePoints[e] = QPoint(px, py);
-  }
+  for (int e = 0; e <= n; ++e)
+    CurvePoints[e] = MapWorld(*TimeGraph, e, ReconWave[e]);
   TimeImage->Pen.Colour = ReconWaveColour;
   TimeImage->Polyline(CurvePoints.data(), n + 1);
 
   if (RealValueCheckBox->isChecked()) {
+    // The level line runs back to column 0, meeting the phasor plane's line.
     const double v = ReconWave[n];
-    int px = 0;
-    int py = 0;
-    TimeGraph->WorldToPixel(n, v, px, py);
-    TimeImage->Pen.Colour = MarkerColour;
-    TimeImage->Ellipse(px - MarkerRadius, py - MarkerRadius, px + MarkerRadius,
-                       py + MarkerRadius);
-    if (RotateComplexPlaneCheckBox->isChecked()) {
-      // Level line back to column 0, meeting the phasor plane's line.
-      int qx = 0;
-      int qy = 0;
-      TimeImage->MoveTo(px, py);
-      TimeGraph->WorldToPixel(0.0, v, qx, qy);
-      TimeImage->Pen.Width = 1;
-      TimeImage->LineTo(qx, qy);
-      TimeImage->Pen.Width = 2;
-    }
+    DrawValueMarker(*TimeImage, MarkerRadius, MapWorld(*TimeGraph, n, v),
+                    RotateComplexPlaneCheckBox->isChecked(), MapWorld(*TimeGraph, 0.0, v));
   }
 }
