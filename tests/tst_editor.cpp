@@ -43,15 +43,6 @@ double AngleDegrees(const HarmonicPhasor &e)
   return std::atan2(e.Im, e.Re) * 180.0 / HarmonicMath::Pi;
 }
 
-bool SameEntries(const TPhasorArray &a, const TPhasorArray &b)
-{
-  for (int k = 0; k < HarmonicCount; ++k) {
-    if (a[k].Re != b[k].Re || a[k].Im != b[k].Im)
-      return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 class TestEditor : public QObject {

@@ -52,17 +52,6 @@ QByteArray ToneBeforeDoubling(const TRotantsForm &form)
   return tone;
 }
 
-int LongestQuietRun(const QList<qint16> &samples, int limit)
-{
-  int longest = 0;
-  int run = 0;
-  for (qint16 s : samples) {
-    run = std::abs(int(s)) <= limit ? run + 1 : 0;
-    longest = std::max(longest, run);
-  }
-  return longest;
-}
-
 }  // namespace
 
 class TestMainSound : public QObject {
@@ -205,8 +194,8 @@ void TestMainSound::SquareThroughRealOutput()
   chooser.stop();
   qInfo("%d highest-harmonic choices during the recording", choice);
   QVERIFY(choice > 10);
-  QVERIFY2(LongestQuietRun(during, 300) < 5,
-           qPrintable(QString::number(LongestQuietRun(during, 300))));
+  QVERIFY2(ToneAnalysis::LongestQuietRun(during, 300) < 5,
+           qPrintable(QString::number(ToneAnalysis::LongestQuietRun(during, 300))));
   QCOMPARE(timed->Real.StreamOpenCount(), 2);
 
   form->SoundCheckBox->click();

@@ -1,6 +1,7 @@
 #include "MainForm.h"
 #include "MessageBoxCatcher.h"
 #include "RecordingSoundService.h"
+#include "TestSupport.h"
 #include "WindowDriver.h"
 
 #include <QCheckBox>
@@ -20,15 +21,6 @@ constexpr int CustomRotantsItem = 0;
 constexpr int CustomTimeItem = 1;
 constexpr int SquareItem = 2;
 constexpr int LastStep = SweepSteps - 1;
-
-bool SameEntries(const TPhasorArray &a, const TPhasorArray &b)
-{
-  for (int k = 0; k < HarmonicCount; ++k) {
-    if (a[k].Re != b[k].Re || a[k].Im != b[k].Im)
-      return false;
-  }
-  return true;
-}
 
 }  // namespace
 

@@ -64,19 +64,6 @@ TQtSoundService &RealService(TMySound &sound)
   return *service;
 }
 
-// Longest run of consecutive samples with |x| <= limit: a dropout shows as a
-// run of hundreds, a 441 Hz tone of amplitude 10000 never has more than a few.
-int LongestQuietRun(const QList<qint16> &samples, int limit)
-{
-  int longest = 0;
-  int run = 0;
-  for (qint16 s : samples) {
-    run = std::abs(int(s)) <= limit ? run + 1 : 0;
-    longest = std::max(longest, run);
-  }
-  return longest;
-}
-
 QByteArray WaveImage(const QByteArray &fmtBody, const QByteArray &chunksBeforeData,
                      const QByteArray &data, quint32 declaredDataLength)
 {
@@ -345,8 +332,8 @@ void TestSoundService::ToneReachesOutput()
   QVERIFY2(std::abs(ratios[1] - third) < 0.03, qPrintable(figures));
   QVERIFY2(std::abs(ratios[3] - fifth) < 0.03, qPrintable(figures));
   QVERIFY2(ratios[0] < 0.02 && ratios[2] < 0.02, qPrintable(figures));
-  QVERIFY2(LongestQuietRun(recording, 300) < 5,
-           qPrintable(QString::number(LongestQuietRun(recording, 300))));
+  QVERIFY2(ToneAnalysis::LongestQuietRun(recording, 300) < 5,
+           qPrintable(QString::number(ToneAnalysis::LongestQuietRun(recording, 300))));
 }
 
 void TestSoundService::StopSilencesAtOnce()
@@ -412,8 +399,8 @@ void TestSoundService::RequestsWhileLoopingSwapWithoutReopening()
   const QList<qint16> during = NullSink::Record(800);
   swapper.stop();
   QVERIFY(swaps > 20);
-  QVERIFY2(LongestQuietRun(during, 300) < 5,
-           qPrintable(QString::number(LongestQuietRun(during, 300))));
+  QVERIFY2(ToneAnalysis::LongestQuietRun(during, 300) < 5,
+           qPrintable(QString::number(ToneAnalysis::LongestQuietRun(during, 300))));
 
   Resynthesize(*sound, Harmonic(3, 1.0));
   sound->PlayLoop(true);

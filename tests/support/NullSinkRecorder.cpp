@@ -216,4 +216,15 @@ int PeakAbs(const QList<qint16> &samples)
   return peak;
 }
 
+int LongestQuietRun(const QList<qint16> &samples, int limit)
+{
+  int longest = 0;
+  int run = 0;
+  for (qint16 s : samples) {
+    run = std::abs(int(s)) <= limit ? run + 1 : 0;
+    longest = std::max(longest, run);
+  }
+  return longest;
+}
+
 }  // namespace ToneAnalysis

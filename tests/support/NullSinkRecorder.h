@@ -40,4 +40,8 @@ double StrongestFrequency(const QList<qint16> &samples, double from, double to);
 
 int PeakAbs(const QList<qint16> &samples);
 
+// Longest run of consecutive samples with |x| <= limit: a dropout shows as a
+// run of hundreds, a 441 Hz tone of amplitude 10000 never has more than a few.
+int LongestQuietRun(const QList<qint16> &samples, int limit);
+
 }  // namespace ToneAnalysis

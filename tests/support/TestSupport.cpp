@@ -24,3 +24,12 @@ const char *SwitchToCommaLocale()
   }
   return nullptr;
 }
+
+bool SameEntries(const TPhasorArray &a, const TPhasorArray &b)
+{
+  for (int k = 0; k < HarmonicCount; ++k) {
+    if (a[k].Re != b[k].Re || a[k].Im != b[k].Im)
+      return false;
+  }
+  return true;
+}
