@@ -1,0 +1,320 @@
+#include "MainForm.h"
+#include "MessageBoxCatcher.h"
+#include "MonkeyDriver.h"
+#include "NullSinkRecorder.h"
+#include "WindowDriver.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSlider>
+#include <QTableWidget>
+#include <QtTest>
+
+#include <algorithm>
+
+// Random user actions on the real main window with the window's invariants
+// checked after each one. ROTANTS_MONKEY_ACTIONS sets the number of actions
+// (default DefaultActions) and ROTANTS_MONKEY_SEED the seed (decimal or 0x
+// hex; default DefaultSeed); a failure prints both with the last actions, so
+// the run can be replayed.
+
+namespace {
+
+constexpr qint64 DefaultActions = 50000;
+constexpr quint64 DefaultSeed = 20240611;
+constexpr int ReplayTail = 20;
+constexpr int CustomRotantsItem = 0;
+constexpr int SquareItem = 2;
+
+qint64 ActionCount()
+{
+  bool ok = false;
+  const qint64 count = qEnvironmentVariable("ROTANTS_MONKEY_ACTIONS").toLongLong(&ok);
+  return ok && count > 0 ? count : DefaultActions;
+}
+
+quint64 Seed()
+{
+  bool ok = false;
+  const quint64 seed = qEnvironmentVariable("ROTANTS_MONKEY_SEED").toULongLong(&ok, 0);
+  return ok ? seed : DefaultSeed;
+}
+
+const QString RefusedSuffix = QStringLiteral("' is not a valid floating point value");
+
+struct TEntryValues {
+  std::array<double, 2 * HarmonicCount> Values{};
+  int HarmonicIndex = 0;
+  QStringList GridTexts;
+
+  bool operator==(const TEntryValues &) const = default;
+};
+
+// The entries' step-0 values, HarmonicIndex and the grid's value cells: what
+// a refused text must leave alone.
+TEntryValues EntryValues(const TRotantsForm &form)
+{
+  TEntryValues v;
+  for (int k = 0; k < HarmonicCount; ++k) {
+    v.Values[2 * k] = form.PhasorList[k].Re;
+    v.Values[2 * k + 1] = form.PhasorList[k].Im;
+  }
+  v.HarmonicIndex = form.HarmonicIndex;
+  for (int row = 1; row <= HarmonicCount; ++row)
+    v.GridTexts << form.PhasorGrid->item(row, 1)->text() << form.PhasorGrid->item(row, 2)->text();
+  return v;
+}
+
+void PressOn(QWidget *canvas, QPoint position)
+{
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent event(type, QPointF(position), QPointF(position), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(canvas, &event);
+  }
+}
+
+QtMessageHandler QtTestHandler = nullptr;
+
+// Drops two notes of the headless platform that every box and every exotic
+// text of the catalogue repeats, so that they neither flood a long run's log
+// nor use up Qt Test's limit of 2000 messages before the summary.
+void WithoutPlatformNoise(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+  if (text.contains(QLatin1String("does not support propagateSizeHints"))
+      || text.contains(QLatin1String("OpenType support missing")))
+    return;
+  QtTestHandler(type, context, text);
+}
+
+}  // namespace
+
+class TestMonkey : public QObject {
+  Q_OBJECT
+
+private slots:
+  void initTestCase();
+  void cleanupTestCase() { qInstallMessageHandler(QtTestHandler); }
+  void RandomActionsKeepInvariants();
+  void CatalogueTexts_data();
+  void CatalogueTexts();
+
+private:
+  // After the random run: the window still behaves as a fresh one does.
+  void VerifyLikeFreshWindow(TRotantsForm &form);
+};
+
+void TestMonkey::initTestCase()
+{
+  QtTestHandler = qInstallMessageHandler(WithoutPlatformNoise);
+  // Sound On plays on the shared null sink: take turns with the test programs
+  // that record it.
+  NullSink::Unavailable();
+}
+
+void TestMonkey::RandomActionsKeepInvariants()
+{
+  const qint64 count = ActionCount();
+  const quint64 seed = Seed();
+  qInfo("monkey: %lld actions, seed %llu (replay with ROTANTS_MONKEY_SEED=%llu "
+        "ROTANTS_MONKEY_ACTIONS=%lld)",
+        count, seed, seed, count);
+
+  TRotantsForm form;
+  form.show();
+  // Keyboard accelerators reach only the active window.
+  form.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&form));
+  TMessageBoxCatcher catcher;
+  TMonkeyDriver monkey(form, seed);
+  const QString atStart = monkey.CheckInvariants();
+  QVERIFY2(atStart.isEmpty(), qPrintable(atStart));
+
+  QStringList recent;
+  QElapsedTimer clock;
+  clock.start();
+  qint64 refused = 0;
+  for (qint64 i = 1; i <= count; ++i) {
+    const qsizetype boxesBefore = catcher.Messages.size();
+    QString action = monkey.Act();
+
+    // Boxes are those of refused texts only. An accelerator's click comes
+    // 100 ms after the key, so an earlier Alt+U may add a second Update, and
+    // with it a second box, to a later action.
+    QString problems;
+    for (qsizetype b = boxesBefore; b < catcher.Messages.size(); ++b) {
+      const QString &text = catcher.Messages[b].Text;
+      action += QStringLiteral(" [box: %1]").arg(text.left(80));
+      ++refused;
+      if (!text.startsWith(QLatin1Char('\'')) || !text.endsWith(RefusedSuffix))
+        problems = QStringLiteral("unexpected message box: ") + text;
+    }
+    recent << QStringLiteral("#%1 %2").arg(i).arg(action);
+    if (recent.size() > ReplayTail)
+      recent.removeFirst();
+    if (problems.isEmpty())
+      problems = monkey.CheckInvariants();
+    if (!problems.isEmpty()) {
+      const QString report = QStringLiteral("seed %1, action #%2: %3\nlast actions:\n  %4")
+                                 .arg(seed)
+                                 .arg(i)
+                                 .arg(problems, recent.join(QStringLiteral("\n  ")));
+      QFAIL(qPrintable(report));
+    }
+    if (i % 50000 == 0)
+      qInfo("monkey: %lld actions in %lld s", i, qint64(clock.elapsed() / 1000));
+  }
+
+  QStringList kinds;
+  for (auto it = monkey.Counts.cbegin(); it != monkey.Counts.cend(); ++it)
+    kinds << QStringLiteral("%1 %2").arg(it.value()).arg(it.key());
+  qInfo("monkey: %lld actions in %.1f s, 0 findings; %lld texts refused with a box; %s", count,
+        clock.elapsed() / 1000.0, refused, qPrintable(kinds.join(QStringLiteral(", "))));
+
+  VerifyLikeFreshWindow(form);
+}
+
+// The same choices in the monkeyed window and in a fresh one give the same
+// entries, grid, ideal wave and reconstruction, and a click on the phasor
+// plane still places the next harmonic.
+void TestMonkey::VerifyLikeFreshWindow(TRotantsForm &form)
+{
+  // Clicks of accelerators pressed last land within 100 ms.
+  QTest::qWait(150);
+  form.StopBtn->click();
+  TRotantsForm fresh;
+  const auto boxes = [](TRotantsForm &window) {
+    return std::array<QCheckBox *, 6>{window.RealValueCheckBox, window.RotateComplexPlaneCheckBox,
+                                      window.TraceCheckBox,     window.ConjugateCheckBox,
+                                      window.TimeGridCheckBox,  window.IdealWaveCheckBox};
+  };
+  for (int i = 0; i < 6; ++i) {
+    if (boxes(fresh)[i]->isChecked() != boxes(form)[i]->isChecked())
+      boxes(fresh)[i]->click();
+  }
+  for (TRotantsForm *window : {&form, &fresh}) {
+    ChooseHighestHarmonic(*window, 25);
+    window->TimeTrackBar->setValue(200);
+    ChooseWaveform(*window, SquareItem);
+  }
+  QCOMPARE(EntryValues(form), EntryValues(fresh));
+  QCOMPARE(form.IdealWave, fresh.IdealWave);
+  QVERIFY(std::equal(form.ReconWave.begin(), form.ReconWave.begin() + 201,
+                     fresh.ReconWave.begin()));
+
+  for (TRotantsForm *window : {&form, &fresh}) {
+    ChooseWaveform(*window, CustomRotantsItem);
+    PressOn(window->PhasorImage, QPoint(188, 125));
+    PressOn(window->PhasorImage, QPoint(188, 62));
+  }
+  QCOMPARE(form.HarmonicIndex, 3);
+  QCOMPARE(EntryValues(form), EntryValues(fresh));
+  QCOMPARE(form.PhasorImage->Image(), fresh.PhasorImage->Image());
+  QCOMPARE(form.TimeImage->Image(), fresh.TimeImage->Image());
+}
+
+// Every text of the monkey's catalogue, as magnitude and as angle beside a
+// valid other field: it is either refused with one box that quotes it and
+// changes nothing, or applied as the number the grid then shows. "refused"
+// marks the texts that must be refused.
+void TestMonkey::CatalogueTexts_data()
+{
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<QString>("asMagnitude");  // grid text, or "refused"
+  QTest::addColumn<QString>("asAngle");
+
+  const QString refused = QStringLiteral("refused");
+  const auto both = [&](const char *name, const QString &text) {
+    QTest::newRow(name) << text << refused << refused;
+  };
+  both("empty", QString());
+  both("blanks", QStringLiteral("   "));
+  both("letters", QStringLiteral("abc"));
+  both("nan", QStringLiteral("nan"));
+  both("inf", QStringLiteral("inf"));
+  both("-inf", QStringLiteral("-inf"));
+  both("comma", QStringLiteral("1,5"));
+  both("hex", QStringLiteral("0x10"));
+  both("Arabic-Indic digits", QString::fromUtf8("\u0661\u0662"));
+  both("fullwidth digits", QString::fromUtf8("\uFF11\uFF10"));
+  both("minus sign", QString::fromUtf8("\u2212" "1"));
+  both("control character", QStringLiteral("\x01"));
+  both("trailing newline", QStringLiteral("1\n"));
+  both("embedded NUL", QStringLiteral("1") + QChar(0));
+  both("100 000 letters", QString(100000, QLatin1Char('a')));
+  both("exponent without digits", QStringLiteral("1e+"));
+  QTest::newRow("1e309") << QStringLiteral("1e309") << "0.0000" << "0.0";
+  QTest::newRow("-1e309") << QStringLiteral("-1e309") << "0.0000" << "0.0";
+  QTest::newRow("1e-400") << QStringLiteral("1e-400") << "0.0000" << "0.0";
+  QTest::newRow("exponent beyond 64 bits")
+      << QStringLiteral("1e99999999999999999999") << "0.0000" << "0.0";
+  QTest::newRow("negative exponent beyond 64 bits")
+      << QStringLiteral("1e-99999999999999999999") << "0.0000" << "0.0";
+  QTest::newRow("-0") << QStringLiteral("-0") << "0.0000" << "0.0";
+  QTest::newRow("tabs around") << QStringLiteral("\t0.5\t") << "0.5000" << "0.5";
+  QTest::newRow("100 000 digits") << QString(100000, QLatin1Char('9')) << "0.0000" << "0.0";
+  QTest::newRow("500 leading zeros")
+      << QStringLiteral("0.") + QString(500, QLatin1Char('0')) + "1" << "0.0000" << "0.0";
+  QTest::newRow("11") << QStringLiteral("11") << "0.0000" << "11.0";
+  QTest::newRow("-181") << QStringLiteral("-181") << "0.0000" << "0.0";
+}
+
+void TestMonkey::CatalogueTexts()
+{
+  QFETCH(QString, text);
+  QFETCH(QString, asMagnitude);
+  QFETCH(QString, asAngle);
+
+  TRotantsForm form;
+  form.EditRotantsBtn->click();
+  TMessageBoxCatcher catcher;
+  ClickGridRow(form, 4);
+  for (const bool magnitude : {true, false}) {
+    const QString expected = magnitude ? asMagnitude : asAngle;
+    QLineEdit *bad = magnitude ? form.MagnitudeEdit : form.AngleEdit;
+    QLineEdit *good = magnitude ? form.AngleEdit : form.MagnitudeEdit;
+    good->setText(magnitude ? QStringLiteral("45") : QStringLiteral("0.5"));
+    bad->setText(text);
+    const TEntryValues before = EntryValues(form);
+    catcher.Messages.clear();
+
+    form.PhasorUpdateBtn->click();
+
+    QVERIFY(!QApplication::activeModalWidget());
+    if (expected == QStringLiteral("refused")) {
+      QCOMPARE(catcher.Messages.size(), 1);
+      // The line edit keeps at most 32767 characters, and the box quotes at most
+      // 60 of them.
+      QVERIFY(catcher.Messages[0].Text.startsWith(QLatin1Char('\'') + bad->text().left(60)));
+      QVERIFY(catcher.Messages[0].Text.endsWith(RefusedSuffix));
+      QCOMPARE(EntryValues(form), before);
+    } else {
+      QVERIFY2(catcher.Messages.isEmpty(), qPrintable(catcher.Messages.value(0).Text));
+      QCOMPARE(form.PhasorGrid->item(4, magnitude ? 1 : 2)->text(), expected);
+      QCOMPARE(form.PhasorGrid->item(4, magnitude ? 2 : 1)->text(),
+               magnitude ? QStringLiteral("45.0") : QStringLiteral("0.5000"));
+      QCOMPARE(form.HarmonicIndex, 3);
+      QVERIFY(std::isfinite(form.PhasorList[3].Re) && std::isfinite(form.PhasorList[3].Im));
+    }
+  }
+}
+
+int main(int argc, char **argv)
+{
+  QApplication app(argc, argv);
+  // Qt Test's watchdog ends a test function after 5 minutes; a long random
+  // run gets 20 ms per action, ten times what one takes under the sanitizers.
+  if (qEnvironmentVariableIsEmpty("QTEST_FUNCTION_TIMEOUT"))
+    qputenv("QTEST_FUNCTION_TIMEOUT",
+            QByteArray::number(std::max<qint64>(300000, ActionCount() * 20)));
+  TestMonkey test;
+  QTEST_SET_MAIN_SOURCE_PATH
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_monkey.moc"
