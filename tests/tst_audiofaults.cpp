@@ -1,6 +1,7 @@
 #include "MainForm.h"
 #include "MessageBoxCatcher.h"
 #include "MySoundUnit.h"
+#include "NullSinkRecorder.h"
 #include "SoundService.h"
 #include "WindowDriver.h"
 
@@ -295,10 +296,7 @@ void TestAudioFaults::NoServerAtStart()
 {
   QTemporaryDir dir;
   QVERIFY(dir.isValid());
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert(QStringLiteral("PULSE_SERVER"),
-                     QStringLiteral("unix:%1/no-such-socket").arg(dir.path()));
-  environment.insert(QStringLiteral("PULSE_RUNTIME_PATH"), dir.path());
+  QProcessEnvironment environment = NullSink::WithoutServer(dir.path());
   environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
   QProcess child;
   child.setProcessEnvironment(environment);

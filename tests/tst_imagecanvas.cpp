@@ -33,6 +33,15 @@ int CountColour(const QImage &image, QRgb colour)
   return count;
 }
 
+// Fills the whole canvas with white, outline included.
+void ClearToWhite(TImageCanvas &canvas)
+{
+  canvas.Brush.Colour = 0xFFFFFF;
+  canvas.Pen.Colour = 0xFFFFFF;
+  canvas.Pen.Width = 1;
+  canvas.Rectangle(0, 0, canvas.Width(), canvas.Height());
+}
+
 }  // namespace
 
 void TImageCanvasTest::ColourOrderIsBlueGreenRed()
@@ -62,9 +71,7 @@ void TImageCanvasTest::LineToLeavesOutItsEndPoint()
   QFETCH(QPoint, to);
   QFETCH(int, pixels);
   TImageCanvas canvas(nullptr, 32, 32);
-  canvas.Brush.Colour = 0xFFFFFF;
-  canvas.Pen.Colour = 0xFFFFFF;
-  canvas.Rectangle(0, 0, 32, 32);
+  ClearToWhite(canvas);
   canvas.Pen.Colour = 0x0000FF;
   canvas.Pen.Width = 1;
   canvas.MoveTo(from.x(), from.y());
@@ -80,9 +87,7 @@ void TImageCanvasTest::LineToLeavesOutItsEndPoint()
 void TImageCanvasTest::PolylineOfOnePointDrawsNothing()
 {
   TImageCanvas canvas(nullptr, 16, 16);
-  canvas.Brush.Colour = 0xFFFFFF;
-  canvas.Pen.Colour = 0xFFFFFF;
-  canvas.Rectangle(0, 0, 16, 16);
+  ClearToWhite(canvas);
   const QPoint point(8, 8);
   for (int width : {1, 2}) {
     canvas.Pen.Colour = 0x008000;
@@ -119,9 +124,7 @@ void TImageCanvasTest::FarCoordinatesAreClippedQuickly()
 {
   QFETCH(int, width);
   TImageCanvas canvas(nullptr, 64, 64);
-  canvas.Brush.Colour = 0xFFFFFF;
-  canvas.Pen.Colour = 0xFFFFFF;
-  canvas.Rectangle(0, 0, 64, 64);
+  ClearToWhite(canvas);
   canvas.Pen.Colour = 0x000000;
   canvas.Pen.Width = width;
   QElapsedTimer timer;

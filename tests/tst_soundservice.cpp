@@ -262,10 +262,7 @@ void TestSoundService::PlaysSilentlyWithoutServer()
 {
   QTemporaryDir dir;
   QVERIFY(dir.isValid());
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert(QStringLiteral("PULSE_SERVER"),
-                     QStringLiteral("unix:%1/no-such-socket").arg(dir.path()));
-  environment.insert(QStringLiteral("PULSE_RUNTIME_PATH"), dir.path());
+  QProcessEnvironment environment = NullSink::WithoutServer(dir.path());
 
   QProcess child;
   child.setProcessEnvironment(environment);

@@ -149,6 +149,15 @@ QStringList SinkInputs()
   return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
+QProcessEnvironment WithoutServer(const QString &directory)
+{
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("PULSE_SERVER"),
+                     QStringLiteral("unix:%1/no-such-socket").arg(directory));
+  environment.insert(QStringLiteral("PULSE_RUNTIME_PATH"), directory);
+  return environment;
+}
+
 }  // namespace NullSink
 
 namespace ToneAnalysis {

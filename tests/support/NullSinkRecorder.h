@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -25,6 +26,11 @@ int RecordPeak(int ms);
 // The playback streams the server holds, one "pactl list short sink-inputs"
 // line each.
 QStringList SinkInputs();
+
+// This process's environment pointed at a sound server that does not exist,
+// with the client's runtime files in directory: for a child that must play on
+// in silence.
+QProcessEnvironment WithoutServer(const QString &directory);
 
 }  // namespace NullSink
 
