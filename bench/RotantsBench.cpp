@@ -387,7 +387,6 @@ int RunColdStartChild(int argc, char *argv[])
 {
   QApplication application(argc, argv);
   QGuiApplication::setApplicationName("rotants");
-  QGuiApplication::setApplicationDisplayName("Rotants V1.0");
   QApplication::setWindowIcon(ApplicationIcon());
   TRotantsForm form;
   if (!ShowAndWaitForFirstPaint(form, PaintTimeoutMs))

@@ -7,6 +7,10 @@ namespace HarmonicMath {
 void RectToPolar(double re, double im, double &magnitude, double &angle)
 {
   magnitude = std::sqrt(re * re + im * im);
+  // A zero of either sign is one value: atan2 would turn a negative real
+  // part with an imaginary part of -0 into -180 degrees instead of 180.
+  if (im == 0.0)
+    im = 0.0;
   if (re != 0.0)
     angle = std::atan2(im, re) * 180.0 * 0.3183098861837907;
   else if (im > 0.0)

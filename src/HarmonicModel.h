@@ -30,7 +30,8 @@ inline constexpr double TwoPi = 6.283185307179586;
 
 // Magnitude and angle in degrees (-180..180). atan2 is never called with a zero
 // real part, and a magnitude below 1e-6 always has angle 0, so values that are
-// zero in exact arithmetic never show as 180 degrees.
+// zero in exact arithmetic never show as 180 degrees. An imaginary part of -0
+// counts as 0, so the negative real axis is always +180 degrees.
 void RectToPolar(double re, double im, double &magnitude, double &angle);
 
 // Angle in degrees. No residue is removed: 180 degrees leaves ~1e-16 in Im.

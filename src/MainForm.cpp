@@ -20,12 +20,15 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStatusBar>
 #include <QStyle>
+#include <QStyleOptionComplex>
+#include <QWheelEvent>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -36,15 +39,62 @@ namespace {
 constexpr int ClientWidth = 782;
 constexpr int ClientHeight = 384;
 
-// Labels and check boxes grow to fit their caption, as far as their parent
-// allows, so no caption is cut off whatever face the platform substitutes.
-void FitCaption(QWidget *widget)
-{
-  const int wanted = widget->sizeHint().width();
-  const int room = widget->parentWidget()->width() - widget->x() - 2;
-  if (wanted > widget->width())
-    widget->resize(std::min(wanted, std::max(room, widget->width())), widget->height());
-}
+// Space between a status panel's frame and its text, in pixels.
+constexpr int PanelIndent = 2;
+
+// Backgrounds of the two plots; the labels lying on them share them.
+constexpr TColour TimeBackColour = 0xC0C0C0;
+constexpr TColour PlaneBackColour = 0xFFFFFF;
+
+// Drop-downs whose arrow button is narrower than the style's own, so that the
+// longest waveform names read whole in the layout's 105-pixel drop-down.
+class TCompactComboStyle : public QProxyStyle {
+public:
+  using QProxyStyle::QProxyStyle;
+
+  QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option,
+                       SubControl subControl, const QWidget *widget) const override
+  {
+    QRect rect = QProxyStyle::subControlRect(control, option, subControl, widget);
+    if (control != CC_ComboBox || (subControl != SC_ComboBoxArrow && subControl != SC_ComboBoxEditField))
+      return rect;
+    const QRect arrow = QProxyStyle::subControlRect(control, option, SC_ComboBoxArrow, widget);
+    const QRect field = QProxyStyle::subControlRect(control, option, SC_ComboBoxEditField, widget);
+    // Only the usual arrangement, field left of the arrow, is narrowed.
+    if (arrow.width() <= ArrowWidth || arrow.left() <= field.left())
+      return rect;
+    const int cut = arrow.width() - ArrowWidth;
+    if (subControl == SC_ComboBoxArrow)
+      rect.setLeft(rect.left() + cut);
+    else
+      rect.setRight(rect.right() + cut);
+    return rect;
+  }
+
+private:
+  static constexpr int ArrowWidth = 13;
+};
+
+// Drop-downs take a wheel turn only while they have keyboard focus: a wheel
+// turned while the mouse merely passes over "Waveform" must not throw away a
+// drawing or the placed phasors.
+class TFocusedWheelFilter : public QObject {
+public:
+  using QObject::QObject;
+
+protected:
+  bool eventFilter(QObject *watched, QEvent *event) override
+  {
+    if (event->type() == QEvent::Wheel) {
+      auto *widget = qobject_cast<QWidget *>(watched);
+      if (widget && !widget->hasFocus()) {
+        event->ignore();
+        return true;
+      }
+    }
+    return false;
+  }
+};
 
 template <typename T>
 T *Place(T *widget, const char *name, int left, int top, int width, int height)
@@ -55,17 +105,24 @@ T *Place(T *widget, const char *name, int left, int top, int width, int height)
 }
 
 QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, int left, int top,
-                  int width, int height, bool onWhite)
+                  int width, int height)
 {
-  auto *label = Place(new QLabel(text, parent), name, left, top, width, height);
-  if (onWhite) {
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(palette);
-  }
-  FitCaption(label);
+  return Place(new QLabel(text, parent), name, left, top, width, height);
+}
+
+// A label lying on a plot: black on the plot's background colour, so no grid
+// line runs through its text, and transparent for the mouse, so clicks, strokes
+// and the coordinate panels work under it as anywhere else on the plot.
+QLabel *MakePlotLabel(QWidget *parent, const char *name, const QString &text, int left, int top,
+                      int width, int height, TColour background)
+{
+  auto *label = MakeLabel(parent, name, text, left, top, width, height);
+  label->setAutoFillBackground(true);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::Window, QColor(ColourToRgb(background)));
+  palette.setColor(QPalette::WindowText, Qt::black);
+  label->setPalette(palette);
+  label->setAttribute(Qt::WA_TransparentForMouseEvents);
   return label;
 }
 
@@ -74,7 +131,6 @@ QCheckBox *MakeCheckBox(QWidget *parent, const char *name, const QString &text, 
 {
   auto *box = Place(new QCheckBox(text, parent), name, left, top, width, height);
   box->setChecked(checked);
-  FitCaption(box);
   return box;
 }
 
@@ -110,14 +166,15 @@ QIcon UpdateGlyph()
 
 }  // namespace
 
-// The layout's positions were made for a narrow 11-pixel sans-serif face; an
-// Arial-metric face keeps every caption inside its control.
+// The layout was made for a sans-serif face whose lines are 11 pixels high.
+// An Arial-metric face at a pixel size of 10 has exactly that line height and
+// keeps every caption and item inside its control at the layout's sizes.
 QFont WindowFont()
 {
   QFont font = QApplication::font();
   font.setFamilies({"Liberation Sans", "Arial", "Nimbus Sans", "Helvetica", "DejaVu Sans"});
   font.setStyleHint(QFont::SansSerif);
-  font.setPixelSize(11);
+  font.setPixelSize(10);
   return font;
 }
 
@@ -142,10 +199,13 @@ TRotantsForm::TRotantsForm(QWidget *parent) : QMainWindow(parent)
   BuildLayout();
   BindHandlers();
 
-  // Caption, replacing the layout's and the application's provisional titles.
+  // Caption, replacing the layout's provisional one. The window caption is
+  // what the desktop shows as the application's title; no display name is
+  // kept beside it, because the desktop appends one to every other window's
+  // caption ("About" would read "About \u2014 Rotants 1.0").
   CaptionText = "Rotants 1.0";
   setWindowTitle(CaptionText);
-  QGuiApplication::setApplicationDisplayName(windowTitle());
+  QGuiApplication::setApplicationDisplayName(QString());
 
   TMyGraphParams params;
   params.Image = TimeImage;
@@ -155,7 +215,7 @@ TRotantsForm::TRotantsForm(QWidget *parent) : QMainWindow(parent)
   params.YMax = 1.0;
   params.XGridStep = 0.1 * params.XMax;
   params.YGridStep = 0.25 * params.YMax;
-  params.BackColour = 0xC0C0C0;
+  params.BackColour = TimeBackColour;
   params.GridColour = 0x808080;
   TimeGraph = new TMyGraph(this, params);
   params.Image = PhasorImage;
@@ -165,7 +225,7 @@ TRotantsForm::TRotantsForm(QWidget *parent) : QMainWindow(parent)
   params.YMax = 1.0;
   params.XGridStep = 1.0;
   params.YGridStep = 1.0;
-  params.BackColour = 0xFFFFFF;
+  params.BackColour = PlaneBackColour;
   params.GridColour = 0x000000;
   PhasorGraph = new TMyGraph(this, params);
 
@@ -192,9 +252,9 @@ TRotantsForm::TRotantsForm(QWidget *parent) : QMainWindow(parent)
 
   ClearBtnClick();
 
-  PhasorGrid->item(0, 0)->setText("Harmonic");
-  PhasorGrid->item(0, 1)->setText("Magnitude");
-  PhasorGrid->item(0, 2)->setText(QString::fromUtf8("Angle (\u00B0)"));
+  SetGridHeading(0, "Harmonic");
+  SetGridHeading(1, "Magnitude");
+  SetGridHeading(2, QString::fromUtf8("Angle (\u00B0)"));
   for (int r = 0; r <= HighestHarmonic; ++r)
     PhasorGrid->item(r + 1, 0)->setText(QString::number(r));
   {
@@ -234,19 +294,19 @@ void TRotantsForm::BuildLayout()
 
   TimeImage = Place(new TImageCanvas(client, 512, 251), "TimeImage", 268, 8, 512, 251);
   PhasorImage = Place(new TImageCanvas(client, 251, 251), "PhasorImage", 8, 8, 251, 251);
-  Re0Label = MakeLabel(client, "Re0Label", "Re", 242, 136, 14, 13, true);
-  Im0Label = MakeLabel(client, "Im0Label", "Im", 136, 11, 11, 13, true);
-  Im90Label = MakeLabel(client, "Im90Label", "Im", 11, 136, 11, 13, true);
+  Re0Label = MakePlotLabel(client, "Re0Label", "Re", 242, 136, 14, 13, PlaneBackColour);
+  Im0Label = MakePlotLabel(client, "Im0Label", "Im", 136, 11, 11, 13, PlaneBackColour);
+  Im90Label = MakePlotLabel(client, "Im90Label", "Im", 11, 136, 11, 13, PlaneBackColour);
   Im90Label->setVisible(false);
-  Re90Label = MakeLabel(client, "Re90Label", "Re", 136, 11, 14, 13, true);
+  Re90Label = MakePlotLabel(client, "Re90Label", "Re", 136, 11, 14, 13, PlaneBackColour);
   Re90Label->setVisible(false);
-  WaveformLabel = MakeLabel(client, "WaveformLabel", "Waveform:", 8, 264, 52, 13, false);
-  PhasorHelpLabel = MakeLabel(client, "PhasorHelpLabel", "Left-click to place a phasor", 16,
-                              240, 128, 13, true);
-  HighestHarmonicLabel = MakeLabel(client, "HighestHarmonicLabel", "Highest harmonic:", 112, 264,
-                                   85, 13, false);
-  TimeHelpLabel = MakeLabel(client, "TimeHelpLabel", "Left-click and drag to create a waveform",
-                            272, 240, 191, 13, false);
+  WaveformLabel = MakeLabel(client, "WaveformLabel", "Waveform:", 8, 264, 52, 13);
+  PhasorHelpLabel = MakePlotLabel(client, "PhasorHelpLabel", "Left-click to place a phasor", 16,
+                                  240, 128, 13, PlaneBackColour);
+  HighestHarmonicLabel =
+      MakeLabel(client, "HighestHarmonicLabel", "Highest harmonic:", 112, 264, 85, 13);
+  TimeHelpLabel = MakePlotLabel(client, "TimeHelpLabel", "Left-click and drag to create a waveform",
+                                272, 240, 191, 13, TimeBackColour);
   TimeHelpLabel->setVisible(false);
 
   PhasorEditPanel = Place(new QFrame(client), "PhasorEditPanel", 1, 8, 265, 252);
@@ -255,9 +315,14 @@ void TRotantsForm::BuildLayout()
   PhasorEditPanel->setVisible(false);
 
   PhasorGrid = Place(new QTableWidget(27, 3, PhasorEditPanel), "PhasorGrid", 8, 8, 249, 178);
-  PhasorGrid->horizontalHeader()->hide();
+  // The heading row stays in view while the rows scroll: the grid's own header
+  // shows row 0's texts (see SetGridHeading), and row 0 itself is hidden.
   PhasorGrid->verticalHeader()->hide();
   PhasorGrid->horizontalHeader()->setDefaultSectionSize(75);
+  PhasorGrid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  PhasorGrid->horizontalHeader()->setSectionsClickable(false);
+  PhasorGrid->horizontalHeader()->setHighlightSections(false);
+  PhasorGrid->horizontalHeader()->setFixedHeight(18);
   PhasorGrid->verticalHeader()->setDefaultSectionSize(18);
   PhasorGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
   PhasorGrid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -278,13 +343,16 @@ void TRotantsForm::BuildLayout()
       PhasorGrid->setItem(row, column, item);
     }
   }
+  for (int column = 0; column < 3; ++column)
+    PhasorGrid->setHorizontalHeaderItem(column, new QTableWidgetItem());
+  PhasorGrid->setRowHidden(0, true);
 
   EditPhasorBox = Place(new QGroupBox("Edit Phasor", PhasorEditPanel), "EditPhasorBox", 8, 186,
                         249, 59);
-  HarmonicLabel = MakeLabel(EditPhasorBox, "HarmonicLabel", "Harmonic", 8, 16, 45, 13, false);
-  MagnitudeLabel = MakeLabel(EditPhasorBox, "MagnitudeLabel", "Magnitude", 56, 16, 50, 13, false);
-  AngleLabel = MakeLabel(EditPhasorBox, "AngleLabel", QString::fromUtf8("Angle (\u00B0)"), 115, 16,
-                         40, 13, false);
+  HarmonicLabel = MakeLabel(EditPhasorBox, "HarmonicLabel", "Harmonic", 8, 16, 45, 13);
+  MagnitudeLabel = MakeLabel(EditPhasorBox, "MagnitudeLabel", "Magnitude", 56, 16, 50, 13);
+  AngleLabel =
+      MakeLabel(EditPhasorBox, "AngleLabel", QString::fromUtf8("Angle (\u00B0)"), 115, 16, 40, 13);
   HarmonicEdit = Place(new QLineEdit("0", EditPhasorBox), "HarmonicEdit", 8, 32, 33, 21);
   HarmonicEdit->setEnabled(false);
   MagnitudeEdit = Place(new QLineEdit("0.0", EditPhasorBox), "MagnitudeEdit", 56, 32, 49, 21);
@@ -297,7 +365,7 @@ void TRotantsForm::BuildLayout()
   StopBtn->setIcon(style()->standardIcon(QStyle::SP_DialogNoButton));
   PlayBtn = Place(new QPushButton("&Play", client), "PlayBtn", 560, 304, 75, 25);
   PlayBtn->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-  PlayBtn->raise();
+  BringToFront(PlayBtn, StopBtn);
 
   StatusBar = Place(new QStatusBar(client), "StatusBar", 0, 365, 782, 19);
   StatusBar->setSizeGripEnabled(false);
@@ -308,6 +376,7 @@ void TRotantsForm::BuildLayout()
     // of the status bar, which every animation tick would otherwise cause.
     panel->setFixedSize(width, panel->sizeHint().height());
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setIndent(PanelIndent);
     StatusBar->addWidget(panel);
     return panel;
   };
@@ -354,6 +423,14 @@ void TRotantsForm::BuildLayout()
   HighestHarmonicComboBox->setEditable(false);
   for (int k = 0; k <= 25; ++k)
     HighestHarmonicComboBox->addItem(QString::number(k));
+  auto *comboStyle = new TCompactComboStyle();
+  comboStyle->setParent(this);
+  auto *wheelFilter = new TFocusedWheelFilter(this);
+  for (QComboBox *box : {WaveformComboBox, HighestHarmonicComboBox}) {
+    box->setStyle(comboStyle);
+    box->setFocusPolicy(Qt::StrongFocus);
+    box->installEventFilter(wheelFilter);
+  }
 
   TimeOptionsGroupBox =
       Place(new QGroupBox("Time Options", client), "TimeOptionsGroupBox", 320, 304, 233, 57);
@@ -398,6 +475,12 @@ void TRotantsForm::BuildLayout()
     move(screen->availableGeometry().center() - rect().center());
 }
 
+void TRotantsForm::SetGridHeading(int column, const QString &text)
+{
+  PhasorGrid->item(0, column)->setText(text);
+  PhasorGrid->horizontalHeaderItem(column)->setText(text);
+}
+
 void TRotantsForm::BindHandlers()
 {
   connect(FileExit, &QAction::triggered, this, &TRotantsForm::FileExitClick);
@@ -417,8 +500,16 @@ void TRotantsForm::BindHandlers()
           &TRotantsForm::RotateComplexPlaneCheckBoxClick);
   connect(SoundCheckBox, &QCheckBox::clicked, this, &TRotantsForm::SoundCheckBoxClick);
 
-  connect(PlayBtn, &QPushButton::clicked, this, &TRotantsForm::PlayBtnClick);
-  connect(StopBtn, &QPushButton::clicked, this, &TRotantsForm::StopBtnClick);
+  // A press of Play or Stop by the user, by mouse, Space or accelerator, hands
+  // the keyboard focus to the button now in front, so Space toggles again.
+  connect(PlayBtn, &QPushButton::clicked, this, [this] {
+    PlayBtnClick();
+    FocusFrontPlaybackButton();
+  });
+  connect(StopBtn, &QPushButton::clicked, this, [this] {
+    StopBtnClick();
+    FocusFrontPlaybackButton();
+  });
   connect(ClearBtn, &QPushButton::clicked, this, &TRotantsForm::ClearBtnClick);
   connect(EditRotantsBtn, &QPushButton::clicked, this, &TRotantsForm::EditRotantsBtnClick);
   connect(PhasorUpdateBtn, &QPushButton::clicked, this, &TRotantsForm::PhasorUpdateBtnClick);

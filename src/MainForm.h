@@ -138,6 +138,7 @@ public:
   void ClearPhasorEntries();
   void ClearReconWave();
   void RotateToTimeStep(int n);
+  // Scales entries 1..25 and shows them so in the grid.
   void ScaleHarmonics(double factor);
   double Sinc(double x) const;
   void ConjugateCheckBoxClick();
@@ -181,6 +182,12 @@ public:
   void LoadPhasorEditor(double re, double im);
   void PhasorUpdateBtnClick();
   void PhasorGridSelectCell(int column, int row, bool &canSelect);
+  // Writes a magnitude and an angle into grid row row (1..26) in the grid's
+  // number formats.
+  void WriteGridValues(int row, double magnitude, double angle);
+  // Rewrites the grid rows of harmonics first..last from the entries (and the
+  // edit boxes when the current row is one of them), without applying them.
+  void ShowEntriesInGrid(int first, int last);
   void EditRotantsBtnClick();
   // Shows the modal message for a text that is not a number (title: the
   // window caption); returns when the user closes it.
@@ -194,8 +201,15 @@ public:
   void WaveformComboBoxChange();
   void HighestHarmonicComboBoxChange();
   void ClearBtnClick();
+  // Doubles entries 1..25 for the one-sided convention after a waveform or a
+  // drawing has loaded two-sided values, and makes the tone from the doubled
+  // entries.
+  void DoubleForOneSidedConvention();
   // True when PlayBtn, not StopBtn, is the one in front in their shared place.
   bool PlayBtnInFront() const;
+  // Puts front in the shared place, in the Tab chain instead of behind.
+  void BringToFront(QPushButton *front, QPushButton *behind);
+  void FocusFrontPlaybackButton();
 
   // Tone synthesis.
   void SynthesizeTone();
@@ -206,6 +220,8 @@ protected:
 
 private:
   void BuildLayout();
+  // Writes a heading of the grid's row 0, which the grid's header shows.
+  void SetGridHeading(int column, const QString &text);
   void BindHandlers();
 
   // Point lists reused by every redraw, so a redraw allocates nothing. A chain

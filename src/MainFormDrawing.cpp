@@ -108,7 +108,7 @@ void TRotantsForm::TimeImageMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int,
     return;
   SpectrumFromDrawnWave();
   if (!ConjugateCheckBox->isChecked())
-    ScaleHarmonics(2.0);
+    DoubleForOneSidedConvention();
   TimeTrackBarChange();
 }
 

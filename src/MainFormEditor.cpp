@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include <algorithm>
+
 // The phasor editor panel: the grid shows every entry as magnitude and angle
 // texts, and Update is the one road by which an entry is set from a number.
 // Grid item(row, column) is the cell of harmonic row - 1; row 0 and column 0
@@ -92,8 +94,7 @@ void TRotantsForm::PhasorUpdateBtnClick()
     angle = 0.0;
 
   PhasorGrid->item(row, 0)->setText(HarmonicEdit->text());
-  PhasorGrid->item(row, 1)->setText(FormatText(magnitude, MagnitudePrecision, MagnitudeDecimals));
-  PhasorGrid->item(row, 2)->setText(FormatText(angle, GridAnglePrecision, AngleDecimals));
+  WriteGridValues(row, magnitude, angle);
   HarmonicIndex = row - 1;
 
   // The texts just written always read back; the values as displayed win.
@@ -109,6 +110,36 @@ void TRotantsForm::PhasorUpdateBtnClick()
   SynthesizeTone();
   MySound->PlayLoop(SoundCheckBox->isChecked());
   TimeTrackBarChange();
+}
+
+void TRotantsForm::WriteGridValues(int row, double magnitude, double angle)
+{
+  PhasorGrid->item(row, 1)->setText(FormatText(magnitude, MagnitudePrecision, MagnitudeDecimals));
+  PhasorGrid->item(row, 2)->setText(FormatText(angle, GridAnglePrecision, AngleDecimals));
+}
+
+// Entries that were scaled without passing through the editor are shown as
+// they now stand, so the grid never disagrees with what is drawn and an
+// Update of an untouched row changes nothing. Entries that are zero were not
+// changed by any scaling and keep their texts.
+void TRotantsForm::ShowEntriesInGrid(int first, int last)
+{
+  const int current = PhasorGrid->currentRow();
+  bool currentShown = false;
+  for (int k = std::max(first, 0); k <= std::min(last, HarmonicCount - 1); ++k) {
+    const HarmonicPhasor &e = PhasorList[k];
+    if (e.Re == 0.0 && e.Im == 0.0)
+      continue;
+    double magnitude = 0.0;
+    double angle = 0.0;
+    RectToPolar(e.Re, e.Im, magnitude, angle);
+    WriteGridValues(k + 1, magnitude, angle);
+    currentShown = currentShown || current == k + 1;
+  }
+  if (currentShown) {
+    bool canSelect = true;
+    PhasorGridSelectCell(1, current, canSelect);
+  }
 }
 
 void TRotantsForm::ShowConversionError(const QString &text)

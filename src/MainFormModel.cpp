@@ -76,11 +76,12 @@ void TRotantsForm::ScaleHarmonics(double factor)
     e.SumRe *= factor;
     e.SumIm *= factor;
   }
+  ShowEntriesInGrid(1, HarmonicCount - 1);
 }
 
 // Switches between the one-sided and the two-sided amplitude convention; the
-// real waveform shown stays the same. The grid keeps its texts and the tone is
-// not synthesised again.
+// real waveform shown stays the same. The grid shows the scaled entries; the
+// tone is not synthesised again.
 void TRotantsForm::ConjugateCheckBoxClick()
 {
   ScaleHarmonics(ConjugateCheckBox->isChecked() ? 0.5 : 2.0);

@@ -18,7 +18,7 @@ void TRotantsForm::PlayBtnClick()
 {
   if (TimeTrackBar->value() == TimeTrackBar->maximum())
     TimeTrackBar->setValue(TimeTrackBar->minimum());
-  StopBtn->raise();
+  BringToFront(StopBtn, PlayBtn);
   SetEditMode(0);
   SimulationTimer->start();
 }
@@ -36,9 +36,25 @@ void TRotantsForm::SimulationTimerTimer()
 
 void TRotantsForm::StopBtnClick()
 {
-  PlayBtn->raise();
+  BringToFront(PlayBtn, StopBtn);
   SetEditMode(IdleEditMode);
   SimulationTimer->stop();
+}
+
+// Only the button in front takes part in the Tab chain. Should the one going
+// behind hold the focus, the focus moves with the place to the one in front.
+void TRotantsForm::BringToFront(QPushButton *front, QPushButton *behind)
+{
+  front->raise();
+  front->setFocusPolicy(Qt::StrongFocus);
+  behind->setFocusPolicy(Qt::NoFocus);
+  if (behind->hasFocus())
+    front->setFocus(Qt::OtherFocusReason);
+}
+
+void TRotantsForm::FocusFrontPlaybackButton()
+{
+  (PlayBtnInFront() ? PlayBtn : StopBtn)->setFocus(Qt::OtherFocusReason);
 }
 
 bool TRotantsForm::PlayBtnInFront() const
@@ -54,7 +70,7 @@ void TRotantsForm::ResetWaveform()
   SimulationTimer->stop();
   SetEditMode(0);
   IdleEditMode = 0;
-  PlayBtn->raise();
+  BringToFront(PlayBtn, StopBtn);
   ClearPhasorEntries();
   ClearReconWave();
   MySound->PlayLoop(false);
@@ -97,11 +113,19 @@ void TRotantsForm::WaveformComboBoxChange()
   default:
     break;
   }
-  // The presets write two-sided coefficients; the one-sided convention holds
-  // twice those in entries 1..25. The grid keeps the undoubled texts.
-  if (item != 0 && !ConjugateCheckBox->isChecked())
-    ScaleHarmonics(2.0);
+  // The standard presets write two-sided coefficients; the one-sided
+  // convention holds twice those in entries 1..25. ("Custom Time" has loaded
+  // no entry yet, and its sound stays off.)
+  if (item >= 2 && item <= 8 && !ConjugateCheckBox->isChecked())
+    DoubleForOneSidedConvention();
   TimeTrackBarChange();
+}
+
+void TRotantsForm::DoubleForOneSidedConvention()
+{
+  ScaleHarmonics(2.0);
+  SynthesizeTone();
+  MySound->PlayLoop(SoundCheckBox->isChecked());
 }
 
 void TRotantsForm::HighestHarmonicComboBoxChange()

@@ -33,7 +33,6 @@ int main(int argc, char *argv[])
   try {
     QApplication application(argc, argv);
     QGuiApplication::setApplicationName("rotants");
-    QGuiApplication::setApplicationDisplayName("Rotants V1.0");
     QGuiApplication::setDesktopFileName("org.rotants.Rotants");
     QApplication::setWindowIcon(ApplicationIcon());
     TRotantsForm form;

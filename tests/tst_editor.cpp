@@ -259,13 +259,13 @@ void TestEditor::SelectedRowReappliesGridValues_data()
   QTest::addColumn<QString>("angleText");
   QTest::addColumn<double>("re");
 
-  QTest::newRow("harmonic 3") << 3 << "0.1061" << "180.0" << -0.1061;
+  QTest::newRow("harmonic 3") << 3 << "0.2122" << "180.0" << -0.2122;
   QTest::newRow("harmonic 4") << 4 << "0.0000" << "0.0" << 0.0;
 }
 
-// After the square wave with the one-sided convention the entries hold twice
-// the grid's values; selecting a row and pressing Update without typing sets
-// the entry back to the grid's value.
+// After the square wave with the one-sided convention the grid shows the
+// doubled entries; selecting a row and pressing Update without typing leaves
+// the entry as it was.
 void TestEditor::SelectedRowReappliesGridValues()
 {
   QFETCH(int, harmonic);
@@ -274,7 +274,7 @@ void TestEditor::SelectedRowReappliesGridValues()
   QFETCH(double, re);
 
   ChooseWaveform(*Form, SquareItem);
-  QCOMPARE(Form->PhasorList[harmonic].Re, 2 * re);
+  QCOMPARE(Form->PhasorList[harmonic].Re, re);
 
   ClickGridRow(*Form, harmonic + 1);
   QCOMPARE(Form->HarmonicEdit->text(), QString::number(harmonic));

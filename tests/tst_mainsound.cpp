@@ -36,18 +36,11 @@ public:
   QList<qint64> PlayNanoseconds;
 };
 
-// The bytes the player loops after a preset: the preset's entries as the
-// editor stored them, before the one-sided doubling of harmonics 1..25, which
-// does not pass through the editor and so is not synthesised.
-QByteArray ToneBeforeDoubling(const TRotantsForm &form)
+// The bytes of the window's entries as they stand.
+QByteArray ToneOfEntries(const TRotantsForm &form)
 {
-  TPhasorArray entries = form.PhasorList;
-  for (int k = 1; k < HarmonicCount; ++k) {
-    entries[k].Re *= 0.5;
-    entries[k].Im *= 0.5;
-  }
   QByteArray tone(ToneBytes, '\0');
-  ToneSynthesis::SynthesizeToneBytes(entries, form.HighestHarmonic,
+  ToneSynthesis::SynthesizeToneBytes(form.PhasorList, form.HighestHarmonic,
                                      reinterpret_cast<std::uint8_t *>(tone.data()));
   return tone;
 }
@@ -64,7 +57,9 @@ private slots:
 };
 
 // Choosing "Square" with Sound On stops the loop once, then every one of the
-// 26 entries it loads re-synthesises the tone and switches the loop to it.
+// 26 entries it loads re-synthesises the tone and switches the loop to it, and
+// the one-sided doubling switches it once more to the tone of the entries as
+// they finally stand.
 void TestMainSound::SquareWithSoundOnSwitchesImages()
 {
   TRecordingSoundScope sound;
@@ -79,7 +74,7 @@ void TestMainSound::SquareWithSoundOnSwitchesImages()
   ChooseWaveform(form, SquareItem);
 
   QStringList expected{"stop"};
-  for (int k = 0; k < HarmonicCount; ++k)
+  for (int k = 0; k <= HarmonicCount; ++k)
     expected << "play";
   QCOMPARE(sound.Log->Events, expected);
   for (const QByteArray &image : sound.Log->Images)
@@ -91,16 +86,16 @@ void TestMainSound::SquareWithSoundOnSwitchesImages()
   QVERIFY(sound.Log->Images[1] != sound.Log->Images[0]);
 
   const QByteArray tone = sound.Log->Looping.mid(48);
-  QCOMPARE(tone, ToneBeforeDoubling(form));
-  // A square of +-0.25 at 40 steps per unit, with the ripple of 25 harmonics:
+  QCOMPARE(tone, ToneOfEntries(form));
+  // A square of +-0.5 at 40 steps per unit, with the ripple of 25 harmonics:
   // high for the first and last quarter of the period, low in between.
   for (int i = 0; i < ToneFrames; ++i) {
     const int b = quint8(tone[2 * i]);
     QCOMPARE(quint8(tone[2 * i + 1]), quint8(b));
     if ((i >= 4 && i <= 21) || (i >= 79 && i <= 96))
-      QVERIFY2(b >= 135 && b <= 141, qPrintable(QStringLiteral("frame %1: %2").arg(i).arg(b)));
+      QVERIFY2(b >= 145 && b <= 151, qPrintable(QStringLiteral("frame %1: %2").arg(i).arg(b)));
     else if (i >= 29 && i <= 71)
-      QVERIFY2(b >= 115 && b <= 121, qPrintable(QStringLiteral("frame %1: %2").arg(i).arg(b)));
+      QVERIFY2(b >= 105 && b <= 111, qPrintable(QStringLiteral("frame %1: %2").arg(i).arg(b)));
   }
 }
 
@@ -151,7 +146,7 @@ void TestMainSound::SquareThroughRealOutput()
   QCOMPARE(timed->Real.StreamOpenCount(), 1);
   timed->PlayNanoseconds.clear();
   ChooseWaveform(*form, SquareItem);
-  QCOMPARE(timed->PlayNanoseconds.size(), HarmonicCount);
+  QCOMPARE(timed->PlayNanoseconds.size(), HarmonicCount + 1);
   qint64 total = 0;
   qint64 longest = 0;
   for (qint64 ns : timed->PlayNanoseconds) {

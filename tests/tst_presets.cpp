@@ -170,22 +170,30 @@ void TestPresets::GridTexts_data()
   QTest::addColumn<int>("harmonic");
   QTest::addColumn<QString>("magnitude");
   QTest::addColumn<QString>("angle");
+  QTest::addColumn<bool>("conjugate");
 
-  QTest::newRow("Square 1") << int(Square) << 1 << "0.3183" << "0.0";
-  QTest::newRow("Square 3") << int(Square) << 3 << "0.1061" << "180.0";
-  QTest::newRow("Sawtooth 1") << int(Sawtooth) << 1 << "0.2387" << "-90.0";
-  QTest::newRow("Sawtooth 2") << int(Sawtooth) << 2 << "0.1194" << "90.0";
-  QTest::newRow("Rectified Cosine 2") << int(RectifiedCosine) << 2 << "0.0318" << "180.0";
+  QTest::newRow("Square 1") << int(Square) << 1 << "0.6366" << "0.0" << false;
+  QTest::newRow("Square 3") << int(Square) << 3 << "0.2122" << "180.0" << false;
+  QTest::newRow("Sawtooth 1") << int(Sawtooth) << 1 << "0.4774" << "-90.0" << false;
+  QTest::newRow("Sawtooth 2") << int(Sawtooth) << 2 << "0.2388" << "90.0" << false;
+  QTest::newRow("Rectified Cosine 0") << int(RectifiedCosine) << 0 << "0.4775" << "0.0" << false;
+  QTest::newRow("Rectified Cosine 2") << int(RectifiedCosine) << 2 << "0.0636" << "180.0" << false;
+  QTest::newRow("Square 1, conjugate") << int(Square) << 1 << "0.3183" << "0.0" << true;
+  QTest::newRow("Sawtooth 1, conjugate") << int(Sawtooth) << 1 << "0.2387" << "-90.0" << true;
 }
 
-// The grid shows the coefficients before the one-sided doubling.
+// The grid shows what the entries hold: with the one-sided convention the
+// doubled coefficients of harmonics 1..25, with the conjugate one the
+// coefficients themselves.
 void TestPresets::GridTexts()
 {
   QFETCH(int, item);
   QFETCH(int, harmonic);
   QFETCH(QString, magnitude);
   QFETCH(QString, angle);
+  QFETCH(bool, conjugate);
 
+  Form->ConjugateCheckBox->setChecked(conjugate);
   ChooseWaveform(*Form, item);
   QCOMPARE(Form->PhasorGrid->item(harmonic + 1, 0)->text(), QString::number(harmonic));
   QCOMPARE(Form->PhasorGrid->item(harmonic + 1, 1)->text(), magnitude);
@@ -198,14 +206,15 @@ void TestPresets::StateAfterStandardPreset_data()
   QTest::addColumn<QString>("magnitude");
   QTest::addColumn<QString>("angle");
 
-  // The edit boxes show harmonic 25 as LoadPhasorEditor wrote it.
-  QTest::newRow("Square") << int(Square) << "0.0127" << "0.0";
-  QTest::newRow("Rectangular Pulse") << int(RectangularPulse) << "0.0068" << "0.0";
-  QTest::newRow("Bipolar Pulse") << int(BipolarPulse) << "0.0135" << "0.0";
-  QTest::newRow("Triangle") << int(Triangle) << "0.0005" << "0.0";
-  QTest::newRow("Sawtooth") << int(Sawtooth) << "0.0095" << "-90.0";
-  QTest::newRow("Rectified Cosine") << int(RectifiedCosine) << "0.0002" << "0.0";
-  QTest::newRow("Impulse train") << int(ImpulseTrain) << "0.0200" << "0.0";
+  // The edit boxes show harmonic 25 as the entry holds it after the one-sided
+  // doubling (the stored coefficient 0.0127 of the square becomes 0.0254).
+  QTest::newRow("Square") << int(Square) << "0.0254" << "0.0";
+  QTest::newRow("Rectangular Pulse") << int(RectangularPulse) << "0.0136" << "0.0";
+  QTest::newRow("Bipolar Pulse") << int(BipolarPulse) << "0.0270" << "0.0";
+  QTest::newRow("Triangle") << int(Triangle) << "0.0010" << "0.0";
+  QTest::newRow("Sawtooth") << int(Sawtooth) << "0.0190" << "-90.0";
+  QTest::newRow("Rectified Cosine") << int(RectifiedCosine) << "0.0004" << "0.0";
+  QTest::newRow("Impulse train") << int(ImpulseTrain) << "0.0400" << "0.0";
 }
 
 void TestPresets::StateAfterStandardPreset()
@@ -333,7 +342,7 @@ void TestPresets::AllEntriesSetBelowHighestHarmonic()
   QCOMPARE(Form->HarmonicIndex, HarmonicCount);
   QCOMPARE(Form->PhasorList[25].Re, 2 * 0.0127);
   QCOMPARE(Form->PhasorList[23].Re, 2 * -0.0138);
-  QCOMPARE(Form->PhasorGrid->item(26, 1)->text(), QString("0.0127"));
+  QCOMPARE(Form->PhasorGrid->item(26, 1)->text(), QString("0.0254"));
 }
 
 QTEST_MAIN(TestPresets)

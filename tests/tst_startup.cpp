@@ -56,7 +56,9 @@ void TestStartup::cleanup()
 void TestStartup::CaptionAndTitle()
 {
   QCOMPARE(Form->windowTitle(), QString("Rotants 1.0"));
-  QCOMPARE(QGuiApplication::applicationDisplayName(), QString("Rotants 1.0"));
+  // The entry point's provisional name is gone: the desktop would append it to
+  // the caption of every other window, the about box's among them.
+  QVERIFY(QGuiApplication::applicationDisplayName().isEmpty());
 }
 
 // Idle in "Custom Rotants": placement mode, every entry zero, harmonic 1 next,
