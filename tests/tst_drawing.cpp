@@ -110,6 +110,7 @@ private slots:
   void DragOutsideDrawingMode_data();
   void DragOutsideDrawingMode();
   void ModeChangeEndsStroke();
+  void StrokeUnderHelpLabel();
 
 private:
   void StartDrawing();
@@ -479,6 +480,40 @@ void TestDrawing::ModeChangeEndsStroke()
   QVERIFY(Form->IdealWave == square);
   QCOMPARE(Form->MouseDrawing, false);
   Send(*Form, QEvent::MouseButtonRelease, {100, 250}, Qt::LeftButton, Qt::NoButton);
+}
+
+// The help label lying on the time plot lets the mouse through: a stroke can
+// start under it and the pointer's panel keeps following the mouse there. It
+// covers the grid lines behind it with the plot's own background.
+void TestDrawing::StrokeUnderHelpLabel()
+{
+  Form->show();
+  QVERIFY(QTest::qWaitForWindowExposed(Form.get()));
+  StartDrawing();
+  QLabel *label = Form->TimeHelpLabel;
+  QVERIFY(label->isVisible());
+  QWindow *window = Form->windowHandle();
+  const QPoint centre = label->geometry().center();
+  const QPoint plot = Form->TimeImage->mapFrom(label->parentWidget(), centre);
+  const auto at = [this](QPoint p) { return Form->TimeImage->mapTo(Form.get(), p); };
+
+  QTest::mouseMove(window, at(plot));
+  QTRY_COMPARE(Form->StatusPanel2->text().section(' ', 1, 1), QString::number(plot.x()));
+  QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, at(plot));
+  QTest::mouseMove(window, at(plot + QPoint(20, 0)));
+  QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, at(plot + QPoint(20, 0)));
+
+  QTRY_COMPARE(Form->HarmonicIndex, 26);
+  const double value = (125.0 - plot.y()) / 125.0;
+  for (int column = plot.x(); column <= plot.x() + 20; ++column)
+    QCOMPARE(Form->IdealWave[column], value);
+
+  const QImage shown = Form->grab(label->geometry().translated(label->parentWidget()->pos()))
+                           .toImage();
+  // The label's top row lies above its text and crosses a grid column.
+  const QRect topRow(0, 0, shown.width(), 1);
+  QVERIFY(HasColour(shown, 0xC0C0C0, topRow));
+  QVERIFY(!HasColour(shown, 0x808080, topRow));
 }
 
 QTEST_MAIN(TestDrawing)

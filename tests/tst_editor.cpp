@@ -4,10 +4,12 @@
 #include "TestSupport.h"
 #include "WindowDriver.h"
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -65,6 +67,7 @@ private slots:
   void EditorButtonToggles();
   void OwnTextsReadBackUnderCommaLocale();
   void ClickOnSameRowKeepsTypedText();
+  void HeadingRowStaysInView();
 
 private:
   void ClickUpdate();
@@ -373,6 +376,39 @@ void TestEditor::ClickOnSameRowKeepsTypedText()
   QCOMPARE(Form->MagnitudeEdit->text(), QString("0.25"));
   ClickUpdate();
   QCOMPARE(GridRow(*Form, 4), (TGridRow{"3", "0.2500", "0.0"}));
+}
+
+// The headings stay at the top of the grid whatever row is scrolled into view:
+// at start-up, after a preset has scrolled to harmonic 25, and while the user
+// scrolls. Row 0 still holds them, for whoever reads the cells.
+void TestEditor::HeadingRowStaysInView()
+{
+  QTableWidget *grid = Form->PhasorGrid;
+  const QStringList headings{"Harmonic", "Magnitude", QString::fromUtf8("Angle (\u00B0)")};
+
+  const auto headingsShown = [&] {
+    // The point just inside the grid's top-left corner shows the heading.
+    QHeaderView *header = grid->horizontalHeader();
+    QWidget *top = grid->childAt(grid->frameWidth() + 2, grid->frameWidth() + 2);
+    if (!top || !header->isAncestorOf(top) || !header->isVisible())
+      return false;
+    for (int column = 0; column < 3; ++column) {
+      if (grid->model()->headerData(column, Qt::Horizontal).toString() != headings[column]
+          || grid->item(0, column)->text() != headings[column])
+        return false;
+    }
+    return true;
+  };
+  QVERIFY(headingsShown());
+  ChooseWaveform(*Form, SquareItem);
+  QVERIFY(grid->verticalScrollBar()->value() > 0);
+  QVERIFY(headingsShown());
+  QTest::keyClick(grid, Qt::Key_Home, Qt::ControlModifier);
+  grid->verticalScrollBar()->setValue(grid->verticalScrollBar()->maximum() / 2);
+  QVERIFY(headingsShown());
+  // The first row below the headings is harmonic 0, not row 0 scrolled away.
+  grid->verticalScrollBar()->setValue(0);
+  QCOMPARE(grid->rowAt(1), 1);
 }
 
 QTEST_MAIN(TestEditor)

@@ -54,6 +54,8 @@ private slots:
   void SquareWithSoundOnSwitchesImages();
   void SoundOnReplaysLastSynthesis();
   void SquareThroughRealOutput();
+  void ToneStandsWhenHighestChosenAgain_data();
+  void ToneStandsWhenHighestChosenAgain();
 };
 
 // Choosing "Square" with Sound On stops the loop once, then every one of the
@@ -206,6 +208,37 @@ void TestMainSound::SquareThroughRealOutput()
   QCOMPARE(NullSink::RecordPeak(400), 0);
   QVERIFY(NullSink::SinkInputs().isEmpty());
   form.reset();
+}
+
+void TestMainSound::ToneStandsWhenHighestChosenAgain_data()
+{
+  QTest::addColumn<bool>("drawing");
+  QTest::newRow("square") << false;
+  QTest::newRow("freehand stroke") << true;
+}
+
+// The tone that plays after a waveform choice or a finished stroke is the one
+// of the entries as they stand: choosing the same highest harmonic again, which
+// synthesises afresh, plays exactly the same bytes.
+void TestMainSound::ToneStandsWhenHighestChosenAgain()
+{
+  QFETCH(bool, drawing);
+  TRecordingSoundScope sound;
+  TRotantsForm form;
+  form.SoundCheckBox->click();
+  if (drawing) {
+    ChooseWaveform(form, CustomTimeItem);
+    form.TimeImageMouseDown(Qt::LeftButton, Qt::NoModifier, 0, 60);
+    form.TimeImageMouseMove(Qt::NoModifier, 255, 200);
+    form.TimeImageMouseUp(Qt::LeftButton, Qt::NoModifier, 255, 200);
+  } else {
+    ChooseWaveform(form, SquareItem);
+  }
+  const QByteArray playing = sound.Log->Looping;
+  QCOMPARE(playing.mid(48), ToneOfEntries(form));
+
+  ChooseHighestHarmonic(form, 25);
+  QCOMPARE(sound.Log->Looping, playing);
 }
 
 QTEST_MAIN(TestMainSound)

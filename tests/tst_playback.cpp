@@ -4,6 +4,7 @@
 #include "TestSupport.h"
 #include "WindowDriver.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QSlider>
 #include <QTableWidget>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include <memory>
@@ -47,6 +49,9 @@ private slots:
   void ClearRestartsCustomModes();
   void HighestHarmonicZeroAndBack();
   void TimerTicksArrive();
+  void FocusFollowsTheButtonInFront();
+  void WheelNeedsFocus_data();
+  void WheelNeedsFocus();
 
 private:
   // Idle(m) or Playing(m) of the playback state table.
@@ -371,6 +376,69 @@ void TestPlayback::TimerTicksArrive()
   QTest::qWait(50);
   QCOMPARE(Form->TimeTrackBar->value(), stoppedAt);
   VerifyIdle(1);
+}
+
+// Whichever way Play or Stop is pressed, the keyboard focus lands on the button
+// now in front, so Space toggles the animation; Tab passes over the one behind.
+void TestPlayback::FocusFollowsTheButtonInFront()
+{
+  Form->show();
+  Form->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(Form.get()));
+
+  QTest::mouseClick(Form->PlayBtn, Qt::LeftButton);
+  VerifyPlaying(1);
+  QVERIFY(Form->StopBtn->hasFocus());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+  QTRY_VERIFY(!Form->SimulationTimer->isActive());
+  VerifyIdle(1);
+  QVERIFY(Form->PlayBtn->hasFocus());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+  QTRY_VERIFY(Form->SimulationTimer->isActive());
+  QVERIFY(Form->StopBtn->hasFocus());
+
+  // The accelerator moves the focus too, from wherever it was.
+  Form->TimeTrackBar->setFocus();
+  QTest::keyClick(Form.get(), Qt::Key_S, Qt::AltModifier);
+  QTRY_VERIFY(Form->PlayBtn->hasFocus());
+  VerifyIdle(1);
+
+  // Tab from the control before the hidden Stop goes on past it.
+  Form->ClearBtn->setFocus();
+  QTest::keyClick(Form->ClearBtn, Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), Form->WaveformComboBox);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+  QCOMPARE(QApplication::focusWidget(), Form->ClearBtn);
+}
+
+void TestPlayback::WheelNeedsFocus_data()
+{
+  QTest::addColumn<bool>("focused");
+  QTest::newRow("passing over") << false;
+  QTest::newRow("focused") << true;
+}
+
+// A wheel turned over "Waveform" while the mouse only passes by must not throw
+// away the placed phasors; with the drop-down focused it chooses as usual.
+void TestPlayback::WheelNeedsFocus()
+{
+  QFETCH(bool, focused);
+  Form->show();
+  Form->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(Form.get()));
+  QTest::mouseClick(Form->PhasorImage, Qt::LeftButton, Qt::NoModifier, QPoint(188, 125));
+  QCOMPARE(Form->HarmonicIndex, 2);
+  (focused ? static_cast<QWidget *>(Form->WaveformComboBox) : Form->TimeTrackBar)->setFocus();
+
+  QComboBox *box = Form->WaveformComboBox;
+  const QPointF at = QRectF(box->rect()).center();
+  QWheelEvent wheel(at, box->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(box, &wheel);
+
+  QCOMPARE(box->currentIndex(), focused ? 1 : 0);
+  QCOMPARE(Form->HarmonicIndex, focused ? 0 : 2);
+  QCOMPARE(Form->EditMode, focused ? 2 : 1);
 }
 
 QTEST_MAIN(TestPlayback)

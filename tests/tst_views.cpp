@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QSlider>
+#include <QTableWidget>
 #include <QtTest>
 
 #include <cmath>
@@ -97,6 +98,7 @@ private slots:
   void PlacementStopsAtHighest();
   void ClicksIgnoredOutsidePlacement_data();
   void ClicksIgnoredOutsidePlacement();
+  void ClickUnderHelpLabelPlaces();
 };
 
 void TestViews::PlaneToPixelFollowsTurn_data()
@@ -433,17 +435,23 @@ void TestViews::PlacementFromOrigin_data()
   QTest::addColumn<double>("re");
   QTest::addColumn<double>("im");
   QTest::addColumn<QString>("panel");
+  QTest::addColumn<QString>("angle");
 
   QTest::newRow("on the real axis") << false << QPoint(188, 125) << 0.504 << 0.0
-                                    << "0.5040 : 0.0000";
+                                    << "0.5040 : 0.0000" << "0.0";
   QTest::newRow("turned, real up") << true << QPoint(125, 62) << 0.504 << 0.0
-                                   << "0.0000 : 0.5040";
+                                   << "0.0000 : 0.5040" << "0.0";
   QTest::newRow("turned, imaginary left") << true << QPoint(62, 125) << 0.0 << 0.504
-                                          << "-0.5040 : 0.0000";
+                                          << "-0.5040 : 0.0000" << "90.0";
   QTest::newRow("at the origin") << false << QPoint(125, 125) << 0.0 << 0.0
-                                 << "0.0000 : 0.0000";
+                                 << "0.0000 : 0.0000" << "0.0";
   QTest::newRow("second quadrant") << false << QPoint(62, 62) << -0.504 << 0.504
-                                   << "-0.5040 : 0.5040";
+                                   << "-0.5040 : 0.5040" << "135.0";
+  // Unturned and turned, the negative real axis is 180 degrees, never -180.
+  QTest::newRow("negative real axis") << false << QPoint(62, 125) << -0.504 << 0.0
+                                      << "-0.5040 : 0.0000" << "180.0";
+  QTest::newRow("turned, real down") << true << QPoint(125, 188) << -0.504 << 0.0
+                                     << "0.0000 : -0.5040" << "180.0";
 }
 
 void TestViews::PlacementFromOrigin()
@@ -453,6 +461,7 @@ void TestViews::PlacementFromOrigin()
   QFETCH(double, re);
   QFETCH(double, im);
   QFETCH(QString, panel);
+  QFETCH(QString, angle);
   TRotantsForm form;
   SetBox(form.RotateComplexPlaneCheckBox, turned);
   StartPlacing(form);
@@ -470,6 +479,7 @@ void TestViews::PlacementFromOrigin()
            qPrintable(QString("%1 %2").arg(placed.Re).arg(placed.Im)));
   QCOMPARE(form.CurrentPhasor, &form.PhasorList[1]);
   QCOMPARE(form.BasePhasor, &form.PhasorList[1]);
+  QCOMPARE(form.PhasorGrid->item(2, 2)->text(), angle);
   // The new vertex is drawn where the click was.
   QVERIFY(HasColour(form.PhasorImage->Image(), Magenta, Around(click.x(), click.y(), 2)));
 }
@@ -521,6 +531,22 @@ void TestViews::ClicksIgnoredOutsidePlacement()
   QVERIFY(form.PhasorImage->Image() == plane);
   form.PhasorImageMouseMove(Qt::NoModifier, 188, 125);
   QCOMPARE(form.StatusPanel0->text(), QString("Coord: 0.5040 : 0.0000"));
+}
+
+// The help label on the phasor plane lets the click through to the plane.
+void TestViews::ClickUnderHelpLabelPlaces()
+{
+  TRotantsForm form;
+  form.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&form));
+  StartPlacing(form);
+  QVERIFY(form.PhasorHelpLabel->isVisible());
+  const QPoint at = form.PhasorHelpLabel->geometry().center();
+  QTest::mouseClick(form.windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                    form.PhasorHelpLabel->parentWidget()->mapTo(&form, at));
+  QTRY_COMPARE(form.HarmonicIndex, 2);
+  const QPoint plane = form.PhasorImage->mapFrom(form.PhasorHelpLabel->parentWidget(), at);
+  QVERIFY(HasColour(form.PhasorImage->Image(), Magenta, Around(plane.x(), plane.y(), 2)));
 }
 
 QTEST_MAIN(TestViews)

@@ -93,7 +93,7 @@ int main(int argc, char *argv[])
     form.TimeTrackBar->setValue(400);
   });
   ok &= Save(directory, "editor-panel.png", [](TRotantsForm &form) {
-    ChooseWaveform(form, 7);
+    ChooseWaveform(form, 2);
     form.EditRotantsBtn->click();
     form.TimeTrackBar->setValue(320);
   });

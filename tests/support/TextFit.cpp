@@ -1,0 +1,130 @@
+#include "TextFit.h"
+
+#include "MainForm.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <QTableWidget>
+
+namespace {
+
+QString Plain(const QString &caption)
+{
+  QString text = caption;
+  text.remove(QRegularExpression("&(?!&)"));
+  return text;
+}
+
+int TextWidth(const QWidget *widget, const QString &text)
+{
+  return widget->fontMetrics().horizontalAdvance(Plain(text));
+}
+
+// A label draws its text inside its contents rectangle after the indent; a
+// framed label without an indent of its own indents by half an 'x'.
+int LabelRoom(const QLabel *label)
+{
+  int indent = label->indent();
+  if (indent < 0)
+    indent = label->frameWidth() > 0 ? label->fontMetrics().horizontalAdvance('x') / 2 : 0;
+  return label->contentsRect().width() - 2 * label->margin() - indent;
+}
+
+QRect CheckBoxContents(const QCheckBox *box)
+{
+  QStyleOptionButton option;
+  option.initFrom(box);
+  option.text = box->text();
+  return box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
+}
+
+// A push button centres its icon and text, 4 pixels apart, in its contents.
+int ButtonNeeded(const QPushButton *button, const QString &caption)
+{
+  const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+  return TextWidth(button, caption) + icon;
+}
+
+int ButtonRoom(const QPushButton *button)
+{
+  QStyleOptionButton option;
+  option.initFrom(button);
+  option.text = button->text();
+  option.icon = button->icon();
+  option.iconSize = button->iconSize();
+  return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+}
+
+// The combo box draws the current item 1 pixel inside its edit field.
+int ComboRoom(const QComboBox *box)
+{
+  QStyleOptionComboBox option;
+  option.initFrom(box);
+  option.editable = false;
+  option.frame = true;
+  option.subControls = QStyle::SC_All;
+  const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                   QStyle::SC_ComboBoxEditField, box);
+  return field.width() - 2;
+}
+
+}  // namespace
+
+QList<TTextRoom> WindowTexts(TRotantsForm &form)
+{
+  QList<TTextRoom> texts;
+  const auto add = [&](const QWidget *widget, const QString &text, int needed, int room) {
+    texts.append({widget->objectName() + " \"" + Plain(text) + "\"", needed, room});
+  };
+
+  for (QLabel *label : form.findChildren<QLabel *>()) {
+    if (label->objectName().startsWith("StatusPanel") || label->text().isEmpty())
+      continue;
+    add(label, label->text(), TextWidth(label, label->text()), LabelRoom(label));
+  }
+  for (QCheckBox *box : form.findChildren<QCheckBox *>())
+    add(box, box->text(), TextWidth(box, box->text()), CheckBoxContents(box).width());
+  for (QPushButton *button : form.findChildren<QPushButton *>()) {
+    QStringList captions{button->text()};
+    if (button == form.EditRotantsBtn) {
+      form.EditRotantsBtnClick();
+      captions << button->text();
+      form.EditRotantsBtnClick();
+    }
+    for (const QString &caption : captions)
+      add(button, caption, ButtonNeeded(button, caption), ButtonRoom(button));
+  }
+  for (QGroupBox *box : form.findChildren<QGroupBox *>())
+    add(box, box->title(), TextWidth(box, box->title()), box->width() - 8);
+  for (QComboBox *box : form.findChildren<QComboBox *>()) {
+    for (int i = 0; i < box->count(); ++i)
+      add(box, box->itemText(i), TextWidth(box, box->itemText(i)), ComboRoom(box));
+  }
+
+  QHeaderView *header = form.PhasorGrid->horizontalHeader();
+  const int headerMargin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+  for (int column = 0; column < form.PhasorGrid->columnCount(); ++column) {
+    const QString heading =
+        form.PhasorGrid->model()->headerData(column, Qt::Horizontal).toString();
+    add(header, heading, header->fontMetrics().horizontalAdvance(heading),
+        header->sectionSize(column) - 2 * headerMargin);
+  }
+
+  const QList<std::pair<QLabel *, QString>> statusTexts = {
+      {form.StatusPanel0, "Coord: -1.0000 : -1.0000"},
+      {form.StatusPanel1, "N: 511"},
+      {form.StatusPanel2, "Coord: 511 : -1.0000"},
+      {form.StatusPanel2, "Coord: 0 : -1.0000"},
+  };
+  for (const auto &[panel, text] : statusTexts)
+    add(panel, text, TextWidth(panel, text), LabelRoom(panel));
+  return texts;
+}
