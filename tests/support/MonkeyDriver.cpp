@@ -547,7 +547,9 @@ QString TMonkeyDriver::CheckInvariants() const
         fail(QStringLiteral("grid row %1 reads %2, %3")
                  .arg(row)
                  .arg(Printable(magnitudeText), Printable(angleText)));
-      else if (magnitude < 0.0 || magnitude > 10.0 || angle < -180.0 || angle > 180.0)
+      // The editor takes magnitudes up to 10; the grid also shows entries
+      // doubled for the one-sided convention, so up to 20.
+      else if (magnitude < 0.0 || magnitude > 20.0 || angle < -180.0 || angle > 180.0)
         fail(QStringLiteral("grid row %1 out of range: %2, %3").arg(row).arg(magnitudeText,
                                                                               angleText));
     }
