@@ -47,6 +47,20 @@ QIcon ApplicationIcon();
 // `clicked`, drop-downs on `activated`, so programmatic selections raise no
 // change, the slider on `valueChanged`, so programmatic moves to a new
 // position redraw exactly as a user's move does).
+class TRotantsForm;
+
+// Marks one user action for its lifetime (see TRotantsForm::BeginAction).
+class TActionScope {
+public:
+  explicit TActionScope(TRotantsForm &form);
+  ~TActionScope();
+  TActionScope(const TActionScope &) = delete;
+  TActionScope &operator=(const TActionScope &) = delete;
+
+private:
+  TRotantsForm &Form;
+};
+
 class TRotantsForm : public QMainWindow {
   Q_OBJECT
 
@@ -214,11 +228,34 @@ public:
   // Tone synthesis.
   void SynthesizeTone();
   void SoundCheckBoxClick();
+  // Starts (on) or stops the tone loop.
+  void PlaySound(bool on);
+
+  // One user action, one redraw and one tone. While an action runs, the
+  // redraws, syntheses and play requests of its steps are only noted; when
+  // the outermost action ends it synthesises once, makes one play request
+  // (after one stop request when a step stopped the sound first, so the old
+  // tone ends before the new one starts) and redraws once, from the state its
+  // steps left. The
+  // pictures, texts and tone it ends with are those of doing every step at
+  // once; only the work in between is saved.
+  void BeginAction();
+  void EndAction();
+  // Off: every step redraws, synthesises and plays at once, as the plain
+  // algorithm does (kept to compare the two in tests and benchmarks).
+  bool DeferWithinActions = true;
 
 protected:
   void closeEvent(QCloseEvent *event) override;
 
 private:
+  enum class TSoundRequest { None, Stop, Play, StopThenPlay };
+  bool Deferring() const { return DeferWithinActions && ActionDepth > 0; }
+  int ActionDepth = 0;
+  bool RedrawPending = false;
+  bool TonePending = false;
+  TSoundRequest SoundPending = TSoundRequest::None;
+
   void BuildLayout();
   // Writes a heading of the grid's row 0, which the grid's header shows.
   void SetGridHeading(int column, const QString &text);

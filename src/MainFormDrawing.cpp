@@ -106,6 +106,7 @@ void TRotantsForm::TimeImageMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int,
   MouseDrawing = false;
   if (EditMode != DrawingMode)
     return;
+  const TActionScope action(*this);
   SpectrumFromDrawnWave();
   if (!ConjugateCheckBox->isChecked())
     DoubleForOneSidedConvention();

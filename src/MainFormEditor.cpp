@@ -87,6 +87,7 @@ void TRotantsForm::PhasorUpdateBtnClick()
     ShowConversionError(AngleEdit->text());
     return;
   }
+  const TActionScope action(*this);
   // Written so that a value that compares unordered also becomes 0.
   if (!(magnitude >= 0.0) || magnitude > MaxMagnitude)
     magnitude = 0.0;
@@ -108,7 +109,7 @@ void TRotantsForm::PhasorUpdateBtnClick()
   SetPhasorEntry(re, im);
 
   SynthesizeTone();
-  MySound->PlayLoop(SoundCheckBox->isChecked());
+  PlaySound(SoundCheckBox->isChecked());
   TimeTrackBarChange();
 }
 

@@ -73,11 +73,12 @@ void TRotantsForm::ResetWaveform()
   BringToFront(PlayBtn, StopBtn);
   ClearPhasorEntries();
   ClearReconWave();
-  MySound->PlayLoop(false);
+  PlaySound(false);
 }
 
 void TRotantsForm::WaveformComboBoxChange()
 {
+  const TActionScope action(*this);
   ResetWaveform();
   const int item = WaveformComboBox->currentIndex();
   switch (item) {
@@ -125,7 +126,7 @@ void TRotantsForm::DoubleForOneSidedConvention()
 {
   ScaleHarmonics(2.0);
   SynthesizeTone();
-  MySound->PlayLoop(SoundCheckBox->isChecked());
+  PlaySound(SoundCheckBox->isChecked());
 }
 
 void TRotantsForm::HighestHarmonicComboBoxChange()
@@ -135,7 +136,7 @@ void TRotantsForm::HighestHarmonicComboBoxChange()
     return;
   HighestHarmonic = item;
   SynthesizeTone();
-  MySound->PlayLoop(SoundCheckBox->isChecked());
+  PlaySound(SoundCheckBox->isChecked());
   TimeTrackBarChange();
 }
 
@@ -144,6 +145,7 @@ void TRotantsForm::HighestHarmonicComboBoxChange()
 // standard waveform keeps its entries.
 void TRotantsForm::ClearBtnClick()
 {
+  const TActionScope action(*this);
   StopBtnClick();
   TimeTrackBar->setValue(0);
   if (WaveformComboBox->currentIndex() <= 1)

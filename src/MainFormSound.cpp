@@ -5,10 +5,16 @@
 
 #include <QCheckBox>
 
+#include <utility>
+
 // Writes one period of entries 0..HighestHarmonic into the player's buffer.
 // Starting or stopping the loop is left to the caller.
 void TRotantsForm::SynthesizeTone()
 {
+  if (Deferring()) {
+    TonePending = true;
+    return;
+  }
   if (!MySound->Buffer || MySound->DataSize < quint32(ToneBytes))
     return;
   ToneSynthesis::SynthesizeToneBytes(PhasorList, HighestHarmonic, MySound->Buffer);
@@ -18,5 +24,51 @@ void TRotantsForm::SynthesizeTone()
 // recomputed here.
 void TRotantsForm::SoundCheckBoxClick()
 {
-  MySound->PlayLoop(SoundCheckBox->isChecked());
+  PlaySound(SoundCheckBox->isChecked());
+}
+
+void TRotantsForm::PlaySound(bool on)
+{
+  if (!Deferring())
+    MySound->PlayLoop(on);
+  else if (!on)
+    SoundPending = TSoundRequest::Stop;
+  else if (SoundPending == TSoundRequest::Stop || SoundPending == TSoundRequest::StopThenPlay)
+    SoundPending = TSoundRequest::StopThenPlay;
+  else
+    SoundPending = TSoundRequest::Play;
+}
+
+TActionScope::TActionScope(TRotantsForm &form) : Form(form)
+{
+  Form.BeginAction();
+}
+
+TActionScope::~TActionScope()
+{
+  Form.EndAction();
+}
+
+void TRotantsForm::BeginAction()
+{
+  ++ActionDepth;
+}
+
+// In the order the steps themselves would have done it: the tone, the play
+// request that uses it, then the pictures.
+void TRotantsForm::EndAction()
+{
+  if (--ActionDepth > 0)
+    return;
+  const bool tone = std::exchange(TonePending, false);
+  const TSoundRequest sound = std::exchange(SoundPending, TSoundRequest::None);
+  const bool redraw = std::exchange(RedrawPending, false);
+  if (tone)
+    SynthesizeTone();
+  if (sound == TSoundRequest::Stop || sound == TSoundRequest::StopThenPlay)
+    PlaySound(false);
+  if (sound == TSoundRequest::Play || sound == TSoundRequest::StopThenPlay)
+    PlaySound(true);
+  if (redraw)
+    TimeTrackBarChange();
 }

@@ -121,6 +121,7 @@ void TRotantsForm::PhasorImageMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, 
 {
   if (EditMode != 1 || HarmonicIndex > HighestHarmonic)
     return;
+  const TActionScope action(*this);
   double wx = 0.0;
   double wy = 0.0;
   PhasorGraph->PixelToWorld(X, Y, wx, wy);
@@ -157,6 +158,10 @@ void TRotantsForm::RotateComplexPlaneCheckBoxClick()
 // entries 0..HighestHarmonic describe step n; entries above it are untouched.
 void TRotantsForm::TimeTrackBarChange()
 {
+  if (Deferring()) {
+    RedrawPending = true;
+    return;
+  }
   const int n = TimeTrackBar->value();
   PhasorGraph->DrawFrame(true);
   RotateToTimeStep(n);
