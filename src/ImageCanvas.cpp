@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -271,26 +272,50 @@ void TImageCanvas::paintEvent(QPaintEvent *event)
 {
   EndPainting();
   QPainter painter(this);
+  if (ZoomFactor != 1.0) {
+    painter.drawImage(rect(), CanvasImage);
+    return;
+  }
   for (const QRect &area : event->region()) {
     painter.setClipRect(area);
     painter.drawImage(area.topLeft(), CanvasImage, area);
   }
 }
 
+void TImageCanvas::SetZoom(double factor)
+{
+  if (!(factor > 0.0))
+    return;
+  ZoomFactor = factor;
+  setFixedSize(int(std::lround(CanvasImage.width() * factor)),
+               int(std::lround(CanvasImage.height() * factor)));
+  update();
+}
+
+// The canvas pixel that covers the position; positions outside the widget
+// (while the mouse is held) map beyond the image, and any int is possible.
+QPoint TImageCanvas::CanvasPoint(const QPointF &position) const
+{
+  const auto pixel = [this](double v) {
+    return int(std::clamp(std::floor(v / ZoomFactor), double(INT_MIN), double(INT_MAX)));
+  };
+  return QPoint(pixel(position.x()), pixel(position.y()));
+}
+
 void TImageCanvas::mousePressEvent(QMouseEvent *event)
 {
-  const QPoint p = event->position().toPoint();
+  const QPoint p = CanvasPoint(event->position());
   emit MouseDown(event->button(), event->modifiers(), p.x(), p.y());
 }
 
 void TImageCanvas::mouseMoveEvent(QMouseEvent *event)
 {
-  const QPoint p = event->position().toPoint();
+  const QPoint p = CanvasPoint(event->position());
   emit MouseMove(event->modifiers(), p.x(), p.y());
 }
 
 void TImageCanvas::mouseReleaseEvent(QMouseEvent *event)
 {
-  const QPoint p = event->position().toPoint();
+  const QPoint p = CanvasPoint(event->position());
   emit MouseUp(event->button(), event->modifiers(), p.x(), p.y());
 }

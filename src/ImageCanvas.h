@@ -69,6 +69,12 @@ public:
   // The canvas pixels as they stand; ends any pending QPainter work first.
   const QImage &Image();
 
+  // Shows the canvas at factor times its size in pixels (the window's zoom).
+  // Drawing and the mouse stay in the canvas's own pixels: a mouse position is
+  // reported as the canvas pixel under it.
+  void SetZoom(double factor);
+  double Zoom() const { return ZoomFactor; }
+
 signals:
   void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
   void MouseMove(Qt::KeyboardModifiers shift, int x, int y);
@@ -89,7 +95,10 @@ private:
   void WideLine(int x1, int y1, int x2, int y2);
   void Changed();
 
+  QPoint CanvasPoint(const QPointF &position) const;
+
   QImage CanvasImage;
   std::unique_ptr<QPainter> Painter;
   QPoint CurrentPos;
+  double ZoomFactor = 1.0;
 };

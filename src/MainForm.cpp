@@ -4,6 +4,7 @@
 #include "FFTUnit.h"
 #include "MyGraphUnit.h"
 #include "MySoundUnit.h"
+#include "WindowScaler.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,20 +15,21 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QIcon>
+#include <QGridLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
-#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStatusBar>
 #include <QStyle>
-#include <QStyleOptionComplex>
 #include <QWheelEvent>
 #include <QTableWidget>
 #include <QTimer>
@@ -45,35 +47,6 @@ constexpr int PanelIndent = 2;
 // Backgrounds of the two plots; the labels lying on them share them.
 constexpr TColour TimeBackColour = 0xC0C0C0;
 constexpr TColour PlaneBackColour = 0xFFFFFF;
-
-// Drop-downs whose arrow button is narrower than the style's own, so that the
-// longest waveform names read whole in the layout's 105-pixel drop-down.
-class TCompactComboStyle : public QProxyStyle {
-public:
-  using QProxyStyle::QProxyStyle;
-
-  QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option,
-                       SubControl subControl, const QWidget *widget) const override
-  {
-    QRect rect = QProxyStyle::subControlRect(control, option, subControl, widget);
-    if (control != CC_ComboBox || (subControl != SC_ComboBoxArrow && subControl != SC_ComboBoxEditField))
-      return rect;
-    const QRect arrow = QProxyStyle::subControlRect(control, option, SC_ComboBoxArrow, widget);
-    const QRect field = QProxyStyle::subControlRect(control, option, SC_ComboBoxEditField, widget);
-    // Only the usual arrangement, field left of the arrow, is narrowed.
-    if (arrow.width() <= ArrowWidth || arrow.left() <= field.left())
-      return rect;
-    const int cut = arrow.width() - ArrowWidth;
-    if (subControl == SC_ComboBoxArrow)
-      rect.setLeft(rect.left() + cut);
-    else
-      rect.setRight(rect.right() + cut);
-    return rect;
-  }
-
-private:
-  static constexpr int ArrowWidth = 13;
-};
 
 // Drop-downs take a wheel turn only while they have keyboard focus: a wheel
 // turned while the mouse merely passes over "Waveform" must not throw away a
@@ -279,15 +252,38 @@ void TRotantsForm::BuildLayout()
   MenuFile->setObjectName("MenuFile");
   FileExit = MenuFile->addAction("E&xit");
   FileExit->setObjectName("FileExit");
+  MenuView = MainMenu->addMenu("&View");
+  MenuView->setObjectName("MenuView");
+  ViewZoomIn = MenuView->addAction("Zoom &In");
+  ViewZoomIn->setObjectName("ViewZoomIn");
+  ViewZoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  ViewZoomOut = MenuView->addAction("Zoom &Out");
+  ViewZoomOut->setObjectName("ViewZoomOut");
+  ViewZoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+  ViewActualSize = MenuView->addAction("&Actual Size");
+  ViewActualSize->setObjectName("ViewActualSize");
+  ViewActualSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+  MenuView->addSeparator();
+  ViewFullScreen = MenuView->addAction("&Full Screen");
+  ViewFullScreen->setObjectName("ViewFullScreen");
+  ViewFullScreen->setCheckable(true);
+  ViewFullScreen->setShortcut(QKeySequence(Qt::Key_F11));
   Help = MainMenu->addMenu("&Help");
   Help->setObjectName("Help");
   HelpAbout = Help->addAction("&About...");
   HelpAbout->setObjectName("HelpAbout");
 
-  auto *client = new QWidget(this);
+  // The client area sits centred in a frame of the window's face colour, which
+  // is exactly its size in a window and fills the screen in full screen.
+  auto *frame = new QWidget(this);
+  frame->setObjectName("ClientFrame");
+  auto *centring = new QGridLayout(frame);
+  centring->setContentsMargins(0, 0, 0, 0);
+  auto *client = new QWidget(frame);
   client->setObjectName("ClientArea");
   client->setFixedSize(ClientWidth, ClientHeight);
-  setCentralWidget(client);
+  centring->addWidget(client, 0, 0, Qt::AlignCenter);
+  setCentralWidget(frame);
 
   MenuBevel = Place(new QFrame(client), "MenuBevel", 0, 0, 782, 2);
   MenuBevel->setFrameStyle(QFrame::HLine | QFrame::Sunken);
@@ -423,11 +419,8 @@ void TRotantsForm::BuildLayout()
   HighestHarmonicComboBox->setEditable(false);
   for (int k = 0; k <= 25; ++k)
     HighestHarmonicComboBox->addItem(QString::number(k));
-  auto *comboStyle = new TCompactComboStyle();
-  comboStyle->setParent(this);
   auto *wheelFilter = new TFocusedWheelFilter(this);
   for (QComboBox *box : {WaveformComboBox, HighestHarmonicComboBox}) {
-    box->setStyle(comboStyle);
     box->setFocusPolicy(Qt::StrongFocus);
     box->installEventFilter(wheelFilter);
   }
@@ -471,6 +464,8 @@ void TRotantsForm::BuildLayout()
 
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   adjustSize();
+  BaseMenuHeight = MainMenu->sizeHint().height();
+  Scaler = new TWindowScaler(this);
   if (const QScreen *screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
 }
@@ -485,6 +480,15 @@ void TRotantsForm::BindHandlers()
 {
   connect(FileExit, &QAction::triggered, this, &TRotantsForm::FileExitClick);
   connect(HelpAbout, &QAction::triggered, this, &TRotantsForm::HelpAboutClick);
+  connect(ViewZoomIn, &QAction::triggered, this, &TRotantsForm::ViewZoomInClick);
+  connect(ViewZoomOut, &QAction::triggered, this, &TRotantsForm::ViewZoomOutClick);
+  connect(ViewActualSize, &QAction::triggered, this, &TRotantsForm::ViewActualSizeClick);
+  connect(ViewFullScreen, &QAction::triggered, this, &TRotantsForm::ViewFullScreenClick);
+  auto *leaveFullScreen = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(leaveFullScreen, &QShortcut::activated, this, [this] {
+    if (ViewFullScreen->isChecked())
+      ViewFullScreen->trigger();
+  });
 
   connect(TimeImage, &TImageCanvas::MouseDown, this, &TRotantsForm::TimeImageMouseDown);
   connect(TimeImage, &TImageCanvas::MouseMove, this, &TRotantsForm::TimeImageMouseMove);

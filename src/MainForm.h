@@ -24,11 +24,13 @@ class QPushButton;
 class QSlider;
 class QStatusBar;
 class QTableWidget;
+class QSettings;
 class QTimer;
 class TAboutBox;
 class TFFT;
 class TMyGraph;
 class TMySound;
+class TWindowScaler;
 
 // The font of the main window and the about box.
 QFont WindowFont();
@@ -72,6 +74,11 @@ public:
   QMenuBar *MainMenu = nullptr;
   QMenu *MenuFile = nullptr;
   QAction *FileExit = nullptr;
+  QMenu *MenuView = nullptr;
+  QAction *ViewZoomIn = nullptr;
+  QAction *ViewZoomOut = nullptr;
+  QAction *ViewActualSize = nullptr;
+  QAction *ViewFullScreen = nullptr;
   QMenu *Help = nullptr;
   QAction *HelpAbout = nullptr;
   QFrame *MenuBevel = nullptr;
@@ -138,9 +145,15 @@ public:
   int LastMouseY = 0;
   TMySound *MySound = nullptr;  // owned (QObject child)
   TFFT *FFT = nullptr;          // owned (QObject child)
+  // The factor the whole window is shown at (1.0: the layout's own pixels).
+  double ZoomFactor = 1.0;
 
   // Shell.
   void SetEditMode(int mode);
+  // Remembers the view (zoom, full screen) in settings from now on, and
+  // applies what they remember; null forgets nothing and remembers nothing.
+  // Not owned; it must outlive the window.
+  void UseSettings(QSettings *settings);
   void FormClose();
   void FileExitClick();
   void HelpAboutClick();
@@ -207,6 +220,18 @@ public:
   // window caption); returns when the user closes it.
   void ShowConversionError(const QString &text);
 
+  // Zoom and full screen. SetZoom shows the window at factor (held to the
+  // zoom range and to what the screen's available area allows) and remembers
+  // it; in full screen it applies on leaving.
+  void SetZoom(double factor);
+  void ViewZoomInClick();
+  void ViewZoomOutClick();
+  void ViewActualSizeClick();
+  void ViewFullScreenClick();
+  // The largest factor at which the whole window fits its screen's available
+  // area (or, for full screen, the whole screen).
+  double ScreenZoomLimit(bool fullScreen) const;
+
   // Playback and mode control.
   void PlayBtnClick();
   void SimulationTimerTimer();
@@ -256,7 +281,14 @@ private:
   bool TonePending = false;
   TSoundRequest SoundPending = TSoundRequest::None;
 
+  TWindowScaler *Scaler = nullptr;  // owned (QObject child)
+  QSettings *Settings = nullptr;    // not owned
+  double WindowedZoom = 1.0;        // the zoom outside full screen
+  int BaseMenuHeight = 0;           // the menu bar's height at factor 1
+
   void BuildLayout();
+  void ApplyZoom(double factor);
+  void RememberView();
   // Writes a heading of the grid's row 0, which the grid's header shows.
   void SetGridHeading(int column, const QString &text);
   void BindHandlers();

@@ -508,7 +508,7 @@ void TestDrawing::StrokeUnderHelpLabel()
   for (int column = plot.x(); column <= plot.x() + 20; ++column)
     QCOMPARE(Form->IdealWave[column], value);
 
-  const QImage shown = Form->grab(label->geometry().translated(label->parentWidget()->pos()))
+  const QImage shown = Form->grab(QRect(label->mapTo(Form.get(), QPoint(0, 0)), label->size()))
                            .toImage();
   // The label's top row lies above its text and crosses a grid column.
   const QRect topRow(0, 0, shown.width(), 1);

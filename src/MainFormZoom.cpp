@@ -1,0 +1,126 @@
+#include "MainForm.h"
+
+#include "WindowScaler.h"
+#include "ZoomSteps.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSettings>
+#include <QWindow>
+
+// The View menu: the whole window at a zoom factor, and full screen. The
+// scaling itself is the window scaler's; this wires the menu to it, holds the
+// factor to what the screen allows and remembers the view in the settings.
+
+namespace {
+
+const char ZoomKey[] = "View/Zoom";
+const char FullScreenKey[] = "View/FullScreen";
+
+constexpr int ClientWidth = 782;
+constexpr int ClientHeight = 384;
+
+}  // namespace
+
+double TRotantsForm::ScreenZoomLimit(bool fullScreen) const
+{
+  const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  if (!screen)
+    return ZoomSteps::Smallest;
+  QSize room = fullScreen ? screen->geometry().size() : screen->availableGeometry().size();
+  if (!fullScreen) {
+    // The window manager's frame around the window, where it is known.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    room -= frame;
+  }
+  return ZoomSteps::FittingFactor(ClientWidth, ClientHeight + BaseMenuHeight, room.width(),
+                                  room.height());
+}
+
+void TRotantsForm::ApplyZoom(double factor)
+{
+  ZoomFactor = factor;
+  Scaler->Apply(factor);
+  if (!isFullScreen()) {
+    adjustSize();
+    if (const QScreen *screen = this->screen()) {
+      // Keep the window on its screen, centred where it grew past an edge.
+      const QRect available = screen->availableGeometry();
+      if (!available.contains(frameGeometry()))
+        move(available.center() - rect().center());
+    }
+  }
+}
+
+void TRotantsForm::SetZoom(double factor)
+{
+  WindowedZoom = ZoomSteps::Clamp(factor, ScreenZoomLimit(false));
+  if (!ViewFullScreen->isChecked())
+    ApplyZoom(WindowedZoom);
+  const bool full = ViewFullScreen->isChecked();
+  ViewZoomIn->setEnabled(!full && ZoomSteps::StepUp(WindowedZoom, ScreenZoomLimit(false))
+                                      != WindowedZoom);
+  ViewZoomOut->setEnabled(!full && WindowedZoom > ZoomSteps::Smallest);
+  ViewActualSize->setEnabled(!full && WindowedZoom != 1.0);
+  RememberView();
+}
+
+void TRotantsForm::ViewZoomInClick()
+{
+  SetZoom(ZoomSteps::StepUp(WindowedZoom, ScreenZoomLimit(false)));
+}
+
+void TRotantsForm::ViewZoomOutClick()
+{
+  SetZoom(ZoomSteps::StepDown(WindowedZoom));
+}
+
+void TRotantsForm::ViewActualSizeClick()
+{
+  SetZoom(1.0);
+}
+
+// Full screen shows the client area at the largest factor that fits the
+// screen, centred in the window's face colour; leaving it restores the
+// windowed zoom and the fixed window.
+void TRotantsForm::ViewFullScreenClick()
+{
+  if (ViewFullScreen->isChecked()) {
+    layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    ApplyZoom(ScreenZoomLimit(true));
+    showFullScreen();
+  } else {
+    showNormal();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    ApplyZoom(WindowedZoom);
+  }
+  SetZoom(WindowedZoom);
+}
+
+void TRotantsForm::UseSettings(QSettings *settings)
+{
+  Settings = nullptr;
+  if (settings) {
+    const double zoom = settings->value(ZoomKey, 1.0).toDouble();
+    // A zoom that no longer fits this screen falls back to the largest step
+    // that does.
+    const double limit = ScreenZoomLimit(false);
+    SetZoom(zoom <= limit ? zoom : ZoomSteps::LargestStepWithin(limit));
+    if (settings->value(FullScreenKey, false).toBool() != ViewFullScreen->isChecked())
+      ViewFullScreen->trigger();
+  }
+  Settings = settings;
+}
+
+void TRotantsForm::RememberView()
+{
+  if (!Settings)
+    return;
+  Settings->setValue(ZoomKey, WindowedZoom);
+  Settings->setValue(FullScreenKey, ViewFullScreen->isChecked());
+}

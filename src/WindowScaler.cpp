@@ -1,0 +1,181 @@
+#include "WindowScaler.h"
+
+#include "ImageCanvas.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLayout>
+#include <QProxyStyle>
+#include <QStyleOptionComplex>
+#include <QWidget>
+
+#include <cmath>
+
+namespace {
+
+// Font sizes are rounded down, so a scaled text never needs more room than
+// its scaled control gives.
+QFont ScaledFont(QFont font, double factor)
+{
+  if (font.pixelSize() > 0)
+    font.setPixelSize(std::max(1, int(std::floor(font.pixelSize() * factor + 1e-9))));
+  else if (font.pointSizeF() > 0.0)
+    font.setPointSizeF(font.pointSizeF() * factor);
+  return font;
+}
+
+// The application's style with every metric scaled by the zoom factor, and
+// drop-downs whose arrow button is narrower than the style's own, so that the
+// longest waveform names read whole in the layout's 105-pixel drop-down.
+class TWindowStyle : public QProxyStyle {
+public:
+  explicit TWindowStyle(double factor) : Factor(factor) {}
+
+  int pixelMetric(PixelMetric metric, const QStyleOption *option,
+                  const QWidget *widget) const override
+  {
+    const int base = QProxyStyle::pixelMetric(metric, option, widget);
+    return base > 0 && Factor != 1.0 ? int(std::lround(base * Factor)) : base;
+  }
+
+  QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option,
+                       SubControl subControl, const QWidget *widget) const override
+  {
+    QRect rect = QProxyStyle::subControlRect(control, option, subControl, widget);
+    if (control != CC_ComboBox
+        || (subControl != SC_ComboBoxArrow && subControl != SC_ComboBoxEditField))
+      return rect;
+    const QRect arrow = QProxyStyle::subControlRect(control, option, SC_ComboBoxArrow, widget);
+    const QRect field =
+        QProxyStyle::subControlRect(control, option, SC_ComboBoxEditField, widget);
+    const int arrowWidth = int(std::lround(ArrowWidth * Factor));
+    // Only the usual arrangement, field left of the arrow, is narrowed.
+    if (arrow.width() <= arrowWidth || arrow.left() <= field.left())
+      return rect;
+    const int cut = arrow.width() - arrowWidth;
+    if (subControl == SC_ComboBoxArrow)
+      rect.setLeft(rect.left() + cut);
+    else
+      rect.setRight(rect.right() + cut);
+    return rect;
+  }
+
+private:
+  static constexpr int ArrowWidth = 13;
+  double Factor;
+};
+
+// Qt's own helper widgets (viewports, scroll bars, the popup of a drop-down)
+// are laid out by the widget that made them.
+bool PlacedByItsOwner(const QWidget *widget)
+{
+  return widget->objectName().isEmpty() || widget->objectName().startsWith("qt_");
+}
+
+bool InParentLayout(const QWidget *widget)
+{
+  const QWidget *parent = widget->parentWidget();
+  return parent && parent->layout() && parent->layout()->indexOf(widget) >= 0;
+}
+
+}  // namespace
+
+TWindowScaler::TWindowScaler(QWidget *window) : QObject(window), Window(window)
+{
+  Record(window);
+  for (QWidget *widget : window->findChildren<QWidget *>())
+    Record(widget);
+  Apply(1.0);
+}
+
+TWindowScaler::~TWindowScaler()
+{
+  delete Style;
+}
+
+void TWindowScaler::Record(QWidget *widget)
+{
+  if (auto *canvas = qobject_cast<TImageCanvas *>(widget)) {
+    Canvases << canvas;
+    Records.append({widget, widget->geometry(), {}, {}, false, {}, true});
+    return;
+  }
+  if (auto *header = qobject_cast<QHeaderView *>(widget))
+    Headers.append({header, header->defaultSectionSize()});
+  if (auto *label = qobject_cast<QLabel *>(widget))
+    Labels.append({label, label->indent()});
+
+  TRecord record;
+  record.Widget = widget;
+  record.Geometry = widget->geometry();
+  record.Minimum = widget->minimumSize();
+  record.Maximum = widget->maximumSize();
+  // Windows do not inherit their parent's font, so they carry their own.
+  record.OwnFont = widget->isWindow() || widget->testAttribute(Qt::WA_SetFont);
+  record.Font = widget->font();
+  record.Placed = !widget->isWindow() && !PlacedByItsOwner(widget) && !InParentLayout(widget);
+  Records << record;
+}
+
+int TWindowScaler::ScaledEdge(int edge, double factor)
+{
+  return int(std::lround(edge * factor));
+}
+
+QRect TWindowScaler::ScaledRect(const QRect &rect, double factor)
+{
+  const int left = ScaledEdge(rect.left(), factor);
+  const int top = ScaledEdge(rect.top(), factor);
+  return QRect(left, top, ScaledEdge(rect.left() + rect.width(), factor) - left,
+               ScaledEdge(rect.top() + rect.height(), factor) - top);
+}
+
+void TWindowScaler::Apply(double factor)
+{
+  if (!(factor > 0.0))
+    return;
+  CurrentFactor = factor;
+  QStyle *previous = Style;
+  Style = new TWindowStyle(factor);
+
+  const auto scaledSize = [factor](QSize size) {
+    const auto length = [factor](int value) {
+      return value >= QWIDGETSIZE_MAX ? value : ScaledEdge(value, factor);
+    };
+    return QSize(length(size.width()), length(size.height()));
+  };
+  for (const TRecord &record : Records) {
+    QWidget *widget = record.Widget;
+    if (!widget)
+      continue;
+    widget->setStyle(Style);
+    if (record.OwnFont)
+      widget->setFont(ScaledFont(record.Font, factor));
+    if (auto *canvas = qobject_cast<TImageCanvas *>(widget)) {
+      canvas->SetZoom(factor);
+      canvas->move(ScaledRect(record.Geometry, factor).topLeft());
+      continue;
+    }
+    widget->setMinimumSize(scaledSize(record.Minimum));
+    widget->setMaximumSize(scaledSize(record.Maximum));
+    if (record.Placed)
+      widget->setGeometry(ScaledRect(record.Geometry, factor));
+  }
+  // Helpers Qt made after the scaler (a drop-down's popup) take the style too.
+  if (Window) {
+    for (QWidget *widget : Window->findChildren<QWidget *>())
+      widget->setStyle(Style);
+  }
+  for (const THeaderRecord &record : Headers) {
+    if (record.Header) {
+      record.Header->setMinimumSectionSize(1);
+      record.Header->setDefaultSectionSize(ScaledEdge(record.SectionSize, factor));
+    }
+  }
+  for (const TLabelRecord &record : Labels) {
+    if (record.Label && record.Indent >= 0)
+      record.Label->setIndent(ScaledEdge(record.Indent, factor));
+  }
+  delete previous;
+}
