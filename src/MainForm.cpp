@@ -466,6 +466,7 @@ void TRotantsForm::BuildLayout()
   adjustSize();
   BaseMenuHeight = MainMenu->sizeHint().height();
   Scaler = new TWindowScaler(this);
+  EnableZoomActions();
   if (const QScreen *screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
 }

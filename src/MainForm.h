@@ -288,6 +288,7 @@ private:
 
   void BuildLayout();
   void ApplyZoom(double factor);
+  void EnableZoomActions();
   void RememberView();
   // Writes a heading of the grid's row 0, which the grid's header shows.
   void SetGridHeading(int column, const QString &text);

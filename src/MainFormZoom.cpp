@@ -44,6 +44,8 @@ void TRotantsForm::ApplyZoom(double factor)
 {
   ZoomFactor = factor;
   Scaler->Apply(factor);
+  // The client area is centred at once, not at the next layout pass.
+  centralWidget()->layout()->activate();
   if (!isFullScreen()) {
     adjustSize();
     if (const QScreen *screen = this->screen()) {
@@ -60,12 +62,18 @@ void TRotantsForm::SetZoom(double factor)
   WindowedZoom = ZoomSteps::Clamp(factor, ScreenZoomLimit(false));
   if (!ViewFullScreen->isChecked())
     ApplyZoom(WindowedZoom);
-  const bool full = ViewFullScreen->isChecked();
-  ViewZoomIn->setEnabled(!full && ZoomSteps::StepUp(WindowedZoom, ScreenZoomLimit(false))
-                                      != WindowedZoom);
-  ViewZoomOut->setEnabled(!full && WindowedZoom > ZoomSteps::Smallest);
-  ViewActualSize->setEnabled(!full && WindowedZoom != 1.0);
+  EnableZoomActions();
   RememberView();
+}
+
+// In full screen the factor is the screen's; the zoom steps wait for its end.
+void TRotantsForm::EnableZoomActions()
+{
+  const bool windowed = !ViewFullScreen->isChecked();
+  ViewZoomIn->setEnabled(windowed && ZoomSteps::StepUp(WindowedZoom, ScreenZoomLimit(false))
+                                         != WindowedZoom);
+  ViewZoomOut->setEnabled(windowed && WindowedZoom > ZoomSteps::Smallest);
+  ViewActualSize->setEnabled(windowed && WindowedZoom != 1.0);
 }
 
 void TRotantsForm::ViewZoomInClick()

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QSettings>
 
 #include <cstdio>
 #include <cstdlib>
@@ -36,7 +37,9 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName("org.rotants.Rotants");
     QApplication::setWindowIcon(ApplicationIcon());
     TRotantsForm form;
+    QSettings settings("Rotants", "Rotants");
     form.show();
+    form.UseSettings(&settings);
     return application.exec();
   } catch (const std::exception &error) {
     std::fprintf(stderr, "rotants: %s\n", error.what());

@@ -174,8 +174,17 @@ void TWindowScaler::Apply(double factor)
     }
   }
   for (const TLabelRecord &record : Labels) {
-    if (record.Label && record.Indent >= 0)
-      record.Label->setIndent(ScaledEdge(record.Indent, factor));
+    QLabel *label = record.Label;
+    if (!label)
+      continue;
+    if (record.Indent >= 0)
+      label->setIndent(ScaledEdge(record.Indent, factor));
+    // Hinting rounds glyph advances to whole pixels, so a text can come out a
+    // pixel or two wider than its scaled label; such a label grows to the
+    // right by that much. At factor 1 every text fits its layout width.
+    const int wanted = label->sizeHint().width();
+    if (factor != 1.0 && !label->text().isEmpty() && wanted > label->width())
+      label->resize(wanted, label->height());
   }
   delete previous;
 }

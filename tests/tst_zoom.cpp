@@ -1,0 +1,241 @@
+#include "MainForm.h"
+#include "RecordingSoundService.h"
+#include "TextFit.h"
+#include "WindowDriver.h"
+#include "WindowScaler.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QSettings>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+// The whole window at a zoom factor: every control scaled from the layout,
+// texts that still fit, and the mouse and the numbers in the plots' own
+// pixels. The test runs on a 3840 x 2160 offscreen screen, so that every step
+// fits (see main below).
+
+namespace {
+
+constexpr int CustomTimeItem = 1;
+
+// Every control with a name of its own, and its geometry at factor 1.
+QList<std::pair<QWidget *, QRect>> NamedControls(TRotantsForm &form)
+{
+  QList<std::pair<QWidget *, QRect>> controls;
+  for (QWidget *widget : form.centralWidget()->findChildren<QWidget *>()) {
+    if (!widget->objectName().isEmpty() && !widget->objectName().startsWith("qt_")
+        && !widget->objectName().startsWith("StatusPanel"))
+      controls.append({widget, widget->geometry()});
+  }
+  return controls;
+}
+
+// Places a phasor with a click and draws a stroke, in the plots' own pixels,
+// and returns what the panels read.
+QStringList ClickAndStroke(TRotantsForm &form)
+{
+  const double zoom = form.ZoomFactor;
+  const auto at = [zoom](QWidget *plot, int x, int y) {
+    return plot->mapTo(plot->window(), QPoint(int(x * zoom + zoom / 2), int(y * zoom + zoom / 2)));
+  };
+  QWindow *window = form.windowHandle();
+  QTest::mouseMove(window, at(form.PhasorImage, 170, 60));
+  QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, at(form.PhasorImage, 170, 60));
+  QStringList panels{form.StatusPanel0->text()};
+  ChooseWaveform(form, CustomTimeItem);
+  QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, at(form.TimeImage, 30, 40));
+  QTest::mouseMove(window, at(form.TimeImage, 90, 200));
+  panels << form.StatusPanel2->text();
+  QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, at(form.TimeImage, 90, 200));
+  return panels;
+}
+
+}  // namespace
+
+class TestZoom : public QObject {
+  Q_OBJECT
+
+private slots:
+  void init();
+  void cleanup();
+
+  void ControlsScaleWithTheLayout_data();
+  void ControlsScaleWithTheLayout();
+  void ClicksAndStrokesIgnoreTheZoom();
+  void StepsAndShortcuts();
+  void ViewIsRemembered();
+  void FullScreenAndBack();
+
+private:
+  std::unique_ptr<TRecordingSoundScope> Sound;
+  std::unique_ptr<TRotantsForm> Form;
+};
+
+void TestZoom::init()
+{
+  Sound = std::make_unique<TRecordingSoundScope>();
+  Form = std::make_unique<TRotantsForm>();
+  Form->show();
+  QVERIFY(QTest::qWaitForWindowExposed(Form.get()));
+}
+
+void TestZoom::cleanup()
+{
+  Form.reset();
+  Sound.reset();
+}
+
+void TestZoom::ControlsScaleWithTheLayout_data()
+{
+  QTest::addColumn<double>("factor");
+  for (double factor : {1.25, 1.5, 2.0, 3.0})
+    QTest::addRow("%g", factor) << factor;
+}
+
+// Every control lies where the layout puts it, times the factor, and every text
+// still fits its control.
+void TestZoom::ControlsScaleWithTheLayout()
+{
+  QFETCH(double, factor);
+  const auto controls = NamedControls(*Form);
+  Form->SetZoom(factor);
+  QCOMPARE(Form->ZoomFactor, factor);
+  QCOMPARE(Form->centralWidget()->size(),
+           QSize(qRound(782 * factor), qRound(384 * factor)));
+  for (const auto &[widget, base] : controls) {
+    // A label may be a pixel or two wider, where hinting widened its text.
+    const QRect scaled = TWindowScaler::ScaledRect(base, factor);
+    if (qobject_cast<QLabel *>(widget)) {
+      QCOMPARE(widget->geometry().topLeft(), scaled.topLeft());
+      QCOMPARE(widget->height(), scaled.height());
+      QVERIFY(widget->width() >= scaled.width() && widget->width() <= scaled.width() + 2);
+    } else {
+      QCOMPARE(widget->geometry(), scaled);
+    }
+  }
+  for (const TTextRoom &text : WindowTexts(*Form))
+    QVERIFY2(text.Needed <= text.Room, qPrintable(text.What));
+  Form->SetZoom(1.0);
+  for (const auto &[widget, base] : controls)
+    QCOMPARE(widget->geometry(), base);
+}
+
+// A click over the same spot of the plane places the same phasor, and a stroke
+// over the same spots writes the same samples, at 100 % and at 200 %.
+void TestZoom::ClicksAndStrokesIgnoreTheZoom()
+{
+  const QStringList atOne = ClickAndStroke(*Form);
+  const TPhasorArray entriesAtOne = Form->PhasorList;
+  const auto idealAtOne = Form->IdealWave;
+
+  TRotantsForm zoomed;
+  zoomed.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&zoomed));
+  zoomed.SetZoom(2.0);
+  QCOMPARE(zoomed.ZoomFactor, 2.0);
+  QCOMPARE(ClickAndStroke(zoomed), atOne);
+  QCOMPARE(zoomed.IdealWave, idealAtOne);
+  for (int k = 0; k < HarmonicCount; ++k) {
+    QCOMPARE(zoomed.PhasorList[k].Re, entriesAtOne[k].Re);
+    QCOMPARE(zoomed.PhasorList[k].Im, entriesAtOne[k].Im);
+  }
+}
+
+void TestZoom::StepsAndShortcuts()
+{
+  Form->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(Form.get()));
+  QVERIFY(!Form->ViewZoomOut->isEnabled());
+  const QList<std::pair<QKeySequence, double>> keys = {
+      {QKeySequence("Ctrl++"), 1.25}, {QKeySequence("Ctrl+="), 1.5}, {QKeySequence("Ctrl+="), 1.75},
+      {QKeySequence("Ctrl+="), 2.0},  {QKeySequence("Ctrl+="), 2.5}, {QKeySequence("Ctrl+="), 3.0},
+      {QKeySequence("Ctrl+="), 3.0},  {QKeySequence("Ctrl+-"), 2.5}, {QKeySequence("Ctrl+0"), 1.0},
+  };
+  for (const auto &[key, factor] : keys) {
+    QTest::keySequence(Form.get(), key);
+    QCOMPARE(Form->ZoomFactor, factor);
+  }
+  QVERIFY(!Form->ViewZoomOut->isEnabled());
+  // Factors outside the steps' range are held to it.
+  Form->SetZoom(7.0);
+  QCOMPARE(Form->ZoomFactor, 3.0);
+  Form->SetZoom(0.2);
+  QCOMPARE(Form->ZoomFactor, 1.0);
+}
+
+void TestZoom::ViewIsRemembered()
+{
+  QTemporaryDir directory;
+  QSettings settings(directory.filePath("view.conf"), QSettings::IniFormat);
+  Form->UseSettings(&settings);
+  QCOMPARE(Form->ZoomFactor, 1.0);
+  Form->ViewZoomIn->trigger();
+  Form->ViewZoomIn->trigger();
+  Form.reset();
+
+  TRotantsForm again;
+  again.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&again));
+  again.UseSettings(&settings);
+  QCOMPARE(again.ZoomFactor, 1.5);
+  again.UseSettings(nullptr);
+
+  // A zoom that no longer fits the screen falls back to the largest step that
+  // does.
+  settings.setValue("View/Zoom", 9.0);
+  TRotantsForm small;
+  small.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&small));
+  small.UseSettings(&settings);
+  QCOMPARE(small.ZoomFactor, 3.0);
+}
+
+void TestZoom::FullScreenAndBack()
+{
+  Form->SetZoom(1.5);
+  const QSize windowed = Form->size();
+  Form->ViewFullScreen->trigger();
+  QVERIFY(Form->isFullScreen());
+  QVERIFY(Form->ZoomFactor > 4.0);
+  QVERIFY(!Form->ViewZoomIn->isEnabled());
+  // The client area lies centred in the face colour around it.
+  QWidget *client = Form->findChild<QWidget *>("ClientArea");
+  const QRect area = client->geometry();
+  const QSize frame = Form->centralWidget()->size();
+  QVERIFY(qAbs(area.left() - (frame.width() - area.right() - 1)) <= 1);
+  QVERIFY(qAbs(area.top() - (frame.height() - area.bottom() - 1)) <= 1);
+
+  QTest::keyClick(Form.get(), Qt::Key_Escape);
+  QVERIFY(!Form->isFullScreen());
+  QVERIFY(!Form->ViewFullScreen->isChecked());
+  QCOMPARE(Form->ZoomFactor, 1.5);
+  QTRY_COMPARE(Form->size(), windowed);
+}
+
+// The screen is made large enough for every zoom step and for full screen to
+// be more than 4 times the layout.
+int main(int argc, char *argv[])
+{
+  QTemporaryDir directory;
+  const QString config = directory.filePath("screen.json");
+  QFile file(config);
+  if (!file.open(QIODevice::WriteOnly))
+    return 1;
+  file.write(R"({"screens": [{"name": "Large", "x": 0, "y": 0, "width": 3840, "height": 2160,
+                 "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+  file.close();
+  qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit());
+  QApplication application(argc, argv);
+  TestZoom test;
+  QTEST_SET_MAIN_SOURCE_PATH
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_zoom.moc"
