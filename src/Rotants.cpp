@@ -36,8 +36,9 @@ int main(int argc, char *argv[])
     QGuiApplication::setApplicationName("rotants");
     QGuiApplication::setDesktopFileName("org.rotants.Rotants");
     QApplication::setWindowIcon(ApplicationIcon());
-    TRotantsForm form;
+    // Declared first, so it outlives the window that writes to it.
     QSettings settings("Rotants", "Rotants");
+    TRotantsForm form;
     form.show();
     form.UseSettings(&settings);
     return application.exec();
