@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+class TRotantsForm;
+
+// What the command line asked for, as parsed. Empty paths mean "not given";
+// the defaults mean "leave the start-up state as it is".
+struct TCommandLineOptions {
+  QString File;        // phasor set (.rotants) or harmonics CSV to open first
+  QString Waveform;    // drop-down item in lower case with hyphens, e.g. "rectified-cosine"
+  int Highest = -1;    // 0..25, or -1
+  int Step = -1;       // 0..511, or -1
+  bool Conjugate = false;
+  bool Rotate = false;
+  bool Trace = false;
+  bool RealValue = false;
+  bool NoGrid = false;
+  bool NoIdeal = false;
+  double Zoom = 0.0;   // 0 keeps the remembered zoom
+  QString ExportPicture;
+  QString ExportSound;
+  double Seconds = 5.0;  // length of the exported sound
+  QString ExportHarmonics;
+  QString ExportSamples;
+  QString ExportAnimation;
+  QString Save;
+
+  bool WritesFiles() const
+  {
+    return !ExportPicture.isEmpty() || !ExportSound.isEmpty() || !ExportHarmonics.isEmpty()
+        || !ExportSamples.isEmpty() || !ExportAnimation.isEmpty() || !Save.isEmpty();
+  }
+};
+
+// Writes every --export-* file the options name, from the form's current state,
+// without dialogs. Returns 0, or 1 after printing one line on stderr naming the
+// file that could not be written.
+int RunExports(TRotantsForm &form, const TCommandLineOptions &options);

@@ -1,0 +1,6 @@
+#include "CommandLine.h"
+
+int RunExports(TRotantsForm &, const TCommandLineOptions &)
+{
+  return 0;
+}
