@@ -39,12 +39,13 @@ double SquareReconstruction(double phase, double &re, double &im)
 
 }  // namespace
 
-QImage TAboutBox::DrawPicture()
+QImage TAboutBox::DrawPicture(double zoom)
 {
   QImage picture(PictureWidth, PictureHeight, QImage::Format_RGB32);
   picture.fill(Qt::white);
 
   TImageCanvas plane(nullptr, PlaneSize, PlaneSize);
+  plane.SetZoom(zoom);
   TMyGraphParams params;
   params.Image = &plane;
   params.XMin = -1.2;
@@ -58,6 +59,7 @@ QImage TAboutBox::DrawPicture()
   TMyGraph planeGraph(nullptr, params);
 
   TImageCanvas time(nullptr, PictureWidth - PlaneSize - 2, PlaneSize);
+  time.SetZoom(zoom);
   params.Image = &time;
   params.XMin = 0.0;
   params.XMax = 255.0;
@@ -121,10 +123,33 @@ QImage TAboutBox::DrawPicture()
   time.Pen.Width = 2;
   time.Polyline(curve.data(), int(curve.size()));
 
-  QPainter painter(&picture);
-  painter.drawImage(0, 0, plane.Image());
-  painter.drawImage(PlaneSize + 2, 0, time.Image());
-  return picture;
+  const double scale = plane.DisplayScale();
+  if (scale == 1.0) {
+    QPainter painter(&picture);
+    painter.drawImage(0, 0, plane.Image());
+    painter.drawImage(PlaneSize + 2, 0, time.Image());
+    return picture;
+  }
+  // Composed in display pixels; the ratio is set on the result only.
+  QImage detailed(int(std::lround(PictureWidth * scale)), int(std::lround(PictureHeight * scale)),
+                  QImage::Format_RGB32);
+  detailed.fill(Qt::white);
+  QImage planePicture = plane.DisplayImage();
+  QImage timePicture = time.DisplayImage();
+  const qreal ratio = planePicture.devicePixelRatio();
+  planePicture.setDevicePixelRatio(1.0);
+  timePicture.setDevicePixelRatio(1.0);
+  QPainter painter(&detailed);
+  painter.drawImage(0, 0, planePicture);
+  painter.drawImage(int(std::lround((PlaneSize + 2) * scale)), 0, timePicture);
+  painter.end();
+  detailed.setDevicePixelRatio(ratio);
+  return detailed;
+}
+
+void TAboutBox::SetZoom(double zoom)
+{
+  ProgramIcon->setPixmap(QPixmap::fromImage(DrawPicture(zoom)));
 }
 
 TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)

@@ -27,5 +27,10 @@ public:
 
   // The 258 x 128 picture: a turned phasor plane with its tip trace beside a
   // time plot of a square wave and its reconstruction from three harmonics.
-  static QImage DrawPicture();
+  // At another zoom, or on a screen with another device pixel ratio, it is
+  // drawn at that detail and carries the screen's ratio.
+  static QImage DrawPicture(double zoom = 1.0);
+
+  // Draws the picture again for the window's zoom factor.
+  void SetZoom(double zoom);
 };

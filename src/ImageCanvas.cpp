@@ -1,5 +1,6 @@
 #include "ImageCanvas.h"
 
+#include <QMetaObject>
 #include <QMouseEvent>
 #include <QPaintEvent>
 
@@ -66,6 +67,7 @@ TImageCanvas::TImageCanvas(QWidget *parent, int width, int height)
   setFixedSize(width, height);
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  UpdateDisplayScale();
 }
 
 TImageCanvas::~TImageCanvas()
@@ -89,6 +91,16 @@ void TImageCanvas::EndPainting()
     Painter->end();
     Painter.reset();
   }
+  if (DisplayPainterPtr) {
+    DisplayPainterPtr->end();
+    DisplayPainterPtr.reset();
+  }
+}
+
+const QImage &TImageCanvas::DisplayImage()
+{
+  EndPainting();
+  return Display;
 }
 
 const QImage &TImageCanvas::Image()
@@ -131,6 +143,8 @@ void TImageCanvas::Rectangle(int x1, int y1, int x2, int y2)
     painter.setBrush(QColor(ColourToRgb(Brush.Colour)));
     painter.drawRect(area);
   }
+  if (!Display.isNull())
+    DisplayRectangle(area);
   Changed();
 }
 
@@ -140,6 +154,13 @@ void TImageCanvas::Ellipse(int x1, int y1, int x2, int y2)
   QPainter &painter = WidePainter();
   painter.setBrush(QColor(ColourToRgb(Brush.Colour)));
   painter.drawEllipse(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
+  if (!Display.isNull()) {
+    QPainter &display = DisplayPainter();
+    display.setPen(DisplayPen(false));
+    display.setBrush(QColor(ColourToRgb(Brush.Colour)));
+    const double s = DisplayFactor;
+    display.drawEllipse(QRectF(QPointF(x1 * s, y1 * s), QPointF(x2 * s, y2 * s)).normalized());
+  }
   Changed();
 }
 
@@ -155,6 +176,10 @@ void TImageCanvas::LineTo(int x, int y)
   } else {
     SetWidePen();
     WideLine(CurrentPos.x(), CurrentPos.y(), x, y);
+  }
+  if (!Display.isNull()) {
+    DisplayPainter().setPen(DisplayPen(Pen.Width <= 1));
+    DisplayLine(CurrentPos.x(), CurrentPos.y(), x, y);
   }
   CurrentPos = QPoint(x, y);
   Changed();
@@ -172,6 +197,8 @@ void TImageCanvas::Polyline(const QPoint *points, int count)
     else
       WideLine(points[i - 1].x(), points[i - 1].y(), points[i].x(), points[i].y());
   }
+  if (!Display.isNull())
+    DisplayPolyline(points, count);
   Changed();
 }
 
@@ -270,15 +297,19 @@ void TImageCanvas::WideLine(int x1, int y1, int x2, int y2)
 // a direct copy of rows instead.
 void TImageCanvas::paintEvent(QPaintEvent *event)
 {
+  if (ZoomFactor * devicePixelRatioF() != DisplayFactor) {
+    UpdateDisplayScale();
+    QMetaObject::invokeMethod(this, &TImageCanvas::DisplayScaleChanged, Qt::QueuedConnection);
+  }
   EndPainting();
   QPainter painter(this);
-  if (ZoomFactor != 1.0) {
-    painter.drawImage(rect(), CanvasImage);
-    return;
-  }
+  const QImage &shown = Display.isNull() ? CanvasImage : Display;
   for (const QRect &area : event->region()) {
     painter.setClipRect(area);
-    painter.drawImage(area.topLeft(), CanvasImage, area);
+    if (Display.isNull())
+      painter.drawImage(area.topLeft(), CanvasImage, area);
+    else
+      painter.drawImage(QPoint(0, 0), shown);
   }
 }
 
@@ -289,7 +320,105 @@ void TImageCanvas::SetZoom(double factor)
   ZoomFactor = factor;
   setFixedSize(int(std::lround(CanvasImage.width() * factor)),
                int(std::lround(CanvasImage.height() * factor)));
+  UpdateDisplayScale();
   update();
+}
+
+// Makes the display image for the current zoom and device pixel ratio, showing
+// the canvas enlarged until the next drawing replaces it; none at scale 1.
+void TImageCanvas::UpdateDisplayScale()
+{
+  EndPainting();
+  const double ratio = devicePixelRatioF();
+  DisplayFactor = ZoomFactor * ratio;
+  if (DisplayFactor == 1.0) {
+    Display = QImage();
+    return;
+  }
+  Display = CanvasImage.scaled(int(std::lround(CanvasImage.width() * DisplayFactor)),
+                               int(std::lround(CanvasImage.height() * DisplayFactor)));
+  Display.setDevicePixelRatio(ratio);
+}
+
+QPainter &TImageCanvas::DisplayPainter()
+{
+  if (!DisplayPainterPtr) {
+    DisplayPainterPtr = std::make_unique<QPainter>(&Display);
+    DisplayPainterPtr->setRenderHint(QPainter::Antialiasing, false);
+    DisplayPainterPtr->setClipRect(QRect(QPoint(0, 0), Display.size()));
+  }
+  return *DisplayPainterPtr;
+}
+
+// Width-1 lines become a whole number of display pixels, the same for every
+// line, so no grid line is drawn wider than its neighbour; wider pens scale.
+QPen TImageCanvas::DisplayPen(bool thin) const
+{
+  const double width = thin ? std::max(1.0, std::round(DisplayFactor))
+                            : std::max(1.0, std::round(Pen.Width * DisplayFactor));
+  return QPen(QColor(ColourToRgb(Pen.Colour)), width, Qt::SolidLine, Qt::SquareCap,
+              Qt::RoundJoin);
+}
+
+// The rectangle's cells in display pixels; a width-1 outline becomes bands of
+// one thin line's width inside the edges, as the canvas draws it inside.
+void TImageCanvas::DisplayRectangle(const QRect &area)
+{
+  const double s = DisplayFactor;
+  const auto edge = [s](double v) { return int(std::lround(v * s)); };
+  const QRect cells(QPoint(edge(area.left()), edge(area.top())),
+                    QPoint(edge(area.right() + 1) - 1, edge(area.bottom() + 1) - 1));
+  QPainter &painter = DisplayPainter();
+  if (Pen.Width == 1) {
+    const QColor pen(ColourToRgb(Pen.Colour));
+    const int band = int(std::max(1.0, std::round(s)));
+    painter.fillRect(cells, QColor(ColourToRgb(Brush.Colour)));
+    painter.fillRect(QRect(cells.left(), cells.top(), cells.width(), band), pen);
+    painter.fillRect(QRect(cells.left(), cells.bottom() - band + 1, cells.width(), band), pen);
+    painter.fillRect(QRect(cells.left(), cells.top(), band, cells.height()), pen);
+    painter.fillRect(QRect(cells.right() - band + 1, cells.top(), band, cells.height()), pen);
+  } else {
+    painter.setPen(DisplayPen(false));
+    painter.setBrush(QColor(ColourToRgb(Brush.Colour)));
+    painter.drawRect(QRectF(DisplayPoint(area.left(), area.top()),
+                            DisplayPoint(area.right(), area.bottom())));
+  }
+}
+
+// Draws with the pen already set on the display painter, after clipping in
+// canvas pixels so that far coordinates never reach the rasteriser.
+void TImageCanvas::DisplayLine(int x1, int y1, int x2, int y2)
+{
+  const double margin = ClipMargin + Pen.Width;
+  double t0 = 0.0;
+  double t1 = 1.0;
+  if (!ClipSegment(x1, y1, x2, y2, -margin, -margin, CanvasImage.width() - 1 + margin,
+                   CanvasImage.height() - 1 + margin, t0, t1))
+    return;
+  const double dx = double(x2) - x1;
+  const double dy = double(y2) - y1;
+  DisplayPainter().drawLine(QPointF(DisplayX(x1 + t0 * dx), DisplayX(y1 + t0 * dy)),
+                            QPointF(DisplayX(x1 + t1 * dx), DisplayX(y1 + t1 * dy)));
+}
+
+// One polyline where every point lies near the image, so the joins are drawn
+// as joins; otherwise segment by segment, clipped.
+void TImageCanvas::DisplayPolyline(const QPoint *points, int count)
+{
+  DisplayPainter().setPen(DisplayPen(Pen.Width <= 1));
+  const int margin = int(ClipMargin) + Pen.Width;
+  const QRect near = CanvasImage.rect().adjusted(-margin, -margin, margin, margin);
+  const bool allNear = std::all_of(points, points + count,
+                                   [&near](const QPoint &p) { return near.contains(p); });
+  if (!allNear) {
+    for (int i = 1; i < count; ++i)
+      DisplayLine(points[i - 1].x(), points[i - 1].y(), points[i].x(), points[i].y());
+    return;
+  }
+  DisplayPoints.resize(std::size_t(count));
+  for (int i = 0; i < count; ++i)
+    DisplayPoints[std::size_t(i)] = DisplayPoint(points[i].x(), points[i].y());
+  DisplayPainter().drawPolyline(DisplayPoints.data(), count);
 }
 
 // The canvas pixel that covers the position; positions outside the widget

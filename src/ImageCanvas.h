@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <vector>
 
 // Colours are 24-bit values written 0xBBGGRR (0x0000FF is red).
 using TColour = quint32;
@@ -34,6 +35,12 @@ struct TCanvasBrush {
 // each segment of a Polyline); wider pens go through QPainter.
 // Coordinates may lie anywhere in the int range: segments are clipped to a
 // margin around the image before they are rasterised.
+//
+// When the window's zoom times the screen's device pixel ratio is not 1, every
+// operation is also drawn into a display image at that scale, and the widget
+// shows that image pixel for pixel: curves get the screen's detail, wide pens
+// grow with the scale, and width-1 lines take one whole number of display
+// pixels, so a grid keeps one width. Image() stays the canvas's own pixels.
 //
 // Mouse tracking is on, so moves arrive with and without a button held; a press
 // keeps the mouse until its release (Qt's implicit grab), so moves and the
@@ -75,7 +82,16 @@ public:
   void SetZoom(double factor);
   double Zoom() const { return ZoomFactor; }
 
+  // Display pixels per canvas pixel: the zoom times the device pixel ratio.
+  double DisplayScale() const { return DisplayFactor; }
+  // The picture the widget shows when DisplayScale() is not 1; null otherwise.
+  const QImage &DisplayImage();
+
 signals:
+  // The display scale changed without a zoom (the window went to a screen with
+  // another device pixel ratio); the display image holds an enlarged copy of
+  // the canvas until the owner draws the picture again.
+  void DisplayScaleChanged();
   void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
   void MouseMove(Qt::KeyboardModifiers shift, int x, int y);
   void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
@@ -95,10 +111,24 @@ private:
   void WideLine(int x1, int y1, int x2, int y2);
   void Changed();
 
+  void UpdateDisplayScale();
+  QPainter &DisplayPainter();
+  double DisplayX(double x) const { return (x + 0.5) * DisplayFactor; }
+  QPointF DisplayPoint(int x, int y) const { return {DisplayX(x), DisplayX(y)}; }
+  QPen DisplayPen(bool thin) const;
+  void DisplayRectangle(const QRect &area);
+  void DisplayLine(int x1, int y1, int x2, int y2);
+  void DisplayPolyline(const QPoint *points, int count);
+
   QPoint CanvasPoint(const QPointF &position) const;
 
   QImage CanvasImage;
   std::unique_ptr<QPainter> Painter;
   QPoint CurrentPos;
   double ZoomFactor = 1.0;
+
+  QImage Display;  // null while DisplayFactor is 1
+  std::unique_ptr<QPainter> DisplayPainterPtr;
+  double DisplayFactor = 1.0;
+  std::vector<QPointF> DisplayPoints;  // reused by Polyline
 };

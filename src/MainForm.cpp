@@ -495,6 +495,10 @@ void TRotantsForm::BindHandlers()
   connect(TimeImage, &TImageCanvas::MouseMove, this, &TRotantsForm::TimeImageMouseMove);
   connect(TimeImage, &TImageCanvas::MouseUp, this, &TRotantsForm::TimeImageMouseUp);
   connect(PhasorImage, &TImageCanvas::MouseDown, this, &TRotantsForm::PhasorImageMouseDown);
+  // A new display scale needs the pictures drawn again at the new detail.
+  connect(TimeImage, &TImageCanvas::DisplayScaleChanged, this, &TRotantsForm::TimeTrackBarChange);
+  connect(PhasorImage, &TImageCanvas::DisplayScaleChanged, this,
+          &TRotantsForm::TimeTrackBarChange);
   connect(PhasorImage, &TImageCanvas::MouseMove, this, &TRotantsForm::PhasorImageMouseMove);
 
   connect(TimeTrackBar, &QSlider::valueChanged, this, &TRotantsForm::TimeTrackBarChange);

@@ -1,5 +1,6 @@
 #include "MainForm.h"
 
+#include "AboutForm.h"
 #include "WindowScaler.h"
 #include "ZoomSteps.h"
 
@@ -44,6 +45,9 @@ void TRotantsForm::ApplyZoom(double factor)
 {
   ZoomFactor = factor;
   Scaler->Apply(factor);
+  // The canvases draw at the screen's detail, so the pictures are drawn anew.
+  TimeTrackBarChange();
+  AboutBox->SetZoom(factor);
   // The client area is centred at once, not at the next layout pass.
   centralWidget()->layout()->activate();
   if (!isFullScreen()) {

@@ -20,6 +20,9 @@ private slots:
   void FarCoordinatesAreClippedQuickly();
   void PartialRepaintShowsTheCanvasUnderOverlappingWidgets();
   void MouseEventsReportPixelPositions();
+  void ThinLinesKeepOneWidthWhenScaled_data();
+  void ThinLinesKeepOneWidthWhenScaled();
+  void FarCoordinatesAreClippedWhenScaled();
 };
 
 namespace {
@@ -193,6 +196,93 @@ void TImageCanvasTest::MouseEventsReportPixelPositions()
   QTest::mouseRelease(&canvas, Qt::RightButton, Qt::NoModifier, QPoint(30, 20));
   QCOMPARE(downs, QList<QPoint>{QPoint(3, 4)});
   QCOMPARE(ups, QList<QPoint>{QPoint(30, 20)});
+}
+
+namespace {
+
+// Rows of the display image's column x that hold colour, as runs of
+// consecutive rows: their lengths.
+QList<int> RunLengthsDown(const QImage &image, int x, TColour colour)
+{
+  QList<int> runs;
+  int run = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    if (RgbToColour(image.pixel(x, y)) == colour) {
+      ++run;
+    } else if (run > 0) {
+      runs << run;
+      run = 0;
+    }
+  }
+  if (run > 0)
+    runs << run;
+  return runs;
+}
+
+}  // namespace
+
+void TImageCanvasTest::ThinLinesKeepOneWidthWhenScaled_data()
+{
+  QTest::addColumn<double>("zoom");
+  QTest::addColumn<int>("thin");
+  QTest::addColumn<int>("wide");
+  QTest::newRow("125 %") << 1.25 << 1 << 3;
+  QTest::newRow("150 %") << 1.5 << 2 << 3;
+  QTest::newRow("175 %") << 1.75 << 2 << 4;
+  QTest::newRow("200 %") << 2.0 << 2 << 4;
+  QTest::newRow("250 %") << 2.5 << 3 << 5;
+  QTest::newRow("300 %") << 3.0 << 3 << 6;
+}
+
+// A grid of width-1 lines one to seven pixels apart: in the display image
+// every line has the same whole number of rows, none drawn wider than its
+// neighbour, and a width-2 pen grows with the scale. The canvas's own pixels
+// do not change.
+void TImageCanvasTest::ThinLinesKeepOneWidthWhenScaled()
+{
+  QFETCH(double, zoom);
+  QFETCH(int, thin);
+  QFETCH(int, wide);
+  TImageCanvas canvas(nullptr, 60, 80);
+  canvas.SetZoom(zoom);
+  QCOMPARE(canvas.DisplayScale(), zoom);
+  ClearToWhite(canvas);
+  canvas.Pen.Colour = 0x808080;
+  for (const int y : {3, 5, 8, 12, 17, 23, 30, 37, 44, 51}) {
+    canvas.MoveTo(0, y);
+    canvas.LineTo(60, y);
+  }
+  canvas.Pen.Colour = 0x0000FF;
+  canvas.Pen.Width = 2;
+  canvas.MoveTo(0, 65);
+  canvas.LineTo(60, 65);
+
+  const QImage display = canvas.DisplayImage();
+  QCOMPARE(display.size(), QSize(int(std::lround(60 * zoom)), int(std::lround(80 * zoom))));
+  const int x = display.width() / 2;
+  QCOMPARE(RunLengthsDown(display, x, 0x808080), QList<int>(10, thin));
+  QCOMPARE(RunLengthsDown(display, x, 0x0000FF), QList<int>{wide});
+  QCOMPARE(RunLengthsDown(canvas.Image(), 30, 0x808080), QList<int>(10, 1));
+}
+
+void TImageCanvasTest::FarCoordinatesAreClippedWhenScaled()
+{
+  TImageCanvas canvas(nullptr, 64, 64);
+  canvas.SetZoom(2.5);
+  ClearToWhite(canvas);
+  canvas.Pen.Colour = 0x000000;
+  for (const int width : {1, 2}) {
+    canvas.Pen.Width = width;
+    canvas.MoveTo(INT_MIN, 32);
+    canvas.LineTo(INT_MAX, 32);
+    const QPoint points[] = {{10, INT_MIN}, {10, INT_MAX}, {INT_MAX, INT_MAX}};
+    canvas.Polyline(points, 3);
+  }
+  const QImage display = canvas.DisplayImage();
+  const int middle = int(32.5 * 2.5);
+  for (int x = 0; x < display.width(); ++x)
+    QCOMPARE(RgbToColour(display.pixel(x, middle)), TColour(0));
+  QCOMPARE(RgbToColour(display.pixel(int(10.5 * 2.5), display.height() - 1)), TColour(0));
 }
 
 QTEST_MAIN(TImageCanvasTest)

@@ -1,3 +1,4 @@
+#include "AboutForm.h"
 #include "MainForm.h"
 #include "RecordingSoundService.h"
 #include "TextFit.h"
@@ -69,6 +70,7 @@ private slots:
   void ControlsScaleWithTheLayout_data();
   void ControlsScaleWithTheLayout();
   void ClicksAndStrokesIgnoreTheZoom();
+  void PlotsAreDrawnAtTheScreensDetail();
   void StepsAndShortcuts();
   void ViewIsRemembered();
   void FullScreenAndBack();
@@ -146,6 +148,44 @@ void TestZoom::ClicksAndStrokesIgnoreTheZoom()
     QCOMPARE(zoomed.PhasorList[k].Re, entriesAtOne[k].Re);
     QCOMPARE(zoomed.PhasorList[k].Im, entriesAtOne[k].Im);
   }
+}
+
+// The plots at 200 % are drawn anew at the new size, not enlarged: a
+// pixel-doubled picture would be one colour in every 2 x 2 block at even
+// coordinates. No blending either: every colour is one the plot has at 100 %.
+// The about box's picture follows the zoom as well.
+void TestZoom::PlotsAreDrawnAtTheScreensDetail()
+{
+  constexpr int SquareItem = 2;
+  ChooseWaveform(*Form, SquareItem);
+  Form->TimeTrackBar->setValue(300);
+  for (QWidget *plot : {static_cast<QWidget *>(Form->TimeImage),
+                        static_cast<QWidget *>(Form->PhasorImage)}) {
+    Form->SetZoom(1.0);
+    const QImage plain = plot->grab().toImage();
+    Form->SetZoom(2.0);
+    const QImage zoomed = plot->grab().toImage();
+    QCOMPARE(zoomed.size(), plain.size() * 2);
+
+    QSet<QRgb> plainColours;
+    for (int y = 0; y < plain.height(); ++y)
+      for (int x = 0; x < plain.width(); ++x)
+        plainColours.insert(plain.pixel(x, y));
+    int mixedBlocks = 0;
+    for (int y = 0; y + 1 < zoomed.height(); y += 2) {
+      for (int x = 0; x + 1 < zoomed.width(); x += 2) {
+        const QRgb corner = zoomed.pixel(x, y);
+        QVERIFY2(plainColours.contains(corner), qPrintable(QString::number(corner, 16)));
+        if (zoomed.pixel(x + 1, y) != corner || zoomed.pixel(x, y + 1) != corner
+            || zoomed.pixel(x + 1, y + 1) != corner)
+          ++mixedBlocks;
+      }
+    }
+    QVERIFY2(mixedBlocks > 100, qPrintable(plot->objectName()));
+  }
+  QCOMPARE(Form->AboutBox->ProgramIcon->pixmap().size(), QSize(516, 256));
+  Form->SetZoom(1.0);
+  QCOMPARE(Form->AboutBox->ProgramIcon->pixmap().size(), QSize(258, 128));
 }
 
 void TestZoom::StepsAndShortcuts()
