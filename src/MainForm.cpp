@@ -382,6 +382,7 @@ void TRotantsForm::BuildLayout()
   StatusPanel1->setText("N: 0");
   StatusPanel2 = addPanel("StatusPanel2", 100);
   StatusPanel2->setText("Coord: 0 : 0");
+  BuildTeachingActions();
 
   TimeTrackBar = Place(new QSlider(Qt::Horizontal, client), "TimeTrackBar", 264, 260, 513, 17);
   TimeTrackBar->setRange(0, 511);
@@ -536,6 +537,7 @@ void TRotantsForm::BindHandlers()
               return;
             bool canSelect = true;
             PhasorGridSelectCell(column, row, canSelect);
+            SelectedHarmonicChanged();
           });
 }
 

@@ -79,6 +79,9 @@ public:
   QAction *ViewZoomOut = nullptr;
   QAction *ViewActualSize = nullptr;
   QAction *ViewFullScreen = nullptr;
+  QAction *ViewHighlightHarmonic = nullptr;
+  QAction *ViewSoloHarmonic = nullptr;
+  QAction *ViewShowError = nullptr;
   QMenu *Help = nullptr;
   QAction *HelpAbout = nullptr;
   QFrame *MenuBevel = nullptr;
@@ -108,6 +111,7 @@ public:
   QLabel *StatusPanel0 = nullptr;  // phasor-plane mouse position
   QLabel *StatusPanel1 = nullptr;  // time step
   QLabel *StatusPanel2 = nullptr;  // time-plot mouse position
+  QLabel *StatusPanel3 = nullptr;  // RMS error, shown with "Show Error"
   QSlider *TimeTrackBar = nullptr;
   QPushButton *ClearBtn = nullptr;
   QComboBox *WaveformComboBox = nullptr;
@@ -232,6 +236,19 @@ public:
   // area (or, for full screen, the whole screen).
   double ScreenZoomLimit(bool fullScreen) const;
 
+  // One harmonic at a time: the grid's current row chooses it; the View menu
+  // highlights it in both plots, plays it alone, and shows the RMS error of
+  // the whole reconstruction. None of it changes an entry, the grid or the
+  // edit boxes.
+  int SelectedHarmonic() const;
+  void ViewHighlightHarmonicClick();
+  void ViewSoloHarmonicClick();
+  void ViewShowErrorClick();
+  void SelectedHarmonicChanged();
+  void DrawHighlightedSegment();
+  void DrawHighlightedComponent(int n);
+  void ShowRmsError();
+
   // Playback and mode control.
   void PlayBtnClick();
   void SimulationTimerTimer();
@@ -290,6 +307,9 @@ private:
   void ApplyZoom(double factor);
   void EnableZoomActions();
   void RememberView();
+  void BuildTeachingActions();
+  void RestoreTeachingOptions(QSettings *settings);
+  void RememberTeachingOptions();
   // Writes a heading of the grid's row 0, which the grid's header shows.
   void SetGridHeading(int column, const QString &text);
   void BindHandlers();
@@ -300,4 +320,18 @@ private:
   int ChainPointCount = 0;
   std::array<QPoint, SweepSteps> TracePoints{};
   std::array<QPoint, SweepSteps> CurvePoints{};
+  std::array<double, SweepSteps> ComponentValues{};  // the highlighted harmonic's part
+
+  // What the shown RMS error was computed from, so that a redraw with the same
+  // entries, highest harmonic, convention and ideal wave does not recompute it.
+  struct TErrorSource {
+    std::array<double, 2 * HarmonicCount> Entries{};
+    int Highest = -1;
+    bool Conjugate = false;
+    std::array<double, SweepSteps> Ideal{};
+    bool operator==(const TErrorSource &) const = default;
+  };
+  TErrorSource ShownErrorSource;
+  double ShownError = 0.0;
+  bool ShownErrorValid = false;
 };

@@ -3,8 +3,10 @@
 #include "MySoundUnit.h"
 #include "ToneSynthesis.h"
 
+#include <QAction>
 #include <QCheckBox>
 
+#include <algorithm>
 #include <utility>
 
 // Writes one period of entries 0..HighestHarmonic into the player's buffer.
@@ -17,7 +19,20 @@ void TRotantsForm::SynthesizeTone()
   }
   if (!MySound->Buffer || MySound->DataSize < quint32(ToneBytes))
     return;
-  ToneSynthesis::SynthesizeToneBytes(PhasorList, HighestHarmonic, MySound->Buffer);
+  if (!ViewSoloHarmonic->isChecked()) {
+    ToneSynthesis::SynthesizeToneBytes(PhasorList, HighestHarmonic, MySound->Buffer);
+    return;
+  }
+  // The selected harmonic alone, at its level in the mix; a constant alone,
+  // or a harmonic above the highest, is silence.
+  const int selected = SelectedHarmonic();
+  if (selected == 0 || selected > HighestHarmonic) {
+    std::fill_n(MySound->Buffer, ToneBytes, std::uint8_t(ToneSynthesis::SilenceByte));
+    return;
+  }
+  TPhasorArray alone{};
+  alone[std::size_t(selected)] = PhasorList[std::size_t(selected)];
+  ToneSynthesis::SynthesizeToneBytes(alone, HighestHarmonic, MySound->Buffer);
 }
 
 // Plays the tone of the last synthesis, or stops it; the buffer is not

@@ -2,6 +2,7 @@
 
 #include "MyGraphUnit.h"
 #include "NumberText.h"
+#include "Reconstruction.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -103,6 +104,7 @@ void TRotantsForm::DrawPhasorChain(bool conjugate, TColour colour)
     return;
   PhasorImage->Pen.Colour = colour;
   PhasorImage->Polyline(ChainPoints.data(), ChainPointCount);
+  DrawHighlightedSegment();
 }
 
 // The coordinates are the surface's own axes and do not follow the turn.
@@ -171,6 +173,7 @@ void TRotantsForm::TimeTrackBarChange()
   TimeGraph->DrawFrame(TimeGridCheckBox->isChecked());
   PlotReconstruction(n);
   StatusPanel1->setText("N: " + QString::number(n));
+  ShowRmsError();
 }
 
 // Recomputes ReconWave[0..n] by rotating the set to every step from 0, and
@@ -183,9 +186,13 @@ void TRotantsForm::PlotReconstruction(int n)
   const bool trace = TraceCheckBox->isChecked();
   const double dc = PhasorList[0].SumRe;
   const HarmonicPhasor &top = PhasorList[TopHarmonic(HighestHarmonic)];
+  const int selected = SelectedHarmonic();
+  const bool component = ViewHighlightHarmonic->isChecked() && selected <= HighestHarmonic;
   for (int e = 0; e <= n; ++e) {
     RotateToTimeStep(e);
     ReconWave[e] = conjugate ? 2.0 * top.SumRe - dc : top.SumRe;
+    if (component)
+      ComponentValues[e] = Reconstruction::ComponentOf(PhasorList[selected], selected, conjugate);
     if (trace) {
       int px = 0;
       int py = 0;
@@ -202,6 +209,7 @@ void TRotantsForm::PlotReconstruction(int n)
   }
 
   DrawIdealWave();
+  DrawHighlightedComponent(n);
   DrawReconWave(n);
 
   if (RealValueCheckBox->isChecked()) {

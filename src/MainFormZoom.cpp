@@ -125,6 +125,7 @@ void TRotantsForm::UseSettings(QSettings *settings)
     SetZoom(zoom <= limit ? zoom : ZoomSteps::LargestStepWithin(limit));
     if (settings->value(FullScreenKey, false).toBool() != ViewFullScreen->isChecked())
       ViewFullScreen->trigger();
+    RestoreTeachingOptions(settings);
   }
   Settings = settings;
 }

@@ -1,0 +1,191 @@
+#include "MainForm.h"
+
+#include "MyGraphUnit.h"
+#include "NumberText.h"
+#include "Reconstruction.h"
+#include "ToneSynthesis.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTableWidget>
+
+#include <algorithm>
+
+// One harmonic at a time: the highlight in both plots, the harmonic heard
+// alone, and the RMS error readout. All three are View options, off at first
+// and remembered in the settings; with them off nothing here draws or plays.
+
+namespace {
+
+const char HighlightKey[] = "View/HighlightHarmonic";
+const char SoloKey[] = "View/SoloHarmonic";
+const char ErrorKey[] = "View/ShowError";
+
+// Amber: apart from the plots' magenta, purple, green, red and black, and from
+// their white and silver backgrounds, under protan, deutan and tritan vision
+// too (CIELAB distance above 25 in simulations of each).
+constexpr TColour HighlightColour = 0x00B0FF;
+constexpr int HighlightWidth = 4;  // pixels; the chain is 2
+constexpr int ErrorPanelWidth = 110;
+
+constexpr int CustomRotantsItem = 0;
+
+QPoint MapTime(const TMyGraph &graph, double x, double y)
+{
+  int px = 0;
+  int py = 0;
+  graph.WorldToPixel(x, y, px, py);
+  return {px, py};
+}
+
+}  // namespace
+
+void TRotantsForm::BuildTeachingActions()
+{
+  MenuView->addSeparator();
+  const auto addOption = [this](const char *name, const QString &text) {
+    QAction *action = MenuView->addAction(text);
+    action->setObjectName(name);
+    action->setCheckable(true);
+    return action;
+  };
+  ViewHighlightHarmonic = addOption("ViewHighlightHarmonic", "&Highlight Selected Harmonic");
+  ViewSoloHarmonic = addOption("ViewSoloHarmonic", "&Play Selected Harmonic Alone");
+  ViewShowError = addOption("ViewShowError", "Show &Error");
+  connect(ViewHighlightHarmonic, &QAction::triggered, this,
+          &TRotantsForm::ViewHighlightHarmonicClick);
+  connect(ViewSoloHarmonic, &QAction::triggered, this, &TRotantsForm::ViewSoloHarmonicClick);
+  connect(ViewShowError, &QAction::triggered, this, &TRotantsForm::ViewShowErrorClick);
+
+  StatusPanel3 = new QLabel(StatusBar);
+  StatusPanel3->setObjectName("StatusPanel3");
+  StatusPanel3->setFixedSize(ErrorPanelWidth, StatusPanel2->height());
+  StatusPanel3->setFrameStyle(StatusPanel2->frameStyle());
+  StatusPanel3->setIndent(StatusPanel2->indent());
+  StatusBar->addWidget(StatusPanel3);
+  StatusPanel3->hide();
+}
+
+// The harmonic of the grid's current row (rows 1..26 hold harmonics 0..25);
+// harmonic 0 while no row is current.
+int TRotantsForm::SelectedHarmonic() const
+{
+  return std::clamp(PhasorGrid->currentRow() - 1, 0, HarmonicCount - 1);
+}
+
+void TRotantsForm::ViewHighlightHarmonicClick()
+{
+  RememberTeachingOptions();
+  TimeTrackBarChange();
+}
+
+// The tone is synthesised again and, with Sound On, swapped into the loop
+// that plays, so the change is heard without a gap.
+void TRotantsForm::ViewSoloHarmonicClick()
+{
+  RememberTeachingOptions();
+  const TActionScope action(*this);
+  SynthesizeTone();
+  if (SoundCheckBox->isChecked())
+    PlaySound(true);
+}
+
+void TRotantsForm::ViewShowErrorClick()
+{
+  RememberTeachingOptions();
+  StatusPanel3->setVisible(ViewShowError->isChecked());
+  ShowRmsError();
+}
+
+void TRotantsForm::SelectedHarmonicChanged()
+{
+  if (ViewHighlightHarmonic->isChecked())
+    TimeTrackBarChange();
+  if (ViewSoloHarmonic->isChecked())
+    ViewSoloHarmonicClick();
+}
+
+// Over the chain just drawn: the selected harmonic's own phasor, from the
+// running sum before it to the one after it.
+void TRotantsForm::DrawHighlightedSegment()
+{
+  const int k = SelectedHarmonic();
+  if (!ViewHighlightHarmonic->isChecked() || k + 1 >= ChainPointCount)
+    return;
+  const TCanvasPen chainPen = PhasorImage->Pen;
+  PhasorImage->Pen.Colour = HighlightColour;
+  PhasorImage->Pen.Width = HighlightWidth;
+  PhasorImage->Polyline(&ChainPoints[std::size_t(k)], 2);
+  PhasorImage->Pen = chainPen;
+}
+
+// ComponentValues[0..n] hold the selected harmonic's part of the real value,
+// filled by PlotReconstruction; drawn like the reconstruction, at its width.
+void TRotantsForm::DrawHighlightedComponent(int n)
+{
+  if (!ViewHighlightHarmonic->isChecked() || SelectedHarmonic() > HighestHarmonic)
+    return;
+  n = std::clamp(n, 0, SweepSteps - 1);
+  for (int e = 0; e <= n; ++e)
+    CurvePoints[std::size_t(e)] = MapTime(*TimeGraph, e, ComponentValues[std::size_t(e)]);
+  const TCanvasPen curvePen = TimeImage->Pen;
+  TimeImage->Pen.Colour = HighlightColour;
+  TimeImage->Polyline(CurvePoints.data(), n + 1);
+  TimeImage->Pen = curvePen;
+}
+
+// The error over one whole period, recomputed only when what it depends on
+// has changed since it was last shown.
+void TRotantsForm::ShowRmsError()
+{
+  if (!ViewShowError->isChecked())
+    return;
+  if (WaveformComboBox->currentIndex() == CustomRotantsItem) {
+    StatusPanel3->setText("RMS error: -");
+    return;
+  }
+  TErrorSource source;
+  for (int k = 0; k < HarmonicCount; ++k) {
+    source.Entries[std::size_t(2 * k)] = PhasorList[std::size_t(k)].Re;
+    source.Entries[std::size_t(2 * k + 1)] = PhasorList[std::size_t(k)].Im;
+  }
+  source.Highest = HighestHarmonic;
+  source.Conjugate = ConjugateCheckBox->isChecked();
+  source.Ideal = IdealWave;
+  if (!ShownErrorValid || !(source == ShownErrorSource)) {
+    ShownError = Reconstruction::RmsError(PhasorList, HighestHarmonic, source.Conjugate, IdealWave);
+    ShownErrorSource = source;
+    ShownErrorValid = true;
+  }
+  StatusPanel3->setText("RMS error: " + QString::fromStdString(FormatFixed(ShownError, 7, 4)));
+}
+
+void TRotantsForm::RestoreTeachingOptions(QSettings *settings)
+{
+  ViewHighlightHarmonic->setChecked(settings->value(HighlightKey, false).toBool());
+  ViewSoloHarmonic->setChecked(settings->value(SoloKey, false).toBool());
+  ViewShowError->setChecked(settings->value(ErrorKey, false).toBool());
+  StatusPanel3->setVisible(ViewShowError->isChecked());
+  if (!ViewHighlightHarmonic->isChecked() && !ViewSoloHarmonic->isChecked()
+      && !ViewShowError->isChecked())
+    return;
+  const TActionScope action(*this);
+  SynthesizeTone();
+  if (SoundCheckBox->isChecked())
+    PlaySound(true);
+  TimeTrackBarChange();
+}
+
+void TRotantsForm::RememberTeachingOptions()
+{
+  if (!Settings)
+    return;
+  Settings->setValue(HighlightKey, ViewHighlightHarmonic->isChecked());
+  Settings->setValue(SoloKey, ViewSoloHarmonic->isChecked());
+  Settings->setValue(ErrorKey, ViewShowError->isChecked());
+}
