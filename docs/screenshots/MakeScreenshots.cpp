@@ -4,7 +4,11 @@
 
 #include "MainForm.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QFile>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -65,6 +69,34 @@ void DrawStroke(TRotantsForm &form)
   QTest::mouseRelease(plot, Qt::LeftButton, Qt::NoModifier, QPoint(255, rowOf(255)));
 }
 
+// The same part of the time plot at 100 %, enlarged pixel by pixel to twice
+// its size (what a screen scale factor of 2 used to show), and drawn at 200 %:
+// the square wave's edge and its ringing.
+bool SaveZoomPair(const QString &directory)
+{
+  TRotantsForm form;
+  form.show();
+  if (!QTest::qWaitForWindowExposed(&form))
+    return false;
+  ChooseWaveform(form, 2);
+  form.TimeTrackBar->setValue(150);
+  const QRect part(40, 10, 140, 90);
+  bool ok = true;
+  for (const double zoom : {1.0, 2.0}) {
+    form.SetZoom(zoom);
+    QApplication::processEvents();
+    const QRect scaled = QRectF(QPointF(part.topLeft()) * zoom, QSizeF(part.size()) * zoom).toRect();
+    QImage picture = form.TimeImage->grab(scaled).toImage();
+    if (zoom == 1.0)
+      picture = picture.scaled(picture.size() * 2);
+    const QString path =
+        QDir(directory).filePath(QString("zoom-%1.png").arg(int(zoom * 100)));
+    ok &= picture.save(path);
+    std::printf("%s\n", qPrintable(path));
+  }
+  return ok;
+}
+
 }  // namespace
 
 int main(int argc, char *argv[])
@@ -72,6 +104,17 @@ int main(int argc, char *argv[])
   if (argc != 2) {
     std::fprintf(stderr, "usage: %s OUTPUT_DIRECTORY\n", argv[0]);
     return 2;
+  }
+  // A large offscreen screen, so that the 200 % window fits on it.
+  QTemporaryDir screenDirectory;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    QFile config(screenDirectory.filePath("screen.json"));
+    if (config.open(QIODevice::WriteOnly)) {
+      config.write(R"({"screens": [{"name": "Large", "x": 0, "y": 0, "width": 3840,
+                       "height": 2160, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+      config.close();
+      qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config.fileName()).toLocal8Bit());
+    }
   }
   QApplication application(argc, argv);
   const QString directory = QString::fromLocal8Bit(argv[1]);
@@ -97,5 +140,13 @@ int main(int argc, char *argv[])
     form.EditRotantsBtn->click();
     form.TimeTrackBar->setValue(320);
   });
+  ok &= Save(directory, "one-harmonic.png", [](TRotantsForm &form) {
+    ChooseWaveform(form, 2);
+    form.PhasorGrid->setCurrentCell(4, 1);
+    form.ViewHighlightHarmonic->trigger();
+    form.ViewShowError->trigger();
+    form.TimeTrackBar->setValue(200);
+  });
+  ok &= SaveZoomPair(directory);
   return ok ? 0 : 1;
 }
