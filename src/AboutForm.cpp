@@ -4,6 +4,7 @@
 #include "MainForm.h"
 #include "MyGraphUnit.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -155,7 +156,6 @@ void TAboutBox::SetZoom(double zoom)
 TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
 {
   setObjectName("AboutBox");
-  setWindowTitle("About");
   setModal(true);
   setFixedSize(468, 185);
   setFont(WindowFont());
@@ -187,15 +187,32 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
   bold.setBold(true);
   bold.setPixelSize(16);
   ProductName->setFont(bold);
-  Version = addLine("Version", "Version 1.0", 42, 16);
+  Version = addLine("Version", {}, 42, 16);
   CreditYear = addLine("CreditYear", "\u00A9 2026", 66, 16);
-  CreditAuthor = addLine("CreditAuthor", "The Rotants developers", 84, 16);
-  CreditInstitution = addLine("CreditInstitution", "Fourier series, turning in class", 102, 16);
+  CreditAuthor = addLine("CreditAuthor", {}, 84, 16);
+  CreditInstitution = addLine("CreditInstitution", {}, 102, 16);
 
-  OKButton = new QPushButton("OK", this);
+  OKButton = new QPushButton(this);
   OKButton->setObjectName("OKButton");
   OKButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
   OKButton->setGeometry(204, 150, 75, 25);
   OKButton->setDefault(true);
   connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+  RetranslateUi();
+}
+
+void TAboutBox::RetranslateUi()
+{
+  setWindowTitle(tr("About"));
+  Version->setText(tr("Version 1.0"));
+  CreditAuthor->setText(tr("The Rotants developers"));
+  CreditInstitution->setText(tr("Fourier series, turning in class"));
+  OKButton->setText(tr("OK"));
+}
+
+void TAboutBox::changeEvent(QEvent *event)
+{
+  if (event->type() == QEvent::LanguageChange)
+    RetranslateUi();
+  QDialog::changeEvent(event);
 }

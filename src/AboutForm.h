@@ -33,4 +33,10 @@ public:
 
   // Draws the picture again for the window's zoom factor.
   void SetZoom(double zoom);
+
+protected:
+  void changeEvent(QEvent *event) override;
+
+private:
+  void RetranslateUi();
 };

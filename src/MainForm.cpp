@@ -225,9 +225,6 @@ TRotantsForm::TRotantsForm(QWidget *parent) : QMainWindow(parent)
 
   ClearBtnClick();
 
-  SetGridHeading(0, "Harmonic");
-  SetGridHeading(1, "Magnitude");
-  SetGridHeading(2, QString::fromUtf8("Angle (\u00B0)"));
   for (int r = 0; r <= HighestHarmonic; ++r)
     PhasorGrid->item(r + 1, 0)->setText(QString::number(r));
   {
@@ -248,29 +245,29 @@ void TRotantsForm::BuildLayout()
   MainMenu = new QMenuBar(this);
   MainMenu->setObjectName("MainMenu");
   setMenuBar(MainMenu);
-  MenuFile = MainMenu->addMenu("&File");
+  MenuFile = MainMenu->addMenu(QString());
   MenuFile->setObjectName("MenuFile");
-  FileExit = MenuFile->addAction("E&xit");
+  FileExit = MenuFile->addAction(QString());
   FileExit->setObjectName("FileExit");
-  MenuView = MainMenu->addMenu("&View");
+  MenuView = MainMenu->addMenu(QString());
   MenuView->setObjectName("MenuView");
-  ViewZoomIn = MenuView->addAction("Zoom &In");
+  ViewZoomIn = MenuView->addAction(QString());
   ViewZoomIn->setObjectName("ViewZoomIn");
   ViewZoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-  ViewZoomOut = MenuView->addAction("Zoom &Out");
+  ViewZoomOut = MenuView->addAction(QString());
   ViewZoomOut->setObjectName("ViewZoomOut");
   ViewZoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
-  ViewActualSize = MenuView->addAction("&Actual Size");
+  ViewActualSize = MenuView->addAction(QString());
   ViewActualSize->setObjectName("ViewActualSize");
   ViewActualSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
   MenuView->addSeparator();
-  ViewFullScreen = MenuView->addAction("&Full Screen");
+  ViewFullScreen = MenuView->addAction(QString());
   ViewFullScreen->setObjectName("ViewFullScreen");
   ViewFullScreen->setCheckable(true);
   ViewFullScreen->setShortcut(QKeySequence(Qt::Key_F11));
-  Help = MainMenu->addMenu("&Help");
+  Help = MainMenu->addMenu(QString());
   Help->setObjectName("Help");
-  HelpAbout = Help->addAction("&About...");
+  HelpAbout = Help->addAction(QString());
   HelpAbout->setObjectName("HelpAbout");
 
   // The client area sits centred in a frame of the window's face colour, which
@@ -290,18 +287,18 @@ void TRotantsForm::BuildLayout()
 
   TimeImage = Place(new TImageCanvas(client, 512, 251), "TimeImage", 268, 8, 512, 251);
   PhasorImage = Place(new TImageCanvas(client, 251, 251), "PhasorImage", 8, 8, 251, 251);
-  Re0Label = MakePlotLabel(client, "Re0Label", "Re", 242, 136, 14, 13, PlaneBackColour);
-  Im0Label = MakePlotLabel(client, "Im0Label", "Im", 136, 11, 11, 13, PlaneBackColour);
-  Im90Label = MakePlotLabel(client, "Im90Label", "Im", 11, 136, 11, 13, PlaneBackColour);
+  Re0Label = MakePlotLabel(client, "Re0Label", {}, 242, 136, 14, 13, PlaneBackColour);
+  Im0Label = MakePlotLabel(client, "Im0Label", {}, 136, 11, 11, 13, PlaneBackColour);
+  Im90Label = MakePlotLabel(client, "Im90Label", {}, 11, 136, 11, 13, PlaneBackColour);
   Im90Label->setVisible(false);
-  Re90Label = MakePlotLabel(client, "Re90Label", "Re", 136, 11, 14, 13, PlaneBackColour);
+  Re90Label = MakePlotLabel(client, "Re90Label", {}, 136, 11, 14, 13, PlaneBackColour);
   Re90Label->setVisible(false);
-  WaveformLabel = MakeLabel(client, "WaveformLabel", "Waveform:", 8, 264, 52, 13);
-  PhasorHelpLabel = MakePlotLabel(client, "PhasorHelpLabel", "Left-click to place a phasor", 16,
+  WaveformLabel = MakeLabel(client, "WaveformLabel", {}, 8, 264, 52, 13);
+  PhasorHelpLabel = MakePlotLabel(client, "PhasorHelpLabel", {}, 16,
                                   240, 128, 13, PlaneBackColour);
   HighestHarmonicLabel =
-      MakeLabel(client, "HighestHarmonicLabel", "Highest harmonic:", 112, 264, 85, 13);
-  TimeHelpLabel = MakePlotLabel(client, "TimeHelpLabel", "Left-click and drag to create a waveform",
+      MakeLabel(client, "HighestHarmonicLabel", {}, 112, 264, 85, 13);
+  TimeHelpLabel = MakePlotLabel(client, "TimeHelpLabel", {},
                                 272, 240, 191, 13, TimeBackColour);
   TimeHelpLabel->setVisible(false);
 
@@ -343,23 +340,23 @@ void TRotantsForm::BuildLayout()
     PhasorGrid->setHorizontalHeaderItem(column, new QTableWidgetItem());
   PhasorGrid->setRowHidden(0, true);
 
-  EditPhasorBox = Place(new QGroupBox("Edit Phasor", PhasorEditPanel), "EditPhasorBox", 8, 186,
+  EditPhasorBox = Place(new QGroupBox(PhasorEditPanel), "EditPhasorBox", 8, 186,
                         249, 59);
-  HarmonicLabel = MakeLabel(EditPhasorBox, "HarmonicLabel", "Harmonic", 8, 16, 45, 13);
-  MagnitudeLabel = MakeLabel(EditPhasorBox, "MagnitudeLabel", "Magnitude", 56, 16, 50, 13);
+  HarmonicLabel = MakeLabel(EditPhasorBox, "HarmonicLabel", {}, 8, 16, 45, 13);
+  MagnitudeLabel = MakeLabel(EditPhasorBox, "MagnitudeLabel", {}, 56, 16, 50, 13);
   AngleLabel =
-      MakeLabel(EditPhasorBox, "AngleLabel", QString::fromUtf8("Angle (\u00B0)"), 115, 16, 40, 13);
+      MakeLabel(EditPhasorBox, "AngleLabel", {}, 115, 16, 40, 13);
   HarmonicEdit = Place(new QLineEdit("0", EditPhasorBox), "HarmonicEdit", 8, 32, 33, 21);
   HarmonicEdit->setEnabled(false);
   MagnitudeEdit = Place(new QLineEdit("0.0", EditPhasorBox), "MagnitudeEdit", 56, 32, 49, 21);
   AngleEdit = Place(new QLineEdit("0.0", EditPhasorBox), "AngleEdit", 112, 32, 41, 21);
-  PhasorUpdateBtn = Place(new QPushButton("&Update", EditPhasorBox), "PhasorUpdateBtn", 164, 22,
+  PhasorUpdateBtn = Place(new QPushButton(EditPhasorBox), "PhasorUpdateBtn", 164, 22,
                           75, 25);
   PhasorUpdateBtn->setIcon(UpdateGlyph());
 
-  StopBtn = Place(new QPushButton("&Stop", client), "StopBtn", 560, 304, 75, 25);
+  StopBtn = Place(new QPushButton(client), "StopBtn", 560, 304, 75, 25);
   StopBtn->setIcon(style()->standardIcon(QStyle::SP_DialogNoButton));
-  PlayBtn = Place(new QPushButton("&Play", client), "PlayBtn", 560, 304, 75, 25);
+  PlayBtn = Place(new QPushButton(client), "PlayBtn", 560, 304, 75, 25);
   PlayBtn->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
   BringToFront(PlayBtn, StopBtn);
 
@@ -377,11 +374,10 @@ void TRotantsForm::BuildLayout()
     return panel;
   };
   StatusPanel0 = addPanel("StatusPanel0", 150);
-  StatusPanel0->setText("Coord: 0 : 0");
+  StatusPanel0->setText("0 : 0");
   StatusPanel1 = addPanel("StatusPanel1", 100);
-  StatusPanel1->setText("N: 0");
   StatusPanel2 = addPanel("StatusPanel2", 100);
-  StatusPanel2->setText("Coord: 0 : 0");
+  StatusPanel2->setText("0 : 0");
   BuildTeachingActions();
 
   TimeTrackBar = Place(new QSlider(Qt::Horizontal, client), "TimeTrackBar", 264, 260, 513, 17);
@@ -391,28 +387,25 @@ void TRotantsForm::BuildLayout()
   TimeTrackBar->setSingleStep(1);
   TimeTrackBar->setTickPosition(QSlider::NoTicks);
 
-  ClearBtn = Place(new QPushButton("&Clear", client), "ClearBtn", 560, 336, 75, 25);
+  ClearBtn = Place(new QPushButton(client), "ClearBtn", 560, 336, 75, 25);
   ClearBtn->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
 
   WaveformComboBox = Place(new QComboBox(client), "WaveformComboBox", 8, 280, 105, 21);
   WaveformComboBox->setEditable(false);
-  WaveformComboBox->addItems({"Custom Rotants", "Custom Time", "Square", "Rectangular Pulse",
-                              "Bipolar Pulse", "Triangle", "Sawtooth", "Rectified Cosine",
-                              "Impulse train"});
+  for (int item = 0; item < WaveformItemCount; ++item)
+    WaveformComboBox->addItem(QString());
 
-  PhasorOptionsGroupBox = Place(new QGroupBox("Phasor Options", client), "PhasorOptionsGroupBox",
+  PhasorOptionsGroupBox = Place(new QGroupBox(client), "PhasorOptionsGroupBox",
                                 8, 304, 305, 57);
-  RealValueCheckBox = MakeCheckBox(PhasorOptionsGroupBox, "RealValueCheckBox", "Show Real &Value",
+  RealValueCheckBox = MakeCheckBox(PhasorOptionsGroupBox, "RealValueCheckBox", {},
                                    8, 16, 145, 17, true);
   RotateComplexPlaneCheckBox =
-      MakeCheckBox(PhasorOptionsGroupBox, "RotateComplexPlaneCheckBox",
-                   QString::fromUtf8("&Rotate Complex Plane 90\u00B0"), 8, 32, 145, 17, false);
-  TraceCheckBox = MakeCheckBox(PhasorOptionsGroupBox, "TraceCheckBox", "Leave Phasor &Trace", 160,
+      MakeCheckBox(PhasorOptionsGroupBox, "RotateComplexPlaneCheckBox", {}, 8, 32, 145, 17, false);
+  TraceCheckBox = MakeCheckBox(PhasorOptionsGroupBox, "TraceCheckBox", {}, 160,
                                32, 137, 17, false);
-  ConjugateCheckBox = MakeCheckBox(PhasorOptionsGroupBox, "ConjugateCheckBox",
-                                   "Use Conjugate Rotants", 159, 16, 137, 17, false);
+  ConjugateCheckBox = MakeCheckBox(PhasorOptionsGroupBox, "ConjugateCheckBox", {}, 159, 16, 137, 17, false);
 
-  EditRotantsBtn = Place(new QPushButton("Show &Editor", client), "EditRotantsBtn", 192, 278, 75,
+  EditRotantsBtn = Place(new QPushButton(client), "EditRotantsBtn", 192, 278, 75,
                          25);
 
   HighestHarmonicComboBox =
@@ -427,14 +420,14 @@ void TRotantsForm::BuildLayout()
   }
 
   TimeOptionsGroupBox =
-      Place(new QGroupBox("Time Options", client), "TimeOptionsGroupBox", 320, 304, 233, 57);
-  TimeGridCheckBox = MakeCheckBox(TimeOptionsGroupBox, "TimeGridCheckBox", "&Grid On", 8, 16, 65,
+      Place(new QGroupBox(client), "TimeOptionsGroupBox", 320, 304, 233, 57);
+  TimeGridCheckBox = MakeCheckBox(TimeOptionsGroupBox, "TimeGridCheckBox", {}, 8, 16, 65,
                                   17, true);
-  SoundCheckBox = MakeCheckBox(TimeOptionsGroupBox, "SoundCheckBox", "Sound On", 80, 16, 73, 17,
+  SoundCheckBox = MakeCheckBox(TimeOptionsGroupBox, "SoundCheckBox", {}, 80, 16, 73, 17,
                                false);
-  RepeatPlayCheckBox = MakeCheckBox(TimeOptionsGroupBox, "RepeatPlayCheckBox", "Repeat", 8, 32,
+  RepeatPlayCheckBox = MakeCheckBox(TimeOptionsGroupBox, "RepeatPlayCheckBox", {}, 8, 32,
                                     73, 17, true);
-  IdealWaveCheckBox = MakeCheckBox(TimeOptionsGroupBox, "IdealWaveCheckBox", "Ideal Wave", 80, 32,
+  IdealWaveCheckBox = MakeCheckBox(TimeOptionsGroupBox, "IdealWaveCheckBox", {}, 80, 32,
                                    73, 17, true);
 
   SimulationTimer = new QTimer(this);
@@ -462,6 +455,7 @@ void TRotantsForm::BuildLayout()
   setTabOrder(RepeatPlayCheckBox, IdealWaveCheckBox);
 
   AboutBox = new TAboutBox(this);
+  RetranslateUi();
 
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   adjustSize();

@@ -35,6 +35,9 @@ class TWindowScaler;
 // The font of the main window and the about box.
 QFont WindowFont();
 
+// Items of WaveformComboBox, in the order of the list.
+inline constexpr int WaveformItemCount = 9;
+
 // The application's icon in all its sizes.
 QIcon ApplicationIcon();
 
@@ -289,6 +292,7 @@ public:
 
 protected:
   void closeEvent(QCloseEvent *event) override;
+  void changeEvent(QEvent *event) override;
 
 private:
   enum class TSoundRequest { None, Stop, Play, StopThenPlay };
@@ -308,6 +312,8 @@ private:
   void EnableZoomActions();
   void RememberView();
   void BuildTeachingActions();
+  void RetranslateUi();
+  void ShowEditorButtonText();
   void RestoreTeachingOptions(QSettings *settings);
   void RememberTeachingOptions();
   // Writes a heading of the grid's row 0, which the grid's header shows.
@@ -332,6 +338,9 @@ private:
     bool operator==(const TErrorSource &) const = default;
   };
   TErrorSource ShownErrorSource;
+  // The status panels' words in the current language.
+  QString CoordPrefix;
+  QString StepPrefix;
   double ShownError = 0.0;
   bool ShownErrorValid = false;
 };

@@ -83,7 +83,7 @@ void TRotantsForm::TimeImageMouseMove(Qt::KeyboardModifiers, int X, int Y)
   double wx = 0.0;
   double wy = 0.0;
   TimeGraph->PixelToWorld(X, Y, wx, wy);
-  StatusPanel2->setText("Coord: " + QString::number(X) + " : " +
+  StatusPanel2->setText(CoordPrefix + QString::number(X) + " : " +
                         QString::fromStdString(FormatFixed(wy, 7, 4)));
   if (!MouseDrawing)
     return;

@@ -148,7 +148,7 @@ void TRotantsForm::ShowConversionError(const QString &text)
   const QString quoted =
       text.size() > QuotedTextLimit ? text.left(QuotedTextLimit) + QChar(0x2026) : text;
   QMessageBox box(QMessageBox::Warning, windowTitle(),
-                  QString("'%1' is not a valid floating point value").arg(quoted),
+                  tr("'%1' is not a valid floating point value").arg(quoted),
                   QMessageBox::Ok, this);
   // The user's text is shown as typed, never interpreted as markup.
   box.setTextFormat(Qt::PlainText);
@@ -166,11 +166,6 @@ void TRotantsForm::PhasorGridSelectCell(int, int row, bool &)
 
 void TRotantsForm::EditRotantsBtnClick()
 {
-  if (!PhasorEditPanel->isHidden()) {
-    EditRotantsBtn->setText("Show &Editor");
-    PhasorEditPanel->hide();
-  } else {
-    EditRotantsBtn->setText("Hide &Editor");
-    PhasorEditPanel->show();
-  }
+  PhasorEditPanel->setVisible(PhasorEditPanel->isHidden());
+  ShowEditorButtonText();
 }

@@ -146,7 +146,7 @@ void TRotantsForm::ShowRmsError()
   if (!ViewShowError->isChecked())
     return;
   if (WaveformComboBox->currentIndex() == CustomRotantsItem) {
-    StatusPanel3->setText("RMS error: -");
+    StatusPanel3->setText(tr("RMS error: -"));
     return;
   }
   TErrorSource source;
@@ -162,7 +162,7 @@ void TRotantsForm::ShowRmsError()
     ShownErrorSource = source;
     ShownErrorValid = true;
   }
-  StatusPanel3->setText("RMS error: " + QString::fromStdString(FormatFixed(ShownError, 7, 4)));
+  StatusPanel3->setText(tr("RMS error: %1").arg(QString::fromStdString(FormatFixed(ShownError, 7, 4))));
 }
 
 void TRotantsForm::RestoreTeachingOptions(QSettings *settings)

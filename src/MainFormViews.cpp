@@ -113,7 +113,7 @@ void TRotantsForm::PhasorImageMouseMove(Qt::KeyboardModifiers, int X, int Y)
   double wx = 0.0;
   double wy = 0.0;
   PhasorGraph->PixelToWorld(X, Y, wx, wy);
-  StatusPanel0->setText("Coord: " + CoordText(wx, wy));
+  StatusPanel0->setText(CoordPrefix + CoordText(wx, wy));
 }
 
 // Places harmonic HarmonicIndex so that its tip lies under the mouse, measured
@@ -172,7 +172,7 @@ void TRotantsForm::TimeTrackBarChange()
   DrawPhasorChain(false, MainChainColour);
   TimeGraph->DrawFrame(TimeGridCheckBox->isChecked());
   PlotReconstruction(n);
-  StatusPanel1->setText("N: " + QString::number(n));
+  StatusPanel1->setText(StepPrefix + QString::number(n));
   ShowRmsError();
 }
 

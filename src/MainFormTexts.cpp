@@ -1,0 +1,96 @@
+#include "MainForm.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QSlider>
+
+// Every text the window shows, in the current language. The controls are made
+// without texts; this gives them theirs at start and again after the language
+// changes, so switching needs no restart.
+
+void TRotantsForm::RetranslateUi()
+{
+  MenuFile->setTitle(tr("&File"));
+  FileExit->setText(tr("E&xit"));
+  MenuView->setTitle(tr("&View"));
+  ViewZoomIn->setText(tr("Zoom &In"));
+  ViewZoomOut->setText(tr("Zoom &Out"));
+  ViewActualSize->setText(tr("&Actual Size"));
+  ViewFullScreen->setText(tr("&Full Screen"));
+  ViewHighlightHarmonic->setText(tr("&Highlight Selected Harmonic"));
+  ViewSoloHarmonic->setText(tr("&Play Selected Harmonic Alone"));
+  ViewShowError->setText(tr("Show &Error"));
+  Help->setTitle(tr("&Help"));
+  HelpAbout->setText(tr("&About..."));
+
+  Re0Label->setText(tr("Re"));
+  Re90Label->setText(tr("Re"));
+  Im0Label->setText(tr("Im"));
+  Im90Label->setText(tr("Im"));
+  WaveformLabel->setText(tr("Waveform:"));
+  PhasorHelpLabel->setText(tr("Left-click to place a phasor"));
+  HighestHarmonicLabel->setText(tr("Highest harmonic:"));
+  TimeHelpLabel->setText(tr("Left-click and drag to create a waveform"));
+
+  SetGridHeading(0, tr("Harmonic"));
+  SetGridHeading(1, tr("Magnitude"));
+  SetGridHeading(2, tr("Angle (\u00B0)"));
+  EditPhasorBox->setTitle(tr("Edit Phasor"));
+  HarmonicLabel->setText(tr("Harmonic"));
+  MagnitudeLabel->setText(tr("Magnitude"));
+  AngleLabel->setText(tr("Angle (\u00B0)"));
+  PhasorUpdateBtn->setText(tr("&Update"));
+
+  StopBtn->setText(tr("&Stop"));
+  PlayBtn->setText(tr("&Play"));
+  ClearBtn->setText(tr("&Clear"));
+  ShowEditorButtonText();
+
+  const QString waveforms[WaveformItemCount] = {
+      tr("Custom Rotants"), tr("Custom Time"), tr("Square"),
+      tr("Rectangular Pulse"), tr("Bipolar Pulse"), tr("Triangle"),
+      tr("Sawtooth"), tr("Rectified Cosine"), tr("Impulse train")};
+  for (int item = 0; item < WaveformItemCount; ++item)
+    WaveformComboBox->setItemText(item, waveforms[item]);
+
+  PhasorOptionsGroupBox->setTitle(tr("Phasor Options"));
+  RealValueCheckBox->setText(tr("Show Real &Value"));
+  RotateComplexPlaneCheckBox->setText(tr("&Rotate Complex Plane 90\u00B0"));
+  TraceCheckBox->setText(tr("Leave Phasor &Trace"));
+  ConjugateCheckBox->setText(tr("Use Conjugate Rotants"));
+  TimeOptionsGroupBox->setTitle(tr("Time Options"));
+  TimeGridCheckBox->setText(tr("&Grid On"));
+  SoundCheckBox->setText(tr("Sound On"));
+  RepeatPlayCheckBox->setText(tr("Repeat"));
+  IdealWaveCheckBox->setText(tr("Ideal Wave"));
+
+  // The panels keep what they show; only their words change.
+  const QString coordPrefix = tr("Coord: ");
+  for (QLabel *panel : {StatusPanel0, StatusPanel2}) {
+    if (panel->text().startsWith(CoordPrefix))
+      panel->setText(coordPrefix + panel->text().mid(CoordPrefix.size()));
+  }
+  CoordPrefix = coordPrefix;
+  StepPrefix = tr("N: ");
+  StatusPanel1->setText(StepPrefix + QString::number(TimeTrackBar->value()));
+  ShowRmsError();
+}
+
+void TRotantsForm::ShowEditorButtonText()
+{
+  EditRotantsBtn->setText(PhasorEditPanel->isHidden() ? tr("Show &Editor") : tr("Hide &Editor"));
+}
+
+void TRotantsForm::changeEvent(QEvent *event)
+{
+  if (event->type() == QEvent::LanguageChange)
+    RetranslateUi();
+  QMainWindow::changeEvent(event);
+}
