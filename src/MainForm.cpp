@@ -252,6 +252,7 @@ void TRotantsForm::BuildLayout()
   MenuFile->setObjectName("MenuFile");
   FileExit = MenuFile->addAction("E&xit");
   FileExit->setObjectName("FileExit");
+  BuildFileMenu();
   MenuView = MainMenu->addMenu("&View");
   MenuView->setObjectName("MenuView");
   ViewZoomIn = MenuView->addAction("Zoom &In");

@@ -123,6 +123,7 @@ void TRotantsForm::UseSettings(QSettings *settings)
       ViewFullScreen->trigger();
   }
   Settings = settings;
+  ShowRecentFiles();
 }
 
 void TRotantsForm::RememberView()
