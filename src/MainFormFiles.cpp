@@ -305,11 +305,10 @@ void TRotantsForm::FileNewClick()
 
 void TRotantsForm::FileOpenClick()
 {
-  const QString start = CurrentFile.isEmpty() && !RecentFiles.isEmpty()
-                            ? QFileInfo(RecentFiles.first()).absolutePath()
-                            : QFileInfo(CurrentFile).absolutePath();
+  const QString near = !CurrentFile.isEmpty() ? CurrentFile : RecentFiles.value(0);
+  const QString start = near.isEmpty() ? QDir::homePath() : QFileInfo(near).absolutePath();
   const QString path = QFileDialog::getOpenFileName(
-      this, "Open Phasor Set", CurrentFile.isEmpty() && RecentFiles.isEmpty() ? QDir::homePath() : start,
+      this, "Open Phasor Set", start,
       "Phasor sets and harmonics tables (*.rotants *.csv);;Phasor sets (*.rotants);;"
       "Harmonics tables (*.csv);;All files (*)");
   if (!path.isEmpty())

