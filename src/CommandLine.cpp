@@ -95,7 +95,7 @@ int ParseCommandLine(const QStringList &arguments, TCommandLineOptions &options)
     PrintError(parser.errorText());
     return 2;
   }
-  if (parser.isSet(help)) {
+  if (parser.isSet(help) || parser.isSet("help-all")) {
     std::fputs(qPrintable(parser.helpText()), stdout);
     return 0;
   }
