@@ -11,7 +11,7 @@ ROTANTS_PACKAGES=(
   libbenchmark-dev
   xvfb xauth
   pulseaudio pulseaudio-utils sox
-  desktop-file-utils appstream
+  desktop-file-utils appstream shared-mime-info
   fonts-dejavu-core fonts-liberation2 locales
 )
 

@@ -249,6 +249,7 @@ void TRotantsForm::BuildLayout()
   MenuFile->setObjectName("MenuFile");
   FileExit = MenuFile->addAction(QString());
   FileExit->setObjectName("FileExit");
+  BuildFileMenu();
   MenuView = MainMenu->addMenu(QString());
   MenuView->setObjectName("MenuView");
   ViewZoomIn = MenuView->addAction(QString());

@@ -2,17 +2,21 @@
 
 #include "HarmonicModel.h"
 #include "ImageCanvas.h"
+#include "PhasorSetFile.h"
 
 #include <QFont>
 #include <QIcon>
 #include <QMainWindow>
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
 class QAction;
 class QCheckBox;
+class QDragEnterEvent;
+class QDropEvent;
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -76,6 +80,11 @@ public:
   // Controls, named as their objectNames.
   QMenuBar *MainMenu = nullptr;
   QMenu *MenuFile = nullptr;
+  QAction *FileNew = nullptr;
+  QAction *FileOpen = nullptr;
+  QMenu *FileRecent = nullptr;
+  QAction *FileSave = nullptr;
+  QAction *FileSaveAs = nullptr;
   QAction *FileExit = nullptr;
   QMenu *MenuView = nullptr;
   QAction *ViewZoomIn = nullptr;
@@ -276,6 +285,34 @@ public:
   // Starts (on) or stops the tone loop.
   void PlaySound(bool on);
 
+  // Phasor-set files (.rotants) and harmonics tables (CSV).
+  // The file Save writes to; empty: Save asks for a name.
+  QString CurrentFile;
+  // Newest first, at most MaxRecentFiles; kept in the settings when given.
+  QStringList RecentFiles;
+  static constexpr int MaxRecentFiles = 8;
+  // No tone is ever started (the command line's batch runs).
+  bool Silent = false;
+  // Open or save a file with no dialog: false after one message box that
+  // names the file and says what is wrong; the window is then unchanged.
+  bool OpenPhasorSet(const QString &path);
+  bool SavePhasorSet(const QString &path);
+  // The same without the message box: false with error set to one sentence
+  // naming the file.
+  bool LoadPhasorSet(const QString &path, QString &error);
+  bool StorePhasorSet(const QString &path, QString &error);
+  // The window's state as a phasor-set file holds it, and that state set up
+  // as one user action, as if built by hand.
+  PhasorSetFile::TState CapturePhasorSet() const;
+  void ApplyPhasorSet(const PhasorSetFile::TState &state);
+  void FileNewClick();
+  void FileOpenClick();
+  void FileSaveClick();
+  void FileSaveAsClick();
+  void ShowRecentFiles();
+  // Opens a file of the recent list; one that no longer exists leaves it.
+  void OpenRecentFile(const QString &path);
+
   // One user action, one redraw and one tone. While an action runs, the
   // redraws, syntheses and play requests of its steps are only noted; when
   // the outermost action ends it synthesises once, makes one play request
@@ -293,6 +330,8 @@ public:
 protected:
   void closeEvent(QCloseEvent *event) override;
   void changeEvent(QEvent *event) override;
+  void dragEnterEvent(QDragEnterEvent *event) override;
+  void dropEvent(QDropEvent *event) override;
 
 private:
   enum class TSoundRequest { None, Stop, Play, StopThenPlay };
@@ -308,6 +347,11 @@ private:
   int BaseMenuHeight = 0;           // the menu bar's height at factor 1
 
   void BuildLayout();
+  // Adds New, Open, the recent files, Save and Save As above Exit.
+  void BuildFileMenu();
+  void SetCurrentFile(const QString &path, bool savable);
+  void AddRecentFile(const QString &path);
+  void ShowFileError(const QString &message);
   void ApplyZoom(double factor);
   void EnableZoomActions();
   void RememberView();

@@ -44,6 +44,7 @@ void TRotantsForm::SoundCheckBoxClick()
 
 void TRotantsForm::PlaySound(bool on)
 {
+  on = on && !Silent;
   if (!Deferring())
     MySound->PlayLoop(on);
   else if (!on)

@@ -128,6 +128,7 @@ void TRotantsForm::UseSettings(QSettings *settings)
     RestoreTeachingOptions(settings);
   }
   Settings = settings;
+  ShowRecentFiles();
 }
 
 void TRotantsForm::RememberView()

@@ -1,9 +1,12 @@
+#include "CommandLineRun.h"
 #include "MainForm.h"
 
 #include <QApplication>
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QSettings>
+#include <QTemporaryFile>
 
 #include <cstdio>
 #include <cstdlib>
@@ -22,25 +25,72 @@ bool DisplayAvailable()
   return (display && *display) || (wayland && *wayland);
 }
 
+// Runs without a display on the offscreen platform, with a screen large
+// enough for every zoom factor (the platform's own screen is 800 x 600, which
+// would hold the window to its smallest size) at the usual 96 dpi, so a
+// batch run draws the same pixels on every machine. config must stay open
+// until the application exists.
+void UseOffscreenPlatform(QTemporaryFile &config)
+{
+  const QByteArray current = qgetenv("QT_QPA_PLATFORM");
+  if (!current.isEmpty() && current != "offscreen")
+    return;
+  if (config.open()) {
+    config.write(R"({"screens": [{"name": "rotants", "x": 0, "y": 0, "width": 4096,)"
+                 R"( "height": 3072, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    config.flush();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
+  } else {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+}
+
+// Without a window nobody reads Qt's notes on the environment (no runtime
+// folder, no sound server); a batch run that succeeds prints nothing.
+void DropNotes(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+  if (type == QtCriticalMsg || type == QtFatalMsg)
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
 }  // namespace
 
 int main(int argc, char *argv[])
 {
-  if (!DisplayAvailable()) {
-    std::fprintf(stderr, "rotants: no display found; run it in a desktop session, "
-                         "or headless as: xvfb-run -a rotants\n");
-    return 1;
+  const bool display = DisplayAvailable();
+  // Help, version and bad options are answered, and files written, without a
+  // display; only the window needs one.
+  QTemporaryFile screenConfig;
+  if (!display || ArgumentsWriteFiles(argc, argv)) {
+    UseOffscreenPlatform(screenConfig);
+    qInstallMessageHandler(DropNotes);
   }
   try {
     QApplication application(argc, argv);
     QGuiApplication::setApplicationName("rotants");
+    QGuiApplication::setApplicationVersion("1.0");
     QGuiApplication::setDesktopFileName("org.rotants.Rotants");
+    TCommandLineOptions options;
+    if (const int exitCode = ParseCommandLine(QApplication::arguments(), options); exitCode >= 0)
+      return exitCode;
+    if (options.WritesFiles()) {
+      TRotantsForm form;
+      form.Silent = true;
+      return RunBatch(form, options);
+    }
+    if (!display) {
+      std::fprintf(stderr, "rotants: no display found; run it in a desktop session, "
+                           "or headless as: xvfb-run -a rotants\n");
+      return 1;
+    }
     QApplication::setWindowIcon(ApplicationIcon());
     // Declared first, so it outlives the window that writes to it.
     QSettings settings("Rotants", "Rotants");
     TRotantsForm form;
     form.show();
     form.UseSettings(&settings);
+    QString error;
+    ApplyCommandLine(form, options, true, error);
     return application.exec();
   } catch (const std::exception &error) {
     std::fprintf(stderr, "rotants: %s\n", error.what());

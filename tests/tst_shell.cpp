@@ -329,7 +329,12 @@ void TShellTest::MenuStructure()
   QCOMPARE(Form->MainMenu->objectName(), QString("MainMenu"));
   QCOMPARE(Form->MenuFile->title(), QString("&File"));
   QCOMPARE(Form->Help->title(), QString("&Help"));
-  QCOMPARE(Form->MenuFile->actions(), QList<QAction *>{Form->FileExit});
+  const QList<QAction *> fileItems = Form->MenuFile->actions();
+  QCOMPARE(fileItems.mid(0, 5), (QList<QAction *>{Form->FileNew, Form->FileOpen,
+                                                   Form->FileRecent->menuAction(), Form->FileSave,
+                                                   Form->FileSaveAs}));
+  QVERIFY(fileItems.at(5)->isSeparator());
+  QCOMPARE(fileItems.last(), Form->FileExit);
   QCOMPARE(Form->Help->actions(), QList<QAction *>{Form->HelpAbout});
   QCOMPARE(Form->FileExit->text(), QString("E&xit"));
   QCOMPARE(Form->HelpAbout->text(), QString("&About..."));
