@@ -26,6 +26,7 @@
 #include <cmath>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -111,6 +112,7 @@ private slots:
   void HarmonicsReadBack_data();
   void HarmonicsReadBack();
   void SamplesAreFreshReconstruction();
+  void AnimationFramesAndDelays_data();
   void AnimationFramesAndDelays();
   void CancelledAnimationLeavesNoFile();
   void PictureIsTheCanvasesAsShown_data();
@@ -303,16 +305,29 @@ void TestExport::SamplesAreFreshReconstruction()
   QVERIFY(staleDiffers > 0);
 }
 
+void TestExport::AnimationFramesAndDelays_data()
+{
+  QTest::addColumn<bool>("inAction");  // frames drawn even while an action defers redraws
+  QTest::newRow("menu") << false;
+  QTest::newRow("inside an action") << true;
+}
+
 void TestExport::AnimationFramesAndDelays()
 {
+  QFETCH(bool, inAction);
   const QString path = Dir->filePath("sweep.gif");
   int calls = 0;
   int last = 0;
-  QVERIFY(Form->ExportAnimation(path, [&](int done, int total) {
-    ++calls;
-    last = done;
-    return done <= total;
-  }));
+  {
+    std::optional<TActionScope> action;
+    if (inAction)
+      action.emplace(*Form);
+    QVERIFY(Form->ExportAnimation(path, [&](int done, int total) {
+      ++calls;
+      last = done;
+      return done <= total;
+    }));
+  }
   QCOMPARE(last, calls);
   int error = 0;
   GifFileType *gif = DGifOpenFileName(path.toLocal8Bit().constData(), &error);
