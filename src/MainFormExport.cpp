@@ -21,6 +21,7 @@
 #include <QPainter>
 #include <QProgressDialog>
 #include <QSaveFile>
+#include <QSettings>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
@@ -41,6 +42,10 @@ constexpr int AnimationStride = 2;  // steps from one frame to the next
 constexpr int AnimationDelay = 2;   // hundredths of a second per frame
 constexpr int AnimationFrames = SweepSteps / AnimationStride;
 constexpr double DefaultSoundSeconds = 5.0;
+// Where the settings, when the window uses them, remember the last export's
+// folder and sound length for the next session.
+const char ExportDirectoryKey[] = "Export/Directory";
+const char SoundSecondsKey[] = "Export/SoundSeconds";
 
 // Writes the file at path from what produce sends to its sink, or leaves the
 // path as it was. produce returns false when it fails (error then says why)
@@ -221,7 +226,7 @@ bool TRotantsForm::ExportSound(const QString &path, double seconds)
 {
   LastExportError.clear();
   if (WaveExport::FramesFor(seconds) < 0) {
-    LastExportError = tr("the length must be above 0 and at most %1 seconds")
+    LastExportError = tr("the length must be at least one sample and at most %1 seconds")
                           .arg(WaveExport::MaxSeconds);
     return false;
   }
@@ -278,8 +283,8 @@ bool TRotantsForm::ExportAnimation(const QString &path,
   // is open around the export.
   const bool defer = std::exchange(DeferWithinActions, false);
 
-  const int gap = std::max(
-      0, int(std::lround((TimeImage->x() - (PhasorImage->x() + PhasorImage->width())) / ZoomFactor)));
+  const int shownGap = TimeImage->x() - (PhasorImage->x() + PhasorImage->width());
+  const int gap = std::max(0, int(std::lround(shownGap / ZoomFactor)));
   const QColor fill = palette().color(QPalette::Window);
   const auto drawFrame = [&](int frame) {
     {
@@ -349,7 +354,9 @@ bool TRotantsForm::ExportAnimation(const QString &path,
 QString TRotantsForm::AskExportPath(const QString &title, const QString &fileName,
                                     const QString &filter)
 {
-  QFileDialog dialog(this, title, QDir(ExportDirectory).filePath(fileName), filter);
+  const QString directory =
+      Settings ? Settings->value(ExportDirectoryKey, ExportDirectory).toString() : ExportDirectory;
+  QFileDialog dialog(this, title, QDir(directory).filePath(fileName), filter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setDefaultSuffix(QFileInfo(fileName).suffix());
@@ -357,6 +364,8 @@ QString TRotantsForm::AskExportPath(const QString &title, const QString &fileNam
     return QString();
   const QString path = dialog.selectedFiles().constFirst();
   ExportDirectory = QFileInfo(path).absolutePath();
+  if (Settings)
+    Settings->setValue(ExportDirectoryKey, ExportDirectory);
   return path;
 }
 
@@ -390,11 +399,16 @@ void TRotantsForm::FileExportPictureClick()
 void TRotantsForm::FileExportSoundClick()
 {
   bool ok = false;
-  const double seconds =
-      QInputDialog::getDouble(this, tr("Export Sound"), tr("Length in seconds:"),
-                              DefaultSoundSeconds, 0.01, WaveExport::MaxSeconds, 2, &ok);
+  const double remembered =
+      Settings ? Settings->value(SoundSecondsKey, DefaultSoundSeconds).toDouble(&ok) : 0.0;
+  const double seconds = QInputDialog::getDouble(
+      this, tr("Export Sound"), tr("Length in seconds:"),
+      ok && WaveExport::FramesFor(remembered) >= 0 ? remembered : DefaultSoundSeconds, 0.01,
+      WaveExport::MaxSeconds, 2, &ok);
   if (!ok)
     return;
+  if (Settings)
+    Settings->setValue(SoundSecondsKey, seconds);
   const QString path = AskExportPath(tr("Export Sound"), BaseName(WaveformComboBox) + ".wav",
                                      tr("WAV sounds (*.wav)"));
   if (!path.isEmpty() && !ExportSound(path, seconds))

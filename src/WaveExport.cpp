@@ -29,7 +29,8 @@ std::int64_t FramesFor(double seconds)
 {
   if (!(seconds > 0.0) || !(seconds <= MaxSeconds))
     return -1;
-  return std::llround(seconds * SampleRate);
+  const std::int64_t frames = std::llround(seconds * SampleRate);
+  return frames > 0 ? frames : -1;
 }
 
 std::array<std::uint8_t, HeaderSize> Header(std::uint32_t dataBytes)

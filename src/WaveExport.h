@@ -17,7 +17,7 @@ inline constexpr int HeaderSize = 44;
 inline constexpr double MaxSeconds = 3600.0;  // an hour: about 318 MB
 
 // Frames of a sound seconds long (rounded to the nearest frame), or -1 when
-// seconds is not a number, not above 0, or above MaxSeconds.
+// seconds is not a number, above MaxSeconds, or too short for one frame.
 std::int64_t FramesFor(double seconds);
 
 // The header of a file with dataBytes bytes of samples.
