@@ -1,6 +1,32 @@
 #include "CommandLine.h"
 
-int RunExports(TRotantsForm &, const TCommandLineOptions &)
+#include "MainForm.h"
+
+#include <QDir>
+
+#include <cstdio>
+#include <functional>
+
+int RunExports(TRotantsForm &form, const TCommandLineOptions &options)
 {
+  const struct {
+    const QString &Path;
+    std::function<bool()> Write;
+  } exports[] = {
+      {options.ExportPicture, [&] { return form.ExportPicture(options.ExportPicture); }},
+      {options.ExportSound,
+       [&] { return form.ExportSound(options.ExportSound, options.Seconds); }},
+      {options.ExportHarmonics, [&] { return form.ExportHarmonics(options.ExportHarmonics); }},
+      {options.ExportSamples, [&] { return form.ExportSamples(options.ExportSamples); }},
+      {options.ExportAnimation, [&] { return form.ExportAnimation(options.ExportAnimation); }},
+  };
+  for (const auto &item : exports) {
+    if (item.Path.isEmpty() || item.Write())
+      continue;
+    std::fprintf(stderr, "rotants: cannot write %s: %s\n",
+                 QDir::toNativeSeparators(item.Path).toLocal8Bit().constData(),
+                 form.LastExportError.toLocal8Bit().constData());
+    return 1;
+  }
   return 0;
 }

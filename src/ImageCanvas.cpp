@@ -109,6 +109,15 @@ const QImage &TImageCanvas::Image()
   return CanvasImage;
 }
 
+void TImageCanvas::RestoreImage(const QImage &image)
+{
+  if (image.size() != CanvasImage.size())
+    return;
+  EndPainting();
+  CanvasImage = image.convertToFormat(QImage::Format_RGB32);
+  Changed();
+}
+
 void TImageCanvas::Changed()
 {
   update();

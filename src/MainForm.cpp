@@ -171,6 +171,7 @@ TRotantsForm::TRotantsForm(QWidget *parent) : QMainWindow(parent)
 {
   BuildLayout();
   BindHandlers();
+  BuildExportMenu();
 
   // Caption, replacing the layout's provisional one. The window caption is
   // what the desktop shows as the application's title; no display name is

@@ -12,6 +12,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 
 class QAction;
 class QCheckBox;
@@ -86,6 +87,12 @@ public:
   QAction *FileSave = nullptr;
   QAction *FileSaveAs = nullptr;
   QAction *FileExit = nullptr;
+  QMenu *MenuFileExport = nullptr;
+  QAction *FileExportPicture = nullptr;
+  QAction *FileExportSound = nullptr;
+  QAction *FileExportHarmonics = nullptr;
+  QAction *FileExportSamples = nullptr;
+  QAction *FileExportAnimation = nullptr;
   QMenu *MenuView = nullptr;
   QAction *ViewZoomIn = nullptr;
   QAction *ViewZoomOut = nullptr;
@@ -279,6 +286,37 @@ public:
   void BringToFront(QPushButton *front, QPushButton *behind);
   void FocusFrontPlaybackButton();
 
+  // Exports of what the window shows, to a file at path, without a dialog.
+  // Each writes the whole file or nothing (a failed or cancelled export
+  // leaves no new file and an existing one untouched), returns false on
+  // failure with the reason in LastExportError, and leaves the window
+  // exactly as it was: state, pictures and sound.
+  //  Picture: PNG of the phasor plane and the time plot side by side, as
+  //   shown, at the current zoom.
+  //  Sound: WAV of the tone loop as it would play now, seconds long (above 0,
+  //   at most an hour).
+  //  Harmonics: CSV of the entries, one row per harmonic 0..25.
+  //  Samples: CSV of the ideal and the reconstructed value at steps 0..511.
+  //  Animation: GIF of one sweep, every second step at 2/100 s (256 frames).
+  //   progress(done, total) is called as the work goes on; returning false
+  //   cancels (the export then returns false with LastExportError empty).
+  bool ExportPicture(const QString &path);
+  bool ExportSound(const QString &path, double seconds);
+  bool ExportHarmonics(const QString &path);
+  bool ExportSamples(const QString &path);
+  bool ExportAnimation(const QString &path,
+                       const std::function<bool(int done, int total)> &progress = {});
+  QString LastExportError;
+  // The Export submenu: each asks for a file (the sound also for its length)
+  // and shows one message naming the file when the export fails.
+  void FileExportPictureClick();
+  void FileExportSoundClick();
+  void FileExportHarmonicsClick();
+  void FileExportSamplesClick();
+  void FileExportAnimationClick();
+  // The picture of the two plots as ExportPicture writes it.
+  QImage PlotsPicture();
+
   // Tone synthesis.
   void SynthesizeTone();
   void SoundCheckBoxClick();
@@ -352,6 +390,11 @@ private:
   void SetCurrentFile(const QString &path, bool savable);
   void AddRecentFile(const QString &path);
   void ShowFileError(const QString &message);
+  void BuildExportMenu();
+  // Opens a save dialog for one export; empty when the user cancels.
+  QString AskExportPath(const QString &title, const QString &fileName, const QString &filter);
+  void ShowExportFailure(const QString &path);
+  QString ExportDirectory;  // where the last export went
   void ApplyZoom(double factor);
   void EnableZoomActions();
   void RememberView();

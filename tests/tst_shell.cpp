@@ -334,7 +334,9 @@ void TShellTest::MenuStructure()
                                                    Form->FileRecent->menuAction(), Form->FileSave,
                                                    Form->FileSaveAs}));
   QVERIFY(fileItems.at(5)->isSeparator());
-  QCOMPARE(fileItems.last(), Form->FileExit);
+  QCOMPARE(fileItems.mid(6), (QList<QAction *>{Form->MenuFileExport->menuAction(), fileItems.at(7),
+                                               Form->FileExit}));
+  QVERIFY(fileItems.at(7)->isSeparator());
   QCOMPARE(Form->Help->actions(), QList<QAction *>{Form->HelpAbout});
   QCOMPARE(Form->FileExit->text(), QString("E&xit"));
   QCOMPARE(Form->HelpAbout->text(), QString("&About..."));

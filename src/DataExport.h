@@ -1,0 +1,32 @@
+#pragma once
+
+#include "HarmonicModel.h"
+
+#include <array>
+#include <string>
+
+// Toolkit-free CSV texts of the phasor set and of the waveform. Numbers are
+// written with 17 significant digits, so every double reads back bit for bit,
+// and always with '.' as the decimal point, whatever the locale. Lines end in
+// "\n".
+namespace DataExport {
+
+inline constexpr char HarmonicsHeader[] = "harmonic,magnitude,angle_deg,real,imaginary";
+inline constexpr char SamplesHeader[] = "step,ideal,reconstructed";
+
+// The number as %.17g writes it in the "C" locale.
+std::string FormatNumber(double value);
+
+// The header line and one row per harmonic 0..25 from the step-0 values (Re,
+// Im) of the entries: magnitude and angle in degrees as the editor shows them
+// (HarmonicMath::RectToPolar), then the real and imaginary parts.
+std::string HarmonicsCsv(const TPhasorArray &entries);
+
+// The header line and one row per step 0..SweepSteps - 1: the ideal period's
+// value at the step (ideal[step mod PeriodSteps]) and the value reconstructed
+// afresh from entries 0..highest (Reconstruction::RealValueAt), so rows never
+// carry values of an earlier set.
+std::string SamplesCsv(const std::array<double, SweepSteps> &ideal, const TPhasorArray &entries,
+                       int highest, bool conjugate);
+
+}  // namespace DataExport

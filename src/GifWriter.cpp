@@ -1,0 +1,164 @@
+#include "GifWriter.h"
+
+#include <gif_lib.h>
+
+#include <algorithm>
+#include <utility>
+
+TGifWriter::TGifWriter(TByteSink sink) : Sink(std::move(sink)) {}
+
+TGifWriter::~TGifWriter()
+{
+  Abandon();
+}
+
+int TGifWriter::Output(GifFileType *gif, const std::uint8_t *data, int size)
+{
+  auto *writer = static_cast<TGifWriter *>(gif->UserData);
+  if (size <= 0)
+    return 0;
+  return writer->Sink(data, std::size_t(size)) ? size : 0;
+}
+
+bool TGifWriter::Fail(const std::string &what)
+{
+  if (!Failed)
+    LastError = what;
+  Failed = true;
+  Abandon();
+  return false;
+}
+
+bool TGifWriter::FailGif(const std::string &what, int code)
+{
+  const char *reason = GifErrorString(code);
+  return Fail(what + ": " + (reason ? reason : "unknown error"));
+}
+
+// Closing also writes the trailer, which goes to the sink; the file is
+// abandoned anyway, so what the sink gets then does not matter.
+void TGifWriter::Abandon()
+{
+  if (!Gif)
+    return;
+  int error = 0;
+  EGifCloseFile(std::exchange(Gif, nullptr), &error);
+}
+
+bool TGifWriter::Begin(int width, int height, const std::vector<std::uint32_t> &palette,
+                       bool loopForever)
+{
+  if (Failed || Gif)
+    return Fail("the writer has already begun");
+  if (width < 1 || height < 1 || width > 65535 || height > 65535)
+    return Fail("picture size out of range");
+  if (palette.empty() || palette.size() > 256)
+    return Fail("a GIF palette holds 1 to 256 colours");
+  int error = 0;
+  Gif = EGifOpen(this, &TGifWriter::Output, &error);
+  if (!Gif)
+    return FailGif("cannot start the GIF", error);
+  EGifSetGifVersion(Gif, true);
+
+  // A GIF palette has a power-of-two size; the unused places stay black.
+  int bits = 1;
+  while ((1 << bits) < int(palette.size()))
+    ++bits;
+  ColorMapObject *map = GifMakeMapObject(1 << bits, nullptr);
+  if (!map)
+    return Fail("out of memory");
+  for (int i = 0; i < (1 << bits); ++i) {
+    const std::uint32_t rgb = i < int(palette.size()) ? palette[std::size_t(i)] : 0;
+    map->Colors[i] = GifColorType{GifByteType(rgb >> 16), GifByteType(rgb >> 8), GifByteType(rgb)};
+  }
+  const int status = EGifPutScreenDesc(Gif, width, height, bits, 0, map);
+  GifFreeMapObject(map);
+  if (status != GIF_OK)
+    return FailGif("cannot write the screen descriptor", Gif->Error);
+
+  if (loopForever) {
+    static const GifByteType application[] = {'N', 'E', 'T', 'S', 'C', 'A', 'P', 'E',
+                                              '2', '.', '0'};
+    static const GifByteType repeat[] = {1, 0, 0};  // sub-block 1, loop count 0: forever
+    if (EGifPutExtensionLeader(Gif, APPLICATION_EXT_FUNC_CODE) != GIF_OK
+        || EGifPutExtensionBlock(Gif, sizeof application, application) != GIF_OK
+        || EGifPutExtensionBlock(Gif, sizeof repeat, repeat) != GIF_OK
+        || EGifPutExtensionTrailer(Gif) != GIF_OK)
+      return FailGif("cannot write the loop extension", Gif->Error);
+  }
+  Width = width;
+  Height = height;
+  PaletteSize = int(palette.size());
+  Previous.clear();
+  return true;
+}
+
+bool TGifWriter::AddFrame(const std::uint8_t *indices, int delayHundredths)
+{
+  if (Failed || !Gif)
+    return Fail("the writer has not begun");
+  if (!indices || delayHundredths < 0 || delayHundredths > 65535)
+    return Fail("bad frame");
+  const std::size_t pixels = std::size_t(Width) * std::size_t(Height);
+  if (std::any_of(indices, indices + pixels, [this](std::uint8_t i) { return i >= PaletteSize; }))
+    return Fail("a frame uses a colour outside the palette");
+
+  // The rectangle in which this frame differs from the one before; the whole
+  // picture for the first frame, one pixel when nothing changed.
+  int left = 0;
+  int top = 0;
+  int right = Width - 1;
+  int bottom = Height - 1;
+  if (!Previous.empty()) {
+    left = Width;
+    top = Height;
+    right = -1;
+    bottom = -1;
+    for (int y = 0; y < Height; ++y) {
+      const std::uint8_t *row = indices + std::size_t(y) * Width;
+      const std::uint8_t *before = Previous.data() + std::size_t(y) * Width;
+      for (int x = 0; x < Width; ++x) {
+        if (row[x] != before[x]) {
+          left = std::min(left, x);
+          right = std::max(right, x);
+          top = std::min(top, y);
+          bottom = y;
+        }
+      }
+    }
+    if (right < 0)
+      left = right = top = bottom = 0;
+  }
+
+  GraphicsControlBlock control{};
+  control.DisposalMode = DISPOSE_DO_NOT;
+  control.UserInputFlag = false;
+  control.DelayTime = delayHundredths;
+  control.TransparentColor = NO_TRANSPARENT_COLOR;
+  GifByteType extension[4];
+  const std::size_t length = EGifGCBToExtension(&control, extension);
+  if (EGifPutExtension(Gif, GRAPHICS_EXT_FUNC_CODE, int(length), extension) != GIF_OK)
+    return FailGif("cannot write a frame's delay", Gif->Error);
+
+  const int width = right - left + 1;
+  if (EGifPutImageDesc(Gif, left, top, width, bottom - top + 1, false, nullptr) != GIF_OK)
+    return FailGif("cannot write a frame", Gif->Error);
+  for (int y = top; y <= bottom; ++y) {
+    auto *line = const_cast<GifPixelType *>(indices + std::size_t(y) * Width + left);
+    if (EGifPutLine(Gif, line, width) != GIF_OK)
+      return FailGif("cannot write a frame", Gif->Error);
+  }
+  Previous.assign(indices, indices + pixels);
+  ++Frames;
+  return true;
+}
+
+bool TGifWriter::Finish()
+{
+  if (Failed || !Gif)
+    return Fail("the writer has not begun");
+  int error = 0;
+  if (EGifCloseFile(std::exchange(Gif, nullptr), &error) != GIF_OK)
+    return FailGif("cannot end the GIF", error);
+  return true;
+}
