@@ -2,10 +2,12 @@
 
 #include "MainForm.h"
 #include "PhasorSetFile.h"
+#include "Translations.h"
 #include "ZoomSteps.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QCommandLineParser>
 #include <QSlider>
 
@@ -43,6 +45,19 @@ bool ReadReal(const QString &text, double low, double high, double &value)
   return true;
 }
 
+// Messages and help of the command line, in the user's language.
+class TCommandLineText {
+  Q_DECLARE_TR_FUNCTIONS(TCommandLineText)
+};
+
+QStringList LanguageCodes()
+{
+  QStringList codes;
+  for (const Translations::TLanguage &language : Translations::Languages())
+    codes << language.Code;
+  return codes;
+}
+
 void Tick(QCheckBox *box, bool on)
 {
   box->setChecked(on);
@@ -63,33 +78,50 @@ int ParseCommandLine(const QStringList &arguments, TCommandLineOptions &options)
 {
   QCommandLineParser parser;
   parser.setApplicationDescription(
-      "Rotants: a periodic waveform built from rotating phasors.\n"
-      "With --export-* or --save it writes those files without opening a window.");
+      TCommandLineText::tr("Rotants: a periodic waveform built from rotating phasors.\n"
+                           "With --export-* or --save it writes those files without opening "
+                           "a window."));
   const QCommandLineOption help = parser.addHelpOption();
   const QCommandLineOption version = parser.addVersionOption();
-  parser.addPositionalArgument("FILE", "Phasor set (.rotants) or harmonics table (.csv) to open.",
-                               "[FILE]");
+  parser.addPositionalArgument(
+      "FILE", TCommandLineText::tr("Phasor set (.rotants) or harmonics table (.csv) to open."),
+      "[FILE]");
   const QCommandLineOption waveform(
-      "waveform", "Waveform: " + PhasorSetFile::WaveformNames().join(", ") + ".", "NAME");
-  const QCommandLineOption highest("highest", "Highest harmonic, 0 to 25.", "N");
-  const QCommandLineOption step("step", "Time step, 0 to 511.", "N");
-  const QCommandLineOption conjugate("conjugate", "Use conjugate rotants.");
-  const QCommandLineOption rotate("rotate", "Rotate the complex plane 90 degrees.");
-  const QCommandLineOption trace("trace", "Leave the phasor trace.");
-  const QCommandLineOption realValue("real-value", "Show the real value.");
-  const QCommandLineOption noGrid("no-grid", "Hide the time plot's grid.");
-  const QCommandLineOption noIdeal("no-ideal", "Hide the ideal wave.");
-  const QCommandLineOption zoom("zoom", "Zoom factor, 1 to 3.", "F");
-  const QCommandLineOption picture("export-picture", "Write both plots as PNG.", "OUT.png");
-  const QCommandLineOption sound("export-sound", "Write the tone as WAV.", "OUT.wav");
-  const QCommandLineOption seconds("seconds", "Length of the exported sound (default 5).", "S");
-  const QCommandLineOption harmonics("export-harmonics", "Write the harmonics as CSV.", "OUT.csv");
-  const QCommandLineOption samples("export-samples", "Write the samples as CSV.", "OUT.csv");
-  const QCommandLineOption animation("export-animation", "Write one sweep as animated GIF.",
-                                     "OUT.gif");
-  const QCommandLineOption save("save", "Save the phasor set.", "OUT.rotants");
+      "waveform",
+      TCommandLineText::tr("Waveform: %1.").arg(PhasorSetFile::WaveformNames().join(", ")),
+      "NAME");
+  const QCommandLineOption highest("highest", TCommandLineText::tr("Highest harmonic, 0 to 25."),
+                                   "N");
+  const QCommandLineOption step("step", TCommandLineText::tr("Time step, 0 to 511."), "N");
+  const QCommandLineOption conjugate("conjugate", TCommandLineText::tr("Use conjugate rotants."));
+  const QCommandLineOption rotate("rotate",
+                                  TCommandLineText::tr("Rotate the complex plane 90 degrees."));
+  const QCommandLineOption trace("trace", TCommandLineText::tr("Leave the phasor trace."));
+  const QCommandLineOption realValue("real-value", TCommandLineText::tr("Show the real value."));
+  const QCommandLineOption noGrid("no-grid", TCommandLineText::tr("Hide the time plot's grid."));
+  const QCommandLineOption noIdeal("no-ideal", TCommandLineText::tr("Hide the ideal wave."));
+  const QCommandLineOption zoom("zoom", TCommandLineText::tr("Zoom factor, 1 to 3."), "F");
+  const QCommandLineOption language(
+      "language",
+      TCommandLineText::tr("Language of the window: %1.").arg(LanguageCodes().join(", ")),
+      "CODE");
+  const QCommandLineOption picture("export-picture",
+                                   TCommandLineText::tr("Write both plots as PNG."), "OUT.png");
+  const QCommandLineOption sound("export-sound", TCommandLineText::tr("Write the tone as WAV."),
+                                 "OUT.wav");
+  const QCommandLineOption seconds(
+      "seconds", TCommandLineText::tr("Length of the exported sound (default 5)."), "S");
+  const QCommandLineOption harmonics(
+      "export-harmonics", TCommandLineText::tr("Write the harmonics as CSV."), "OUT.csv");
+  const QCommandLineOption samples("export-samples",
+                                   TCommandLineText::tr("Write the samples as CSV."), "OUT.csv");
+  const QCommandLineOption animation(
+      "export-animation", TCommandLineText::tr("Write one sweep as animated GIF."), "OUT.gif");
+  const QCommandLineOption save("save", TCommandLineText::tr("Save the phasor set."),
+                                "OUT.rotants");
   parser.addOptions({waveform, highest, step, conjugate, rotate, trace, realValue, noGrid,
-                     noIdeal, zoom, picture, sound, seconds, harmonics, samples, animation, save});
+                     noIdeal, zoom, language, picture, sound, seconds, harmonics, samples,
+                     animation, save});
 
   if (!parser.parse(arguments)) {
     PrintError(parser.errorText());
@@ -107,35 +139,41 @@ int ParseCommandLine(const QStringList &arguments, TCommandLineOptions &options)
   TCommandLineOptions read;
   const QStringList files = parser.positionalArguments();
   if (files.size() > 1) {
-    PrintError(QString("more than one file given: \"%1\"").arg(files[1]));
+    PrintError(TCommandLineText::tr("more than one file given: \"%1\"").arg(files[1]));
     return 2;
   }
   read.File = files.value(0);
   const auto bad = [](const QCommandLineOption &option, const QString &value,
                       const QString &expected) {
-    PrintError(QString("bad value \"%1\" for --%2 (expected %3)")
+    PrintError(TCommandLineText::tr("bad value \"%1\" for --%2 (expected %3)")
                    .arg(value, option.names().first(), expected));
     return 2;
   };
   if (parser.isSet(waveform)) {
     read.Waveform = parser.value(waveform);
     if (PhasorSetFile::WaveformIndex(read.Waveform) < 0)
-      return bad(waveform, read.Waveform, "one of " + PhasorSetFile::WaveformNames().join(", "));
+      return bad(waveform, read.Waveform, TCommandLineText::tr("one of %1").arg(PhasorSetFile::WaveformNames().join(", ")));
   }
   if (parser.isSet(highest) && !ReadInt(parser.value(highest), 0, HarmonicCount - 1, read.Highest))
-    return bad(highest, parser.value(highest), "a whole number from 0 to 25");
+    return bad(highest, parser.value(highest), TCommandLineText::tr("a whole number from 0 to 25"));
   if (parser.isSet(step) && !ReadInt(parser.value(step), 0, SweepSteps - 1, read.Step))
-    return bad(step, parser.value(step), "a whole number from 0 to 511");
+    return bad(step, parser.value(step), TCommandLineText::tr("a whole number from 0 to 511"));
   if (parser.isSet(zoom)
       && !ReadReal(parser.value(zoom), ZoomSteps::Smallest, ZoomSteps::Largest, read.Zoom))
-    return bad(zoom, parser.value(zoom), "a factor from 1 to 3");
+    return bad(zoom, parser.value(zoom), TCommandLineText::tr("a factor from 1 to 3"));
   if (parser.isSet(seconds)) {
     if (!parser.isSet(sound)) {
-      PrintError("--seconds needs --export-sound");
+      PrintError(TCommandLineText::tr("--seconds needs --export-sound"));
       return 2;
     }
     if (!ReadReal(parser.value(seconds), 0.0, MaxSeconds, read.Seconds) || read.Seconds <= 0.0)
-      return bad(seconds, parser.value(seconds), "a length above 0 and up to 600 seconds");
+      return bad(seconds, parser.value(seconds), TCommandLineText::tr("a length above 0 and up to 600 seconds"));
+  }
+  if (parser.isSet(language)) {
+    read.Language = parser.value(language);
+    if (!LanguageCodes().contains(read.Language))
+      return bad(language, read.Language,
+                 TCommandLineText::tr("one of %1").arg(LanguageCodes().join(", ")));
   }
   read.Conjugate = parser.isSet(conjugate);
   read.Rotate = parser.isSet(rotate);
@@ -152,7 +190,7 @@ int ParseCommandLine(const QStringList &arguments, TCommandLineOptions &options)
       continue;
     *path = parser.value(*option);
     if (path->isEmpty())
-      return bad(*option, *path, "a file name");
+      return bad(*option, *path, TCommandLineText::tr("a file name"));
   }
   options = read;
   return -1;
@@ -199,6 +237,8 @@ bool ApplyCommandLine(TRotantsForm &form, const TCommandLineOptions &options, bo
   }
   if (options.Zoom > 0.0)
     form.SetZoom(options.Zoom);
+  if (!options.Language.isEmpty())
+    form.SetLanguage(options.Language, false);
   return true;
 }
 

@@ -18,6 +18,7 @@ struct TCommandLineOptions {
   bool NoGrid = false;
   bool NoIdeal = false;
   double Zoom = 0.0;   // 0 keeps the remembered zoom
+  QString Language;    // a language code; empty keeps the remembered or the system's
   QString ExportPicture;
   QString ExportSound;
   double Seconds = 5.0;  // length of the exported sound

@@ -171,7 +171,6 @@ TRotantsForm::TRotantsForm(QWidget *parent) : QMainWindow(parent)
 {
   BuildLayout();
   BindHandlers();
-  BuildExportMenu();
 
   // Caption, replacing the layout's provisional one. The window caption is
   // what the desktop shows as the application's title; no display name is
@@ -251,6 +250,7 @@ void TRotantsForm::BuildLayout()
   FileExit = MenuFile->addAction(QString());
   FileExit->setObjectName("FileExit");
   BuildFileMenu();
+  BuildExportMenu();
   MenuView = MainMenu->addMenu(QString());
   MenuView->setObjectName("MenuView");
   ViewZoomIn = MenuView->addAction(QString());
@@ -381,6 +381,7 @@ void TRotantsForm::BuildLayout()
   StatusPanel2 = addPanel("StatusPanel2", 100);
   StatusPanel2->setText("0 : 0");
   BuildTeachingActions();
+  BuildLanguageMenu();
 
   TimeTrackBar = Place(new QSlider(Qt::Horizontal, client), "TimeTrackBar", 264, 260, 513, 17);
   TimeTrackBar->setRange(0, 511);

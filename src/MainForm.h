@@ -101,6 +101,7 @@ public:
   QAction *ViewHighlightHarmonic = nullptr;
   QAction *ViewSoloHarmonic = nullptr;
   QAction *ViewShowError = nullptr;
+  QMenu *ViewLanguage = nullptr;
   QMenu *Help = nullptr;
   QAction *HelpAbout = nullptr;
   QFrame *MenuBevel = nullptr;
@@ -268,6 +269,11 @@ public:
   void DrawHighlightedComponent(int n);
   void ShowRmsError();
 
+  // Language: code is one of Translations::Languages(), or empty for the
+  // system's. Applied at once; remembered in the settings when asked.
+  void SetLanguage(const QString &code, bool remember);
+  QString LanguageChoice;  // empty: the system's
+
   // Playback and mode control.
   void PlayBtnClick();
   void SimulationTimerTimer();
@@ -400,6 +406,8 @@ private:
   void RememberView();
   void BuildTeachingActions();
   void RetranslateUi();
+  void BuildLanguageMenu();
+  void RestoreLanguage(QSettings *settings);
   void ShowEditorButtonText();
   void RestoreTeachingOptions(QSettings *settings);
   void RememberTeachingOptions();

@@ -172,7 +172,7 @@ private:
 
 void TRotantsForm::BuildExportMenu()
 {
-  MenuFileExport = new QMenu(tr("&Export"), MenuFile);
+  MenuFileExport = new QMenu(MenuFile);
   MenuFileExport->setObjectName("MenuFileExport");
   const auto add = [this](QAction *&action, const char *name, const QString &text,
                           void (TRotantsForm::*handler)()) {
@@ -180,14 +180,14 @@ void TRotantsForm::BuildExportMenu()
     action->setObjectName(name);
     connect(action, &QAction::triggered, this, handler);
   };
-  add(FileExportPicture, "FileExportPicture", tr("&Picture..."),
+  add(FileExportPicture, "FileExportPicture", QString(),
       &TRotantsForm::FileExportPictureClick);
-  add(FileExportSound, "FileExportSound", tr("&Sound..."), &TRotantsForm::FileExportSoundClick);
-  add(FileExportHarmonics, "FileExportHarmonics", tr("&Harmonics Table..."),
+  add(FileExportSound, "FileExportSound", QString(), &TRotantsForm::FileExportSoundClick);
+  add(FileExportHarmonics, "FileExportHarmonics", QString(),
       &TRotantsForm::FileExportHarmonicsClick);
-  add(FileExportSamples, "FileExportSamples", tr("Wave&form Samples..."),
+  add(FileExportSamples, "FileExportSamples", QString(),
       &TRotantsForm::FileExportSamplesClick);
-  add(FileExportAnimation, "FileExportAnimation", tr("&Animation..."),
+  add(FileExportAnimation, "FileExportAnimation", QString(),
       &TRotantsForm::FileExportAnimationClick);
   MenuFile->insertMenu(FileExit, MenuFileExport);
   MenuFile->insertSeparator(FileExit);

@@ -67,9 +67,9 @@ void TRotantsForm::BuildFileMenu()
     MenuFile->insertAction(FileExit, action);
     return action;
   };
-  FileNew = addAction("FileNew", "&New", QKeySequence(Qt::CTRL | Qt::Key_N));
-  FileOpen = addAction("FileOpen", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O));
-  FileRecent = new QMenu("Open &Recent", MenuFile);
+  FileNew = addAction("FileNew", QString(), QKeySequence(Qt::CTRL | Qt::Key_N));
+  FileOpen = addAction("FileOpen", QString(), QKeySequence(Qt::CTRL | Qt::Key_O));
+  FileRecent = new QMenu(MenuFile);
   FileRecent->setObjectName("FileRecent");
   MenuFile->insertMenu(FileExit, FileRecent);
   for (int i = 0; i < MaxRecentFiles; ++i) {
@@ -78,7 +78,7 @@ void TRotantsForm::BuildFileMenu()
     connect(item, &QAction::triggered, this, [this, item] { OpenRecentFile(item->data().toString()); });
   }
   FileRecent->addSeparator();
-  QAction *clear = FileRecent->addAction("&Clear Menu");
+  QAction *clear = FileRecent->addAction(QString());
   clear->setObjectName("FileRecentClear");
   connect(clear, &QAction::triggered, this, [this] {
     RecentFiles.clear();
@@ -86,9 +86,9 @@ void TRotantsForm::BuildFileMenu()
       Settings->setValue(RecentFilesKey, RecentFiles);
     ShowRecentFiles();
   });
-  FileSave = addAction("FileSave", "&Save", QKeySequence(Qt::CTRL | Qt::Key_S));
+  FileSave = addAction("FileSave", QString(), QKeySequence(Qt::CTRL | Qt::Key_S));
   FileSaveAs =
-      addAction("FileSaveAs", "Save &As...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+      addAction("FileSaveAs", QString(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
   MenuFile->insertSeparator(FileExit);
 
   connect(FileNew, &QAction::triggered, this, &TRotantsForm::FileNewClick);
@@ -243,7 +243,7 @@ bool TRotantsForm::LoadPhasorSet(const QString &path, QString &error)
     }
   }
   if (!fault.isEmpty()) {
-    error = QString("The file \"%1\" cannot be opened: %2.").arg(ShownName(path), fault);
+    error = tr("The file \"%1\" cannot be opened: %2.").arg(ShownName(path), fault);
     return false;
   }
   ApplyPhasorSet(state);
@@ -257,7 +257,7 @@ bool TRotantsForm::StorePhasorSet(const QString &path, QString &error)
 {
   QString fault;
   if (!PhasorSetFile::WriteFileAtomically(path, PhasorSetFile::Write(CapturePhasorSet()), fault)) {
-    error = QString("The file \"%1\" cannot be saved: %2.").arg(ShownName(path), fault);
+    error = tr("The file \"%1\" cannot be saved: %2.").arg(ShownName(path), fault);
     return false;
   }
   SetCurrentFile(path, true);
@@ -308,9 +308,9 @@ void TRotantsForm::FileOpenClick()
   const QString near = !CurrentFile.isEmpty() ? CurrentFile : RecentFiles.value(0);
   const QString start = near.isEmpty() ? QDir::homePath() : QFileInfo(near).absolutePath();
   const QString path = QFileDialog::getOpenFileName(
-      this, "Open Phasor Set", start,
-      "Phasor sets and harmonics tables (*.rotants *.csv);;Phasor sets (*.rotants);;"
-      "Harmonics tables (*.csv);;All files (*)");
+      this, tr("Open Phasor Set"), start,
+      tr("Phasor sets and harmonics tables (*.rotants *.csv);;Phasor sets (*.rotants);;"
+         "Harmonics tables (*.csv);;All files (*)"));
   if (!path.isEmpty())
     OpenPhasorSet(path);
 }
@@ -328,7 +328,7 @@ void TRotantsForm::FileSaveAsClick()
   const QString suggested = CurrentFile.isEmpty()
                                 ? QDir::home().filePath(QString("untitled.") + PhasorSetSuffix)
                                 : CurrentFile;
-  QFileDialog dialog(this, "Save Phasor Set", suggested, "Phasor sets (*.rotants)");
+  QFileDialog dialog(this, tr("Save Phasor Set"), suggested, tr("Phasor sets (*.rotants)"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(PhasorSetSuffix);
   if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())

@@ -18,8 +18,20 @@
 void TRotantsForm::RetranslateUi()
 {
   MenuFile->setTitle(tr("&File"));
+  FileNew->setText(tr("&New"));
+  FileOpen->setText(tr("&Open..."));
+  FileRecent->setTitle(tr("Open &Recent"));
+  FileRecent->actions().last()->setText(tr("&Clear Menu"));
+  FileSave->setText(tr("&Save"));
+  FileSaveAs->setText(tr("Save &As..."));
+  MenuFileExport->setTitle(tr("&Export"));
+  FileExportPicture->setText(tr("&Picture..."));
+  FileExportSound->setText(tr("&Sound..."));
+  FileExportHarmonics->setText(tr("&Harmonics Table..."));
+  FileExportSamples->setText(tr("Wave&form Samples..."));
+  FileExportAnimation->setText(tr("&Animation..."));
   FileExit->setText(tr("E&xit"));
-  MenuView->setTitle(tr("&View"));
+  MenuView->setTitle(tr("Vie&w"));
   ViewZoomIn->setText(tr("Zoom &In"));
   ViewZoomOut->setText(tr("Zoom &Out"));
   ViewActualSize->setText(tr("&Actual Size"));
@@ -27,6 +39,8 @@ void TRotantsForm::RetranslateUi()
   ViewHighlightHarmonic->setText(tr("&Highlight Selected Harmonic"));
   ViewSoloHarmonic->setText(tr("&Play Selected Harmonic Alone"));
   ViewShowError->setText(tr("Show &Error"));
+  ViewLanguage->setTitle(tr("&Language"));
+  ViewLanguage->actions().first()->setText(tr("&System Language"));
   Help->setTitle(tr("&Help"));
   HelpAbout->setText(tr("&About..."));
 

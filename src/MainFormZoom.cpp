@@ -126,6 +126,7 @@ void TRotantsForm::UseSettings(QSettings *settings)
     if (settings->value(FullScreenKey, false).toBool() != ViewFullScreen->isChecked())
       ViewFullScreen->trigger();
     RestoreTeachingOptions(settings);
+    RestoreLanguage(settings);
   }
   Settings = settings;
   ShowRecentFiles();

@@ -2,6 +2,7 @@
 
 #include "NumberText.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -12,6 +13,12 @@
 
 #include <charconv>
 #include <cmath>
+
+
+// The messages about a file, in the user's language.
+class TFileText {
+  Q_DECLARE_TR_FUNCTIONS(TFileText)
+};
 
 namespace PhasorSetFile {
 
@@ -74,7 +81,7 @@ public:
     const auto it = object.constFind(name);
     if (it == object.constEnd()) {
       if (required)
-        Fail(QStringLiteral("the field %1%2 is missing").arg(Quoted(name), where));
+        Fail(TFileText::tr("the field %1%2 is missing").arg(Quoted(name), where));
       return QJsonValue(QJsonValue::Undefined);
     }
     return *it;
@@ -86,7 +93,7 @@ public:
     if (Failed())
       return false;
     if (!v.isBool()) {
-      Fail(QStringLiteral("the field %1%2 is not true or false").arg(Quoted(name), where));
+      Fail(TFileText::tr("the field %1%2 is not true or false").arg(Quoted(name), where));
       return false;
     }
     value = v.toBool();
@@ -100,7 +107,7 @@ public:
       return false;
     const double d = v.isDouble() ? v.toDouble() : std::nan("");
     if (!(d >= low && d <= high) || d != std::floor(d)) {
-      Fail(QStringLiteral("the field %1%2 is not a whole number from %3 to %4")
+      Fail(TFileText::tr("the field %1%2 is not a whole number from %3 to %4")
                .arg(Quoted(name), where)
                .arg(low)
                .arg(high));
@@ -130,7 +137,7 @@ public:
       ok = ParseDouble(v.toString(), value);
     }
     if (!ok)
-      Fail(QStringLiteral("the field %1%2 is not a finite number").arg(Quoted(name), where));
+      Fail(TFileText::tr("the field %1%2 is not a finite number").arg(Quoted(name), where));
     return ok;
   }
 
@@ -139,7 +146,7 @@ public:
     if (Failed())
       return false;
     if (!v.isString() || v.toString().size() > MaxTextLength) {
-      Fail(QStringLiteral("the field %1%2 is not a text of at most %3 characters")
+      Fail(TFileText::tr("the field %1%2 is not a text of at most %3 characters")
                .arg(Quoted(name), where)
                .arg(MaxTextLength));
       return false;
@@ -153,7 +160,7 @@ public:
     if (Failed())
       return false;
     if (!v.isObject()) {
-      Fail(QStringLiteral("the field %1%2 is not an object").arg(Quoted(name), where));
+      Fail(TFileText::tr("the field %1%2 is not an object").arg(Quoted(name), where));
       return false;
     }
     value = v.toObject();
@@ -177,11 +184,11 @@ bool CheckMagnitude(int harmonic, double re, double im, bool conjugate, QString 
   const double magnitude = std::hypot(re, im);
   if (magnitude <= limit * (1.0 + MagnitudeTolerance))
     return true;
-  error = QStringLiteral("harmonic %1 has magnitude %2, beyond the editor's range of 0 to %3%4")
+  error = TFileText::tr("harmonic %1 has magnitude %2, beyond the editor's range of 0 to %3%4")
               .arg(harmonic)
               .arg(magnitude, 0, 'g', 6)
               .arg(limit)
-              .arg(harmonic > 0 && !conjugate ? QStringLiteral(" in the one-sided convention")
+              .arg(harmonic > 0 && !conjugate ? TFileText::tr(" in the one-sided convention")
                                               : QString());
   return false;
 }
@@ -190,17 +197,17 @@ bool ReadEntries(TReader &reader, const QJsonValue &value, bool conjugate,
                  std::array<TEntry, HarmonicCount> &entries)
 {
   if (!value.isArray()) {
-    reader.Fail(QStringLiteral("the field \"entries\" is not a list"));
+    reader.Fail(TFileText::tr("the field \"entries\" is not a list"));
     return false;
   }
   const QJsonArray list = value.toArray();
   if (list.size() != HarmonicCount) {
-    reader.Fail(QStringLiteral("it holds %1 entries instead of %2").arg(list.size()).arg(HarmonicCount));
+    reader.Fail(TFileText::tr("it holds %1 entries instead of %2").arg(list.size()).arg(HarmonicCount));
     return false;
   }
   std::array<TEntry, HarmonicCount> read{};
   for (int k = 0; k < HarmonicCount; ++k) {
-    const QString where = QStringLiteral(" of entry %1").arg(k);
+    const QString where = TFileText::tr(" of entry %1").arg(k);
     QJsonObject entry;
     if (!reader.Object(list.at(k), QStringLiteral("entries"), QStringLiteral(" (item %1)").arg(k),
                        entry))
@@ -220,7 +227,7 @@ bool ReadEntries(TReader &reader, const QJsonValue &value, bool conjugate,
     const QJsonValue magnitudeText = reader.Member(entry, "magnitude_text", where, false);
     const QJsonValue angleText = reader.Member(entry, "angle_text", where, false);
     if (magnitudeText.isUndefined() != angleText.isUndefined()) {
-      reader.Fail(QStringLiteral("entry %1 has only one of \"magnitude_text\" and \"angle_text\"").arg(k));
+      reader.Fail(TFileText::tr("entry %1 has only one of \"magnitude_text\" and \"angle_text\"").arg(k));
       return false;
     }
     if (!magnitudeText.isUndefined()) {
@@ -229,7 +236,7 @@ bool ReadEntries(TReader &reader, const QJsonValue &value, bool conjugate,
         return false;
       if (!CheckGridText(e.MagnitudeText, 0.0, MaxEntryMagnitude(k, conjugate))
           || !CheckGridText(e.AngleText, -MaxAngle, MaxAngle)) {
-        reader.Fail(QStringLiteral("the grid texts of entry %1 are not a magnitude and an angle "
+        reader.Fail(TFileText::tr("the grid texts of entry %1 are not a magnitude and an angle "
                                    "in the editor's range").arg(k));
         return false;
       }
@@ -324,42 +331,42 @@ QByteArray Write(const TState &state)
 bool Read(const QByteArray &bytes, TState &state, QString &error)
 {
   if (bytes.trimmed().isEmpty()) {
-    error = QStringLiteral("the file is empty");
+    error = TFileText::tr("the file is empty");
     return false;
   }
   QJsonParseError parseError;
   const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
   if (parseError.error != QJsonParseError::NoError) {
     if (parseError.offset >= bytes.trimmed().size())
-      error = QStringLiteral("it ends too early (the file is truncated)");
+      error = TFileText::tr("it ends too early (the file is truncated)");
     else
-      error = QStringLiteral("it is neither a phasor set nor a harmonics table (not valid JSON: "
+      error = TFileText::tr("it is neither a phasor set nor a harmonics table (not valid JSON: "
                              "%1 at byte %2)")
                   .arg(parseError.errorString())
                   .arg(parseError.offset);
     return false;
   }
   if (!document.isObject()) {
-    error = QStringLiteral("it is not a Rotants phasor set");
+    error = TFileText::tr("it is not a Rotants phasor set");
     return false;
   }
   const QJsonObject root = document.object();
   const QJsonValue format = root.value("format");
   if (format.toString() != QLatin1String(FormatName)) {
     error = format.isString()
-                ? QStringLiteral("it is not a Rotants phasor set (its format is \"%1\")")
+                ? TFileText::tr("it is not a Rotants phasor set (its format is \"%1\")")
                       .arg(format.toString().left(MaxTextLength))
-                : QStringLiteral("it is not a Rotants phasor set (no \"format\" field)");
+                : TFileText::tr("it is not a Rotants phasor set (no \"format\" field)");
     return false;
   }
   const QJsonValue version = root.value("version");
   const double versionNumber = version.isDouble() ? version.toDouble() : 0.0;
   if (!(versionNumber >= 1.0) || versionNumber != std::floor(versionNumber)) {
-    error = QStringLiteral("its field \"version\" is not a whole number from 1 up");
+    error = TFileText::tr("its field \"version\" is not a whole number from 1 up");
     return false;
   }
   if (versionNumber > FormatVersion) {
-    error = QStringLiteral("it was written by a newer version of Rotants (format version %1; "
+    error = TFileText::tr("it was written by a newer version of Rotants (format version %1; "
                            "this program reads version %2)")
                 .arg(versionNumber, 0, 'f', 0)
                 .arg(FormatVersion);
@@ -375,7 +382,7 @@ bool Read(const QByteArray &bytes, TState &state, QString &error)
   if (!reader.Failed()) {
     read.Waveform = WaveformIndex(waveform);
     if (read.Waveform < 0)
-      reader.Fail(QStringLiteral("its waveform \"%1\" is not one of %2")
+      reader.Fail(TFileText::tr("its waveform \"%1\" is not one of %2")
                       .arg(waveform, WaveformNames().join(", ")));
   }
   reader.Int(root, "highest_harmonic", top, 0, HarmonicCount - 1, read.HighestHarmonic);
@@ -402,7 +409,7 @@ bool Read(const QByteArray &bytes, TState &state, QString &error)
   if (!reader.Failed() && read.Waveform == CustomTimeWaveform) {
     const QJsonValue period = reader.Member(root, "drawn_period", top, true);
     if (!reader.Failed() && (!period.isArray() || period.toArray().size() != PeriodSteps))
-      reader.Fail(QStringLiteral("the field \"drawn_period\" is not a list of %1 numbers")
+      reader.Fail(TFileText::tr("the field \"drawn_period\" is not a list of %1 numbers")
                       .arg(PeriodSteps));
     for (int i = 0; !reader.Failed() && i < PeriodSteps; ++i)
       reader.Double(period.toArray().at(i), "drawn_period",
@@ -473,12 +480,12 @@ bool ReadHarmonicsCsv(const QByteArray &bytes, bool conjugate,
     return cells;
   };
   if (lines.isEmpty() || fields(lines.first()).join(',') != QLatin1String(HarmonicsCsvHeader)) {
-    error = QStringLiteral("its first line is not the harmonics table's header \"%1\"")
+    error = TFileText::tr("its first line is not the harmonics table's header \"%1\"")
                 .arg(QLatin1String(HarmonicsCsvHeader));
     return false;
   }
   if (lines.size() - 1 != HarmonicCount) {
-    error = QStringLiteral("it holds %1 rows of harmonics instead of %2")
+    error = TFileText::tr("it holds %1 rows of harmonics instead of %2")
                 .arg(lines.size() - 1)
                 .arg(HarmonicCount);
     return false;
@@ -490,7 +497,7 @@ bool ReadHarmonicsCsv(const QByteArray &bytes, bool conjugate,
     bool harmonicOk = false;
     if ((cells.size() != 3 && cells.size() != 5) || cells[0].toInt(&harmonicOk) != k
         || !harmonicOk) {
-      error = QStringLiteral("%1 does not hold harmonic %2 and its three or five columns")
+      error = TFileText::tr("%1 does not hold harmonic %2 and its three or five columns")
                   .arg(row)
                   .arg(k);
       return false;
@@ -499,7 +506,7 @@ bool ReadHarmonicsCsv(const QByteArray &bytes, bool conjugate,
     const bool rectangular = cells.size() == 5 && !cells[3].isEmpty() && !cells[4].isEmpty();
     if (rectangular) {
       if (!ParseDouble(cells[3], e.Re) || !ParseDouble(cells[4], e.Im)) {
-        error = QStringLiteral("%1 has a real or imaginary part that is not a finite number "
+        error = TFileText::tr("%1 has a real or imaginary part that is not a finite number "
                                "with '.' as its decimal point").arg(row);
         return false;
       }
@@ -507,12 +514,12 @@ bool ReadHarmonicsCsv(const QByteArray &bytes, bool conjugate,
       double magnitude = 0.0;
       double angle = 0.0;
       if (!ParseDouble(cells[1], magnitude) || !ParseDouble(cells[2], angle)) {
-        error = QStringLiteral("%1 has a magnitude or angle that is not a finite number with "
+        error = TFileText::tr("%1 has a magnitude or angle that is not a finite number with "
                                "'.' as its decimal point").arg(row);
         return false;
       }
       if (magnitude < 0.0 || angle < -MaxAngle || angle > MaxAngle) {
-        error = QStringLiteral("%1 has a magnitude below 0 or an angle outside -180 to 180").arg(row);
+        error = TFileText::tr("%1 has a magnitude below 0 or an angle outside -180 to 180").arg(row);
         return false;
       }
       HarmonicMath::PolarToRect(magnitude, angle, e.Re, e.Im);
@@ -528,32 +535,32 @@ bool ReadFileBytes(const QString &path, QByteArray &bytes, QString &error)
 {
   const QFileInfo info(path);
   if (!info.exists()) {
-    error = QStringLiteral("it does not exist");
+    error = TFileText::tr("it does not exist");
     return false;
   }
   if (info.isDir()) {
-    error = QStringLiteral("it is a folder, not a file");
+    error = TFileText::tr("it is a folder, not a file");
     return false;
   }
   if (info.size() > MaxFileBytes) {
-    error = QStringLiteral("it is larger than 1 MB (%1 bytes), too large for a phasor set")
+    error = TFileText::tr("it is larger than 1 MB (%1 bytes), too large for a phasor set")
                 .arg(info.size());
     return false;
   }
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    error = QStringLiteral("it cannot be read (%1)").arg(file.errorString());
+    error = TFileText::tr("it cannot be read (%1)").arg(file.errorString());
     return false;
   }
   // Read one byte past the limit, so a file that grows (or a device that
   // reports no size) is caught as well.
   const QByteArray read = file.read(MaxFileBytes + 1);
   if (file.error() != QFileDevice::NoError) {
-    error = QStringLiteral("it cannot be read (%1)").arg(file.errorString());
+    error = TFileText::tr("it cannot be read (%1)").arg(file.errorString());
     return false;
   }
   if (read.size() > MaxFileBytes) {
-    error = QStringLiteral("it is larger than 1 MB, too large for a phasor set");
+    error = TFileText::tr("it is larger than 1 MB, too large for a phasor set");
     return false;
   }
   bytes = read;
@@ -564,7 +571,7 @@ bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString &
 {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) {
-    error = QStringLiteral("it cannot be written (%1)").arg(file.errorString());
+    error = TFileText::tr("it cannot be written (%1)").arg(file.errorString());
     return false;
   }
   // QSaveFile buffers writes and may report a commit as done after one of
@@ -573,14 +580,14 @@ bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString &
   const bool written = file.write(bytes) == bytes.size() && file.flush()
                        && file.error() == QFileDevice::NoError;
   if (!written) {
-    error = QStringLiteral("it could not be written completely (%1); any earlier file of that "
+    error = TFileText::tr("it could not be written completely (%1); any earlier file of that "
                            "name is unchanged")
                 .arg(file.errorString());
     file.cancelWriting();
     return false;
   }
   if (!file.commit()) {
-    error = QStringLiteral("it could not be written (%1); any earlier file of that name is "
+    error = TFileText::tr("it could not be written (%1); any earlier file of that name is "
                            "unchanged")
                 .arg(file.errorString());
     return false;

@@ -1,5 +1,6 @@
 #include "CommandLineRun.h"
 #include "MainForm.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -53,6 +54,18 @@ void DropNotes(QtMsgType type, const QMessageLogContext &, const QString &messag
     std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
+// The code after --language, else the system's language.
+QString LanguageArgument(const QStringList &arguments)
+{
+  for (int i = 1; i < arguments.size(); ++i) {
+    if (arguments[i] == QLatin1String("--language") && i + 1 < arguments.size())
+      return arguments[i + 1];
+    if (arguments[i].startsWith(QLatin1String("--language=")))
+      return arguments[i].section('=', 1);
+  }
+  return Translations::SystemLanguage();
+}
+
 }  // namespace
 
 int main(int argc, char *argv[])
@@ -70,6 +83,9 @@ int main(int argc, char *argv[])
     QGuiApplication::setApplicationName("rotants");
     QGuiApplication::setApplicationVersion("1.0");
     QGuiApplication::setDesktopFileName("org.rotants.Rotants");
+    // The help and the messages already speak the language asked for; the
+    // window takes the remembered one, unless --language says otherwise.
+    Translations::Install(LanguageArgument(QApplication::arguments()));
     TCommandLineOptions options;
     if (const int exitCode = ParseCommandLine(QApplication::arguments(), options); exitCode >= 0)
       return exitCode;

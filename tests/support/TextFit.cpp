@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -118,11 +119,15 @@ QList<TTextRoom> WindowTexts(TRotantsForm &form)
         header->sectionSize(column) - 2 * headerMargin);
   }
 
+  const QString coord = QCoreApplication::translate("TRotantsForm", "Coord: ");
   const QList<std::pair<QLabel *, QString>> statusTexts = {
-      {form.StatusPanel0, "Coord: -1.0000 : -1.0000"},
-      {form.StatusPanel1, "N: 511"},
-      {form.StatusPanel2, "Coord: 511 : -1.0000"},
-      {form.StatusPanel2, "Coord: 0 : -1.0000"},
+      {form.StatusPanel0, coord + "-1.0000 : -1.0000"},
+      {form.StatusPanel1, QCoreApplication::translate("TRotantsForm", "N: ") + "511"},
+      {form.StatusPanel2, coord + "511 : -1.0000"},
+      {form.StatusPanel2, coord + "0 : -1.0000"},
+      {form.StatusPanel3,
+       QCoreApplication::translate("TRotantsForm", "RMS error: %1").arg("0.0650")},
+      {form.StatusPanel3, QCoreApplication::translate("TRotantsForm", "RMS error: -")},
   };
   for (const auto &[panel, text] : statusTexts)
     add(panel, text, TextWidth(panel, text), LabelRoom(panel));
