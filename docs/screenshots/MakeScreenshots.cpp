@@ -3,6 +3,7 @@
 // Usage: rotants_screenshots OUTPUT_DIRECTORY
 
 #include "MainForm.h"
+#include "Translations.h"
 
 #include <QAction>
 #include <QApplication>
@@ -148,5 +149,12 @@ int main(int argc, char *argv[])
     form.TimeTrackBar->setValue(200);
   });
   ok &= SaveZoomPair(directory);
+  Translations::Install("de");
+  ok &= Save(directory, "german.png", [](TRotantsForm &form) {
+    ChooseWaveform(form, 7);
+    Check(form.TraceCheckBox, true);
+    form.TimeTrackBar->setValue(180);
+  });
+  Translations::Install("en");
   return ok ? 0 : 1;
 }
