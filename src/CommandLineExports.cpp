@@ -2,6 +2,7 @@
 
 #include "MainForm.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <cstdio>
@@ -23,9 +24,9 @@ int RunExports(TRotantsForm &form, const TCommandLineOptions &options)
   for (const auto &item : exports) {
     if (item.Path.isEmpty() || item.Write())
       continue;
-    std::fprintf(stderr, "rotants: cannot write %s: %s\n",
-                 QDir::toNativeSeparators(item.Path).toLocal8Bit().constData(),
-                 form.LastExportError.toLocal8Bit().constData());
+    const QString line = QCoreApplication::translate("TCommandLineText", "cannot write %1: %2")
+                             .arg(QDir::toNativeSeparators(item.Path), form.LastExportError);
+    std::fprintf(stderr, "rotants: %s\n", line.toLocal8Bit().constData());
     return 1;
   }
   return 0;

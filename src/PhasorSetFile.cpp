@@ -209,7 +209,7 @@ bool ReadEntries(TReader &reader, const QJsonValue &value, bool conjugate,
   for (int k = 0; k < HarmonicCount; ++k) {
     const QString where = TFileText::tr(" of entry %1").arg(k);
     QJsonObject entry;
-    if (!reader.Object(list.at(k), QStringLiteral("entries"), QStringLiteral(" (item %1)").arg(k),
+    if (!reader.Object(list.at(k), QStringLiteral("entries"), TFileText::tr(" (item %1)").arg(k),
                        entry))
       return false;
     int harmonic = 0;
@@ -413,7 +413,7 @@ bool Read(const QByteArray &bytes, TState &state, QString &error)
                       .arg(PeriodSteps));
     for (int i = 0; !reader.Failed() && i < PeriodSteps; ++i)
       reader.Double(period.toArray().at(i), "drawn_period",
-                    QStringLiteral(" (item %1)").arg(i), read.DrawnPeriod[i]);
+                    TFileText::tr(" (item %1)").arg(i), read.DrawnPeriod[i]);
   }
 
   const QJsonValue editorValue = reader.Member(root, "editor", top, false);
@@ -493,7 +493,7 @@ bool ReadHarmonicsCsv(const QByteArray &bytes, bool conjugate,
   std::array<TEntry, HarmonicCount> read{};
   for (int k = 0; k < HarmonicCount; ++k) {
     const QStringList cells = fields(lines[k + 1]);
-    const QString row = QStringLiteral("row %1 (harmonic %2)").arg(k + 2).arg(k);
+    const QString row = TFileText::tr("row %1 (harmonic %2)").arg(k + 2).arg(k);
     bool harmonicOk = false;
     if ((cells.size() != 3 && cells.size() != 5) || cells[0].toInt(&harmonicOk) != k
         || !harmonicOk) {
