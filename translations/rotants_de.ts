@@ -66,7 +66,7 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     </message>
     <message>
         <source>Hide the time plot&apos;s grid.</source>
-        <translation>Das Gitter des Zeitverlaufs ausblenden.</translation>
+        <translation>Das Gitter des Zeitdiagramms ausblenden.</translation>
     </message>
     <message>
         <source>Hide the ideal wave.</source>
@@ -102,7 +102,7 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     </message>
     <message>
         <source>Write one sweep as animated GIF.</source>
-        <translation>Einen Umlauf als animiertes GIF schreiben.</translation>
+        <translation>Einen Durchlauf als animiertes GIF schreiben.</translation>
     </message>
     <message>
         <source>Save the phasor set.</source>
@@ -332,7 +332,7 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     </message>
     <message>
         <source>WAV sounds (*.wav)</source>
-        <translation>WAV-Töne (*.wav)</translation>
+        <translation>WAV-Audiodateien (*.wav)</translation>
     </message>
     <message>
         <source>Export Harmonics Table</source>
@@ -356,7 +356,7 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     </message>
     <message>
         <source>Writing the animation...</source>
-        <translation>Die Animation wird geschrieben...</translation>
+        <translation>Animation wird geschrieben...</translation>
     </message>
     <message>
         <source>Cancel</source>
