@@ -5,23 +5,23 @@
     <name>TAboutBox</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Rotants</translation>
     </message>
     <message>
         <source>Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Version 1.0</translation>
     </message>
     <message>
         <source>The Rotants developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rotants-Entwickler</translation>
     </message>
     <message>
         <source>Fourier series, turning in class</source>
-        <translation type="unfinished"></translation>
+        <translation>Fourier-Reihen kreisen im Unterricht</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -29,621 +29,622 @@
     <message>
         <source>Rotants: a periodic waveform built from rotating phasors.
 With --export-* or --save it writes those files without opening a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotants: ein periodisches Signal, aufgebaut aus rotierenden Zeigern.
+Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffnen.</translation>
     </message>
     <message>
         <source>Phasor set (.rotants) or harmonics table (.csv) to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu öffnender Zeigersatz (.rotants) oder Tabelle der Harmonischen (.csv).</translation>
     </message>
     <message>
         <source>Waveform: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalform: %1.</translation>
     </message>
     <message>
         <source>Highest harmonic, 0 to 25.</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchste Harmonische, 0 bis 25.</translation>
     </message>
     <message>
         <source>Time step, 0 to 511.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitschritt, 0 bis 511.</translation>
     </message>
     <message>
         <source>Use conjugate rotants.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konjugiert komplexe Zeiger verwenden.</translation>
     </message>
     <message>
         <source>Rotate the complex plane 90 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die komplexe Ebene um 90 Grad drehen.</translation>
     </message>
     <message>
         <source>Leave the phasor trace.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spur der Zeigerspitze zeichnen.</translation>
     </message>
     <message>
         <source>Show the real value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Realteil anzeigen.</translation>
     </message>
     <message>
         <source>Hide the time plot&apos;s grid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gitter des Zeitdiagramms ausblenden.</translation>
     </message>
     <message>
         <source>Hide the ideal wave.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ideale Kurve ausblenden.</translation>
     </message>
     <message>
         <source>Zoom factor, 1 to 3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoomfaktor, 1 bis 3.</translation>
     </message>
     <message>
         <source>Language of the window: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache des Fensters: %1.</translation>
     </message>
     <message>
         <source>Write both plots as PNG.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beide Diagramme als PNG schreiben.</translation>
     </message>
     <message>
         <source>Write the tone as WAV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Ton als WAV schreiben.</translation>
     </message>
     <message>
         <source>Length of the exported sound (default 5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge des exportierten Tons in Sekunden (Vorgabe 5).</translation>
     </message>
     <message>
         <source>Write the harmonics as CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Harmonischen als CSV schreiben.</translation>
     </message>
     <message>
         <source>Write the samples as CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Abtastwerte als CSV schreiben.</translation>
     </message>
     <message>
         <source>Write one sweep as animated GIF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Durchlauf als animiertes GIF schreiben.</translation>
     </message>
     <message>
         <source>Save the phasor set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Zeigersatz speichern.</translation>
     </message>
     <message>
         <source>more than one file given: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>mehr als eine Datei angegeben: „%1“</translation>
     </message>
     <message>
         <source>bad value &quot;%1&quot; for --%2 (expected %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültiger Wert „%1“ für --%2 (erwartet: %3)</translation>
     </message>
     <message>
         <source>one of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>einer von %1</translation>
     </message>
     <message>
         <source>a whole number from 0 to 25</source>
-        <translation type="unfinished"></translation>
+        <translation>eine ganze Zahl von 0 bis 25</translation>
     </message>
     <message>
         <source>a whole number from 0 to 511</source>
-        <translation type="unfinished"></translation>
+        <translation>eine ganze Zahl von 0 bis 511</translation>
     </message>
     <message>
         <source>a factor from 1 to 3</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Faktor von 1 bis 3</translation>
     </message>
     <message>
         <source>--seconds needs --export-sound</source>
-        <translation type="unfinished"></translation>
+        <translation>--seconds braucht --export-sound</translation>
     </message>
     <message>
         <source>a length above 0 and up to 600 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Länge über 0 und bis zu 600 Sekunden</translation>
     </message>
     <message>
         <source>a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Dateiname</translation>
     </message>
 </context>
 <context>
     <name>TFileText</name>
     <message>
         <source>the field %1%2 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>das Feld %1%2 fehlt</translation>
     </message>
     <message>
         <source>the field %1%2 is not true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>das Feld %1%2 ist weder true noch false</translation>
     </message>
     <message>
         <source>the field %1%2 is not a whole number from %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>das Feld %1%2 ist keine ganze Zahl von %3 bis %4</translation>
     </message>
     <message>
         <source>the field %1%2 is not a finite number</source>
-        <translation type="unfinished"></translation>
+        <translation>das Feld %1%2 ist keine endliche Zahl</translation>
     </message>
     <message>
         <source>the field %1%2 is not a text of at most %3 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>das Feld %1%2 ist kein Text mit höchstens %3 Zeichen</translation>
     </message>
     <message>
         <source>the field %1%2 is not an object</source>
-        <translation type="unfinished"></translation>
+        <translation>das Feld %1%2 ist kein Objekt</translation>
     </message>
     <message>
         <source>harmonic %1 has magnitude %2, beyond the editor&apos;s range of 0 to %3%4</source>
-        <translation type="unfinished"></translation>
+        <translation>die Harmonische %1 hat den Betrag %2, außerhalb des Editorbereichs von 0 bis %3%4</translation>
     </message>
     <message>
         <source> in the one-sided convention</source>
-        <translation type="unfinished"></translation>
+        <translation> in der einseitigen Darstellung</translation>
     </message>
     <message>
         <source>the field &quot;entries&quot; is not a list</source>
-        <translation type="unfinished"></translation>
+        <translation>das Feld &quot;entries&quot; ist keine Liste</translation>
     </message>
     <message>
         <source>it holds %1 entries instead of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält %1 Einträge statt %2</translation>
     </message>
     <message>
         <source> of entry %1</source>
-        <translation type="unfinished"></translation>
+        <translation> von Eintrag %1</translation>
     </message>
     <message>
         <source>entry %1 has only one of &quot;magnitude_text&quot; and &quot;angle_text&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag %1 hat nur eines von &quot;magnitude_text&quot; und &quot;angle_text&quot;</translation>
     </message>
     <message>
         <source>the grid texts of entry %1 are not a magnitude and an angle in the editor&apos;s range</source>
-        <translation type="unfinished"></translation>
+        <translation>die Tabellentexte von Eintrag %1 sind kein Betrag und Winkel im Bereich des Editors</translation>
     </message>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist leer</translation>
     </message>
     <message>
         <source>it ends too early (the file is truncated)</source>
-        <translation type="unfinished"></translation>
+        <translation>sie endet zu früh (die Datei ist abgeschnitten)</translation>
     </message>
     <message>
         <source>it is neither a phasor set nor a harmonics table (not valid JSON: %1 at byte %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist weder ein Zeigersatz noch eine Tabelle der Harmonischen (kein gültiges JSON: %1 bei Byte %2)</translation>
     </message>
     <message>
         <source>it is not a Rotants phasor set</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist kein Rotants-Zeigersatz</translation>
     </message>
     <message>
         <source>it is not a Rotants phasor set (its format is &quot;%1&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist kein Rotants-Zeigersatz (ihr Format ist „%1“)</translation>
     </message>
     <message>
         <source>it is not a Rotants phasor set (no &quot;format&quot; field)</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist kein Rotants-Zeigersatz (kein Feld &quot;format&quot;)</translation>
     </message>
     <message>
         <source>its field &quot;version&quot; is not a whole number from 1 up</source>
-        <translation type="unfinished"></translation>
+        <translation>ihr Feld &quot;version&quot; ist keine ganze Zahl ab 1</translation>
     </message>
     <message>
         <source>it was written by a newer version of Rotants (format version %1; this program reads version %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>sie wurde von einer neueren Version von Rotants geschrieben (Formatversion %1; dieses Programm liest Version %2)</translation>
     </message>
     <message>
         <source>its waveform &quot;%1&quot; is not one of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ihre Signalform „%1“ ist keine von %2</translation>
     </message>
     <message>
         <source>the field &quot;drawn_period&quot; is not a list of %1 numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>das Feld &quot;drawn_period&quot; ist keine Liste von %1 Zahlen</translation>
     </message>
     <message>
         <source>its first line is not the harmonics table&apos;s header &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ihre erste Zeile ist nicht die Kopfzeile der Tabelle der Harmonischen &quot;%1&quot;</translation>
     </message>
     <message>
         <source>it holds %1 rows of harmonics instead of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält %1 Zeilen mit Harmonischen statt %2</translation>
     </message>
     <message>
         <source>%1 does not hold harmonic %2 and its three or five columns</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält nicht die Harmonische %2 mit ihren drei oder fünf Spalten</translation>
     </message>
     <message>
         <source>%1 has a real or imaginary part that is not a finite number with &apos;.&apos; as its decimal point</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat einen Real- oder Imaginärteil, der keine endliche Zahl mit &apos;.&apos; als Dezimaltrennzeichen ist</translation>
     </message>
     <message>
         <source>%1 has a magnitude or angle that is not a finite number with &apos;.&apos; as its decimal point</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat einen Betrag oder Winkel, der keine endliche Zahl mit &apos;.&apos; als Dezimaltrennzeichen ist</translation>
     </message>
     <message>
         <source>%1 has a magnitude below 0 or an angle outside -180 to 180</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat einen Betrag unter 0 oder einen Winkel außerhalb von -180 bis 180</translation>
     </message>
     <message>
         <source>it does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>sie existiert nicht</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist ein Ordner, keine Datei</translation>
     </message>
     <message>
         <source>it is larger than 1 MB (%1 bytes), too large for a phasor set</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist größer als 1 MB (%1 Byte), zu groß für einen Zeigersatz</translation>
     </message>
     <message>
         <source>it cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>sie kann nicht gelesen werden (%1)</translation>
     </message>
     <message>
         <source>it is larger than 1 MB, too large for a phasor set</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist größer als 1 MB, zu groß für einen Zeigersatz</translation>
     </message>
     <message>
         <source>it cannot be written (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>sie kann nicht geschrieben werden (%1)</translation>
     </message>
     <message>
         <source>it could not be written completely (%1); any earlier file of that name is unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>sie konnte nicht vollständig geschrieben werden (%1); eine ältere Datei dieses Namens bleibt unverändert</translation>
     </message>
     <message>
         <source>it could not be written (%1); any earlier file of that name is unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>sie konnte nicht geschrieben werden (%1); eine ältere Datei dieses Namens bleibt unverändert</translation>
     </message>
 </context>
 <context>
     <name>TRotantsForm</name>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine gültige Gleitkommazahl</translation>
     </message>
     <message>
         <source>the picture could not be encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>das Bild konnte nicht kodiert werden</translation>
     </message>
     <message>
         <source>the length must be at least one sample and at most %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>die Länge muss mindestens einen Abtastwert und höchstens %1 Sekunden betragen</translation>
     </message>
     <message>
         <source>Could not export to &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Export nach „%1“ nicht möglich: %2.</translation>
     </message>
     <message>
         <source>Export Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild exportieren</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bilder (*.png)</translation>
     </message>
     <message>
         <source>Export Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton exportieren</translation>
     </message>
     <message>
         <source>Length in seconds:</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge in Sekunden:</translation>
     </message>
     <message>
         <source>WAV sounds (*.wav)</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV-Audiodateien (*.wav)</translation>
     </message>
     <message>
         <source>Export Harmonics Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle der Harmonischen exportieren</translation>
     </message>
     <message>
         <source>CSV tables (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Tabellen (*.csv)</translation>
     </message>
     <message>
         <source>Export Waveform Samples</source>
-        <translation type="unfinished"></translation>
+        <translation>Abtastwerte der Signalform exportieren</translation>
     </message>
     <message>
         <source>Export Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Animation exportieren</translation>
     </message>
     <message>
         <source>GIF animations (*.gif)</source>
-        <translation type="unfinished"></translation>
+        <translation>GIF-Animationen (*.gif)</translation>
     </message>
     <message>
         <source>Writing the animation...</source>
-        <translation type="unfinished"></translation>
+        <translation>Animation wird geschrieben...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ kann nicht geöffnet werden: %2.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be saved: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ kann nicht gespeichert werden: %2.</translation>
     </message>
     <message>
         <source>Open Phasor Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigersatz öffnen</translation>
     </message>
     <message>
         <source>Phasor sets and harmonics tables (*.rotants *.csv);;Phasor sets (*.rotants);;Harmonics tables (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigersätze und Tabellen der Harmonischen (*.rotants *.csv);;Zeigersätze (*.rotants);;Tabellen der Harmonischen (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Save Phasor Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigersatz speichern</translation>
     </message>
     <message>
         <source>Phasor sets (*.rotants)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigersätze (*.rotants)</translation>
     </message>
     <message>
         <source>RMS error: -</source>
-        <translation type="unfinished"></translation>
+        <translation>RMS-Fehler: -</translation>
     </message>
     <message>
         <source>RMS error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>RMS-Fehler: %1</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen...</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zuletzt geöffnet</translation>
     </message>
     <message>
         <source>&amp;Clear Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste &amp;leeren</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportieren</translation>
     </message>
     <message>
         <source>&amp;Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bild...</translation>
     </message>
     <message>
         <source>&amp;Sound...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ton...</translation>
     </message>
     <message>
         <source>&amp;Harmonics Table...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle der &amp;Harmonischen...</translation>
     </message>
     <message>
         <source>Wave&amp;form Samples...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abtast&amp;werte der Signalform...</translation>
     </message>
     <message>
         <source>&amp;Animation...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Animation...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vergrößern</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Originalgröße</translation>
     </message>
     <message>
         <source>&amp;Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Voll&amp;bild</translation>
     </message>
     <message>
         <source>&amp;Highlight Selected Harmonic</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählte Harmonische &amp;hervorheben</translation>
     </message>
     <message>
         <source>&amp;Play Selected Harmonic Alone</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählte Harmonische &amp;allein abspielen</translation>
     </message>
     <message>
         <source>Show &amp;Error</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fehler anzeigen</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache</translation>
     </message>
     <message>
         <source>&amp;System Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Systemsprache</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Rotants...</translation>
     </message>
     <message>
         <source>Re</source>
-        <translation type="unfinished"></translation>
+        <translation>Re</translation>
     </message>
     <message>
         <source>Im</source>
-        <translation type="unfinished"></translation>
+        <translation>Im</translation>
     </message>
     <message>
         <source>Waveform:</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalform:</translation>
     </message>
     <message>
         <source>Left-click to place a phasor</source>
-        <translation type="unfinished"></translation>
+        <translation>Linksklick setzt einen Zeiger</translation>
     </message>
     <message>
         <source>Highest harmonic:</source>
-        <translation type="unfinished"></translation>
+        <translation>Harmonische bis:</translation>
     </message>
     <message>
         <source>Left-click and drag to create a waveform</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit linker Maustaste eine Kurve zeichnen</translation>
     </message>
     <message>
         <source>Harmonic</source>
-        <translation type="unfinished"></translation>
+        <translation>Harm.</translation>
     </message>
     <message>
         <source>Magnitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Angle (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Winkel/°</translation>
     </message>
     <message>
         <source>Edit Phasor</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeiger bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>An&amp;wenden</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stopp</translation>
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Abs&amp;pielen</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>Custom Rotants</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Zeiger</translation>
     </message>
     <message>
         <source>Custom Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Kurve</translation>
     </message>
     <message>
         <source>Square</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechteck</translation>
     </message>
     <message>
         <source>Rectangular Pulse</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechteckimpuls</translation>
     </message>
     <message>
         <source>Bipolar Pulse</source>
-        <translation type="unfinished"></translation>
+        <translation>Bipolarer Impuls</translation>
     </message>
     <message>
         <source>Triangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreieck</translation>
     </message>
     <message>
         <source>Sawtooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Sägezahn</translation>
     </message>
     <message>
         <source>Rectified Cosine</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleichger. Kosinus</translation>
     </message>
     <message>
         <source>Impulse train</source>
-        <translation type="unfinished"></translation>
+        <translation>Impulsfolge</translation>
     </message>
     <message>
         <source>Phasor Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigeroptionen</translation>
     </message>
     <message>
         <source>Show Real &amp;Value</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Realteil anzeigen</translation>
     </message>
     <message>
         <source>&amp;Rotate Complex Plane 90°</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kompl. Ebene 90° drehen</translation>
     </message>
     <message>
         <source>Leave Phasor &amp;Trace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeigerspur zeichnen</translation>
     </message>
     <message>
         <source>Use Conjugate Rotants</source>
-        <translation type="unfinished"></translation>
+        <translation>Konjugierte Zeiger</translation>
     </message>
     <message>
         <source>Time Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitoptionen</translation>
     </message>
     <message>
         <source>&amp;Grid On</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gitter ein</translation>
     </message>
     <message>
         <source>Sound On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton ein</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Schleife</translation>
     </message>
     <message>
         <source>Ideal Wave</source>
-        <translation type="unfinished"></translation>
+        <translation>Idealkurve</translation>
     </message>
     <message>
         <source>Coord: </source>
-        <translation type="unfinished"></translation>
+        <translation>Koord.: </translation>
     </message>
     <message>
         <source>N: </source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt: </translation>
     </message>
     <message>
         <source>Show &amp;Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editor öffnen</translation>
     </message>
     <message>
         <source>Hide &amp;Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editor schließen</translation>
     </message>
     <message>
         <source>Vie&amp;w</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
 </context>
 </TS>
