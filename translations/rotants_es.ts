@@ -5,23 +5,23 @@
     <name>TAboutBox</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión 1.0</translation>
     </message>
     <message>
         <source>The Rotants developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Los desarrolladores de Rotants</translation>
     </message>
     <message>
         <source>Fourier series, turning in class</source>
-        <translation type="unfinished"></translation>
+        <translation>Series de Fourier que giran en clase</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
@@ -29,621 +29,622 @@
     <message>
         <source>Rotants: a periodic waveform built from rotating phasors.
 With --export-* or --save it writes those files without opening a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotants: una forma de onda periódica construida con fasores giratorios.
+Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</translation>
     </message>
     <message>
         <source>Phasor set (.rotants) or harmonics table (.csv) to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conjunto de fasores (.rotants) o tabla de armónicos (.csv) que se abrirá.</translation>
     </message>
     <message>
         <source>Waveform: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma de onda: %1.</translation>
     </message>
     <message>
         <source>Highest harmonic, 0 to 25.</source>
-        <translation type="unfinished"></translation>
+        <translation>Armónico más alto, de 0 a 25.</translation>
     </message>
     <message>
         <source>Time step, 0 to 511.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso de tiempo, de 0 a 511.</translation>
     </message>
     <message>
         <source>Use conjugate rotants.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar fasores conjugados.</translation>
     </message>
     <message>
         <source>Rotate the complex plane 90 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar el plano complejo 90 grados.</translation>
     </message>
     <message>
         <source>Leave the phasor trace.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dejar la traza del fasor.</translation>
     </message>
     <message>
         <source>Show the real value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el valor real.</translation>
     </message>
     <message>
         <source>Hide the time plot&apos;s grid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar la cuadrícula del gráfico temporal.</translation>
     </message>
     <message>
         <source>Hide the ideal wave.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar la onda ideal.</translation>
     </message>
     <message>
         <source>Zoom factor, 1 to 3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Factor de zoom, de 1 a 3.</translation>
     </message>
     <message>
         <source>Language of the window: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma de la ventana: %1.</translation>
     </message>
     <message>
         <source>Write both plots as PNG.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar ambos gráficos como PNG.</translation>
     </message>
     <message>
         <source>Write the tone as WAV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el sonido como WAV.</translation>
     </message>
     <message>
         <source>Length of the exported sound (default 5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración del sonido exportado (por defecto 5).</translation>
     </message>
     <message>
         <source>Write the harmonics as CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar los armónicos como CSV.</translation>
     </message>
     <message>
         <source>Write the samples as CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar las muestras como CSV.</translation>
     </message>
     <message>
         <source>Write one sweep as animated GIF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar un barrido como GIF animado.</translation>
     </message>
     <message>
         <source>Save the phasor set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el conjunto de fasores.</translation>
     </message>
     <message>
         <source>more than one file given: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>se ha indicado más de un archivo: &quot;%1&quot;</translation>
     </message>
     <message>
         <source>bad value &quot;%1&quot; for --%2 (expected %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>valor no válido &quot;%1&quot; para --%2 (se esperaba %3)</translation>
     </message>
     <message>
         <source>one of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>uno de %1</translation>
     </message>
     <message>
         <source>a whole number from 0 to 25</source>
-        <translation type="unfinished"></translation>
+        <translation>un número entero de 0 a 25</translation>
     </message>
     <message>
         <source>a whole number from 0 to 511</source>
-        <translation type="unfinished"></translation>
+        <translation>un número entero de 0 a 511</translation>
     </message>
     <message>
         <source>a factor from 1 to 3</source>
-        <translation type="unfinished"></translation>
+        <translation>un factor de 1 a 3</translation>
     </message>
     <message>
         <source>--seconds needs --export-sound</source>
-        <translation type="unfinished"></translation>
+        <translation>--seconds requiere --export-sound</translation>
     </message>
     <message>
         <source>a length above 0 and up to 600 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>una duración mayor que 0 y de hasta 600 segundos</translation>
     </message>
     <message>
         <source>a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre de archivo</translation>
     </message>
 </context>
 <context>
     <name>TFileText</name>
     <message>
         <source>the field %1%2 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta el campo %1%2</translation>
     </message>
     <message>
         <source>the field %1%2 is not true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>el campo %1%2 no es true ni false</translation>
     </message>
     <message>
         <source>the field %1%2 is not a whole number from %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>el campo %1%2 no es un número entero de %3 a %4</translation>
     </message>
     <message>
         <source>the field %1%2 is not a finite number</source>
-        <translation type="unfinished"></translation>
+        <translation>el campo %1%2 no es un número finito</translation>
     </message>
     <message>
         <source>the field %1%2 is not a text of at most %3 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>el campo %1%2 no es un texto de %3 caracteres como máximo</translation>
     </message>
     <message>
         <source>the field %1%2 is not an object</source>
-        <translation type="unfinished"></translation>
+        <translation>el campo %1%2 no es un objeto</translation>
     </message>
     <message>
         <source>harmonic %1 has magnitude %2, beyond the editor&apos;s range of 0 to %3%4</source>
-        <translation type="unfinished"></translation>
+        <translation>el armónico %1 tiene módulo %2, fuera del rango del editor, de 0 a %3%4</translation>
     </message>
     <message>
         <source> in the one-sided convention</source>
-        <translation type="unfinished"></translation>
+        <translation> en la convención unilateral</translation>
     </message>
     <message>
         <source>the field &quot;entries&quot; is not a list</source>
-        <translation type="unfinished"></translation>
+        <translation>el campo &quot;entries&quot; no es una lista</translation>
     </message>
     <message>
         <source>it holds %1 entries instead of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene %1 entradas en lugar de %2</translation>
     </message>
     <message>
         <source> of entry %1</source>
-        <translation type="unfinished"></translation>
+        <translation> de la entrada %1</translation>
     </message>
     <message>
         <source>entry %1 has only one of &quot;magnitude_text&quot; and &quot;angle_text&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>la entrada %1 solo tiene uno de los campos &quot;magnitude_text&quot; y &quot;angle_text&quot;</translation>
     </message>
     <message>
         <source>the grid texts of entry %1 are not a magnitude and an angle in the editor&apos;s range</source>
-        <translation type="unfinished"></translation>
+        <translation>los textos de la tabla de la entrada %1 no son un módulo y un ángulo dentro del rango del editor</translation>
     </message>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo está vacío</translation>
     </message>
     <message>
         <source>it ends too early (the file is truncated)</source>
-        <translation type="unfinished"></translation>
+        <translation>termina antes de tiempo (el archivo está truncado)</translation>
     </message>
     <message>
         <source>it is neither a phasor set nor a harmonics table (not valid JSON: %1 at byte %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es ni un conjunto de fasores ni una tabla de armónicos (JSON no válido: %1 en el byte %2)</translation>
     </message>
     <message>
         <source>it is not a Rotants phasor set</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un conjunto de fasores de Rotants</translation>
     </message>
     <message>
         <source>it is not a Rotants phasor set (its format is &quot;%1&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un conjunto de fasores de Rotants (su formato es &quot;%1&quot;)</translation>
     </message>
     <message>
         <source>it is not a Rotants phasor set (no &quot;format&quot; field)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un conjunto de fasores de Rotants (no tiene el campo &quot;format&quot;)</translation>
     </message>
     <message>
         <source>its field &quot;version&quot; is not a whole number from 1 up</source>
-        <translation type="unfinished"></translation>
+        <translation>su campo &quot;version&quot; no es un número entero igual o mayor que 1</translation>
     </message>
     <message>
         <source>it was written by a newer version of Rotants (format version %1; this program reads version %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>lo escribió una versión más reciente de Rotants (versión de formato %1; este programa lee la versión %2)</translation>
     </message>
     <message>
         <source>its waveform &quot;%1&quot; is not one of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>su forma de onda &quot;%1&quot; no es una de %2</translation>
     </message>
     <message>
         <source>the field &quot;drawn_period&quot; is not a list of %1 numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>el campo &quot;drawn_period&quot; no es una lista de %1 números</translation>
     </message>
     <message>
         <source>its first line is not the harmonics table&apos;s header &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>su primera línea no es la cabecera de la tabla de armónicos &quot;%1&quot;</translation>
     </message>
     <message>
         <source>it holds %1 rows of harmonics instead of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene %1 filas de armónicos en lugar de %2</translation>
     </message>
     <message>
         <source>%1 does not hold harmonic %2 and its three or five columns</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no contiene el armónico %2 con sus tres o cinco columnas</translation>
     </message>
     <message>
         <source>%1 has a real or imaginary part that is not a finite number with &apos;.&apos; as its decimal point</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la parte real o la imaginaria no es un número finito con &apos;.&apos; como separador decimal</translation>
     </message>
     <message>
         <source>%1 has a magnitude or angle that is not a finite number with &apos;.&apos; as its decimal point</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el módulo o el ángulo no es un número finito con &apos;.&apos; como separador decimal</translation>
     </message>
     <message>
         <source>%1 has a magnitude below 0 or an angle outside -180 to 180</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el módulo es menor que 0 o el ángulo está fuera del intervalo de -180 a 180</translation>
     </message>
     <message>
         <source>it does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta, no un archivo</translation>
     </message>
     <message>
         <source>it is larger than 1 MB (%1 bytes), too large for a phasor set</source>
-        <translation type="unfinished"></translation>
+        <translation>ocupa más de 1 MB (%1 bytes), demasiado para un conjunto de fasores</translation>
     </message>
     <message>
         <source>it cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer (%1)</translation>
     </message>
     <message>
         <source>it is larger than 1 MB, too large for a phasor set</source>
-        <translation type="unfinished"></translation>
+        <translation>ocupa más de 1 MB, demasiado para un conjunto de fasores</translation>
     </message>
     <message>
         <source>it cannot be written (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir (%1)</translation>
     </message>
     <message>
         <source>it could not be written completely (%1); any earlier file of that name is unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo escribir por completo (%1); cualquier archivo anterior con ese nombre queda intacto</translation>
     </message>
     <message>
         <source>it could not be written (%1); any earlier file of that name is unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo escribir (%1); cualquier archivo anterior con ese nombre queda intacto</translation>
     </message>
 </context>
 <context>
     <name>TRotantsForm</name>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; no es un número decimal válido</translation>
     </message>
     <message>
         <source>the picture could not be encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo codificar la imagen</translation>
     </message>
     <message>
         <source>the length must be at least one sample and at most %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>la duración debe ser de al menos una muestra y de %1 segundos como máximo</translation>
     </message>
     <message>
         <source>Could not export to &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo exportar a &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>Export Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar imagen</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes PNG (*.png)</translation>
     </message>
     <message>
         <source>Export Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar sonido</translation>
     </message>
     <message>
         <source>Length in seconds:</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración en segundos:</translation>
     </message>
     <message>
         <source>WAV sounds (*.wav)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonidos WAV (*.wav)</translation>
     </message>
     <message>
         <source>Export Harmonics Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar tabla de armónicos</translation>
     </message>
     <message>
         <source>CSV tables (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablas CSV (*.csv)</translation>
     </message>
     <message>
         <source>Export Waveform Samples</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar muestras de la forma de onda</translation>
     </message>
     <message>
         <source>Export Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar animación</translation>
     </message>
     <message>
         <source>GIF animations (*.gif)</source>
-        <translation type="unfinished"></translation>
+        <translation>Animaciones GIF (*.gif)</translation>
     </message>
     <message>
         <source>Writing the animation...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo la animación...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be saved: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar el archivo &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>Open Phasor Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir conjunto de fasores</translation>
     </message>
     <message>
         <source>Phasor sets and harmonics tables (*.rotants *.csv);;Phasor sets (*.rotants);;Harmonics tables (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Conjuntos de fasores y tablas de armónicos (*.rotants *.csv);;Conjuntos de fasores (*.rotants);;Tablas de armónicos (*.csv);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Save Phasor Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar conjunto de fasores</translation>
     </message>
     <message>
         <source>Phasor sets (*.rotants)</source>
-        <translation type="unfinished"></translation>
+        <translation>Conjuntos de fasores (*.rotants)</translation>
     </message>
     <message>
         <source>RMS error: -</source>
-        <translation type="unfinished"></translation>
+        <translation>Error RMS: -</translation>
     </message>
     <message>
         <source>RMS error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error RMS: %1</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir...</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir &amp;reciente</translation>
     </message>
     <message>
         <source>&amp;Clear Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vaciar menú</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar &amp;como...</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar</translation>
     </message>
     <message>
         <source>&amp;Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imagen...</translation>
     </message>
     <message>
         <source>&amp;Sound...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sonido...</translation>
     </message>
     <message>
         <source>&amp;Harmonics Table...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla de &amp;armónicos...</translation>
     </message>
     <message>
         <source>Wave&amp;form Samples...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Muestras de la forma de onda...</translation>
     </message>
     <message>
         <source>&amp;Animation...</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nimación...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ampliar</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;ducir</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamaño real</translation>
     </message>
     <message>
         <source>&amp;Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pantalla completa</translation>
     </message>
     <message>
         <source>&amp;Highlight Selected Harmonic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Resaltar el armónico seleccionado</translation>
     </message>
     <message>
         <source>&amp;Play Selected Harmonic Alone</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir &amp;solo el armónico seleccionado</translation>
     </message>
     <message>
         <source>Show &amp;Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar &amp;error</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma</translation>
     </message>
     <message>
         <source>&amp;System Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma del &amp;sistema</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de...</translation>
     </message>
     <message>
         <source>Re</source>
-        <translation type="unfinished"></translation>
+        <translation>Re</translation>
     </message>
     <message>
         <source>Im</source>
-        <translation type="unfinished"></translation>
+        <translation>Im</translation>
     </message>
     <message>
         <source>Waveform:</source>
-        <translation type="unfinished"></translation>
+        <translation>Onda:</translation>
     </message>
     <message>
         <source>Left-click to place a phasor</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic izq. para poner un fasor</translation>
     </message>
     <message>
         <source>Highest harmonic:</source>
-        <translation type="unfinished"></translation>
+        <translation>Armónico máximo:</translation>
     </message>
     <message>
         <source>Left-click and drag to create a waveform</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic izq. y arrastre para dibujar una onda</translation>
     </message>
     <message>
         <source>Harmonic</source>
-        <translation type="unfinished"></translation>
+        <translation>Armónico</translation>
     </message>
     <message>
         <source>Magnitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Módulo</translation>
     </message>
     <message>
         <source>Angle (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fase (°)</translation>
     </message>
     <message>
         <source>Edit Phasor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar fasor</translation>
     </message>
     <message>
         <source>&amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Actuali&amp;zar</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Detener</translation>
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;producir</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borrar</translation>
     </message>
     <message>
         <source>Custom Rotants</source>
-        <translation type="unfinished"></translation>
+        <translation>Fasores a medida</translation>
     </message>
     <message>
         <source>Custom Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Onda a medida</translation>
     </message>
     <message>
         <source>Square</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuadrada</translation>
     </message>
     <message>
         <source>Rectangular Pulse</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulso rectangular</translation>
     </message>
     <message>
         <source>Bipolar Pulse</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulso bipolar</translation>
     </message>
     <message>
         <source>Triangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Triangular</translation>
     </message>
     <message>
         <source>Sawtooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Diente de sierra</translation>
     </message>
     <message>
         <source>Rectified Cosine</source>
-        <translation type="unfinished"></translation>
+        <translation>Coseno rectificado</translation>
     </message>
     <message>
         <source>Impulse train</source>
-        <translation type="unfinished"></translation>
+        <translation>Tren de impulsos</translation>
     </message>
     <message>
         <source>Phasor Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de fasores</translation>
     </message>
     <message>
         <source>Show Real &amp;Value</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar valor real</translation>
     </message>
     <message>
         <source>&amp;Rotate Complex Plane 90°</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Girar plano complejo 90°</translation>
     </message>
     <message>
         <source>Leave Phasor &amp;Trace</source>
-        <translation type="unfinished"></translation>
+        <translation>Dejar &amp;traza del fasor</translation>
     </message>
     <message>
         <source>Use Conjugate Rotants</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar fasores conjugados</translation>
     </message>
     <message>
         <source>Time Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de tiempo</translation>
     </message>
     <message>
         <source>&amp;Grid On</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rejilla</translation>
     </message>
     <message>
         <source>Sound On</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir</translation>
     </message>
     <message>
         <source>Ideal Wave</source>
-        <translation type="unfinished"></translation>
+        <translation>Onda ideal</translation>
     </message>
     <message>
         <source>Coord: </source>
-        <translation type="unfinished"></translation>
+        <translation>Coord.: </translation>
     </message>
     <message>
         <source>N: </source>
-        <translation type="unfinished"></translation>
+        <translation>N: </translation>
     </message>
     <message>
         <source>Show &amp;Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar &amp;editor</translation>
     </message>
     <message>
         <source>Hide &amp;Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar &amp;editor</translation>
     </message>
     <message>
         <source>Vie&amp;w</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
 </context>
 </TS>
