@@ -5,23 +5,23 @@
     <name>TAboutBox</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Version 1.0</translation>
     </message>
     <message>
         <source>The Rotants developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Les développeurs de Rotants</translation>
     </message>
     <message>
         <source>Fourier series, turning in class</source>
-        <translation type="unfinished"></translation>
+        <translation>Séries de Fourier : ça tourne en cours</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -29,621 +29,622 @@
     <message>
         <source>Rotants: a periodic waveform built from rotating phasors.
 With --export-* or --save it writes those files without opening a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotants : un signal périodique construit à partir de phaseurs tournants.
+Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</translation>
     </message>
     <message>
         <source>Phasor set (.rotants) or harmonics table (.csv) to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensemble de phaseurs (.rotants) ou table des harmoniques (.csv) à ouvrir.</translation>
     </message>
     <message>
         <source>Waveform: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Forme d&apos;onde : %1.</translation>
     </message>
     <message>
         <source>Highest harmonic, 0 to 25.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rang de l&apos;harmonique la plus élevée, de 0 à 25.</translation>
     </message>
     <message>
         <source>Time step, 0 to 511.</source>
-        <translation type="unfinished"></translation>
+        <translation>Instant (pas de temps), de 0 à 511.</translation>
     </message>
     <message>
         <source>Use conjugate rotants.</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser les phaseurs conjugués.</translation>
     </message>
     <message>
         <source>Rotate the complex plane 90 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tourner le plan complexe de 90 degrés.</translation>
     </message>
     <message>
         <source>Leave the phasor trace.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laisser la trace du phaseur.</translation>
     </message>
     <message>
         <source>Show the real value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la partie réelle.</translation>
     </message>
     <message>
         <source>Hide the time plot&apos;s grid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer la grille du graphe temporel.</translation>
     </message>
     <message>
         <source>Hide the ideal wave.</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer le signal idéal.</translation>
     </message>
     <message>
         <source>Zoom factor, 1 to 3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Facteur de zoom, de 1 à 3.</translation>
     </message>
     <message>
         <source>Language of the window: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue de la fenêtre : %1.</translation>
     </message>
     <message>
         <source>Write both plots as PNG.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire les deux graphes en PNG.</translation>
     </message>
     <message>
         <source>Write the tone as WAV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire le son en WAV.</translation>
     </message>
     <message>
         <source>Length of the exported sound (default 5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée du son exporté, en secondes (5 par défaut).</translation>
     </message>
     <message>
         <source>Write the harmonics as CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire les harmoniques en CSV.</translation>
     </message>
     <message>
         <source>Write the samples as CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire les échantillons en CSV.</translation>
     </message>
     <message>
         <source>Write one sweep as animated GIF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire une période complète en GIF animé.</translation>
     </message>
     <message>
         <source>Save the phasor set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l&apos;ensemble de phaseurs.</translation>
     </message>
     <message>
         <source>more than one file given: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>plus d&apos;un fichier indiqué : « %1 »</translation>
     </message>
     <message>
         <source>bad value &quot;%1&quot; for --%2 (expected %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>valeur « %1 » incorrecte pour --%2 (attendu : %3)</translation>
     </message>
     <message>
         <source>one of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>une valeur parmi %1</translation>
     </message>
     <message>
         <source>a whole number from 0 to 25</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre entier de 0 à 25</translation>
     </message>
     <message>
         <source>a whole number from 0 to 511</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre entier de 0 à 511</translation>
     </message>
     <message>
         <source>a factor from 1 to 3</source>
-        <translation type="unfinished"></translation>
+        <translation>un facteur de 1 à 3</translation>
     </message>
     <message>
         <source>--seconds needs --export-sound</source>
-        <translation type="unfinished"></translation>
+        <translation>--seconds exige --export-sound</translation>
     </message>
     <message>
         <source>a length above 0 and up to 600 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>une durée supérieure à 0 et d&apos;au plus 600 secondes</translation>
     </message>
     <message>
         <source>a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>un nom de fichier</translation>
     </message>
 </context>
 <context>
     <name>TFileText</name>
     <message>
         <source>the field %1%2 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>le champ %1%2 est absent</translation>
     </message>
     <message>
         <source>the field %1%2 is not true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>le champ %1%2 ne vaut ni true ni false</translation>
     </message>
     <message>
         <source>the field %1%2 is not a whole number from %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>le champ %1%2 n&apos;est pas un nombre entier de %3 à %4</translation>
     </message>
     <message>
         <source>the field %1%2 is not a finite number</source>
-        <translation type="unfinished"></translation>
+        <translation>le champ %1%2 n&apos;est pas un nombre fini</translation>
     </message>
     <message>
         <source>the field %1%2 is not a text of at most %3 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>le champ %1%2 n&apos;est pas un texte d&apos;au plus %3 caractères</translation>
     </message>
     <message>
         <source>the field %1%2 is not an object</source>
-        <translation type="unfinished"></translation>
+        <translation>le champ %1%2 n&apos;est pas un objet</translation>
     </message>
     <message>
         <source>harmonic %1 has magnitude %2, beyond the editor&apos;s range of 0 to %3%4</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;harmonique %1 a un module de %2, hors de la plage de l&apos;éditeur, de 0 à %3%4</translation>
     </message>
     <message>
         <source> in the one-sided convention</source>
-        <translation type="unfinished"></translation>
+        <translation> dans la convention unilatérale</translation>
     </message>
     <message>
         <source>the field &quot;entries&quot; is not a list</source>
-        <translation type="unfinished"></translation>
+        <translation>le champ &quot;entries&quot; n&apos;est pas une liste</translation>
     </message>
     <message>
         <source>it holds %1 entries instead of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient %1 entrées au lieu de %2</translation>
     </message>
     <message>
         <source> of entry %1</source>
-        <translation type="unfinished"></translation>
+        <translation> de l&apos;entrée %1</translation>
     </message>
     <message>
         <source>entry %1 has only one of &quot;magnitude_text&quot; and &quot;angle_text&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;entrée %1 n&apos;a qu&apos;un seul des champs &quot;magnitude_text&quot; et &quot;angle_text&quot;</translation>
     </message>
     <message>
         <source>the grid texts of entry %1 are not a magnitude and an angle in the editor&apos;s range</source>
-        <translation type="unfinished"></translation>
+        <translation>les textes de grille de l&apos;entrée %1 ne sont pas un module et un angle dans la plage de l&apos;éditeur</translation>
     </message>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est vide</translation>
     </message>
     <message>
         <source>it ends too early (the file is truncated)</source>
-        <translation type="unfinished"></translation>
+        <translation>il se termine trop tôt (le fichier est tronqué)</translation>
     </message>
     <message>
         <source>it is neither a phasor set nor a harmonics table (not valid JSON: %1 at byte %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est ni un ensemble de phaseurs ni une table des harmoniques (JSON invalide : %1 à l&apos;octet %2)</translation>
     </message>
     <message>
         <source>it is not a Rotants phasor set</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un ensemble de phaseurs Rotants</translation>
     </message>
     <message>
         <source>it is not a Rotants phasor set (its format is &quot;%1&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un ensemble de phaseurs Rotants (son format est « %1 »)</translation>
     </message>
     <message>
         <source>it is not a Rotants phasor set (no &quot;format&quot; field)</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un ensemble de phaseurs Rotants (pas de champ &quot;format&quot;)</translation>
     </message>
     <message>
         <source>its field &quot;version&quot; is not a whole number from 1 up</source>
-        <translation type="unfinished"></translation>
+        <translation>son champ &quot;version&quot; n&apos;est pas un nombre entier supérieur ou égal à 1</translation>
     </message>
     <message>
         <source>it was written by a newer version of Rotants (format version %1; this program reads version %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>il a été écrit par une version plus récente de Rotants (version de format %1 ; ce programme lit la version %2)</translation>
     </message>
     <message>
         <source>its waveform &quot;%1&quot; is not one of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>sa forme d&apos;onde « %1 » ne fait pas partie de : %2</translation>
     </message>
     <message>
         <source>the field &quot;drawn_period&quot; is not a list of %1 numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>le champ &quot;drawn_period&quot; n&apos;est pas une liste de %1 nombres</translation>
     </message>
     <message>
         <source>its first line is not the harmonics table&apos;s header &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>sa première ligne n&apos;est pas l&apos;en-tête de la table des harmoniques « %1 »</translation>
     </message>
     <message>
         <source>it holds %1 rows of harmonics instead of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient %1 lignes d&apos;harmoniques au lieu de %2</translation>
     </message>
     <message>
         <source>%1 does not hold harmonic %2 and its three or five columns</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne contient pas l&apos;harmonique %2 avec ses trois ou cinq colonnes</translation>
     </message>
     <message>
         <source>%1 has a real or imaginary part that is not a finite number with &apos;.&apos; as its decimal point</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a une partie réelle ou imaginaire qui n&apos;est pas un nombre fini avec &apos;.&apos; comme séparateur décimal</translation>
     </message>
     <message>
         <source>%1 has a magnitude or angle that is not a finite number with &apos;.&apos; as its decimal point</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a un module ou un angle qui n&apos;est pas un nombre fini avec &apos;.&apos; comme séparateur décimal</translation>
     </message>
     <message>
         <source>%1 has a magnitude below 0 or an angle outside -180 to 180</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a un module négatif ou un angle hors de l&apos;intervalle -180 à 180</translation>
     </message>
     <message>
         <source>it does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;existe pas</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un dossier, pas un fichier</translation>
     </message>
     <message>
         <source>it is larger than 1 MB (%1 bytes), too large for a phasor set</source>
-        <translation type="unfinished"></translation>
+        <translation>il dépasse 1 Mo (%1 octets), trop pour un ensemble de phaseurs</translation>
     </message>
     <message>
         <source>it cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne peut pas être lu (%1)</translation>
     </message>
     <message>
         <source>it is larger than 1 MB, too large for a phasor set</source>
-        <translation type="unfinished"></translation>
+        <translation>il dépasse 1 Mo, trop pour un ensemble de phaseurs</translation>
     </message>
     <message>
         <source>it cannot be written (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne peut pas être écrit (%1)</translation>
     </message>
     <message>
         <source>it could not be written completely (%1); any earlier file of that name is unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;a pas pu être écrit entièrement (%1) ; tout fichier antérieur de ce nom reste inchangé</translation>
     </message>
     <message>
         <source>it could not be written (%1); any earlier file of that name is unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;a pas pu être écrit (%1) ; tout fichier antérieur de ce nom reste inchangé</translation>
     </message>
 </context>
 <context>
     <name>TRotantsForm</name>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas un nombre décimal valide</translation>
     </message>
     <message>
         <source>the picture could not be encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;image n&apos;a pas pu être encodée</translation>
     </message>
     <message>
         <source>the length must be at least one sample and at most %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>la durée doit valoir au moins un échantillon et au plus %1 secondes</translation>
     </message>
     <message>
         <source>Could not export to &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;exporter vers « %1 » : %2.</translation>
     </message>
     <message>
         <source>Export Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter l&apos;image</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images PNG (*.png)</translation>
     </message>
     <message>
         <source>Export Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le son</translation>
     </message>
     <message>
         <source>Length in seconds:</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée en secondes :</translation>
     </message>
     <message>
         <source>WAV sounds (*.wav)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sons WAV (*.wav)</translation>
     </message>
     <message>
         <source>Export Harmonics Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la table des harmoniques</translation>
     </message>
     <message>
         <source>CSV tables (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tables CSV (*.csv)</translation>
     </message>
     <message>
         <source>Export Waveform Samples</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les échantillons du signal</translation>
     </message>
     <message>
         <source>Export Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter l&apos;animation</translation>
     </message>
     <message>
         <source>GIF animations (*.gif)</source>
-        <translation type="unfinished"></translation>
+        <translation>Animations GIF (*.gif)</translation>
     </message>
     <message>
         <source>Writing the animation...</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture de l&apos;animation...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier « %1 » ne peut pas être ouvert : %2.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be saved: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier « %1 » ne peut pas être enregistré : %2.</translation>
     </message>
     <message>
         <source>Open Phasor Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un ensemble de phaseurs</translation>
     </message>
     <message>
         <source>Phasor sets and harmonics tables (*.rotants *.csv);;Phasor sets (*.rotants);;Harmonics tables (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensembles de phaseurs et tables des harmoniques (*.rotants *.csv);;Ensembles de phaseurs (*.rotants);;Tables des harmoniques (*.csv);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Save Phasor Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l&apos;ensemble de phaseurs</translation>
     </message>
     <message>
         <source>Phasor sets (*.rotants)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensembles de phaseurs (*.rotants)</translation>
     </message>
     <message>
         <source>RMS error: -</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur eff. : -</translation>
     </message>
     <message>
         <source>RMS error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur eff. : %1</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir...</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier &amp;récent</translation>
     </message>
     <message>
         <source>&amp;Clear Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Effacer la liste</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter</translation>
     </message>
     <message>
         <source>&amp;Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Image...</translation>
     </message>
     <message>
         <source>&amp;Sound...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Son...</translation>
     </message>
     <message>
         <source>&amp;Harmonics Table...</source>
-        <translation type="unfinished"></translation>
+        <translation>Table des &amp;harmoniques...</translation>
     </message>
     <message>
         <source>Wave&amp;form Samples...</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;chantillons du signal...</translation>
     </message>
     <message>
         <source>&amp;Animation...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Animation...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom &amp;avant</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom a&amp;rrière</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taille réelle</translation>
     </message>
     <message>
         <source>&amp;Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plein écran</translation>
     </message>
     <message>
         <source>&amp;Highlight Selected Harmonic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mettre en valeur l&apos;harmonique sélectionnée</translation>
     </message>
     <message>
         <source>&amp;Play Selected Harmonic Alone</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jouer seule l&apos;harmonique sélectionnée</translation>
     </message>
     <message>
         <source>Show &amp;Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l&apos;&amp;erreur</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue</translation>
     </message>
     <message>
         <source>&amp;System Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue du &amp;système</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos...</translation>
     </message>
     <message>
         <source>Re</source>
-        <translation type="unfinished"></translation>
+        <translation>Re</translation>
     </message>
     <message>
         <source>Im</source>
-        <translation type="unfinished"></translation>
+        <translation>Im</translation>
     </message>
     <message>
         <source>Waveform:</source>
-        <translation type="unfinished"></translation>
+        <translation>Signal :</translation>
     </message>
     <message>
         <source>Left-click to place a phasor</source>
-        <translation type="unfinished"></translation>
+        <translation>Un clic place un phaseur</translation>
     </message>
     <message>
         <source>Highest harmonic:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rang maximal :</translation>
     </message>
     <message>
         <source>Left-click and drag to create a waveform</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquer-glisser pour tracer un signal</translation>
     </message>
     <message>
         <source>Harmonic</source>
-        <translation type="unfinished"></translation>
+        <translation>Rang</translation>
     </message>
     <message>
         <source>Magnitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Module</translation>
     </message>
     <message>
         <source>Angle (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle (°)</translation>
     </message>
     <message>
         <source>Edit Phasor</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le phaseur</translation>
     </message>
     <message>
         <source>&amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Appli&amp;quer</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;rrêt</translation>
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lecture</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Effacer</translation>
     </message>
     <message>
         <source>Custom Rotants</source>
-        <translation type="unfinished"></translation>
+        <translation>Phaseurs libres</translation>
     </message>
     <message>
         <source>Custom Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracé libre</translation>
     </message>
     <message>
         <source>Square</source>
-        <translation type="unfinished"></translation>
+        <translation>Carré</translation>
     </message>
     <message>
         <source>Rectangular Pulse</source>
-        <translation type="unfinished"></translation>
+        <translation>Impulsion rect.</translation>
     </message>
     <message>
         <source>Bipolar Pulse</source>
-        <translation type="unfinished"></translation>
+        <translation>Impulsion bipolaire</translation>
     </message>
     <message>
         <source>Triangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Triangle</translation>
     </message>
     <message>
         <source>Sawtooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Dent de scie</translation>
     </message>
     <message>
         <source>Rectified Cosine</source>
-        <translation type="unfinished"></translation>
+        <translation>Cosinus redressé</translation>
     </message>
     <message>
         <source>Impulse train</source>
-        <translation type="unfinished"></translation>
+        <translation>Peigne de Dirac</translation>
     </message>
     <message>
         <source>Phasor Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options des phaseurs</translation>
     </message>
     <message>
         <source>Show Real &amp;Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir la &amp;partie réelle</translation>
     </message>
     <message>
         <source>&amp;Rotate Complex Plane 90°</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan &amp;complexe tourné 90°</translation>
     </message>
     <message>
         <source>Leave Phasor &amp;Trace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trace du phaseur</translation>
     </message>
     <message>
         <source>Use Conjugate Rotants</source>
-        <translation type="unfinished"></translation>
+        <translation>Phaseurs conjugués</translation>
     </message>
     <message>
         <source>Time Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options temporelles</translation>
     </message>
     <message>
         <source>&amp;Grid On</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grille</translation>
     </message>
     <message>
         <source>Sound On</source>
-        <translation type="unfinished"></translation>
+        <translation>Son</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>En boucle</translation>
     </message>
     <message>
         <source>Ideal Wave</source>
-        <translation type="unfinished"></translation>
+        <translation>Signal idéal</translation>
     </message>
     <message>
         <source>Coord: </source>
-        <translation type="unfinished"></translation>
+        <translation>Coord. : </translation>
     </message>
     <message>
         <source>N: </source>
-        <translation type="unfinished"></translation>
+        <translation>N : </translation>
     </message>
     <message>
         <source>Show &amp;Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l&apos;é&amp;diteur</translation>
     </message>
     <message>
         <source>Hide &amp;Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Cacher l&apos;é&amp;diteur</translation>
     </message>
     <message>
         <source>Vie&amp;w</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
 </context>
 </TS>
