@@ -50,27 +50,27 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     </message>
     <message>
         <source>Use conjugate rotants.</source>
-        <translation>Usar fasores conjugados.</translation>
+        <translation>Usa fasores conjugados.</translation>
     </message>
     <message>
         <source>Rotate the complex plane 90 degrees.</source>
-        <translation>Girar o plano complexo em 90 graus.</translation>
+        <translation>Gira o plano complexo em 90 graus.</translation>
     </message>
     <message>
         <source>Leave the phasor trace.</source>
-        <translation>Deixar o rastro do fasor.</translation>
+        <translation>Deixa o rastro do fasor.</translation>
     </message>
     <message>
         <source>Show the real value.</source>
-        <translation>Mostrar o valor real.</translation>
+        <translation>Mostra o valor real.</translation>
     </message>
     <message>
         <source>Hide the time plot&apos;s grid.</source>
-        <translation>Ocultar a grade do gráfico no tempo.</translation>
+        <translation>Oculta a grade do gráfico no tempo.</translation>
     </message>
     <message>
         <source>Hide the ideal wave.</source>
-        <translation>Ocultar a onda ideal.</translation>
+        <translation>Oculta a onda ideal.</translation>
     </message>
     <message>
         <source>Zoom factor, 1 to 3.</source>
@@ -82,11 +82,11 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     </message>
     <message>
         <source>Write both plots as PNG.</source>
-        <translation>Gravar os dois gráficos como PNG.</translation>
+        <translation>Grava os dois gráficos como PNG.</translation>
     </message>
     <message>
         <source>Write the tone as WAV.</source>
-        <translation>Gravar o som como WAV.</translation>
+        <translation>Grava o som como WAV.</translation>
     </message>
     <message>
         <source>Length of the exported sound (default 5).</source>
@@ -94,19 +94,19 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     </message>
     <message>
         <source>Write the harmonics as CSV.</source>
-        <translation>Gravar as harmônicas como CSV.</translation>
+        <translation>Grava as harmônicas como CSV.</translation>
     </message>
     <message>
         <source>Write the samples as CSV.</source>
-        <translation>Gravar as amostras como CSV.</translation>
+        <translation>Grava as amostras como CSV.</translation>
     </message>
     <message>
         <source>Write one sweep as animated GIF.</source>
-        <translation>Gravar uma varredura como GIF animado.</translation>
+        <translation>Grava uma varredura como GIF animado.</translation>
     </message>
     <message>
         <source>Save the phasor set.</source>
-        <translation>Salvar o conjunto de fasores.</translation>
+        <translation>Salva o conjunto de fasores.</translation>
     </message>
     <message>
         <source>more than one file given: &quot;%1&quot;</source>
@@ -556,7 +556,7 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     </message>
     <message>
         <source>Custom Time</source>
-        <translation>Tempo livre</translation>
+        <translation>Onda desenhada</translation>
     </message>
     <message>
         <source>Square</source>
@@ -588,7 +588,7 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     </message>
     <message>
         <source>Phasor Options</source>
-        <translation>Opções de fasor</translation>
+        <translation>Opções dos fasores</translation>
     </message>
     <message>
         <source>Show Real &amp;Value</source>
