@@ -5,23 +5,23 @@
     <name>TAboutBox</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre</translation>
     </message>
     <message>
         <source>Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão 1.0</translation>
     </message>
     <message>
         <source>The Rotants developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Os desenvolvedores do Rotants</translation>
     </message>
     <message>
         <source>Fourier series, turning in class</source>
-        <translation type="unfinished"></translation>
+        <translation>Séries de Fourier, girando em aula</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -29,621 +29,622 @@
     <message>
         <source>Rotants: a periodic waveform built from rotating phasors.
 With --export-* or --save it writes those files without opening a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotants: uma forma de onda periódica construída a partir de fasores girantes.
+Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translation>
     </message>
     <message>
         <source>Phasor set (.rotants) or harmonics table (.csv) to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conjunto de fasores (.rotants) ou tabela de harmônicas (.csv) a abrir.</translation>
     </message>
     <message>
         <source>Waveform: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma de onda: %1.</translation>
     </message>
     <message>
         <source>Highest harmonic, 0 to 25.</source>
-        <translation type="unfinished"></translation>
+        <translation>Harmônica mais alta, de 0 a 25.</translation>
     </message>
     <message>
         <source>Time step, 0 to 511.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo de tempo, de 0 a 511.</translation>
     </message>
     <message>
         <source>Use conjugate rotants.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa fasores conjugados.</translation>
     </message>
     <message>
         <source>Rotate the complex plane 90 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gira o plano complexo em 90 graus.</translation>
     </message>
     <message>
         <source>Leave the phasor trace.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deixa o rastro do fasor.</translation>
     </message>
     <message>
         <source>Show the real value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra o valor real.</translation>
     </message>
     <message>
         <source>Hide the time plot&apos;s grid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oculta a grade do gráfico no tempo.</translation>
     </message>
     <message>
         <source>Hide the ideal wave.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oculta a onda ideal.</translation>
     </message>
     <message>
         <source>Zoom factor, 1 to 3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fator de zoom, de 1 a 3.</translation>
     </message>
     <message>
         <source>Language of the window: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma da janela: %1.</translation>
     </message>
     <message>
         <source>Write both plots as PNG.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grava os dois gráficos como PNG.</translation>
     </message>
     <message>
         <source>Write the tone as WAV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grava o som como WAV.</translation>
     </message>
     <message>
         <source>Length of the exported sound (default 5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Duração do som exportado, em segundos (padrão 5).</translation>
     </message>
     <message>
         <source>Write the harmonics as CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grava as harmônicas como CSV.</translation>
     </message>
     <message>
         <source>Write the samples as CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grava as amostras como CSV.</translation>
     </message>
     <message>
         <source>Write one sweep as animated GIF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grava uma varredura como GIF animado.</translation>
     </message>
     <message>
         <source>Save the phasor set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva o conjunto de fasores.</translation>
     </message>
     <message>
         <source>more than one file given: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>mais de um arquivo informado: &quot;%1&quot;</translation>
     </message>
     <message>
         <source>bad value &quot;%1&quot; for --%2 (expected %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>valor inválido &quot;%1&quot; para --%2 (esperado %3)</translation>
     </message>
     <message>
         <source>one of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>um destes: %1</translation>
     </message>
     <message>
         <source>a whole number from 0 to 25</source>
-        <translation type="unfinished"></translation>
+        <translation>um número inteiro de 0 a 25</translation>
     </message>
     <message>
         <source>a whole number from 0 to 511</source>
-        <translation type="unfinished"></translation>
+        <translation>um número inteiro de 0 a 511</translation>
     </message>
     <message>
         <source>a factor from 1 to 3</source>
-        <translation type="unfinished"></translation>
+        <translation>um fator de 1 a 3</translation>
     </message>
     <message>
         <source>--seconds needs --export-sound</source>
-        <translation type="unfinished"></translation>
+        <translation>--seconds requer --export-sound</translation>
     </message>
     <message>
         <source>a length above 0 and up to 600 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>uma duração maior que 0 e de até 600 segundos</translation>
     </message>
     <message>
         <source>a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>um nome de arquivo</translation>
     </message>
 </context>
 <context>
     <name>TFileText</name>
     <message>
         <source>the field %1%2 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta o campo %1%2</translation>
     </message>
     <message>
         <source>the field %1%2 is not true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>o campo %1%2 não é true nem false</translation>
     </message>
     <message>
         <source>the field %1%2 is not a whole number from %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>o campo %1%2 não é um número inteiro de %3 a %4</translation>
     </message>
     <message>
         <source>the field %1%2 is not a finite number</source>
-        <translation type="unfinished"></translation>
+        <translation>o campo %1%2 não é um número finito</translation>
     </message>
     <message>
         <source>the field %1%2 is not a text of at most %3 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>o campo %1%2 não é um texto de no máximo %3 caracteres</translation>
     </message>
     <message>
         <source>the field %1%2 is not an object</source>
-        <translation type="unfinished"></translation>
+        <translation>o campo %1%2 não é um objeto</translation>
     </message>
     <message>
         <source>harmonic %1 has magnitude %2, beyond the editor&apos;s range of 0 to %3%4</source>
-        <translation type="unfinished"></translation>
+        <translation>a harmônica %1 tem módulo %2, fora da faixa do editor, de 0 a %3%4</translation>
     </message>
     <message>
         <source> in the one-sided convention</source>
-        <translation type="unfinished"></translation>
+        <translation> na convenção unilateral</translation>
     </message>
     <message>
         <source>the field &quot;entries&quot; is not a list</source>
-        <translation type="unfinished"></translation>
+        <translation>o campo &quot;entries&quot; não é uma lista</translation>
     </message>
     <message>
         <source>it holds %1 entries instead of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>contém %1 entradas em vez de %2</translation>
     </message>
     <message>
         <source> of entry %1</source>
-        <translation type="unfinished"></translation>
+        <translation> da entrada %1</translation>
     </message>
     <message>
         <source>entry %1 has only one of &quot;magnitude_text&quot; and &quot;angle_text&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>a entrada %1 tem só um dos campos &quot;magnitude_text&quot; e &quot;angle_text&quot;</translation>
     </message>
     <message>
         <source>the grid texts of entry %1 are not a magnitude and an angle in the editor&apos;s range</source>
-        <translation type="unfinished"></translation>
+        <translation>os textos da tabela na entrada %1 não são um módulo e um ângulo na faixa do editor</translation>
     </message>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo está vazio</translation>
     </message>
     <message>
         <source>it ends too early (the file is truncated)</source>
-        <translation type="unfinished"></translation>
+        <translation>termina cedo demais (o arquivo está truncado)</translation>
     </message>
     <message>
         <source>it is neither a phasor set nor a harmonics table (not valid JSON: %1 at byte %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um conjunto de fasores nem uma tabela de harmônicas (JSON inválido: %1 no byte %2)</translation>
     </message>
     <message>
         <source>it is not a Rotants phasor set</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um conjunto de fasores do Rotants</translation>
     </message>
     <message>
         <source>it is not a Rotants phasor set (its format is &quot;%1&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um conjunto de fasores do Rotants (seu formato é &quot;%1&quot;)</translation>
     </message>
     <message>
         <source>it is not a Rotants phasor set (no &quot;format&quot; field)</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um conjunto de fasores do Rotants (sem o campo &quot;format&quot;)</translation>
     </message>
     <message>
         <source>its field &quot;version&quot; is not a whole number from 1 up</source>
-        <translation type="unfinished"></translation>
+        <translation>seu campo &quot;version&quot; não é um número inteiro a partir de 1</translation>
     </message>
     <message>
         <source>it was written by a newer version of Rotants (format version %1; this program reads version %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>foi gravado por uma versão mais nova do Rotants (versão de formato %1; este programa lê a versão %2)</translation>
     </message>
     <message>
         <source>its waveform &quot;%1&quot; is not one of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>sua forma de onda &quot;%1&quot; não é uma destas: %2</translation>
     </message>
     <message>
         <source>the field &quot;drawn_period&quot; is not a list of %1 numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>o campo &quot;drawn_period&quot; não é uma lista de %1 números</translation>
     </message>
     <message>
         <source>its first line is not the harmonics table&apos;s header &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>sua primeira linha não é o cabeçalho da tabela de harmônicas &quot;%1&quot;</translation>
     </message>
     <message>
         <source>it holds %1 rows of harmonics instead of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>contém %1 linhas de harmônicas em vez de %2</translation>
     </message>
     <message>
         <source>%1 does not hold harmonic %2 and its three or five columns</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não contém a harmônica %2 e suas três ou cinco colunas</translation>
     </message>
     <message>
         <source>%1 has a real or imaginary part that is not a finite number with &apos;.&apos; as its decimal point</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tem uma parte real ou imaginária que não é um número finito com &apos;.&apos; como separador decimal</translation>
     </message>
     <message>
         <source>%1 has a magnitude or angle that is not a finite number with &apos;.&apos; as its decimal point</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tem um módulo ou ângulo que não é um número finito com &apos;.&apos; como separador decimal</translation>
     </message>
     <message>
         <source>%1 has a magnitude below 0 or an angle outside -180 to 180</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tem um módulo menor que 0 ou um ângulo fora de -180 a 180</translation>
     </message>
     <message>
         <source>it does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>não existe</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>é uma pasta, não um arquivo</translation>
     </message>
     <message>
         <source>it is larger than 1 MB (%1 bytes), too large for a phasor set</source>
-        <translation type="unfinished"></translation>
+        <translation>é maior que 1 MB (%1 bytes), grande demais para um conjunto de fasores</translation>
     </message>
     <message>
         <source>it cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>não pode ser lido (%1)</translation>
     </message>
     <message>
         <source>it is larger than 1 MB, too large for a phasor set</source>
-        <translation type="unfinished"></translation>
+        <translation>é maior que 1 MB, grande demais para um conjunto de fasores</translation>
     </message>
     <message>
         <source>it cannot be written (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>não pode ser gravado (%1)</translation>
     </message>
     <message>
         <source>it could not be written completely (%1); any earlier file of that name is unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>não pôde ser gravado por completo (%1); um arquivo anterior com esse nome, se houver, não foi alterado</translation>
     </message>
     <message>
         <source>it could not be written (%1); any earlier file of that name is unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>não pôde ser gravado (%1); um arquivo anterior com esse nome, se houver, não foi alterado</translation>
     </message>
 </context>
 <context>
     <name>TRotantsForm</name>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; não é um número decimal válido</translation>
     </message>
     <message>
         <source>the picture could not be encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível codificar a imagem</translation>
     </message>
     <message>
         <source>the length must be at least one sample and at most %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>a duração deve ser de no mínimo uma amostra e no máximo %1 segundos</translation>
     </message>
     <message>
         <source>Could not export to &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível exportar para &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>Export Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar imagem</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagens PNG (*.png)</translation>
     </message>
     <message>
         <source>Export Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar som</translation>
     </message>
     <message>
         <source>Length in seconds:</source>
-        <translation type="unfinished"></translation>
+        <translation>Duração em segundos:</translation>
     </message>
     <message>
         <source>WAV sounds (*.wav)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sons WAV (*.wav)</translation>
     </message>
     <message>
         <source>Export Harmonics Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar tabela de harmônicas</translation>
     </message>
     <message>
         <source>CSV tables (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelas CSV (*.csv)</translation>
     </message>
     <message>
         <source>Export Waveform Samples</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar amostras da forma de onda</translation>
     </message>
     <message>
         <source>Export Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar animação</translation>
     </message>
     <message>
         <source>GIF animations (*.gif)</source>
-        <translation type="unfinished"></translation>
+        <translation>Animações GIF (*.gif)</translation>
     </message>
     <message>
         <source>Writing the animation...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravando a animação...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo &quot;%1&quot; não pode ser aberto: %2.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be saved: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo &quot;%1&quot; não pode ser salvo: %2.</translation>
     </message>
     <message>
         <source>Open Phasor Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir conjunto de fasores</translation>
     </message>
     <message>
         <source>Phasor sets and harmonics tables (*.rotants *.csv);;Phasor sets (*.rotants);;Harmonics tables (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Conjuntos de fasores e tabelas de harmônicas (*.rotants *.csv);;Conjuntos de fasores (*.rotants);;Tabelas de harmônicas (*.csv);;Todos os arquivos (*)</translation>
     </message>
     <message>
         <source>Save Phasor Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar conjunto de fasores</translation>
     </message>
     <message>
         <source>Phasor sets (*.rotants)</source>
-        <translation type="unfinished"></translation>
+        <translation>Conjuntos de fasores (*.rotants)</translation>
     </message>
     <message>
         <source>RMS error: -</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro RMS: -</translation>
     </message>
     <message>
         <source>RMS error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro RMS: %1</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Novo</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir...</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir &amp;recente</translation>
     </message>
     <message>
         <source>&amp;Clear Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Limpar menu</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvar</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar &amp;como...</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar</translation>
     </message>
     <message>
         <source>&amp;Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imagem...</translation>
     </message>
     <message>
         <source>&amp;Sound...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Som...</translation>
     </message>
     <message>
         <source>&amp;Harmonics Table...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabela de &amp;harmônicas...</translation>
     </message>
     <message>
         <source>Wave&amp;form Samples...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Amostras da forma de onda...</translation>
     </message>
     <message>
         <source>&amp;Animation...</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nimação...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa&amp;ir</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ampliar</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reduzir</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamanho real</translation>
     </message>
     <message>
         <source>&amp;Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Tela &amp;cheia</translation>
     </message>
     <message>
         <source>&amp;Highlight Selected Harmonic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Destacar harmônica selecionada</translation>
     </message>
     <message>
         <source>&amp;Play Selected Harmonic Alone</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;produzir só a harmônica selecionada</translation>
     </message>
     <message>
         <source>Show &amp;Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar &amp;erro</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma</translation>
     </message>
     <message>
         <source>&amp;System Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma do &amp;sistema</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aj&amp;uda</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre...</translation>
     </message>
     <message>
         <source>Re</source>
-        <translation type="unfinished"></translation>
+        <translation>Re</translation>
     </message>
     <message>
         <source>Im</source>
-        <translation type="unfinished"></translation>
+        <translation>Im</translation>
     </message>
     <message>
         <source>Waveform:</source>
-        <translation type="unfinished"></translation>
+        <translation>Onda:</translation>
     </message>
     <message>
         <source>Left-click to place a phasor</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique para pôr um fasor</translation>
     </message>
     <message>
         <source>Highest harmonic:</source>
-        <translation type="unfinished"></translation>
+        <translation>Harmônica máx.:</translation>
     </message>
     <message>
         <source>Left-click and drag to create a waveform</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique e arraste para desenhar a onda</translation>
     </message>
     <message>
         <source>Harmonic</source>
-        <translation type="unfinished"></translation>
+        <translation>Harm.</translation>
     </message>
     <message>
         <source>Magnitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Módulo</translation>
     </message>
     <message>
         <source>Angle (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fase (°)</translation>
     </message>
     <message>
         <source>Edit Phasor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar fasor</translation>
     </message>
     <message>
         <source>&amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;tualizar</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parar</translation>
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reproduzir</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Limpar</translation>
     </message>
     <message>
         <source>Custom Rotants</source>
-        <translation type="unfinished"></translation>
+        <translation>Fasores livres</translation>
     </message>
     <message>
         <source>Custom Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Onda desenhada</translation>
     </message>
     <message>
         <source>Square</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadrada</translation>
     </message>
     <message>
         <source>Rectangular Pulse</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulso retangular</translation>
     </message>
     <message>
         <source>Bipolar Pulse</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulso bipolar</translation>
     </message>
     <message>
         <source>Triangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Triangular</translation>
     </message>
     <message>
         <source>Sawtooth</source>
-        <translation type="unfinished"></translation>
+        <translation>Dente de serra</translation>
     </message>
     <message>
         <source>Rectified Cosine</source>
-        <translation type="unfinished"></translation>
+        <translation>Cosseno retificado</translation>
     </message>
     <message>
         <source>Impulse train</source>
-        <translation type="unfinished"></translation>
+        <translation>Trem de impulsos</translation>
     </message>
     <message>
         <source>Phasor Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções dos fasores</translation>
     </message>
     <message>
         <source>Show Real &amp;Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar &amp;valor real</translation>
     </message>
     <message>
         <source>&amp;Rotate Complex Plane 90°</source>
-        <translation type="unfinished"></translation>
+        <translation>G&amp;irar plano complexo 90°</translation>
     </message>
     <message>
         <source>Leave Phasor &amp;Trace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deixar rastro do fasor</translation>
     </message>
     <message>
         <source>Use Conjugate Rotants</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar fasores conjugados</translation>
     </message>
     <message>
         <source>Time Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções de tempo</translation>
     </message>
     <message>
         <source>&amp;Grid On</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grade</translation>
     </message>
     <message>
         <source>Sound On</source>
-        <translation type="unfinished"></translation>
+        <translation>Som ligado</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir</translation>
     </message>
     <message>
         <source>Ideal Wave</source>
-        <translation type="unfinished"></translation>
+        <translation>Onda ideal</translation>
     </message>
     <message>
         <source>Coord: </source>
-        <translation type="unfinished"></translation>
+        <translation>Coord.: </translation>
     </message>
     <message>
         <source>N: </source>
-        <translation type="unfinished"></translation>
+        <translation>N: </translation>
     </message>
     <message>
         <source>Show &amp;Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar &amp;editor</translation>
     </message>
     <message>
         <source>Hide &amp;Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar &amp;editor</translation>
     </message>
     <message>
         <source>Vie&amp;w</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xibir</translation>
     </message>
 </context>
 </TS>
