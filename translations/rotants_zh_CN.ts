@@ -102,7 +102,7 @@ With --export-* or --save it writes those files without opening a window.</sourc
     </message>
     <message>
         <source>Write one sweep as animated GIF.</source>
-        <translation>将完整一周写为 GIF 动画。</translation>
+        <translation>将一个完整周期写为 GIF 动画。</translation>
     </message>
     <message>
         <source>Save the phasor set.</source>
