@@ -5,23 +5,23 @@
     <name>TAboutBox</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>关于</translation>
     </message>
     <message>
         <source>Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>版本 1.0</translation>
     </message>
     <message>
         <source>The Rotants developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotants 开发者</translation>
     </message>
     <message>
         <source>Fourier series, turning in class</source>
-        <translation type="unfinished"></translation>
+        <translation>课堂上转动的傅里叶级数</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>确定</translation>
     </message>
 </context>
 <context>
@@ -29,621 +29,622 @@
     <message>
         <source>Rotants: a periodic waveform built from rotating phasors.
 With --export-* or --save it writes those files without opening a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotants：由旋转相量合成的周期波形。
+给出 --export-* 或 --save 时，只写出这些文件，不打开窗口。</translation>
     </message>
     <message>
         <source>Phasor set (.rotants) or harmonics table (.csv) to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>要打开的相量组 (.rotants) 或谐波表 (.csv)。</translation>
     </message>
     <message>
         <source>Waveform: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>波形：%1。</translation>
     </message>
     <message>
         <source>Highest harmonic, 0 to 25.</source>
-        <translation type="unfinished"></translation>
+        <translation>最高谐波次数，0 到 25。</translation>
     </message>
     <message>
         <source>Time step, 0 to 511.</source>
-        <translation type="unfinished"></translation>
+        <translation>时间步，0 到 511。</translation>
     </message>
     <message>
         <source>Use conjugate rotants.</source>
-        <translation type="unfinished"></translation>
+        <translation>使用共轭相量。</translation>
     </message>
     <message>
         <source>Rotate the complex plane 90 degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>将复平面旋转 90 度。</translation>
     </message>
     <message>
         <source>Leave the phasor trace.</source>
-        <translation type="unfinished"></translation>
+        <translation>保留相量轨迹。</translation>
     </message>
     <message>
         <source>Show the real value.</source>
-        <translation type="unfinished"></translation>
+        <translation>显示实部。</translation>
     </message>
     <message>
         <source>Hide the time plot&apos;s grid.</source>
-        <translation type="unfinished"></translation>
+        <translation>隐藏时域图的网格。</translation>
     </message>
     <message>
         <source>Hide the ideal wave.</source>
-        <translation type="unfinished"></translation>
+        <translation>隐藏理想波形。</translation>
     </message>
     <message>
         <source>Zoom factor, 1 to 3.</source>
-        <translation type="unfinished"></translation>
+        <translation>缩放倍数，1 到 3。</translation>
     </message>
     <message>
         <source>Language of the window: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>窗口语言：%1。</translation>
     </message>
     <message>
         <source>Write both plots as PNG.</source>
-        <translation type="unfinished"></translation>
+        <translation>将两幅图写为 PNG 图片。</translation>
     </message>
     <message>
         <source>Write the tone as WAV.</source>
-        <translation type="unfinished"></translation>
+        <translation>将声音写为 WAV 文件。</translation>
     </message>
     <message>
         <source>Length of the exported sound (default 5).</source>
-        <translation type="unfinished"></translation>
+        <translation>导出声音的时长，单位为秒（默认 5）。</translation>
     </message>
     <message>
         <source>Write the harmonics as CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>将谐波写为 CSV 表格。</translation>
     </message>
     <message>
         <source>Write the samples as CSV.</source>
-        <translation type="unfinished"></translation>
+        <translation>将波形采样写为 CSV 表格。</translation>
     </message>
     <message>
         <source>Write one sweep as animated GIF.</source>
-        <translation type="unfinished"></translation>
+        <translation>将一个完整周期写为 GIF 动画。</translation>
     </message>
     <message>
         <source>Save the phasor set.</source>
-        <translation type="unfinished"></translation>
+        <translation>保存相量组。</translation>
     </message>
     <message>
         <source>more than one file given: &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>给出了不止一个文件：“%1”</translation>
     </message>
     <message>
         <source>bad value &quot;%1&quot; for --%2 (expected %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>--%2 的值“%1”无效（应为%3）</translation>
     </message>
     <message>
         <source>one of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>以下之一：%1</translation>
     </message>
     <message>
         <source>a whole number from 0 to 25</source>
-        <translation type="unfinished"></translation>
+        <translation>介于 0 到 25 的整数</translation>
     </message>
     <message>
         <source>a whole number from 0 to 511</source>
-        <translation type="unfinished"></translation>
+        <translation>介于 0 到 511 的整数</translation>
     </message>
     <message>
         <source>a factor from 1 to 3</source>
-        <translation type="unfinished"></translation>
+        <translation>介于 1 到 3 的倍数</translation>
     </message>
     <message>
         <source>--seconds needs --export-sound</source>
-        <translation type="unfinished"></translation>
+        <translation>--seconds 须与 --export-sound 一起使用</translation>
     </message>
     <message>
         <source>a length above 0 and up to 600 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>大于 0 且不超过 600 秒的时长</translation>
     </message>
     <message>
         <source>a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>文件名</translation>
     </message>
 </context>
 <context>
     <name>TFileText</name>
     <message>
         <source>the field %1%2 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>缺少%2字段 %1</translation>
     </message>
     <message>
         <source>the field %1%2 is not true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>%2字段 %1 不是 true 或 false</translation>
     </message>
     <message>
         <source>the field %1%2 is not a whole number from %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%2字段 %1 不是 %3 到 %4 之间的整数</translation>
     </message>
     <message>
         <source>the field %1%2 is not a finite number</source>
-        <translation type="unfinished"></translation>
+        <translation>%2字段 %1 不是有限数值</translation>
     </message>
     <message>
         <source>the field %1%2 is not a text of at most %3 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>%2字段 %1 不是至多 %3 个字符的文本</translation>
     </message>
     <message>
         <source>the field %1%2 is not an object</source>
-        <translation type="unfinished"></translation>
+        <translation>%2字段 %1 不是对象</translation>
     </message>
     <message>
         <source>harmonic %1 has magnitude %2, beyond the editor&apos;s range of 0 to %3%4</source>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 次谐波的幅值为 %2，超出编辑器的范围 0 到 %3%4</translation>
     </message>
     <message>
         <source> in the one-sided convention</source>
-        <translation type="unfinished"></translation>
+        <translation>（按单边谱约定）</translation>
     </message>
     <message>
         <source>the field &quot;entries&quot; is not a list</source>
-        <translation type="unfinished"></translation>
+        <translation>字段 &quot;entries&quot; 不是列表</translation>
     </message>
     <message>
         <source>it holds %1 entries instead of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>文件含有 %1 个条目，而不是 %2 个</translation>
     </message>
     <message>
         <source> of entry %1</source>
-        <translation type="unfinished"></translation>
+        <translation>条目 %1 的</translation>
     </message>
     <message>
         <source>entry %1 has only one of &quot;magnitude_text&quot; and &quot;angle_text&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>条目 %1 只有 &quot;magnitude_text&quot; 和 &quot;angle_text&quot; 二者之一</translation>
     </message>
     <message>
         <source>the grid texts of entry %1 are not a magnitude and an angle in the editor&apos;s range</source>
-        <translation type="unfinished"></translation>
+        <translation>条目 %1 的表格文本不是编辑器范围内的幅值和相角</translation>
     </message>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>文件为空</translation>
     </message>
     <message>
         <source>it ends too early (the file is truncated)</source>
-        <translation type="unfinished"></translation>
+        <translation>文件提前结束（文件已被截断）</translation>
     </message>
     <message>
         <source>it is neither a phasor set nor a harmonics table (not valid JSON: %1 at byte %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>它既不是相量组也不是谐波表（不是有效的 JSON：第 %2 字节处 %1）</translation>
     </message>
     <message>
         <source>it is not a Rotants phasor set</source>
-        <translation type="unfinished"></translation>
+        <translation>它不是 Rotants 相量组</translation>
     </message>
     <message>
         <source>it is not a Rotants phasor set (its format is &quot;%1&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>它不是 Rotants 相量组（其格式为 &quot;%1&quot;）</translation>
     </message>
     <message>
         <source>it is not a Rotants phasor set (no &quot;format&quot; field)</source>
-        <translation type="unfinished"></translation>
+        <translation>它不是 Rotants 相量组（没有 &quot;format&quot; 字段）</translation>
     </message>
     <message>
         <source>its field &quot;version&quot; is not a whole number from 1 up</source>
-        <translation type="unfinished"></translation>
+        <translation>其字段 &quot;version&quot; 不是大于或等于 1 的整数</translation>
     </message>
     <message>
         <source>it was written by a newer version of Rotants (format version %1; this program reads version %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>它由更新版本的 Rotants 写入（格式版本 %1；本程序读取版本 %2）</translation>
     </message>
     <message>
         <source>its waveform &quot;%1&quot; is not one of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>其波形 &quot;%1&quot; 不是 %2 之一</translation>
     </message>
     <message>
         <source>the field &quot;drawn_period&quot; is not a list of %1 numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>字段 &quot;drawn_period&quot; 不是由 %1 个数组成的列表</translation>
     </message>
     <message>
         <source>its first line is not the harmonics table&apos;s header &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>其第一行不是谐波表的表头 &quot;%1&quot;</translation>
     </message>
     <message>
         <source>it holds %1 rows of harmonics instead of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>它含有 %1 行谐波，而不是 %2 行</translation>
     </message>
     <message>
         <source>%1 does not hold harmonic %2 and its three or five columns</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 没有第 %2 次谐波及其三列或五列数据</translation>
     </message>
     <message>
         <source>%1 has a real or imaginary part that is not a finite number with &apos;.&apos; as its decimal point</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的实部或虚部不是以“.”为小数点的有限数值</translation>
     </message>
     <message>
         <source>%1 has a magnitude or angle that is not a finite number with &apos;.&apos; as its decimal point</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的幅值或相角不是以“.”为小数点的有限数值</translation>
     </message>
     <message>
         <source>%1 has a magnitude below 0 or an angle outside -180 to 180</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的幅值小于 0，或相角超出 -180 到 180 的范围</translation>
     </message>
     <message>
         <source>it does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>文件不存在</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>这是文件夹，不是文件</translation>
     </message>
     <message>
         <source>it is larger than 1 MB (%1 bytes), too large for a phasor set</source>
-        <translation type="unfinished"></translation>
+        <translation>文件大于 1 MB（%1 字节），作为相量组过大</translation>
     </message>
     <message>
         <source>it cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取（%1）</translation>
     </message>
     <message>
         <source>it is larger than 1 MB, too large for a phasor set</source>
-        <translation type="unfinished"></translation>
+        <translation>文件大于 1 MB，作为相量组过大</translation>
     </message>
     <message>
         <source>it cannot be written (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入（%1）</translation>
     </message>
     <message>
         <source>it could not be written completely (%1); any earlier file of that name is unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>未能完整写入（%1）；原有的同名文件保持不变</translation>
     </message>
     <message>
         <source>it could not be written (%1); any earlier file of that name is unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>未能写入（%1）；原有的同名文件保持不变</translation>
     </message>
 </context>
 <context>
     <name>TRotantsForm</name>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”不是有效的浮点数</translation>
     </message>
     <message>
         <source>the picture could not be encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>无法编码图片</translation>
     </message>
     <message>
         <source>the length must be at least one sample and at most %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>时长须至少为一个采样，至多 %1 秒</translation>
     </message>
     <message>
         <source>Could not export to &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法导出到“%1”：%2。</translation>
     </message>
     <message>
         <source>Export Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>导出图片</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG 图片 (*.png)</translation>
     </message>
     <message>
         <source>Export Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>导出声音</translation>
     </message>
     <message>
         <source>Length in seconds:</source>
-        <translation type="unfinished"></translation>
+        <translation>时长（秒）：</translation>
     </message>
     <message>
         <source>WAV sounds (*.wav)</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV 声音 (*.wav)</translation>
     </message>
     <message>
         <source>Export Harmonics Table</source>
-        <translation type="unfinished"></translation>
+        <translation>导出谐波表</translation>
     </message>
     <message>
         <source>CSV tables (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV 表格 (*.csv)</translation>
     </message>
     <message>
         <source>Export Waveform Samples</source>
-        <translation type="unfinished"></translation>
+        <translation>导出波形采样</translation>
     </message>
     <message>
         <source>Export Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>导出动画</translation>
     </message>
     <message>
         <source>GIF animations (*.gif)</source>
-        <translation type="unfinished"></translation>
+        <translation>GIF 动画 (*.gif)</translation>
     </message>
     <message>
         <source>Writing the animation...</source>
-        <translation type="unfinished"></translation>
+        <translation>正在写入动画...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法打开文件“%1”：%2。</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be saved: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法保存文件“%1”：%2。</translation>
     </message>
     <message>
         <source>Open Phasor Set</source>
-        <translation type="unfinished"></translation>
+        <translation>打开相量组</translation>
     </message>
     <message>
         <source>Phasor sets and harmonics tables (*.rotants *.csv);;Phasor sets (*.rotants);;Harmonics tables (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>相量组和谐波表 (*.rotants *.csv);;相量组 (*.rotants);;谐波表 (*.csv);;所有文件 (*)</translation>
     </message>
     <message>
         <source>Save Phasor Set</source>
-        <translation type="unfinished"></translation>
+        <translation>保存相量组</translation>
     </message>
     <message>
         <source>Phasor sets (*.rotants)</source>
-        <translation type="unfinished"></translation>
+        <translation>相量组 (*.rotants)</translation>
     </message>
     <message>
         <source>RMS error: -</source>
-        <translation type="unfinished"></translation>
+        <translation>均方根误差：-</translation>
     </message>
     <message>
         <source>RMS error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>均方根误差：%1</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>文件(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>新建(&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>打开(&amp;O)...</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>最近打开(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Clear Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>清空列表(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存(&amp;S)</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>另存为(&amp;A)...</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>导出(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>图片(&amp;P)...</translation>
     </message>
     <message>
         <source>&amp;Sound...</source>
-        <translation type="unfinished"></translation>
+        <translation>声音(&amp;S)...</translation>
     </message>
     <message>
         <source>&amp;Harmonics Table...</source>
-        <translation type="unfinished"></translation>
+        <translation>谐波表(&amp;H)...</translation>
     </message>
     <message>
         <source>Wave&amp;form Samples...</source>
-        <translation type="unfinished"></translation>
+        <translation>波形采样(&amp;F)...</translation>
     </message>
     <message>
         <source>&amp;Animation...</source>
-        <translation type="unfinished"></translation>
+        <translation>动画(&amp;A)...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>退出(&amp;X)</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>放大(&amp;I)</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>缩小(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>实际大小(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>全屏(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Highlight Selected Harmonic</source>
-        <translation type="unfinished"></translation>
+        <translation>突出显示所选谐波(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Play Selected Harmonic Alone</source>
-        <translation type="unfinished"></translation>
+        <translation>单独播放所选谐波(&amp;P)</translation>
     </message>
     <message>
         <source>Show &amp;Error</source>
-        <translation type="unfinished"></translation>
+        <translation>显示误差(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>语言(&amp;L)</translation>
     </message>
     <message>
         <source>&amp;System Language</source>
-        <translation type="unfinished"></translation>
+        <translation>系统语言(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>帮助(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>关于(&amp;A)...</translation>
     </message>
     <message>
         <source>Re</source>
-        <translation type="unfinished"></translation>
+        <translation>Re</translation>
     </message>
     <message>
         <source>Im</source>
-        <translation type="unfinished"></translation>
+        <translation>Im</translation>
     </message>
     <message>
         <source>Waveform:</source>
-        <translation type="unfinished"></translation>
+        <translation>波形：</translation>
     </message>
     <message>
         <source>Left-click to place a phasor</source>
-        <translation type="unfinished"></translation>
+        <translation>单击左键放置相量</translation>
     </message>
     <message>
         <source>Highest harmonic:</source>
-        <translation type="unfinished"></translation>
+        <translation>最高谐波次数：</translation>
     </message>
     <message>
         <source>Left-click and drag to create a waveform</source>
-        <translation type="unfinished"></translation>
+        <translation>按住左键拖动以绘制波形</translation>
     </message>
     <message>
         <source>Harmonic</source>
-        <translation type="unfinished"></translation>
+        <translation>谐波</translation>
     </message>
     <message>
         <source>Magnitude</source>
-        <translation type="unfinished"></translation>
+        <translation>幅值</translation>
     </message>
     <message>
         <source>Angle (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>相角(°)</translation>
     </message>
     <message>
         <source>Edit Phasor</source>
-        <translation type="unfinished"></translation>
+        <translation>编辑相量</translation>
     </message>
     <message>
         <source>&amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>更新(&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>停止(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>播放(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>清除(&amp;C)</translation>
     </message>
     <message>
         <source>Custom Rotants</source>
-        <translation type="unfinished"></translation>
+        <translation>自定义相量</translation>
     </message>
     <message>
         <source>Custom Time</source>
-        <translation type="unfinished"></translation>
+        <translation>自定义时域波形</translation>
     </message>
     <message>
         <source>Square</source>
-        <translation type="unfinished"></translation>
+        <translation>方波</translation>
     </message>
     <message>
         <source>Rectangular Pulse</source>
-        <translation type="unfinished"></translation>
+        <translation>矩形脉冲</translation>
     </message>
     <message>
         <source>Bipolar Pulse</source>
-        <translation type="unfinished"></translation>
+        <translation>双极性脉冲</translation>
     </message>
     <message>
         <source>Triangle</source>
-        <translation type="unfinished"></translation>
+        <translation>三角波</translation>
     </message>
     <message>
         <source>Sawtooth</source>
-        <translation type="unfinished"></translation>
+        <translation>锯齿波</translation>
     </message>
     <message>
         <source>Rectified Cosine</source>
-        <translation type="unfinished"></translation>
+        <translation>整流余弦波</translation>
     </message>
     <message>
         <source>Impulse train</source>
-        <translation type="unfinished"></translation>
+        <translation>冲激串</translation>
     </message>
     <message>
         <source>Phasor Options</source>
-        <translation type="unfinished"></translation>
+        <translation>相量选项</translation>
     </message>
     <message>
         <source>Show Real &amp;Value</source>
-        <translation type="unfinished"></translation>
+        <translation>显示实部(&amp;V)</translation>
     </message>
     <message>
         <source>&amp;Rotate Complex Plane 90°</source>
-        <translation type="unfinished"></translation>
+        <translation>复平面旋转 90°(&amp;R)</translation>
     </message>
     <message>
         <source>Leave Phasor &amp;Trace</source>
-        <translation type="unfinished"></translation>
+        <translation>保留相量轨迹(&amp;T)</translation>
     </message>
     <message>
         <source>Use Conjugate Rotants</source>
-        <translation type="unfinished"></translation>
+        <translation>使用共轭相量</translation>
     </message>
     <message>
         <source>Time Options</source>
-        <translation type="unfinished"></translation>
+        <translation>时域选项</translation>
     </message>
     <message>
         <source>&amp;Grid On</source>
-        <translation type="unfinished"></translation>
+        <translation>网格(&amp;G)</translation>
     </message>
     <message>
         <source>Sound On</source>
-        <translation type="unfinished"></translation>
+        <translation>开启声音</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>循环播放</translation>
     </message>
     <message>
         <source>Ideal Wave</source>
-        <translation type="unfinished"></translation>
+        <translation>理想波形</translation>
     </message>
     <message>
         <source>Coord: </source>
-        <translation type="unfinished"></translation>
+        <translation>坐标：</translation>
     </message>
     <message>
         <source>N: </source>
-        <translation type="unfinished"></translation>
+        <translation>N：</translation>
     </message>
     <message>
         <source>Show &amp;Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>显示编辑器(&amp;E)</translation>
     </message>
     <message>
         <source>Hide &amp;Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>隐藏编辑器(&amp;E)</translation>
     </message>
     <message>
         <source>Vie&amp;w</source>
-        <translation type="unfinished"></translation>
+        <translation>视图(&amp;W)</translation>
     </message>
 </context>
 </TS>
