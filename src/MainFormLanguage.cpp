@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QMenu>
 #include <QSettings>
 
@@ -44,6 +46,9 @@ void TRotantsForm::SetLanguage(const QString &code, bool remember)
   const QString installed = code.isEmpty() ? Translations::SystemLanguage() : code;
   if (!Translations::Install(installed))
     return;
+  // Qt posts the language change; the window and the about box read in the
+  // new language as soon as the choice is made.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
   LanguageChoice = code;
   for (QAction *choice : ViewLanguage->actions()) {
     if (choice->isCheckable())

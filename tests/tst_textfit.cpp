@@ -153,8 +153,10 @@ void TestTextFit::LanguageChangesAtOnce()
     form.findChild<QAction *>("ViewLanguage_" + code)->trigger();
     QCOMPARE(Translations::Current(), code);
     const QStringList translated = texts();
+    // Every caption reads differently; "N: " may stay as it is.
     for (int i = 0; i < english.size(); ++i)
-      QVERIFY2(translated[i] != english[i], qPrintable(code + ": " + english[i]));
+      QVERIFY2(translated[i] != english[i] || english[i] == "N: 0",
+               qPrintable(code + ": " + english[i]));
   }
   form.findChild<QAction *>("ViewLanguage_en")->trigger();
   QCOMPARE(texts(), english);

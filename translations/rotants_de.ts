@@ -144,6 +144,10 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <source>a file name</source>
         <translation>ein Dateiname</translation>
     </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>TFileText</name>
@@ -294,6 +298,14 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     <message>
         <source>it could not be written (%1); any earlier file of that name is unchanged</source>
         <translation>sie konnte nicht geschrieben werden (%1); eine ältere Datei dieses Namens bleibt unverändert</translation>
+    </message>
+    <message>
+        <source> (item %1)</source>
+        <translation> (Element %1)</translation>
+    </message>
+    <message>
+        <source>row %1 (harmonic %2)</source>
+        <translation>Zeile %1 (Harmonische %2)</translation>
     </message>
 </context>
 <context>

@@ -144,6 +144,10 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <source>a file name</source>
         <translation>un nombre de archivo</translation>
     </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>TFileText</name>
@@ -294,6 +298,14 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     <message>
         <source>it could not be written (%1); any earlier file of that name is unchanged</source>
         <translation>no se pudo escribir (%1); cualquier archivo anterior con ese nombre queda intacto</translation>
+    </message>
+    <message>
+        <source> (item %1)</source>
+        <translation> (elemento %1)</translation>
+    </message>
+    <message>
+        <source>row %1 (harmonic %2)</source>
+        <translation>fila %1 (armónico %2)</translation>
     </message>
 </context>
 <context>

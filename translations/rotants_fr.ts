@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Fourier series, turning in class</source>
-        <translation>Séries de Fourier : ça tourne en cours</translation>
+        <translation>Séries de Fourier&#xa0;: ça tourne en cours</translation>
     </message>
     <message>
         <source>OK</source>
@@ -38,7 +38,7 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     </message>
     <message>
         <source>Waveform: %1.</source>
-        <translation>Forme d&apos;onde : %1.</translation>
+        <translation>Forme d&apos;onde&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Highest harmonic, 0 to 25.</source>
@@ -78,7 +78,7 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     </message>
     <message>
         <source>Language of the window: %1.</source>
-        <translation>Langue de la fenêtre : %1.</translation>
+        <translation>Langue de la fenêtre&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Write both plots as PNG.</source>
@@ -110,7 +110,7 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     </message>
     <message>
         <source>more than one file given: &quot;%1&quot;</source>
-        <translation>plus d&apos;un fichier indiqué : « %1 »</translation>
+        <translation>plus d&apos;un fichier indiqué&#xa0;: « %1 »</translation>
     </message>
     <message>
         <source>bad value &quot;%1&quot; for --%2 (expected %3)</source>
@@ -143,6 +143,10 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     <message>
         <source>a file name</source>
         <translation>un nom de fichier</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -295,6 +299,14 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <source>it could not be written (%1); any earlier file of that name is unchanged</source>
         <translation>il n&apos;a pas pu être écrit (%1) ; tout fichier antérieur de ce nom reste inchangé</translation>
     </message>
+    <message>
+        <source> (item %1)</source>
+        <translation> (élément %1)</translation>
+    </message>
+    <message>
+        <source>row %1 (harmonic %2)</source>
+        <translation>ligne %1 (harmonique %2)</translation>
+    </message>
 </context>
 <context>
     <name>TRotantsForm</name>
@@ -312,7 +324,7 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     </message>
     <message>
         <source>Could not export to &quot;%1&quot;: %2.</source>
-        <translation>Impossible d&apos;exporter vers « %1 » : %2.</translation>
+        <translation>Impossible d&apos;exporter vers « %1 »&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Export Picture</source>
@@ -328,7 +340,7 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     </message>
     <message>
         <source>Length in seconds:</source>
-        <translation>Durée en secondes :</translation>
+        <translation>Durée en secondes&#xa0;:</translation>
     </message>
     <message>
         <source>WAV sounds (*.wav)</source>
@@ -388,11 +400,11 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     </message>
     <message>
         <source>RMS error: -</source>
-        <translation>Erreur eff. : -</translation>
+        <translation>Erreur eff.&#xa0;: -</translation>
     </message>
     <message>
         <source>RMS error: %1</source>
-        <translation>Erreur eff. : %1</translation>
+        <translation>Erreur eff.&#xa0;: %1</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -504,7 +516,7 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     </message>
     <message>
         <source>Waveform:</source>
-        <translation>Signal :</translation>
+        <translation>Signal&#xa0;:</translation>
     </message>
     <message>
         <source>Left-click to place a phasor</source>
@@ -512,7 +524,7 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     </message>
     <message>
         <source>Highest harmonic:</source>
-        <translation>Rang maximal :</translation>
+        <translation>Rang maximal&#xa0;:</translation>
     </message>
     <message>
         <source>Left-click and drag to create a waveform</source>
@@ -628,11 +640,11 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     </message>
     <message>
         <source>Coord: </source>
-        <translation>Coord. : </translation>
+        <translation>Coord.&#xa0;: </translation>
     </message>
     <message>
         <source>N: </source>
-        <translation>N : </translation>
+        <translation>N&#xa0;: </translation>
     </message>
     <message>
         <source>Show &amp;Editor</source>

@@ -144,6 +144,10 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <source>a file name</source>
         <translation>um nome de arquivo</translation>
     </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>não é possível gravar %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>TFileText</name>
@@ -294,6 +298,14 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     <message>
         <source>it could not be written (%1); any earlier file of that name is unchanged</source>
         <translation>não pôde ser gravado (%1); um arquivo anterior com esse nome, se houver, não foi alterado</translation>
+    </message>
+    <message>
+        <source> (item %1)</source>
+        <translation> (item %1)</translation>
+    </message>
+    <message>
+        <source>row %1 (harmonic %2)</source>
+        <translation>linha %1 (harmônica %2)</translation>
     </message>
 </context>
 <context>

@@ -144,6 +144,10 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <source>a file name</source>
         <translation>文件名</translation>
     </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
 </context>
 <context>
     <name>TFileText</name>
@@ -294,6 +298,14 @@ With --export-* or --save it writes those files without opening a window.</sourc
     <message>
         <source>it could not be written (%1); any earlier file of that name is unchanged</source>
         <translation>未能写入（%1）；原有的同名文件保持不变</translation>
+    </message>
+    <message>
+        <source> (item %1)</source>
+        <translation>（第 %1 项）</translation>
+    </message>
+    <message>
+        <source>row %1 (harmonic %2)</source>
+        <translation>第 %1 行（谐波 %2）</translation>
     </message>
 </context>
 <context>
