@@ -9,6 +9,10 @@
 // resident memory.
 //
 // Own flags, besides Google Benchmark's:
+//   --rotants_instructions    instead of timing: each instruction case once,
+//                             between callgrind client requests (run it under
+//                             valgrind --tool=callgrind --instr-atstart=no, as
+//                             scripts/bench --instructions does)
 //   --rotants_cold_starts=N   fresh processes timed from launch to the first
 //                             painted window (default 10; 0 skips them)
 //   --rotants_cold_start_child  internal: be one such process
@@ -35,12 +39,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include <unistd.h>
+#include <valgrind/callgrind.h>
 
 namespace {
 
@@ -213,6 +219,95 @@ void StartupToFirstPaint(benchmark::State &state)
       break;
     }
   }
+}
+
+// One operation counted by callgrind: Prepare sets the window up (uncounted),
+// Measure is the operation. Key names the dump; Budget is in instructions, 0
+// for a figure without one.
+struct TInstructionCase {
+  const char *Key;
+  const char *Title;
+  double Budget;
+  std::function<std::unique_ptr<TRotantsForm>()> Prepare;
+  std::function<void(TRotantsForm &)> Measure;
+};
+
+std::vector<TInstructionCase> InstructionCases()
+{
+  const auto redrawAt = [](int step, double zoom) {
+    return [step, zoom] {
+      auto form = PreparedWindow(step, SquareItem);
+      if (zoom != 1.0) {
+        form->SetZoom(zoom);
+        QCoreApplication::processEvents();
+        if (form->PhasorImage->Zoom() != zoom)
+          std::fprintf(stderr, "zoom %.2f was held to %.2f by the screen\n", zoom,
+                       form->PhasorImage->Zoom());
+      }
+      return form;
+    };
+  };
+  const auto redraw = [](TRotantsForm &form) { form.TimeTrackBarChange(); };
+  const auto chooseSquare = [](bool sound) {
+    return [sound] {
+      auto form = PreparedWindow(LastStep, SquareItem);
+      if (sound)
+        form->SoundCheckBox->click();
+      QCoreApplication::processEvents();
+      return form;
+    };
+  };
+  const auto choose = [](TRotantsForm &form) {
+    ChooseWaveform(form, SquareItem);
+    QCoreApplication::processEvents();
+  };
+  const auto strokeDrawn = [] {
+    auto form = PreparedWindow(LastStep, CustomTimeItem);
+    DrawStroke(*form);
+    QCoreApplication::processEvents();
+    form->TimeImageMouseDown(Qt::LeftButton, Qt::NoModifier, 128, TimeRow(DrawnValue(128)));
+    return form;
+  };
+  const auto release = [](TRotantsForm &form) {
+    form.TimeImageMouseUp(Qt::LeftButton, Qt::NoModifier, 128, TimeRow(DrawnValue(128)));
+    QCoreApplication::processEvents();
+  };
+  return {
+      {"redraw-0", "Full redraw, step 0, every option on", 0, redrawAt(0, 1.0), redraw},
+      {"redraw-255", "Full redraw, step 255, every option on", 0, redrawAt(255, 1.0), redraw},
+      {"redraw-511", "Full redraw, step 511, every option on", 2e6, redrawAt(LastStep, 1.0),
+       redraw},
+      {"redraw-511-zoom-200", "Full redraw, step 511, every option on, 200 % zoom", 6e6,
+       redrawAt(LastStep, 2.0), redraw},
+      {"choose-square-off", "Choose \"Square\" with repaint, Sound Off", 0, chooseSquare(false),
+       choose},
+      {"choose-square-on", "Choose \"Square\" with repaint, Sound On", 12e6, chooseSquare(true),
+       choose},
+      {"stroke-release", "Release of a freehand stroke with repaint", 12e6, strokeDrawn, release},
+      {"synthesize-tone", "SynthesizeTone, highest harmonic 25", 0,
+       [] { return PreparedWindow(0, SquareItem); },
+       [](TRotantsForm &form) { form.SynthesizeTone(); }},
+  };
+}
+
+// Prints "case KEY BUDGET TITLE" for every case and leaves one callgrind dump
+// per case, triggered with the case's key; scripts/bench joins the two. The
+// sound goes to the silent stand-in: an audio thread's work is not the
+// action's and would differ from run to run.
+int RunInstructionCases(int argc, char *argv[])
+{
+  QApplication application(argc, argv);
+  UseSilentSoundService();
+  CALLGRIND_START_INSTRUMENTATION;
+  for (const TInstructionCase &c : InstructionCases()) {
+    std::printf("case %s %.0f %s\n", c.Key, c.Budget, c.Title);
+    std::fflush(stdout);
+    const auto form = c.Prepare();
+    CALLGRIND_ZERO_STATS;
+    c.Measure(*form);
+    CALLGRIND_DUMP_STATS_AT(c.Key);
+  }
+  return 0;
 }
 
 double Minimum(const std::vector<double> &v)
@@ -421,6 +516,8 @@ int main(int argc, char *argv[])
   std::string value;
   if (TakeFlag(argc, argv, "rotants_cold_start_child", value))
     return RunColdStartChild(argc, argv);
+  if (TakeFlag(argc, argv, "rotants_instructions", value))
+    return RunInstructionCases(argc, argv);
   int coldStarts = 10;
   if (TakeFlag(argc, argv, "rotants_cold_starts", value))
     coldStarts = std::max(0, std::atoi(value.c_str()));

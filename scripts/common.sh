@@ -11,6 +11,7 @@ ROTANTS_PACKAGES=(
   libbenchmark-dev
   xvfb xauth
   pulseaudio pulseaudio-utils sox
+  valgrind
   desktop-file-utils appstream
   fonts-dejavu-core fonts-liberation2 locales
 )

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 
 // Toolkit-free arithmetic of the harmonic phasor set. The main window's
 // operations of the same names call these; nothing here touches a widget.
@@ -42,6 +43,16 @@ double Sinc(double x);
 
 // Rotates entries 0..highest to time step n (harmonic k turns by 2 pi k n / 256)
 // and forms their running sums; entries above highest are left untouched.
+// Every such angle is a multiple of 2 pi / 256, so the cosines and sines come
+// from a table of those 256 angles (each computed directly): within a few ulps
+// of RotateToTimeStepDirect, without its 2 (highest + 1) libm calls.
 void RotateToTimeStep(TPhasorArray &entries, int highest, int n);
+
+// The same rotation with cos and sin of 2 pi k n / 256 evaluated for each k.
+void RotateToTimeStepDirect(TPhasorArray &entries, int highest, int n);
+
+// cos and sin of 2 pi m / 256 for any integer m (taken modulo 256).
+double TurnCos(std::int64_t m);
+double TurnSin(std::int64_t m);
 
 }  // namespace HarmonicMath

@@ -196,6 +196,8 @@ public:
   // Time plot view and redraw cycle.
   void TimeTrackBarChange();
   void PlotReconstruction(int n);
+  // Rotates entries 0..HighestHarmonic to step n for drawing (see the body).
+  void RotateForPictures(int n, bool wholeChain);
   void DrawIdealWave();
   void DrawReconWave(int n);
 

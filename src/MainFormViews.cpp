@@ -164,13 +164,33 @@ void TRotantsForm::TimeTrackBarChange()
   }
   const int n = TimeTrackBar->value();
   PhasorGraph->DrawFrame(true);
-  RotateToTimeStep(n);
+  RotateForPictures(n, true);
   if (ConjugateCheckBox->isChecked())
     DrawPhasorChain(true, ConjugateChainColour);
   DrawPhasorChain(false, MainChainColour);
   TimeGraph->DrawFrame(TimeGridCheckBox->isChecked());
   PlotReconstruction(n);
   StatusPanel1->setText("N: " + QString::number(n));
+}
+
+// The table-driven rotation may differ from direct cosines in the last bits of
+// a value. Wherever a value that the pictures map to pixels (the real value on
+// either plot, the chain's tip for the trace, and with wholeChain every link of
+// the chain) lies within a hair of a pixel's rounding edge, the step is rotated
+// again with direct cosines, so the pictures are those of direct cosines.
+void TRotantsForm::RotateForPictures(int n, bool wholeChain)
+{
+  RotateToTimeStep(n);
+  const int top = TopHarmonic(HighestHarmonic);
+  const HarmonicPhasor &tip = PhasorList[top];
+  const double v =
+      ConjugateCheckBox->isChecked() ? 2.0 * tip.SumRe - PhasorList[0].SumRe : tip.SumRe;
+  bool near = TimeGraph->NearPixelEdge(0.0, v) || PhasorGraph->NearPixelEdge(v, v)
+              || PhasorGraph->NearPixelEdge(tip.SumRe, tip.SumIm);
+  for (int k = 0; wholeChain && !near && k < top; ++k)
+    near = PhasorGraph->NearPixelEdge(PhasorList[k].SumRe, PhasorList[k].SumIm);
+  if (near)
+    HarmonicMath::RotateToTimeStepDirect(PhasorList, HighestHarmonic, n);
 }
 
 // Recomputes ReconWave[0..n] by rotating the set to every step from 0, and
@@ -184,7 +204,7 @@ void TRotantsForm::PlotReconstruction(int n)
   const double dc = PhasorList[0].SumRe;
   const HarmonicPhasor &top = PhasorList[TopHarmonic(HighestHarmonic)];
   for (int e = 0; e <= n; ++e) {
-    RotateToTimeStep(e);
+    RotateForPictures(e, false);
     ReconWave[e] = conjugate ? 2.0 * top.SumRe - dc : top.SumRe;
     if (trace) {
       int px = 0;

@@ -55,5 +55,8 @@ public:
   static int RoundHalfAway(double v);
 
   void WorldToPixel(double x, double y, int &px, int &py) const;
+  // True when x or y lies within a millionth of a pixel of a rounding edge of
+  // WorldToPixel (a half-pixel), where the last bits of a value decide the pixel.
+  bool NearPixelEdge(double x, double y) const;
   void PixelToWorld(int px, int py, double &x, double &y) const;
 };
