@@ -104,6 +104,27 @@ void RotateToTimeStep(TPhasorArray &entries, int highest, int n)
   });
 }
 
+void TipAtTimeStep(const TPhasorArray &entries, int highest, int n, double &sumRe,
+                   double &sumIm)
+{
+  const TTurnTable &table = Turns();
+  double runRe = 0.0;
+  double runIm = 0.0;
+  for (int k = 0; k <= highest && k < HarmonicCount; ++k) {
+    const HarmonicPhasor &e = entries[k];
+    const std::size_t m = std::size_t(std::int64_t(k) * n & (PeriodSteps - 1));
+    const double c = table.Cos[m];
+    const double s = table.Sin[m];
+    // The same operations, in the same order, as Rotate.
+    const double rotRe = e.Re * c - e.Im * s;
+    const double rotIm = e.Re * s + e.Im * c;
+    runRe += rotRe;
+    runIm += rotIm;
+  }
+  sumRe = runRe;
+  sumIm = runIm;
+}
+
 void RotateToTimeStepDirect(TPhasorArray &entries, int highest, int n)
 {
   Rotate(entries, highest, [n](int k, double &c, double &s) {

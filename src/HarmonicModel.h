@@ -48,6 +48,12 @@ double Sinc(double x);
 // of RotateToTimeStepDirect, without its 2 (highest + 1) libm calls.
 void RotateToTimeStep(TPhasorArray &entries, int highest, int n);
 
+// The running sums through entry highest (the chain's tip) that
+// RotateToTimeStep(entries, highest, n) would form, bit for bit, without
+// writing any entry.
+void TipAtTimeStep(const TPhasorArray &entries, int highest, int n, double &sumRe,
+                   double &sumIm);
+
 // The same rotation with cos and sin of 2 pi k n / 256 evaluated for each k.
 void RotateToTimeStepDirect(TPhasorArray &entries, int highest, int n);
 

@@ -178,19 +178,55 @@ void TRotantsForm::TimeTrackBarChange()
 // either plot, the chain's tip for the trace, and with wholeChain every link of
 // the chain) lies within a hair of a pixel's rounding edge, the step is rotated
 // again with direct cosines, so the pictures are those of direct cosines.
+// Whether a real value v of the tip (re, im) or the tip itself lies so near a
+// pixel's rounding edge on either plot that the last bits decide the pixel.
+bool TRotantsForm::NearPictureEdge(double tipRe, double tipIm) const
+{
+  const double v =
+      ConjugateCheckBox->isChecked() ? 2.0 * tipRe - PhasorList[0].SumRe : tipRe;
+  return TimeGraph->NearPixelEdge(0.0, v) || PhasorGraph->NearPixelEdge(v, v)
+         || PhasorGraph->NearPixelEdge(tipRe, tipIm);
+}
+
 void TRotantsForm::RotateForPictures(int n, bool wholeChain)
 {
   RotateToTimeStep(n);
   const int top = TopHarmonic(HighestHarmonic);
-  const HarmonicPhasor &tip = PhasorList[top];
-  const double v =
-      ConjugateCheckBox->isChecked() ? 2.0 * tip.SumRe - PhasorList[0].SumRe : tip.SumRe;
-  bool near = TimeGraph->NearPixelEdge(0.0, v) || PhasorGraph->NearPixelEdge(v, v)
-              || PhasorGraph->NearPixelEdge(tip.SumRe, tip.SumIm);
-  for (int k = 0; wholeChain && !near && k < top; ++k)
-    near = PhasorGraph->NearPixelEdge(PhasorList[k].SumRe, PhasorList[k].SumIm);
-  if (near)
-    HarmonicMath::RotateToTimeStepDirect(PhasorList, HighestHarmonic, n);
+  const auto nearEdge = [&](const HarmonicPhasor &link, int k) {
+    return k == top ? NearPictureEdge(link.SumRe, link.SumIm)
+                    : wholeChain && PhasorGraph->NearPixelEdge(link.SumRe, link.SumIm);
+  };
+  bool near = false;
+  for (int k = 0; k <= top && !near; ++k)
+    near = nearEdge(PhasorList[k], k);
+  if (!near)
+    return;
+  // Only a value at an edge that direct cosines change can move a pixel; a
+  // value that sits exactly on one (the unrotated DC link, say) is the same
+  // either way.
+  TPhasorArray direct = PhasorList;
+  HarmonicMath::RotateToTimeStepDirect(direct, HighestHarmonic, n);
+  for (int k = 0; k <= top; ++k) {
+    const HarmonicPhasor &link = PhasorList[k];
+    if ((link.SumRe != direct[k].SumRe || link.SumIm != direct[k].SumIm) && nearEdge(link, k)) {
+      PhasorList = direct;
+      return;
+    }
+  }
+}
+
+// The tip at step n as RotateForPictures(n, false) leaves it, with the
+// entries untouched.
+void TRotantsForm::TipForPictures(int n, double &sumRe, double &sumIm) const
+{
+  HarmonicMath::TipAtTimeStep(PhasorList, HighestHarmonic, n, sumRe, sumIm);
+  if (!NearPictureEdge(sumRe, sumIm))
+    return;
+  TPhasorArray rotated = PhasorList;
+  HarmonicMath::RotateToTimeStepDirect(rotated, HighestHarmonic, n);
+  const HarmonicPhasor &tip = rotated[TopHarmonic(HighestHarmonic)];
+  sumRe = tip.SumRe;
+  sumIm = tip.SumIm;
 }
 
 // Recomputes ReconWave[0..n] by rotating the set to every step from 0, and
@@ -202,17 +238,19 @@ void TRotantsForm::PlotReconstruction(int n)
   const bool conjugate = ConjugateCheckBox->isChecked();
   const bool trace = TraceCheckBox->isChecked();
   const double dc = PhasorList[0].SumRe;
-  const HarmonicPhasor &top = PhasorList[TopHarmonic(HighestHarmonic)];
   for (int e = 0; e <= n; ++e) {
-    RotateForPictures(e, false);
-    ReconWave[e] = conjugate ? 2.0 * top.SumRe - dc : top.SumRe;
+    double tipRe = 0.0;
+    double tipIm = 0.0;
+    TipForPictures(e, tipRe, tipIm);
+    ReconWave[e] = conjugate ? 2.0 * tipRe - dc : tipRe;
     if (trace) {
       int px = 0;
       int py = 0;
-      PlaneToPixel(top.SumRe, top.SumIm, px, py);
+      PlaneToPixel(tipRe, tipIm, px, py);
       TracePoints[e] = QPoint(px, py);
     }
   }
+  RotateForPictures(n, true);
   if (trace) {
     PhasorImage->Pen.Colour = TraceColour;
     PhasorImage->Pen.Width = 1;

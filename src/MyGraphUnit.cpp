@@ -63,15 +63,6 @@ void TMyGraph::WorldToPixel(double x, double y, int &px, int &py) const
   py = YOrigin - RoundHalfAway(y * YScale);
 }
 
-bool TMyGraph::NearPixelEdge(double x, double y) const
-{
-  const auto near = [](double v) {
-    const double a = std::fabs(v);
-    return std::fabs(a - std::floor(a) - 0.5) < 1e-6;
-  };
-  return near(x * XScale) || near(y * YScale);
-}
-
 void TMyGraph::PixelToWorld(int px, int py, double &x, double &y) const
 {
   // 64-bit differences: a captured mouse may report any int position.

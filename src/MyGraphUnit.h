@@ -4,6 +4,9 @@
 
 #include <QObject>
 
+#include <cmath>
+#include <cstdint>
+
 // Construction parameters of a plot surface; the constructor copies every value.
 struct TMyGraphParams {
   TImageCanvas *Image = nullptr;  // not owned
@@ -57,6 +60,15 @@ public:
   void WorldToPixel(double x, double y, int &px, int &py) const;
   // True when x or y lies within a millionth of a pixel of a rounding edge of
   // WorldToPixel (a half-pixel), where the last bits of a value decide the pixel.
-  bool NearPixelEdge(double x, double y) const;
+  bool NearPixelEdge(double x, double y) const
+  {
+    return NearHalf(x * XScale) || NearHalf(y * YScale);
+  }
+  // True when v lies within 1e-6 of a half-integer (beyond 2^50 never).
+  static bool NearHalf(double v)
+  {
+    const double a = std::fabs(v);
+    return a < 1125899906842624.0 && std::fabs(a - double(std::int64_t(a)) - 0.5) < 1e-6;
+  }
   void PixelToWorld(int px, int py, double &x, double &y) const;
 };
