@@ -1,5 +1,6 @@
 #include "HarmonicModel.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace HarmonicMath {
@@ -108,11 +109,16 @@ void TipAtTimeStep(const TPhasorArray &entries, int highest, int n, double &sumR
                    double &sumIm)
 {
   const TTurnTable &table = Turns();
+  const int top = std::min(highest, HarmonicCount - 1);
+  // Harmonic k turns by k n steps of 2 pi / 256: the index advances by n
+  // modulo 256 from one harmonic to the next (the unsigned conversion keeps
+  // that right for negative n).
+  const unsigned stride = unsigned(n) & (PeriodSteps - 1);
+  unsigned m = 0;
   double runRe = 0.0;
   double runIm = 0.0;
-  for (int k = 0; k <= highest && k < HarmonicCount; ++k) {
+  for (int k = 0; k <= top; ++k) {
     const HarmonicPhasor &e = entries[k];
-    const std::size_t m = std::size_t(std::int64_t(k) * n & (PeriodSteps - 1));
     const double c = table.Cos[m];
     const double s = table.Sin[m];
     // The same operations, in the same order, as Rotate.
@@ -120,6 +126,7 @@ void TipAtTimeStep(const TPhasorArray &entries, int highest, int n, double &sumR
     const double rotIm = e.Re * s + e.Im * c;
     runRe += rotRe;
     runIm += rotIm;
+    m = (m + stride) & (PeriodSteps - 1);
   }
   sumRe = runRe;
   sumIm = runIm;
