@@ -68,6 +68,8 @@ private slots:
   void SetPhasorEntryRunningSum();
   void RotationUpToHighest_data();
   void RotationUpToHighest();
+  void TableRotationMatchesDirect_data();
+  void TableRotationMatchesDirect();
   void ConjugateRoundTripIsExact();
   void ClearResetsEveryRow();
 };
@@ -227,6 +229,59 @@ void TestHarmonicModel::RotationUpToHighest()
   QVERIFY(dc.RotRe == dc.Re && dc.RotIm == dc.Im && dc.SumRe == dc.Re && dc.SumIm == dc.Im);
   for (int k = highest + 1; k < HarmonicCount; ++k)
     QVERIFY2(SameBits(form.PhasorList[k], before[k]), qPrintable(QString("harmonic %1").arg(k)));
+}
+
+void TestHarmonicModel::TableRotationMatchesDirect_data()
+{
+  QTest::addColumn<double>("scale");
+  QTest::addColumn<unsigned>("seed");
+  QTest::newRow("entries within 0.4") << 1.0 << 3u;
+  QTest::newRow("entries within 4") << 10.0 << 5u;
+  QTest::newRow("entries within 0.004") << 0.01 << 7u;
+}
+
+// At every step of the sweep, beyond it and before it: the table-driven
+// rotation within 1e-12 of direct cosines, and the tip alone bit for bit what
+// the rotation forms.
+void TestHarmonicModel::TableRotationMatchesDirect()
+{
+  QFETCH(double, scale);
+  QFETCH(unsigned, seed);
+  TPhasorArray start{};
+  FillDistinct(start, seed);
+  for (HarmonicPhasor &e : start) {
+    e.Re *= scale;
+    e.Im *= scale;
+  }
+  for (int n = -300; n < SweepSteps + 300; ++n) {
+    TPhasorArray table = start;
+    TPhasorArray direct = start;
+    HarmonicMath::RotateToTimeStep(table, 25, n);
+    HarmonicMath::RotateToTimeStepDirect(direct, 25, n);
+    for (int k = 0; k < HarmonicCount; ++k) {
+      const HarmonicPhasor &a = table[k];
+      const HarmonicPhasor &b = direct[k];
+      const double tolerance = 1e-12 * scale;
+      QVERIFY2(std::fabs(a.RotRe - b.RotRe) < tolerance && std::fabs(a.RotIm - b.RotIm) < tolerance
+                   && std::fabs(a.SumRe - b.SumRe) < tolerance
+                   && std::fabs(a.SumIm - b.SumIm) < tolerance,
+               qPrintable(QString("step %1, harmonic %2").arg(n).arg(k)));
+    }
+    for (int highest : {0, 9, 25}) {
+      TPhasorArray rotated = start;
+      HarmonicMath::RotateToTimeStep(rotated, highest, n);
+      double re = 0.0;
+      double im = 0.0;
+      HarmonicMath::TipAtTimeStep(start, highest, n, re, im);
+      QVERIFY2(re == rotated[highest].SumRe && im == rotated[highest].SumIm,
+               qPrintable(QString("tip at step %1, highest %2").arg(n).arg(highest)));
+    }
+  }
+  for (std::int64_t m = -512; m < 1024; ++m) {
+    const double theta = 2.0 * std::numbers::pi * double(m) / 256.0;
+    QVERIFY(std::fabs(HarmonicMath::TurnCos(m) - std::cos(theta)) < 1e-14);
+    QVERIFY(std::fabs(HarmonicMath::TurnSin(m) - std::sin(theta)) < 1e-14);
+  }
 }
 
 // Checking then unchecking the box halves and doubles harmonics 1..25 (whatever
