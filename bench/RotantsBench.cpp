@@ -108,6 +108,23 @@ void FullRedraw(benchmark::State &state)
   }
 }
 
+// The same at step 511 with the window shown at 200 %.
+void ZoomedRedraw(benchmark::State &state)
+{
+  const auto form = PreparedWindow(LastStep, SquareItem);
+  form->SetZoom(2.0);
+  QCoreApplication::processEvents();
+  if (form->PhasorImage->Zoom() != 2.0) {
+    state.SkipWithError("the screen holds the zoom below 200 %");
+    return;
+  }
+  for (auto _ : state) {
+    form->TimeTrackBarChange();
+    benchmark::DoNotOptimize(form->ReconWave.data());
+    benchmark::ClobberMemory();
+  }
+}
+
 // One SimulationTimer tick with Repeat on (the sweep wraps, so the ticks cover
 // every step alike), followed by the repaint the tick asks for.
 void AnimationTick(benchmark::State &state)
@@ -124,9 +141,9 @@ void AnimationTick(benchmark::State &state)
 }
 
 // Choosing "Square" from the list at step 511 with every display option on:
-// 26 entries through the editor, each re-synthesising the tone and redrawing,
-// the final redraw and the repaint. With sound on, each entry restarts the
-// loop; the audio thread catches up outside the timed region.
+// 26 entries through the editor, then the action's one synthesis, one play
+// request (with sound on), one redraw and the repaint. The audio thread
+// catches up outside the timed region.
 void ChooseSquare(benchmark::State &state)
 {
   const bool sound = state.range(0) != 0;
@@ -146,8 +163,8 @@ void ChooseSquare(benchmark::State &state)
 
 // The release that ends a freehand stroke in "Custom Time" at step 511 with
 // every display option on: spectrum, 26 entries through the editor, doubling
-// rule, final redraw and repaint. Each iteration re-arms the stroke with a
-// click on an already drawn point, outside the timed region.
+// rule, the action's one redraw and the repaint. Each iteration re-arms the
+// stroke with a click on an already drawn point, outside the timed region.
 void StrokeRelease(benchmark::State &state)
 {
   const auto form = PreparedWindow(LastStep, CustomTimeItem);
@@ -344,6 +361,7 @@ void RegisterCases()
       ->Arg(LastStep)
       ->Unit(benchmark::kMicrosecond)
       ->UseRealTime();
+  Register("ZoomedRedraw", ZoomedRedraw)->Unit(benchmark::kMicrosecond)->UseRealTime();
   Register("AnimationTick", AnimationTick)->Unit(benchmark::kMicrosecond)->UseRealTime();
   Register("ChooseSquare", ChooseSquare)
       ->ArgName("sound")
@@ -552,14 +570,15 @@ int main(int argc, char *argv[])
   std::printf("\nSound On: %s\n\n", SoundOnService.c_str());
   std::printf("| Case | Median | Spread (min to max) | Budget | Within |\n");
   std::printf("|---|---|---|---|---|\n");
-  PrintRow("Full redraw, step 0, every option on", find("FullRedraw/step:0"), 1.0, "1 ms");
-  PrintRow("Full redraw, step 255, every option on", find("FullRedraw/step:255"), 1.0, "1 ms");
-  PrintRow("Full redraw, step 511, every option on", find("FullRedraw/step:511"), 1.0, "1 ms");
+  PrintRow("Full redraw, step 0, every option on", find("FullRedraw/step:0"), 0.3, "0.3 ms");
+  PrintRow("Full redraw, step 255, every option on", find("FullRedraw/step:255"), 0.3, "0.3 ms");
+  PrintRow("Full redraw, step 511, every option on", find("FullRedraw/step:511"), 0.3, "0.3 ms");
+  PrintRow("Full redraw, step 511, every option on, 200 % zoom", find("ZoomedRedraw"), 0.0, "");
   PrintRow("Animation tick with repaint (mean over steps 0..511)", find("AnimationTick"), 10.0,
            "10 ms (the tick)");
-  PrintRow("Choose \"Square\", Sound Off", find("ChooseSquare/sound:0"), 50.0, "50 ms");
-  PrintRow("Choose \"Square\", Sound On", find("ChooseSquare/sound:1"), 50.0, "50 ms");
-  PrintRow("Release of a freehand stroke", find("StrokeRelease"), 50.0, "50 ms");
+  PrintRow("Choose \"Square\", Sound Off", find("ChooseSquare/sound:0"), 3.0, "3 ms");
+  PrintRow("Choose \"Square\", Sound On", find("ChooseSquare/sound:1"), 3.0, "3 ms");
+  PrintRow("Release of a freehand stroke", find("StrokeRelease"), 3.0, "3 ms");
   PrintRow("SynthesizeTone, highest harmonic 25", find("SynthesizeTone"), 0.0,
            "(inside the two above)");
   PrintRow("FFT transform and reordering, 256 points", find("FftTransform"), 0.0,
