@@ -573,7 +573,7 @@ int main(int argc, char *argv[])
   PrintRow("Full redraw, step 0, every option on", find("FullRedraw/step:0"), 0.3, "0.3 ms");
   PrintRow("Full redraw, step 255, every option on", find("FullRedraw/step:255"), 0.3, "0.3 ms");
   PrintRow("Full redraw, step 511, every option on", find("FullRedraw/step:511"), 0.3, "0.3 ms");
-  PrintRow("Full redraw, step 511, every option on, 200 % zoom", find("ZoomedRedraw"), 0.0, "");
+  PrintRow("Full redraw, step 511, every option on, 200 % zoom", find("ZoomedRedraw"), 0.0, "none");
   PrintRow("Animation tick with repaint (mean over steps 0..511)", find("AnimationTick"), 10.0,
            "10 ms (the tick)");
   PrintRow("Choose \"Square\", Sound Off", find("ChooseSquare/sound:0"), 3.0, "3 ms");
