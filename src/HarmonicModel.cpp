@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace HarmonicMath {
 
@@ -83,17 +84,6 @@ void Rotate(TPhasorArray &entries, int highest, TTurn turn)
 }
 
 }  // namespace
-
-double TurnCos(std::int64_t m)
-{
-  // Two's complement: the low byte is m modulo 256 for negative m too.
-  return Turns().Cos[std::size_t(m & (PeriodSteps - 1))];
-}
-
-double TurnSin(std::int64_t m)
-{
-  return Turns().Sin[std::size_t(m & (PeriodSteps - 1))];
-}
 
 void RotateToTimeStep(TPhasorArray &entries, int highest, int n)
 {

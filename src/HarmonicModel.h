@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 
 // Toolkit-free arithmetic of the harmonic phasor set. The main window's
 // operations of the same names call these; nothing here touches a widget.
@@ -56,9 +55,5 @@ void TipAtTimeStep(const TPhasorArray &entries, int highest, int n, double &sumR
 
 // The same rotation with cos and sin of 2 pi k n / 256 evaluated for each k.
 void RotateToTimeStepDirect(TPhasorArray &entries, int highest, int n);
-
-// cos and sin of 2 pi m / 256 for any integer m (taken modulo 256).
-double TurnCos(std::int64_t m);
-double TurnSin(std::int64_t m);
 
 }  // namespace HarmonicMath
