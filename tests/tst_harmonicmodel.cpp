@@ -68,7 +68,6 @@ private slots:
   void SetPhasorEntryRunningSum();
   void RotationUpToHighest_data();
   void RotationUpToHighest();
-  void TableRotationMatchesDirect_data();
   void TableRotationMatchesDirect();
   void ConjugateRoundTripIsExact();
   void ClearResetsEveryRow();
@@ -231,26 +230,14 @@ void TestHarmonicModel::RotationUpToHighest()
     QVERIFY2(SameBits(form.PhasorList[k], before[k]), qPrintable(QString("harmonic %1").arg(k)));
 }
 
-void TestHarmonicModel::TableRotationMatchesDirect_data()
-{
-  QTest::addColumn<double>("scale");
-  QTest::newRow("entries within 0.4") << 1.0;
-  QTest::newRow("entries within 4") << 10.0;
-}
-
 // At every step of the sweep, and of two sweeps before and after it: the
 // table-driven rotation within 1e-12 of direct cosines, and the tip alone bit
 // for bit what the rotation forms.
 void TestHarmonicModel::TableRotationMatchesDirect()
 {
-  QFETCH(double, scale);
   TPhasorArray start{};
   FillDistinct(start, 3);
-  for (HarmonicPhasor &e : start) {
-    e.Re *= scale;
-    e.Im *= scale;
-  }
-  const auto close = [scale](double a, double b) { return std::fabs(a - b) < 1e-12 * scale; };
+  const auto close = [](double a, double b) { return std::fabs(a - b) < 1e-12; };
   for (int n = -2 * SweepSteps; n < 3 * SweepSteps; ++n) {
     TPhasorArray table = start;
     TPhasorArray direct = start;
