@@ -173,13 +173,9 @@ void TRotantsForm::TimeTrackBarChange()
   StatusPanel1->setText("N: " + QString::number(n));
 }
 
-// The table-driven rotation may differ from direct cosines in the last bits of
-// a value. Wherever a value that the pictures map to pixels (the real value on
-// either plot, the chain's tip for the trace, and with wholeChain every link of
-// the chain) lies within a hair of a pixel's rounding edge, the step is rotated
-// again with direct cosines, so the pictures are those of direct cosines.
-// Whether a real value v of the tip (re, im) or the tip itself lies so near a
-// pixel's rounding edge on either plot that the last bits decide the pixel.
+// Whether the real value of the tip (re, im), on either plot, or the tip itself
+// on the phasor plane lies so near a pixel's rounding edge that the last bits
+// decide the pixel.
 bool TRotantsForm::NearPictureEdge(double tipRe, double tipIm) const
 {
   const double v =
@@ -188,6 +184,11 @@ bool TRotantsForm::NearPictureEdge(double tipRe, double tipIm) const
          || PhasorGraph->NearPixelEdge(tipRe, tipIm);
 }
 
+// The table-driven rotation may differ from direct cosines in the last bits of
+// a value. Where a value the pictures map to pixels (the real value, the tip,
+// and with wholeChain every link of the chain) lies within a hair of a pixel's
+// rounding edge and direct cosines change it, their rotation is taken, so the
+// pictures are those of direct cosines.
 void TRotantsForm::RotateForPictures(int n, bool wholeChain)
 {
   RotateToTimeStep(n);
@@ -229,7 +230,7 @@ void TRotantsForm::TipForPictures(int n, double &sumRe, double &sumIm) const
   sumIm = tip.SumIm;
 }
 
-// Recomputes ReconWave[0..n] by rotating the set to every step from 0, and
+// Recomputes ReconWave[0..n] from the tip at every step from 0, and
 // draws the tip trace, both curves and the markers over the frames already
 // drawn. Leaves the entries rotated to step n. n is a time step 0..511.
 void TRotantsForm::PlotReconstruction(int n)
