@@ -12,6 +12,7 @@ ROTANTS_PACKAGES=(
   libbenchmark-dev
   xvfb xauth
   pulseaudio pulseaudio-utils sox
+  valgrind
   desktop-file-utils appstream shared-mime-info
   fonts-dejavu-core fonts-liberation2 locales
 )

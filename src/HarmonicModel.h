@@ -42,6 +42,22 @@ double Sinc(double x);
 
 // Rotates entries 0..highest to time step n (harmonic k turns by 2 pi k n / 256)
 // and forms their running sums; entries above highest are left untouched.
+// Every such angle is a multiple of 2 pi / 256, so the cosines and sines come
+// from a table of those 256 angles (each computed directly): within a few ulps
+// of RotateToTimeStepDirect, without its 2 (highest + 1) libm calls.
 void RotateToTimeStep(TPhasorArray &entries, int highest, int n);
+
+// The running sums through entry highest (the chain's tip) that
+// RotateToTimeStep(entries, highest, n) would form, bit for bit, without
+// writing any entry.
+void TipAtTimeStep(const TPhasorArray &entries, int highest, int n, double &sumRe,
+                   double &sumIm);
+
+// The real part of entry turned as harmonic k to time step n, from the same
+// table: the RotRe that RotateToTimeStep would give it.
+double RotatedReAtTimeStep(const HarmonicPhasor &entry, int k, int n);
+
+// The same rotation with cos and sin of 2 pi k n / 256 evaluated for each k.
+void RotateToTimeStepDirect(TPhasorArray &entries, int highest, int n);
 
 }  // namespace HarmonicMath

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <type_traits>
 
 QRgb ColourToRgb(TColour colour)
 {
@@ -55,6 +56,31 @@ bool ClipSegment(double x1, double y1, double x2, double y2, double left, double
       t1 = std::min(t1, r);
     }
   }
+  return true;
+}
+
+// The part of a wide-pen segment that can reach an image of width x height:
+// clipped to the image grown by the margin and the pen width. False when
+// nothing is left.
+bool ClipWideSegment(int x1, int y1, int x2, int y2, int width, int height, int penWidth,
+                     QLine &clipped)
+{
+  const double margin = ClipMargin + penWidth;
+  const double right = width - 1 + margin;
+  const double bottom = height - 1 + margin;
+  if (std::min(x1, x2) >= -margin && std::max(x1, x2) <= right && std::min(y1, y2) >= -margin
+      && std::max(y1, y2) <= bottom) {
+    clipped = QLine(x1, y1, x2, y2);
+    return true;
+  }
+  double t0 = 0.0;
+  double t1 = 1.0;
+  if (!ClipSegment(x1, y1, x2, y2, -margin, -margin, right, bottom, t0, t1))
+    return false;
+  const double dx = double(x2) - x1;
+  const double dy = double(y2) - y1;
+  clipped = QLine(int(std::lround(x1 + t0 * dx)), int(std::lround(y1 + t0 * dy)),
+                  int(std::lround(x1 + t1 * dx)), int(std::lround(y1 + t1 * dy)));
   return true;
 }
 
@@ -132,19 +158,41 @@ void TImageCanvas::Rectangle(int x1, int y1, int x2, int y2)
   if (Pen.Width == 1) {
     const QRgb brush = ColourToRgb(Brush.Colour);
     const QRgb pen = ColourToRgb(Pen.Colour);
+    // The whole image (a frame's background): one vectorised fill, then the
+    // outline's visible edges.
+    const bool whole = visible == CanvasImage.rect();
+    if (whole)
+      CanvasImage.fill(brush);
     // Row pointers come from one bits() call: scanLine() detaches on every
     // call, which cost more than the filling itself.
     uchar *const bits = CanvasImage.bits();
     const qsizetype stride = CanvasImage.bytesPerLine();
     const int count = visible.width();
+    const auto row = [&](int y) {
+      return reinterpret_cast<QRgb *>(bits + y * stride) + visible.left();
+    };
+    if (whole) {
+      if (visible.top() == area.top())
+        std::fill_n(row(visible.top()), count, pen);
+      if (visible.bottom() == area.bottom())
+        std::fill_n(row(visible.bottom()), count, pen);
+      for (int y = visible.top(); y <= visible.bottom(); ++y) {
+        if (visible.left() == area.left())
+          row(y)[0] = pen;
+        if (visible.right() == area.right())
+          row(y)[count - 1] = pen;
+      }
+      Changed();
+      return;
+    }
     for (int y = visible.top(); y <= visible.bottom(); ++y) {
-      QRgb *const row = reinterpret_cast<QRgb *>(bits + y * stride) + visible.left();
+      QRgb *const line = row(y);
       const bool edgeRow = y == area.top() || y == area.bottom();
-      std::fill_n(row, count, edgeRow ? pen : brush);
+      std::fill_n(line, count, edgeRow ? pen : brush);
       if (visible.left() == area.left())
-        row[0] = pen;
+        line[0] = pen;
       if (visible.right() == area.right())
-        row[count - 1] = pen;
+        line[count - 1] = pen;
     }
   } else {
     QPainter &painter = WidePainter();
@@ -198,13 +246,26 @@ void TImageCanvas::Polyline(const QPoint *points, int count)
 {
   if (count < 2)
     return;
-  if (Pen.Width > 1)
-    SetWidePen();
-  for (int i = 1; i < count; ++i) {
-    if (Pen.Width <= 1)
+  if (Pen.Width <= 1) {
+    for (int i = 1; i < count; ++i)
       ThinLine(points[i - 1].x(), points[i - 1].y(), points[i].x(), points[i].y());
-    else
-      WideLine(points[i - 1].x(), points[i - 1].y(), points[i].x(), points[i].y());
+    Changed();
+    return;
+  }
+  SetWidePen();
+  // The painter strokes each line of a drawLines call on its own, exactly as a
+  // drawLine of it; batches save its set-up per call.
+  constexpr int BatchSize = 64;
+  QLine batch[BatchSize];
+  int used = 0;
+  for (int i = 1; i < count; ++i) {
+    if (ClipWideSegment(points[i - 1].x(), points[i - 1].y(), points[i].x(), points[i].y(),
+                        CanvasImage.width(), CanvasImage.height(), Pen.Width, batch[used]))
+      ++used;
+    if (used == BatchSize || (i == count - 1 && used > 0)) {
+      WidePainter().drawLines(batch, used);
+      used = 0;
+    }
   }
   if (!Display.isNull())
     DisplayPolyline(points, count);
@@ -221,31 +282,68 @@ void TImageCanvas::PlotSpan(int x1, int y1, int x2, int y2, bool includeEnd)
   // One bits() call per span; scanLine() would detach once per pixel.
   uchar *const bits = CanvasImage.bits();
   const qsizetype stride = CanvasImage.bytesPerLine();
+  if (x1 == x2 && y1 == y2 && !includeEnd)
+    return;
+  if (y1 == y2 || x1 == x2) {
+    // Horizontal or vertical (grid lines, axes, level lines): the pixels from
+    // the start to the end, the end only with includeEnd, as one clipped range.
+    const bool horizontal = y1 == y2;
+    const int from = horizontal ? x1 : y1;
+    const int to = horizontal ? x2 : y2;
+    int low = std::min(from, to);
+    int high = std::max(from, to);
+    if (!includeEnd && to > from)
+      --high;
+    else if (!includeEnd)
+      ++low;
+    const int fixed = horizontal ? y1 : x1;
+    if (fixed < 0 || fixed >= (horizontal ? h : w))
+      return;
+    low = std::max(low, 0);
+    high = std::min(high, (horizontal ? w : h) - 1);
+    if (horizontal) {
+      if (low <= high)
+        std::fill_n(reinterpret_cast<QRgb *>(bits + y1 * stride) + low, high - low + 1, colour);
+    } else {
+      for (int y = low; y <= high; ++y)
+        reinterpret_cast<QRgb *>(bits + y * stride)[x1] = colour;
+    }
+    return;
+  }
   const int dx = std::abs(x2 - x1);
   const int dy = -std::abs(y2 - y1);
   const int sx = x1 < x2 ? 1 : -1;
   const int sy = y1 < y2 ? 1 : -1;
-  int err = dx + dy;
-  int x = x1;
-  int y = y1;
-  for (;;) {
-    const bool atEnd = x == x2 && y == y2;
-    if (atEnd && !includeEnd)
-      break;
-    if (x >= 0 && x < w && y >= 0 && y < h)
-      reinterpret_cast<QRgb *>(bits + y * stride)[x] = colour;
-    if (atEnd)
-      break;
-    const int e2 = 2 * err;
-    if (e2 >= dy) {
-      err += dy;
-      x += sx;
+  // A span with both ends in the image stays in it: no check per pixel.
+  const bool inside = std::min(x1, x2) >= 0 && std::max(x1, x2) < w && std::min(y1, y2) >= 0
+                      && std::max(y1, y2) < h;
+  const auto walk = [&](auto checked) {
+    int err = dx + dy;
+    int x = x1;
+    int y = y1;
+    for (;;) {
+      const bool atEnd = x == x2 && y == y2;
+      if (atEnd && !includeEnd)
+        break;
+      if (!checked || (x >= 0 && x < w && y >= 0 && y < h))
+        reinterpret_cast<QRgb *>(bits + y * stride)[x] = colour;
+      if (atEnd)
+        break;
+      const int e2 = 2 * err;
+      if (e2 >= dy) {
+        err += dy;
+        x += sx;
+      }
+      if (e2 <= dx) {
+        err += dx;
+        y += sy;
+      }
     }
-    if (e2 <= dx) {
-      err += dx;
-      y += sy;
-    }
-  }
+  };
+  if (inside)
+    walk(std::false_type());
+  else
+    walk(std::true_type());
 }
 
 void TImageCanvas::ThinLine(int x1, int y1, int x2, int y2)
@@ -287,16 +385,9 @@ void TImageCanvas::SetWidePen()
 // Draws with the pen SetWidePen installed.
 void TImageCanvas::WideLine(int x1, int y1, int x2, int y2)
 {
-  const double margin = ClipMargin + Pen.Width;
-  double t0 = 0.0;
-  double t1 = 1.0;
-  if (!ClipSegment(x1, y1, x2, y2, -margin, -margin, CanvasImage.width() - 1 + margin,
-                   CanvasImage.height() - 1 + margin, t0, t1))
-    return;
-  const double dx = double(x2) - x1;
-  const double dy = double(y2) - y1;
-  WidePainter().drawLine(QPoint(int(std::lround(x1 + t0 * dx)), int(std::lround(y1 + t0 * dy))),
-                   QPoint(int(std::lround(x1 + t1 * dx)), int(std::lround(y1 + t1 * dy))));
+  QLine line;
+  if (ClipWideSegment(x1, y1, x2, y2, CanvasImage.width(), CanvasImage.height(), Pen.Width, line))
+    WidePainter().drawLine(line);
 }
 
 // The region to paint is not always one rectangle (labels lie over the phasor

@@ -220,6 +220,11 @@ public:
   // Time plot view and redraw cycle.
   void TimeTrackBarChange();
   void PlotReconstruction(int n);
+  // Rotates entries 0..HighestHarmonic to step n for drawing, or only finds
+  // their tip there (see the bodies).
+  void RotateForPictures(int n, bool wholeChain);
+  void TipForPictures(int n, double &sumRe, double &sumIm) const;
+  bool NearPictureEdge(double tipRe, double tipIm) const;
   void DrawIdealWave();
   void DrawReconWave(int n);
 

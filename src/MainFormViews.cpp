@@ -166,7 +166,7 @@ void TRotantsForm::TimeTrackBarChange()
   }
   const int n = TimeTrackBar->value();
   PhasorGraph->DrawFrame(true);
-  RotateToTimeStep(n);
+  RotateForPictures(n, true);
   if (ConjugateCheckBox->isChecked())
     DrawPhasorChain(true, ConjugateChainColour);
   DrawPhasorChain(false, MainChainColour);
@@ -176,7 +176,64 @@ void TRotantsForm::TimeTrackBarChange()
   ShowRmsError();
 }
 
-// Recomputes ReconWave[0..n] by rotating the set to every step from 0, and
+// Whether the real value of the tip (re, im), on either plot, or the tip itself
+// on the phasor plane lies so near a pixel's rounding edge that the last bits
+// decide the pixel.
+bool TRotantsForm::NearPictureEdge(double tipRe, double tipIm) const
+{
+  const double v =
+      ConjugateCheckBox->isChecked() ? 2.0 * tipRe - PhasorList[0].SumRe : tipRe;
+  return TimeGraph->NearPixelEdge(0.0, v) || PhasorGraph->NearPixelEdge(v, v)
+         || PhasorGraph->NearPixelEdge(tipRe, tipIm);
+}
+
+// The table-driven rotation may differ from direct cosines in the last bits of
+// a value. Where a value the pictures map to pixels (the real value, the tip,
+// and with wholeChain every link of the chain) lies within a hair of a pixel's
+// rounding edge and direct cosines change it, their rotation is taken, so the
+// pictures are those of direct cosines.
+void TRotantsForm::RotateForPictures(int n, bool wholeChain)
+{
+  RotateToTimeStep(n);
+  const int top = TopHarmonic(HighestHarmonic);
+  const auto nearEdge = [&](const HarmonicPhasor &link, int k) {
+    return k == top ? NearPictureEdge(link.SumRe, link.SumIm)
+                    : wholeChain && PhasorGraph->NearPixelEdge(link.SumRe, link.SumIm);
+  };
+  bool near = false;
+  for (int k = 0; k <= top && !near; ++k)
+    near = nearEdge(PhasorList[k], k);
+  if (!near)
+    return;
+  // Only a value at an edge that direct cosines change can move a pixel; a
+  // value that sits exactly on one (the unrotated DC link, say) is the same
+  // either way.
+  TPhasorArray direct = PhasorList;
+  HarmonicMath::RotateToTimeStepDirect(direct, HighestHarmonic, n);
+  for (int k = 0; k <= top; ++k) {
+    const HarmonicPhasor &link = PhasorList[k];
+    if ((link.SumRe != direct[k].SumRe || link.SumIm != direct[k].SumIm) && nearEdge(link, k)) {
+      PhasorList = direct;
+      return;
+    }
+  }
+}
+
+// The tip at step n as RotateForPictures(n, false) leaves it, with the
+// entries untouched.
+void TRotantsForm::TipForPictures(int n, double &sumRe, double &sumIm) const
+{
+  HarmonicMath::TipAtTimeStep(PhasorList, HighestHarmonic, n, sumRe, sumIm);
+  if (!NearPictureEdge(sumRe, sumIm))
+    return;
+  TPhasorArray rotated = PhasorList;
+  HarmonicMath::RotateToTimeStepDirect(rotated, HighestHarmonic, n);
+  const HarmonicPhasor &tip = rotated[TopHarmonic(HighestHarmonic)];
+  sumRe = tip.SumRe;
+  sumIm = tip.SumIm;
+}
+
+// Recomputes ReconWave[0..n] from the tip at every step from 0, and
 // draws the tip trace, both curves and the markers over the frames already
 // drawn. Leaves the entries rotated to step n. n is a time step 0..511.
 void TRotantsForm::PlotReconstruction(int n)
@@ -185,21 +242,26 @@ void TRotantsForm::PlotReconstruction(int n)
   const bool conjugate = ConjugateCheckBox->isChecked();
   const bool trace = TraceCheckBox->isChecked();
   const double dc = PhasorList[0].SumRe;
-  const HarmonicPhasor &top = PhasorList[TopHarmonic(HighestHarmonic)];
   const int selected = SelectedHarmonic();
   const bool component = ViewHighlightHarmonic->isChecked() && selected <= HighestHarmonic;
   for (int e = 0; e <= n; ++e) {
-    RotateToTimeStep(e);
-    ReconWave[e] = conjugate ? 2.0 * top.SumRe - dc : top.SumRe;
-    if (component)
-      ComponentValues[e] = Reconstruction::ComponentOf(PhasorList[selected], selected, conjugate);
+    double tipRe = 0.0;
+    double tipIm = 0.0;
+    TipForPictures(e, tipRe, tipIm);
+    ReconWave[e] = conjugate ? 2.0 * tipRe - dc : tipRe;
+    if (component) {
+      HarmonicPhasor rotated = PhasorList[selected];
+      rotated.RotRe = HarmonicMath::RotatedReAtTimeStep(rotated, selected, e);
+      ComponentValues[e] = Reconstruction::ComponentOf(rotated, selected, conjugate);
+    }
     if (trace) {
       int px = 0;
       int py = 0;
-      PlaneToPixel(top.SumRe, top.SumIm, px, py);
+      PlaneToPixel(tipRe, tipIm, px, py);
       TracePoints[e] = QPoint(px, py);
     }
   }
+  RotateForPictures(n, true);
   if (trace) {
     PhasorImage->Pen.Colour = TraceColour;
     PhasorImage->Pen.Width = 1;

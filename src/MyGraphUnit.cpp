@@ -3,10 +3,6 @@
 #include <cmath>
 #include <cstdint>
 
-namespace {
-constexpr double PixelLimit = 1073741824.0;  // 2^30
-}
-
 TMyGraph::TMyGraph(QObject *owner, const TMyGraphParams &params)
     : QObject(owner), Image(params.Image)
 {
@@ -46,21 +42,6 @@ void TMyGraph::UpdateScales()
   XOrigin = int(-XMin * XScale);
   YScale = YMax != YMin ? (h - 1) / (YMax - YMin) : h * 0.125;
   YOrigin = int(YMax * YScale);
-}
-
-int TMyGraph::RoundHalfAway(double v)
-{
-  if (!(v > -PixelLimit))
-    return v < 0.0 ? -int(PixelLimit) : 0;  // also NaN, which cannot be mapped
-  if (v > PixelLimit)
-    return int(PixelLimit);
-  return v >= 0.0 ? int(v + 0.5) : int(v - 0.5);
-}
-
-void TMyGraph::WorldToPixel(double x, double y, int &px, int &py) const
-{
-  px = RoundHalfAway(x * XScale) + XOrigin;
-  py = YOrigin - RoundHalfAway(y * YScale);
 }
 
 void TMyGraph::PixelToWorld(int px, int py, double &x, double &y) const

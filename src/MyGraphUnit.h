@@ -4,6 +4,9 @@
 
 #include <QObject>
 
+#include <cmath>
+#include <cstdint>
+
 // Construction parameters of a plot surface; the constructor copies every value.
 struct TMyGraphParams {
   TImageCanvas *Image = nullptr;  // not owned
@@ -52,8 +55,33 @@ public:
   // Rounds halves away from zero. Results are held within +-2^30 so that
   // adding an origin can never overflow an int, whatever the input (a point
   // dragged far outside the image, or a huge value, maps far outside it).
-  static int RoundHalfAway(double v);
+  static int RoundHalfAway(double v)
+  {
+    if (!(v > -PixelLimit))
+      return v < 0.0 ? -int(PixelLimit) : 0;  // also NaN, which cannot be mapped
+    if (v > PixelLimit)
+      return int(PixelLimit);
+    return v >= 0.0 ? int(v + 0.5) : int(v - 0.5);
+  }
+  static constexpr double PixelLimit = 1073741824.0;  // 2^30
 
-  void WorldToPixel(double x, double y, int &px, int &py) const;
+  // Inline: the redraw maps over a thousand points.
+  void WorldToPixel(double x, double y, int &px, int &py) const
+  {
+    px = RoundHalfAway(x * XScale) + XOrigin;
+    py = YOrigin - RoundHalfAway(y * YScale);
+  }
+  // True when x or y lies within a millionth of a pixel of a rounding edge of
+  // WorldToPixel (a half-pixel), where the last bits of a value decide the pixel.
+  bool NearPixelEdge(double x, double y) const
+  {
+    return NearHalf(x * XScale) || NearHalf(y * YScale);
+  }
+  // True when v lies within 1e-6 of a half-integer (beyond 2^50 never).
+  static bool NearHalf(double v)
+  {
+    const double a = std::fabs(v);
+    return a < 1125899906842624.0 && std::fabs(a - double(std::int64_t(a)) - 0.5) < 1e-6;
+  }
   void PixelToWorld(int px, int py, double &x, double &y) const;
 };

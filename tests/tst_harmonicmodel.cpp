@@ -68,6 +68,7 @@ private slots:
   void SetPhasorEntryRunningSum();
   void RotationUpToHighest_data();
   void RotationUpToHighest();
+  void TableRotationMatchesDirect();
   void ConjugateRoundTripIsExact();
   void ClearResetsEveryRow();
 };
@@ -227,6 +228,35 @@ void TestHarmonicModel::RotationUpToHighest()
   QVERIFY(dc.RotRe == dc.Re && dc.RotIm == dc.Im && dc.SumRe == dc.Re && dc.SumIm == dc.Im);
   for (int k = highest + 1; k < HarmonicCount; ++k)
     QVERIFY2(SameBits(form.PhasorList[k], before[k]), qPrintable(QString("harmonic %1").arg(k)));
+}
+
+// At every step of the sweep, and of two sweeps before and after it: the
+// table-driven rotation within 1e-12 of direct cosines, and the tip alone bit
+// for bit what the rotation forms.
+void TestHarmonicModel::TableRotationMatchesDirect()
+{
+  TPhasorArray start{};
+  FillDistinct(start, 3);
+  const auto close = [](double a, double b) { return std::fabs(a - b) < 1e-12; };
+  for (int n = -2 * SweepSteps; n < 3 * SweepSteps; ++n) {
+    TPhasorArray table = start;
+    TPhasorArray direct = start;
+    HarmonicMath::RotateToTimeStep(table, 25, n);
+    HarmonicMath::RotateToTimeStepDirect(direct, 25, n);
+    for (int k = 0; k < HarmonicCount; ++k) {
+      const HarmonicPhasor &a = table[k];
+      const HarmonicPhasor &b = direct[k];
+      QVERIFY2(close(a.RotRe, b.RotRe) && close(a.RotIm, b.RotIm) && close(a.SumRe, b.SumRe)
+                   && close(a.SumIm, b.SumIm),
+               qPrintable(QString("step %1, harmonic %2").arg(n).arg(k)));
+    }
+    for (int highest : {0, 9, 25}) {
+      double re = 0.0;
+      double im = 0.0;
+      HarmonicMath::TipAtTimeStep(start, highest, n, re, im);
+      QVERIFY(re == table[highest].SumRe && im == table[highest].SumIm);
+    }
+  }
 }
 
 // Checking then unchecking the box halves and doubles harmonics 1..25 (whatever
