@@ -4,6 +4,7 @@
 #include "ToneSynthesis.h"
 
 #include <QCheckBox>
+#include <QLabel>
 
 #include <utility>
 
@@ -37,6 +38,17 @@ void TRotantsForm::PlaySound(bool on)
     SoundPending = TSoundRequest::StopThenPlay;
   else
     SoundPending = TSoundRequest::Play;
+}
+
+void TRotantsForm::SoundOutputReport(bool available)
+{
+  SoundWarningIcon->setVisible(!available);
+  SoundCheckBox->setToolTip(available ? QString() : NoSoundOutputText());
+}
+
+QString TRotantsForm::NoSoundOutputText()
+{
+  return QStringLiteral("No sound output available");
 }
 
 TActionScope::TActionScope(TRotantsForm &form) : Form(form)

@@ -217,7 +217,7 @@ std::unique_ptr<TRotantsForm> PlayingWindow(int item = SquareItem)
 // Lets the audio thread finish the requests made so far.
 void SettleAudio(TRotantsForm &form)
 {
-  if (auto *service = dynamic_cast<TQtSoundService *>(form.MySound->Service()))
+  if (auto *service = dynamic_cast<TPulseSoundService *>(form.MySound->Service()))
     service->WaitForAudioThread(3000);
   QTest::qWait(300);
 }

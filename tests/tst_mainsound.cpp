@@ -18,7 +18,7 @@ constexpr int SquareItem = 2;
 constexpr int CustomTimeItem = 1;
 constexpr int SettleMs = 400;
 
-// Forwards to the Qt Multimedia service and times every request on the
+// Forwards to the PulseAudio service and times every request on the
 // user-interface thread.
 class TTimedQtSoundService final : public TSoundService {
 public:
@@ -32,7 +32,7 @@ public:
 
   void Stop() override { Real.Stop(); }
 
-  TQtSoundService Real;
+  TPulseSoundService Real;
   QList<qint64> PlayNanoseconds;
 };
 

@@ -1,4 +1,5 @@
 #include "HarmonicModel.h"
+#include "LoopRenderer.h"
 #include "MySoundUnit.h"
 #include "NullSinkRecorder.h"
 #include "SoundService.h"
@@ -56,11 +57,11 @@ TPhasorArray Square()
   return entries;
 }
 
-TQtSoundService &RealService(TMySound &sound)
+TPulseSoundService &RealService(TMySound &sound)
 {
-  auto *service = dynamic_cast<TQtSoundService *>(sound.Service());
+  auto *service = dynamic_cast<TPulseSoundService *>(sound.Service());
   if (!service)
-    qFatal("the player does not use the Qt Multimedia service");
+    qFatal("the player does not use the PulseAudio service");
   return *service;
 }
 
@@ -123,8 +124,9 @@ class TestSoundService : public QObject {
 private slots:
   void ParsesWaveImages_data();
   void ParsesWaveImages();
-  void LoopDeviceWrapsWithoutGap();
-  void LoopDeviceKeepsPhaseAcrossSwaps();
+  void LoopRendererWrapsAndKeepsPhase();
+  void LoopRendererFades_data();
+  void LoopRendererFades();
   void NothingStartsBeforeFirstPlay();
   void PlaysSilentlyWithoutServer();
 
@@ -188,59 +190,113 @@ void TestSoundService::ParsesWaveImages()
   QCOMPARE(int(wave->SampleRate), rate);
   QCOMPARE(int(wave->BitsPerSample), bits);
   QCOMPARE(int(wave->Samples.size()), samples);
-  QVERIFY(AudioFormatOf(*wave).isValid());
-  QCOMPARE(AudioFormatOf(*wave).bytesPerFrame(), channels * bits / 8);
+  const std::vector<float> floats =
+      FloatSamplesOf(wave->Samples.constData(), wave->Samples.size(), bits);
+  QCOMPARE(int(floats.size()), samples / (bits / 8));
 }
 
-void TestSoundService::LoopDeviceWrapsWithoutGap()
+namespace {
+
+std::vector<float> Ramp(int frames, float from)
 {
-  TLoopDevice device;
-  QVERIFY(device.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
-  QByteArray block;
-  for (int i = 0; i < 200; ++i)
-    block.append(char(i));
-  device.SetSamples(block, char(128), true);
-
-  // Reads of awkward sizes, across the seam several times, join to the block
-  // repeated with nothing missing or doubled.
-  QByteArray stream;
-  for (int size : {1, 199, 7, 450, 1764, 3})
-    stream += device.read(size);
-  QCOMPARE(stream.size(), 1 + 199 + 7 + 450 + 1764 + 3);
-  for (int i = 0; i < stream.size(); ++i)
-    QCOMPARE(int(quint8(stream[i])), i % 200);
-  QVERIFY(!device.atEnd());
-  QVERIFY(device.bytesAvailable() > 0);
-
-  device.SetSamples({}, char(128), false);
-  QCOMPARE(device.read(5), QByteArray(5, char(128)));
+  std::vector<float> block;
+  for (int i = 0; i < frames; ++i)
+    block.push_back(from + i);
+  return block;
 }
 
-// A new block of the same period continues where the old one was, so a tone
-// swapped for a tone of the same period keeps its phase.
-void TestSoundService::LoopDeviceKeepsPhaseAcrossSwaps()
+std::vector<float> Rendered(TLoopRenderer &renderer, int frames)
 {
-  TLoopDevice device;
-  QVERIFY(device.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
-  device.SetSamples(QByteArray(200, 'a'), char(128), true);
-  device.read(230);  // 30 bytes into the block
+  std::vector<float> out(std::size_t(frames * renderer.Channels()));
+  renderer.Render(out.data(), frames);
+  return out;
+}
 
-  QByteArray next(200, 'b');
-  next[30] = 'X';
-  device.SetSamples(next, char(128), false);
-  QCOMPARE(device.read(1), QByteArray("X"));
+}  // namespace
 
-  QByteArray shorter(20, 'c');
-  shorter[11] = 'Y';  // 31 modulo 20
-  device.SetSamples(shorter, char(128), false);
-  QCOMPARE(device.read(1), QByteArray("Y"));
+// Once faded in, renders of awkward sizes join to the block repeated with
+// nothing missing or doubled; a block of the same period handed over while it
+// plays continues in phase, and one after a stop starts from its first frame.
+void TestSoundService::LoopRendererWrapsAndKeepsPhase()
+{
+  TLoopRenderer renderer(1, 1);
+  renderer.Play(Ramp(200, 0), false);
+  std::vector<float> stream;
+  for (int size : {1, 199, 7, 450, 1764, 3}) {
+    const std::vector<float> part = Rendered(renderer, size);
+    stream.insert(stream.end(), part.begin(), part.end());
+  }
+  for (int i = 1; i < int(stream.size()); ++i)
+    QCOMPARE(stream[std::size_t(i)], float(i % 200));
 
-  device.SetSamples(next, char(128), true);
-  QCOMPARE(device.read(1), QByteArray("b"));
+  Rendered(renderer, 200 - int(stream.size()) % 200 + 30);  // 30 frames past the seam
+  renderer.Play(Ramp(200, 1000), false);
+  QCOMPARE(Rendered(renderer, 1)[0], 1030.0f);
+  renderer.Play(Ramp(20, 2000), false);
+  QCOMPARE(Rendered(renderer, 1)[0], 2011.0f);  // 31 modulo 20
+
+  renderer.Stop();
+  renderer.Play(Ramp(200, 3000), true);
+  const std::vector<float> restart = Rendered(renderer, 3);  // one frame of fade out first
+  QCOMPARE(restart[1], 0.0f);
+  QCOMPARE(restart[2], 3001.0f);  // its frame 0 went out at gain 0
+}
+
+void TestSoundService::LoopRendererFades_data()
+{
+  QTest::addColumn<int>("channels");
+  QTest::addColumn<float>("level");
+  QTest::newRow("stereo constant") << 2 << 0.19f;
+  QTest::newRow("mono full scale") << 1 << -1.0f;
+}
+
+// A constant block (the worst case: a step from silence) rises and falls in
+// fadeFrames steps of level / fadeFrames, on every channel alike; a restart
+// fades the old block out before the new one fades in; after the fade out
+// the renderer is silent.
+void TestSoundService::LoopRendererFades()
+{
+  QFETCH(int, channels);
+  QFETCH(float, level);
+  const int fade = 220;
+  TLoopRenderer renderer(channels, fade);
+  QVERIFY(renderer.Silent());
+  renderer.Play(std::vector<float>(std::size_t(100 * channels), level), false);
+  float last = 0.0f;
+  bool channelsAlike = true;
+  const auto largestStep = [&](int frames) {
+    const std::vector<float> out = Rendered(renderer, frames);
+    float step = 0.0f;
+    for (int i = 0; i < frames; ++i) {
+      step = std::max(step, std::abs(out[std::size_t(i * channels)] - last));
+      last = out[std::size_t(i * channels)];
+      for (int c = 1; c < channels; ++c)
+        channelsAlike = channelsAlike && out[std::size_t(i * channels + c)] == last;
+    }
+    return step;
+  };
+  float step = largestStep(fade + 10);
+  QVERIFY(step <= std::abs(level) / fade + 1e-6f);
+  QCOMPARE(last, level);
+  QVERIFY(!renderer.Silent());
+
+  renderer.Stop();
+  renderer.Play(std::vector<float>(std::size_t(100 * channels), -level), true);
+  step = largestStep(2 * fade + 10);
+  QVERIFY(step <= std::abs(level) / fade + 1e-6f);
+  QCOMPARE(last, -level);
+
+  renderer.Stop();
+  QVERIFY(!renderer.Silent());
+  step = largestStep(fade + 10);
+  QVERIFY(step <= std::abs(level) / fade + 1e-6f);
+  QCOMPARE(last, 0.0f);
+  QVERIFY(renderer.Silent());
+  QVERIFY(channelsAlike);
 }
 
 // Constructing the service, stopping it and destroying it touch nothing of
-// Qt Multimedia: no audio thread and no sound-server threads appear.
+// the sound server: no writer thread and no sound-server threads appear.
 void TestSoundService::NothingStartsBeforeFirstPlay()
 {
   const int before = ThreadCount();
@@ -367,7 +423,7 @@ void TestSoundService::RequestsWhileLoopingSwapWithoutReopening()
   auto sound = Player(Harmonic(1, 1.0));
   sound->PlayLoop(true);
   QTest::qWait(SettleMs);
-  TQtSoundService &service = RealService(*sound);
+  TPulseSoundService &service = RealService(*sound);
   QCOMPARE(service.StreamOpenCount(), 1);
   const QStringList streams = NullSink::SinkInputs();
   QCOMPARE(streams.size(), 1);
