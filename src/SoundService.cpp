@@ -29,6 +29,12 @@ constexpr int TargetLatencyMs = 30;
 // Frames rendered per write; the writer looks at new requests between writes.
 constexpr int ChunkMs = 5;
 
+// Silence written ahead of the fade in of every new stream. A server may start
+// a new stream by rewinding what it had already mixed ahead and lose the
+// stream's first milliseconds where that was already taken (a null sink's
+// monitor does, by up to a block); the silence is lost instead of the fade.
+constexpr int LeadInMs = TargetLatencyMs;
+
 // How often the writer tries to open a stream on its own while the loop is
 // wanted and no output takes it.
 constexpr auto RetryInterval = std::chrono::milliseconds(2000);
@@ -122,6 +128,7 @@ struct TPulseShared {
   bool Finished = false;  // the writer has returned
 
   std::atomic<int> Opens{0};
+  std::atomic<int> Attempts{0};
   std::atomic<double> FirstToneMs{-1.0};
 };
 
@@ -218,6 +225,7 @@ private:
     const TClock::time_point start = TClock::now();
     ToneClockFrom = RequestedAt > FailedAt ? RequestedAt : start;
     int error = 0;
+    ++Shared.Attempts;
     Stream.reset(pa_simple_new(nullptr, "Rotants", PA_STREAM_PLAYBACK, nullptr, "Tone", &spec,
                                nullptr, &buffer, &error));
     if (!Stream) {
@@ -230,27 +238,41 @@ private:
     Renderer.emplace(Image.Channels, std::max(1, int(Image.Rate) * FadeMs / 1000));
     Renderer->Play(Image.Samples, true);
     Chunk.resize(std::size_t(std::max(1, int(Image.Rate) * ChunkMs / 1000) * Image.Channels));
+    LeadInFrames = std::int64_t(Image.Rate) * LeadInMs / 1000;
     FirstWritePending = true;
+    FirstTonePending = true;
   }
 
   void WriteChunk()
   {
     const int frames = int(Chunk.size()) / Renderer->Channels();
-    Renderer->Render(Chunk.data(), frames);
+    const bool leadIn = LeadInFrames > 0;
+    if (leadIn) {
+      std::fill(Chunk.begin(), Chunk.end(), 0.0f);
+      LeadInFrames -= frames;
+    } else {
+      Renderer->Render(Chunk.data(), frames);
+    }
     int error = 0;
     if (pa_simple_write(Stream.get(), Chunk.data(), Chunk.size() * sizeof(float), &error) < 0) {
       Close(false);
       Fail();
       return;
     }
-    if (!FirstWritePending)
-      return;
-    FirstWritePending = false;
-    const pa_usec_t latency = pa_simple_get_latency(Stream.get(), &error);
-    const double openMs =
-        std::chrono::duration<double, std::milli>(TClock::now() - ToneClockFrom).count();
-    Shared.FirstToneMs = openMs + (latency == pa_usec_t(-1) ? 0.0 : latency / 1000.0);
-    Report(true);
+    if (FirstWritePending) {
+      FirstWritePending = false;
+      Report(true);
+    }
+    if (!leadIn && FirstTonePending) {
+      // The chunk just written, whose first frame is the first of the tone,
+      // ends the stream's latency from now.
+      FirstTonePending = false;
+      const pa_usec_t latency = pa_simple_get_latency(Stream.get(), &error);
+      const double sinceRequest =
+          std::chrono::duration<double, std::milli>(TClock::now() - ToneClockFrom).count();
+      if (latency != pa_usec_t(-1))
+        Shared.FirstToneMs = sinceRequest + latency / 1000.0 - ChunkMs;
+    }
   }
 
   // drain: the fade out has been written and must be heard before the stream
@@ -296,9 +318,11 @@ private:
   TStreamImage StreamFormat;  // channels and rate of Stream
   std::optional<TLoopRenderer> Renderer;  // exists with Stream
   std::vector<float> Chunk;
+  std::int64_t LeadInFrames = 0;  // of silence still to write
   TStreamImage Image;  // the newest image taken
   bool Wanted = false;
   bool FirstWritePending = false;
+  bool FirstTonePending = false;
   std::optional<bool> Reported;
   TClock::time_point RetryAt;
   TClock::time_point RequestedAt;  // of the latest request taken
@@ -396,6 +420,11 @@ bool TPulseSoundService::WaitForAudioThread(int timeoutMs) const
   return Shared->Handled.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] {
     return Shared->Done >= serial || Shared->Finished;
   });
+}
+
+int TPulseSoundService::OpenAttemptCount() const
+{
+  return Shared->Attempts.load();
 }
 
 double TPulseSoundService::FirstToneMs() const

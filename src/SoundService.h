@@ -65,8 +65,9 @@ public:
   void Stop() override;
   void SetOutputListener(TOutputListener listener) override;
 
-  // How many streams were opened so far.
+  // How many streams were opened so far, and how many opens were tried.
   int StreamOpenCount() const;
+  int OpenAttemptCount() const;
 
   // Blocks until the writer has carried out every request made before the
   // call (at most timeoutMs): a play request once its stream plays or could

@@ -140,14 +140,16 @@ void TestMainSound::SquareThroughRealOutput()
   timed->PlayNanoseconds.clear();
   ChooseWaveform(*form, SquareItem);
   QCOMPARE(timed->PlayNanoseconds.size(), 1);
-  qInfo("Square with Sound On: one play request, %.1f us (it reopens the stream the choice "
-        "stopped)",
+  qInfo("Square with Sound On: one play request, %.1f us (the old tone fades out, the new one "
+        "fades in)",
         timed->PlayNanoseconds.first() / 1000.0);
 
   QTest::qWait(SettleMs);
   QVERIFY(timed->Real.WaitForAudioThread(5000));
-  // Stopped by the choice, opened again by its one play request.
-  QCOMPARE(timed->Real.StreamOpenCount(), 2);
+  // The choice's stop and play reach the writer together: the stream stays
+  // open unless the stop alone got there first.
+  const int opens = timed->Real.StreamOpenCount();
+  QVERIFY(opens == 1 || opens == 2);
   QCOMPARE(NullSink::SinkInputs().size(), 1);
 
   const QList<qint16> square = NullSink::Record(1000);
@@ -178,7 +180,7 @@ void TestMainSound::SquareThroughRealOutput()
   QVERIFY(choice > 10);
   QVERIFY2(ToneAnalysis::LongestQuietRun(during, 300) < 5,
            qPrintable(QString::number(ToneAnalysis::LongestQuietRun(during, 300))));
-  QCOMPARE(timed->Real.StreamOpenCount(), 2);
+  QCOMPARE(timed->Real.StreamOpenCount(), opens);
 
   form->SoundCheckBox->click();
   QTest::qWait(50);

@@ -135,6 +135,7 @@ private slots:
   void StopSilencesAtOnce();
   void RequestsWhileLoopingSwapWithoutReopening();
   void DestroyingServiceSilences();
+  void StartAndStopWithoutClick();
 };
 
 void TestSoundService::ParsesWaveImages_data()
@@ -481,6 +482,44 @@ void TestSoundService::DestroyingServiceSilences()
   sound.reset();
   QTest::qWait(50);
   QCOMPARE(NullSink::RecordPeak(400), 0);
+  QVERIFY(NullSink::SinkInputs().isEmpty());
+}
+
+// A tone with a large constant part (as the rectified cosine has) starts and
+// stops with steps below 0.02 of full scale per sample; the first tone is due
+// within 100 ms of the play request, and a stop has closed the stream within
+// 100 ms.
+void TestSoundService::StartAndStopWithoutClick()
+{
+  const QString reason = NullSink::Unavailable();
+  if (!reason.isEmpty())
+    QSKIP(qPrintable(reason));
+
+  TPhasorArray entries = Harmonic(1, 0.5);
+  entries[0].Re = 0.6;  // 24 of 128 steps: 0.19 of full scale
+  auto sound = Player(entries);
+  TPulseSoundService &service = RealService(*sound);
+  NullSink::Record(50);  // the recorder flows, so the sink renders in short blocks
+  qint64 stopMs = -1;
+  QTimer::singleShot(200, this, [&] { sound->PlayLoop(true); });
+  QTimer::singleShot(600, this, [&] {
+    sound->PlayLoop(false);
+    QElapsedTimer clock;
+    clock.start();
+    if (service.WaitForAudioThread(3000))
+      stopMs = clock.elapsed();
+  });
+  const QList<qint16> recording = NullSink::Record(1000);
+  const int start = ToneAnalysis::EdgeStep(recording, false);
+  const int stop = ToneAnalysis::EdgeStep(recording, true);
+  qInfo("first tone due %.1f ms after the request; steps at start %d, at stop %d (of 32768); "
+        "stop to closed %lld ms",
+        service.FirstToneMs(), start, stop, stopMs);
+  QVERIFY2(ToneAnalysis::PeakAbs(recording) > 9000, "the tone does not play");
+  QVERIFY(start >= 0 && start < 655);
+  QVERIFY(stop >= 0 && stop < 655);
+  QVERIFY(service.FirstToneMs() > 0 && service.FirstToneMs() < 100);
+  QVERIFY(stopMs >= 0 && stopMs < 100);
   QVERIFY(NullSink::SinkInputs().isEmpty());
 }
 

@@ -225,6 +225,30 @@ int PeakAbs(const QList<qint16> &samples)
   return peak;
 }
 
+int EdgeStep(const QList<qint16> &samples, bool atEnd)
+{
+  const qsizetype n = samples.size();
+  const qsizetype window = NullSink::RecordRate / 1000;
+  qsizetype edge = 0;  // first sample of the edge's window, after a zero
+  if (!atEnd) {
+    while (edge < n && samples[edge] == 0)
+      ++edge;
+  } else {
+    qsizetype last = n;
+    while (last > 0 && samples[last - 1] == 0)
+      --last;
+    if (last == n)
+      return -1;
+    edge = last - window;
+  }
+  if (edge <= 0 || edge >= n)
+    return -1;
+  int step = 0;
+  for (qsizetype i = edge; i <= std::min(n - 1, edge + window); ++i)
+    step = std::max(step, std::abs(samples[i] - samples[i - 1]));
+  return step;
+}
+
 int LongestQuietRun(const QList<qint16> &samples, int limit)
 {
   int longest = 0;

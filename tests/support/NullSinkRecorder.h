@@ -46,6 +46,12 @@ double StrongestFrequency(const QList<qint16> &samples, double from, double to);
 
 int PeakAbs(const QList<qint16> &samples);
 
+// Largest step between neighbouring samples over the first millisecond of
+// the first sound after silence (atEnd false), or over the last millisecond
+// before the last silence (atEnd true); -1 when there is no such edge. A hard
+// start of a tone shows as a step of its first sample.
+int EdgeStep(const QList<qint16> &samples, bool atEnd);
+
 // Longest run of consecutive samples with |x| <= limit: a dropout shows as a
 // run of hundreds, a 441 Hz tone of amplitude 10000 never has more than a few.
 int LongestQuietRun(const QList<qint16> &samples, int limit);
