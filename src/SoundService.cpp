@@ -4,6 +4,8 @@
 
 #include <pulse/error.h>
 #include <pulse/simple.h>
+#include <pthread.h>
+#include <sched.h>
 
 #include <algorithm>
 #include <atomic>
@@ -24,7 +26,7 @@ constexpr int FadeMs = 5;
 // Latency the stream asks of the server: the first tone is due this long
 // after the first write, and a stop, a swap or a fade reaches the output
 // after at most this plus one chunk.
-constexpr int TargetLatencyMs = 30;
+constexpr int TargetLatencyMs = 40;
 
 // Frames rendered per write; the writer looks at new requests between writes.
 constexpr int ChunkMs = 5;
@@ -33,7 +35,7 @@ constexpr int ChunkMs = 5;
 // a new stream by rewinding what it had already mixed ahead and lose the
 // stream's first milliseconds where that was already taken (a null sink's
 // monitor does, by up to a block); the silence is lost instead of the fade.
-constexpr int LeadInMs = TargetLatencyMs;
+constexpr int LeadInMs = 20;
 
 // How often the writer tries to open a stream on its own while the loop is
 // wanted and no output takes it.
@@ -360,6 +362,13 @@ void TPulseSoundService::StartWriter()
   if (Writer.joinable())
     return;
   Writer = std::thread([shared = Shared] {
+    // The buffer holds only tens of milliseconds, so a writer that waits for
+    // the processor longer than that leaves a gap. A real-time priority keeps
+    // it ahead of busy programs where the system grants one; elsewhere it runs
+    // at normal priority.
+    sched_param priority{};
+    priority.sched_priority = std::max(1, sched_get_priority_min(SCHED_FIFO));
+    pthread_setschedparam(pthread_self(), SCHED_FIFO, &priority);
     TPulseWriter(*shared).Run();
     std::lock_guard lock(shared->Lock);
     shared->Finished = true;

@@ -140,14 +140,12 @@ void TestMainSound::SquareThroughRealOutput()
   timed->PlayNanoseconds.clear();
   ChooseWaveform(*form, SquareItem);
   QCOMPARE(timed->PlayNanoseconds.size(), 1);
-  qInfo("Square with Sound On: one play request, %.1f us (the old tone fades out, the new one "
-        "fades in)",
+  qInfo("Square with Sound On: one play request, %.1f us",
         timed->PlayNanoseconds.first() / 1000.0);
 
   QTest::qWait(SettleMs);
   QVERIFY(timed->Real.WaitForAudioThread(5000));
-  // The choice's stop and play reach the writer together: the stream stays
-  // open unless the stop alone got there first.
+  // The stream stays open unless the choice's stop reached the writer alone.
   const int opens = timed->Real.StreamOpenCount();
   QVERIFY(opens == 1 || opens == 2);
   QCOMPARE(NullSink::SinkInputs().size(), 1);
@@ -183,6 +181,7 @@ void TestMainSound::SquareThroughRealOutput()
   QCOMPARE(timed->Real.StreamOpenCount(), opens);
 
   form->SoundCheckBox->click();
+  QVERIFY(timed->Real.WaitForAudioThread(1000));
   QTest::qWait(50);
   QCOMPARE(NullSink::RecordPeak(400), 0);
 
@@ -191,6 +190,7 @@ void TestMainSound::SquareThroughRealOutput()
   QVERIFY(NullSink::RecordPeak(300) > 2000);
 
   QVERIFY(form->close());
+  QVERIFY(timed->Real.WaitForAudioThread(1000));
   QTest::qWait(50);
   QCOMPARE(NullSink::RecordPeak(400), 0);
   QVERIFY(NullSink::SinkInputs().isEmpty());

@@ -229,22 +229,14 @@ int EdgeStep(const QList<qint16> &samples, bool atEnd)
 {
   const qsizetype n = samples.size();
   const qsizetype window = NullSink::RecordRate / 1000;
-  qsizetype edge = 0;  // first sample of the edge's window, after a zero
-  if (!atEnd) {
-    while (edge < n && samples[edge] == 0)
-      ++edge;
-  } else {
-    qsizetype last = n;
-    while (last > 0 && samples[last - 1] == 0)
-      --last;
-    if (last == n)
-      return -1;
-    edge = last - window;
-  }
+  qsizetype edge = atEnd ? n : 0;  // first loud sample, or one past the last
+  while (atEnd ? edge > 0 && samples[edge - 1] == 0 : edge < n && samples[edge] == 0)
+    edge += atEnd ? -1 : 1;
   if (edge <= 0 || edge >= n)
     return -1;
   int step = 0;
-  for (qsizetype i = edge; i <= std::min(n - 1, edge + window); ++i)
+  for (qsizetype i = std::max<qsizetype>(1, atEnd ? edge - window : edge);
+       i <= std::min(n - 1, atEnd ? edge : edge + window); ++i)
     step = std::max(step, std::abs(samples[i] - samples[i - 1]));
   return step;
 }

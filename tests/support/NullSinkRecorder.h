@@ -46,10 +46,9 @@ double StrongestFrequency(const QList<qint16> &samples, double from, double to);
 
 int PeakAbs(const QList<qint16> &samples);
 
-// Largest step between neighbouring samples over the first millisecond of
-// the first sound after silence (atEnd false), or over the last millisecond
-// before the last silence (atEnd true); -1 when there is no such edge. A hard
-// start of a tone shows as a step of its first sample.
+// Largest step between neighbouring samples over the millisecond after the
+// first silence ends (atEnd false) or before the last one begins; -1 when
+// there is no such edge.
 int EdgeStep(const QList<qint16> &samples, bool atEnd);
 
 // Longest run of consecutive samples with |x| <= limit: a dropout shows as a
