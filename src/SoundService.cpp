@@ -2,7 +2,6 @@
 
 #include "LoopRenderer.h"
 
-#include <pulse/error.h>
 #include <pulse/simple.h>
 #include <pthread.h>
 #include <sched.h>
@@ -206,16 +205,16 @@ private:
 
   void Open()
   {
-    pa_sample_spec spec;
-    spec.format = PA_SAMPLE_FLOAT32LE;
-    spec.rate = Image.Rate;
-    spec.channels = std::uint8_t(std::clamp(Image.Channels, 0, 255));
-    if (!pa_sample_spec_valid(&spec) || spec.channels != Image.Channels) {
+    pa_sample_spec format;
+    format.format = PA_SAMPLE_FLOAT32LE;
+    format.rate = Image.Rate;
+    format.channels = std::uint8_t(std::clamp(Image.Channels, 0, 255));
+    if (!pa_sample_spec_valid(&format) || format.channels != Image.Channels) {
       // Not a format any server takes: nothing to retry.
       Wanted = false;
       return;
     }
-    const auto bytesPerMs = std::uint32_t(pa_bytes_per_second(&spec) / 1000);
+    const auto bytesPerMs = std::uint32_t(pa_bytes_per_second(&format) / 1000);
     pa_buffer_attr buffer;
     buffer.maxlength = std::uint32_t(-1);
     buffer.tlength = bytesPerMs * TargetLatencyMs;
@@ -228,15 +227,14 @@ private:
     ToneClockFrom = RequestedAt > FailedAt ? RequestedAt : start;
     int error = 0;
     ++Shared.Attempts;
-    Stream.reset(pa_simple_new(nullptr, "Rotants", PA_STREAM_PLAYBACK, nullptr, "Tone", &spec,
+    Stream.reset(pa_simple_new(nullptr, "Rotants", PA_STREAM_PLAYBACK, nullptr, "Tone", &format,
                                nullptr, &buffer, &error));
     if (!Stream) {
       Fail();
       return;
     }
     ++Shared.Opens;
-    StreamFormat = Image;
-    StreamFormat.Samples.clear();
+    StreamFormat = TStreamImage{Image.Channels, Image.Rate, {}};
     Renderer.emplace(Image.Channels, std::max(1, int(Image.Rate) * FadeMs / 1000));
     Renderer->Play(Image.Samples, true);
     Chunk.resize(std::size_t(std::max(1, int(Image.Rate) * ChunkMs / 1000) * Image.Channels));
@@ -287,6 +285,7 @@ private:
     Stream.reset();
     Renderer.reset();
     FirstWritePending = false;
+    FirstTonePending = false;
     RetryAt = TClock::now();
   }
 
