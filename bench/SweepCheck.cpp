@@ -178,7 +178,7 @@ int main(int argc, char *argv[])
 
   std::string soundText = "Sound Off";
   if (sound) {
-    const auto *service = dynamic_cast<const TQtSoundService *>(form.MySound->Service());
+    const auto *service = dynamic_cast<const TPulseSoundService *>(form.MySound->Service());
     const bool playing = service && service->StreamOpenCount() > 0;
     soundText = playing ? "Sound On, real output stream" : "Sound On, no sound output available";
   }

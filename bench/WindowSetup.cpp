@@ -42,7 +42,7 @@ bool RealSoundOutputWorks(int timeoutMs)
   TRotantsForm form;
   form.SoundCheckBox->setChecked(true);
   ChooseWaveform(form, SquareItem);
-  const auto *service = dynamic_cast<const TQtSoundService *>(form.MySound->Service());
+  const auto *service = dynamic_cast<const TPulseSoundService *>(form.MySound->Service());
   if (!service || !service->WaitForAudioThread(timeoutMs))
     return false;
   const bool opened = service->StreamOpenCount() > 0;
@@ -52,7 +52,7 @@ bool RealSoundOutputWorks(int timeoutMs)
 
 void WaitForSoundService(TRotantsForm &form, int timeoutMs)
 {
-  if (const auto *service = dynamic_cast<const TQtSoundService *>(form.MySound->Service()))
+  if (const auto *service = dynamic_cast<const TPulseSoundService *>(form.MySound->Service()))
     service->WaitForAudioThread(timeoutMs);
 }
 

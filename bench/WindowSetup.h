@@ -35,7 +35,7 @@ private:
 void UseSilentSoundService();
 
 // Starts a window with "Sound On", chooses "Square" and waits up to timeoutMs
-// for its audio thread. True when the real Qt Multimedia service opened an
+// for its audio thread. True when the real PulseAudio service opened an
 // output stream, i.e. a sound server (such as the null sink of
 // scripts/with-null-sink) accepted the tone.
 bool RealSoundOutputWorks(int timeoutMs);

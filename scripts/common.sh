@@ -7,7 +7,7 @@ ROTANTS_BUILD="${ROTANTS_BUILD:-$ROTANTS_ROOT/build}"
 # Debian 12 / Ubuntu 24.04 package names the build, the tests and the benchmarks need.
 ROTANTS_PACKAGES=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-multimedia-dev libgl-dev libgif-dev
+  qt6-base-dev libpulse-dev libgl-dev libgif-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-wqy-microhei
   libbenchmark-dev
   xvfb xauth

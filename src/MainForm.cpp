@@ -219,6 +219,7 @@ TRotantsForm::TRotantsForm(QWidget *parent) : QMainWindow(parent)
   MySound = new TMySound(this, format);
   MySound->AllocateBuffer(100);
   std::fill_n(MySound->Buffer, MySound->DataSize, quint8(128));
+  connect(MySound, &TMySound::OutputReport, this, &TRotantsForm::SoundOutputReport);
 
   HighestHarmonicComboBox->setCurrentIndex(25);
   WaveformComboBox->setCurrentIndex(0);
@@ -428,6 +429,11 @@ void TRotantsForm::BuildLayout()
                                   17, true);
   SoundCheckBox = MakeCheckBox(TimeOptionsGroupBox, "SoundCheckBox", {}, 80, 16, 73, 17,
                                false);
+  // Right of "Sound On", in the free part of the group box's first row.
+  SoundWarningIcon = Place(new QLabel(TimeOptionsGroupBox), "SoundWarningIcon", 156, 16, 17, 17);
+  SoundWarningIcon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
+  SoundWarningIcon->setScaledContents(true);
+  SoundWarningIcon->setVisible(false);
   RepeatPlayCheckBox = MakeCheckBox(TimeOptionsGroupBox, "RepeatPlayCheckBox", {}, 8, 32,
                                     73, 17, true);
   IdealWaveCheckBox = MakeCheckBox(TimeOptionsGroupBox, "IdealWaveCheckBox", {}, 80, 32,

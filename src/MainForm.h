@@ -145,6 +145,8 @@ public:
   QGroupBox *TimeOptionsGroupBox = nullptr;
   QCheckBox *TimeGridCheckBox = nullptr;
   QCheckBox *SoundCheckBox = nullptr;
+  // Beside SoundCheckBox while the tone cannot be heard; see SoundOutputReport.
+  QLabel *SoundWarningIcon = nullptr;
   QCheckBox *RepeatPlayCheckBox = nullptr;
   QCheckBox *IdealWaveCheckBox = nullptr;
   QTimer *SimulationTimer = nullptr;
@@ -333,6 +335,11 @@ public:
   void SoundCheckBoxClick();
   // Starts (on) or stops the tone loop.
   void PlaySound(bool on);
+  // Shows (available false) or takes away the notice that the tone cannot be
+  // heard: SoundWarningIcon and SoundCheckBox's tool tip. Never a dialog.
+  void SoundOutputReport(bool available);
+  // The notice's text.
+  static QString NoSoundOutputText();
 
   // Phasor-set files (.rotants) and harmonics tables (CSV).
   // The file Save writes to; empty: Save asks for a name.

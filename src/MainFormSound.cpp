@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QLabel>
 
 #include <algorithm>
 #include <utility>
@@ -53,6 +54,17 @@ void TRotantsForm::PlaySound(bool on)
     SoundPending = TSoundRequest::StopThenPlay;
   else
     SoundPending = TSoundRequest::Play;
+}
+
+void TRotantsForm::SoundOutputReport(bool available)
+{
+  SoundWarningIcon->setVisible(!available);
+  SoundCheckBox->setToolTip(available ? QString() : NoSoundOutputText());
+}
+
+QString TRotantsForm::NoSoundOutputText()
+{
+  return tr("No sound output available");
 }
 
 TActionScope::TActionScope(TRotantsForm &form) : Form(form)

@@ -84,6 +84,10 @@ void TRotantsForm::RetranslateUi()
   SoundCheckBox->setText(tr("Sound On"));
   RepeatPlayCheckBox->setText(tr("Repeat"));
   IdealWaveCheckBox->setText(tr("Ideal Wave"));
+  SoundWarningIcon->setToolTip(NoSoundOutputText());
+  SoundWarningIcon->setAccessibleName(NoSoundOutputText());
+  if (!SoundCheckBox->toolTip().isEmpty())
+    SoundCheckBox->setToolTip(NoSoundOutputText());
 
   // The panels keep what they show; only their words change.
   const QString coordPrefix = tr("Coord: ");

@@ -42,11 +42,20 @@ TMySound::TMySound(QObject *owner, const SoundFormat &format)
   if (factory)
     SoundService = factory();
   if (!SoundService)
-    SoundService = std::make_unique<TQtSoundService>();
+    SoundService = std::make_unique<TPulseSoundService>();
+  // The service may call from its own thread; the report is passed on as a
+  // queued call, which Qt drops if this player is gone by then.
+  SoundService->SetOutputListener([this](bool available) {
+    QMetaObject::invokeMethod(this, [this, available] { emit OutputReport(available); },
+                              Qt::QueuedConnection);
+  });
 }
 
+// The service goes first: it stops calling the listener, which refers to this
+// player, before its destructor returns.
 TMySound::~TMySound()
 {
+  SoundService.reset();
   DataModuleDestroy();
 }
 

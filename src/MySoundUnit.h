@@ -54,8 +54,14 @@ public:
   TSoundService *Service() const;
 
   // Makes every player constructed afterwards use a service from factory;
-  // nullptr restores the Qt Multimedia service.
+  // nullptr restores the PulseAudio service.
   static void SetServiceFactory(std::function<std::unique_ptr<TSoundService>()> factory);
+
+signals:
+  // The service's word on its output, on the user-interface thread: false
+  // when a loop was asked for and cannot be heard, true when it is heard
+  // (first, and again after a false).
+  void OutputReport(bool available);
 
 private:
   void WriteHeaderU16(int offset, quint16 value);

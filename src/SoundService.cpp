@@ -1,27 +1,47 @@
 #include "SoundService.h"
 
-#include <QAudioDevice>
-#include <QAudioSink>
-#include <QDeadlineTimer>
-#include <QMediaDevices>
-#include <QMutexLocker>
-#include <QSemaphore>
-#include <QThread>
+#include "LoopRenderer.h"
+
+#include <pulse/simple.h>
+#include <pthread.h>
+#include <sched.h>
 
 #include <algorithm>
 #include <atomic>
-#include <climits>
-#include <cstring>
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
 #include <utility>
+#include <vector>
 
 namespace {
 
-// Length of the sink's buffer. It bounds how long a new image takes to be
-// heard and how long the audio thread may stall before the output runs dry.
-constexpr qint64 SinkBufferMicroseconds = 100000;
+using TClock = std::chrono::steady_clock;
 
-// How long the destructor waits for the audio thread to close the stream.
-constexpr int ShutdownTimeoutMs = 3000;
+// Length of the fades at start and stop, heard as a soft edge, not a click.
+constexpr int FadeMs = 5;
+
+// Latency the stream asks of the server: the first tone is due this long
+// after the first write, and a stop, a swap or a fade reaches the output
+// after at most this plus one chunk.
+constexpr int TargetLatencyMs = 40;
+
+// Frames rendered per write; the writer looks at new requests between writes.
+constexpr int ChunkMs = 5;
+
+// Silence written ahead of the fade in of every new stream. A server may start
+// a new stream by rewinding what it had already mixed ahead and lose the
+// stream's first milliseconds where that was already taken (a null sink's
+// monitor does, by up to a block); the silence is lost instead of the fade.
+constexpr int LeadInMs = 20;
+
+// How often the writer tries to open a stream on its own while the loop is
+// wanted and no output takes it.
+constexpr auto RetryInterval = std::chrono::milliseconds(2000);
+
+// How long the destructor waits for the writer to fade out and close.
+constexpr auto ShutdownTimeout = std::chrono::milliseconds(3000);
 
 // Little-endian fields; the caller has checked that the bytes are present.
 quint16 ReadU16(const QByteArray &bytes, qsizetype at)
@@ -34,10 +54,17 @@ quint32 ReadU32(const QByteArray &bytes, qsizetype at)
   return quint32(ReadU16(bytes, at)) | quint32(ReadU16(bytes, at + 2)) << 16;
 }
 
-char SilenceOf(const QAudioFormat &format)
-{
-  return format.sampleFormat() == QAudioFormat::UInt8 ? char(128) : char(0);
-}
+// One image as the writer plays it: float frames at a rate.
+struct TStreamImage {
+  int Channels = 0;
+  std::uint32_t Rate = 0;
+  std::vector<float> Samples;
+
+  bool SameFormat(const TStreamImage &other) const
+  {
+    return Channels == other.Channels && Rate == other.Rate;
+  }
+};
 
 }  // namespace
 
@@ -81,228 +108,334 @@ std::optional<TWaveImage> ParseWaveImage(const QByteArray &image)
   return std::nullopt;
 }
 
-QAudioFormat AudioFormatOf(const TWaveImage &wave)
-{
-  QAudioFormat format;
-  switch (wave.BitsPerSample) {
-  case 8:
-    format.setSampleFormat(QAudioFormat::UInt8);
-    break;
-  case 16:
-    format.setSampleFormat(QAudioFormat::Int16);
-    break;
-  case 32:
-    format.setSampleFormat(QAudioFormat::Int32);
-    break;
-  default:
-    return QAudioFormat();
-  }
-  format.setChannelCount(wave.Channels);
-  format.setSampleRate(int(std::min<quint32>(wave.SampleRate, INT_MAX)));
-  return format;
-}
 
-TLoopDevice::TLoopDevice(QObject *parent) : QIODevice(parent) {}
+// Requests from the user-interface thread to the writer and the writer's
+// answers, all under Lock. Shared by the service and its writer, so a writer
+// left behind by the destructor still has it.
+struct TPulseShared {
+  std::mutex Lock;
+  std::condition_variable Wake;     // a request or Quit for the writer
+  std::condition_variable Handled;  // Done or Finished moved
 
-void TLoopDevice::SetSamples(const QByteArray &samples, char silence, bool restart)
-{
-  QMutexLocker locker(&Lock);
-  Block = samples;
-  Silence = silence;
-  if (restart || Block.isEmpty())
-    Offset = 0;
-  else
-    Offset %= Block.size();
-}
+  bool Wanted = false;  // the latest request was a play request
+  bool Restart = false;  // stopped since the writer took the last image
+  std::optional<TStreamImage> Image;  // newest image, until the writer takes it
+  std::uint64_t Requested = 0;  // serial of the latest request
+  TClock::time_point RequestedAt;
+  bool Quit = false;
+  TSoundService::TOutputListener Listener;
 
-QByteArray TLoopDevice::Samples() const
-{
-  QMutexLocker locker(&Lock);
-  return Block;
-}
+  std::uint64_t Done = 0;  // serial of the latest request carried out
+  bool Finished = false;  // the writer has returned
 
-bool TLoopDevice::isSequential() const
-{
-  return true;
-}
-
-qint64 TLoopDevice::bytesAvailable() const
-{
-  return (qint64(1) << 30) + QIODevice::bytesAvailable();
-}
-
-qint64 TLoopDevice::readData(char *data, qint64 maxSize)
-{
-  QMutexLocker locker(&Lock);
-  if (Block.isEmpty()) {
-    std::memset(data, Silence, size_t(maxSize));
-    return maxSize;
-  }
-  const qint64 length = Block.size();
-  qint64 done = 0;
-  while (done < maxSize) {
-    const qint64 n = std::min(maxSize - done, length - Offset);
-    std::memcpy(data + done, Block.constData() + Offset, size_t(n));
-    done += n;
-    Offset = (Offset + n) % length;
-  }
-  return done;
-}
-
-qint64 TLoopDevice::writeData(const char *, qint64)
-{
-  return -1;
-}
-
-// The audio thread with its sink and loop device. Sink is touched only on
-// Thread; Device is created on the user-interface thread, moved to Thread and
-// deleted after Thread has finished.
-class TAudioThread {
-public:
-  TAudioThread()
-  {
-    Thread.setObjectName(QStringLiteral("Rotants audio"));
-    Device = new TLoopDevice;
-    Device->open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-    Device->moveToThread(&Thread);
-    Thread.start();
-  }
-
-  // Audio thread. Starts the loop unless it already plays in this format.
-  void Open(const QAudioDevice &output, const QAudioFormat &format)
-  {
-    if (Sink && (Sink->format() != format || SinkOutput != output))
-      DeleteSink();
-    if (Sink && Sink->state() != QAudio::StoppedState)
-      return;
-    if (!Sink) {
-      Sink = new QAudioSink(output, format);
-      SinkOutput = output;
-      // A stop nobody asked for is a failure (server gone, stream refused):
-      // the next play request opens the stream again.
-      QObject::connect(Sink, &QAudioSink::stateChanged, Sink, [this](QAudio::State state) {
-        if (state == QAudio::StoppedState && !Closing)
-          Failed = true;
-      });
-    }
-    // Set before every start: the sink keeps the size the server granted last
-    // time, and asking for that again shrinks the buffer with each reopening
-    // until it is too small for the sink to ever leave prebuffering.
-    Sink->setBufferSize(format.bytesForDuration(SinkBufferMicroseconds));
-    Sink->start(Device);
-    if (Sink->state() == QAudio::StoppedState) {
-      Failed = true;
-      return;
-    }
-    ++Opens;
-  }
-
-  // Audio thread. Closing the stream drops what the server still buffers.
-  void Close()
-  {
-    if (!Sink)
-      return;
-    Closing = true;
-    Sink->stop();
-    Closing = false;
-  }
-
-  // Audio thread. The sink is unhooked first because its destruction runs
-  // this thread's event loop, which may call back in here.
-  void DeleteSink()
-  {
-    QAudioSink *sink = std::exchange(Sink, nullptr);
-    if (!sink)
-      return;
-    Closing = true;
-    sink->stop();
-    delete sink;
-    Closing = false;
-  }
-
-  QThread Thread;
-  TLoopDevice *Device = nullptr;
-  QAudioSink *Sink = nullptr;
-  QAudioDevice SinkOutput;
-  bool Closing = false;  // audio thread: a stop of ours is under way
   std::atomic<int> Opens{0};
-  std::atomic<bool> Failed{false};
+  std::atomic<int> Attempts{0};
+  std::atomic<double> FirstToneMs{-1.0};
 };
 
-TQtSoundService::TQtSoundService() = default;
+namespace {
 
-TQtSoundService::~TQtSoundService()
+void FreeStream(pa_simple *stream)
 {
-  if (!Audio)
-    return;
-  TAudioThread *audio = Audio.get();
-  QMetaObject::invokeMethod(audio->Device, [audio] {
-    audio->DeleteSink();
-    QThread::currentThread()->quit();
-  }, Qt::QueuedConnection);
-  if (!audio->Thread.wait(QDeadlineTimer(ShutdownTimeoutMs))) {
-    // The thread is stuck inside the sound server. A running QThread cannot
-    // be destroyed, so it and its objects are left behind rather than hang
-    // or abort the program.
-    (void)Audio.release();
-    return;
-  }
-  delete audio->Device;
-  Audio.reset();
+  pa_simple_free(stream);
 }
 
-void TQtSoundService::PlayLoopImage(const QByteArray &image)
+using TStream = std::unique_ptr<pa_simple, decltype(&FreeStream)>;
+
+// The writer thread's state and its loop. Only the writer thread touches it.
+class TPulseWriter {
+public:
+  explicit TPulseWriter(TPulseShared &shared) : Shared(shared) {}
+
+  void Run()
+  {
+    while (TakeRequests()) {
+      if (!Stream) {
+        if (Wanted && TClock::now() >= RetryAt)
+          Open();
+      } else if (Renderer->Silent() && (!Wanted || !Image.SameFormat(StreamFormat))) {
+        Close(true);
+      } else {
+        WriteChunk();
+      }
+      const bool steady = Stream ? Wanted && !FirstWritePending && Image.SameFormat(StreamFormat)
+                                 : !Wanted || TClock::now() < RetryAt;
+      if (steady && Done != Serial)
+        MarkDone();
+    }
+  }
+
+private:
+  // Takes the newest requests; waits while there is nothing to write. False
+  // once the writer should return: Quit and nothing sounds any more.
+  bool TakeRequests()
+  {
+    std::unique_lock lock(Shared.Lock);
+    if (!Stream) {
+      const auto changed = [this] { return Shared.Requested != Serial || Shared.Quit; };
+      if (Wanted)
+        Shared.Wake.wait_until(lock, RetryAt, changed);
+      else
+        Shared.Wake.wait(lock, changed);
+    }
+    if (Shared.Quit && !Stream)
+      return false;
+    if (Shared.Requested == Serial && !Shared.Quit)
+      return true;
+    Serial = Shared.Requested;
+    RequestedAt = Shared.RequestedAt;
+    Wanted = Shared.Wanted && !Shared.Quit;
+    std::optional<TStreamImage> image = std::exchange(Shared.Image, std::nullopt);
+    const bool restart = image && std::exchange(Shared.Restart, false);
+    lock.unlock();
+
+    if (image) {
+      Image = std::move(*image);
+      if (!Stream)
+        RetryAt = TClock::now();
+      else if (Image.SameFormat(StreamFormat))
+        Renderer->Play(Image.Samples, restart);
+      else
+        Renderer->Stop();
+    }
+    if (!Wanted && Stream)
+      Renderer->Stop();
+    return true;
+  }
+
+  void Open()
+  {
+    pa_sample_spec format;
+    format.format = PA_SAMPLE_FLOAT32LE;
+    format.rate = Image.Rate;
+    format.channels = std::uint8_t(std::clamp(Image.Channels, 0, 255));
+    if (!pa_sample_spec_valid(&format) || format.channels != Image.Channels) {
+      // Not a format any server takes: nothing to retry.
+      Wanted = false;
+      return;
+    }
+    const auto bytesPerMs = std::uint32_t(pa_bytes_per_second(&format) / 1000);
+    pa_buffer_attr buffer;
+    buffer.maxlength = std::uint32_t(-1);
+    buffer.tlength = bytesPerMs * TargetLatencyMs;
+    buffer.prebuf = std::uint32_t(-1);
+    buffer.minreq = std::uint32_t(-1);
+    buffer.fragsize = std::uint32_t(-1);
+    // The first tone is timed from the play request, or from this attempt when
+    // the writer retries on its own.
+    const TClock::time_point start = TClock::now();
+    ToneClockFrom = RequestedAt > FailedAt ? RequestedAt : start;
+    int error = 0;
+    ++Shared.Attempts;
+    Stream.reset(pa_simple_new(nullptr, "Rotants", PA_STREAM_PLAYBACK, nullptr, "Tone", &format,
+                               nullptr, &buffer, &error));
+    if (!Stream) {
+      Fail();
+      return;
+    }
+    ++Shared.Opens;
+    StreamFormat = TStreamImage{Image.Channels, Image.Rate, {}};
+    Renderer.emplace(Image.Channels, std::max(1, int(Image.Rate) * FadeMs / 1000));
+    Renderer->Play(Image.Samples, true);
+    Chunk.resize(std::size_t(std::max(1, int(Image.Rate) * ChunkMs / 1000) * Image.Channels));
+    LeadInFrames = std::int64_t(Image.Rate) * LeadInMs / 1000;
+    FirstWritePending = true;
+    FirstTonePending = true;
+  }
+
+  void WriteChunk()
+  {
+    const int frames = int(Chunk.size()) / Renderer->Channels();
+    const bool leadIn = LeadInFrames > 0;
+    if (leadIn) {
+      std::fill(Chunk.begin(), Chunk.end(), 0.0f);
+      LeadInFrames -= frames;
+    } else {
+      Renderer->Render(Chunk.data(), frames);
+    }
+    int error = 0;
+    if (pa_simple_write(Stream.get(), Chunk.data(), Chunk.size() * sizeof(float), &error) < 0) {
+      Close(false);
+      Fail();
+      return;
+    }
+    if (FirstWritePending) {
+      FirstWritePending = false;
+      Report(true);
+    }
+    if (!leadIn && FirstTonePending) {
+      // The chunk just written, whose first frame is the first of the tone,
+      // ends the stream's latency from now.
+      FirstTonePending = false;
+      const pa_usec_t latency = pa_simple_get_latency(Stream.get(), &error);
+      const double sinceRequest =
+          std::chrono::duration<double, std::milli>(TClock::now() - ToneClockFrom).count();
+      if (latency != pa_usec_t(-1))
+        Shared.FirstToneMs = sinceRequest + latency / 1000.0 - ChunkMs;
+    }
+  }
+
+  // drain: the fade out has been written and must be heard before the stream
+  // goes; a failed stream is dropped as it is.
+  void Close(bool drain)
+  {
+    int error = 0;
+    if (drain)
+      pa_simple_drain(Stream.get(), &error);
+    Stream.reset();
+    Renderer.reset();
+    FirstWritePending = false;
+    FirstTonePending = false;
+    RetryAt = TClock::now();
+  }
+
+  void Fail()
+  {
+    Report(false);
+    FailedAt = TClock::now();
+    RetryAt = FailedAt + RetryInterval;
+  }
+
+  void Report(bool available)
+  {
+    if (Reported == available)
+      return;
+    Reported = available;
+    std::lock_guard lock(Shared.Lock);
+    if (Shared.Listener)
+      Shared.Listener(available);
+  }
+
+  void MarkDone()
+  {
+    Done = Serial;
+    std::lock_guard lock(Shared.Lock);
+    Shared.Done = Serial;
+    Shared.Handled.notify_all();
+  }
+
+  TPulseShared &Shared;
+  TStream Stream{nullptr, &FreeStream};
+  TStreamImage StreamFormat;  // channels and rate of Stream
+  std::optional<TLoopRenderer> Renderer;  // exists with Stream
+  std::vector<float> Chunk;
+  std::int64_t LeadInFrames = 0;  // of silence still to write
+  TStreamImage Image;  // the newest image taken
+  bool Wanted = false;
+  bool FirstWritePending = false;
+  bool FirstTonePending = false;
+  std::optional<bool> Reported;
+  TClock::time_point RetryAt;
+  TClock::time_point RequestedAt;  // of the latest request taken
+  TClock::time_point FailedAt;
+  TClock::time_point ToneClockFrom;
+  std::uint64_t Serial = 0;  // of the latest request taken
+  std::uint64_t Done = 0;
+};
+
+}  // namespace
+
+TPulseSoundService::TPulseSoundService() : Shared(std::make_shared<TPulseShared>()) {}
+
+TPulseSoundService::~TPulseSoundService()
+{
+  std::unique_lock lock(Shared->Lock);
+  Shared->Listener = nullptr;
+  if (!Writer.joinable())
+    return;
+  Shared->Quit = true;
+  Shared->Wake.notify_all();
+  const bool finished =
+      Shared->Handled.wait_for(lock, ShutdownTimeout, [this] { return Shared->Finished; });
+  lock.unlock();
+  // A writer stuck inside the sound server is left behind with the shared
+  // state it holds, rather than hang the program.
+  if (finished)
+    Writer.join();
+  else
+    Writer.detach();
+}
+
+void TPulseSoundService::StartWriter()
+{
+  if (Writer.joinable())
+    return;
+  Writer = std::thread([shared = Shared] {
+    // The buffer holds only tens of milliseconds, so a writer that waits for
+    // the processor longer than that leaves a gap. A real-time priority keeps
+    // it ahead of busy programs where the system grants one; elsewhere it runs
+    // at normal priority.
+    sched_param priority{};
+    priority.sched_priority = std::max(1, sched_get_priority_min(SCHED_FIFO));
+    pthread_setschedparam(pthread_self(), SCHED_FIFO, &priority);
+    TPulseWriter(*shared).Run();
+    std::lock_guard lock(shared->Lock);
+    shared->Finished = true;
+    shared->Handled.notify_all();
+  });
+}
+
+void TPulseSoundService::PlayLoopImage(const QByteArray &image)
 {
   const std::optional<TWaveImage> wave = ParseWaveImage(image);
-  const QAudioFormat format = wave ? AudioFormatOf(*wave) : QAudioFormat();
-  if (!format.isValid()) {
+  TStreamImage next;
+  if (wave) {
+    next.Channels = wave->Channels;
+    next.Rate = wave->SampleRate;
+    next.Samples = FloatSamplesOf(wave->Samples.constData(), wave->Samples.size(),
+                                  wave->BitsPerSample);
+  }
+  if (next.Samples.empty()) {
     Stop();
     return;
   }
-  if (LoopRequested && format != RequestedFormat)
-    Stop();
-  const bool failed = Audio && Audio->Failed.exchange(false);
-  const bool reopen = !LoopRequested || failed;
-  if (!reopen) {
-    Audio->Device->SetSamples(wave->Samples, SilenceOf(format), false);
-    return;
-  }
-
-  const QAudioDevice output = QMediaDevices::defaultAudioOutput();
-  if (output.isNull() || !output.isFormatSupported(format)) {
-    Stop();
-    return;
-  }
-  if (!Audio)
-    Audio = std::make_unique<TAudioThread>();
-  Audio->Device->SetSamples(wave->Samples, SilenceOf(format), true);
-  LoopRequested = true;
-  RequestedFormat = format;
-  TAudioThread *audio = Audio.get();
-  QMetaObject::invokeMethod(audio->Device, [audio, output, format] {
-    audio->Open(output, format);
-  }, Qt::QueuedConnection);
+  StartWriter();
+  std::lock_guard lock(Shared->Lock);
+  Shared->Wanted = true;
+  Shared->Image = std::move(next);
+  ++Shared->Requested;
+  Shared->RequestedAt = TClock::now();
+  Shared->Wake.notify_all();
 }
 
-void TQtSoundService::Stop()
+void TPulseSoundService::Stop()
 {
-  if (!LoopRequested)
+  std::lock_guard lock(Shared->Lock);
+  if (!Shared->Wanted)
     return;
-  LoopRequested = false;
-  TAudioThread *audio = Audio.get();
-  QMetaObject::invokeMethod(audio->Device, [audio] { audio->Close(); }, Qt::QueuedConnection);
+  Shared->Wanted = false;
+  Shared->Restart = true;
+  ++Shared->Requested;
+  Shared->RequestedAt = TClock::now();
+  Shared->Wake.notify_all();
 }
 
-int TQtSoundService::StreamOpenCount() const
+void TPulseSoundService::SetOutputListener(TOutputListener listener)
 {
-  return Audio ? Audio->Opens.load() : 0;
+  std::lock_guard lock(Shared->Lock);
+  Shared->Listener = std::move(listener);
 }
 
-bool TQtSoundService::WaitForAudioThread(int timeoutMs) const
+int TPulseSoundService::StreamOpenCount() const
 {
-  if (!Audio)
-    return true;
-  auto done = std::make_shared<QSemaphore>();
-  QMetaObject::invokeMethod(Audio->Device, [done] { done->release(); }, Qt::QueuedConnection);
-  return done->tryAcquire(1, timeoutMs);
+  return Shared->Opens.load();
+}
+
+bool TPulseSoundService::WaitForAudioThread(int timeoutMs) const
+{
+  std::unique_lock lock(Shared->Lock);
+  const std::uint64_t serial = Shared->Requested;
+  return Shared->Handled.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] {
+    return Shared->Done >= serial || Shared->Finished;
+  });
+}
+
+int TPulseSoundService::OpenAttemptCount() const
+{
+  return Shared->Attempts.load();
+}
+
+double TPulseSoundService::FirstToneMs() const
+{
+  return Shared->FirstToneMs.load();
 }

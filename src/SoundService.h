@@ -1,17 +1,22 @@
 #pragma once
 
-#include <QAudioFormat>
 #include <QByteArray>
-#include <QIODevice>
-#include <QMutex>
 
+#include <functional>
 #include <memory>
 #include <optional>
+#include <thread>
 
 // A platform sound service: loops an in-memory WAV image until it is stopped
 // or handed another image. Called on the user-interface thread only.
 class TSoundService {
 public:
+  // Told whether the output works: false when a loop was asked for and no
+  // output took it (no sound server, no device, the stream failed), true when
+  // a loop is heard, the first time and after every false. Called on any
+  // thread, and never after the service's destructor has returned.
+  using TOutputListener = std::function<void(bool available)>;
+
   virtual ~TSoundService() = default;
 
   // Replaces whatever plays by a seamless loop of the image's samples. The
@@ -19,8 +24,11 @@ public:
   // An image the service cannot play stops the sound.
   virtual void PlayLoopImage(const QByteArray &image) = 0;
 
-  // Silences the output at once. Harmless when nothing plays.
+  // Silences the output. Harmless when nothing plays.
   virtual void Stop() = 0;
+
+  // A service that cannot tell whether it is heard never calls the listener.
+  virtual void SetOutputListener(TOutputListener listener) { (void)listener; }
 };
 
 // PCM layout and samples of a RIFF/WAVE image.
@@ -37,70 +45,43 @@ struct TWaveImage {
 // file or carries no complete frame.
 std::optional<TWaveImage> ParseWaveImage(const QByteArray &image);
 
-// The sink format for a parsed image: unsigned 8-bit, signed 16-bit or signed
-// 32-bit samples. Invalid (isValid() false) for any other sample width.
-QAudioFormat AudioFormatOf(const TWaveImage &wave);
+struct TPulseShared;
 
-// A read-only, endless stream that repeats one block of samples. The audio
-// thread reads it while the user-interface thread replaces the block, so the
-// block and the read position are guarded by a mutex held only for copies.
-class TLoopDevice : public QIODevice {
+// The sound service on libpulse's simple API, which speaks to PulseAudio and
+// to PipeWire's PulseAudio server. A writer thread of its own, started by the
+// first play request, renders the loop (TLoopRenderer: fades of 5 ms at start
+// and stop, images swapped in phase) as float samples into a stream with a
+// latency of about 30 ms. Every stream is a fresh connection to the server:
+// when none can be opened, or the open one fails, the service reports the
+// output unavailable and tries again at the next play request and, while the
+// loop is wanted, every 2 s on its own. A stop fades out, lets the server play
+// what it holds and closes the stream.
+class TPulseSoundService final : public TSoundService {
 public:
-  explicit TLoopDevice(QObject *parent = nullptr);
-
-  // Any thread. Replaces the repeated block (a whole number of frames). The
-  // read position is kept modulo the new length, so a new block of the same
-  // period continues in phase and the switch makes no click; restart sets it
-  // to the first byte instead. An empty block reads as silence.
-  void SetSamples(const QByteArray &samples, char silence, bool restart);
-
-  QByteArray Samples() const;
-
-  bool isSequential() const override;
-  // Never runs dry: the sink must not see an end and drain.
-  qint64 bytesAvailable() const override;
-
-protected:
-  qint64 readData(char *data, qint64 maxSize) override;
-  qint64 writeData(const char *data, qint64 maxSize) override;
-
-private:
-  mutable QMutex Lock;
-  QByteArray Block;
-  char Silence = char(128);
-  qint64 Offset = 0;  // next byte of Block to read
-};
-
-class TAudioThread;
-
-// The sound service on Qt Multimedia. Nothing of Qt Multimedia is touched
-// before the first play request. The samples loop through one QAudioSink in
-// pull mode from a TLoopDevice; sink and device live on a thread of their own,
-// so the loop keeps flowing while the user-interface thread is busy. A play
-// request while the loop plays only swaps the samples; the output stream is
-// opened again only after Stop, after a format change or after the stream
-// failed. Without an audio output (no device, no sound server) every request
-// is silently ignored.
-class TQtSoundService final : public TSoundService {
-public:
-  TQtSoundService();
-  ~TQtSoundService() override;
+  TPulseSoundService();
+  ~TPulseSoundService() override;
 
   void PlayLoopImage(const QByteArray &image) override;
   void Stop() override;
+  void SetOutputListener(TOutputListener listener) override;
 
-  // How many times an output stream was opened so far. Read from the
-  // user-interface thread; an open is counted once the sink has started.
+  // How many streams were opened so far, and how many opens were tried.
   int StreamOpenCount() const;
+  int OpenAttemptCount() const;
 
-  // Blocks until the audio thread has handled every request made before the
-  // call (at most timeoutMs). True when it got there in time.
+  // Blocks until the writer has carried out every request made before the
+  // call (at most timeoutMs): a play request once its stream plays or could
+  // not be opened, a stop once the stream is closed. True when in time.
   bool WaitForAudioThread(int timeoutMs) const;
 
+  // For the latest stream opened: milliseconds from the play request that
+  // opened it to when its first frame was due at the output (the open, the
+  // first write and the stream's latency then). -1 before any stream.
+  double FirstToneMs() const;
+
 private:
-  std::unique_ptr<TAudioThread> Audio;  // created by the first play request
-  // A loop in RequestedFormat was asked of the audio thread since the last
-  // Stop. User-interface thread only.
-  bool LoopRequested = false;
-  QAudioFormat RequestedFormat;
+  void StartWriter();
+
+  std::shared_ptr<TPulseShared> Shared;
+  std::thread Writer;  // joinable from the first play request
 };

@@ -18,7 +18,7 @@ constexpr int SquareItem = 2;
 constexpr int CustomTimeItem = 1;
 constexpr int SettleMs = 400;
 
-// Forwards to the Qt Multimedia service and times every request on the
+// Forwards to the PulseAudio service and times every request on the
 // user-interface thread.
 class TTimedQtSoundService final : public TSoundService {
 public:
@@ -32,7 +32,7 @@ public:
 
   void Stop() override { Real.Stop(); }
 
-  TQtSoundService Real;
+  TPulseSoundService Real;
   QList<qint64> PlayNanoseconds;
 };
 
@@ -140,14 +140,13 @@ void TestMainSound::SquareThroughRealOutput()
   timed->PlayNanoseconds.clear();
   ChooseWaveform(*form, SquareItem);
   QCOMPARE(timed->PlayNanoseconds.size(), 1);
-  qInfo("Square with Sound On: one play request, %.1f us (it reopens the stream the choice "
-        "stopped)",
+  qInfo("Square with Sound On: one play request, %.1f us",
         timed->PlayNanoseconds.first() / 1000.0);
 
   QTest::qWait(SettleMs);
   QVERIFY(timed->Real.WaitForAudioThread(5000));
-  // Stopped by the choice, opened again by its one play request.
-  QCOMPARE(timed->Real.StreamOpenCount(), 2);
+  // The stream stays open unless the choice's stop reached the writer alone.
+  QVERIFY(timed->Real.StreamOpenCount() <= 2);
   QCOMPARE(NullSink::SinkInputs().size(), 1);
 
   const QList<qint16> square = NullSink::Record(1000);
@@ -178,9 +177,10 @@ void TestMainSound::SquareThroughRealOutput()
   QVERIFY(choice > 10);
   QVERIFY2(ToneAnalysis::LongestQuietRun(during, 300) < 5,
            qPrintable(QString::number(ToneAnalysis::LongestQuietRun(during, 300))));
-  QCOMPARE(timed->Real.StreamOpenCount(), 2);
+  QVERIFY(timed->Real.StreamOpenCount() <= 2);
 
   form->SoundCheckBox->click();
+  QVERIFY(timed->Real.WaitForAudioThread(1000));
   QTest::qWait(50);
   QCOMPARE(NullSink::RecordPeak(400), 0);
 
@@ -189,6 +189,7 @@ void TestMainSound::SquareThroughRealOutput()
   QVERIFY(NullSink::RecordPeak(300) > 2000);
 
   QVERIFY(form->close());
+  QVERIFY(timed->Real.WaitForAudioThread(1000));
   QTest::qWait(50);
   QCOMPARE(NullSink::RecordPeak(400), 0);
   QVERIFY(NullSink::SinkInputs().isEmpty());

@@ -51,7 +51,7 @@ private slots:
   void PlayWithoutBufferStops();
   void TwoRequestsLeaveOneLoop();
   void DestroyFreesAndIsRepeatable();
-  void DefaultServiceIsQtMultimedia();
+  void DefaultServiceIsPulseAudio();
 };
 
 void TestMySound::StartUpImage()
@@ -244,12 +244,12 @@ void TestMySound::DestroyFreesAndIsRepeatable()
   QVERIFY(scope.Log->Looping.isEmpty());
 }
 
-// Without a stand-in the player talks to Qt Multimedia, and constructing it
+// Without a stand-in the player talks to PulseAudio, and constructing it
 // opens nothing.
-void TestMySound::DefaultServiceIsQtMultimedia()
+void TestMySound::DefaultServiceIsPulseAudio()
 {
   TMySound sound(nullptr, SoundFormat{2, 44100, 8});
-  auto *service = dynamic_cast<TQtSoundService *>(sound.Service());
+  auto *service = dynamic_cast<TPulseSoundService *>(sound.Service());
   QVERIFY(service != nullptr);
   sound.PlayLoop(false);
   QCOMPARE(service->StreamOpenCount(), 0);
@@ -260,7 +260,7 @@ void TestMySound::DefaultServiceIsQtMultimedia()
     QVERIFY(dynamic_cast<TRecordingSoundService *>(standIn.Service()) != nullptr);
   }
   TMySound restored(nullptr, SoundFormat{2, 44100, 8});
-  QVERIFY(dynamic_cast<TQtSoundService *>(restored.Service()) != nullptr);
+  QVERIFY(dynamic_cast<TPulseSoundService *>(restored.Service()) != nullptr);
 }
 
 QTEST_GUILESS_MAIN(TestMySound)

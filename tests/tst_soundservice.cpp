@@ -1,4 +1,5 @@
 #include "HarmonicModel.h"
+#include "LoopRenderer.h"
 #include "MySoundUnit.h"
 #include "NullSinkRecorder.h"
 #include "SoundService.h"
@@ -13,6 +14,7 @@
 #include <QTemporaryDir>
 
 #include <cstring>
+#include <numeric>
 #include <memory>
 #include <optional>
 
@@ -56,11 +58,11 @@ TPhasorArray Square()
   return entries;
 }
 
-TQtSoundService &RealService(TMySound &sound)
+TPulseSoundService &RealService(TMySound &sound)
 {
-  auto *service = dynamic_cast<TQtSoundService *>(sound.Service());
+  auto *service = dynamic_cast<TPulseSoundService *>(sound.Service());
   if (!service)
-    qFatal("the player does not use the Qt Multimedia service");
+    qFatal("the player does not use the PulseAudio service");
   return *service;
 }
 
@@ -103,6 +105,12 @@ int ThreadCount()
   return -1;
 }
 
+void Render(TLoopRenderer &renderer, std::vector<float> &out, int frames)
+{
+  out.resize(out.size() + std::size_t(frames * renderer.Channels()));
+  renderer.Render(out.data() + out.size() - std::size_t(frames * renderer.Channels()), frames);
+}
+
 int PlayOnce()
 {
   auto sound = Player(Harmonic(1, 1.0));
@@ -123,8 +131,8 @@ class TestSoundService : public QObject {
 private slots:
   void ParsesWaveImages_data();
   void ParsesWaveImages();
-  void LoopDeviceWrapsWithoutGap();
-  void LoopDeviceKeepsPhaseAcrossSwaps();
+  void LoopRendererWrapsAndKeepsPhase();
+  void LoopRendererFades();
   void NothingStartsBeforeFirstPlay();
   void PlaysSilentlyWithoutServer();
 
@@ -133,6 +141,7 @@ private slots:
   void StopSilencesAtOnce();
   void RequestsWhileLoopingSwapWithoutReopening();
   void DestroyingServiceSilences();
+  void StartAndStopWithoutClick();
 };
 
 void TestSoundService::ParsesWaveImages_data()
@@ -188,59 +197,50 @@ void TestSoundService::ParsesWaveImages()
   QCOMPARE(int(wave->SampleRate), rate);
   QCOMPARE(int(wave->BitsPerSample), bits);
   QCOMPARE(int(wave->Samples.size()), samples);
-  QVERIFY(AudioFormatOf(*wave).isValid());
-  QCOMPARE(AudioFormatOf(*wave).bytesPerFrame(), channels * bits / 8);
+  QCOMPARE(int(FloatSamplesOf(wave->Samples.data(), samples, bits).size()), samples * 8 / bits);
 }
 
-void TestSoundService::LoopDeviceWrapsWithoutGap()
+// Renders of any size join to the block repeated without gap; a block handed
+// over while it plays keeps the phase.
+void TestSoundService::LoopRendererWrapsAndKeepsPhase()
 {
-  TLoopDevice device;
-  QVERIFY(device.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
-  QByteArray block;
-  for (int i = 0; i < 200; ++i)
-    block.append(char(i));
-  device.SetSamples(block, char(128), true);
-
-  // Reads of awkward sizes, across the seam several times, join to the block
-  // repeated with nothing missing or doubled.
-  QByteArray stream;
-  for (int size : {1, 199, 7, 450, 1764, 3})
-    stream += device.read(size);
-  QCOMPARE(stream.size(), 1 + 199 + 7 + 450 + 1764 + 3);
-  for (int i = 0; i < stream.size(); ++i)
-    QCOMPARE(int(quint8(stream[i])), i % 200);
-  QVERIFY(!device.atEnd());
-  QVERIFY(device.bytesAvailable() > 0);
-
-  device.SetSamples({}, char(128), false);
-  QCOMPARE(device.read(5), QByteArray(5, char(128)));
+  TLoopRenderer renderer(1, 1);
+  std::vector<float> block(200), out;
+  std::iota(block.begin(), block.end(), 0.0f);
+  renderer.Play(block, false);
+  for (int size : {1, 199, 7, 450, 1764, 3 + 6})
+    Render(renderer, out, size);
+  for (std::size_t i = 1; i < out.size(); ++i)
+    QCOMPARE(out[i], float(i % 200));  // frame 0 went out at gain 0
+  std::iota(block.begin(), block.end(), 1000.0f);  // 30 frames past the seam
+  renderer.Play(block, false);
+  Render(renderer, out, 1);
+  QCOMPARE(out.back(), 1030.0f);
 }
 
-// A new block of the same period continues where the old one was, so a tone
-// swapped for a tone of the same period keeps its phase.
-void TestSoundService::LoopDeviceKeepsPhaseAcrossSwaps()
+// A constant 0.19 (the worst case) fades in, out and in over a restart, and
+// out, by at most 0.19 / fade per frame.
+void TestSoundService::LoopRendererFades()
 {
-  TLoopDevice device;
-  QVERIFY(device.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
-  device.SetSamples(QByteArray(200, 'a'), char(128), true);
-  device.read(230);  // 30 bytes into the block
-
-  QByteArray next(200, 'b');
-  next[30] = 'X';
-  device.SetSamples(next, char(128), false);
-  QCOMPARE(device.read(1), QByteArray("X"));
-
-  QByteArray shorter(20, 'c');
-  shorter[11] = 'Y';  // 31 modulo 20
-  device.SetSamples(shorter, char(128), false);
-  QCOMPARE(device.read(1), QByteArray("Y"));
-
-  device.SetSamples(next, char(128), true);
-  QCOMPARE(device.read(1), QByteArray("b"));
+  const int fade = 220;
+  TLoopRenderer renderer(2, fade);
+  std::vector<float> out;
+  renderer.Play(std::vector<float>(20, 0.19f), false);
+  Render(renderer, out, fade + 3);
+  QCOMPARE(out.back(), 0.19f);
+  renderer.Stop();
+  renderer.Play(std::vector<float>(20, -0.19f), true);
+  Render(renderer, out, 2 * fade + 6);
+  renderer.Stop();
+  Render(renderer, out, fade + 3);
+  QCOMPARE(out.back(), 0.0f);
+  QVERIFY(renderer.Silent());
+  for (std::size_t i = 1; i < out.size(); ++i)
+    QVERIFY(std::abs(out[i] - out[i - 1]) <= 0.19f / fade + 1e-6f);
 }
 
 // Constructing the service, stopping it and destroying it touch nothing of
-// Qt Multimedia: no audio thread and no sound-server threads appear.
+// the sound server: no writer thread and no sound-server threads appear.
 void TestSoundService::NothingStartsBeforeFirstPlay()
 {
   const int before = ThreadCount();
@@ -306,6 +306,7 @@ void TestSoundService::ToneReachesOutput()
   QFETCH(double, third);
   QFETCH(double, fifth);
 
+  NullSink::Record(50);  // a monitor recorder begins with silence as long as the sink's latency
   auto sound = Player(entries);
   sound->PlayLoop(true);
   QTest::qWait(SettleMs);
@@ -349,6 +350,7 @@ void TestSoundService::StopSilencesAtOnce()
     QCOMPARE(RealService(*sound).StreamOpenCount(), cycle);
 
     sound->PlayLoop(false);
+    QVERIFY(RealService(*sound).WaitForAudioThread(1000));  // faded out and played out
     QTest::qWait(50);
     QCOMPARE(NullSink::RecordPeak(500), 0);
     QVERIFY(NullSink::SinkInputs().isEmpty());
@@ -367,7 +369,7 @@ void TestSoundService::RequestsWhileLoopingSwapWithoutReopening()
   auto sound = Player(Harmonic(1, 1.0));
   sound->PlayLoop(true);
   QTest::qWait(SettleMs);
-  TQtSoundService &service = RealService(*sound);
+  TPulseSoundService &service = RealService(*sound);
   QCOMPARE(service.StreamOpenCount(), 1);
   const QStringList streams = NullSink::SinkInputs();
   QCOMPARE(streams.size(), 1);
@@ -426,6 +428,36 @@ void TestSoundService::DestroyingServiceSilences()
   QTest::qWait(50);
   QCOMPARE(NullSink::RecordPeak(400), 0);
   QVERIFY(NullSink::SinkInputs().isEmpty());
+}
+
+// A tone with a constant part of 0.19 starts and stops by steps below 0.02;
+// the first tone is due, and a stop has closed the stream, within 100 ms.
+void TestSoundService::StartAndStopWithoutClick()
+{
+  const QString reason = NullSink::Unavailable();
+  if (!reason.isEmpty())
+    QSKIP(qPrintable(reason));
+  TPhasorArray entries = Harmonic(1, 0.5);
+  entries[0].Re = 0.6;  // 24 of 128 steps: 0.19 of full scale
+  auto sound = Player(entries);
+  TPulseSoundService &service = RealService(*sound);
+  NullSink::Record(50);  // the recorder flows, so the sink renders in short blocks
+  qint64 stopMs = -1;
+  QTimer::singleShot(200, this, [&] { sound->PlayLoop(true); });
+  QTimer::singleShot(600, this, [&] {
+    sound->PlayLoop(false);
+    QElapsedTimer clock;
+    clock.start();
+    if (service.WaitForAudioThread(3000))
+      stopMs = clock.elapsed();
+  });
+  const QList<qint16> recording = NullSink::Record(1000);
+  const int start = ToneAnalysis::EdgeStep(recording, false);
+  const int stop = ToneAnalysis::EdgeStep(recording, true);
+  qInfo("first tone due %.1f ms; steps at start %d, at stop %d of 32768; stop to closed %lld ms",
+        service.FirstToneMs(), start, stop, stopMs);
+  QVERIFY(start >= 0 && start < 655 && stop >= 0 && stop < 655);
+  QVERIFY(service.FirstToneMs() > 0 && service.FirstToneMs() < 100 && stopMs >= 0 && stopMs < 100);
 }
 
 int main(int argc, char **argv)

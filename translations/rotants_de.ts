@@ -658,5 +658,9 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <source>Vie&amp;w</source>
         <translation>&amp;Ansicht</translation>
     </message>
+    <message>
+        <source>No sound output available</source>
+        <translation>Keine Tonausgabe verfügbar</translation>
+    </message>
 </context>
 </TS>

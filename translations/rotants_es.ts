@@ -658,5 +658,9 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <source>Vie&amp;w</source>
         <translation>&amp;Ver</translation>
     </message>
+    <message>
+        <source>No sound output available</source>
+        <translation>No hay salida de sonido disponible</translation>
+    </message>
 </context>
 </TS>

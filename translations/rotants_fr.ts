@@ -658,5 +658,9 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <source>Vie&amp;w</source>
         <translation>&amp;Affichage</translation>
     </message>
+    <message>
+        <source>No sound output available</source>
+        <translation>Aucune sortie son disponible</translation>
+    </message>
 </context>
 </TS>

@@ -658,5 +658,9 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <source>Vie&amp;w</source>
         <translation>E&amp;xibir</translation>
     </message>
+    <message>
+        <source>No sound output available</source>
+        <translation>Nenhuma saída de som disponível</translation>
+    </message>
 </context>
 </TS>

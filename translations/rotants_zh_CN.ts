@@ -658,5 +658,9 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <source>Vie&amp;w</source>
         <translation>视图(&amp;W)</translation>
     </message>
+    <message>
+        <source>No sound output available</source>
+        <translation>没有可用的声音输出</translation>
+    </message>
 </context>
 </TS>

@@ -225,6 +225,19 @@ int PeakAbs(const QList<qint16> &samples)
   return peak;
 }
 
+int EdgeStep(const QList<qint16> &samples, bool atEnd)
+{
+  const qsizetype n = samples.size();
+  qsizetype edge = atEnd ? n : 0;  // first loud sample, or one past the last
+  while (atEnd ? edge > 0 && samples[edge - 1] == 0 : edge < n && samples[edge] == 0)
+    edge += atEnd ? -1 : 1;
+  int step = edge <= 0 || edge >= n ? -1 : 0;
+  for (qsizetype i = std::max<qsizetype>(1, edge - (atEnd ? 44 : 0)); step >= 0 && i < n
+       && i <= edge + (atEnd ? 0 : 44); ++i)
+    step = std::max(step, std::abs(samples[i] - samples[i - 1]));
+  return step;
+}
+
 int LongestQuietRun(const QList<qint16> &samples, int limit)
 {
   int longest = 0;

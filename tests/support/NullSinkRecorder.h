@@ -46,6 +46,11 @@ double StrongestFrequency(const QList<qint16> &samples, double from, double to);
 
 int PeakAbs(const QList<qint16> &samples);
 
+// Largest step between neighbouring samples over the millisecond after the
+// first silence ends (atEnd false) or before the last one begins; -1 when
+// there is no such edge.
+int EdgeStep(const QList<qint16> &samples, bool atEnd);
+
 // Longest run of consecutive samples with |x| <= limit: a dropout shows as a
 // run of hundreds, a 441 Hz tone of amplitude 10000 never has more than a few.
 int LongestQuietRun(const QList<qint16> &samples, int limit);
