@@ -25,12 +25,14 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QSlider>
 #include <QStringList>
+#include <QTableWidget>
 
 #include <algorithm>
 #include <array>
@@ -108,21 +110,50 @@ void FullRedraw(benchmark::State &state)
   }
 }
 
-// The same at step 511 with the window shown at 200 %. A screen too small for
-// that holds the zoom lower (as on the offscreen platform's default screen);
-// the label then says so.
+// The same at step 511 with the window shown at the zoom in per cent. A screen
+// too small for that holds the zoom lower (as on the offscreen platform's
+// default screen); the label then says so.
 void ZoomedRedraw(benchmark::State &state)
 {
   const auto form = PreparedWindow(LastStep, SquareItem);
-  form->SetZoom(2.0);
+  form->SetZoom(double(state.range(0)) / 100.0);
   QCoreApplication::processEvents();
   const double zoom = form->PhasorImage->Zoom();
-  if (zoom != 2.0)
+  if (zoom != double(state.range(0)) / 100.0)
     state.SetLabel("zoom held to " + std::to_string(int(std::lround(zoom * 100))) + " %");
   for (auto _ : state) {
     form->TimeTrackBarChange();
     benchmark::DoNotOptimize(form->ReconWave.data());
     benchmark::ClobberMemory();
+  }
+}
+
+// The redraw at step 511 with the selected harmonic highlighted, played alone
+// and the RMS error shown, all at once.
+void TeachingRedraw(benchmark::State &state)
+{
+  const auto form = PreparedWindow(LastStep, SquareItem);
+  form->PhasorGrid->setCurrentCell(4, 1);
+  for (QAction *option :
+       {form->ViewHighlightHarmonic, form->ViewSoloHarmonic, form->ViewShowError})
+    option->trigger();
+  for (auto _ : state) {
+    form->TimeTrackBarChange();
+    benchmark::DoNotOptimize(form->ReconWave.data());
+    benchmark::ClobberMemory();
+  }
+}
+
+// Changing the zoom between 100 % and 300 %: every control scaled, both plots
+// drawn anew at the new size, and the repaint.
+void ZoomChange(benchmark::State &state)
+{
+  const auto form = PreparedWindow(LastStep, SquareItem);
+  bool large = false;
+  for (auto _ : state) {
+    large = !large;
+    form->SetZoom(large ? 3.0 : 1.0);
+    QCoreApplication::processEvents();
   }
 }
 
@@ -297,6 +328,19 @@ std::vector<TInstructionCase> InstructionCases()
        redraw},
       {"redraw-511-zoom-200", "Full redraw, step 511, every option on, 200 % zoom", 6e6,
        redrawAt(LastStep, 2.0), redraw},
+      {"redraw-511-zoom-300", "Full redraw, step 511, every option on, 300 % zoom", 0,
+       redrawAt(LastStep, 3.0), redraw},
+      {"redraw-511-teaching", "Full redraw, step 511, harmonic 3 highlighted, alone, error shown",
+       2.4e6,
+       [redrawAt] {
+         auto form = redrawAt(LastStep, 1.0)();
+         form->PhasorGrid->setCurrentCell(4, 1);
+         for (QAction *option :
+              {form->ViewHighlightHarmonic, form->ViewSoloHarmonic, form->ViewShowError})
+           option->trigger();
+         return form;
+       },
+       redraw},
       {"choose-square-off", "Choose \"Square\" with repaint, Sound Off", 0, chooseSquare(false),
        choose},
       {"choose-square-on", "Choose \"Square\" with repaint, Sound On", 12e6, chooseSquare(true),
@@ -362,7 +406,14 @@ void RegisterCases()
       ->Arg(LastStep)
       ->Unit(benchmark::kMicrosecond)
       ->UseRealTime();
-  Register("ZoomedRedraw", ZoomedRedraw)->Unit(benchmark::kMicrosecond)->UseRealTime();
+  Register("ZoomedRedraw", ZoomedRedraw)
+      ->ArgName("zoom")
+      ->Arg(200)
+      ->Arg(300)
+      ->Unit(benchmark::kMicrosecond)
+      ->UseRealTime();
+  Register("TeachingRedraw", TeachingRedraw)->Unit(benchmark::kMicrosecond)->UseRealTime();
+  Register("ZoomChange", ZoomChange)->Unit(benchmark::kMillisecond)->UseRealTime();
   Register("AnimationTick", AnimationTick)->Unit(benchmark::kMicrosecond)->UseRealTime();
   Register("ChooseSquare", ChooseSquare)
       ->ArgName("sound")
@@ -574,7 +625,14 @@ int main(int argc, char *argv[])
   PrintRow("Full redraw, step 0, every option on", find("FullRedraw/step:0"), 0.3, "0.3 ms");
   PrintRow("Full redraw, step 255, every option on", find("FullRedraw/step:255"), 0.3, "0.3 ms");
   PrintRow("Full redraw, step 511, every option on", find("FullRedraw/step:511"), 0.3, "0.3 ms");
-  PrintRow("Full redraw, step 511, every option on, 200 % zoom", find("ZoomedRedraw"), 0.0, "none");
+  PrintRow("Full redraw, step 511, every option on, 200 % zoom", find("ZoomedRedraw/zoom:200"),
+           2.0, "2 ms");
+  PrintRow("Full redraw, step 511, every option on, 300 % zoom", find("ZoomedRedraw/zoom:300"),
+           4.0, "4 ms");
+  PrintRow("Full redraw, step 511, harmonic 3 highlighted, alone, RMS error shown",
+           find("TeachingRedraw"), 0.36, "0.3 ms + 20 %");
+  PrintRow("Zoom change between 100 % and 300 %, with repaint", find("ZoomChange"), 100.0,
+           "100 ms");
   PrintRow("Animation tick with repaint (mean over steps 0..511)", find("AnimationTick"), 10.0,
            "10 ms (the tick)");
   PrintRow("Choose \"Square\", Sound Off", find("ChooseSquare/sound:0"), 3.0, "3 ms");

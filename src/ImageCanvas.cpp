@@ -84,6 +84,80 @@ bool ClipWideSegment(int x1, int y1, int x2, int y2, int width, int height, int 
   return true;
 }
 
+// Bresenham from (x1, y1) towards (x2, y2) on an RGB32 image; the end point
+// itself is plotted only when includeEnd is set. Pixels outside the image are
+// skipped; the caller keeps both points near it.
+void PlotSpanOn(QImage &image, QRgb colour, int x1, int y1, int x2, int y2, bool includeEnd)
+{
+  const int w = image.width();
+  const int h = image.height();
+  // One bits() call per span; scanLine() would detach once per pixel.
+  uchar *const bits = image.bits();
+  const qsizetype stride = image.bytesPerLine();
+  if (x1 == x2 && y1 == y2 && !includeEnd)
+    return;
+  if (y1 == y2 || x1 == x2) {
+    // Horizontal or vertical (grid lines, axes, level lines): the pixels from
+    // the start to the end, the end only with includeEnd, as one clipped range.
+    const bool horizontal = y1 == y2;
+    const int from = horizontal ? x1 : y1;
+    const int to = horizontal ? x2 : y2;
+    int low = std::min(from, to);
+    int high = std::max(from, to);
+    if (!includeEnd && to > from)
+      --high;
+    else if (!includeEnd)
+      ++low;
+    const int fixed = horizontal ? y1 : x1;
+    if (fixed < 0 || fixed >= (horizontal ? h : w))
+      return;
+    low = std::max(low, 0);
+    high = std::min(high, (horizontal ? w : h) - 1);
+    if (horizontal) {
+      if (low <= high)
+        std::fill_n(reinterpret_cast<QRgb *>(bits + y1 * stride) + low, high - low + 1, colour);
+    } else {
+      for (int y = low; y <= high; ++y)
+        reinterpret_cast<QRgb *>(bits + y * stride)[x1] = colour;
+    }
+    return;
+  }
+  const int dx = std::abs(x2 - x1);
+  const int dy = -std::abs(y2 - y1);
+  const int sx = x1 < x2 ? 1 : -1;
+  const int sy = y1 < y2 ? 1 : -1;
+  // A span with both ends in the image stays in it: no check per pixel.
+  const bool inside = std::min(x1, x2) >= 0 && std::max(x1, x2) < w && std::min(y1, y2) >= 0
+                      && std::max(y1, y2) < h;
+  const auto walk = [&](auto checked) {
+    int err = dx + dy;
+    int x = x1;
+    int y = y1;
+    for (;;) {
+      const bool atEnd = x == x2 && y == y2;
+      if (atEnd && !includeEnd)
+        break;
+      if (!checked || (x >= 0 && x < w && y >= 0 && y < h))
+        reinterpret_cast<QRgb *>(bits + y * stride)[x] = colour;
+      if (atEnd)
+        break;
+      const int e2 = 2 * err;
+      if (e2 >= dy) {
+        err += dy;
+        x += sx;
+      }
+      if (e2 <= dx) {
+        err += dx;
+        y += sy;
+      }
+    }
+  };
+  if (inside)
+    walk(std::false_type());
+  else
+    walk(std::true_type());
+}
+
 }  // namespace
 
 TImageCanvas::TImageCanvas(QWidget *parent, int width, int height)
@@ -213,7 +287,7 @@ void TImageCanvas::Ellipse(int x1, int y1, int x2, int y2)
   painter.drawEllipse(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
   if (!Display.isNull()) {
     QPainter &display = DisplayPainter();
-    display.setPen(DisplayPen(false));
+    display.setPen(DisplayPen());
     display.setBrush(QColor(ColourToRgb(Brush.Colour)));
     const double s = DisplayFactor;
     display.drawEllipse(QRectF(QPointF(x1 * s, y1 * s), QPointF(x2 * s, y2 * s)).normalized());
@@ -235,8 +309,8 @@ void TImageCanvas::LineTo(int x, int y)
     WideLine(CurrentPos.x(), CurrentPos.y(), x, y);
   }
   if (!Display.isNull()) {
-    DisplayPainter().setPen(DisplayPen(Pen.Width <= 1));
-    DisplayLine(CurrentPos.x(), CurrentPos.y(), x, y);
+    QueueDisplayLine(CurrentPos.x(), CurrentPos.y(), x, y);
+    DrawQueuedDisplayLines();
   }
   CurrentPos = QPoint(x, y);
   Changed();
@@ -249,9 +323,40 @@ void TImageCanvas::Polyline(const QPoint *points, int count)
   if (Pen.Width <= 1) {
     for (int i = 1; i < count; ++i)
       ThinLine(points[i - 1].x(), points[i - 1].y(), points[i].x(), points[i].y());
-    Changed();
-    return;
+  } else {
+    WidePolyline(points, count);
   }
+  if (!Display.isNull())
+    DisplayPolyline(points, count);
+  Changed();
+}
+
+// Two pixels wide at the cost of width-1 lines: each segment drawn twice, the
+// second copy one pixel across its longer direction (below a flat segment,
+// right of a steep one). Not the pen's stroke pixel for pixel, but as wide.
+void TImageCanvas::DoublePolyline(const QPoint *points, int count)
+{
+  if (count < 2)
+    return;
+  for (int i = 1; i < count; ++i) {
+    const QPoint a = points[i - 1];
+    const QPoint b = points[i];
+    const QPoint across = std::abs(b.x() - a.x()) >= std::abs(b.y() - a.y()) ? QPoint(0, 1)
+                                                                             : QPoint(1, 0);
+    ThinLine(a.x(), a.y(), b.x(), b.y());
+    ThinLine(a.x() + across.x(), a.y() + across.y(), b.x() + across.x(), b.y() + across.y());
+  }
+  if (!Display.isNull()) {
+    const int width = Pen.Width;
+    Pen.Width = 2;
+    DisplayPolyline(points, count);
+    Pen.Width = width;
+  }
+  Changed();
+}
+
+void TImageCanvas::WidePolyline(const QPoint *points, int count)
+{
   SetWidePen();
   // The painter strokes each line of a drawLines call on its own, exactly as a
   // drawLine of it; batches save its set-up per call.
@@ -267,83 +372,13 @@ void TImageCanvas::Polyline(const QPoint *points, int count)
       used = 0;
     }
   }
-  if (!Display.isNull())
-    DisplayPolyline(points, count);
-  Changed();
 }
 
 // Bresenham from (x1, y1) towards (x2, y2); the end point itself is plotted only
 // when includeEnd is set. The caller has clipped both points near the image.
 void TImageCanvas::PlotSpan(int x1, int y1, int x2, int y2, bool includeEnd)
 {
-  const QRgb colour = ColourToRgb(Pen.Colour);
-  const int w = CanvasImage.width();
-  const int h = CanvasImage.height();
-  // One bits() call per span; scanLine() would detach once per pixel.
-  uchar *const bits = CanvasImage.bits();
-  const qsizetype stride = CanvasImage.bytesPerLine();
-  if (x1 == x2 && y1 == y2 && !includeEnd)
-    return;
-  if (y1 == y2 || x1 == x2) {
-    // Horizontal or vertical (grid lines, axes, level lines): the pixels from
-    // the start to the end, the end only with includeEnd, as one clipped range.
-    const bool horizontal = y1 == y2;
-    const int from = horizontal ? x1 : y1;
-    const int to = horizontal ? x2 : y2;
-    int low = std::min(from, to);
-    int high = std::max(from, to);
-    if (!includeEnd && to > from)
-      --high;
-    else if (!includeEnd)
-      ++low;
-    const int fixed = horizontal ? y1 : x1;
-    if (fixed < 0 || fixed >= (horizontal ? h : w))
-      return;
-    low = std::max(low, 0);
-    high = std::min(high, (horizontal ? w : h) - 1);
-    if (horizontal) {
-      if (low <= high)
-        std::fill_n(reinterpret_cast<QRgb *>(bits + y1 * stride) + low, high - low + 1, colour);
-    } else {
-      for (int y = low; y <= high; ++y)
-        reinterpret_cast<QRgb *>(bits + y * stride)[x1] = colour;
-    }
-    return;
-  }
-  const int dx = std::abs(x2 - x1);
-  const int dy = -std::abs(y2 - y1);
-  const int sx = x1 < x2 ? 1 : -1;
-  const int sy = y1 < y2 ? 1 : -1;
-  // A span with both ends in the image stays in it: no check per pixel.
-  const bool inside = std::min(x1, x2) >= 0 && std::max(x1, x2) < w && std::min(y1, y2) >= 0
-                      && std::max(y1, y2) < h;
-  const auto walk = [&](auto checked) {
-    int err = dx + dy;
-    int x = x1;
-    int y = y1;
-    for (;;) {
-      const bool atEnd = x == x2 && y == y2;
-      if (atEnd && !includeEnd)
-        break;
-      if (!checked || (x >= 0 && x < w && y >= 0 && y < h))
-        reinterpret_cast<QRgb *>(bits + y * stride)[x] = colour;
-      if (atEnd)
-        break;
-      const int e2 = 2 * err;
-      if (e2 >= dy) {
-        err += dy;
-        x += sx;
-      }
-      if (e2 <= dx) {
-        err += dx;
-        y += sy;
-      }
-    }
-  };
-  if (inside)
-    walk(std::false_type());
-  else
-    walk(std::true_type());
+  PlotSpanOn(CanvasImage, ColourToRgb(Pen.Colour), x1, y1, x2, y2, includeEnd);
 }
 
 void TImageCanvas::ThinLine(int x1, int y1, int x2, int y2)
@@ -450,14 +485,11 @@ QPainter &TImageCanvas::DisplayPainter()
   return *DisplayPainterPtr;
 }
 
-// Width-1 lines become a whole number of display pixels, the same for every
-// line, so no grid line is drawn wider than its neighbour; wider pens scale.
-QPen TImageCanvas::DisplayPen(bool thin) const
+// The pen for outlines in display pixels (rectangles and ellipses).
+QPen TImageCanvas::DisplayPen() const
 {
-  const double width = thin ? std::max(1.0, std::round(DisplayFactor))
-                            : std::max(1.0, std::round(Pen.Width * DisplayFactor));
-  return QPen(QColor(ColourToRgb(Pen.Colour)), width, Qt::SolidLine, Qt::SquareCap,
-              Qt::RoundJoin);
+  return QPen(QColor(ColourToRgb(Pen.Colour)), DisplayLineWidth(), Qt::SolidLine, Qt::SquareCap,
+              Qt::BevelJoin);
 }
 
 // The rectangle's cells in display pixels; a width-1 outline becomes bands of
@@ -478,16 +510,61 @@ void TImageCanvas::DisplayRectangle(const QRect &area)
     painter.fillRect(QRect(cells.left(), cells.top(), band, cells.height()), pen);
     painter.fillRect(QRect(cells.right() - band + 1, cells.top(), band, cells.height()), pen);
   } else {
-    painter.setPen(DisplayPen(false));
+    painter.setPen(DisplayPen());
     painter.setBrush(QColor(ColourToRgb(Brush.Colour)));
     painter.drawRect(QRectF(DisplayPoint(area.left(), area.top()),
                             DisplayPoint(area.right(), area.bottom())));
   }
 }
 
-// Draws with the pen already set on the display painter, after clipping in
-// canvas pixels so that far coordinates never reach the rasteriser.
-void TImageCanvas::DisplayLine(int x1, int y1, int x2, int y2)
+// Lines in display pixels: the pen's width (whole display pixels) as that many
+// one-pixel lines side by side across the segment's longer direction,
+// rasterised here like the canvas's own width-1 lines. Stroking a wide pen
+// with the painter costs many times as much; for plots the two look alike.
+int TImageCanvas::DisplayLineWidth() const
+{
+  const double width = Pen.Width <= 1 ? std::round(DisplayFactor)
+                                      : std::round(Pen.Width * DisplayFactor);
+  return std::max(1, int(width));
+}
+
+// Queues the segment between two display positions (display pixel units, the
+// centre of a canvas pixel at (x + 0.5) * scale), ends reaching half the width
+// beyond, as square caps do.
+void TImageCanvas::QueueDisplaySegment(QPointF from, QPointF to, int width)
+{
+  const QPointF along = to - from;
+  const bool flat = std::abs(along.x()) >= std::abs(along.y());
+  const double length = flat ? std::abs(along.x()) : std::abs(along.y());
+  const QPointF reach = length > 0.0 ? along * ((width / 2.0) / length) : QPointF();
+  // Pixel index coordinates: display pixel i is centred on i.
+  from -= reach + QPointF(0.5, 0.5);
+  to += reach - QPointF(0.5, 0.5);
+  for (int j = 0; j < width; ++j) {
+    const double offset = j - (width - 1) / 2.0;
+    const QPointF shift = flat ? QPointF(0.0, offset) : QPointF(offset, 0.0);
+    DisplayLines.push_back(QLineF(from + shift, to + shift).toLine());
+  }
+}
+
+void TImageCanvas::DrawQueuedDisplayLines()
+{
+  if (DisplayLines.empty())
+    return;
+  // Pixels go straight into the image: finish what the painter holds first.
+  if (DisplayPainterPtr) {
+    DisplayPainterPtr->end();
+    DisplayPainterPtr.reset();
+  }
+  const QRgb colour = ColourToRgb(Pen.Colour);
+  for (const QLine &line : DisplayLines)
+    PlotSpanOn(Display, colour, line.x1(), line.y1(), line.x2(), line.y2(), true);
+  DisplayLines.clear();
+}
+
+// Queues the segment after clipping it in canvas pixels, so that far
+// coordinates never reach the rasteriser.
+void TImageCanvas::QueueDisplayLine(int x1, int y1, int x2, int y2)
 {
   const double margin = ClipMargin + Pen.Width;
   double t0 = 0.0;
@@ -497,28 +574,16 @@ void TImageCanvas::DisplayLine(int x1, int y1, int x2, int y2)
     return;
   const double dx = double(x2) - x1;
   const double dy = double(y2) - y1;
-  DisplayPainter().drawLine(QPointF(DisplayX(x1 + t0 * dx), DisplayX(y1 + t0 * dy)),
-                            QPointF(DisplayX(x1 + t1 * dx), DisplayX(y1 + t1 * dy)));
+  QueueDisplaySegment(QPointF(DisplayX(x1 + t0 * dx), DisplayX(y1 + t0 * dy)),
+                      QPointF(DisplayX(x1 + t1 * dx), DisplayX(y1 + t1 * dy)),
+                      DisplayLineWidth());
 }
 
-// One polyline where every point lies near the image, so the joins are drawn
-// as joins; otherwise segment by segment, clipped.
 void TImageCanvas::DisplayPolyline(const QPoint *points, int count)
 {
-  DisplayPainter().setPen(DisplayPen(Pen.Width <= 1));
-  const int margin = int(ClipMargin) + Pen.Width;
-  const QRect near = CanvasImage.rect().adjusted(-margin, -margin, margin, margin);
-  const bool allNear = std::all_of(points, points + count,
-                                   [&near](const QPoint &p) { return near.contains(p); });
-  if (!allNear) {
-    for (int i = 1; i < count; ++i)
-      DisplayLine(points[i - 1].x(), points[i - 1].y(), points[i].x(), points[i].y());
-    return;
-  }
-  DisplayPoints.resize(std::size_t(count));
-  for (int i = 0; i < count; ++i)
-    DisplayPoints[std::size_t(i)] = DisplayPoint(points[i].x(), points[i].y());
-  DisplayPainter().drawPolyline(DisplayPoints.data(), count);
+  for (int i = 1; i < count; ++i)
+    QueueDisplayLine(points[i - 1].x(), points[i - 1].y(), points[i].x(), points[i].y());
+  DrawQueuedDisplayLines();
 }
 
 // The canvas pixel that covers the position; positions outside the widget

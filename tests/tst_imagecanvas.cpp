@@ -234,7 +234,8 @@ void TImageCanvasTest::ThinLinesKeepOneWidthWhenScaled_data()
   QTest::newRow("300 %") << 3.0 << 3 << 6;
 }
 
-// A grid of width-1 lines one to seven pixels apart: in the display image
+// A grid of width-1 lines one to seven pixels apart, drawn with LineTo and
+// Polyline in turn: in the display image
 // every line has the same whole number of rows, none drawn wider than its
 // neighbour, and a width-2 pen grows with the scale. The canvas's own pixels
 // do not change.
@@ -248,9 +249,16 @@ void TImageCanvasTest::ThinLinesKeepOneWidthWhenScaled()
   QCOMPARE(canvas.DisplayScale(), zoom);
   ClearToWhite(canvas);
   canvas.Pen.Colour = 0x808080;
+  bool asPolyline = false;
   for (const int y : {3, 5, 8, 12, 17, 23, 30, 37, 44, 51}) {
-    canvas.MoveTo(0, y);
-    canvas.LineTo(60, y);
+    const QPoint line[] = {{0, y}, {60, y}};
+    if (asPolyline) {
+      canvas.Polyline(line, 2);
+    } else {
+      canvas.MoveTo(0, y);
+      canvas.LineTo(60, y);
+    }
+    asPolyline = !asPolyline;
   }
   canvas.Pen.Colour = 0x0000FF;
   canvas.Pen.Width = 2;
