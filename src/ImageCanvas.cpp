@@ -158,6 +158,19 @@ void PlotSpanOn(QImage &image, QRgb colour, int x1, int y1, int x2, int y2, bool
     walk(std::true_type());
 }
 
+// Fills the part of area inside the RGB32 image, row by row.
+void FillOn(QImage &image, const QRect &area, QRgb colour)
+{
+  const QRect visible = area & image.rect();
+  if (visible.isEmpty())
+    return;
+  uchar *const bits = image.bits();
+  const qsizetype stride = image.bytesPerLine();
+  for (int y = visible.top(); y <= visible.bottom(); ++y)
+    std::fill_n(reinterpret_cast<QRgb *>(bits + y * stride) + visible.left(), visible.width(),
+                colour);
+}
+
 }  // namespace
 
 TImageCanvas::TImageCanvas(QWidget *parent, int width, int height)
@@ -374,13 +387,6 @@ void TImageCanvas::WidePolyline(const QPoint *points, int count)
   }
 }
 
-// Bresenham from (x1, y1) towards (x2, y2); the end point itself is plotted only
-// when includeEnd is set. The caller has clipped both points near the image.
-void TImageCanvas::PlotSpan(int x1, int y1, int x2, int y2, bool includeEnd)
-{
-  PlotSpanOn(CanvasImage, ColourToRgb(Pen.Colour), x1, y1, x2, y2, includeEnd);
-}
-
 void TImageCanvas::ThinLine(int x1, int y1, int x2, int y2)
 {
   const double left = -ClipMargin;
@@ -391,7 +397,7 @@ void TImageCanvas::ThinLine(int x1, int y1, int x2, int y2)
     return x >= left && x <= right && y >= top && y <= bottom;
   };
   if (inside(x1, y1) && inside(x2, y2)) {
-    PlotSpan(x1, y1, x2, y2, false);
+    PlotSpanOn(CanvasImage, ColourToRgb(Pen.Colour), x1, y1, x2, y2, false);
     return;
   }
   double t0 = 0.0;
@@ -406,7 +412,7 @@ void TImageCanvas::ThinLine(int x1, int y1, int x2, int y2)
   const int cy2 = int(std::lround(y1 + t1 * dy));
   // The true end point lies outside the clip box when the segment was cut there,
   // so the cut end is an ordinary pixel of the line and is drawn.
-  PlotSpan(cx1, cy1, cx2, cy2, t1 < 1.0);
+  PlotSpanOn(CanvasImage, ColourToRgb(Pen.Colour), cx1, cy1, cx2, cy2, t1 < 1.0);
 }
 
 void TImageCanvas::SetWidePen()
@@ -500,16 +506,18 @@ void TImageCanvas::DisplayRectangle(const QRect &area)
   const auto edge = [s](double v) { return int(std::lround(v * s)); };
   const QRect cells(QPoint(edge(area.left()), edge(area.top())),
                     QPoint(edge(area.right() + 1) - 1, edge(area.bottom() + 1) - 1));
-  QPainter &painter = DisplayPainter();
   if (Pen.Width == 1) {
-    const QColor pen(ColourToRgb(Pen.Colour));
-    const int band = int(std::max(1.0, std::round(s)));
-    painter.fillRect(cells, QColor(ColourToRgb(Brush.Colour)));
-    painter.fillRect(QRect(cells.left(), cells.top(), cells.width(), band), pen);
-    painter.fillRect(QRect(cells.left(), cells.bottom() - band + 1, cells.width(), band), pen);
-    painter.fillRect(QRect(cells.left(), cells.top(), band, cells.height()), pen);
-    painter.fillRect(QRect(cells.right() - band + 1, cells.top(), band, cells.height()), pen);
+    // Pixels go straight into the image: finish what the painter holds first.
+    DisplayPainterPtr.reset();
+    const QRgb pen = ColourToRgb(Pen.Colour);
+    const int band = DisplayLineWidth();
+    FillOn(Display, cells, ColourToRgb(Brush.Colour));
+    FillOn(Display, QRect(cells.left(), cells.top(), cells.width(), band), pen);
+    FillOn(Display, QRect(cells.left(), cells.bottom() - band + 1, cells.width(), band), pen);
+    FillOn(Display, QRect(cells.left(), cells.top(), band, cells.height()), pen);
+    FillOn(Display, QRect(cells.right() - band + 1, cells.top(), band, cells.height()), pen);
   } else {
+    QPainter &painter = DisplayPainter();
     painter.setPen(DisplayPen());
     painter.setBrush(QColor(ColourToRgb(Brush.Colour)));
     painter.drawRect(QRectF(DisplayPoint(area.left(), area.top()),
@@ -552,10 +560,7 @@ void TImageCanvas::DrawQueuedDisplayLines()
   if (DisplayLines.empty())
     return;
   // Pixels go straight into the image: finish what the painter holds first.
-  if (DisplayPainterPtr) {
-    DisplayPainterPtr->end();
-    DisplayPainterPtr.reset();
-  }
+  DisplayPainterPtr.reset();
   const QRgb colour = ColourToRgb(Pen.Colour);
   for (const QLine &line : DisplayLines)
     PlotSpanOn(Display, colour, line.x1(), line.y1(), line.x2(), line.y2(), true);

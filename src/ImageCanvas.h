@@ -114,7 +114,6 @@ protected:
 private:
   QPainter &WidePainter();
   void EndPainting();
-  void PlotSpan(int x1, int y1, int x2, int y2, bool includeEnd);
   void ThinLine(int x1, int y1, int x2, int y2);
   void WidePolyline(const QPoint *points, int count);
   void SetWidePen();
