@@ -63,17 +63,22 @@ QByteArray Contents(const QString &path)
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// A CSV field's value as bits, so that values compare exactly ('.' only).
-quint64 Field(const QString &row, int column)
-{
-  bool ok = false;
-  const double value = row.section(',', column, column).toDouble(&ok);
-  return ok ? std::bit_cast<quint64>(value) : 1;
-}
-
 quint64 Bits(double value)
 {
   return std::bit_cast<quint64>(value);
+}
+
+// A CSV row's values as bits, so that they compare exactly ('.' only); a field
+// that is no number gives 1.
+QList<quint64> Fields(const QString &row)
+{
+  QList<quint64> bits;
+  for (const QString &field : row.split(',')) {
+    bool ok = false;
+    const double value = field.toDouble(&ok);
+    bits << (ok ? Bits(value) : 1);
+  }
+  return bits;
 }
 
 }  // namespace
@@ -218,16 +223,13 @@ void TestExport::CsvReadBack()
     const HarmonicPhasor &e = Form->PhasorList[k];
     double magnitude = 0.0, angle = 0.0;
     HarmonicMath::RectToPolar(e.Re, e.Im, magnitude, angle);
-    const QString &row = harmonics[k + 1];
-    QCOMPARE(row.count(','), 4);
-    QCOMPARE(QList({Field(row, 0), Field(row, 1), Field(row, 2), Field(row, 3), Field(row, 4)}),
+    QCOMPARE(Fields(harmonics[k + 1]),
              QList({Bits(k), Bits(magnitude), Bits(angle), Bits(e.Re), Bits(e.Im)}));
   }
   int stale = 0;
   for (int n = 0; n < SweepSteps; ++n) {
     const double fresh = Reconstruction::RealValueAt(Form->PhasorList, 3, conjugate, n);
-    const QString &row = samples[n + 1];
-    QCOMPARE(QList({Field(row, 0), Field(row, 1), Field(row, 2)}),
+    QCOMPARE(Fields(samples[n + 1]),
              QList({Bits(n), Bits(Form->IdealWave[n % PeriodSteps]), Bits(fresh)}));
     stale += Form->ReconWave[n] != fresh;
   }
