@@ -222,12 +222,14 @@ const QImage &TImageCanvas::Image()
   return CanvasImage;
 }
 
-void TImageCanvas::RestoreImage(const QImage &image)
+void TImageCanvas::RestoreImage(const QImage &image, const QImage &display)
 {
   if (image.size() != CanvasImage.size())
     return;
   EndPainting();
   CanvasImage = image.convertToFormat(QImage::Format_RGB32);
+  if (!Display.isNull() && display.size() == Display.size())
+    Display = display;
   Changed();
 }
 
@@ -444,13 +446,12 @@ void TImageCanvas::paintEvent(QPaintEvent *event)
   }
   EndPainting();
   QPainter painter(this);
-  const QImage &shown = Display.isNull() ? CanvasImage : Display;
   for (const QRect &area : event->region()) {
     painter.setClipRect(area);
     if (Display.isNull())
       painter.drawImage(area.topLeft(), CanvasImage, area);
     else
-      painter.drawImage(QPoint(0, 0), shown);
+      painter.drawImage(QPoint(0, 0), Display);  // carries the screen's ratio: 1:1 on it
   }
 }
 

@@ -80,10 +80,10 @@ public:
 
   // The canvas pixels as they stand; ends any pending QPainter work first.
   const QImage &Image();
-  // Puts back pixels taken from Image() earlier (an image of another size is
-  // ignored), for operations that draw on the canvas and must leave it as it
-  // was.
-  void RestoreImage(const QImage &image);
+  // Puts back pixels taken from Image() and DisplayImage() earlier (an image
+  // of another size is ignored), for operations that draw on the canvas and
+  // must leave it as it was.
+  void RestoreImage(const QImage &image, const QImage &display);
 
   // Shows the canvas at factor times its size in pixels (the window's zoom).
   // Drawing and the mouse stay in the canvas's own pixels: a mouse position is

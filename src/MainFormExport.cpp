@@ -273,6 +273,8 @@ bool TRotantsForm::ExportAnimation(const QString &path,
   const QString stepText = StatusPanel1->text();
   const QImage planePixels = PhasorImage->Image();
   const QImage timePixels = TimeImage->Image();
+  const QImage planeShown = PhasorImage->DisplayImage();
+  const QImage timeShown = TimeImage->DisplayImage();
   const TCanvasPen planePen = PhasorImage->Pen;
   const TCanvasBrush planeBrush = PhasorImage->Brush;
   const TCanvasPen timePen = TimeImage->Pen;
@@ -339,8 +341,8 @@ bool TRotantsForm::ExportAnimation(const QString &path,
   PhasorList = entries;
   ReconWave = reconWave;
   StatusPanel1->setText(stepText);
-  PhasorImage->RestoreImage(planePixels);
-  TimeImage->RestoreImage(timePixels);
+  PhasorImage->RestoreImage(planePixels, planeShown);
+  TimeImage->RestoreImage(timePixels, timeShown);
   PhasorImage->Pen = planePen;
   PhasorImage->Brush = planeBrush;
   TimeImage->Pen = timePen;

@@ -71,6 +71,7 @@ private slots:
   void ControlsScaleWithTheLayout();
   void ClicksAndStrokesIgnoreTheZoom();
   void PlotsAreDrawnAtTheScreensDetail();
+  void AnimationExportLeavesTheZoomedPlots();
   void StepsAndShortcuts();
   void ViewIsRemembered();
   void FullScreenAndBack();
@@ -186,6 +187,20 @@ void TestZoom::PlotsAreDrawnAtTheScreensDetail()
   QCOMPARE(Form->AboutBox->ProgramIcon->pixmap().size(), QSize(516, 256));
   Form->SetZoom(1.0);
   QCOMPARE(Form->AboutBox->ProgramIcon->pixmap().size(), QSize(258, 128));
+}
+
+// The animation draws every step on the canvases; afterwards the plots show
+// what they showed before, at the zoom's detail too.
+void TestZoom::AnimationExportLeavesTheZoomedPlots()
+{
+  ChooseWaveform(*Form, 2);
+  Form->SetZoom(2.0);
+  const QImage plane = Form->PhasorImage->grab().toImage();
+  const QImage time = Form->TimeImage->grab().toImage();
+  QTemporaryDir directory;
+  QVERIFY(Form->ExportAnimation(directory.filePath("sweep.gif")));
+  QCOMPARE(Form->PhasorImage->grab().toImage(), plane);
+  QCOMPARE(Form->TimeImage->grab().toImage(), time);
 }
 
 void TestZoom::StepsAndShortcuts()
