@@ -279,7 +279,6 @@ public:
   // Language: code is one of Translations::Languages(), or empty for the
   // system's. Applied at once; remembered in the settings when asked.
   void SetLanguage(const QString &code, bool remember);
-  QString LanguageChoice;  // empty: the system's
 
   // Playback and mode control.
   void PlayBtnClick();

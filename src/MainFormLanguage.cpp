@@ -49,7 +49,6 @@ void TRotantsForm::SetLanguage(const QString &code, bool remember)
   // Qt posts the language change; the window and the about box read in the
   // new language as soon as the choice is made.
   QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-  LanguageChoice = code;
   for (QAction *choice : ViewLanguage->actions()) {
     if (choice->isCheckable())
       choice->setChecked(choice->data().toString() == code);
