@@ -304,8 +304,7 @@ void TImageCanvas::Ellipse(int x1, int y1, int x2, int y2)
     QPainter &display = DisplayPainter();
     display.setPen(DisplayPen());
     display.setBrush(QColor(ColourToRgb(Brush.Colour)));
-    const double s = DisplayFactor;
-    display.drawEllipse(QRectF(QPointF(x1 * s, y1 * s), QPointF(x2 * s, y2 * s)).normalized());
+    display.drawEllipse(QRectF(DisplayPoint(x1, y1), DisplayPoint(x2, y2)).normalized());
   }
   Changed();
 }

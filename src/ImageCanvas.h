@@ -123,7 +123,9 @@ private:
   void UpdateDisplayScale();
   QPainter &DisplayPainter();
   double DisplayX(double x) const { return (x + 0.5) * DisplayFactor; }
-  QPointF DisplayPoint(int x, int y) const { return {DisplayX(x), DisplayX(y)}; }
+  // A canvas pixel position as the painter addresses display pixels (pixel i
+  // at i): the centre of the block the canvas pixel becomes.
+  QPointF DisplayPoint(int x, int y) const { return {DisplayX(x) - 0.5, DisplayX(y) - 0.5}; }
   QPen DisplayPen() const;
   void DisplayRectangle(const QRect &area);
   int DisplayLineWidth() const;
