@@ -98,16 +98,22 @@ void DrawStroke(TRotantsForm &form)
   form.TimeImageMouseUp(Qt::LeftButton, Qt::NoModifier, 255, TimeRow(DrawnValue(255)));
 }
 
+// The timed loop of the redraw cases.
+void TimeRedraws(benchmark::State &state, TRotantsForm &form)
+{
+  for (auto _ : state) {
+    form.TimeTrackBarChange();
+    benchmark::DoNotOptimize(form.ReconWave.data());
+    benchmark::ClobberMemory();
+  }
+}
+
 // TimeTrackBarChange at a step: rotations from step 0 up, both plots, status.
 void FullRedraw(benchmark::State &state)
 {
   const int step = int(state.range(0));
   const auto form = PreparedWindow(step, SquareItem);
-  for (auto _ : state) {
-    form->TimeTrackBarChange();
-    benchmark::DoNotOptimize(form->ReconWave.data());
-    benchmark::ClobberMemory();
-  }
+  TimeRedraws(state, *form);
 }
 
 // The same at step 511 with the window shown at the zoom in per cent. A screen
@@ -121,11 +127,7 @@ void ZoomedRedraw(benchmark::State &state)
   const double zoom = form->PhasorImage->Zoom();
   if (zoom != double(state.range(0)) / 100.0)
     state.SetLabel("zoom held to " + std::to_string(int(std::lround(zoom * 100))) + " %");
-  for (auto _ : state) {
-    form->TimeTrackBarChange();
-    benchmark::DoNotOptimize(form->ReconWave.data());
-    benchmark::ClobberMemory();
-  }
+  TimeRedraws(state, *form);
 }
 
 // The redraw at step 511 with the selected harmonic highlighted, played alone
@@ -137,11 +139,7 @@ void TeachingRedraw(benchmark::State &state)
   for (QAction *option :
        {form->ViewHighlightHarmonic, form->ViewSoloHarmonic, form->ViewShowError})
     option->trigger();
-  for (auto _ : state) {
-    form->TimeTrackBarChange();
-    benchmark::DoNotOptimize(form->ReconWave.data());
-    benchmark::ClobberMemory();
-  }
+  TimeRedraws(state, *form);
 }
 
 // Changing the zoom between 100 % and 300 %: every control scaled, both plots

@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -576,6 +577,16 @@ void TRotantsForm::FormClose()
 void TRotantsForm::FileExitClick()
 {
   close();
+}
+
+// A modal warning titled with the program's caption. Messages quote what the
+// user typed or named (texts, file names), so they are shown as plain text,
+// never interpreted as markup.
+void TRotantsForm::ShowWarning(const QString &message)
+{
+  QMessageBox box(QMessageBox::Warning, CaptionText, message, QMessageBox::Ok, this);
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
 }
 
 void TRotantsForm::HelpAboutClick()

@@ -406,11 +406,12 @@ private:
   void BuildFileMenu();
   void SetCurrentFile(const QString &path, bool savable);
   void AddRecentFile(const QString &path);
-  void ShowFileError(const QString &message);
+  void ShowWarning(const QString &message);
   void BuildExportMenu();
   // Opens a save dialog for one export; empty when the user cancels.
   QString AskExportPath(const QString &title, const QString &fileName, const QString &filter);
   void ShowExportFailure(const QString &path);
+  QString ExportBaseName() const;
   QString ExportDirectory;  // where the last export went
   void ApplyZoom(double factor);
   void EnableZoomActions();

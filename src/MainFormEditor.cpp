@@ -6,7 +6,6 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -147,12 +146,7 @@ void TRotantsForm::ShowConversionError(const QString &text)
 {
   const QString quoted =
       text.size() > QuotedTextLimit ? text.left(QuotedTextLimit) + QChar(0x2026) : text;
-  QMessageBox box(QMessageBox::Warning, windowTitle(),
-                  tr("'%1' is not a valid floating point value").arg(quoted),
-                  QMessageBox::Ok, this);
-  // The user's text is shown as typed, never interpreted as markup.
-  box.setTextFormat(Qt::PlainText);
-  box.exec();
+  ShowWarning(tr("'%1' is not a valid floating point value").arg(quoted));
 }
 
 void TRotantsForm::PhasorGridSelectCell(int, int row, bool &)

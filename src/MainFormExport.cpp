@@ -2,6 +2,7 @@
 
 #include "DataExport.h"
 #include "GifWriter.h"
+#include "PhasorSetFile.h"
 #include "MySoundUnit.h"
 #include "ToneSynthesis.h"
 #include "WaveExport.h"
@@ -17,7 +18,6 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPainter>
 #include <QProgressDialog>
 #include <QSaveFile>
@@ -373,26 +373,21 @@ QString TRotantsForm::AskExportPath(const QString &title, const QString &fileNam
 
 void TRotantsForm::ShowExportFailure(const QString &path)
 {
-  QMessageBox::warning(this, CaptionText,
-                       tr("Could not export to \"%1\": %2.")
-                           .arg(QDir::toNativeSeparators(path), LastExportError));
+  ShowWarning(tr("Could not export to \"%1\": %2.")
+                  .arg(QDir::toNativeSeparators(path), LastExportError));
 }
 
-namespace {
-
-// The waveform's name as a file name: "Rectified Cosine" gives
-// "rectified-cosine".
-QString BaseName(const QComboBox *waveform)
+// The waveform's name as the files and the command line spell it, in every
+// language: "rectified-cosine".
+QString TRotantsForm::ExportBaseName() const
 {
-  QString name = waveform->currentText().toLower().replace(' ', '-');
-  return name.isEmpty() ? QStringLiteral("rotants") : name;
+  return PhasorSetFile::WaveformNames().value(WaveformComboBox->currentIndex(),
+                                              QStringLiteral("rotants"));
 }
-
-}  // namespace
 
 void TRotantsForm::FileExportPictureClick()
 {
-  const QString path = AskExportPath(tr("Export Picture"), BaseName(WaveformComboBox) + ".png",
+  const QString path = AskExportPath(tr("Export Picture"), ExportBaseName() + ".png",
                                      tr("PNG images (*.png)"));
   if (!path.isEmpty() && !ExportPicture(path))
     ShowExportFailure(path);
@@ -411,7 +406,7 @@ void TRotantsForm::FileExportSoundClick()
     return;
   if (Settings)
     Settings->setValue(SoundSecondsKey, seconds);
-  const QString path = AskExportPath(tr("Export Sound"), BaseName(WaveformComboBox) + ".wav",
+  const QString path = AskExportPath(tr("Export Sound"), ExportBaseName() + ".wav",
                                      tr("WAV sounds (*.wav)"));
   if (!path.isEmpty() && !ExportSound(path, seconds))
     ShowExportFailure(path);
@@ -420,7 +415,7 @@ void TRotantsForm::FileExportSoundClick()
 void TRotantsForm::FileExportHarmonicsClick()
 {
   const QString path =
-      AskExportPath(tr("Export Harmonics Table"), BaseName(WaveformComboBox) + "-harmonics.csv",
+      AskExportPath(tr("Export Harmonics Table"), ExportBaseName() + "-harmonics.csv",
                     tr("CSV tables (*.csv)"));
   if (!path.isEmpty() && !ExportHarmonics(path))
     ShowExportFailure(path);
@@ -429,7 +424,7 @@ void TRotantsForm::FileExportHarmonicsClick()
 void TRotantsForm::FileExportSamplesClick()
 {
   const QString path =
-      AskExportPath(tr("Export Waveform Samples"), BaseName(WaveformComboBox) + "-samples.csv",
+      AskExportPath(tr("Export Waveform Samples"), ExportBaseName() + "-samples.csv",
                     tr("CSV tables (*.csv)"));
   if (!path.isEmpty() && !ExportSamples(path))
     ShowExportFailure(path);
@@ -437,7 +432,7 @@ void TRotantsForm::FileExportSamplesClick()
 
 void TRotantsForm::FileExportAnimationClick()
 {
-  const QString path = AskExportPath(tr("Export Animation"), BaseName(WaveformComboBox) + ".gif",
+  const QString path = AskExportPath(tr("Export Animation"), ExportBaseName() + ".gif",
                                      tr("GIF animations (*.gif)"));
   if (path.isEmpty())
     return;

@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
@@ -270,7 +269,7 @@ bool TRotantsForm::OpenPhasorSet(const QString &path)
   QString error;
   if (LoadPhasorSet(path, error))
     return true;
-  ShowFileError(error);
+  ShowWarning(error);
   return false;
 }
 
@@ -279,15 +278,8 @@ bool TRotantsForm::SavePhasorSet(const QString &path)
   QString error;
   if (StorePhasorSet(path, error))
     return true;
-  ShowFileError(error);
+  ShowWarning(error);
   return false;
-}
-
-void TRotantsForm::ShowFileError(const QString &message)
-{
-  QMessageBox box(QMessageBox::Warning, CaptionText, message, QMessageBox::Ok, this);
-  box.setTextFormat(Qt::PlainText);
-  box.exec();
 }
 
 void TRotantsForm::SetCurrentFile(const QString &path, bool savable)

@@ -35,14 +35,6 @@ constexpr int ErrorPanelWidth = 110;
 
 constexpr int CustomRotantsItem = 0;
 
-QPoint MapTime(const TMyGraph &graph, double x, double y)
-{
-  int px = 0;
-  int py = 0;
-  graph.WorldToPixel(x, y, px, py);
-  return {px, py};
-}
-
 }  // namespace
 
 void TRotantsForm::BuildTeachingActions()
@@ -133,7 +125,7 @@ void TRotantsForm::DrawHighlightedComponent(int n)
     return;
   n = std::clamp(n, 0, SweepSteps - 1);
   for (int e = 0; e <= n; ++e)
-    CurvePoints[std::size_t(e)] = MapTime(*TimeGraph, e, ComponentValues[std::size_t(e)]);
+    CurvePoints[std::size_t(e)] = TimeGraph->PointAt(e, ComponentValues[std::size_t(e)]);
   const TCanvasPen curvePen = TimeImage->Pen;
   TimeImage->Pen.Colour = HighlightColour;
   TimeImage->DoublePolyline(CurvePoints.data(), n + 1);

@@ -32,10 +32,7 @@ int TopHarmonic(int highest)
 
 QPoint MapWorld(const TMyGraph &graph, double x, double y)
 {
-  int px = 0;
-  int py = 0;
-  graph.WorldToPixel(x, y, px, py);
-  return QPoint(px, py);
+  return graph.PointAt(x, y);
 }
 
 // The current-value marker: a circle in the marker colour over the canvas's

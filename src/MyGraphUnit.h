@@ -71,6 +71,13 @@ public:
     px = RoundHalfAway(x * XScale) + XOrigin;
     py = YOrigin - RoundHalfAway(y * YScale);
   }
+  QPoint PointAt(double x, double y) const
+  {
+    int px = 0;
+    int py = 0;
+    WorldToPixel(x, y, px, py);
+    return {px, py};
+  }
   // True when x or y lies within a millionth of a pixel of a rounding edge of
   // WorldToPixel (a half-pixel), where the last bits of a value decide the pixel.
   bool NearPixelEdge(double x, double y) const
