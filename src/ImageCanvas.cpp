@@ -271,6 +271,8 @@ void TImageCanvas::Rectangle(int x1, int y1, int x2, int y2)
         if (visible.right() == area.right())
           row(y)[count - 1] = pen;
       }
+      if (!Display.isNull())
+        DisplayRectangle(area);
       Changed();
       return;
     }
