@@ -236,7 +236,7 @@ bool ApplyCommandLine(TRotantsForm &form, const TCommandLineOptions &options, bo
     form.TimeTrackBarChange();
   }
   if (options.Zoom > 0.0)
-    form.SetZoom(options.Zoom);
+    form.SetZoomForRun(options.Zoom);
   if (!options.Language.isEmpty())
     form.SetLanguage(options.Language, false);
   return true;

@@ -255,6 +255,10 @@ void TRotantsForm::BuildLayout()
   BuildExportMenu();
   MenuView = MainMenu->addMenu(QString());
   MenuView->setObjectName("MenuView");
+  // Tells the zoom in force; never chosen.
+  ViewZoomLevel = MenuView->addAction(QString());
+  ViewZoomLevel->setObjectName("ViewZoomLevel");
+  ViewZoomLevel->setEnabled(false);
   ViewZoomIn = MenuView->addAction(QString());
   ViewZoomIn->setObjectName("ViewZoomIn");
   ViewZoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
@@ -343,6 +347,21 @@ void TRotantsForm::BuildLayout()
   for (int column = 0; column < 3; ++column)
     PhasorGrid->setHorizontalHeaderItem(column, new QTableWidgetItem());
   PhasorGrid->setRowHidden(0, true);
+
+  // Over the grid's last rows while it says which typed value became 0.
+  EditorNotice = Place(new QLabel(PhasorEditPanel), "EditorNotice", 9, 154, 247, 31);
+  EditorNotice->setTextFormat(Qt::PlainText);
+  EditorNotice->setWordWrap(true);
+  EditorNotice->setFrameStyle(QFrame::Box | QFrame::Plain);
+  EditorNotice->setIndent(PanelIndent);
+  EditorNotice->setAutoFillBackground(true);
+  {
+    QPalette palette = EditorNotice->palette();
+    palette.setColor(QPalette::Window, QColor(0xFF, 0xF4, 0xC2));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    EditorNotice->setPalette(palette);
+  }
+  EditorNotice->setVisible(false);
 
   EditPhasorBox = Place(new QGroupBox(PhasorEditPanel), "EditPhasorBox", 8, 186,
                         249, 59);
@@ -527,6 +546,9 @@ void TRotantsForm::BindHandlers()
   connect(ClearBtn, &QPushButton::clicked, this, &TRotantsForm::ClearBtnClick);
   connect(EditRotantsBtn, &QPushButton::clicked, this, &TRotantsForm::EditRotantsBtnClick);
   connect(PhasorUpdateBtn, &QPushButton::clicked, this, &TRotantsForm::PhasorUpdateBtnClick);
+  // Return or Enter in either value box applies the row, as Update does.
+  for (QLineEdit *edit : {MagnitudeEdit, AngleEdit})
+    connect(edit, &QLineEdit::returnPressed, this, &TRotantsForm::PhasorUpdateBtnClick);
   connect(SimulationTimer, &QTimer::timeout, this, &TRotantsForm::SimulationTimerTimer);
 
   connect(WaveformComboBox, &QComboBox::activated, this, &TRotantsForm::WaveformComboBoxChange);

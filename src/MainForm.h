@@ -94,6 +94,7 @@ public:
   QAction *FileExportSamples = nullptr;
   QAction *FileExportAnimation = nullptr;
   QMenu *MenuView = nullptr;
+  QAction *ViewZoomLevel = nullptr;  // disabled: shows the zoom, e.g. "Zoom: 150 %"
   QAction *ViewZoomIn = nullptr;
   QAction *ViewZoomOut = nullptr;
   QAction *ViewActualSize = nullptr;
@@ -125,6 +126,8 @@ public:
   QLineEdit *MagnitudeEdit = nullptr;
   QLineEdit *AngleEdit = nullptr;
   QPushButton *PhasorUpdateBtn = nullptr;
+  // Names the typed value the last Update replaced by 0; hidden otherwise.
+  QLabel *EditorNotice = nullptr;
   QPushButton *StopBtn = nullptr;
   QPushButton *PlayBtn = nullptr;
   QStatusBar *StatusBar = nullptr;
@@ -132,6 +135,8 @@ public:
   QLabel *StatusPanel1 = nullptr;  // time step
   QLabel *StatusPanel2 = nullptr;  // time-plot mouse position
   QLabel *StatusPanel3 = nullptr;  // RMS error, shown with "Show Error"
+  // The harmonic Highlight and Solo are about, shown while either is on.
+  QLabel *SelectedHarmonicPanel = nullptr;
   QSlider *TimeTrackBar = nullptr;
   QPushButton *ClearBtn = nullptr;
   QComboBox *WaveformComboBox = nullptr;
@@ -250,11 +255,16 @@ public:
   // Shows the modal message for a text that is not a number (title: the
   // window caption); returns when the user closes it.
   void ShowConversionError(const QString &text);
+  // Shows text in EditorNotice, or hides it for an empty text.
+  void ShowEditorNotice(const QString &text);
 
   // Zoom and full screen. SetZoom shows the window at factor (held to the
   // zoom range and to what the screen's available area allows) and remembers
-  // it; in full screen it applies on leaving.
+  // it; in full screen it applies on leaving. SetZoomForRun does the same for
+  // this run only (the command line's --zoom): the remembered zoom stays as it
+  // was until the user zooms from the View menu.
   void SetZoom(double factor);
+  void SetZoomForRun(double factor);
   void ViewZoomInClick();
   void ViewZoomOutClick();
   void ViewActualSizeClick();
@@ -275,6 +285,7 @@ public:
   void DrawHighlightedSegment();
   void DrawHighlightedComponent(int n);
   void ShowRmsError();
+  void ShowSelectedHarmonic();
 
   // Language: code is one of Translations::Languages(), or empty for the
   // system's. Applied at once; remembered in the settings when asked.
@@ -414,7 +425,11 @@ private:
   QString ExportBaseName() const;
   QString ExportDirectory;  // where the last export went
   void ApplyZoom(double factor);
+  // Holds factor to what the screen allows and shows it, remembering nothing.
+  void ShowZoom(double factor);
   void EnableZoomActions();
+  void ShowZoomLevel();
+  bool ZoomForRunOnly = false;  // the zoom shown came from SetZoomForRun
   void RememberView();
   void BuildTeachingActions();
   void RetranslateUi();
@@ -448,6 +463,9 @@ private:
   // The status panels' words in the current language.
   QString CoordPrefix;
   QString StepPrefix;
+  // What SelectedHarmonicPanel says: harmonic, highest harmonic, solo (-1:
+  // nothing yet, or the language changed).
+  std::array<int, 3> ShownSelectedSource{-1, -1, -1};
   double ShownError = 0.0;
   bool ShownErrorValid = false;
 };

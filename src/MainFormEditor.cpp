@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -42,6 +43,11 @@ QString FormatText(double value, int precision, int decimals)
 bool ReadText(const QString &text, double &value)
 {
   return ReadNumber(text.toStdString(), value);
+}
+
+QString QuotedText(const QString &text)
+{
+  return text.size() > QuotedTextLimit ? text.left(QuotedTextLimit) + QChar(0x2026) : text;
 }
 
 }  // namespace
@@ -87,11 +93,20 @@ void TRotantsForm::PhasorUpdateBtnClick()
     return;
   }
   const TActionScope action(*this);
-  // Written so that a value that compares unordered also becomes 0.
-  if (!(magnitude >= 0.0) || magnitude > MaxMagnitude)
+  // Written so that a value that compares unordered also becomes 0. The
+  // notice says so; the edit boxes keep what was typed.
+  QStringList replaced;
+  if (!(magnitude >= 0.0) || magnitude > MaxMagnitude) {
     magnitude = 0.0;
-  if (!(angle >= -MaxAngle) || angle > MaxAngle)
+    replaced << tr("Magnitude %1 is outside 0 to 10: 0 applied")
+                    .arg(QuotedText(MagnitudeEdit->text().trimmed()));
+  }
+  if (!(angle >= -MaxAngle) || angle > MaxAngle) {
     angle = 0.0;
+    replaced << tr("Angle %1 is outside -180 to 180: 0 applied")
+                    .arg(QuotedText(AngleEdit->text().trimmed()));
+  }
+  ShowEditorNotice(replaced.join('\n'));
 
   PhasorGrid->item(row, 0)->setText(HarmonicEdit->text());
   WriteGridValues(row, magnitude, angle);
@@ -144,9 +159,17 @@ void TRotantsForm::ShowEntriesInGrid(int first, int last)
 
 void TRotantsForm::ShowConversionError(const QString &text)
 {
-  const QString quoted =
-      text.size() > QuotedTextLimit ? text.left(QuotedTextLimit) + QChar(0x2026) : text;
-  ShowWarning(tr("'%1' is not a valid floating point value").arg(quoted));
+  ShowWarning(tr("'%1' is not a valid floating point value").arg(QuotedText(text)));
+}
+
+void TRotantsForm::ShowEditorNotice(const QString &text)
+{
+  if (text.isEmpty()) {
+    EditorNotice->hide();
+    return;
+  }
+  EditorNotice->setText(text);
+  EditorNotice->show();
 }
 
 void TRotantsForm::PhasorGridSelectCell(int, int row, bool &)
@@ -161,5 +184,7 @@ void TRotantsForm::PhasorGridSelectCell(int, int row, bool &)
 void TRotantsForm::EditRotantsBtnClick()
 {
   PhasorEditPanel->setVisible(PhasorEditPanel->isHidden());
+  if (PhasorEditPanel->isHidden())
+    ShowEditorNotice(QString());
   ShowEditorButtonText();
 }

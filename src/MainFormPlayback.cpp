@@ -80,6 +80,7 @@ void TRotantsForm::WaveformComboBoxChange()
 {
   const TActionScope action(*this);
   ResetWaveform();
+  ShowEditorNotice(QString());
   const int item = WaveformComboBox->currentIndex();
   switch (item) {
   case 0:

@@ -17,13 +17,14 @@
 #include <algorithm>
 
 // One harmonic at a time: the highlight in both plots, the harmonic heard
-// alone, and the RMS error readout. All three are View options, off at first
-// and remembered in the settings; with them off nothing here draws or plays.
+// alone, and the RMS error readout. All three are View options, off at first;
+// the highlight and the error are remembered in the settings, the solo is not,
+// so a new day never starts with one quiet harmonic playing unexplained. With
+// them off nothing here draws or plays.
 
 namespace {
 
 const char HighlightKey[] = "View/HighlightHarmonic";
-const char SoloKey[] = "View/SoloHarmonic";
 const char ErrorKey[] = "View/ShowError";
 
 // Amber: apart from the plots' magenta, purple, green, red and black, and from
@@ -32,6 +33,8 @@ const char ErrorKey[] = "View/ShowError";
 constexpr TColour HighlightColour = 0x00B0FF;
 constexpr int HighlightWidth = 4;  // pixels; the chain is 2
 constexpr int ErrorPanelWidth = 110;
+// The rest of the status bar's width after the four panels.
+constexpr int SelectedPanelWidth = 310;
 
 constexpr int CustomRotantsItem = 0;
 
@@ -61,6 +64,40 @@ void TRotantsForm::BuildTeachingActions()
   StatusPanel3->setIndent(StatusPanel2->indent());
   StatusBar->addWidget(StatusPanel3);
   StatusPanel3->hide();
+
+  SelectedHarmonicPanel = new QLabel(StatusBar);
+  SelectedHarmonicPanel->setObjectName("SelectedHarmonicPanel");
+  SelectedHarmonicPanel->setFixedSize(SelectedPanelWidth, StatusPanel2->height());
+  SelectedHarmonicPanel->setFrameStyle(StatusPanel2->frameStyle());
+  SelectedHarmonicPanel->setIndent(StatusPanel2->indent());
+  StatusBar->addWidget(SelectedHarmonicPanel);
+  SelectedHarmonicPanel->hide();
+}
+
+// Names the harmonic that Highlight and Solo are about while either is on, and
+// says so when it lies above the highest harmonic (nothing to see or hear).
+void TRotantsForm::ShowSelectedHarmonic()
+{
+  const bool highlight = ViewHighlightHarmonic->isChecked();
+  const bool solo = ViewSoloHarmonic->isChecked();
+  SelectedHarmonicPanel->setVisible(highlight || solo);
+  if (!highlight && !solo)
+    return;
+  const int k = SelectedHarmonic();
+  // A redraw calls this on every animation tick: the text is made anew only
+  // when what it says has changed.
+  const std::array<int, 3> source{k, HighestHarmonic, solo ? 1 : 0};
+  if (source == ShownSelectedSource)
+    return;
+  ShownSelectedSource = source;
+  QString text;
+  if (k > HighestHarmonic)
+    text = tr("Harmonic %1: above the highest harmonic").arg(k);
+  else if (solo)
+    text = tr("Harmonic %1 alone").arg(k);
+  else
+    text = tr("Harmonic %1").arg(k);
+  SelectedHarmonicPanel->setText(text);
 }
 
 // The harmonic of the grid's current row (rows 1..26 hold harmonics 0..25);
@@ -73,6 +110,7 @@ int TRotantsForm::SelectedHarmonic() const
 void TRotantsForm::ViewHighlightHarmonicClick()
 {
   RememberTeachingOptions();
+  ShowSelectedHarmonic();
   TimeTrackBarChange();
 }
 
@@ -80,7 +118,7 @@ void TRotantsForm::ViewHighlightHarmonicClick()
 // that plays, so the change is heard without a gap.
 void TRotantsForm::ViewSoloHarmonicClick()
 {
-  RememberTeachingOptions();
+  ShowSelectedHarmonic();
   const TActionScope action(*this);
   SynthesizeTone();
   if (SoundCheckBox->isChecked())
@@ -96,6 +134,7 @@ void TRotantsForm::ViewShowErrorClick()
 
 void TRotantsForm::SelectedHarmonicChanged()
 {
+  ShowSelectedHarmonic();
   if (ViewHighlightHarmonic->isChecked())
     TimeTrackBarChange();
   if (ViewSoloHarmonic->isChecked())
@@ -161,9 +200,9 @@ void TRotantsForm::ShowRmsError()
 void TRotantsForm::RestoreTeachingOptions(QSettings *settings)
 {
   ViewHighlightHarmonic->setChecked(settings->value(HighlightKey, false).toBool());
-  ViewSoloHarmonic->setChecked(settings->value(SoloKey, false).toBool());
   ViewShowError->setChecked(settings->value(ErrorKey, false).toBool());
   StatusPanel3->setVisible(ViewShowError->isChecked());
+  ShowSelectedHarmonic();
   if (!ViewHighlightHarmonic->isChecked() && !ViewSoloHarmonic->isChecked()
       && !ViewShowError->isChecked())
     return;
@@ -179,6 +218,5 @@ void TRotantsForm::RememberTeachingOptions()
   if (!Settings)
     return;
   Settings->setValue(HighlightKey, ViewHighlightHarmonic->isChecked());
-  Settings->setValue(SoloKey, ViewSoloHarmonic->isChecked());
   Settings->setValue(ErrorKey, ViewShowError->isChecked());
 }

@@ -32,6 +32,7 @@ void TRotantsForm::RetranslateUi()
   FileExportAnimation->setText(tr("&Animation..."));
   FileExit->setText(tr("E&xit"));
   MenuView->setTitle(tr("Vie&w"));
+  ShowZoomLevel();
   ViewZoomIn->setText(tr("Zoom &In"));
   ViewZoomOut->setText(tr("Zoom &Out"));
   ViewActualSize->setText(tr("&Actual Size"));
@@ -99,6 +100,8 @@ void TRotantsForm::RetranslateUi()
   StepPrefix = tr("N: ");
   StatusPanel1->setText(StepPrefix + QString::number(TimeTrackBar->value()));
   ShowRmsError();
+  ShownSelectedSource = {-1, -1, -1};
+  ShowSelectedHarmonic();
 }
 
 void TRotantsForm::ShowEditorButtonText()

@@ -171,6 +171,7 @@ void TRotantsForm::TimeTrackBarChange()
   PlotReconstruction(n);
   StatusPanel1->setText(StepPrefix + QString::number(n));
   ShowRmsError();
+  ShowSelectedHarmonic();
 }
 
 // Whether the real value of the tip (re, im), on either plot, or the tip itself

@@ -12,6 +12,8 @@
 #include <QSettings>
 #include <QWindow>
 
+#include <cmath>
+
 // The View menu: the whole window at a zoom factor, and full screen. The
 // scaling itself is the window scaler's; this wires the menu to it, holds the
 // factor to what the screen allows and remembers the view in the settings.
@@ -61,13 +63,25 @@ void TRotantsForm::ApplyZoom(double factor)
   }
 }
 
-void TRotantsForm::SetZoom(double factor)
+void TRotantsForm::ShowZoom(double factor)
 {
   WindowedZoom = ZoomSteps::Clamp(factor, ScreenZoomLimit(false));
   if (!ViewFullScreen->isChecked())
     ApplyZoom(WindowedZoom);
   EnableZoomActions();
+}
+
+void TRotantsForm::SetZoom(double factor)
+{
+  ShowZoom(factor);
+  ZoomForRunOnly = false;
   RememberView();
+}
+
+void TRotantsForm::SetZoomForRun(double factor)
+{
+  ShowZoom(factor);
+  ZoomForRunOnly = true;
 }
 
 // In full screen the factor is the screen's; the zoom steps wait for its end.
@@ -78,6 +92,13 @@ void TRotantsForm::EnableZoomActions()
                                          != WindowedZoom);
   ViewZoomOut->setEnabled(windowed && WindowedZoom > ZoomSteps::Smallest);
   ViewActualSize->setEnabled(windowed && WindowedZoom != 1.0);
+  ShowZoomLevel();
+}
+
+void TRotantsForm::ShowZoomLevel()
+{
+  const double shown = ViewFullScreen->isChecked() ? ZoomFactor : WindowedZoom;
+  ViewZoomLevel->setText(tr("Zoom: %1 %").arg(int(std::lround(shown * 100.0))));
 }
 
 void TRotantsForm::ViewZoomInClick()
@@ -111,7 +132,8 @@ void TRotantsForm::ViewFullScreenClick()
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     ApplyZoom(WindowedZoom);
   }
-  SetZoom(WindowedZoom);
+  ShowZoom(WindowedZoom);
+  RememberView();
 }
 
 void TRotantsForm::UseSettings(QSettings *settings)
@@ -136,6 +158,7 @@ void TRotantsForm::RememberView()
 {
   if (!Settings)
     return;
-  Settings->setValue(ZoomKey, WindowedZoom);
+  if (!ZoomForRunOnly)
+    Settings->setValue(ZoomKey, WindowedZoom);
   Settings->setValue(FullScreenKey, ViewFullScreen->isChecked());
 }

@@ -68,6 +68,10 @@ private slots:
   void OwnTextsReadBackUnderCommaLocale();
   void ClickOnSameRowKeepsTypedText();
   void HeadingRowStaysInView();
+  void NoticeNamesReplacedValues_data();
+  void NoticeNamesReplacedValues();
+  void ReturnAppliesTheRow_data();
+  void ReturnAppliesTheRow();
 
 private:
   void ClickUpdate();
@@ -409,6 +413,84 @@ void TestEditor::HeadingRowStaysInView()
   // The first row below the headings is harmonic 0, not row 0 scrolled away.
   grid->verticalScrollBar()->setValue(0);
   QCOMPARE(grid->rowAt(1), 1);
+}
+
+void TestEditor::NoticeNamesReplacedValues_data()
+{
+  QTest::addColumn<QString>("magnitudeText");
+  QTest::addColumn<QString>("angleText");
+  QTest::addColumn<QString>("notice");  // empty: hidden
+  QTest::newRow("in range") << "1.5" << "-90" << QString();
+  QTest::newRow("bounds") << "10" << "180" << QString();
+  QTest::newRow("magnitude 12") << "12" << "30" << "Magnitude 12 is outside 0 to 10: 0 applied";
+  QTest::newRow("angle 270") << "1" << "270" << "Angle 270 is outside -180 to 180: 0 applied";
+  QTest::newRow("both, blanks trimmed")
+      << " -2 " << "-181" << "Magnitude -2 is outside 0 to 10: 0 applied\n"
+                             "Angle -181 is outside -180 to 180: 0 applied";
+  QTest::newRow("overflow") << "1e400" << "0" << "Magnitude 1e400 is outside 0 to 10: 0 applied";
+}
+
+// An Update that replaces a typed value by 0 says so beside the grid; the next
+// Update that replaces nothing, a waveform choice and hiding the editor take
+// the notice away. A refused text leaves it as it was.
+void TestEditor::NoticeNamesReplacedValues()
+{
+  QFETCH(QString, magnitudeText);
+  QFETCH(QString, angleText);
+  QFETCH(QString, notice);
+  ClickGridRow(*Form, 4);
+  TypeText(Form->MagnitudeEdit, magnitudeText);
+  TypeText(Form->AngleEdit, angleText);
+  ClickUpdate();
+  QCOMPARE(Form->EditorNotice->isVisible(), !notice.isEmpty());
+  if (notice.isEmpty())
+    return;
+  QCOMPARE(Form->EditorNotice->text(), notice);
+  QCOMPARE(Form->MagnitudeEdit->text(), magnitudeText);
+
+  TypeText(Form->MagnitudeEdit, "abc");
+  ClickUpdate();
+  QCOMPARE(Catcher->Messages.size(), 1);
+  QVERIFY(Form->EditorNotice->isVisible());
+  TypeText(Form->MagnitudeEdit, "0.5");
+  TypeText(Form->AngleEdit, "0");
+  ClickUpdate();
+  QVERIFY(!Form->EditorNotice->isVisible());
+
+  TypeText(Form->MagnitudeEdit, magnitudeText);
+  TypeText(Form->AngleEdit, angleText);
+  ClickUpdate();
+  ChooseWaveform(*Form, 2);
+  QVERIFY(!Form->EditorNotice->isVisible());
+
+  TypeText(Form->MagnitudeEdit, magnitudeText);
+  TypeText(Form->AngleEdit, angleText);
+  ClickUpdate();
+  QTest::mouseClick(Form->EditRotantsBtn, Qt::LeftButton);
+  QTest::mouseClick(Form->EditRotantsBtn, Qt::LeftButton);
+  QVERIFY(!Form->EditorNotice->isVisible());
+}
+
+void TestEditor::ReturnAppliesTheRow_data()
+{
+  QTest::addColumn<bool>("inAngle");
+  QTest::addColumn<int>("key");
+  QTest::newRow("Return in the magnitude") << false << int(Qt::Key_Return);
+  QTest::newRow("Enter in the angle") << true << int(Qt::Key_Enter);
+}
+
+void TestEditor::ReturnAppliesTheRow()
+{
+  QFETCH(bool, inAngle);
+  QFETCH(int, key);
+  ClickGridRow(*Form, 3);
+  TypeText(Form->MagnitudeEdit, "0.25");
+  TypeText(Form->AngleEdit, "45");
+  QLineEdit *edit = inAngle ? Form->AngleEdit : Form->MagnitudeEdit;
+  edit->setFocus();
+  QTest::keyClick(edit, Qt::Key(key));
+  QCOMPARE(GridRow(*Form, 3), (TGridRow{"2", "0.2500", "45.0"}));
+  QVERIFY(std::fabs(Magnitude(Form->PhasorList[2]) - 0.25) < 1e-12);
 }
 
 QTEST_MAIN(TestEditor)

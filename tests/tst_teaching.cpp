@@ -52,6 +52,8 @@ private slots:
   void RmsErrorReadout_data();
   void RmsErrorReadout();
   void OffChangesNothingAndOptionsAreRemembered();
+  void SelectedHarmonicIsNamed_data();
+  void SelectedHarmonicIsNamed();
 
 private:
   void SelectHarmonic(int k) { Form->PhasorGrid->setCurrentCell(k + 1, 1); }
@@ -229,10 +231,14 @@ void TestTeaching::OffChangesNothingAndOptionsAreRemembered()
   QCOMPARE(snapshot(), before);
   QVERIFY(Form->TimeImage->grab().toImage() != time);
 
+  // The solo is never remembered: a new day must not start with one quiet
+  // harmonic playing.
   TRotantsForm again;
   again.UseSettings(&settings);
-  QVERIFY(again.ViewHighlightHarmonic->isChecked() && again.ViewSoloHarmonic->isChecked()
+  QVERIFY(again.ViewHighlightHarmonic->isChecked() && !again.ViewSoloHarmonic->isChecked()
           && again.ViewShowError->isChecked());
+  QVERIFY(!again.SelectedHarmonicPanel->isHidden()
+          && again.SelectedHarmonicPanel->text().startsWith("Harmonic "));
 
   for (QAction *option : {Form->ViewHighlightHarmonic, Form->ViewSoloHarmonic, Form->ViewShowError})
     option->trigger();
@@ -241,6 +247,48 @@ void TestTeaching::OffChangesNothingAndOptionsAreRemembered()
   QCOMPARE(QByteArray(reinterpret_cast<const char *>(Form->MySound->Buffer), ToneBytes), tone);
   QVERIFY(Form->StatusPanel3->isHidden());
   Form->UseSettings(nullptr);
+}
+
+void TestTeaching::SelectedHarmonicIsNamed_data()
+{
+  QTest::addColumn<bool>("highlight");
+  QTest::addColumn<bool>("solo");
+  QTest::addColumn<int>("harmonic");
+  QTest::addColumn<int>("highest");
+  QTest::addColumn<QString>("text");  // empty: the panel is hidden
+  QTest::newRow("both off") << false << false << 3 << 25 << QString();
+  QTest::newRow("highlight") << true << false << 3 << 25 << "Harmonic 3";
+  QTest::newRow("solo") << false << true << 3 << 25 << "Harmonic 3 alone";
+  QTest::newRow("both") << true << true << 7 << 25 << "Harmonic 7 alone";
+  QTest::newRow("highlight above the highest")
+      << true << false << 9 << 5 << "Harmonic 9: above the highest harmonic";
+  QTest::newRow("solo above the highest")
+      << false << true << 6 << 5 << "Harmonic 6: above the highest harmonic";
+  QTest::newRow("at the highest") << true << false << 5 << 5 << "Harmonic 5";
+}
+
+// The panel follows the row, the options and the highest harmonic, whatever
+// order they change in.
+void TestTeaching::SelectedHarmonicIsNamed()
+{
+  QFETCH(bool, highlight);
+  QFETCH(bool, solo);
+  QFETCH(int, harmonic);
+  QFETCH(int, highest);
+  QFETCH(QString, text);
+  QVERIFY(Form->SelectedHarmonicPanel->isHidden());
+  if (highlight)
+    Form->ViewHighlightHarmonic->trigger();
+  if (solo)
+    Form->ViewSoloHarmonic->trigger();
+  SelectHarmonic(harmonic);
+  ChooseHighestHarmonic(*Form, highest);
+  QCOMPARE(Form->SelectedHarmonicPanel->isHidden(), text.isEmpty());
+  if (!text.isEmpty())
+    QCOMPARE(Form->SelectedHarmonicPanel->text(), text);
+  SelectHarmonic(2);
+  if (!text.isEmpty())
+    QVERIFY(Form->SelectedHarmonicPanel->text().startsWith("Harmonic 2"));
 }
 
 QTEST_MAIN(TestTeaching)

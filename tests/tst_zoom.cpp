@@ -1,4 +1,6 @@
 #include "AboutForm.h"
+#include "CommandLine.h"
+#include "CommandLineRun.h"
 #include "MainForm.h"
 #include "RecordingSoundService.h"
 #include "TextFit.h"
@@ -74,6 +76,7 @@ private slots:
   void AnimationExportLeavesTheZoomedPlots();
   void StepsAndShortcuts();
   void ViewIsRemembered();
+  void CommandLineZoomIsForOneRun();
   void FullScreenAndBack();
 
 private:
@@ -250,6 +253,33 @@ void TestZoom::ViewIsRemembered()
   QVERIFY(QTest::qWaitForWindowExposed(&small));
   small.UseSettings(&settings);
   QCOMPARE(small.ZoomFactor, 3.0);
+}
+
+// --zoom shows its factor for the run it starts and leaves the remembered zoom
+// alone, also through a trip to full screen; a zoom chosen in the View menu
+// is remembered again. The menu names the zoom in force.
+void TestZoom::CommandLineZoomIsForOneRun()
+{
+  QTemporaryDir directory;
+  QSettings settings(directory.filePath("view.conf"), QSettings::IniFormat);
+  settings.setValue("View/Zoom", 1.25);
+  Form->UseSettings(&settings);
+  TCommandLineOptions options;
+  QCOMPARE(ParseCommandLine({"rotants", "--zoom", "2"}, options), -1);
+  QString error;
+  QVERIFY(ApplyCommandLine(*Form, options, true, error));
+  QCOMPARE(Form->ZoomFactor, 2.0);
+  QCOMPARE(Form->ViewZoomLevel->text(), QString("Zoom: 200 %"));
+  QVERIFY(!Form->ViewZoomLevel->isEnabled());
+  Form->ViewFullScreen->trigger();
+  Form->ViewFullScreen->trigger();
+  QCOMPARE(Form->ZoomFactor, 2.0);
+  QCOMPARE(settings.value("View/Zoom").toDouble(), 1.25);
+
+  Form->ViewZoomOut->trigger();
+  QCOMPARE(Form->ViewZoomLevel->text(), QString("Zoom: 175 %"));
+  QCOMPARE(settings.value("View/Zoom").toDouble(), 1.75);
+  Form->UseSettings(nullptr);
 }
 
 void TestZoom::FullScreenAndBack()

@@ -662,5 +662,29 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <source>No sound output available</source>
         <translation>Keine Tonausgabe verfügbar</translation>
     </message>
+    <message>
+        <source>Zoom: %1 %</source>
+        <translation>Zoom: %1 %</translation>
+    </message>
+    <message>
+        <source>Harmonic %1</source>
+        <translation>Harmonische %1</translation>
+    </message>
+    <message>
+        <source>Harmonic %1 alone</source>
+        <translation>Harmonische %1 allein</translation>
+    </message>
+    <message>
+        <source>Harmonic %1: above the highest harmonic</source>
+        <translation>Harmonische %1: über der höchsten Harmonischen</translation>
+    </message>
+    <message>
+        <source>Magnitude %1 is outside 0 to 10: 0 applied</source>
+        <translation>Betrag %1 außerhalb 0 bis 10: 0 gesetzt</translation>
+    </message>
+    <message>
+        <source>Angle %1 is outside -180 to 180: 0 applied</source>
+        <translation>Winkel %1 außerhalb -180 bis 180: 0 gesetzt</translation>
+    </message>
 </context>
 </TS>

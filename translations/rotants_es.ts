@@ -662,5 +662,29 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <source>No sound output available</source>
         <translation>No hay salida de sonido disponible</translation>
     </message>
+    <message>
+        <source>Zoom: %1 %</source>
+        <translation>Zoom: %1 %</translation>
+    </message>
+    <message>
+        <source>Harmonic %1</source>
+        <translation>Armónico %1</translation>
+    </message>
+    <message>
+        <source>Harmonic %1 alone</source>
+        <translation>Armónico %1 solo</translation>
+    </message>
+    <message>
+        <source>Harmonic %1: above the highest harmonic</source>
+        <translation>Armónico %1: por encima del armónico máximo</translation>
+    </message>
+    <message>
+        <source>Magnitude %1 is outside 0 to 10: 0 applied</source>
+        <translation>El módulo %1 está fuera de 0 a 10: se aplicó 0</translation>
+    </message>
+    <message>
+        <source>Angle %1 is outside -180 to 180: 0 applied</source>
+        <translation>La fase %1 está fuera de -180 a 180: se aplicó 0</translation>
+    </message>
 </context>
 </TS>

@@ -662,5 +662,29 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <source>No sound output available</source>
         <translation>Aucune sortie son disponible</translation>
     </message>
+    <message>
+        <source>Zoom: %1 %</source>
+        <translation>Zoom&#xa0;: %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Harmonic %1</source>
+        <translation>Harmonique %1</translation>
+    </message>
+    <message>
+        <source>Harmonic %1 alone</source>
+        <translation>Harmonique %1 seule</translation>
+    </message>
+    <message>
+        <source>Harmonic %1: above the highest harmonic</source>
+        <translation>Harmonique %1&#xa0;: au-delà du rang maximal</translation>
+    </message>
+    <message>
+        <source>Magnitude %1 is outside 0 to 10: 0 applied</source>
+        <translation>Module %1 hors de 0 à 10&#xa0;: 0 appliqué</translation>
+    </message>
+    <message>
+        <source>Angle %1 is outside -180 to 180: 0 applied</source>
+        <translation>Angle %1 hors de -180 à 180&#xa0;: 0 appliqué</translation>
+    </message>
 </context>
 </TS>

@@ -662,5 +662,29 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <source>No sound output available</source>
         <translation>Nenhuma saída de som disponível</translation>
     </message>
+    <message>
+        <source>Zoom: %1 %</source>
+        <translation>Zoom: %1%</translation>
+    </message>
+    <message>
+        <source>Harmonic %1</source>
+        <translation>Harmônica %1</translation>
+    </message>
+    <message>
+        <source>Harmonic %1 alone</source>
+        <translation>Harmônica %1 sozinha</translation>
+    </message>
+    <message>
+        <source>Harmonic %1: above the highest harmonic</source>
+        <translation>Harmônica %1: acima da harmônica máxima</translation>
+    </message>
+    <message>
+        <source>Magnitude %1 is outside 0 to 10: 0 applied</source>
+        <translation>Módulo %1 fora de 0 a 10: aplicado 0</translation>
+    </message>
+    <message>
+        <source>Angle %1 is outside -180 to 180: 0 applied</source>
+        <translation>Fase %1 fora de -180 a 180: aplicado 0</translation>
+    </message>
 </context>
 </TS>

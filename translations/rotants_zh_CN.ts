@@ -662,5 +662,29 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <source>No sound output available</source>
         <translation>没有可用的声音输出</translation>
     </message>
+    <message>
+        <source>Zoom: %1 %</source>
+        <translation>缩放：%1%</translation>
+    </message>
+    <message>
+        <source>Harmonic %1</source>
+        <translation>第 %1 次谐波</translation>
+    </message>
+    <message>
+        <source>Harmonic %1 alone</source>
+        <translation>仅第 %1 次谐波</translation>
+    </message>
+    <message>
+        <source>Harmonic %1: above the highest harmonic</source>
+        <translation>第 %1 次谐波：高于最高谐波次数</translation>
+    </message>
+    <message>
+        <source>Magnitude %1 is outside 0 to 10: 0 applied</source>
+        <translation>幅值 %1 超出 0 到 10：已改为 0</translation>
+    </message>
+    <message>
+        <source>Angle %1 is outside -180 to 180: 0 applied</source>
+        <translation>相角 %1 超出 -180 到 180：已改为 0</translation>
+    </message>
 </context>
 </TS>

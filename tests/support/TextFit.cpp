@@ -87,7 +87,8 @@ QList<TTextRoom> WindowTexts(TRotantsForm &form)
   };
 
   for (QLabel *label : form.findChildren<QLabel *>()) {
-    if (label->objectName().startsWith("StatusPanel") || label->text().isEmpty())
+    if (label->objectName().startsWith("StatusPanel") || label == form.SelectedHarmonicPanel
+        || label == form.EditorNotice || label->text().isEmpty())
       continue;
     add(label, label->text(), TextWidth(label, label->text()), LabelRoom(label));
   }
@@ -128,6 +129,17 @@ QList<TTextRoom> WindowTexts(TRotantsForm &form)
       {form.StatusPanel3,
        QCoreApplication::translate("TRotantsForm", "RMS error: %1").arg("0.0650")},
       {form.StatusPanel3, QCoreApplication::translate("TRotantsForm", "RMS error: -")},
+      {form.SelectedHarmonicPanel,
+       QCoreApplication::translate("TRotantsForm", "Harmonic %1: above the highest harmonic")
+           .arg(25)},
+      {form.SelectedHarmonicPanel,
+       QCoreApplication::translate("TRotantsForm", "Harmonic %1 alone").arg(25)},
+      {form.EditorNotice,
+       QCoreApplication::translate("TRotantsForm", "Magnitude %1 is outside 0 to 10: 0 applied")
+           .arg("12.3456")},
+      {form.EditorNotice,
+       QCoreApplication::translate("TRotantsForm", "Angle %1 is outside -180 to 180: 0 applied")
+           .arg("-270.5")},
   };
   for (const auto &[panel, text] : statusTexts)
     add(panel, text, TextWidth(panel, text), LabelRoom(panel));
