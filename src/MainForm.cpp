@@ -30,6 +30,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStatusBar>
+#include <QUndoStack>
 #include <QStyle>
 #include <QWheelEvent>
 #include <QTableWidget>
@@ -178,7 +179,7 @@ TRotantsForm::TRotantsForm(QWidget *parent) : QMainWindow(parent)
   // kept beside it, because the desktop appends one to every other window's
   // caption ("About" would read "About \u2014 Rotants 1.0").
   CaptionText = "Rotants 1.0";
-  setWindowTitle(CaptionText);
+  ShowCaption();
   QGuiApplication::setApplicationDisplayName(QString());
 
   TMyGraphParams params;
@@ -233,9 +234,16 @@ TRotantsForm::TRotantsForm(QWidget *parent) : QMainWindow(parent)
     const QSignalBlocker blocker(PhasorGrid);
     PhasorGrid->setCurrentCell(1, 1);
   }
+  ResetUndoHistory();
 }
 
-TRotantsForm::~TRotantsForm() = default;
+// The document outlives the window's own members by a moment: its history
+// reports its clearing as it goes, which must no longer reach this window.
+TRotantsForm::~TRotantsForm()
+{
+  disconnect(Document.UndoStack(), nullptr, this, nullptr);
+  disconnect(&Document, nullptr, this, nullptr);
+}
 
 void TRotantsForm::BuildLayout()
 {
@@ -253,6 +261,7 @@ void TRotantsForm::BuildLayout()
   FileExit->setObjectName("FileExit");
   BuildFileMenu();
   BuildExportMenu();
+  BuildEditMenu();
   MenuView = MainMenu->addMenu(QString());
   MenuView->setObjectName("MenuView");
   // Tells the zoom in force; never chosen.
@@ -618,6 +627,10 @@ void TRotantsForm::HelpAboutClick()
 
 void TRotantsForm::closeEvent(QCloseEvent *event)
 {
+  if (!ConfirmDropWork()) {
+    event->ignore();
+    return;
+  }
   FormClose();
   event->accept();
 }

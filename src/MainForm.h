@@ -2,6 +2,7 @@
 
 #include "HarmonicModel.h"
 #include "ImageCanvas.h"
+#include "PhasorDocument.h"
 #include "PhasorSetFile.h"
 
 #include <QFont>
@@ -13,6 +14,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -60,9 +62,11 @@ QIcon ApplicationIcon();
 class TRotantsForm;
 
 // Marks one user action for its lifetime (see TRotantsForm::BeginAction).
+// An action named undoText that changes the phasor set becomes one undo step.
 class TActionScope {
 public:
-  explicit TActionScope(TRotantsForm &form);
+  explicit TActionScope(TRotantsForm &form, const QString &undoText = QString(),
+                        TStepKind kind = TStepKind::Keep);
   ~TActionScope();
   TActionScope(const TActionScope &) = delete;
   TActionScope &operator=(const TActionScope &) = delete;
@@ -78,6 +82,11 @@ public:
   explicit TRotantsForm(QWidget *parent = nullptr);
   ~TRotantsForm() override;
 
+  // The phasor document under the window; the state fields below that hold
+  // the phasor set are references into it.
+  std::unique_ptr<TPhasorDocument> OwnedDocument = std::make_unique<TPhasorDocument>();
+  TPhasorDocument &Document = *OwnedDocument;
+
   // Controls, named as their objectNames.
   QMenuBar *MainMenu = nullptr;
   QMenu *MenuFile = nullptr;
@@ -87,6 +96,9 @@ public:
   QAction *FileSave = nullptr;
   QAction *FileSaveAs = nullptr;
   QAction *FileExit = nullptr;
+  QMenu *MenuEdit = nullptr;
+  QAction *EditUndo = nullptr;
+  QAction *EditRedo = nullptr;
   QMenu *MenuFileExport = nullptr;
   QAction *FileExportPicture = nullptr;
   QAction *FileExportSound = nullptr;
@@ -161,17 +173,17 @@ public:
   QString CaptionText;
   TMyGraph *TimeGraph = nullptr;    // owned (QObject child)
   TMyGraph *PhasorGraph = nullptr;  // owned (QObject child)
-  std::array<double, SweepSteps> ReconWave{};  // reconstructed real value per time step
-  std::array<double, SweepSteps> IdealWave{};  // target waveform, two periods
-  int MarkerRadius = 2;                        // pixels
+  std::array<double, SweepSteps> &ReconWave = Document.ReconWave;
+  std::array<double, SweepSteps> &IdealWave = Document.IdealWave;
+  int MarkerRadius = 2;  // pixels
   bool MouseDrawing = false;
-  TPhasorArray PhasorList{};                   // index = harmonic number
-  HarmonicPhasor *CurrentPhasor = nullptr;     // points into PhasorList
-  HarmonicPhasor *BasePhasor = nullptr;        // points into PhasorList
-  int HarmonicIndex = 0;
-  int HighestHarmonic = 25;
-  int EditMode = 1;      // 0 no mouse editing, 1 place phasor tips, 2 draw the waveform
-  int IdleEditMode = 1;  // EditMode restored when playback stops
+  TPhasorArray &PhasorList = Document.PhasorList;
+  HarmonicPhasor *&CurrentPhasor = Document.CurrentPhasor;
+  HarmonicPhasor *&BasePhasor = Document.BasePhasor;
+  int &HarmonicIndex = Document.HarmonicIndex;
+  int &HighestHarmonic = Document.HighestHarmonic;
+  int &EditMode = Document.EditMode;
+  int &IdleEditMode = Document.IdleEditMode;
   int LastMouseX = 0;
   int LastMouseY = 0;
   TMySound *MySound = nullptr;  // owned (QObject child)
@@ -387,8 +399,26 @@ public:
   // steps left. The
   // pictures, texts and tone it ends with are those of doing every step at
   // once; only the work in between is saved.
-  void BeginAction();
+  // An action with an undo text takes a snapshot as it begins (or the one
+  // taken when the stroke it ends began) and, as the outermost action ends,
+  // records the step when the set changed.
+  void BeginAction(const QString &undoText = QString(), TStepKind kind = TStepKind::Keep);
   void EndAction();
+
+  // Undo and redo: the set as the user saw and heard it before or after the
+  // step, then one redraw at the current step; with Sound On the restored
+  // tone plays.
+  void EditUndoClick();
+  void EditRedoClick();
+  std::shared_ptr<TPhasorSnapshot> CaptureSnapshot() const;
+  void RestoreSnapshot(const TPhasorSnapshot &snapshot);
+  // The history starts afresh from the state shown now (after the command
+  // line has built the start-up state).
+  void ResetUndoHistory();
+  // Before hand-made work that is not saved would be dropped: asks whether to
+  // save it. True when the caller may go on (saved, discarded, or nothing to
+  // ask); false when the user cancelled or the save failed.
+  bool ConfirmDropWork();
   // Off: every step redraws, synthesises and plays at once, as the plain
   // algorithm does (kept to compare the two in tests and benchmarks).
   bool DeferWithinActions = true;
@@ -401,6 +431,18 @@ protected:
 
 private:
   enum class TSoundRequest { None, Stop, Play, StopThenPlay };
+  // The step the running action may record, and the snapshot taken when a
+  // stroke began (the stroke changes the drawn period before its release).
+  std::shared_ptr<TPhasorSnapshot> StepBefore;
+  std::shared_ptr<TPhasorSnapshot> StrokeBefore;
+  QString StepText;
+  TStepKind StepKind = TStepKind::Keep;
+  void BuildEditMenu();
+  void ShowUndoTexts();
+  // The window's caption: the file shown (if any), the program, and Qt's
+  // modified mark while the set differs from the one opened or saved.
+  void ShowCaption();
+  QString CaptionFile;
   bool Deferring() const { return DeferWithinActions && ActionDepth > 0; }
   int ActionDepth = 0;
   bool RedrawPending = false;

@@ -63,6 +63,9 @@ void TRotantsForm::TimeImageMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, in
 {
   if (EditMode != DrawingMode)
     return;
+  // The stroke changes the drawn period as it goes; its undo step starts here.
+  if (!MouseDrawing || !StrokeBefore)
+    StrokeBefore = CaptureSnapshot();
   MouseDrawing = true;
   LastMouseX = X;
   LastMouseY = Y;
@@ -106,7 +109,7 @@ void TRotantsForm::TimeImageMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int,
   MouseDrawing = false;
   if (EditMode != DrawingMode)
     return;
-  const TActionScope action(*this);
+  const TActionScope action(*this, tr("Drawing"), TStepKind::HandMade);
   SpectrumFromDrawnWave();
   if (!ConjugateCheckBox->isChecked())
     DoubleForOneSidedConvention();

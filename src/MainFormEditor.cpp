@@ -92,7 +92,7 @@ void TRotantsForm::PhasorUpdateBtnClick()
     ShowConversionError(AngleEdit->text());
     return;
   }
-  const TActionScope action(*this);
+  const TActionScope action(*this, tr("Typed Harmonic %1").arg(row - 1), TStepKind::HandMade);
   // Written so that a value that compares unordered also becomes 0. The
   // notice says so; the edit boxes keep what was typed.
   QStringList replaced;

@@ -245,8 +245,14 @@ bool TRotantsForm::LoadPhasorSet(const QString &path, QString &error)
     error = tr("The file \"%1\" cannot be opened: %2.").arg(ShownName(path), fault);
     return false;
   }
-  ApplyPhasorSet(state);
-  // A table is not overwritten by Save with a phasor set.
+  {
+    const TActionScope action(*this, tr("Open %1").arg(QFileInfo(path).fileName()),
+                              TStepKind::Rebuild);
+    ApplyPhasorSet(state);
+  }
+  // A table is not overwritten by Save with a phasor set. The set opened is
+  // the one the modified mark measures from.
+  Document.MarkSaved();
   SetCurrentFile(path, !table);
   AddRecentFile(path);
   return true;
@@ -259,6 +265,7 @@ bool TRotantsForm::StorePhasorSet(const QString &path, QString &error)
     error = tr("The file \"%1\" cannot be saved: %2.").arg(ShownName(path), fault);
     return false;
   }
+  Document.MarkSaved();
   SetCurrentFile(path, true);
   AddRecentFile(path);
   return true;
@@ -285,18 +292,26 @@ bool TRotantsForm::SavePhasorSet(const QString &path)
 void TRotantsForm::SetCurrentFile(const QString &path, bool savable)
 {
   CurrentFile = savable ? path : QString();
-  setWindowTitle(path.isEmpty() ? CaptionText
-                                : QFileInfo(path).fileName() + " - " + CaptionText);
+  CaptionFile = path;
+  ShowCaption();
 }
 
 void TRotantsForm::FileNewClick()
 {
-  ApplyPhasorSet(PhasorSetFile::TState{});
+  if (!ConfirmDropWork())
+    return;
+  {
+    const TActionScope action(*this, FileNew->text().remove('&'), TStepKind::Rebuild);
+    ApplyPhasorSet(PhasorSetFile::TState{});
+  }
+  Document.MarkSaved();
   SetCurrentFile(QString(), false);
 }
 
 void TRotantsForm::FileOpenClick()
 {
+  if (!ConfirmDropWork())
+    return;
   const QString near = !CurrentFile.isEmpty() ? CurrentFile : RecentFiles.value(0);
   const QString start = near.isEmpty() ? QDir::homePath() : QFileInfo(near).absolutePath();
   const QString path = QFileDialog::getOpenFileName(
@@ -362,6 +377,8 @@ void TRotantsForm::ShowRecentFiles()
 
 void TRotantsForm::OpenRecentFile(const QString &path)
 {
+  if (!ConfirmDropWork())
+    return;
   if (OpenPhasorSet(path) || QFileInfo::exists(path))
     return;
   // A recent file that is gone leaves the list.
@@ -385,5 +402,8 @@ void TRotantsForm::dropEvent(QDropEvent *event)
   event->acceptProposedAction();
   // Opened after the drop has finished, so the source is not held waiting
   // while a message box is open.
-  QTimer::singleShot(0, this, [this, path] { OpenPhasorSet(path); });
+  QTimer::singleShot(0, this, [this, path] {
+    if (ConfirmDropWork())
+      OpenPhasorSet(path);
+  });
 }

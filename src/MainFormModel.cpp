@@ -84,6 +84,7 @@ void TRotantsForm::ScaleHarmonics(double factor)
 // tone is not synthesised again.
 void TRotantsForm::ConjugateCheckBoxClick()
 {
+  const TActionScope action(*this, ConjugateCheckBox->text().remove('&'));
   ScaleHarmonics(ConjugateCheckBox->isChecked() ? 0.5 : 2.0);
   TimeTrackBarChange();
 }

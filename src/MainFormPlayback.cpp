@@ -78,7 +78,7 @@ void TRotantsForm::ResetWaveform()
 
 void TRotantsForm::WaveformComboBoxChange()
 {
-  const TActionScope action(*this);
+  const TActionScope action(*this, WaveformComboBox->currentText(), TStepKind::Rebuild);
   ResetWaveform();
   ShowEditorNotice(QString());
   const int item = WaveformComboBox->currentIndex();
@@ -135,6 +135,7 @@ void TRotantsForm::HighestHarmonicComboBoxChange()
   const int item = HighestHarmonicComboBox->currentIndex();
   if (item < 0 || item >= HarmonicCount)
     return;
+  const TActionScope action(*this, tr("Highest Harmonic %1").arg(item));
   HighestHarmonic = item;
   SynthesizeTone();
   PlaySound(SoundCheckBox->isChecked());
@@ -146,7 +147,7 @@ void TRotantsForm::HighestHarmonicComboBoxChange()
 // standard waveform keeps its entries.
 void TRotantsForm::ClearBtnClick()
 {
-  const TActionScope action(*this);
+  const TActionScope action(*this, ClearBtn->text().remove('&'), TStepKind::Rebuild);
   StopBtnClick();
   TimeTrackBar->setValue(0);
   if (WaveformComboBox->currentIndex() <= 1)

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 
 #include <algorithm>
@@ -67,9 +68,10 @@ QString TRotantsForm::NoSoundOutputText()
   return tr("No sound output available");
 }
 
-TActionScope::TActionScope(TRotantsForm &form) : Form(form)
+TActionScope::TActionScope(TRotantsForm &form, const QString &undoText, TStepKind kind)
+    : Form(form)
 {
-  Form.BeginAction();
+  Form.BeginAction(undoText, kind);
 }
 
 TActionScope::~TActionScope()
@@ -77,9 +79,13 @@ TActionScope::~TActionScope()
   Form.EndAction();
 }
 
-void TRotantsForm::BeginAction()
+void TRotantsForm::BeginAction(const QString &undoText, TStepKind kind)
 {
-  ++ActionDepth;
+  if (ActionDepth++ == 0 && !undoText.isEmpty()) {
+    StepBefore = StrokeBefore ? std::exchange(StrokeBefore, nullptr) : CaptureSnapshot();
+    StepText = undoText;
+    StepKind = kind;
+  }
 }
 
 // In the order the steps themselves would have done it: the tone, the play
@@ -99,4 +105,11 @@ void TRotantsForm::EndAction()
     PlaySound(true);
   if (redraw)
     TimeTrackBarChange();
+  Document.WaveformItem = WaveformComboBox->currentIndex();
+  Document.Conjugate = ConjugateCheckBox->isChecked();
+  if (StepBefore) {
+    const std::shared_ptr<TPhasorSnapshot> before = std::exchange(StepBefore, nullptr);
+    // Outside any action: undoing from here restores at once.
+    Document.RecordStep(before, CaptureSnapshot(), StepText, StepKind);
+  }
 }

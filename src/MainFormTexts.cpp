@@ -31,6 +31,8 @@ void TRotantsForm::RetranslateUi()
   FileExportSamples->setText(tr("Wave&form Samples..."));
   FileExportAnimation->setText(tr("&Animation..."));
   FileExit->setText(tr("E&xit"));
+  MenuEdit->setTitle(tr("E&dit"));
+  ShowUndoTexts();
   MenuView->setTitle(tr("Vie&w"));
   ShowZoomLevel();
   ViewZoomIn->setText(tr("Zoom &In"));

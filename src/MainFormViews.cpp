@@ -120,7 +120,8 @@ void TRotantsForm::PhasorImageMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, 
 {
   if (EditMode != 1 || HarmonicIndex > HighestHarmonic)
     return;
-  const TActionScope action(*this);
+  const TActionScope action(*this, tr("Placed Harmonic %1").arg(HarmonicIndex),
+                            TStepKind::HandMade);
   double wx = 0.0;
   double wy = 0.0;
   PhasorGraph->PixelToWorld(X, Y, wx, wy);

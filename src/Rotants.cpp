@@ -107,6 +107,7 @@ int main(int argc, char *argv[])
     form.UseSettings(&settings);
     QString error;
     ApplyCommandLine(form, options, true, error);
+    form.ResetUndoHistory();
     return application.exec();
   } catch (const std::exception &error) {
     std::fprintf(stderr, "rotants: %s\n", error.what());

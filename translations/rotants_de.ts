@@ -686,5 +686,53 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <source>Angle %1 is outside -180 to 180: 0 applied</source>
         <translation>Winkel %1 außerhalb -180 bis 180: 0 gesetzt</translation>
     </message>
+    <message>
+        <source>E&amp;dit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederherstellen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Placed Harmonic %1</source>
+        <translation>Harmonische %1 gesetzt</translation>
+    </message>
+    <message>
+        <source>Typed Harmonic %1</source>
+        <translation>Harmonische %1 eingegeben</translation>
+    </message>
+    <message>
+        <source>Highest Harmonic %1</source>
+        <translation>Harmonische bis %1</translation>
+    </message>
+    <message>
+        <source>Drawing</source>
+        <translation>Zeichnung</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>%1 öffnen</translation>
+    </message>
+    <message>
+        <source>the phasor set</source>
+        <translation>den Zeigersatz</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Änderungen an %1 speichern?</translation>
+    </message>
 </context>
 </TS>

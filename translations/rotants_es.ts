@@ -686,5 +686,53 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <source>Angle %1 is outside -180 to 180: 0 applied</source>
         <translation>La fase %1 está fuera de -180 a 180: se aplicó 0</translation>
     </message>
+    <message>
+        <source>E&amp;dit</source>
+        <translation>Edi&amp;ción</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Deshacer %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rehacer %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Placed Harmonic %1</source>
+        <translation>Armónico %1 colocado</translation>
+    </message>
+    <message>
+        <source>Typed Harmonic %1</source>
+        <translation>Armónico %1 escrito</translation>
+    </message>
+    <message>
+        <source>Highest Harmonic %1</source>
+        <translation>Armónico máximo %1</translation>
+    </message>
+    <message>
+        <source>Drawing</source>
+        <translation>Dibujo</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Abrir %1</translation>
+    </message>
+    <message>
+        <source>the phasor set</source>
+        <translation>el conjunto de fasores</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>¿Guardar los cambios en %1?</translation>
+    </message>
 </context>
 </TS>

@@ -686,5 +686,53 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <source>Angle %1 is outside -180 to 180: 0 applied</source>
         <translation>Angle %1 hors de -180 à 180&#xa0;: 0 appliqué</translation>
     </message>
+    <message>
+        <source>E&amp;dit</source>
+        <translation>Éditio&amp;n</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Placed Harmonic %1</source>
+        <translation>Harmonique %1 placée</translation>
+    </message>
+    <message>
+        <source>Typed Harmonic %1</source>
+        <translation>Harmonique %1 saisie</translation>
+    </message>
+    <message>
+        <source>Highest Harmonic %1</source>
+        <translation>Rang maximal %1</translation>
+    </message>
+    <message>
+        <source>Drawing</source>
+        <translation>Dessin</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Ouvrir %1</translation>
+    </message>
+    <message>
+        <source>the phasor set</source>
+        <translation>l’ensemble de phaseurs</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Enregistrer les modifications de %1&#xa0;?</translation>
+    </message>
 </context>
 </TS>

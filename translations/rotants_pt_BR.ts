@@ -612,7 +612,7 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     </message>
     <message>
         <source>Leave Phasor &amp;Trace</source>
-        <translation>&amp;Deixar rastro do fasor</translation>
+        <translation>Deixar rastro do &amp;fasor</translation>
     </message>
     <message>
         <source>Use Conjugate Rotants</source>
@@ -685,6 +685,54 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     <message>
         <source>Angle %1 is outside -180 to 180: 0 applied</source>
         <translation>Fase %1 fora de -180 a 180: aplicado 0</translation>
+    </message>
+    <message>
+        <source>E&amp;dit</source>
+        <translation>E&amp;ditar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Desfazer %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfazer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Refazer %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Refazer</translation>
+    </message>
+    <message>
+        <source>Placed Harmonic %1</source>
+        <translation>Harmônica %1 posicionada</translation>
+    </message>
+    <message>
+        <source>Typed Harmonic %1</source>
+        <translation>Harmônica %1 digitada</translation>
+    </message>
+    <message>
+        <source>Highest Harmonic %1</source>
+        <translation>Harmônica máx. %1</translation>
+    </message>
+    <message>
+        <source>Drawing</source>
+        <translation>Desenho</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Abrir %1</translation>
+    </message>
+    <message>
+        <source>the phasor set</source>
+        <translation>o conjunto de fasores</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Salvar as alterações em %1?</translation>
     </message>
 </context>
 </TS>

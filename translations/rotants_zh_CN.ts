@@ -686,5 +686,53 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <source>Angle %1 is outside -180 to 180: 0 applied</source>
         <translation>相角 %1 超出 -180 到 180：已改为 0</translation>
     </message>
+    <message>
+        <source>E&amp;dit</source>
+        <translation>编辑(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>撤销 %1(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>撤销(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>重做 %1(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Placed Harmonic %1</source>
+        <translation>放置第 %1 次谐波</translation>
+    </message>
+    <message>
+        <source>Typed Harmonic %1</source>
+        <translation>输入第 %1 次谐波</translation>
+    </message>
+    <message>
+        <source>Highest Harmonic %1</source>
+        <translation>最高谐波次数 %1</translation>
+    </message>
+    <message>
+        <source>Drawing</source>
+        <translation>绘制</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>打开 %1</translation>
+    </message>
+    <message>
+        <source>the phasor set</source>
+        <translation>相量组</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>保存对%1的更改？</translation>
+    </message>
 </context>
 </TS>

@@ -16,7 +16,11 @@ void TMessageBoxCatcher::Poll()
   if (!box || !box->isVisible())
     return;
   Messages.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
-  QAbstractButton *button = box->button(QMessageBox::Ok);
+  // The question before unsaved work is dropped is answered Discard, so a
+  // window the test closes does close.
+  QAbstractButton *button = box->button(QMessageBox::Discard);
+  if (!button)
+    button = box->button(QMessageBox::Ok);
   if (!button && !box->buttons().isEmpty())
     button = box->buttons().first();
   if (button)

@@ -15,7 +15,7 @@ struct TCaughtMessage {
 };
 
 // While alive, watches for a modal QMessageBox every few milliseconds,
-// records what it shows and closes it with its OK (or first) button, so a
+// records what it shows and closes it with its Discard, OK (or first) button, so a
 // handler that runs a box's event loop returns instead of blocking the test.
 // Boxes opened inside a handler the test calls directly are caught too,
 // because the box's own event loop runs the watch timer.

@@ -1,4 +1,4 @@
-#include "FFTUnit.h"
+#include "RadixFFT.h"
 
 #include <cmath>
 #include <stdexcept>
@@ -11,16 +11,15 @@ constexpr double TwoPi = 6.283185307179586;
 
 bool IsSupportedLength(int length)
 {
-  return length >= 4 && length <= TFFT::MaxLength && (length & (length - 1)) == 0;
+  return length >= 4 && length <= TRadix2FFT::MaxLength && (length & (length - 1)) == 0;
 }
 
 }  // namespace
 
-TFFT::TFFT(QObject *owner, const int &length)
-  : QObject(owner)
+TRadix2FFT::TRadix2FFT(int length)
 {
   if (!IsSupportedLength(length))
-    throw std::invalid_argument("TFFT length must be a power of two from 4 to 256, not "
+    throw std::invalid_argument("FFT length must be a power of two from 4 to 256, not "
                                 + std::to_string(length));
   Length = length;
   // The argument is rounded to double as the product i * 2pi divided by N,
@@ -29,7 +28,7 @@ TFFT::TFFT(QObject *owner, const int &length)
     CosTable[i] = std::cos((i * TwoPi) / Length);
 }
 
-void TFFT::Transform(double *real, double *imaginary) const
+void TRadix2FFT::Transform(double *real, double *imaginary) const
 {
   const int n = Length;
   int stages = 1;
@@ -62,7 +61,7 @@ void TFFT::Transform(double *real, double *imaginary) const
   }
 }
 
-void TFFT::ReorderBitReversed(double *real, double *imaginary) const
+void TRadix2FFT::ReorderBitReversed(double *real, double *imaginary) const
 {
   const int n = Length;
   int r = 0;  // always the bit reverse of i

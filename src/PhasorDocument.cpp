@@ -1,0 +1,102 @@
+#include "PhasorDocument.h"
+
+#include <QUndoCommand>
+#include <QUndoStack>
+
+#include <algorithm>
+#include <utility>
+
+bool TPhasorSnapshot::SameSet(const TPhasorSnapshot &other) const
+{
+  const auto sameEntries = std::equal(
+      Entries.begin(), Entries.end(), other.Entries.begin(),
+      [](const HarmonicPhasor &a, const HarmonicPhasor &b) { return a.Re == b.Re && a.Im == b.Im; });
+  return sameEntries && Ideal == other.Ideal && Highest == other.Highest
+         && WaveformItem == other.WaveformItem && Conjugate == other.Conjugate
+         && IdleEditMode == other.IdleEditMode && GridTexts == other.GridTexts;
+}
+
+// One user action: the snapshots before and after it, shared with the steps
+// next to it.
+class TPhasorDocument::TStep : public QUndoCommand {
+public:
+  TStep(TPhasorDocument &document, std::shared_ptr<TPhasorSnapshot> before,
+        std::shared_ptr<TPhasorSnapshot> after, const QString &text)
+      : QUndoCommand(text), Document(document), Before(std::move(before)),
+        After(std::move(after))
+  {
+  }
+
+  void undo() override
+  {
+    Document.Last = Before;
+    emit Document.Restore(*Before);
+  }
+
+  void redo() override
+  {
+    Document.Last = After;
+    // Pushing a step records what the action has already done.
+    if (std::exchange(FirstRedo, false))
+      return;
+    emit Document.Restore(*After);
+  }
+
+private:
+  TPhasorDocument &Document;
+  std::shared_ptr<TPhasorSnapshot> Before;
+  std::shared_ptr<TPhasorSnapshot> After;
+  bool FirstRedo = true;
+};
+
+TPhasorDocument::TPhasorDocument()
+    : CurrentPhasor(&PhasorList[0]), BasePhasor(&PhasorList[0]),
+      Steps(new QUndoStack(this)), Last(std::make_shared<TPhasorSnapshot>())
+{
+  connect(Steps, &QUndoStack::cleanChanged, this,
+          [this](bool clean) { emit ModifiedChanged(!clean); });
+}
+
+TPhasorDocument::~TPhasorDocument() = default;
+
+bool TPhasorDocument::RecordStep(const std::shared_ptr<TPhasorSnapshot> &before,
+                                 const std::shared_ptr<TPhasorSnapshot> &after,
+                                 const QString &text, TStepKind kind)
+{
+  if (before->SameSet(*after))
+    return false;
+  switch (kind) {
+  case TStepKind::Rebuild:
+    after->HandMade = false;
+    break;
+  case TStepKind::HandMade:
+    after->HandMade = true;
+    break;
+  case TStepKind::Keep:
+    after->HandMade = before->HandMade;
+    break;
+  }
+  Steps->push(new TStep(*this, before, after, text));
+  return true;
+}
+
+void TPhasorDocument::ResetHistory(const std::shared_ptr<TPhasorSnapshot> &snapshot)
+{
+  Steps->clear();
+  Last = snapshot;
+}
+
+void TPhasorDocument::MarkSaved()
+{
+  Steps->setClean();
+}
+
+bool TPhasorDocument::Modified() const
+{
+  return !Steps->isClean();
+}
+
+bool TPhasorDocument::HoldsUnsavedWork() const
+{
+  return Modified() && Last->HandMade;
+}

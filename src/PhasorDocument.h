@@ -1,0 +1,115 @@
+#pragma once
+
+#include "HarmonicModel.h"
+#include "ToneSynthesis.h"
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class QUndoStack;
+
+// Everything the user sees and hears of the phasor set at one moment: what an
+// undo step puts back. Display options, the zoom, the slider and playback are
+// not part of it.
+struct TPhasorSnapshot {
+  TPhasorArray Entries{};
+  std::array<double, SweepSteps> Ideal{};
+  std::array<double, SweepSteps> Recon{};
+  int HarmonicIndex = 0;
+  int Highest = 25;
+  int IdleEditMode = 1;
+  int CurrentIndex = 0;  // harmonic of CurrentPhasor
+  int BaseIndex = 0;     // harmonic of BasePhasor
+  int WaveformItem = 0;
+  bool Conjugate = false;
+  // The editor table's texts, rows of harmonics 0..25 (number, magnitude,
+  // angle), its current row (1..26, or -1) and the three edit boxes' texts.
+  std::array<QString, 3 * HarmonicCount> GridTexts;
+  int GridRow = 1;
+  std::array<QString, 3> EditTexts;
+  std::array<std::uint8_t, ToneBytes> Tone{};
+  // The set holds work made by hand (placed, typed, drawn, dragged) since the
+  // last choice that builds a whole set (a waveform, New, Open, Clear).
+  bool HandMade = false;
+
+  // Whether the two hold the same phasor set as the user sees it: entries,
+  // ideal wave, highest harmonic, waveform, convention, mode and table. Which
+  // row is current and what is typed in the edit boxes do not count.
+  bool SameSet(const TPhasorSnapshot &other) const;
+};
+
+// What kind of change a user action makes to the set, for the question before
+// unsaved work is dropped.
+enum class TStepKind {
+  Rebuild,   // builds a whole set afresh: a waveform choice, Clear, New, Open
+  HandMade,  // placed, typed, drawn or dragged by hand
+  Keep       // changes the set, keeps its kind: highest harmonic, convention
+};
+
+// The phasor document: the state of the phasor set under the window (the
+// entries, the ideal and reconstructed waves, the highest harmonic, the edit
+// mode and the placement cursor) and its history of user actions. The window
+// is its view: it keeps these as references and shows them.
+//
+// The history holds one step per user action that changed the set, each the
+// snapshot before and after it; consecutive steps share their snapshot, so a
+// step costs one snapshot (about 13 KiB). A step pushed records; its first
+// redo does nothing. Undo and redo hand the snapshot to restore to Restore.
+// User-interface thread only.
+class TPhasorDocument : public QObject {
+  Q_OBJECT
+
+public:
+  TPhasorDocument();
+  ~TPhasorDocument() override;
+
+  TPhasorArray PhasorList{};                   // index = harmonic number
+  std::array<double, SweepSteps> ReconWave{};  // reconstructed real value per time step
+  std::array<double, SweepSteps> IdealWave{};  // target waveform, two periods
+  HarmonicPhasor *CurrentPhasor = nullptr;     // points into PhasorList
+  HarmonicPhasor *BasePhasor = nullptr;        // points into PhasorList
+  int HarmonicIndex = 0;
+  int HighestHarmonic = 25;
+  int EditMode = 1;      // 0 no mouse editing, 1 place phasor tips, 2 draw the waveform
+  int IdleEditMode = 1;  // EditMode restored when playback stops
+  // The waveform drop-down's item and the convention ("Use Conjugate
+  // Rotants") as the last user action left them. The controls change as they
+  // are clicked, before the action runs; these change as it ends.
+  int WaveformItem = 0;
+  bool Conjugate = false;
+
+  QUndoStack *UndoStack() const { return Steps; }
+
+  // Records a step from before to after named text (shown as "Undo text"),
+  // when the two differ in the set; after's HandMade follows kind. False when
+  // nothing changed.
+  bool RecordStep(const std::shared_ptr<TPhasorSnapshot> &before,
+                  const std::shared_ptr<TPhasorSnapshot> &after, const QString &text,
+                  TStepKind kind);
+  // The snapshot after the newest step done (the start-up state before any).
+  std::shared_ptr<const TPhasorSnapshot> LastRecorded() const { return Last; }
+  // Forgets the history; snapshot becomes the state it starts from.
+  void ResetHistory(const std::shared_ptr<TPhasorSnapshot> &snapshot);
+  // The set as opened or saved now: the modified mark goes.
+  void MarkSaved();
+  // The set differs from the one last opened or saved.
+  bool Modified() const;
+  // Modified, and the difference holds hand-made work: dropping it loses work
+  // that no waveform choice gives back.
+  bool HoldsUnsavedWork() const;
+
+signals:
+  // Undo or redo asks the view to show snapshot.
+  void Restore(const TPhasorSnapshot &snapshot);
+  // The set became, or stopped being, different from the one saved.
+  void ModifiedChanged(bool modified);
+
+private:
+  class TStep;
+  QUndoStack *Steps = nullptr;  // owned (QObject child)
+  std::shared_ptr<TPhasorSnapshot> Last;
+};
