@@ -4,6 +4,7 @@
 #include "MainForm.h"
 #include "MySoundUnit.h"
 #include "NumberText.h"
+#include "Translations.h"
 #include "WindowDriver.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -131,8 +133,21 @@ QStringList BadEditorTexts()
 }
 
 TMonkeyDriver::TMonkeyDriver(TRotantsForm &form, quint64 seed)
-    : Form(form), Random(seed), StartState(TRotantsForm().CapturePhasorSet())
+    : Form(form),
+      Random(seed),
+      StartLanguage(Translations::Current()),
+      StartState(TRotantsForm().CapturePhasorSet())
 {
+  for (const QAction *choice : Form.ViewLanguage->actions()) {
+    if (choice->isChecked())
+      Language = choice->data().toString();
+  }
+}
+
+TMonkeyDriver::~TMonkeyDriver()
+{
+  if (Translations::Current() != StartLanguage)
+    Translations::Install(StartLanguage);
 }
 
 // Relative weights: a redraw costs most, so the actions that redraw several
@@ -140,9 +155,9 @@ TMonkeyDriver::TMonkeyDriver(TRotantsForm &form, quint64 seed)
 // animation export (512 redraws and a GIF) a few times in 50 000 actions.
 // At any zoom but 100 % every redraw also draws the display pictures and
 // every repaint paints a larger window, so the zoom is left soon: from about
-// 30 zooms in per 50 000 actions, each to any step, and a handful of full
+// 20 zooms in per 50 000 actions, each to any step, and a handful of full
 // screens (at 327 % on the test's screen), the way back comes after some 50
-// actions, and about one action in twenty runs zoomed.
+// actions, and about one action in thirty runs zoomed.
 const std::vector<TMonkeyDriver::TKind> &TMonkeyDriver::Kinds()
 {
   static const std::vector<TKind> kinds = {
@@ -161,15 +176,15 @@ const std::vector<TMonkeyDriver::TKind> &TMonkeyDriver::Kinds()
     {"grid row selection", 600, &TMonkeyDriver::EditorShown, &TMonkeyDriver::SelectGridRow},
     {"editor text", 1450, &TMonkeyDriver::EditorShown, &TMonkeyDriver::ApplyEditorText},
     {"about box", 30, nullptr, &TMonkeyDriver::OpenAboutBox},
-    {"zoom in", 6, nullptr, &TMonkeyDriver::ZoomIn},
+    {"zoom in", 4, nullptr, &TMonkeyDriver::ZoomIn},
     {"zoom back", 250, &TMonkeyDriver::Zoomed, &TMonkeyDriver::ZoomBack},
     {"full screen on", 1, &TMonkeyDriver::Windowed, &TMonkeyDriver::ToggleFullScreen},
     {"full screen off", 250, &TMonkeyDriver::FullScreen, &TMonkeyDriver::ToggleFullScreen},
     {"teaching option", 80, nullptr, &TMonkeyDriver::ToggleTeachingOption},
     {"language", 30, nullptr, &TMonkeyDriver::SwitchLanguage},
     {"File > New", 10, nullptr, &TMonkeyDriver::NewPhasorSet},
-    {"save and open", 15, nullptr, &TMonkeyDriver::SaveAndOpen},
-    {"export", 15, nullptr, &TMonkeyDriver::ExportQuick},
+    {"save and open", 12, nullptr, &TMonkeyDriver::SaveAndOpen},
+    {"export", 12, nullptr, &TMonkeyDriver::ExportQuick},
     {"animation export", 1, nullptr, &TMonkeyDriver::ExportAnimation},
   };
   return kinds;

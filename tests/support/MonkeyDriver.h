@@ -1,5 +1,6 @@
 #pragma once
 
+#include "HarmonicModel.h"
 #include "PhasorSetFile.h"
 
 #include <QMap>
@@ -8,7 +9,9 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <array>
 #include <functional>
+#include <utility>
 #include <vector>
 
 class QAction;
@@ -21,7 +24,8 @@ class TRotantsForm;
 // control characters, markup, and texts of 100 000 characters.
 QStringList BadEditorTexts();
 
-// The main window's text for an English source text, in the current language.
+// The main window's text for an English source text, in the current language;
+// source is a string literal (the lookups are kept by its address).
 QString WindowText(const char *source);
 
 // A seeded random user of a shown main window. Each Act() performs one user
@@ -46,6 +50,11 @@ QString WindowText(const char *source);
 class TMonkeyDriver {
 public:
   TMonkeyDriver(TRotantsForm &form, quint64 seed);
+  // Installs the language again that was installed at the start, which is
+  // the whole application's.
+  ~TMonkeyDriver();
+  TMonkeyDriver(const TMonkeyDriver &) = delete;
+  TMonkeyDriver &operator=(const TMonkeyDriver &) = delete;
 
   // Performs one action and returns a short description of it for replay logs.
   QString Act();
@@ -78,7 +87,8 @@ public:
 
 private:
   // One row of the action table: its name in the summary, its relative
-  // weight, whether a user can make it now (null: always), and the action.
+  // weight, whether a user can make it now (null: always), and the action,
+  // which returns its description. A new kind of action is one more row.
   struct TKind {
     const char *Name;
     int Weight;
@@ -125,12 +135,24 @@ private:
   // Makes the main window the active one, where keys reach; false when it
   // does not become active.
   bool ActivateForm();
+  // One export by write(path), checked; see the definition.
   QString ExportChecked(const QString &what, const std::function<bool(const QString &)> &write,
                         const QString &path, qint64 expectedSize);
   void CheckMenuInvariants(QStringList &problems) const;
   // What the error panel should read for the entries and the ideal wave.
   QString ExpectedErrorText() const;
+  struct TErrorInputs {
+    std::array<std::pair<double, double>, HarmonicCount> Entries{};
+    int Highest = -1;
+    bool Conjugate = false;
+    std::array<double, PeriodSteps> Ideal{};
+    bool operator==(const TErrorInputs &) const = default;
+  };
+  mutable TErrorInputs ErrorInputs;  // of the last error computed
+  mutable double Error = 0.0;
 
+  // Keeps StrokeNotRedrawn, before and after each action.
+  void NoteStroke();
   int Coordinate(int size);
   QString EditorText();
   int Pick(int bound) { return int(Random.bounded(bound)); }
@@ -141,8 +163,10 @@ private:
   int HeldButtons[2] = {0, 0};
   // Where saves and exports go; removed with the driver.
   QTemporaryDir Folder;
-  // The language chosen last ("" the system's), and the refusal message's
-  // text in the language before the current action.
+  // The language installed at the start; the one chosen last in the menu
+  // ("" the system's); and the refusal message's text in the language before
+  // the current action.
+  QString StartLanguage;
   QString Language;
   QString RefusalBefore;
   // What the last action found wrong in the checks of its own.
@@ -154,7 +178,6 @@ private:
   // the pictures, do not show.
   bool StrokeNotRedrawn = false;
   qint64 PlaneKey = 0;
-  void NoteStroke();
   // A fresh window's state, which File > New must give.
   PhasorSetFile::TState StartState;
 };

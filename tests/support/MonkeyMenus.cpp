@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QHash>
 #include <QImageReader>
 #include <QLabel>
 #include <QMenu>
@@ -46,9 +47,20 @@ int LineCount(const QString &path)
 
 }  // namespace
 
+// Looked up once per source text and language: the invariants read a dozen
+// texts after every action.
 QString WindowText(const char *source)
 {
-  return QCoreApplication::translate("TRotantsForm", source);
+  static QString language;
+  static QHash<const char *, QString> texts;
+  if (language != Translations::Current()) {
+    language = Translations::Current();
+    texts.clear();
+  }
+  auto text = texts.constFind(source);
+  if (text == texts.constEnd())
+    text = texts.insert(source, QCoreApplication::translate("TRotantsForm", source));
+  return text.value();
 }
 
 // One zoom step by the menu or by its shortcut: the zoom the step leads to,
@@ -314,11 +326,11 @@ QString TMonkeyDriver::ExportQuick()
 }
 
 // The whole animation one time in four, else one cancelled at a random point
-// of its first pass, which gathers the colours (a cancel must write nothing
-// and report no error).
+// of the first quarter of its progress (a cancel must write nothing and
+// report no error).
 QString TMonkeyDriver::ExportAnimation()
 {
-  const int cancelAt = Pick(4) != 0 ? 1 + Pick(256) : -1;
+  const int cancelAt = Pick(4) != 0 ? 1 + Pick(128) : -1;
   const QString what = cancelAt < 0 ? QStringLiteral("animation")
                                     : QStringLiteral("animation cancelled at %1").arg(cancelAt);
   const QString result = ExportChecked(
@@ -332,14 +344,23 @@ QString TMonkeyDriver::ExportAnimation()
   return result;
 }
 
+// The error is computed again only when what it depends on has changed.
 QString TMonkeyDriver::ExpectedErrorText() const
 {
   if (Form.WaveformComboBox->currentIndex() == CustomRotantsItem)
     return WindowText("RMS error: -");
-  const double error = Reconstruction::RmsError(Form.PhasorList, Form.HighestHarmonic,
-                                                Form.ConjugateCheckBox->isChecked(),
-                                                Form.IdealWave);
-  return WindowText("RMS error: %1").arg(QString::fromStdString(FormatFixed(error, 7, 4)));
+  TErrorInputs inputs;
+  for (int k = 0; k < HarmonicCount; ++k)
+    inputs.Entries[std::size_t(k)] = {Form.PhasorList[k].Re, Form.PhasorList[k].Im};
+  inputs.Highest = Form.HighestHarmonic;
+  inputs.Conjugate = Form.ConjugateCheckBox->isChecked();
+  std::copy_n(Form.IdealWave.begin(), PeriodSteps, inputs.Ideal.begin());
+  if (!(inputs == ErrorInputs)) {
+    ErrorInputs = inputs;
+    Error = Reconstruction::RmsError(Form.PhasorList, Form.HighestHarmonic, inputs.Conjugate,
+                                     Form.IdealWave);
+  }
+  return WindowText("RMS error: %1").arg(QString::fromStdString(FormatFixed(Error, 7, 4)));
 }
 
 void TMonkeyDriver::CheckMenuInvariants(QStringList &problems) const
