@@ -263,7 +263,8 @@ bool TRotantsForm::ExportSamples(const QString &path)
 // pixels at their own size. The frames are drawn twice: once to gather the
 // palette, which the GIF needs before its first frame, and once to encode
 // them, so no frame is held in memory. Afterwards the step, the entries,
-// ReconWave, the pictures and a running playback are put back as they were.
+// ReconWave, the status panels, the pictures and a running playback are put
+// back as they were.
 bool TRotantsForm::ExportAnimation(const QString &path,
                                    const std::function<bool(int done, int total)> &progress)
 {
@@ -271,6 +272,9 @@ bool TRotantsForm::ExportAnimation(const QString &path,
   const TPhasorArray entries = PhasorList;
   const std::array<double, SweepSteps> reconWave = ReconWave;
   const QString stepText = StatusPanel1->text();
+  // Each frame's redraw writes the error panel; during a stroke it shows the
+  // error from before the stroke until the stroke ends.
+  const QString errorText = StatusPanel3->text();
   const QImage planePixels = PhasorImage->Image();
   const QImage timePixels = TimeImage->Image();
   const QImage planeShown = PhasorImage->DisplayImage();
@@ -341,6 +345,7 @@ bool TRotantsForm::ExportAnimation(const QString &path,
   PhasorList = entries;
   ReconWave = reconWave;
   StatusPanel1->setText(stepText);
+  StatusPanel3->setText(errorText);
   PhasorImage->RestoreImage(planePixels, planeShown);
   TimeImage->RestoreImage(timePixels, timeShown);
   PhasorImage->Pen = planePen;

@@ -24,9 +24,14 @@ namespace PhasorSetFile {
 
 namespace {
 
-// Texts longer than this are refused: a grid cell or an edit box never needs
-// more, and the message quoting one stays short.
+// Texts longer than this are refused: a grid cell never needs more, and the
+// message quoting one stays short.
 constexpr int MaxTextLength = 256;
+// The edit boxes hold up to a line edit's own limit, and a text typed or
+// pasted but not applied is kept whole, so that every window saved opens
+// again. Three such texts of control characters, each written as a six-byte
+// escape, take 590 000 bytes, within MaxFileBytes.
+constexpr int MaxEditorTextLength = 32767;
 
 // The magnitude test allows for the rounding of PolarToRect, which may put a
 // phasor typed at exactly the limit an ulp or two above it.
@@ -141,14 +146,15 @@ public:
     return ok;
   }
 
-  bool Text(const QJsonValue &v, const QString &name, const QString &where, QString &value)
+  bool Text(const QJsonValue &v, const QString &name, const QString &where, QString &value,
+            int maxLength = MaxTextLength)
   {
     if (Failed())
       return false;
-    if (!v.isString() || v.toString().size() > MaxTextLength) {
+    if (!v.isString() || v.toString().size() > maxLength) {
       Fail(TFileText::tr("the field %1%2 is not a text of at most %3 characters")
                .arg(Quoted(name), where)
-               .arg(MaxTextLength));
+               .arg(maxLength));
       return false;
     }
     value = v.toString();
@@ -426,11 +432,11 @@ bool Read(const QByteArray &bytes, TState &state, QString &error)
       read.HasEditor = true;
       reader.Int(editor, "row", inEditor, 1, HarmonicCount, read.EditorRow);
       reader.Text(reader.Member(editor, "harmonic_text", inEditor, true), "harmonic_text",
-                  inEditor, read.HarmonicText);
+                  inEditor, read.HarmonicText, MaxEditorTextLength);
       reader.Text(reader.Member(editor, "magnitude_text", inEditor, true), "magnitude_text",
-                  inEditor, read.MagnitudeText);
+                  inEditor, read.MagnitudeText, MaxEditorTextLength);
       reader.Text(reader.Member(editor, "angle_text", inEditor, true), "angle_text", inEditor,
-                  read.AngleText);
+                  read.AngleText, MaxEditorTextLength);
     }
   }
 

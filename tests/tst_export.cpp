@@ -7,8 +7,11 @@
 #include "TestSupport.h"
 #include "WindowDriver.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSlider>
 #include <QTableWidget>
@@ -23,6 +26,7 @@
 #include <functional>
 #include <memory>
 #include <tuple>
+#include <utility>
 #include <unistd.h>
 
 namespace {
@@ -46,7 +50,7 @@ QByteArray Bytes(const void *data, std::size_t size)
 // Everything an export must leave as it found it.
 auto Snap(TRotantsForm &form, const TSoundLog &log)
 {
-  QStringList texts{form.StatusPanel1->text()};
+  QStringList texts{form.StatusPanel1->text(), form.StatusPanel3->text()};
   for (int row = 1; row <= HarmonicCount; ++row)
     texts << form.PhasorGrid->item(row, 1)->text() << form.PhasorGrid->item(row, 2)->text();
   return std::tuple(Bytes(form.PhasorList.data(), sizeof form.PhasorList),
@@ -126,8 +130,12 @@ void TestExport::Unchanged_data()
 {
   QTest::addColumn<int>("kind");
   QTest::addColumn<bool>("playing");
+  QTest::addColumn<bool>("stroke");  // drawn with the error shown, the button still held
   for (int row = 0; row < 12; ++row)
-    QTest::addRow("kind %d%s", row / 2, row % 2 ? " playing" : "") << row / 2 << bool(row % 2);
+    QTest::addRow("kind %d%s", row / 2, row % 2 ? " playing" : "")
+        << row / 2 << bool(row % 2) << false;
+  for (int kind : {4, 5})
+    QTest::addRow("kind %d during a stroke", kind) << kind << false << true;
 }
 
 // A file that was there stays whole until the export succeeds.
@@ -135,11 +143,22 @@ void TestExport::Unchanged()
 {
   QFETCH(int, kind);
   QFETCH(bool, playing);
+  QFETCH(bool, stroke);
   const bool cancelled = kind == 5;
   QFile old(Dir->filePath("out"));
   QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3 && old.flush());
   if (playing)
     Form->PlayBtn->click();
+  if (stroke) {
+    Form->ViewShowError->trigger();
+    ChooseWaveform(*Form, 1);
+    for (const auto &[type, at] : {std::pair(QEvent::MouseButtonPress, QPoint(10, 40)),
+                                   std::pair(QEvent::MouseMove, QPoint(120, 200))}) {
+      QMouseEvent event(type, QPointF(at), QPointF(at), Qt::LeftButton, Qt::LeftButton,
+                        Qt::NoModifier);
+      QApplication::sendEvent(Form->TimeImage, &event);
+    }
+  }
   const auto before = Snap(*Form, *Sound->Log);
   QCOMPARE(Export(*Form, kind, old.fileName()), !cancelled);
   QVERIFY(Snap(*Form, *Sound->Log) == before);

@@ -74,7 +74,7 @@ void CompareSnapshots(const TSnapshot &a, const TSnapshot &b)
   QVERIFY(a.Plane == b.Plane);
 }
 
-enum TBuild { Preset, Placement, Drawing, Options };
+enum TBuild { Preset, Placement, Drawing, Options, FullEditBoxes };
 
 // Builds a state by hand on a window at its start-up state.
 void Build(TRotantsForm &form, TBuild build, int item, bool conjugate)
@@ -101,6 +101,10 @@ void Build(TRotantsForm &form, TBuild build, int item, bool conjugate)
   } else if (build == Options) {
     form.PhasorGrid->setCurrentCell(5, 1);
     TypeText(form.MagnitudeEdit, "typed, not applied");
+  } else if (build == FullEditBoxes) {
+    // As many characters as each box takes, each written as a six-byte escape.
+    for (QLineEdit *edit : {form.HarmonicEdit, form.MagnitudeEdit, form.AngleEdit})
+      edit->setText(QString(edit->maxLength(), QChar(1)));
   }
   form.TimeTrackBar->setValue(item * 37 + (conjugate ? 5 : 0));
 }
@@ -212,6 +216,7 @@ void TestFiles::RoundTripBitForBit_data()
     QTest::addRow("options %s", convention) << int(Options) << 5 << conjugate << false;
   }
   QTest::newRow("dropped") << int(Preset) << 4 << false << true;
+  QTest::newRow("full edit boxes") << int(FullEditBoxes) << 2 << false << false;
 }
 
 // Opening gives the window that was saved, on a window that showed something
@@ -283,6 +288,10 @@ void TestFiles::BadFileChangesNothing_data()
       << "grid texts of entry 1";
   QTest::newRow("25 entries") << With({{"entries/25", gone}}) << "25 entries instead of 26";
   QTest::newRow("27 entries") << With({{"entries/26/harmonic", 26}}) << "27 entries instead of 26";
+  QTest::newRow("edit text too long")
+      << With({{"editor/row", 1}, {"editor/harmonic_text", "0"}, {"editor/magnitude_text", "0"},
+               {"editor/angle_text", QString(32768, 'a')}})
+      << "\"angle_text\" in \"editor\" is not a text of at most 32767";
   QTest::newRow("drawing missing") << With({{"waveform", "custom-time"}}) << "\"drawn_period\"";
   QTest::newRow("larger than 1 MB") << good + QByteArray(1024 * 1024, ' ') << "larger than 1 MB";
   QTest::newRow("table with 25 rows") << Csv(25, "%1,0.5,30,,") << "25 rows";

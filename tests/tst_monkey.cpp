@@ -4,14 +4,22 @@
 #include "NullSinkRecorder.h"
 #include "WindowDriver.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QElapsedTimer>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSlider>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <algorithm>
@@ -79,6 +87,50 @@ void PressOn(QWidget *canvas, QPoint position)
   }
 }
 
+// Every text the window shows that does not depend on the mouse or on the
+// files used, each after its control's name: labels, buttons, group boxes,
+// menus, actions, drop-down items, grid headings and the caption.
+QStringList WindowTexts(TRotantsForm &form)
+{
+  QStringList texts{form.CaptionText};
+  const auto add = [&texts](const QObject *control, const QString &text) {
+    texts << control->objectName() + QStringLiteral(": ") + text;
+  };
+  for (const QWidget *widget : form.findChildren<QWidget *>()) {
+    // The error panel is written when it is shown.
+    if (widget->objectName().isEmpty() || widget->objectName().startsWith(QLatin1String("qt_"))
+        || widget == form.StatusPanel0 || widget == form.StatusPanel2
+        || (widget == form.StatusPanel3 && widget->isHidden()))
+      continue;
+    if (const auto *label = qobject_cast<const QLabel *>(widget)) {
+      add(widget, label->text());
+    } else if (const auto *button = qobject_cast<const QAbstractButton *>(widget)) {
+      add(widget, button->text());
+    } else if (const auto *group = qobject_cast<const QGroupBox *>(widget)) {
+      add(widget, group->title());
+    } else if (const auto *menu = qobject_cast<const QMenu *>(widget)) {
+      add(widget, menu->title());
+    } else if (const auto *box = qobject_cast<const QComboBox *>(widget)) {
+      for (int item = 0; item < box->count(); ++item)
+        add(widget, box->itemText(item));
+    } else if (const auto *grid = qobject_cast<const QTableWidget *>(widget)) {
+      for (int column = 0; column < grid->columnCount(); ++column)
+        add(widget, grid->item(0, column)->text() + QLatin1Char('/')
+                        + grid->horizontalHeaderItem(column)->text());
+    }
+  }
+  // The recent files are the monkey's own.
+  static const QRegularExpression recentFile(QStringLiteral("^FileRecent\\d+$"));
+  for (const QAction *action : form.findChildren<QAction *>()) {
+    if (!action->objectName().isEmpty() && !recentFile.match(action->objectName()).hasMatch())
+      add(action, action->text());
+  }
+  // In the order of their names: raising a button reorders its parent's
+  // children.
+  texts.sort();
+  return texts;
+}
+
 QtMessageHandler QtTestHandler = nullptr;
 
 // Drops two notes of the headless platform that every box and every exotic
@@ -139,6 +191,8 @@ void TestMonkey::RandomActionsKeepInvariants()
   QElapsedTimer clock;
   clock.start();
   qint64 refused = 0;
+  QElapsedTimer checking;
+  qint64 checks = 0;  // nanoseconds
   for (qint64 i = 1; i <= count; ++i) {
     const qsizetype boxesBefore = catcher.Messages.size();
     QString action = monkey.Act();
@@ -151,14 +205,17 @@ void TestMonkey::RandomActionsKeepInvariants()
       const QString &text = catcher.Messages[b].Text;
       action += QStringLiteral(" [box: %1]").arg(text.left(80));
       ++refused;
-      if (!text.startsWith(QLatin1Char('\'')) || !text.endsWith(RefusedSuffix))
+      if (!monkey.IsRefusedTextMessage(text))
         problems = QStringLiteral("unexpected message box: ") + text;
     }
     recent << QStringLiteral("#%1 %2").arg(i).arg(action);
     if (recent.size() > ReplayTail)
       recent.removeFirst();
-    if (problems.isEmpty())
+    if (problems.isEmpty()) {
+      checking.start();
       problems = monkey.CheckInvariants();
+      checks += checking.nsecsElapsed();
+    }
     if (!problems.isEmpty()) {
       const QString report = QStringLiteral("seed %1, action #%2: %3\nlast actions:\n  %4")
                                  .arg(seed)
@@ -172,22 +229,44 @@ void TestMonkey::RandomActionsKeepInvariants()
 
   QStringList kinds;
   for (auto it = monkey.Counts.cbegin(); it != monkey.Counts.cend(); ++it)
-    kinds << QStringLiteral("%1 %2").arg(it.value()).arg(it.key());
-  qInfo("monkey: %lld actions in %.1f s, 0 findings; %lld texts refused with a box; %s", count,
-        clock.elapsed() / 1000.0, refused, qPrintable(kinds.join(QStringLiteral(", "))));
+    kinds << QStringLiteral("%1 %2 (%3 s)")
+                 .arg(it.value())
+                 .arg(it.key())
+                 .arg(monkey.Milliseconds.value(it.key()) / 1000.0, 0, 'f', 1);
+  qInfo("monkey: %lld actions in %.1f s (checks %.1f s), 0 findings; %lld texts refused with a "
+        "box; %s",
+        count, clock.elapsed() / 1000.0, checks / 1e9, refused,
+        qPrintable(kinds.join(QStringLiteral(", "))));
 
   VerifyLikeFreshWindow(form);
 }
 
 // The same choices in the monkeyed window and in a fresh one give the same
-// entries, grid, ideal wave and reconstruction, and a click on the phasor
-// plane still places the next harmonic.
+// entries, grid, ideal wave and reconstruction, the same pictures and display
+// pictures at the monkey's zoom and teaching options, and, back in English,
+// the same texts; a click on the phasor plane still places the next harmonic.
 void TestMonkey::VerifyLikeFreshWindow(TRotantsForm &form)
 {
   // Clicks of accelerators pressed last land within 100 ms.
   QTest::qWait(150);
   form.StopBtn->click();
+  form.findChild<QAction *>(QStringLiteral("ViewLanguage_en"))->trigger();
   TRotantsForm fresh;
+  fresh.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&fresh));
+  if (form.ViewFullScreen->isChecked())
+    fresh.ViewFullScreen->trigger();
+  else
+    fresh.SetZoom(form.ZoomFactor);
+  QCOMPARE(fresh.ZoomFactor, form.ZoomFactor);
+  for (QAction *TRotantsForm::*option : {&TRotantsForm::ViewHighlightHarmonic,
+                                         &TRotantsForm::ViewSoloHarmonic,
+                                         &TRotantsForm::ViewShowError}) {
+    if ((fresh.*option)->isChecked() != (form.*option)->isChecked())
+      (fresh.*option)->trigger();
+  }
+  if (fresh.PhasorEditPanel->isHidden() != form.PhasorEditPanel->isHidden())
+    fresh.EditRotantsBtn->click();
   const auto boxes = [](TRotantsForm &window) {
     return std::array<QCheckBox *, 6>{window.RealValueCheckBox, window.RotateComplexPlaneCheckBox,
                                       window.TraceCheckBox,     window.ConjugateCheckBox,
@@ -207,7 +286,10 @@ void TestMonkey::VerifyLikeFreshWindow(TRotantsForm &form)
   QVERIFY(std::equal(form.ReconWave.begin(), form.ReconWave.begin() + 201,
                      fresh.ReconWave.begin()));
 
+  // The monkey's selected harmonic, which the highlight draws.
+  const int row = std::clamp(form.PhasorGrid->currentRow(), 1, HarmonicCount);
   for (TRotantsForm *window : {&form, &fresh}) {
+    window->PhasorGrid->setCurrentCell(row, 1);
     ChooseWaveform(*window, CustomRotantsItem);
     PressOn(window->PhasorImage, QPoint(188, 125));
     PressOn(window->PhasorImage, QPoint(188, 62));
@@ -216,6 +298,9 @@ void TestMonkey::VerifyLikeFreshWindow(TRotantsForm &form)
   QCOMPARE(EntryValues(form), EntryValues(fresh));
   QCOMPARE(form.PhasorImage->Image(), fresh.PhasorImage->Image());
   QCOMPARE(form.TimeImage->Image(), fresh.TimeImage->Image());
+  QCOMPARE(form.PhasorImage->DisplayImage(), fresh.PhasorImage->DisplayImage());
+  QCOMPARE(form.TimeImage->DisplayImage(), fresh.TimeImage->DisplayImage());
+  QCOMPARE(WindowTexts(form), WindowTexts(fresh));
 }
 
 // Every text of the monkey's catalogue, as magnitude and as angle beside a
@@ -304,8 +389,18 @@ void TestMonkey::CatalogueTexts()
   }
 }
 
+// The screen is as large as a projector's, 2560 x 1440, so that every zoom
+// step fits and full screen shows the window at more than 3 times its size.
 int main(int argc, char **argv)
 {
+  QTemporaryDir directory;
+  QFile screen(directory.filePath(QStringLiteral("screen.json")));
+  if (!screen.open(QIODevice::WriteOnly))
+    return 1;
+  screen.write(R"({"screens": [{"name": "Projector", "x": 0, "y": 0, "width": 2560,
+                   "height": 1440, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+  screen.close();
+  qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screen.fileName()).toLocal8Bit());
   QApplication app(argc, argv);
   // Qt Test's watchdog ends a test function after 5 minutes; a long random
   // run gets 20 ms per action, ten times what one takes under the sanitizers.

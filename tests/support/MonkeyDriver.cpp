@@ -4,15 +4,19 @@
 #include "MainForm.h"
 #include "MySoundUnit.h"
 #include "NumberText.h"
+#include "Translations.h"
 #include "WindowDriver.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QAction>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSlider>
@@ -32,21 +36,6 @@ constexpr int TimePlot = 1;
 // Largest magnitude an entry can hold: the editor's limit of 10, doubled by the
 // one-sided convention.
 constexpr double MaxEntryMagnitude = 20.0;
-
-// Relative weights of the action kinds. Presets redraw 26 times each, so they
-// are drawn less often than the cheap actions.
-enum TActionKind {
-  KindPhasorMouse, KindTimeMouse, KindWindowDrag, KindWaveform, KindHighestHarmonic, KindCheckBox,
-  KindSlider, KindButtons, KindAccelerator, KindTick, KindWait, KindEditorToggle, KindGridRow,
-  KindEditorText, KindAboutBox, KindCount
-};
-constexpr int Weights[KindCount] = {150, 200, 40, 20, 40, 70, 80, 60, 40, 120, 15, 30, 60, 145, 3};
-
-const char *const KindNames[KindCount] = {
-  "phasor plane mouse", "time plot mouse", "drag through the window", "waveform choice",
-  "highest harmonic choice", "check box click", "slider move", "Play/Stop/Clear",
-  "keyboard accelerator", "timer tick", "real-time wait", "editor toggle", "grid row selection",
-  "editor text", "about box"};
 
 QString IntText(int v)
 {
@@ -97,6 +86,20 @@ bool ReadsAsNumber(const QString &text, double &value)
   return ReadNumber(text.toStdString(), value);
 }
 
+// The refusal of an editor text in the current language, "%1" standing for
+// the quoted text.
+QString RefusalText()
+{
+  return WindowText("'%1' is not a valid floating point value");
+}
+
+bool MatchesRefusal(const QString &text, const QString &refusal)
+{
+  const qsizetype at = refusal.indexOf(QLatin1String("%1"));
+  return at >= 0 && text.size() >= refusal.size() - 2 && text.startsWith(refusal.left(at))
+         && text.endsWith(refusal.mid(at + 2));
+}
+
 }  // namespace
 
 QStringList BadEditorTexts()
@@ -129,62 +132,123 @@ QStringList BadEditorTexts()
   };
 }
 
-TMonkeyDriver::TMonkeyDriver(TRotantsForm &form, quint64 seed) : Form(form), Random(seed) {}
+TMonkeyDriver::TMonkeyDriver(TRotantsForm &form, quint64 seed)
+    : Form(form),
+      Random(seed),
+      StartLanguage(Translations::Current()),
+      StartState(TRotantsForm().CapturePhasorSet())
+{
+  for (const QAction *choice : Form.ViewLanguage->actions()) {
+    if (choice->isChecked())
+      Language = choice->data().toString();
+  }
+}
 
+TMonkeyDriver::~TMonkeyDriver()
+{
+  if (Translations::Current() != StartLanguage)
+    Translations::Install(StartLanguage);
+}
+
+// Relative weights: a redraw costs most, so the actions that redraw several
+// times (presets, a file opened) come less often than the cheap ones, and the
+// animation export (512 redraws and a GIF) a few times in 50 000 actions.
+// At any zoom but 100 % every redraw also draws the display pictures and
+// every repaint paints a larger window, so the zoom is left soon: from about
+// 20 zooms in per 50 000 actions, each to any step, and a handful of full
+// screens (at 327 % on the test's screen), the way back comes after some 50
+// actions, and about one action in thirty runs zoomed.
+const std::vector<TMonkeyDriver::TKind> &TMonkeyDriver::Kinds()
+{
+  static const std::vector<TKind> kinds = {
+    {"phasor plane mouse", 1500, &TMonkeyDriver::EditorHidden, &TMonkeyDriver::MouseOnPhasorPlane},
+    {"time plot mouse", 2000, nullptr, &TMonkeyDriver::MouseOnTimePlot},
+    {"drag through the window", 400, nullptr, &TMonkeyDriver::DragThroughWindow},
+    {"waveform choice", 200, nullptr, &TMonkeyDriver::ChooseWaveformItem},
+    {"highest harmonic choice", 400, nullptr, &TMonkeyDriver::ChooseHighestHarmonicItem},
+    {"check box click", 700, nullptr, &TMonkeyDriver::ClickCheckBox},
+    {"slider move", 800, nullptr, &TMonkeyDriver::MoveSlider},
+    {"Play/Stop/Clear", 600, nullptr, &TMonkeyDriver::PressPlayStopClear},
+    {"keyboard accelerator", 400, nullptr, &TMonkeyDriver::PressAccelerator},
+    {"timer tick", 1200, &TMonkeyDriver::TimerRunning, &TMonkeyDriver::TimerTick},
+    {"real-time wait", 150, nullptr, &TMonkeyDriver::WaitRealTime},
+    {"editor toggle", 300, nullptr, &TMonkeyDriver::ToggleEditor},
+    {"grid row selection", 600, &TMonkeyDriver::EditorShown, &TMonkeyDriver::SelectGridRow},
+    {"editor text", 1450, &TMonkeyDriver::EditorShown, &TMonkeyDriver::ApplyEditorText},
+    {"about box", 30, nullptr, &TMonkeyDriver::OpenAboutBox},
+    {"zoom in", 4, nullptr, &TMonkeyDriver::ZoomIn},
+    {"zoom back", 250, &TMonkeyDriver::Zoomed, &TMonkeyDriver::ZoomBack},
+    {"full screen on", 1, &TMonkeyDriver::Windowed, &TMonkeyDriver::ToggleFullScreen},
+    {"full screen off", 250, &TMonkeyDriver::FullScreen, &TMonkeyDriver::ToggleFullScreen},
+    {"teaching option", 80, nullptr, &TMonkeyDriver::ToggleTeachingOption},
+    {"language", 30, nullptr, &TMonkeyDriver::SwitchLanguage},
+    {"File > New", 10, nullptr, &TMonkeyDriver::NewPhasorSet},
+    {"save and open", 12, nullptr, &TMonkeyDriver::SaveAndOpen},
+    {"export", 12, nullptr, &TMonkeyDriver::ExportQuick},
+    {"animation export", 1, nullptr, &TMonkeyDriver::ExportAnimation},
+  };
+  return kinds;
+}
+
+bool TMonkeyDriver::EditorShown() const
+{
+  return !Form.PhasorEditPanel->isHidden();
+}
+
+bool TMonkeyDriver::TimerRunning() const
+{
+  return Form.SimulationTimer->isActive();
+}
+
+bool TMonkeyDriver::Windowed() const
+{
+  return !Form.ViewFullScreen->isChecked();
+}
+
+bool TMonkeyDriver::Zoomed() const
+{
+  return Windowed() && Form.ZoomFactor != 1.0;
+}
+
+// Only actions a user can make right now: the editor panel covers the phasor
+// plane while shown, so the plane gets no mouse events then; the grid and the
+// edits take no input while hidden; ticks arrive only while the timer runs.
 QString TMonkeyDriver::Act()
 {
+  Findings.clear();
+  RefusalBefore = RefusalText();
+  NoteStroke();
+  const std::vector<TKind> &kinds = Kinds();
   int total = 0;
-  for (int w : Weights)
-    total += w;
-  const bool editorShown = !Form.PhasorEditPanel->isHidden();
+  for (const TKind &kind : kinds)
+    total += kind.Weight;
   for (;;) {
     int roll = Pick(total);
-    int kind = 0;
-    while (roll >= Weights[kind])
-      roll -= Weights[kind++];
-    // Only actions a user can make right now: the editor panel covers the
-    // phasor plane while shown, so the plane gets no mouse events then; the
-    // grid and the edits take no input while hidden; ticks arrive only while
-    // the timer runs.
-    if (kind == KindTick && !Form.SimulationTimer->isActive())
+    std::size_t at = 0;
+    while (roll >= kinds[at].Weight)
+      roll -= kinds[at++].Weight;
+    const TKind &kind = kinds[at];
+    if (kind.Possible && !(this->*kind.Possible)())
       continue;
-    if (kind == KindPhasorMouse && editorShown)
-      continue;
-    if ((kind == KindGridRow || kind == KindEditorText) && !editorShown)
-      continue;
-    ++Counts[QString::fromLatin1(KindNames[kind])];
-    switch (kind) {
-    case KindPhasorMouse:
-      return MouseOnCanvas(true);
-    case KindTimeMouse:
-      return MouseOnCanvas(false);
-    case KindWindowDrag:
-      return DragThroughWindow();
-    case KindAccelerator:
-      return PressAccelerator();
-    case KindAboutBox:
-      return OpenAboutBox();
-    case KindWaveform:
-      return ChooseWaveformItem();
-    case KindHighestHarmonic:
-      return ChooseHighestHarmonicItem();
-    case KindCheckBox:
-      return ClickCheckBox();
-    case KindSlider:
-      return MoveSlider();
-    case KindButtons:
-      return PressPlayStopClear();
-    case KindTick:
-      return TimerTick();
-    case KindWait:
-      return WaitRealTime();
-    case KindEditorToggle:
-      return ToggleEditor();
-    case KindGridRow:
-      return SelectGridRow();
-    default:
-      return ApplyEditorText();
-    }
+    const QString name = QString::fromLatin1(kind.Name);
+    ++Counts[name];
+    QElapsedTimer clock;
+    clock.start();
+    const QString description = (this->*kind.Perform)();
+    NoteStroke();
+    Milliseconds[name] += clock.nsecsElapsed() / 1e6;
+    return description;
+  }
+}
+
+void TMonkeyDriver::NoteStroke()
+{
+  const qint64 key = Form.PhasorImage->Image().cacheKey();
+  if (Form.MouseDrawing) {
+    StrokeNotRedrawn = true;
+    PlaneKey = key;
+  } else if (key != PlaneKey) {
+    StrokeNotRedrawn = false;
   }
 }
 
@@ -282,21 +346,46 @@ QString TMonkeyDriver::DragThroughWindow()
   return description;
 }
 
-// Alt with the underlined letter of a button or check box caption; the menus'
-// letters are left out, since an open menu would take every later event.
+// Alt with the underlined letter of an English button or check box caption;
+// the menus' letters in the current language are left out, since an open menu
+// would take every later event.
 QString TMonkeyDriver::PressAccelerator()
 {
-  // A closed modal box leaves no window active on a headless platform, where
-  // a window manager would give the activation back to the main window.
-  const char letters[] = "PSCEUVRTG";
-  const char letter = letters[Pick(9)];
-  if (QApplication::activeWindow() != &Form) {
-    Form.activateWindow();
-    if (!QTest::qWaitForWindowActive(&Form, 200))
-      return QStringLiteral("Alt+%1 (lost: no active window)").arg(QLatin1Char(letter));
+  QString letters = QStringLiteral("PSCEUVRTG");
+  for (const QAction *menu : Form.MainMenu->actions()) {
+    const qsizetype at = menu->text().indexOf(QLatin1Char('&'));
+    if (at >= 0 && at + 1 < menu->text().size())
+      letters.remove(menu->text()[at + 1].toUpper());
   }
+  const char letter = letters[Pick(int(letters.size()))].toLatin1();
+  if (!ActivateForm())
+    return QStringLiteral("Alt+%1 (lost: no active window)").arg(QLatin1Char(letter));
   QTest::keyClick(&Form, letter, Qt::AltModifier);
   return QStringLiteral("Alt+%1").arg(QLatin1Char(letter));
+}
+
+// A closed modal box leaves no window active on a headless platform, where a
+// window manager would give the activation back to the main window; or it
+// stays the application's active window, hidden, though the main window has
+// the platform's focus again, and shortcuts then match none of the main
+// window's actions.
+bool TMonkeyDriver::ActivateForm()
+{
+  if (QApplication::activeWindow() == &Form)
+    return true;
+  if (QGuiApplication::focusWindow() != Form.windowHandle()) {
+    Form.activateWindow();
+    if (!QTest::qWaitForWindowActive(&Form, 200))
+      return false;
+  }
+  if (QApplication::activeWindow() != &Form)
+    QApplication::setActiveWindow(&Form);
+  return QApplication::activeWindow() == &Form;
+}
+
+bool TMonkeyDriver::IsRefusedTextMessage(const QString &text) const
+{
+  return MatchesRefusal(text, RefusalBefore) || MatchesRefusal(text, RefusalText());
 }
 
 // Help > About while the animation may run: the box stays open for a few
@@ -531,9 +620,10 @@ QString TMonkeyDriver::CheckInvariants() const
   if (grid->rowCount() != HarmonicCount + 1 || grid->columnCount() != 3) {
     fail(QStringLiteral("grid of %1 x %2").arg(grid->rowCount()).arg(grid->columnCount()));
   } else {
-    if (grid->item(0, 0)->text() != QStringLiteral("Harmonic")
-        || grid->item(0, 1)->text() != QStringLiteral("Magnitude"))
-      fail(QStringLiteral("grid headings changed"));
+    if (grid->item(0, 0)->text() != WindowText("Harmonic")
+        || grid->item(0, 1)->text() != WindowText("Magnitude"))
+      fail(QStringLiteral("grid headings changed: %1, %2")
+               .arg(grid->item(0, 0)->text(), grid->item(0, 1)->text()));
     for (int row = 1; row <= HarmonicCount; ++row) {
       if (grid->item(row, 0)->text() != QString::number(row - 1))
         fail(QStringLiteral("grid row %1 names harmonic %2")
@@ -555,7 +645,7 @@ QString TMonkeyDriver::CheckInvariants() const
     }
   }
 
-  const QString step = QStringLiteral("N: %1").arg(Form.TimeTrackBar->value());
+  const QString step = WindowText("N: ") + QString::number(Form.TimeTrackBar->value());
   if (Form.StatusPanel1->text() != step)
     fail(QStringLiteral("status panel 1 reads \"%1\" at step %2")
              .arg(Form.StatusPanel1->text())
@@ -575,5 +665,7 @@ QString TMonkeyDriver::CheckInvariants() const
       }
     }
   }
+  CheckMenuInvariants(problems);
+  problems << Findings;
   return problems.join(QStringLiteral("; "));
 }
