@@ -166,6 +166,7 @@ void TRotantsForm::ShowEditorNotice(const QString &text)
 {
   if (text.isEmpty()) {
     EditorNotice->hide();
+    EditorNotice->clear();
     return;
   }
   EditorNotice->setText(text);
