@@ -98,6 +98,8 @@ void TRotantsForm::SelectedHarmonicChanged()
 {
   if (ViewHighlightHarmonic->isChecked())
     TimeTrackBarChange();
+  else
+    RedrawSpectrum();
   if (ViewSoloHarmonic->isChecked())
     ViewSoloHarmonicClick();
 }

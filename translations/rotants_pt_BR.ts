@@ -148,6 +148,10 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <source>cannot write %1: %2</source>
         <translation>não é possível gravar %1: %2</translation>
     </message>
+    <message>
+        <source>Show the spectrum under the plots.</source>
+        <translation>Mostra o espectro abaixo dos gráficos.</translation>
+    </message>
 </context>
 <context>
     <name>TFileText</name>
@@ -661,6 +665,22 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     <message>
         <source>No sound output available</source>
         <translation>Nenhuma saída de som disponível</translation>
+    </message>
+    <message>
+        <source>Dragged Phase of Harmonic %1</source>
+        <translation>Fase da harmônica %1 arrastada</translation>
+    </message>
+    <message>
+        <source>Dragged Harmonic %1</source>
+        <translation>Harmônica %1 arrastada</translation>
+    </message>
+    <message>
+        <source>&amp;Spectrum</source>
+        <translation>E&amp;spectro</translation>
+    </message>
+    <message>
+        <source>Spectrum in &amp;Decibels</source>
+        <translation>Espectro em deci&amp;béis</translation>
     </message>
 </context>
 </TS>
