@@ -30,7 +30,11 @@ void TRotantsForm::RetranslateUi()
   FileExportHarmonics->setText(tr("&Harmonics Table..."));
   FileExportSamples->setText(tr("Wave&form Samples..."));
   FileExportAnimation->setText(tr("&Animation..."));
+  FileExportFigure->setText(tr("Fi&gure (SVG, PDF)..."));
+  FilePrint->setText(tr("&Print..."));
   FileExit->setText(tr("E&xit"));
+  MenuEdit->setTitle(tr("&Edit"));
+  EditCopyFigure->setText(tr("Copy &Figure"));
   MenuView->setTitle(tr("Vie&w"));
   ViewZoomIn->setText(tr("Zoom &In"));
   ViewZoomOut->setText(tr("Zoom &Out"));
