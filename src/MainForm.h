@@ -283,6 +283,9 @@ public:
   void DrawHighlightedComponent(int n);
   void ShowRmsError();
 
+  // The waveform drop-down's items in the current language, in its order.
+  static QStringList WaveformItemTexts();
+
   // Language: code is one of Translations::Languages(), or empty for the
   // system's. Applied at once; remembered in the settings when asked.
   void SetLanguage(const QString &code, bool remember);

@@ -33,7 +33,7 @@ void TRotantsForm::RetranslateUi()
   FileExportFigure->setText(tr("Fi&gure (SVG, PDF)..."));
   FilePrint->setText(tr("&Print..."));
   FileExit->setText(tr("E&xit"));
-  MenuEdit->setTitle(tr("&Edit"));
+  MenuEdit->setTitle(tr("E&dit"));
   EditCopyFigure->setText(tr("Copy &Figure"));
   MenuView->setTitle(tr("Vie&w"));
   ViewZoomIn->setText(tr("Zoom &In"));
@@ -71,10 +71,7 @@ void TRotantsForm::RetranslateUi()
   ClearBtn->setText(tr("&Clear"));
   ShowEditorButtonText();
 
-  const QString waveforms[WaveformItemCount] = {
-      tr("Custom Rotants"), tr("Custom Time"), tr("Square"),
-      tr("Rectangular Pulse"), tr("Bipolar Pulse"), tr("Triangle"),
-      tr("Sawtooth"), tr("Rectified Cosine"), tr("Impulse train")};
+  const QStringList waveforms = WaveformItemTexts();
   for (int item = 0; item < WaveformItemCount; ++item)
     WaveformComboBox->setItemText(item, waveforms[item]);
 
@@ -103,6 +100,13 @@ void TRotantsForm::RetranslateUi()
   StepPrefix = tr("N: ");
   StatusPanel1->setText(StepPrefix + QString::number(TimeTrackBar->value()));
   ShowRmsError();
+}
+
+QStringList TRotantsForm::WaveformItemTexts()
+{
+  return {tr("Custom Rotants"), tr("Custom Time"), tr("Square"),
+          tr("Rectangular Pulse"), tr("Bipolar Pulse"), tr("Triangle"),
+          tr("Sawtooth"), tr("Rectified Cosine"), tr("Impulse train")};
 }
 
 void TRotantsForm::ShowEditorButtonText()
