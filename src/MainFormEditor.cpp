@@ -146,7 +146,8 @@ void TRotantsForm::ShowConversionError(const QString &text)
 {
   const QString quoted =
       text.size() > QuotedTextLimit ? text.left(QuotedTextLimit) + QChar(0x2026) : text;
-  ShowWarning(tr("'%1' is not a valid floating point value").arg(quoted));
+  ShowWarning(tr("'%1' is not a number; write it with a decimal point, for example 1.5")
+                  .arg(quoted));
 }
 
 void TRotantsForm::PhasorGridSelectCell(int, int row, bool &)
