@@ -43,7 +43,6 @@ void TRotantsForm::RetranslateUi()
   ViewLanguage->actions().first()->setText(tr("&System Language"));
   Help->setTitle(tr("&Help"));
   HelpAbout->setText(tr("&About..."));
-  RetranslateHelpMenu();
 
   Re0Label->setText(tr("Re"));
   Re90Label->setText(tr("Re"));
@@ -100,6 +99,8 @@ void TRotantsForm::RetranslateUi()
   StepPrefix = tr("N: ");
   StatusPanel1->setText(StepPrefix + QString::number(TimeTrackBar->value()));
   ShowRmsError();
+  // Last: an open shortcut list is made again from the texts set above.
+  RetranslateHelpMenu();
 }
 
 void TRotantsForm::ShowEditorButtonText()
