@@ -109,7 +109,8 @@ void TRotantsForm::EndAction()
   Document.Conjugate = ConjugateCheckBox->isChecked();
   if (StepBefore) {
     const std::shared_ptr<TPhasorSnapshot> before = std::exchange(StepBefore, nullptr);
-    // Outside any action: undoing from here restores at once.
+    // Taken after the deferred tone and redraw, so the step holds the tone
+    // the action ended with.
     Document.RecordStep(before, CaptureSnapshot(), StepText, StepKind);
   }
 }
