@@ -72,6 +72,36 @@ std::unique_ptr<TRotantsForm> PreparedWindow(int step, int waveform)
   return form;
 }
 
+// PreparedWindow at step 511 with the teaching options on (harmonic 3
+// selected) and the spectrum shown; with drag, a drag on harmonic 3's bar
+// already under way.
+int SpectrumDragX(TRotantsForm &form)
+{
+  const QRect bar = form.SpectrumBar(3);
+  return bar.center().x();
+}
+
+int SpectrumDragY(TRotantsForm &form, int rows)
+{
+  return form.SpectrumBar(3).bottom() - rows;
+}
+
+std::unique_ptr<TRotantsForm> SpectrumWindow(bool drag)
+{
+  auto form = PreparedWindow(LastStep, SquareItem);
+  form->PhasorGrid->setCurrentCell(4, 1);
+  for (QAction *option : {form->ViewHighlightHarmonic, form->ViewSoloHarmonic,
+                          form->ViewShowError, form->ViewSpectrum})
+    option->trigger();
+  if (drag) {
+    const int x = SpectrumDragX(*form);
+    form->SpectrumImageMouseDown(Qt::LeftButton, Qt::NoModifier, x, SpectrumDragY(*form, 1));
+    form->SpectrumImageMouseMove(Qt::NoModifier, x, SpectrumDragY(*form, 20));
+  }
+  QCoreApplication::processEvents();
+  return form;
+}
+
 // Pixel row of value v on the time plot (row 125 at 0, 125 pixels per unit).
 int TimeRow(double v)
 {
@@ -339,6 +369,21 @@ std::vector<TInstructionCase> InstructionCases()
          return form;
        },
        redraw},
+      {"spectrum-strip", "Spectrum strip redraw, square, harmonic 3 highlighted", 0.3e6,
+       [] {
+         auto form = SpectrumWindow(false);
+         return form;
+       },
+       [](TRotantsForm &form) { form.RedrawSpectrum(); }},
+      {"redraw-511-spectrum",
+       "Full redraw, step 511, every option on, harmonic 3 highlighted, alone, error shown, "
+       "spectrum",
+       2.4e6, [] { return SpectrumWindow(false); }, redraw},
+      {"spectrum-drag-move", "One drag move on the spectrum, both plots following", 3e6,
+       [] { return SpectrumWindow(true); },
+       [](TRotantsForm &form) {
+         form.SpectrumImageMouseMove(Qt::NoModifier, SpectrumDragX(form), SpectrumDragY(form, 40));
+       }},
       {"choose-square-off", "Choose \"Square\" with repaint, Sound Off", 0, chooseSquare(false),
        choose},
       {"choose-square-on", "Choose \"Square\" with repaint, Sound On", 12e6, chooseSquare(true),

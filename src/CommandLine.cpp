@@ -5,6 +5,7 @@
 #include "Translations.h"
 #include "ZoomSteps.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -100,6 +101,8 @@ int ParseCommandLine(const QStringList &arguments, TCommandLineOptions &options)
   const QCommandLineOption realValue("real-value", TCommandLineText::tr("Show the real value."));
   const QCommandLineOption noGrid("no-grid", TCommandLineText::tr("Hide the time plot's grid."));
   const QCommandLineOption noIdeal("no-ideal", TCommandLineText::tr("Hide the ideal wave."));
+  const QCommandLineOption spectrum("spectrum",
+                                    TCommandLineText::tr("Show the spectrum under the plots."));
   const QCommandLineOption zoom("zoom", TCommandLineText::tr("Zoom factor, 1 to 3."), "F");
   const QCommandLineOption language(
       "language",
@@ -120,7 +123,7 @@ int ParseCommandLine(const QStringList &arguments, TCommandLineOptions &options)
   const QCommandLineOption save("save", TCommandLineText::tr("Save the phasor set."),
                                 "OUT.rotants");
   parser.addOptions({waveform, highest, step, conjugate, rotate, trace, realValue, noGrid,
-                     noIdeal, zoom, language, picture, sound, seconds, harmonics, samples,
+                     noIdeal, spectrum, zoom, language, picture, sound, seconds, harmonics, samples,
                      animation, save});
 
   if (!parser.parse(arguments)) {
@@ -181,6 +184,7 @@ int ParseCommandLine(const QStringList &arguments, TCommandLineOptions &options)
   read.RealValue = parser.isSet(realValue);
   read.NoGrid = parser.isSet(noGrid);
   read.NoIdeal = parser.isSet(noIdeal);
+  read.Spectrum = parser.isSet(spectrum);
   const std::pair<const QCommandLineOption *, QString *> outputs[] = {
       {&picture, &read.ExportPicture},     {&sound, &read.ExportSound},
       {&harmonics, &read.ExportHarmonics}, {&samples, &read.ExportSamples},
@@ -235,6 +239,9 @@ bool ApplyCommandLine(TRotantsForm &form, const TCommandLineOptions &options, bo
       form.TimeTrackBar->setValue(options.Step);
     form.TimeTrackBarChange();
   }
+  // Before the zoom, which the screen then holds to what fits with the strip.
+  if (options.Spectrum && !form.ViewSpectrum->isChecked())
+    form.SetSpectrumView(true, false);
   if (options.Zoom > 0.0)
     form.SetZoomForRun(options.Zoom);
   if (!options.Language.isEmpty())

@@ -17,6 +17,7 @@ struct TCommandLineOptions {
   bool RealValue = false;
   bool NoGrid = false;
   bool NoIdeal = false;
+  bool Spectrum = false;  // shows the spectrum strip for this run
   double Zoom = 0.0;   // 0 keeps the remembered zoom
   QString Language;    // a language code; empty keeps the remembered or the system's
   QString ExportPicture;

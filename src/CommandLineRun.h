@@ -21,8 +21,8 @@ int ParseCommandLine(const QStringList &arguments, TCommandLineOptions &options)
 
 // Sets the form up as the options ask: opens File first (interactive: with the
 // form's message box on failure; else false with error set), then applies the
-// waveform, the check boxes, the highest harmonic, the step and the zoom as
-// one user action.
+// waveform, the check boxes, the highest harmonic and the step as one user
+// action, then the spectrum strip (not remembered), the zoom and the language.
 bool ApplyCommandLine(TRotantsForm &form, const TCommandLineOptions &options, bool interactive,
                       QString &error);
 

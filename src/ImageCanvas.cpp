@@ -1,5 +1,6 @@
 #include "ImageCanvas.h"
 
+#include <QFontMetrics>
 #include <QMetaObject>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -169,6 +170,25 @@ void FillOn(QImage &image, const QRect &area, QRgb colour)
   for (int y = visible.top(); y <= visible.bottom(); ++y)
     std::fill_n(reinterpret_cast<QRgb *>(bits + y * stride) + visible.left(), visible.width(),
                 colour);
+}
+
+// Sets the pixels of image under the mask's ink (an Alpha8 mask, ink above
+// half) to colour, the mask's top left at (left, top); clipped to the image.
+void StampOn(QImage &image, const QImage &mask, int left, int top, QRgb colour)
+{
+  const QRect area = QRect(left, top, mask.width(), mask.height()) & image.rect();
+  if (area.isEmpty())
+    return;
+  uchar *const bits = image.bits();
+  const qsizetype stride = image.bytesPerLine();
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    const uchar *const ink = mask.constScanLine(y - top) - left;
+    QRgb *const row = reinterpret_cast<QRgb *>(bits + y * stride);
+    for (int x = area.left(); x <= area.right(); ++x) {
+      if (ink[x] > 127)
+        row[x] = colour;
+    }
+  }
 }
 
 }  // namespace
@@ -369,6 +389,64 @@ void TImageCanvas::DoublePolyline(const QPoint *points, int count)
     Pen.Width = width;
   }
   Changed();
+}
+
+void TImageCanvas::Text(int x, int y, const QString &text, TTextAnchor anchor)
+{
+  if (text.isEmpty())
+    return;
+  const QRgb colour = ColourToRgb(Pen.Colour);
+  const QImage &mask = TextMask(CanvasTexts, text, 1.0);
+  const int width = mask.width();
+  const int left = anchor == TTextAnchor::Left    ? x
+                   : anchor == TTextAnchor::Right ? x + 1 - width
+                                                  : x - width / 2;
+  StampOn(CanvasImage, mask, left, y - mask.height() / 2, colour);
+  if (!Display.isNull()) {
+    // The same anchor in display pixels: the edges or the centre of the
+    // block that canvas pixel x becomes, and the centre of row y's block.
+    const double s = DisplayFactor;
+    const QImage &shown = TextMask(DisplayTexts, text, s);
+    const double shownLeft = anchor == TTextAnchor::Left    ? x * s
+                             : anchor == TTextAnchor::Right ? (x + 1) * s - shown.width()
+                                                            : (x + 0.5) * s - shown.width() / 2.0;
+    // Pixels go straight into the image: finish what the painter holds first.
+    DisplayPainterPtr.reset();
+    StampOn(Display, shown, int(std::lround(shownLeft)),
+            int(std::lround((y + 0.5) * s - shown.height() / 2.0)), colour);
+  }
+  Changed();
+}
+
+const QImage &TImageCanvas::TextMask(QHash<QString, QImage> &cache, const QString &text,
+                                     double scale)
+{
+  if (TextFont != Font || TextScale != DisplayFactor) {
+    CanvasTexts.clear();
+    DisplayTexts.clear();
+    TextFont = Font;
+    TextScale = DisplayFactor;
+  }
+  const auto found = cache.constFind(text);
+  if (found != cache.constEnd())
+    return *found;
+  QFont font = Font;
+  font.setStyleStrategy(QFont::NoAntialias);
+  if (font.pixelSize() > 0)
+    font.setPixelSize(std::max(1, int(std::lround(font.pixelSize() * scale))));
+  else
+    font.setPointSizeF(font.pointSizeF() * scale);
+  const QFontMetrics metrics(font);
+  QImage ink(std::max(1, metrics.horizontalAdvance(text)), std::max(1, metrics.height()),
+             QImage::Format_ARGB32_Premultiplied);
+  ink.fill(Qt::transparent);
+  {
+    QPainter painter(&ink);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(0, metrics.ascent(), text);
+  }
+  return *cache.insert(text, ink.convertToFormat(QImage::Format_Alpha8));
 }
 
 void TImageCanvas::WidePolyline(const QPoint *points, int count)

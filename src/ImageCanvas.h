@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QFont>
+#include <QHash>
 #include <QImage>
 #include <QLine>
 #include <QPainter>
@@ -26,6 +28,9 @@ struct TCanvasPen {
 struct TCanvasBrush {
   TColour Colour = 0xFFFFFF;
 };
+
+// Which end of a text its anchor point holds.
+enum class TTextAnchor { Left, Centre, Right };
 
 // An image control: a widget that owns a QImage of its exact size, offers the
 // drawing operations of a raster canvas (pen, brush, Rectangle, Ellipse, MoveTo,
@@ -57,6 +62,8 @@ public:
 
   TCanvasPen Pen;
   TCanvasBrush Brush;
+  // The font of Text, sized in canvas pixels (a pixel size).
+  QFont Font;
 
   int Width() const { return CanvasImage.width(); }
   int Height() const { return CanvasImage.height(); }
@@ -77,6 +84,14 @@ public:
   // polylines side by side: as wide as a 2-pixel pen at a fraction of the
   // cost, though not the same pixels. Whatever the pen's width.
   void DoublePolyline(const QPoint *points, int count);
+
+  // One line of text in the pen's colour and Font, without antialiasing (so
+  // it adds no colour of its own): its line's vertical centre on row y, and
+  // its left end, centre or right end at column x as anchor says. The display
+  // image gets the text set anew at its scale, not enlarged. Each text is
+  // rendered once per font and scale and kept, so drawing it again costs only
+  // the copy of its pixels.
+  void Text(int x, int y, const QString &text, TTextAnchor anchor);
 
   // The canvas pixels as they stand; ends any pending QPainter work first.
   const QImage &Image();
@@ -136,6 +151,9 @@ private:
 
   QPoint CanvasPoint(const QPointF &position) const;
 
+  // A text's ink: alpha above half where the pen colours a pixel.
+  const QImage &TextMask(QHash<QString, QImage> &cache, const QString &text, double scale);
+
   QImage CanvasImage;
   std::unique_ptr<QPainter> Painter;
   QPoint CurrentPos;
@@ -145,4 +163,11 @@ private:
   std::unique_ptr<QPainter> DisplayPainterPtr;
   double DisplayFactor = 1.0;
   std::vector<QLine> DisplayLines;  // queued display pixel lines, reused
+
+  // Rendered texts for the canvas and for the display image; emptied when
+  // the font or the display scale they were made at changes.
+  QHash<QString, QImage> CanvasTexts;
+  QHash<QString, QImage> DisplayTexts;
+  QFont TextFont;
+  double TextScale = 1.0;
 };

@@ -4,6 +4,7 @@
 #include "FFTUnit.h"
 #include "MyGraphUnit.h"
 #include "MySoundUnit.h"
+#include "SpectrumView.h"
 #include "WindowScaler.h"
 
 #include <QAction>
@@ -294,6 +295,7 @@ void TRotantsForm::BuildLayout()
   auto *centring = new QGridLayout(frame);
   centring->setContentsMargins(0, 0, 0, 0);
   auto *client = new QWidget(frame);
+  ClientArea = client;
   client->setObjectName("ClientArea");
   client->setFixedSize(ClientWidth, ClientHeight);
   centring->addWidget(client, 0, 0, Qt::AlignCenter);
@@ -411,6 +413,7 @@ void TRotantsForm::BuildLayout()
   StatusPanel2 = addPanel("StatusPanel2", 100);
   StatusPanel2->setText("0 : 0");
   BuildTeachingActions();
+  BuildSpectrumActions();
   BuildLanguageMenu();
 
   TimeTrackBar = Place(new QSlider(Qt::Horizontal, client), "TimeTrackBar", 264, 260, 513, 17);
@@ -467,6 +470,11 @@ void TRotantsForm::BuildLayout()
                                     73, 17, true);
   IdealWaveCheckBox = MakeCheckBox(TimeOptionsGroupBox, "IdealWaveCheckBox", {}, 80, 32,
                                    73, 17, true);
+
+  // Made now, hidden, so that the window scaler knows it from the start.
+  SpectrumImage = Place(new TImageCanvas(client, 766, 114), "SpectrumImage", 8, 365, 766, 114);
+  SpectrumImage->Font = WindowFont();
+  SpectrumImage->setVisible(false);
 
   SimulationTimer = new QTimer(this);
   SimulationTimer->setObjectName("SimulationTimer");
@@ -533,6 +541,10 @@ void TRotantsForm::BindHandlers()
   connect(PhasorImage, &TImageCanvas::DisplayScaleChanged, this,
           &TRotantsForm::TimeTrackBarChange);
   connect(PhasorImage, &TImageCanvas::MouseMove, this, &TRotantsForm::PhasorImageMouseMove);
+  connect(SpectrumImage, &TImageCanvas::MouseDown, this, &TRotantsForm::SpectrumImageMouseDown);
+  connect(SpectrumImage, &TImageCanvas::MouseMove, this, &TRotantsForm::SpectrumImageMouseMove);
+  connect(SpectrumImage, &TImageCanvas::MouseUp, this, &TRotantsForm::SpectrumImageMouseUp);
+  connect(SpectrumImage, &TImageCanvas::DisplayScaleChanged, this, &TRotantsForm::RedrawSpectrum);
 
   connect(TimeTrackBar, &QSlider::valueChanged, this, &TRotantsForm::TimeTrackBarChange);
   for (QCheckBox *box : {RealValueCheckBox, TraceCheckBox, TimeGridCheckBox, IdealWaveCheckBox})

@@ -4,6 +4,7 @@
 #include "ImageCanvas.h"
 #include "PhasorDocument.h"
 #include "PhasorSetFile.h"
+#include "SpectrumGeometry.h"
 
 #include <QFont>
 #include <QIcon>
@@ -114,12 +115,16 @@ public:
   QAction *ViewHighlightHarmonic = nullptr;
   QAction *ViewSoloHarmonic = nullptr;
   QAction *ViewShowError = nullptr;
+  QAction *ViewSpectrum = nullptr;
+  QAction *ViewSpectrumDecibels = nullptr;
   QMenu *ViewLanguage = nullptr;
   QMenu *Help = nullptr;
   QAction *HelpAbout = nullptr;
   QFrame *MenuBevel = nullptr;
   TImageCanvas *TimeImage = nullptr;
   TImageCanvas *PhasorImage = nullptr;
+  // The spectrum strip below the controls; hidden while ViewSpectrum is off.
+  TImageCanvas *SpectrumImage = nullptr;
   QLabel *Re0Label = nullptr;
   QLabel *Im0Label = nullptr;
   QLabel *Im90Label = nullptr;
@@ -255,6 +260,10 @@ public:
 
   // Phasor editor panel.
   void LoadPhasorEditor(double re, double im);
+  // Sets harmonic k (0..25) to a magnitude and an angle in degrees by the
+  // editor's road: its grid row becomes current, the edit boxes take the
+  // values in the grid's own number formats, and Update applies them.
+  void EditHarmonic(int k, double magnitude, double angle);
   void PhasorUpdateBtnClick();
   void PhasorGridSelectCell(int column, int row, bool &canSelect);
   // Writes a magnitude and an angle into grid row row (1..26) in the grid's
@@ -299,6 +308,36 @@ public:
   void ShowRmsError();
   void ShowSelectedHarmonic();
 
+  // The spectrum strip (View > Spectrum): a bar per harmonic for its
+  // magnitude on a linear or a decibel scale (View > Spectrum in Decibels),
+  // its angle in a phase row under the bars. Pressing a column selects its
+  // harmonic (the grid's current row follows); dragging on the bars sets its
+  // magnitude and keeps its angle, dragging in the phase row sets its angle
+  // and keeps its magnitude. While the mouse is held every plot shows the
+  // dragged value and nothing else changes; the release applies it by
+  // EditHarmonic as one user action. In the two-sided picture, a drag on
+  // the bar of -k edits harmonic k.
+  void ViewSpectrumClick();
+  void ViewSpectrumDecibelsClick();
+  // Shows or hides the strip: the window grows by its height below the
+  // controls, the status bar staying at its bottom, or shrinks back; nothing
+  // else moves. Remembered in the settings when asked.
+  void SetSpectrumView(bool on, bool remember);
+  // Draws the strip from the entries, now or at the end of the action;
+  // nothing while the view is off.
+  void RedrawSpectrum();
+  // The bar of harmonic k (0..25; -25..-1 too in the two-sided picture) in
+  // SpectrumImage's pixels as drawn, from its top down to the baseline: a bar
+  // of no height is an empty rectangle at the baseline that still gives its
+  // column. Empty (null) while the view is off or for a harmonic not shown.
+  QRect SpectrumBar(int k) const;
+  void SpectrumImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int X, int Y);
+  void SpectrumImageMouseMove(Qt::KeyboardModifiers shift, int X, int Y);
+  void SpectrumImageMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int X, int Y);
+  // The name of the user action a drag on the strip makes, harmonic k (0..25)
+  // given a new magnitude or, with phase, a new angle.
+  static QString SpectrumDragStepText(int k, bool phase);
+
   // Language: code is one of Translations::Languages(), or empty for the
   // system's. Applied at once; remembered in the settings when asked.
   void SetLanguage(const QString &code, bool remember);
@@ -327,7 +366,8 @@ public:
   // failure with the reason in LastExportError, and leaves the window
   // exactly as it was: state, pictures and sound.
   //  Picture: PNG of the phasor plane and the time plot side by side, as
-  //   shown, at the current zoom.
+  //   shown, at the current zoom, with the spectrum strip under them while
+  //   it shows.
   //  Sound: WAV of the tone loop as it would play now, seconds long (above 0,
   //   at most an hour).
   //  Harmonics: CSV of the entries, one row per harmonic 0..25.
@@ -349,7 +389,7 @@ public:
   void FileExportHarmonicsClick();
   void FileExportSamplesClick();
   void FileExportAnimationClick();
-  // The picture of the two plots as ExportPicture writes it.
+  // The picture of the plots as ExportPicture writes it.
   QImage PlotsPicture();
 
   // Tone synthesis.
@@ -450,6 +490,7 @@ private:
   TSoundRequest SoundPending = TSoundRequest::None;
 
   TWindowScaler *Scaler = nullptr;  // owned (QObject child)
+  QWidget *ClientArea = nullptr;    // the fixed-size area every control lies in
   QSettings *Settings = nullptr;    // not owned
   double WindowedZoom = 1.0;        // the zoom outside full screen
   int BaseMenuHeight = 0;           // the menu bar's height at factor 1
@@ -474,6 +515,15 @@ private:
   bool ZoomForRunOnly = false;  // the zoom shown came from SetZoomForRun
   void RememberView();
   void BuildTeachingActions();
+  void BuildSpectrumActions();
+  void RestoreSpectrumView(QSettings *settings);
+  // The strip's layout in the current convention, and the content and scale
+  // it shows now (the scale pressed on while a drag lasts).
+  TSpectrumGeometry SpectrumLayout() const;
+  // The client area's size at factor 1: taller by the strip while it shows.
+  QSize BaseClientSize() const;
+  void SpectrumPicture(TSpectrumContent &content, TSpectrumScale &scale) const;
+  void DrawSpectrumStrip();
   void RetranslateUi();
   void BuildLanguageMenu();
   void RestoreLanguage(QSettings *settings);
@@ -491,6 +541,24 @@ private:
   std::array<QPoint, SweepSteps> TracePoints{};
   std::array<QPoint, SweepSteps> CurvePoints{};
   std::array<double, SweepSteps> ComponentValues{};  // the highlighted harmonic's part
+
+  // A press on the strip's columns with the left button, until its release.
+  struct TSpectrumDrag {
+    bool Active = false;
+    bool Moved = false;     // left the press point: the value follows the mouse
+    bool Phase = false;     // pressed in the phase row
+    int Harmonic = 0;       // 0..25, the harmonic edited
+    bool Mirrored = false;  // pressed on the bar of -Harmonic
+    int PressX = 0;
+    int PressY = 0;
+    double Magnitude = 0.0;  // the value shown while moving, applied on release
+    double Angle = 0.0;
+    TSpectrumScale Scale;    // the scale pressed on, kept while the drag lasts
+  };
+  TSpectrumDrag SpectrumDrag;
+  void FollowSpectrumDrag(int x, int y);
+  // Ends a drag without applying it; the pictures drop its value.
+  void CancelSpectrumDrag();
 
   // What the shown RMS error was computed from, so that a redraw with the same
   // entries, highest harmonic, convention and ideal wave does not recompute it.

@@ -72,6 +72,20 @@ void TRotantsForm::LoadPhasorEditor(double re, double im)
   PhasorUpdateBtnClick();
 }
 
+void TRotantsForm::EditHarmonic(int k, double magnitude, double angle)
+{
+  if (k < 0 || k >= HarmonicCount)
+    return;
+  const TActionScope action(*this);
+  const int row = k + 1;
+  PhasorGrid->setCurrentCell(row, 1);
+  PhasorGrid->scrollToItem(PhasorGrid->item(row, 1));
+  HarmonicEdit->setText(QString::number(k));
+  MagnitudeEdit->setText(FormatText(magnitude, MagnitudePrecision, MagnitudeDecimals));
+  AngleEdit->setText(FormatText(angle, GridAnglePrecision, AngleDecimals));
+  PhasorUpdateBtnClick();
+}
+
 // Both texts are checked before anything is written, so a text that is not a
 // number leaves grid, entries, tone and plots exactly as they were. Numbers
 // out of range are applied as 0. The entry is then set from the grid's texts,

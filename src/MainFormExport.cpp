@@ -200,7 +200,19 @@ QImage TRotantsForm::PlotsPicture()
   const QImage time = TimeImage->grab().toImage().convertToFormat(QImage::Format_RGB32);
   // The strip of window between the plots, as wide as it is shown.
   const int gap = std::max(0, TimeImage->x() - (PhasorImage->x() + PhasorImage->width()));
-  return SideBySide(plane, time, gap, palette().color(QPalette::Window));
+  const QColor fill = palette().color(QPalette::Window);
+  const QImage plots = SideBySide(plane, time, gap, fill);
+  if (!ViewSpectrum->isChecked())
+    return plots;
+  // The spectrum under the plots, as far below them as they lie apart.
+  const QImage strip = SpectrumImage->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  QImage picture(std::max(plots.width(), strip.width()), plots.height() + gap + strip.height(),
+                 QImage::Format_RGB32);
+  picture.fill(fill);
+  QPainter painter(&picture);
+  painter.drawImage(0, 0, plots);
+  painter.drawImage(0, plots.height() + gap, strip);
+  return picture;
 }
 
 bool TRotantsForm::ExportPicture(const QString &path)

@@ -137,6 +137,8 @@ void TRotantsForm::SelectedHarmonicChanged()
   ShowSelectedHarmonic();
   if (ViewHighlightHarmonic->isChecked())
     TimeTrackBarChange();
+  else
+    RedrawSpectrum();
   if (ViewSoloHarmonic->isChecked())
     ViewSoloHarmonicClick();
 }

@@ -42,6 +42,8 @@ void TRotantsForm::RetranslateUi()
   ViewHighlightHarmonic->setText(tr("&Highlight Selected Harmonic"));
   ViewSoloHarmonic->setText(tr("&Play Selected Harmonic Alone"));
   ViewShowError->setText(tr("Show &Error"));
+  ViewSpectrum->setText(tr("&Spectrum"));
+  ViewSpectrumDecibels->setText(tr("Spectrum in &Decibels"));
   ViewLanguage->setTitle(tr("&Language"));
   ViewLanguage->actions().first()->setText(tr("&System Language"));
   Help->setTitle(tr("&Help"));
@@ -115,5 +117,9 @@ void TRotantsForm::changeEvent(QEvent *event)
 {
   if (event->type() == QEvent::LanguageChange)
     RetranslateUi();
+  // A window that loses the activation mid-drag (a dialog opened by a
+  // shortcut, another window chosen) may never see the release.
+  if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+    CancelSpectrumDrag();
   QMainWindow::changeEvent(event);
 }

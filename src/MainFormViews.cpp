@@ -163,6 +163,14 @@ void TRotantsForm::TimeTrackBarChange()
     return;
   }
   const int n = TimeTrackBar->value();
+  // While a drag on the spectrum lasts, every picture shows the dragged value
+  // in place of its entry's, which is put back afterwards: only the release
+  // changes an entry.
+  const bool preview = SpectrumDrag.Moved;
+  HarmonicPhasor &dragged = PhasorList[std::size_t(SpectrumDrag.Harmonic)];
+  const HarmonicPhasor kept = dragged;
+  if (preview)
+    PolarToRect(SpectrumDrag.Magnitude, SpectrumDrag.Angle, dragged.Re, dragged.Im);
   PhasorGraph->DrawFrame(true);
   RotateForPictures(n, true);
   if (ConjugateCheckBox->isChecked())
@@ -170,9 +178,15 @@ void TRotantsForm::TimeTrackBarChange()
   DrawPhasorChain(false, MainChainColour);
   TimeGraph->DrawFrame(TimeGridCheckBox->isChecked());
   PlotReconstruction(n);
+  DrawSpectrumStrip();
   StatusPanel1->setText(StepPrefix + QString::number(n));
   ShowRmsError();
   ShowSelectedHarmonic();
+  if (preview) {
+    dragged.Re = kept.Re;
+    dragged.Im = kept.Im;
+    RotateForPictures(n, true);
+  }
 }
 
 // Whether the real value of the tip (re, im), on either plot, or the tip itself

@@ -23,9 +23,6 @@ namespace {
 const char ZoomKey[] = "View/Zoom";
 const char FullScreenKey[] = "View/FullScreen";
 
-constexpr int ClientWidth = 782;
-constexpr int ClientHeight = 384;
-
 }  // namespace
 
 double TRotantsForm::ScreenZoomLimit(bool fullScreen) const
@@ -39,7 +36,8 @@ double TRotantsForm::ScreenZoomLimit(bool fullScreen) const
     const QSize frame = frameGeometry().size() - geometry().size();
     room -= frame;
   }
-  return ZoomSteps::FittingFactor(ClientWidth, ClientHeight + BaseMenuHeight, room.width(),
+  const QSize client = BaseClientSize();
+  return ZoomSteps::FittingFactor(client.width(), client.height() + BaseMenuHeight, room.width(),
                                   room.height());
 }
 
@@ -140,6 +138,9 @@ void TRotantsForm::UseSettings(QSettings *settings)
 {
   Settings = nullptr;
   if (settings) {
+    // The strip first, so that the zoom is held to what the screen allows
+    // with it.
+    RestoreSpectrumView(settings);
     const double zoom = settings->value(ZoomKey, 1.0).toDouble();
     // A zoom that no longer fits this screen falls back to the largest step
     // that does.

@@ -118,6 +118,17 @@ void TWindowScaler::Record(QWidget *widget)
   Records << record;
 }
 
+void TWindowScaler::SetBaseGeometry(QWidget *widget, const QRect &geometry)
+{
+  for (TRecord &record : Records) {
+    if (record.Widget != widget)
+      continue;
+    if (record.Minimum == record.Maximum)
+      record.Minimum = record.Maximum = geometry.size();
+    record.Geometry = geometry;
+  }
+}
+
 int TWindowScaler::ScaledEdge(int edge, double factor)
 {
   return int(std::lround(edge * factor));

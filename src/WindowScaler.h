@@ -27,6 +27,11 @@ public:
   explicit TWindowScaler(QWidget *window);
   ~TWindowScaler() override;
 
+  // Records a new geometry at factor 1 for a recorded widget; a widget of a
+  // fixed size takes the new size as its fixed size. Applies from the next
+  // Apply on.
+  void SetBaseGeometry(QWidget *widget, const QRect &geometry);
+
   // Scales everything recorded to factor (> 0) of its recorded size.
   void Apply(double factor);
   double Factor() const { return CurrentFactor; }

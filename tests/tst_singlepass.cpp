@@ -2,6 +2,7 @@
 #include "CanvasProbe.h"
 #include "MySoundUnit.h"
 #include "RecordingSoundService.h"
+#include "SpectrumGeometry.h"
 #include "WindowDriver.h"
 
 #include <QCheckBox>
@@ -21,7 +22,7 @@
 
 namespace {
 
-enum TAction { Waveform, Stroke, Placement, Update, ClearCustom };
+enum TAction { Waveform, Stroke, Placement, Update, ClearCustom, SpectrumBar, SpectrumPhase };
 
 struct TWindow {
   std::shared_ptr<TSoundLog> Log;
@@ -59,6 +60,20 @@ void Act(TRotantsForm &form, TAction action, int item)
   case ClearCustom:
     form.ClearBtn->click();
     break;
+  case SpectrumBar:
+  case SpectrumPhase: {
+    // Harmonic 3's bar dragged up by 25 rows, or its phase mark by 60 degrees.
+    const TSpectrumGeometry layout(form.SpectrumImage->Width(), form.SpectrumImage->Height(),
+                                   form.ConjugateCheckBox->isChecked());
+    const int y = action == SpectrumBar ? layout.Baseline() - 1 : layout.PhaseZero();
+    const QPoint from(layout.SlotCentre(3), y);
+    QTest::mousePress(form.SpectrumImage, Qt::LeftButton, Qt::NoModifier, from);
+    QTest::mouseMove(form.SpectrumImage, from - QPoint(0, 10));
+    QTest::mouseMove(form.SpectrumImage, from - QPoint(0, action == SpectrumBar ? 25 : 4));
+    QTest::mouseRelease(form.SpectrumImage, Qt::LeftButton, Qt::NoModifier,
+                        from - QPoint(0, action == SpectrumBar ? 25 : 4));
+    break;
+  }
   }
 }
 
@@ -96,6 +111,8 @@ QString Difference(TRotantsForm &a, TRotantsForm &b)
     return "phasor plane pixels";
   if (!DifferenceBounds(a.TimeImage->Image(), b.TimeImage->Image()).isNull())
     return "time plot pixels";
+  if (!DifferenceBounds(a.SpectrumImage->Image(), b.SpectrumImage->Image()).isNull())
+    return "spectrum pixels";
   if (std::memcmp(a.MySound->Buffer, b.MySound->Buffer, a.MySound->DataSize) != 0)
     return "tone bytes";
   if (a.HarmonicIndex != b.HarmonicIndex || a.EditMode != b.EditMode
@@ -139,6 +156,9 @@ void TestSinglePass::SameResultAsStepByStep_data()
   QTest::newRow("placement, turned") << int(Placement) << 0 << true << 25 << 1;
   QTest::newRow("update") << int(Update) << 6 << false << 25 << 1;
   QTest::newRow("clear") << int(ClearCustom) << 0 << false << 25 << 1;
+  QTest::newRow("spectrum bar") << int(SpectrumBar) << 2 << false << 25 << 1;
+  QTest::newRow("spectrum bar, conjugate") << int(SpectrumBar) << 2 << true << 25 << 1;
+  QTest::newRow("spectrum phase") << int(SpectrumPhase) << 2 << false << 25 << 1;
 }
 
 // The same action on a window that does every step at once and on one that
@@ -163,6 +183,8 @@ void TestSinglePass::SameResultAsStepByStep()
       QTest::mouseClick(form.PhasorImage, Qt::LeftButton, Qt::NoModifier, QPoint(160, 110));
       form.TimeTrackBar->setValue(300);
     } else {
+      if (action == SpectrumBar || action == SpectrumPhase)
+        form.SetSpectrumView(true, false);
       form.ConjugateCheckBox->setChecked(conjugate);
       if (action != Waveform)
         ChooseWaveform(form, item);

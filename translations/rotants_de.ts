@@ -148,6 +148,10 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <source>cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
+    <message>
+        <source>Show the spectrum under the plots.</source>
+        <translation>Das Spektrum unter den Diagrammen zeigen.</translation>
+    </message>
 </context>
 <context>
     <name>TFileText</name>
@@ -733,6 +737,20 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     <message>
         <source>Save changes to %1?</source>
         <translation>Änderungen an %1 speichern?</translation>
+        <source>Dragged Phase of Harmonic %1</source>
+        <translation>Phase der Harmonischen %1 gezogen</translation>
+    </message>
+    <message>
+        <source>Dragged Harmonic %1</source>
+        <translation>Harmonische %1 gezogen</translation>
+    </message>
+    <message>
+        <source>&amp;Spectrum</source>
+        <translation>Spek&amp;trum</translation>
+    </message>
+    <message>
+        <source>Spectrum in &amp;Decibels</source>
+        <translation>Spektrum in &amp;Dezibel</translation>
     </message>
 </context>
 </TS>

@@ -148,6 +148,10 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <source>cannot write %1: %2</source>
         <translation>no se puede escribir %1: %2</translation>
     </message>
+    <message>
+        <source>Show the spectrum under the plots.</source>
+        <translation>Mostrar el espectro bajo los gráficos.</translation>
+    </message>
 </context>
 <context>
     <name>TFileText</name>
@@ -733,6 +737,20 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     <message>
         <source>Save changes to %1?</source>
         <translation>¿Guardar los cambios en %1?</translation>
+        <source>Dragged Phase of Harmonic %1</source>
+        <translation>Fase del armónico %1 arrastrada</translation>
+    </message>
+    <message>
+        <source>Dragged Harmonic %1</source>
+        <translation>Armónico %1 arrastrado</translation>
+    </message>
+    <message>
+        <source>&amp;Spectrum</source>
+        <translation>Espe&amp;ctro</translation>
+    </message>
+    <message>
+        <source>Spectrum in &amp;Decibels</source>
+        <translation>Espectro en deci&amp;belios</translation>
     </message>
 </context>
 </TS>

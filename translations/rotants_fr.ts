@@ -148,6 +148,10 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <source>cannot write %1: %2</source>
         <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>Show the spectrum under the plots.</source>
+        <translation>Afficher le spectre sous les graphiques.</translation>
+    </message>
 </context>
 <context>
     <name>TFileText</name>
@@ -733,6 +737,20 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     <message>
         <source>Save changes to %1?</source>
         <translation>Enregistrer les modifications de %1&#xa0;?</translation>
+        <source>Dragged Phase of Harmonic %1</source>
+        <translation>Phase de l&apos;harmonique %1 déplacée</translation>
+    </message>
+    <message>
+        <source>Dragged Harmonic %1</source>
+        <translation>Harmonique %1 déplacée</translation>
+    </message>
+    <message>
+        <source>&amp;Spectrum</source>
+        <translation>&amp;Spectre</translation>
+    </message>
+    <message>
+        <source>Spectrum in &amp;Decibels</source>
+        <translation>Spectre en &amp;décibels</translation>
     </message>
 </context>
 </TS>

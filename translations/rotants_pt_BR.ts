@@ -148,6 +148,10 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <source>cannot write %1: %2</source>
         <translation>não é possível gravar %1: %2</translation>
     </message>
+    <message>
+        <source>Show the spectrum under the plots.</source>
+        <translation>Mostra o espectro abaixo dos gráficos.</translation>
+    </message>
 </context>
 <context>
     <name>TFileText</name>
@@ -733,6 +737,20 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     <message>
         <source>Save changes to %1?</source>
         <translation>Salvar as alterações em %1?</translation>
+        <source>Dragged Phase of Harmonic %1</source>
+        <translation>Fase da harmônica %1 arrastada</translation>
+    </message>
+    <message>
+        <source>Dragged Harmonic %1</source>
+        <translation>Harmônica %1 arrastada</translation>
+    </message>
+    <message>
+        <source>&amp;Spectrum</source>
+        <translation>E&amp;spectro</translation>
+    </message>
+    <message>
+        <source>Spectrum in &amp;Decibels</source>
+        <translation>Espectro em deci&amp;béis</translation>
     </message>
 </context>
 </TS>

@@ -148,6 +148,10 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <source>cannot write %1: %2</source>
         <translation>无法写入 %1：%2</translation>
     </message>
+    <message>
+        <source>Show the spectrum under the plots.</source>
+        <translation>在图表下方显示频谱。</translation>
+    </message>
 </context>
 <context>
     <name>TFileText</name>
@@ -733,6 +737,20 @@ With --export-* or --save it writes those files without opening a window.</sourc
     <message>
         <source>Save changes to %1?</source>
         <translation>保存对%1的更改？</translation>
+        <source>Dragged Phase of Harmonic %1</source>
+        <translation>拖动第 %1 次谐波的相位</translation>
+    </message>
+    <message>
+        <source>Dragged Harmonic %1</source>
+        <translation>拖动第 %1 次谐波</translation>
+    </message>
+    <message>
+        <source>&amp;Spectrum</source>
+        <translation>频谱(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Spectrum in &amp;Decibels</source>
+        <translation>以分贝显示频谱(&amp;D)</translation>
     </message>
 </context>
 </TS>

@@ -148,6 +148,12 @@ int main(int argc, char *argv[])
     form.ViewShowError->trigger();
     form.TimeTrackBar->setValue(200);
   });
+  ok &= Save(directory, "square-spectrum.png", [](TRotantsForm &form) {
+    ChooseWaveform(form, 2);
+    form.ViewSpectrum->trigger();
+    form.PhasorGrid->setCurrentCell(4, 1);
+    form.TimeTrackBar->setValue(150);
+  });
   ok &= SaveZoomPair(directory);
   Translations::Install("de");
   ok &= Save(directory, "german.png", [](TRotantsForm &form) {

@@ -1,0 +1,244 @@
+#include "MainForm.h"
+
+#include "NumberText.h"
+#include "SpectrumView.h"
+#include "WindowScaler.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QMenu>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTableWidget>
+
+#include <cstdlib>
+#include <utility>
+
+// The spectrum strip: the View options that show it and choose its scale,
+// the window growing by its height, its drawing (SpectrumView) from the
+// entries, and editing by dragging its bars and phase marks. The geometry is
+// SpectrumGeometry's; this wires it to the window.
+
+namespace {
+
+const char SpectrumKey[] = "View/Spectrum";
+const char DecibelsKey[] = "View/SpectrumDecibels";
+
+constexpr int ClientWidth = 782;
+constexpr int ClientHeight = 384;
+constexpr int StatusBarTop = 365;
+constexpr int StatusBarHeight = 19;
+// The strip (114 pixels) and a gap of 4 above the status bar.
+constexpr int SpectrumGrowth = 118;
+// Canvas pixels the mouse must leave the press point by before a press
+// becomes a drag, so that a press that only selects never changes a value.
+constexpr int DragThreshold = 3;
+
+QRect ToRect(const TSpectrumBox &box)
+{
+  return QRect(box.Left, box.Top, box.Width, box.Height);
+}
+
+// The value a grid cell shows; fallback when it does not read.
+double GridValue(const QTableWidget *grid, int row, int column, double fallback)
+{
+  double value = fallback;
+  ReadNumber(grid->item(row, column)->text().toStdString(), value);
+  return value;
+}
+
+}  // namespace
+
+void TRotantsForm::BuildSpectrumActions()
+{
+  MenuView->addSeparator();
+  ViewSpectrum = MenuView->addAction(QString());
+  ViewSpectrum->setObjectName("ViewSpectrum");
+  ViewSpectrum->setCheckable(true);
+  ViewSpectrumDecibels = MenuView->addAction(QString());
+  ViewSpectrumDecibels->setObjectName("ViewSpectrumDecibels");
+  ViewSpectrumDecibels->setCheckable(true);
+  ViewSpectrumDecibels->setEnabled(false);
+  connect(ViewSpectrum, &QAction::triggered, this, &TRotantsForm::ViewSpectrumClick);
+  connect(ViewSpectrumDecibels, &QAction::triggered, this,
+          &TRotantsForm::ViewSpectrumDecibelsClick);
+}
+
+QString TRotantsForm::SpectrumDragStepText(int k, bool phase)
+{
+  return phase ? tr("Dragged Phase of Harmonic %1").arg(k) : tr("Dragged Harmonic %1").arg(k);
+}
+
+void TRotantsForm::ViewSpectrumClick()
+{
+  SetSpectrumView(ViewSpectrum->isChecked(), true);
+}
+
+void TRotantsForm::ViewSpectrumDecibelsClick()
+{
+  if (Settings)
+    Settings->setValue(DecibelsKey, ViewSpectrumDecibels->isChecked());
+  RedrawSpectrum();
+}
+
+QSize TRotantsForm::BaseClientSize() const
+{
+  return QSize(ClientWidth, ClientHeight + (ViewSpectrum->isChecked() ? SpectrumGrowth : 0));
+}
+
+// The scaler lays the window out from its records, so the client area's size
+// and the status bar's place are changed there and the zoom applied again,
+// which also holds the zoom to what the screen allows and redraws.
+void TRotantsForm::SetSpectrumView(bool on, bool remember)
+{
+  CancelSpectrumDrag();
+  ViewSpectrum->setChecked(on);
+  ViewSpectrumDecibels->setEnabled(on);
+  SpectrumImage->setVisible(on);
+  const QSize client = BaseClientSize();
+  Scaler->SetBaseGeometry(ClientArea, QRect(QPoint(0, 0), client));
+  Scaler->SetBaseGeometry(StatusBar, QRect(0, StatusBarTop + client.height() - ClientHeight,
+                                           ClientWidth, StatusBarHeight));
+  if (ViewFullScreen->isChecked())
+    ApplyZoom(ScreenZoomLimit(true));
+  else
+    SetZoom(WindowedZoom);
+  if (remember && Settings)
+    Settings->setValue(SpectrumKey, on);
+}
+
+void TRotantsForm::RestoreSpectrumView(QSettings *settings)
+{
+  ViewSpectrumDecibels->setChecked(settings->value(DecibelsKey, false).toBool());
+  const bool on = settings->value(SpectrumKey, false).toBool();
+  if (on != ViewSpectrum->isChecked())
+    SetSpectrumView(on, false);
+}
+
+TSpectrumGeometry TRotantsForm::SpectrumLayout() const
+{
+  return TSpectrumGeometry(SpectrumImage->Width(), SpectrumImage->Height(),
+                           ConjugateCheckBox->isChecked());
+}
+
+void TRotantsForm::SpectrumPicture(TSpectrumContent &content, TSpectrumScale &scale) const
+{
+  content.SetEntries(PhasorList);
+  if (SpectrumDrag.Moved) {
+    const std::size_t dragged = std::size_t(SpectrumDrag.Harmonic);
+    content.Magnitudes[dragged] = SpectrumDrag.Magnitude;
+    content.Angles[dragged] = SpectrumDrag.Angle;
+  }
+  content.Highest = HighestHarmonic;
+  content.Selected = SelectedHarmonic();
+  content.Highlight = ViewHighlightHarmonic->isChecked();
+  content.TwoSided = ConjugateCheckBox->isChecked();
+  scale = SpectrumDrag.Active
+              ? SpectrumDrag.Scale
+              : TSpectrumScale::Fitting(content.Largest(), ViewSpectrumDecibels->isChecked());
+}
+
+void TRotantsForm::DrawSpectrumStrip()
+{
+  if (!ViewSpectrum->isChecked())
+    return;
+  TSpectrumContent content;
+  TSpectrumScale scale;
+  SpectrumPicture(content, scale);
+  DrawSpectrum(*SpectrumImage, SpectrumLayout(), scale, content);
+}
+
+void TRotantsForm::RedrawSpectrum()
+{
+  if (!ViewSpectrum->isChecked())
+    return;
+  if (Deferring())
+    RedrawPending = true;
+  else
+    DrawSpectrumStrip();
+}
+
+QRect TRotantsForm::SpectrumBar(int k) const
+{
+  const TSpectrumGeometry geometry = SpectrumLayout();
+  if (!ViewSpectrum->isChecked() || !geometry.Shows(k))
+    return QRect();
+  TSpectrumContent content;
+  TSpectrumScale scale;
+  SpectrumPicture(content, scale);
+  return ToRect(geometry.Bar(k, scale.Fraction(content.MagnitudeOf(k))));
+}
+
+// The value starts from the grid row's texts, which are what the editor
+// shows and keeps: an angle typed for a zero magnitude is kept too.
+void TRotantsForm::SpectrumImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int X,
+                                          int Y)
+{
+  if (button != Qt::LeftButton || !ViewSpectrum->isChecked())
+    return;
+  const std::optional<TSpectrumHit> hit = SpectrumLayout().HitAt(X, Y);
+  if (!hit)
+    return;
+  TSpectrumContent content;
+  TSpectrumDrag drag;
+  SpectrumPicture(content, drag.Scale);
+  drag.Active = true;
+  drag.Phase = hit->Phase;
+  drag.Harmonic = std::abs(hit->Harmonic);
+  drag.Mirrored = hit->Harmonic < 0;
+  drag.PressX = X;
+  drag.PressY = Y;
+  const int row = drag.Harmonic + 1;
+  drag.Magnitude = GridValue(PhasorGrid, row, 1, content.Magnitudes[std::size_t(drag.Harmonic)]);
+  drag.Angle = GridValue(PhasorGrid, row, 2, content.Angles[std::size_t(drag.Harmonic)]);
+  SpectrumDrag = drag;
+  PhasorGrid->setCurrentCell(row, 1);
+  PhasorGrid->scrollToItem(PhasorGrid->item(row, 1));
+}
+
+// Sets the dragged half of the value from a mouse position, once the mouse
+// has left the press point.
+void TRotantsForm::FollowSpectrumDrag(int x, int y)
+{
+  TSpectrumDrag &drag = SpectrumDrag;
+  if (!drag.Moved && std::abs(x - drag.PressX) < DragThreshold
+      && std::abs(y - drag.PressY) < DragThreshold)
+    return;
+  drag.Moved = true;
+  const TSpectrumGeometry geometry = SpectrumLayout();
+  if (drag.Phase) {
+    const double angle = geometry.AngleAt(y);
+    drag.Angle = drag.Mirrored ? -angle : angle;
+  } else {
+    drag.Magnitude = drag.Scale.MagnitudeAt(geometry.FractionAt(y));
+  }
+}
+
+void TRotantsForm::CancelSpectrumDrag()
+{
+  const bool shown = std::exchange(SpectrumDrag, {}).Moved;
+  if (shown)
+    TimeTrackBarChange();
+}
+
+void TRotantsForm::SpectrumImageMouseMove(Qt::KeyboardModifiers, int X, int Y)
+{
+  if (!SpectrumDrag.Active)
+    return;
+  FollowSpectrumDrag(X, Y);
+  if (SpectrumDrag.Moved)
+    TimeTrackBarChange();
+}
+
+void TRotantsForm::SpectrumImageMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, int X,
+                                        int Y)
+{
+  if (button != Qt::LeftButton || !SpectrumDrag.Active)
+    return;
+  FollowSpectrumDrag(X, Y);
+  const TSpectrumDrag drag = std::exchange(SpectrumDrag, {});
+  if (!drag.Moved)
+    return;
+  const TActionScope action(*this);
+  EditHarmonic(drag.Harmonic, drag.Magnitude, drag.Angle);
+}
