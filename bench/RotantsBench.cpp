@@ -369,16 +369,16 @@ std::vector<TInstructionCase> InstructionCases()
          return form;
        },
        redraw},
-      {"spectrum-strip", "Spectrum strip redraw, square, harmonic 3 highlighted", 0.3e6,
-       [] {
-         auto form = SpectrumWindow(false);
-         return form;
-       },
-       [](TRotantsForm &form) { form.RedrawSpectrum(); }},
+      {"spectrum-strip", "Spectrum strip redraw (View > Spectrum in Decibels)", 0.3e6,
+       [] { return SpectrumWindow(false); },
+       [](TRotantsForm &form) { form.ViewSpectrumDecibels->trigger(); }},
       {"redraw-511-spectrum",
-       "Full redraw, step 511, every option on, harmonic 3 highlighted, alone, error shown, "
-       "spectrum",
-       2.4e6, [] { return SpectrumWindow(false); }, redraw},
+       "Full redraw, step 511, harmonic 3 highlighted, alone, error shown, spectrum", 2.4e6,
+       [] { return SpectrumWindow(false); }, redraw},
+      {"select-harmonic-spectrum",
+       "Grid row of harmonic 5 chosen, step 511, highlighted, alone, error shown, spectrum", 0,
+       [] { return SpectrumWindow(false); },
+       [](TRotantsForm &form) { form.PhasorGrid->setCurrentCell(6, 1); }},
       {"spectrum-drag-move", "One drag move on the spectrum, both plots following", 3e6,
        [] { return SpectrumWindow(true); },
        [](TRotantsForm &form) {

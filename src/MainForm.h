@@ -556,6 +556,10 @@ private:
     TSpectrumScale Scale;    // the scale pressed on, kept while the drag lasts
   };
   TSpectrumDrag SpectrumDrag;
+  // What the strip shows now, at which display scale (0: nothing drawn yet).
+  TSpectrumContent DrawnSpectrum;
+  TSpectrumScale DrawnSpectrumScale;
+  double DrawnSpectrumDisplay = 0.0;
   void FollowSpectrumDrag(int x, int y);
   // Ends a drag without applying it; the pictures drop its value.
   void CancelSpectrumDrag();

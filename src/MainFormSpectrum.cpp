@@ -145,7 +145,15 @@ void TRotantsForm::DrawSpectrumStrip()
   TSpectrumContent content;
   TSpectrumScale scale;
   SpectrumPicture(content, scale);
+  // Nothing in the strip moves with the time step: a redraw for another step
+  // (the slider, every animation tick) keeps the picture it would draw again.
+  const double display = SpectrumImage->DisplayScale();
+  if (content == DrawnSpectrum && scale == DrawnSpectrumScale && display == DrawnSpectrumDisplay)
+    return;
   DrawSpectrum(*SpectrumImage, SpectrumLayout(), scale, content);
+  DrawnSpectrum = content;
+  DrawnSpectrumScale = scale;
+  DrawnSpectrumDisplay = display;
 }
 
 void TRotantsForm::RedrawSpectrum()

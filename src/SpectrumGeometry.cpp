@@ -1,8 +1,7 @@
 #include "SpectrumGeometry.h"
 
-#include "NumberText.h"
-
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 namespace {
@@ -18,15 +17,12 @@ double ToDecibels(double magnitude)
   return 20.0 * std::log10(magnitude);
 }
 
-// A tick value without trailing zeros: "0.25", "5", "0.005".
+// A tick value in its shortest form: "0.25", "5", "0.005", "-20".
 std::string ShortNumber(double value)
 {
-  std::string text = FormatFixed(value, 7, 3);
-  while (text.back() == '0')
-    text.pop_back();
-  if (text.back() == '.')
-    text.pop_back();
-  return text;
+  std::array<char, 32> text{};
+  const char *const end = std::to_chars(text.data(), text.data() + text.size(), value).ptr;
+  return std::string(text.data(), std::size_t(end - text.data()));
 }
 
 int RoundToInt(double v)

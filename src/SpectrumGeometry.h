@@ -168,4 +168,6 @@ struct TSpectrumContent {
   // Harmonic k as pictured: c-k has the magnitude of ck and the opposite angle.
   double MagnitudeOf(int k) const;
   double AngleOf(int k) const;
+
+  bool operator==(const TSpectrumContent &) const = default;
 };
