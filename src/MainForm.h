@@ -554,12 +554,23 @@ private:
     double Magnitude = 0.0;  // the value shown while moving, applied on release
     double Angle = 0.0;
     TSpectrumScale Scale;    // the scale pressed on, kept while the drag lasts
+    bool operator==(const TSpectrumDrag &) const = default;
   };
   TSpectrumDrag SpectrumDrag;
-  // What the strip shows now, at which display scale (0: nothing drawn yet).
-  TSpectrumContent DrawnSpectrum;
-  TSpectrumScale DrawnSpectrumScale;
-  double DrawnSpectrumDisplay = 0.0;
+  // Everything the strip's picture is drawn from, so that a redraw from the
+  // same (another time step, every animation tick) keeps the picture.
+  struct TSpectrumSource {
+    std::array<double, 2 * HarmonicCount> Entries{};
+    int Highest = -1;
+    int Selected = 0;
+    bool Highlight = false;
+    bool TwoSided = false;
+    bool Decibels = false;
+    TSpectrumDrag Drag;
+    double Display = 0.0;  // the canvas's display scale; 0 before the first picture
+    bool operator==(const TSpectrumSource &) const = default;
+  };
+  TSpectrumSource DrawnSpectrum;
   void FollowSpectrumDrag(int x, int y);
   // Ends a drag without applying it; the pictures drop its value.
   void CancelSpectrumDrag();

@@ -142,18 +142,27 @@ void TRotantsForm::DrawSpectrumStrip()
 {
   if (!ViewSpectrum->isChecked())
     return;
+  TSpectrumSource source;
+  for (int k = 0; k < HarmonicCount; ++k) {
+    source.Entries[std::size_t(2 * k)] = PhasorList[std::size_t(k)].Re;
+    source.Entries[std::size_t(2 * k + 1)] = PhasorList[std::size_t(k)].Im;
+  }
+  source.Highest = HighestHarmonic;
+  source.Selected = SelectedHarmonic();
+  source.Highlight = ViewHighlightHarmonic->isChecked();
+  source.TwoSided = ConjugateCheckBox->isChecked();
+  source.Decibels = ViewSpectrumDecibels->isChecked();
+  source.Drag = SpectrumDrag;
+  source.Display = SpectrumImage->DisplayScale();
+  // Nothing in the strip moves with the time step: a redraw for another step
+  // keeps the picture it would draw again.
+  if (source == DrawnSpectrum)
+    return;
   TSpectrumContent content;
   TSpectrumScale scale;
   SpectrumPicture(content, scale);
-  // Nothing in the strip moves with the time step: a redraw for another step
-  // (the slider, every animation tick) keeps the picture it would draw again.
-  const double display = SpectrumImage->DisplayScale();
-  if (content == DrawnSpectrum && scale == DrawnSpectrumScale && display == DrawnSpectrumDisplay)
-    return;
   DrawSpectrum(*SpectrumImage, SpectrumLayout(), scale, content);
-  DrawnSpectrum = content;
-  DrawnSpectrumScale = scale;
-  DrawnSpectrumDisplay = display;
+  DrawnSpectrum = source;
 }
 
 void TRotantsForm::RedrawSpectrum()
