@@ -123,8 +123,8 @@ int ParseCommandLine(const QStringList &arguments, TCommandLineOptions &options)
   const QCommandLineOption save("save", TCommandLineText::tr("Save the phasor set."),
                                 "OUT.rotants");
   parser.addOptions({waveform, highest, step, conjugate, rotate, trace, realValue, noGrid,
-                     noIdeal, spectrum, zoom, language, picture, sound, seconds, harmonics, samples,
-                     animation, save});
+                     noIdeal, spectrum, zoom, language, picture, sound, seconds, harmonics,
+                     samples, animation, save});
 
   if (!parser.parse(arguments)) {
     PrintError(parser.errorText());

@@ -113,6 +113,8 @@ void TRotantsForm::RestoreSpectrumView(QSettings *settings)
   const bool on = settings->value(SpectrumKey, false).toBool();
   if (on != ViewSpectrum->isChecked())
     SetSpectrumView(on, false);
+  else
+    RedrawSpectrum();
 }
 
 TSpectrumGeometry TRotantsForm::SpectrumLayout() const

@@ -7,7 +7,8 @@
 namespace {
 
 // Linear tops: 1, 2 and 5 times the powers of ten from 0.01 to 10.
-constexpr std::array<double, 10> LinearTops = {0.01, 0.02, 0.05, 0.1, 0.2, 0.5, 1.0, 2.0, 5.0, 10.0};
+constexpr std::array<double, 10> LinearTops = {0.01, 0.02, 0.05, 0.1, 0.2,
+                                               0.5,  1.0,  2.0,  5.0, 10.0};
 constexpr double LowestTopDecibels = -40.0;
 constexpr double DecibelStep = 10.0;
 constexpr double DecibelTick = 20.0;

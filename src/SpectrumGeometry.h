@@ -32,7 +32,6 @@ struct TSpectrumBox {
 class TSpectrumScale {
 public:
   static constexpr double DecibelRange = 60.0;
-  static constexpr int TickCount = 4;  // the most ticks a scale has
 
   // The scale whose top lies just above largest (a magnitude >= 0), so that
   // a bar dragged to the top makes the next scale larger: in linear steps of
