@@ -258,6 +258,7 @@ void TRotantsForm::SpectrumImageMouseUp(Qt::MouseButton button, Qt::KeyboardModi
   const TSpectrumDrag drag = std::exchange(SpectrumDrag, {});
   if (!drag.Moved)
     return;
-  const TActionScope action(*this);
+  const TActionScope action(*this, SpectrumDragStepText(drag.Harmonic, drag.Phase),
+                            TStepKind::HandMade);
   EditHarmonic(drag.Harmonic, drag.Magnitude, drag.Angle);
 }

@@ -68,6 +68,8 @@ struct TShown {
   int Selected = 0;  // the harmonic of the grid's current row
   bool Highlight = false;
   bool ShowError = false;
+  bool Spectrum = false;
+  bool Decibels = false;
 };
 
 // A plot pixel as a window position at the window's zoom: the middle of the
@@ -139,6 +141,15 @@ void SetStraight(TRotantsForm &form, const TShown &shown)
     form.ViewHighlightHarmonic->trigger();
   if (shown.ShowError)
     form.ViewShowError->trigger();
+  // Both are remembered, so a fresh window may start with either on.
+  // The decibel choice is open only while the strip is shown.
+  if (form.ViewSpectrumDecibels->isChecked() != shown.Decibels) {
+    if (!form.ViewSpectrum->isChecked())
+      form.ViewSpectrum->trigger();
+    form.ViewSpectrumDecibels->trigger();
+  }
+  if (form.ViewSpectrum->isChecked() != shown.Spectrum)
+    form.ViewSpectrum->trigger();
 }
 
 // What decides the pictures besides the entries and the ideal wave, to tell
@@ -159,6 +170,8 @@ QString Summary(TRotantsForm &form)
     summary += QString(", harmonic %1 highlighted").arg(form.SelectedHarmonic());
   if (form.ViewShowError->isChecked())
     summary += ", error shown";
+  if (form.ViewSpectrum->isChecked())
+    summary += form.ViewSpectrumDecibels->isChecked() ? ", spectrum in dB" : ", spectrum";
   return summary;
 }
 
@@ -250,6 +263,20 @@ const std::vector<TStep> &Steps()
         .ShowError = true}},
       {"highlight off", [](TRotantsForm &f) { f.ViewHighlightHarmonic->trigger(); },
        {.Waveform = ImpulseTrain, .Step = 200, .Selected = 25, .ShowError = true}},
+      {"Spectrum on", [](TRotantsForm &f) { f.ViewSpectrum->trigger(); },
+       {.Waveform = ImpulseTrain, .Step = 200, .Selected = 25, .ShowError = true,
+        .Spectrum = true}},
+      {"Square with the spectrum", [](TRotantsForm &f) { ChooseWaveform(f, Square); },
+       {.Waveform = Square, .Step = 200, .Selected = 25, .ShowError = true, .Spectrum = true}},
+      {"Spectrum in decibels", [](TRotantsForm &f) { f.ViewSpectrumDecibels->trigger(); },
+       {.Waveform = Square, .Step = 200, .Selected = 25, .ShowError = true, .Spectrum = true,
+        .Decibels = true}},
+      {"two-sided spectrum", [](TRotantsForm &f) { Click(f.ConjugateCheckBox); },
+       {.Waveform = Square, .Step = 200, .Conjugate = true, .Selected = 25, .ShowError = true,
+        .Spectrum = true, .Decibels = true}},
+      {"Spectrum off", [](TRotantsForm &f) { f.ViewSpectrum->trigger(); },
+       {.Waveform = Square, .Step = 200, .Conjugate = true, .Selected = 25, .ShowError = true,
+        .Decibels = true}},
   };
   return steps;
 }
@@ -280,9 +307,12 @@ struct TPicture {
 // the exported picture.
 std::vector<TPicture> Pictures(TRotantsForm &form)
 {
-  return {{"shown phasor plane", form.PhasorImage->DisplayImage()},
-          {"shown time plot", form.TimeImage->DisplayImage()},
-          {"exported picture", form.PlotsPicture()}};
+  std::vector<TPicture> pictures = {{"shown phasor plane", form.PhasorImage->DisplayImage()},
+                                     {"shown time plot", form.TimeImage->DisplayImage()},
+                                     {"exported picture", form.PlotsPicture()}};
+  if (form.ViewSpectrum->isChecked())
+    pictures.push_back({"shown spectrum", form.SpectrumImage->DisplayImage()});
+  return pictures;
 }
 
 }  // namespace
@@ -366,6 +396,7 @@ void TestScaledFrames::FramesStartClean()
   const std::unique_ptr<TRotantsForm> driven = OpenWindow();
   QVERIFY(driven);
   QVERIFY(driven->PhasorImage->DisplayScale() > 1.0);
+  SetStraight(*driven, {});
   for (const TStep &step : Steps()) {
     step.Road(*driven);
     const std::unique_ptr<TRotantsForm> fresh = OpenWindow();

@@ -241,6 +241,14 @@ void TestSpectrum::DragEditsOneHarmonic()
   QVERIFY(Sound->Log->Looping != tone);
   if (!phase && ShownScale() == scale)
     QCOMPARE(Form->SpectrumBar(pictured).top(), toY);
+
+  // The drag is one step, named after what it changed, and undoing it brings
+  // back entries and grid bit for bit.
+  QCOMPARE(Form->EditUndo->text().remove('&'),
+           "Undo " + (phase ? QString("Dragged Phase of Harmonic %1") : QString("Dragged Harmonic %1")).arg(k));
+  Form->EditUndo->trigger();
+  QVERIFY(SameEntries(Form->PhasorList, entries));
+  QCOMPARE(GridTexts(*Form), grid);
 }
 
 void TestSpectrum::DragEndsWithinTheScale_data()
