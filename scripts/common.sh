@@ -7,12 +7,12 @@ ROTANTS_BUILD="${ROTANTS_BUILD:-$ROTANTS_ROOT/build}"
 # Debian 12 / Ubuntu 24.04 package names the build, the tests and the benchmarks need.
 ROTANTS_PACKAGES=(
   cmake g++ make pkg-config
-  qt6-base-dev libpulse-dev libgl-dev libgif-dev
+  qt6-base-dev qt6-svg-dev libpulse-dev libgl-dev libgif-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-wqy-microhei
   libbenchmark-dev
   xvfb xauth
   pulseaudio pulseaudio-utils sox
-  valgrind
+  valgrind poppler-utils
   desktop-file-utils appstream shared-mime-info
   fonts-dejavu-core fonts-liberation2 locales
 )

@@ -287,6 +287,7 @@ void TRotantsForm::BuildLayout()
   Help->setObjectName("Help");
   HelpAbout = Help->addAction(QString());
   HelpAbout->setObjectName("HelpAbout");
+  BuildFigureActions();
 
   // The client area sits centred in a frame of the window's face colour, which
   // is exactly its size in a window and fills the screen in full screen.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FigureRenderer.h"
 #include "HarmonicModel.h"
 #include "ImageCanvas.h"
 #include "PhasorDocument.h"
@@ -28,6 +29,8 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QMenuBar;
+class QMimeData;
+class QPrinter;
 class QPushButton;
 class QSlider;
 class QStatusBar;
@@ -106,6 +109,9 @@ public:
   QAction *FileExportHarmonics = nullptr;
   QAction *FileExportSamples = nullptr;
   QAction *FileExportAnimation = nullptr;
+  QAction *FileExportFigure = nullptr;
+  QAction *FilePrint = nullptr;
+  QAction *EditCopyFigure = nullptr;
   QMenu *MenuView = nullptr;
   QAction *ViewZoomLevel = nullptr;  // disabled: shows the zoom, e.g. "Zoom: 150 %"
   QAction *ViewZoomIn = nullptr;
@@ -381,6 +387,10 @@ public:
   bool ExportSamples(const QString &path);
   bool ExportAnimation(const QString &path,
                        const std::function<bool(int done, int total)> &progress = {});
+  //  Figure: the labelled figure of FigureState(), SVG or PDF (one A4
+  //   landscape page) as the name ends in .svg or .pdf (any case); another
+  //   ending is refused.
+  bool ExportFigure(const QString &path);
   QString LastExportError;
   // The Export submenu: each asks for a file (the sound also for its length)
   // and shows one message naming the file when the export fails.
@@ -389,8 +399,23 @@ public:
   void FileExportHarmonicsClick();
   void FileExportSamplesClick();
   void FileExportAnimationClick();
+  void FileExportFigureClick();
   // The picture of the plots as ExportPicture writes it.
   QImage PlotsPicture();
+
+  // Figures for handouts and slides, drawn by TFigureRenderer from the state
+  // the window shows (not from its pixels).
+  TFigureState FigureState() const;
+  // The figure as the clipboard takes it: a picture at twice the window's
+  // size and the SVG document as image/svg+xml. The caller owns it.
+  QMimeData *FigureMimeData() const;
+  void EditCopyFigureClick();
+  // Prints one page, the figure and the table of the harmonics in use, on
+  // printer as it is set up (no dialog). False with the reason in
+  // LastExportError when the printer cannot be started.
+  bool PrintFigure(QPrinter &printer);
+  // Asks for a printer with the print dialog, then prints.
+  void FilePrintClick();
 
   // Tone synthesis.
   void SynthesizeTone();
@@ -502,6 +527,8 @@ private:
   void AddRecentFile(const QString &path);
   void ShowWarning(const QString &message);
   void BuildExportMenu();
+  // Export > Figure, File > Print and Edit > Copy Figure.
+  void BuildFigureActions();
   // Opens a save dialog for one export; empty when the user cancels.
   QString AskExportPath(const QString &title, const QString &fileName, const QString &filter);
   void ShowExportFailure(const QString &path);

@@ -1,6 +1,7 @@
 #include "MainForm.h"
 
 #include "DataExport.h"
+#include "FigureRenderer.h"
 #include "GifWriter.h"
 #include "PhasorSetFile.h"
 #include "MySoundUnit.h"
@@ -271,8 +272,27 @@ bool TRotantsForm::ExportSamples(const QString &path)
       LastExportError);
 }
 
-// Every frame is the window's own redraw at its step, taken from the canvases'
-// pixels at their own size. The frames are drawn twice: once to gather the
+bool TRotantsForm::ExportFigure(const QString &path)
+{
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  if (suffix != QLatin1String("svg") && suffix != QLatin1String("pdf")) {
+    LastExportError = tr("the name must end in .svg or .pdf");
+    return false;
+  }
+  const TFigureRenderer figure(FigureState());
+  const QByteArray document = suffix == QLatin1String("svg") ? figure.Svg() : figure.Pdf();
+  return WriteFile(
+      path,
+      [&document](const TByteSink &sink, QString &) {
+        return sink(reinterpret_cast<const std::uint8_t *>(document.constData()),
+                    std::size_t(document.size()));
+      },
+      LastExportError);
+}
+
+// Every frame is the window's own redraw at its step, taken from the canvases
+// as shown: their own pixels at 100 %, their display images at another zoom
+// (or on a HiDPI screen), as the picture export takes them. The frames are drawn twice: once to gather the
 // palette, which the GIF needs before its first frame, and once to encode
 // them, so no frame is held in memory. Afterwards the step, the entries,
 // ReconWave, the status panels, the pictures and a running playback are put
@@ -301,16 +321,21 @@ bool TRotantsForm::ExportAnimation(const QString &path,
   // is open around the export.
   const bool defer = std::exchange(DeferWithinActions, false);
 
+  // The strip between the plots in display pixels, as the picture shows it.
+  const double scale = PhasorImage->DisplayScale();
   const int shownGap = TimeImage->x() - (PhasorImage->x() + PhasorImage->width());
-  const int gap = std::max(0, int(std::lround(shownGap / ZoomFactor)));
+  const int gap = std::max(0, int(std::lround(shownGap / ZoomFactor * scale)));
   const QColor fill = palette().color(QPalette::Window);
+  const auto shown = [](TImageCanvas *canvas) -> const QImage & {
+    return canvas->DisplayScale() == 1.0 ? canvas->Image() : canvas->DisplayImage();
+  };
   const auto drawFrame = [&](int frame) {
     {
       const QSignalBlocker blocker(TimeTrackBar);
       TimeTrackBar->setValue(frame * AnimationStride);
     }
     TimeTrackBarChange();
-    return SideBySide(PhasorImage->Image(), TimeImage->Image(), gap, fill);
+    return SideBySide(shown(PhasorImage), shown(TimeImage), gap, fill);
   };
   const int total = 2 * AnimationFrames;
   const auto goOn = [&progress, total](int done) { return !progress || progress(done, total); };
@@ -444,6 +469,14 @@ void TRotantsForm::FileExportSamplesClick()
       AskExportPath(tr("Export Waveform Samples"), ExportBaseName() + "-samples.csv",
                     tr("CSV tables (*.csv)"));
   if (!path.isEmpty() && !ExportSamples(path))
+    ShowExportFailure(path);
+}
+
+void TRotantsForm::FileExportFigureClick()
+{
+  const QString path = AskExportPath(tr("Export Figure"), ExportBaseName() + ".pdf",
+                                     tr("PDF documents (*.pdf);;SVG drawings (*.svg)"));
+  if (!path.isEmpty() && !ExportFigure(path))
     ShowExportFailure(path);
 }
 

@@ -30,9 +30,10 @@ void TRotantsForm::RetranslateUi()
   FileExportHarmonics->setText(tr("&Harmonics Table..."));
   FileExportSamples->setText(tr("Wave&form Samples..."));
   FileExportAnimation->setText(tr("&Animation..."));
+  FileExportFigure->setText(tr("Fi&gure (SVG, PDF)..."));
+  FilePrint->setText(tr("&Print..."));
   FileExit->setText(tr("E&xit"));
-  MenuEdit->setTitle(tr("E&dit"));
-  ShowUndoTexts();
+  EditCopyFigure->setText(tr("Copy &Figure"));
   MenuView->setTitle(tr("Vie&w"));
   ShowZoomLevel();
   ViewZoomIn->setText(tr("Zoom &In"));
