@@ -3,6 +3,7 @@
 #include "MainForm.h"
 #include "PhasorSetFile.h"
 #include "Translations.h"
+#include "WaveExport.h"
 #include "ZoomSteps.h"
 
 #include <QAction>
@@ -10,6 +11,8 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSlider>
 
 #include <cmath>
@@ -17,9 +20,6 @@
 #include <cstring>
 
 namespace {
-
-// Longest exported sound, in seconds: 600 s of the loop's format is 53 MB.
-constexpr double MaxSeconds = 600.0;
 
 void PrintError(const QString &line)
 {
@@ -59,6 +59,15 @@ QStringList LanguageCodes()
   return codes;
 }
 
+// A waveform as the files name it ("rectified-cosine"), from that name or
+// the drop-down's ("Rectified Cosine", "rectified cosine"), in any case.
+QString WaveformKey(const QString &name)
+{
+  QString key = name.trimmed().toLower();
+  key.replace(QRegularExpression(QStringLiteral("[\\s_]+")), QStringLiteral("-"));
+  return key;
+}
+
 void Tick(QCheckBox *box, bool on)
 {
   box->setChecked(on);
@@ -81,7 +90,10 @@ int ParseCommandLine(const QStringList &arguments, TCommandLineOptions &options)
   parser.setApplicationDescription(
       TCommandLineText::tr("Rotants: a periodic waveform built from rotating phasors.\n"
                            "With --export-* or --save it writes those files without opening "
-                           "a window."));
+                           "a window.")
+      + "\n"
+      + TCommandLineText::tr("Exit codes: 0 done; 1 a file could not be written; 2 a bad option, "
+                             "value or input file."));
   const QCommandLineOption help = parser.addHelpOption();
   const QCommandLineOption version = parser.addVersionOption();
   parser.addPositionalArgument(
@@ -89,7 +101,8 @@ int ParseCommandLine(const QStringList &arguments, TCommandLineOptions &options)
       "[FILE]");
   const QCommandLineOption waveform(
       "waveform",
-      TCommandLineText::tr("Waveform: %1.").arg(PhasorSetFile::WaveformNames().join(", ")),
+      TCommandLineText::tr("Waveform: %1 (or as the drop-down names it, in any case).")
+          .arg(PhasorSetFile::WaveformNames().join(", ")),
       "NAME");
   const QCommandLineOption highest("highest", TCommandLineText::tr("Highest harmonic, 0 to 25."),
                                    "N");
@@ -113,18 +126,24 @@ int ParseCommandLine(const QStringList &arguments, TCommandLineOptions &options)
   const QCommandLineOption sound("export-sound", TCommandLineText::tr("Write the tone as WAV."),
                                  "OUT.wav");
   const QCommandLineOption seconds(
-      "seconds", TCommandLineText::tr("Length of the exported sound (default 5)."), "S");
+      "seconds",
+      TCommandLineText::tr("Length of the exported sound, up to %1 seconds (default 5).")
+          .arg(WaveExport::MaxSeconds),
+      "S");
   const QCommandLineOption harmonics(
       "export-harmonics", TCommandLineText::tr("Write the harmonics as CSV."), "OUT.csv");
   const QCommandLineOption samples("export-samples",
                                    TCommandLineText::tr("Write the samples as CSV."), "OUT.csv");
   const QCommandLineOption animation(
       "export-animation", TCommandLineText::tr("Write one sweep as animated GIF."), "OUT.gif");
+  const QCommandLineOption figure(
+      "export-figure", TCommandLineText::tr("Write a labelled figure as SVG or PDF."),
+      "OUT.pdf");
   const QCommandLineOption save("save", TCommandLineText::tr("Save the phasor set."),
                                 "OUT.rotants");
   parser.addOptions({waveform, highest, step, conjugate, rotate, trace, realValue, noGrid,
                      noIdeal, spectrum, zoom, language, picture, sound, seconds, harmonics,
-                     samples, animation, save});
+                     samples, animation, figure, save});
 
   if (!parser.parse(arguments)) {
     PrintError(parser.errorText());
@@ -153,9 +172,9 @@ int ParseCommandLine(const QStringList &arguments, TCommandLineOptions &options)
     return 2;
   };
   if (parser.isSet(waveform)) {
-    read.Waveform = parser.value(waveform);
+    read.Waveform = WaveformKey(parser.value(waveform));
     if (PhasorSetFile::WaveformIndex(read.Waveform) < 0)
-      return bad(waveform, read.Waveform, TCommandLineText::tr("one of %1").arg(PhasorSetFile::WaveformNames().join(", ")));
+      return bad(waveform, parser.value(waveform), TCommandLineText::tr("one of %1").arg(PhasorSetFile::WaveformNames().join(", ")));
   }
   if (parser.isSet(highest) && !ReadInt(parser.value(highest), 0, HarmonicCount - 1, read.Highest))
     return bad(highest, parser.value(highest), TCommandLineText::tr("a whole number from 0 to 25"));
@@ -169,8 +188,12 @@ int ParseCommandLine(const QStringList &arguments, TCommandLineOptions &options)
       PrintError(TCommandLineText::tr("--seconds needs --export-sound"));
       return 2;
     }
-    if (!ReadReal(parser.value(seconds), 0.0, MaxSeconds, read.Seconds) || read.Seconds <= 0.0)
-      return bad(seconds, parser.value(seconds), TCommandLineText::tr("a length above 0 and up to 600 seconds"));
+    // Shorter than one sample would fail only when the sound is written.
+    if (!ReadReal(parser.value(seconds), 0.0, WaveExport::MaxSeconds, read.Seconds)
+        || WaveExport::FramesFor(read.Seconds) < 0)
+      return bad(seconds, parser.value(seconds),
+                 TCommandLineText::tr("a length of at least one sample and up to %1 seconds")
+                     .arg(WaveExport::MaxSeconds));
   }
   if (parser.isSet(language)) {
     read.Language = parser.value(language);
@@ -185,16 +208,50 @@ int ParseCommandLine(const QStringList &arguments, TCommandLineOptions &options)
   read.NoGrid = parser.isSet(noGrid);
   read.NoIdeal = parser.isSet(noIdeal);
   read.Spectrum = parser.isSet(spectrum);
-  const std::pair<const QCommandLineOption *, QString *> outputs[] = {
-      {&picture, &read.ExportPicture},     {&sound, &read.ExportSound},
-      {&harmonics, &read.ExportHarmonics}, {&samples, &read.ExportSamples},
-      {&animation, &read.ExportAnimation}, {&save, &read.Save}};
-  for (const auto &[option, path] : outputs) {
-    if (!parser.isSet(*option))
+  // Each output once, under a name that ends as its kind does (any case), and
+  // no file named by two of them: else one would silently replace another.
+  const struct {
+    const QCommandLineOption *Option;
+    QString *Path;
+    QStringList Suffixes;  // empty: any name
+  } outputs[] = {{&picture, &read.ExportPicture, {"png"}},
+                 {&sound, &read.ExportSound, {"wav"}},
+                 {&harmonics, &read.ExportHarmonics, {"csv"}},
+                 {&samples, &read.ExportSamples, {"csv"}},
+                 {&animation, &read.ExportAnimation, {"gif"}},
+                 {&figure, &read.ExportFigure, {"svg", "pdf"}},
+                 {&save, &read.Save, {}}};
+  for (const auto &output : outputs) {
+    if (!parser.isSet(*output.Option))
       continue;
-    *path = parser.value(*option);
-    if (path->isEmpty())
-      return bad(*option, *path, TCommandLineText::tr("a file name"));
+    const QString name = output.Option->names().first();
+    const QStringList values = parser.values(*output.Option);
+    if (values.size() > 1) {
+      PrintError(TCommandLineText::tr("--%1 given more than once (\"%2\" and \"%3\")")
+                     .arg(name, values[0], values[1]));
+      return 2;
+    }
+    *output.Path = values.value(0);
+    if (output.Path->isEmpty())
+      return bad(*output.Option, *output.Path, TCommandLineText::tr("a file name"));
+    if (!output.Suffixes.isEmpty()
+        && !output.Suffixes.contains(QFileInfo(*output.Path).suffix().toLower())) {
+      const QString endings =
+          output.Suffixes.size() == 1
+              ? TCommandLineText::tr("a file name ending in .%1").arg(output.Suffixes[0])
+              : TCommandLineText::tr("a file name ending in .%1 or .%2")
+                    .arg(output.Suffixes[0], output.Suffixes[1]);
+      return bad(*output.Option, *output.Path, endings);
+    }
+    const QString absolute = QFileInfo(*output.Path).absoluteFilePath();
+    for (const auto &other : outputs) {
+      if (other.Path != output.Path && !other.Path->isEmpty()
+          && QFileInfo(*other.Path).absoluteFilePath() == absolute) {
+        PrintError(TCommandLineText::tr("\"%1\" named by both --%2 and --%3")
+                       .arg(*output.Path, other.Option->names().first(), name));
+        return 2;
+      }
+    }
   }
   options = read;
   return -1;

@@ -26,12 +26,13 @@ struct TCommandLineOptions {
   QString ExportHarmonics;
   QString ExportSamples;
   QString ExportAnimation;
+  QString ExportFigure;
   QString Save;
 
   bool WritesFiles() const
   {
     return !ExportPicture.isEmpty() || !ExportSound.isEmpty() || !ExportHarmonics.isEmpty()
-        || !ExportSamples.isEmpty() || !ExportAnimation.isEmpty() || !Save.isEmpty();
+        || !ExportSamples.isEmpty() || !ExportAnimation.isEmpty() || !ExportFigure.isEmpty() || !Save.isEmpty();
   }
 };
 

@@ -20,6 +20,7 @@ int RunExports(TRotantsForm &form, const TCommandLineOptions &options)
       {options.ExportHarmonics, [&] { return form.ExportHarmonics(options.ExportHarmonics); }},
       {options.ExportSamples, [&] { return form.ExportSamples(options.ExportSamples); }},
       {options.ExportAnimation, [&] { return form.ExportAnimation(options.ExportAnimation); }},
+      {options.ExportFigure, [&] { return form.ExportFigure(options.ExportFigure); }},
   };
   for (const auto &item : exports) {
     if (item.Path.isEmpty() || item.Write())

@@ -463,7 +463,8 @@ bool LooksLikeHarmonicsCsv(const QByteArray &bytes)
   QByteArray start = bytes.left(64);
   if (start.startsWith("\xEF\xBB\xBF"))
     start.remove(0, 3);
-  return start.trimmed().startsWith("harmonic") || start.trimmed().startsWith("\"harmonic");
+  start = start.trimmed().toLower();
+  return start.startsWith("harmonic") || start.startsWith("\"harmonic");
 }
 
 bool ReadHarmonicsCsv(const QByteArray &bytes, bool conjugate,
@@ -485,30 +486,41 @@ bool ReadHarmonicsCsv(const QByteArray &bytes, bool conjugate,
     }
     return cells;
   };
-  if (lines.isEmpty() || fields(lines.first()).join(',') != QLatin1String(HarmonicsCsvHeader)) {
+  // A spreadsheet may capitalise the header.
+  if (lines.isEmpty()
+      || fields(lines.first()).join(',').toLower() != QLatin1String(HarmonicsCsvHeader)) {
     error = TFileText::tr("its first line is not the harmonics table's header \"%1\"")
                 .arg(QLatin1String(HarmonicsCsvHeader));
     return false;
   }
-  if (lines.size() - 1 != HarmonicCount) {
-    error = TFileText::tr("it holds %1 rows of harmonics instead of %2")
-                .arg(lines.size() - 1)
+  const qsizetype rows = lines.size() - 1;
+  if (rows < 1 || rows > HarmonicCount) {
+    error = TFileText::tr("it holds %1 rows of harmonics instead of 1 to %2")
+                .arg(rows)
                 .arg(HarmonicCount);
     return false;
   }
+  // Each row names its harmonic; the harmonics no row names are 0.
   std::array<TEntry, HarmonicCount> read{};
-  for (int k = 0; k < HarmonicCount; ++k) {
-    const QStringList cells = fields(lines[k + 1]);
-    const QString row = TFileText::tr("row %1 (harmonic %2)").arg(k + 2).arg(k);
+  std::array<bool, HarmonicCount> given{};
+  for (int line = 1; line <= rows; ++line) {
+    const QStringList cells = fields(lines[line]);
     bool harmonicOk = false;
-    if ((cells.size() != 3 && cells.size() != 5) || cells[0].toInt(&harmonicOk) != k
-        || !harmonicOk) {
-      error = TFileText::tr("%1 does not hold harmonic %2 and its three or five columns")
-                  .arg(row)
-                  .arg(k);
+    const int k = cells.value(0).toInt(&harmonicOk);
+    if ((cells.size() != 3 && cells.size() != 5) || !harmonicOk || k < 0 || k >= HarmonicCount) {
+      error = TFileText::tr("row %1 does not hold a harmonic from 0 to %2 and its three or five "
+                            "columns")
+                  .arg(line + 1)
+                  .arg(HarmonicCount - 1);
       return false;
     }
-    TEntry &e = read[k];
+    if (given[std::size_t(k)]) {
+      error = TFileText::tr("row %1 gives harmonic %2 a second time").arg(line + 1).arg(k);
+      return false;
+    }
+    given[std::size_t(k)] = true;
+    const QString row = TFileText::tr("row %1 (harmonic %2)").arg(line + 1).arg(k);
+    TEntry &e = read[std::size_t(k)];
     const bool rectangular = cells.size() == 5 && !cells[3].isEmpty() && !cells[4].isEmpty();
     if (rectangular) {
       if (!ParseDouble(cells[3], e.Re) || !ParseDouble(cells[4], e.Im)) {

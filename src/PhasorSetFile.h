@@ -94,14 +94,15 @@ QByteArray Write(const TState &state);
 bool Read(const QByteArray &bytes, TState &state, QString &error);
 
 // Whether bytes look like a harmonics table (they start with its header's
-// first column name) rather than a JSON document.
+// first column name, in any case) rather than a JSON document.
 bool LooksLikeHarmonicsCsv(const QByteArray &bytes);
 
 // Reads a harmonics table into entries, checked against the editor's range
-// for the given convention. Each row holds harmonic, magnitude, angle_deg,
-// real, imaginary; real and imaginary are taken when both are given, else
-// magnitude and angle. Same error contract as Read; entries unchanged on
-// failure.
+// for the given convention. The header may be in any case; then 1 to 26 rows,
+// each of harmonic, magnitude, angle_deg, real, imaginary, for harmonics in
+// any order, none twice; the harmonics no row names are 0. Real and imaginary
+// are taken when both are given, else magnitude and angle. Same error
+// contract as Read; entries unchanged on failure.
 bool ReadHarmonicsCsv(const QByteArray &bytes, bool conjugate,
                       std::array<TEntry, HarmonicCount> &entries, QString &error);
 

@@ -181,6 +181,7 @@ private slots:
   void BadFileChangesNothing_data();
   void BadFileChangesNothing();
   void HarmonicsTableOpens();
+  void ShortTableOpens();
   void FailedSaveKeepsTheOldFile();
   void RecentFilesKeptInSettings();
   void NewRestoresStartUp();
@@ -294,7 +295,11 @@ void TestFiles::BadFileChangesNothing_data()
       << "\"angle_text\" in \"editor\" is not a text of at most 32767";
   QTest::newRow("drawing missing") << With({{"waveform", "custom-time"}}) << "\"drawn_period\"";
   QTest::newRow("larger than 1 MB") << good + QByteArray(1024 * 1024, ' ') << "larger than 1 MB";
-  QTest::newRow("table with 25 rows") << Csv(25, "%1,0.5,30,,") << "25 rows";
+  QTest::newRow("table with 27 rows") << Csv(27, "%1,0.5,30,,") << "27 rows";
+  QTest::newRow("table without rows") << Csv(0, "") << "0 rows";
+  QTest::newRow("table naming a harmonic twice")
+      << Csv(3, "%1,0.5,30,,", {{2, "1,0.5,30"}}) << "row 4 gives harmonic 1 a second time";
+  QTest::newRow("table with harmonic 26") << Csv(2, "%1,0.5,30,,", {{1, "26,0.5,30"}}) << "row 3";
   QTest::newRow("table with a hex number")
       << Csv(26, "%1,0.5,30,0x1p-1,0") << "decimal point";
   QTest::newRow("table beyond range") << Csv(26, "%1,12,30,,") << "harmonic 0";
@@ -344,6 +349,24 @@ void TestFiles::HarmonicsTableOpens()
   // Save writes no phasor set over the table.
   QVERIFY(form.CurrentFile.isEmpty());
   QCOMPARE(form.windowTitle(), QString("table.csv - Rotants 1.0"));
+}
+
+// A table typed in a spreadsheet: a capitalised header and only the harmonics
+// in use, in any order; the others are 0.
+void TestFiles::ShortTableOpens()
+{
+  const QString path = Dir->filePath("short.csv");
+  WriteFile(path, "Harmonic,Magnitude,Angle_Deg,Real,Imaginary\n3,0.5,180,,\n1,2,0\n");
+  TRotantsForm form;
+  ChooseWaveform(form, 2);
+  QVERIFY(form.OpenPhasorSet(path));
+  for (int k = 0; k < HarmonicCount; ++k) {
+    const double re = k == 1 ? 2.0 : k == 3 ? -0.5 : 0.0;
+    QCOMPARE(form.PhasorList[k].Re, re);
+    QVERIFY(std::abs(form.PhasorList[k].Im) < 1e-15);
+  }
+  QCOMPARE(form.PhasorGrid->item(2, 1)->text(), QString("2.0000"));
+  QCOMPARE(form.PhasorGrid->item(4, 1)->text(), QString("0.5000"));
 }
 
 // A write that fails part way (the file size limit stands in for a full disk)
@@ -428,7 +451,30 @@ void TestFiles::CommandLineExitCodes_data()
   QTest::newRow("save") << QStringList{"--waveform", "rectified-cosine", "--highest", "7", "--step",
                                        "99", "--conjugate", "--no-grid"} + save << 0 << "";
   QTest::newRow("unknown option") << QStringList{"--colour", "red"} << 2 << "'colour'";
-  QTest::newRow("bad waveform") << QStringList{"--waveform", "Square"} + save << 2 << "\"Square\"";
+  QTest::newRow("bad waveform") << QStringList{"--waveform", "Sqare"} + save << 2 << "\"Sqare\"";
+  QTest::newRow("drop-down's waveform name")
+      << QStringList{"--waveform", "Rectified Cosine"} + save << 0 << "";
+  QTest::newRow("waveform in capitals") << QStringList{"--waveform", "SQUARE"} + save << 0 << "";
+  QTest::newRow("help names the exit codes") << QStringList{"--help"} << 0 << "Exit codes";
+  QTest::newRow("picture twice")
+      << QStringList{"--export-picture", "OUT/a.png", "--export-picture", "OUT/b.png"} << 2
+      << "--export-picture given more than once";
+  QTest::newRow("save twice") << save + save << 2 << "--save given more than once";
+  QTest::newRow("picture named .txt") << QStringList{"--export-picture", "OUT/a.txt"} << 2
+                                      << "\"OUT/a.txt\" for --export-picture";
+  QTest::newRow("figure named .png") << QStringList{"--export-figure", "OUT/a.png"} << 2
+                                     << ".svg or .pdf";
+  QTest::newRow("animation named .PNG") << QStringList{"--export-animation", "OUT/a.PNG"} << 2
+                                        << ".gif";
+  QTest::newRow("one file for two exports")
+      << QStringList{"--export-harmonics", "OUT/a.csv", "--export-samples", "OUT/a.csv"} << 2
+      << "--export-harmonics and --export-samples";
+  QTest::newRow("seconds beyond an hour")
+      << QStringList{"--export-sound", "OUT/a.wav", "--seconds", "3600.5"} << 2 << "3600 seconds";
+  QTest::newRow("seconds below one sample")
+      << QStringList{"--export-sound", "OUT/a.wav", "--seconds", "0.00001"} << 2 << "--seconds";
+  QTest::newRow("figure") << QStringList{"--waveform", "square", "--step", "100", "--export-figure",
+                                         "OUT/f.PDF"} << 0 << "";
   QTest::newRow("highest 26") << QStringList{"--highest", "26"} + save << 2 << "--highest";
   QTest::newRow("step text") << QStringList{"--step", "ten"} + save << 2 << "--step";
   QTest::newRow("zoom 9") << QStringList{"--zoom", "9"} + save << 2 << "--zoom";
@@ -447,6 +493,7 @@ void TestFiles::CommandLineExitCodes()
   QFETCH(QString, output);
   for (QString &argument : arguments)
     argument.replace("OUT", Dir->path());
+  output.replace("OUT", Dir->path());
   QProcess program;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
@@ -459,6 +506,9 @@ void TestFiles::CommandLineExitCodes()
   QCOMPARE(program.exitCode(), exitCode);
   QVERIFY2(output.isEmpty() ? printed.isEmpty() : printed.contains(output), qPrintable(printed));
   QVERIFY2(exitCode == 0 || printed.count('\n') == 1, qPrintable(printed));
+  // A refused command writes nothing.
+  if (exitCode == 2)
+    QCOMPARE(QDir(Dir->path()).entryList(QDir::Files), QStringList());
 
   if (QTest::currentDataTag() == QString("save")) {
     TRotantsForm built;
