@@ -8,11 +8,13 @@ namespace DataExport {
 
 std::string FormatNumber(double value)
 {
-  // to_chars never consults the locale; general format at precision 17 is
-  // what %.17g prints in the "C" locale.
+  // to_chars never consults the locale; general format at precision 15 is
+  // what %.15g prints in the "C" locale. A negative zero reads as plain 0.
+  if (value == 0.0)
+    return "0";
   char text[64];
-  const auto result =
-      std::to_chars(text, text + sizeof text, value, std::chars_format::general, 17);
+  const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::general,
+                                    SignificantDigits);
   return std::string(text, result.ptr);
 }
 

@@ -5,16 +5,19 @@
 #include <array>
 #include <string>
 
-// Toolkit-free CSV texts of the phasor set and of the waveform. Numbers are
-// written with 17 significant digits, so every double reads back bit for bit,
-// and always with '.' as the decimal point, whatever the locale. Lines end in
-// "\n".
+// Toolkit-free CSV texts of the phasor set and of the waveform, for
+// spreadsheets and readers. Numbers are written with at most 15 significant
+// digits, as many as a double always holds exactly, so a value typed as
+// 0.6366 reads 0.6366 and not 0.63660000000000005, and always with '.' as the
+// decimal point, whatever the locale. Lines end in "\n". (Phasor-set files
+// keep every double exactly; see PhasorSetFile.)
 namespace DataExport {
 
 inline constexpr char HarmonicsHeader[] = "harmonic,magnitude,angle_deg,real,imaginary";
 inline constexpr char SamplesHeader[] = "step,ideal,reconstructed";
+inline constexpr int SignificantDigits = 15;
 
-// The number as %.17g writes it in the "C" locale.
+// The number as %.15g writes it in the "C" locale, and either zero as "0".
 std::string FormatNumber(double value);
 
 // The header line and one row per harmonic 0..25 from the step-0 values (Re,

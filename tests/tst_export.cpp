@@ -1,4 +1,5 @@
 #include "CommandLine.h"
+#include "DataExport.h"
 #include "MainForm.h"
 #include "MessageBoxCatcher.h"
 #include "MySoundUnit.h"
@@ -73,16 +74,24 @@ quint64 Bits(double value)
 }
 
 // A CSV row's values as bits, so that they compare exactly ('.' only); a field
-// that is no number gives 1.
+// that is no number, or has more than 15 significant digits, gives 1.
 QList<quint64> Fields(const QString &row)
 {
   QList<quint64> bits;
   for (const QString &field : row.split(',')) {
     bool ok = false;
     const double value = field.toDouble(&ok);
-    bits << (ok ? Bits(value) : 1);
+    const QString digits =
+        field.section('e', 0, 0).remove(QRegularExpression("[-.]")).remove(QRegularExpression("^0+"));
+    bits << (ok && digits.size() <= 15 ? Bits(value) : 1);
   }
   return bits;
+}
+
+// The value as 15 significant digits read back.
+quint64 Rounded(double value)
+{
+  return Bits(QString::number(value, 'g', 15).toDouble());
 }
 
 }  // namespace
@@ -99,6 +108,8 @@ private slots:
   void WaveHeaderAndLength();
   void CsvReadBack_data();
   void CsvReadBack();
+  void CsvNumbers_data();
+  void CsvNumbers();
   void AnimationFramesAndDelays();
   void PictureIsTheCanvasesAsShown();
   void RunExportsExitCodes_data();
@@ -242,17 +253,38 @@ void TestExport::CsvReadBack()
     const HarmonicPhasor &e = Form->PhasorList[k];
     double magnitude = 0.0, angle = 0.0;
     HarmonicMath::RectToPolar(e.Re, e.Im, magnitude, angle);
-    QCOMPARE(Fields(harmonics[k + 1]),
-             QList({Bits(k), Bits(magnitude), Bits(angle), Bits(e.Re), Bits(e.Im)}));
+    QCOMPARE(Fields(harmonics[k + 1]), QList({Rounded(k), Rounded(magnitude), Rounded(angle),
+                                              Rounded(e.Re), Rounded(e.Im)}));
   }
   int stale = 0;
   for (int n = 0; n < SweepSteps; ++n) {
     const double fresh = Reconstruction::RealValueAt(Form->PhasorList, 3, conjugate, n);
     QCOMPARE(Fields(samples[n + 1]),
-             QList({Bits(n), Bits(Form->IdealWave[n % PeriodSteps]), Bits(fresh)}));
+             QList({Rounded(n), Rounded(Form->IdealWave[n % PeriodSteps]), Rounded(fresh)}));
     stale += Form->ReconWave[n] != fresh;
   }
   QVERIFY(stale > 0);
+}
+
+void TestExport::CsvNumbers_data()
+{
+  QTest::addColumn<double>("value");
+  QTest::addColumn<QString>("text");
+  QTest::newRow("typed magnitude") << 0.6366 << "0.6366";
+  QTest::newRow("zero") << 0.0 << "0";
+  QTest::newRow("negative zero") << -0.0 << "0";
+  QTest::newRow("two thirds") << 2.0 / 3.0 << "0.666666666666667";
+  QTest::newRow("angle") << -180.0 << "-180";
+  QTest::newRow("binary residue") << 1.2246467991473532e-16 << "1.22464679914735e-16";
+  QTest::newRow("whole") << 123456789012345.0 << "123456789012345";
+  QTest::newRow("beyond 15 digits") << 1234567890123456.0 << "1.23456789012346e+15";
+}
+
+void TestExport::CsvNumbers()
+{
+  QFETCH(double, value);
+  QFETCH(QString, text);
+  QCOMPARE(QString::fromStdString(DataExport::FormatNumber(value)), text);
 }
 
 void TestExport::AnimationFramesAndDelays()
