@@ -33,6 +33,7 @@
 #include <QSlider>
 #include <QStringList>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <array>
@@ -241,6 +242,43 @@ void StrokeRelease(benchmark::State &state)
     state.ResumeTiming();
     form->TimeImageMouseUp(Qt::LeftButton, Qt::NoModifier, 128, y);
     QCoreApplication::processEvents();
+  }
+}
+
+// The figure of the heaviest state (every option on, harmonic 3 highlighted,
+// step 511) written to a file: SVG (0) or PDF (1).
+void FigureExport(benchmark::State &state)
+{
+  const bool pdf = state.range(0) != 0;
+  const auto form = PreparedWindow(LastStep, SquareItem);
+  form->PhasorGrid->setCurrentCell(4, 1);
+  form->ViewHighlightHarmonic->trigger();
+  QTemporaryDir directory;
+  const QString path = directory.filePath(pdf ? "figure.pdf" : "figure.svg");
+  for (auto _ : state) {
+    if (!form->ExportFigure(path)) {
+      state.SkipWithError("the figure was not written");
+      break;
+    }
+  }
+  state.SetLabel(pdf ? "PDF" : "SVG");
+}
+
+// One whole sweep as an animated GIF at the zoom in per cent, every display
+// option on.
+void AnimationExport(benchmark::State &state)
+{
+  const auto form = PreparedWindow(0, SquareItem);
+  form->SetZoom(double(state.range(0)) / 100.0);
+  QCoreApplication::processEvents();
+  if (form->ZoomFactor != double(state.range(0)) / 100.0)
+    state.SetLabel("zoom held to " + std::to_string(int(std::lround(form->ZoomFactor * 100))) + " %");
+  QTemporaryDir directory;
+  for (auto _ : state) {
+    if (!form->ExportAnimation(directory.filePath("sweep.gif"))) {
+      state.SkipWithError("the animation was not written");
+      break;
+    }
   }
 }
 
@@ -472,6 +510,21 @@ void RegisterCases()
       ->UseRealTime();
   Register("StrokeRelease", StrokeRelease)->Unit(benchmark::kMillisecond)->UseRealTime();
   Register("SynthesizeTone", SynthesizeTone)->Unit(benchmark::kMicrosecond)->UseRealTime();
+  Register("FigureExport", FigureExport)
+      ->ArgName("pdf")
+      ->Arg(0)
+      ->Arg(1)
+      ->Unit(benchmark::kMillisecond)
+      ->UseRealTime();
+  // Seconds each: a few single runs.
+  Register("AnimationExport", AnimationExport)
+      ->ArgName("zoom")
+      ->Arg(100)
+      ->Arg(200)
+      ->Iterations(1)
+      ->Repetitions(5)
+      ->Unit(benchmark::kMillisecond)
+      ->UseRealTime();
   Register("FftTransform", FftTransform)->Unit(benchmark::kMicrosecond)->UseRealTime();
   Register("StartupToFirstPaint", StartupToFirstPaint)
       ->Unit(benchmark::kMillisecond)
@@ -691,6 +744,12 @@ int main(int argc, char *argv[])
            "(inside the two above)");
   PrintRow("FFT transform and reordering, 256 points", find("FftTransform"), 0.0,
            "(inside the release)");
+  PrintRow("Figure export, SVG, every option on", find("FigureExport/pdf:0"), 100.0, "100 ms");
+  PrintRow("Figure export, PDF, every option on", find("FigureExport/pdf:1"), 100.0, "100 ms");
+  const TFigure *gif100 = find("AnimationExport/zoom:100");
+  PrintRow("Animation export (256 frames), 100 % zoom", gif100, 0.0, "");
+  PrintRow("Animation export (256 frames), 200 % zoom", find("AnimationExport/zoom:200"),
+           gif100 && gif100->Seen ? 2.0 * gif100->Median : 0.0, "twice the 100 % case");
   PrintRow("Window constructed to first paint, warm process", find("StartupToFirstPaint"), 300.0,
            "300 ms");
   if (coldStarts > 0)

@@ -3,6 +3,7 @@
 #include <gif_lib.h>
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 TGifWriter::TGifWriter(TByteSink sink) : Sink(std::move(sink)) {}
@@ -17,6 +18,10 @@ int TGifWriter::Output(GifFileType *gif, const std::uint8_t *data, int size)
   auto *writer = static_cast<TGifWriter *>(gif->UserData);
   if (size <= 0)
     return 0;
+  if (writer->Holding) {
+    writer->Held.insert(writer->Held.end(), data, data + size);
+    return size;
+  }
   return writer->Sink(data, std::size_t(size)) ? size : 0;
 }
 
@@ -93,6 +98,16 @@ bool TGifWriter::Begin(int width, int height, const std::vector<std::uint32_t> &
   return true;
 }
 
+bool TGifWriter::Begin(int width, int height, bool loopForever)
+{
+  if (Failed || Gif)
+    return Fail("the writer has already begun");
+  Holding = true;
+  Held.clear();
+  HighestIndex = 0;
+  return Begin(width, height, std::vector<std::uint32_t>(256, 0), loopForever);
+}
+
 bool TGifWriter::AddFrame(const std::uint8_t *indices, int delayHundredths)
 {
   if (Failed || !Gif)
@@ -100,7 +115,8 @@ bool TGifWriter::AddFrame(const std::uint8_t *indices, int delayHundredths)
   if (!indices || delayHundredths < 0 || delayHundredths > 65535)
     return Fail("bad frame");
   const std::size_t pixels = std::size_t(Width) * std::size_t(Height);
-  if (std::any_of(indices, indices + pixels, [this](std::uint8_t i) { return i >= PaletteSize; }))
+  if (PaletteSize < 256
+      && std::any_of(indices, indices + pixels, [this](std::uint8_t i) { return i >= PaletteSize; }))
     return Fail("a frame uses a colour outside the palette");
 
   // The rectangle in which this frame differs from the one before; the whole
@@ -114,17 +130,22 @@ bool TGifWriter::AddFrame(const std::uint8_t *indices, int delayHundredths)
     top = Height;
     right = -1;
     bottom = -1;
+    // Most rows of a frame are as they were: one block compare each.
     for (int y = 0; y < Height; ++y) {
       const std::uint8_t *row = indices + std::size_t(y) * Width;
       const std::uint8_t *before = Previous.data() + std::size_t(y) * Width;
-      for (int x = 0; x < Width; ++x) {
-        if (row[x] != before[x]) {
-          left = std::min(left, x);
-          right = std::max(right, x);
-          top = std::min(top, y);
-          bottom = y;
-        }
-      }
+      if (std::memcmp(row, before, std::size_t(Width)) == 0)
+        continue;
+      int first = 0;
+      while (row[first] == before[first])
+        ++first;
+      int last = Width - 1;
+      while (row[last] == before[last])
+        --last;
+      left = std::min(left, first);
+      right = std::max(right, last);
+      top = std::min(top, y);
+      bottom = y;
     }
     if (right < 0)
       left = right = top = bottom = 0;
@@ -145,6 +166,8 @@ bool TGifWriter::AddFrame(const std::uint8_t *indices, int delayHundredths)
     return FailGif("cannot write a frame", Gif->Error);
   for (int y = top; y <= bottom; ++y) {
     auto *line = const_cast<GifPixelType *>(indices + std::size_t(y) * Width + left);
+    if (Holding)
+      HighestIndex = std::max<int>(HighestIndex, *std::max_element(line, line + width));
     if (EGifPutLine(Gif, line, width) != GIF_OK)
       return FailGif("cannot write a frame", Gif->Error);
   }
@@ -153,8 +176,35 @@ bool TGifWriter::AddFrame(const std::uint8_t *indices, int delayHundredths)
   return true;
 }
 
+bool TGifWriter::Finish(const std::vector<std::uint32_t> &palette)
+{
+  if (Failed || !Gif || !Holding)
+    return Fail("the writer has not begun without a palette");
+  if (palette.empty() || palette.size() > 256 || int(palette.size()) <= HighestIndex)
+    return Fail("the palette does not cover the frames' colours");
+  int error = 0;
+  if (EGifCloseFile(std::exchange(Gif, nullptr), &error) != GIF_OK)
+    return FailGif("cannot end the GIF", error);
+  // The global colour table follows the 6-byte signature and the 7-byte
+  // logical screen descriptor.
+  constexpr std::size_t TableAt = 13;
+  for (std::size_t i = 0; i < palette.size(); ++i) {
+    Held[TableAt + 3 * i] = std::uint8_t(palette[i] >> 16);
+    Held[TableAt + 3 * i + 1] = std::uint8_t(palette[i] >> 8);
+    Held[TableAt + 3 * i + 2] = std::uint8_t(palette[i]);
+  }
+  Holding = false;
+  const bool sent = Sink(Held.data(), Held.size());
+  Held = {};
+  if (!sent)
+    return Fail("cannot write the GIF");
+  return true;
+}
+
 bool TGifWriter::Finish()
 {
+  if (Holding)
+    return Fail("the palette is missing");
   if (Failed || !Gif)
     return Fail("the writer has not begun");
   int error = 0;

@@ -24,10 +24,17 @@ public:
   // width x height pixels (1..65535 each); palette: 1..256 colours as
   // 0xRRGGBB; loopForever adds the NETSCAPE2.0 extension with 0 repeats.
   bool Begin(int width, int height, const std::vector<std::uint32_t> &palette, bool loopForever);
+  // The same with the palette given to Finish, for frames whose colours are
+  // known only once they are drawn: the file has a table of 256 colours and
+  // is held in memory until Finish fills the table in and sends it whole.
+  bool Begin(int width, int height, bool loopForever);
   // indices: width * height palette indices, row by row; delay in hundredths
   // of a second.
   bool AddFrame(const std::uint8_t *indices, int delayHundredths);
   bool Finish();
+  // Ends a file begun without a palette: palette holds 1..256 colours and
+  // covers every index a frame used.
+  bool Finish(const std::vector<std::uint32_t> &palette);
 
   const std::string &Error() const { return LastError; }
   int FrameCount() const { return Frames; }
@@ -46,6 +53,9 @@ private:
   int PaletteSize = 0;
   int Frames = 0;
   bool Failed = false;
+  bool Holding = false;            // begun without a palette
+  std::vector<std::uint8_t> Held;  // the file so far, while Holding
+  int HighestIndex = 0;            // the largest index a frame used
   std::vector<std::uint8_t> Previous;
   std::string LastError;
 };

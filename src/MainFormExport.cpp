@@ -28,6 +28,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -105,56 +106,114 @@ QImage SideBySide(const QImage &left, const QImage &right, int gap, const QColor
   return picture;
 }
 
-// Palette indices of pictures whose colours are gathered first: up to 256
-// colours keep their own index; any beyond (which the plots never draw) take
-// the nearest one gathered.
-class TColourIndex {
+// The pixels of the pictures of the frame before, 32 bits each, row by row;
+// kept in a buffer of their own, so the canvases never copy theirs.
+class TPreviousPicture {
 public:
-  void Gather(const QImage &picture)
+  // The part of row y of picture that differs from the picture before, as
+  // [first, last], and that row remembered in its place; false when the row
+  // is as it was. A picture of another size than before differs everywhere.
+  bool ChangedSpan(const QImage &picture, int y, int &first, int &last)
   {
-    ForEachColour(picture, [this](QRgb rgb) {
-      if (Palette.size() < 256 && !Index.contains(rgb)) {
-        Index.insert(rgb, std::uint8_t(Palette.size()));
-        Palette.push_back(rgb);
-      }
-    });
+    const int width = picture.width();
+    if (picture.size() != Size) {
+      Size = picture.size();
+      Pixels.assign(std::size_t(width) * std::size_t(picture.height()), 0);
+      Known.assign(std::size_t(picture.height()), false);
+    }
+    const auto *row = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
+    QRgb *old = Pixels.data() + std::size_t(y) * std::size_t(width);
+    first = 0;
+    last = width - 1;
+    if (Known[std::size_t(y)]) {
+      if (std::memcmp(row, old, std::size_t(width) * sizeof(QRgb)) == 0)
+        return false;
+      while (row[first] == old[first])
+        ++first;
+      while (row[last] == old[last])
+        --last;
+    }
+    Known[std::size_t(y)] = true;
+    std::memcpy(old + first, row + first, std::size_t(last - first + 1) * sizeof(QRgb));
+    return width > 0;
   }
 
-  void Map(const QImage &picture, std::vector<std::uint8_t> &indices)
+private:
+  QSize Size;
+  std::vector<QRgb> Pixels;
+  std::vector<bool> Known;
+};
+
+// Palette indices of frames: each colour takes the next index as it first
+// appears, up to 256 colours; any beyond (which the plots never draw) take
+// the nearest one. A frame is two pictures (32 bits a pixel, as the canvases
+// hold them) side by side, top-aligned, gap pixels of the fill colour between
+// them and under the shorter one; they are read where they lie, never copied
+// into one picture.
+//
+// Frame after frame, only the pixels that differ from the frame before are
+// read again (the index buffer keeps the rest), and runs of one colour cost
+// one comparison a pixel: the work follows what moves, not the frame's size.
+class TColourIndex {
+public:
+  // The frame's size in pixels.
+  static QSize FrameSize(const QImage &left, const QImage &right, int gap)
   {
-    indices.resize(std::size_t(picture.width()) * std::size_t(picture.height()));
-    std::size_t at = 0;
-    ForEachColour(picture, [&](QRgb rgb) { indices[at++] = IndexOf(rgb); });
+    return {left.width() + gap + right.width(), std::max(left.height(), right.height())};
+  }
+
+  void Map(const QImage &left, const QImage &right, int gap, QRgb fill,
+           std::vector<std::uint8_t> &indices)
+  {
+    const QSize size = FrameSize(left, right, gap);
+    const std::size_t count = std::size_t(size.width()) * std::size_t(size.height());
+    if (indices.size() != count) {
+      indices.assign(count, IndexOf(fill & 0xFFFFFFu));
+      Previous[0] = Previous[1] = TPreviousPicture();
+    }
+    const QImage *pictures[] = {&left, &right};
+    const int offsets[] = {0, left.width() + gap};
+    for (int i = 0; i < 2; ++i) {
+      const QImage &picture = *pictures[i];
+      for (int y = 0; y < picture.height(); ++y) {
+        int first = 0;
+        int last = 0;
+        if (!Previous[i].ChangedSpan(picture, y, first, last))
+          continue;
+        const auto *row = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
+        std::uint8_t *out =
+            indices.data() + std::size_t(y) * std::size_t(size.width()) + std::size_t(offsets[i]);
+        for (int x = first; x <= last; ++x) {
+          const QRgb rgb = row[x] & 0xFFFFFFu;
+          out[x] = rgb == LastColour ? LastIndex : IndexOf(rgb);
+        }
+      }
+    }
   }
 
   std::vector<std::uint32_t> Palette;  // 0xRRGGBB
 
 private:
-  template <typename F> static void ForEachColour(const QImage &picture, F &&visit)
-  {
-    for (int y = 0; y < picture.height(); ++y) {
-      const auto *row = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
-      for (int x = 0; x < picture.width(); ++x)
-        visit(row[x] & 0xFFFFFFu);
-    }
-  }
-
   std::uint8_t IndexOf(QRgb rgb)
   {
     if (rgb == LastColour)
       return LastIndex;
     auto found = Index.constFind(rgb);
     if (found == Index.constEnd()) {
-      int best = 0;
-      long bestDistance = -1;
-      for (std::size_t i = 0; i < Palette.size(); ++i) {
-        const long dr = qRed(rgb) - qRed(Palette[i]);
-        const long dg = qGreen(rgb) - qGreen(Palette[i]);
-        const long db = qBlue(rgb) - qBlue(Palette[i]);
-        const long distance = dr * dr + dg * dg + db * db;
-        if (bestDistance < 0 || distance < bestDistance) {
-          bestDistance = distance;
-          best = int(i);
+      int best = int(Palette.size());
+      if (Palette.size() < 256) {
+        Palette.push_back(rgb);
+      } else {
+        long bestDistance = -1;
+        for (std::size_t i = 0; i < Palette.size(); ++i) {
+          const long dr = qRed(rgb) - qRed(Palette[i]);
+          const long dg = qGreen(rgb) - qGreen(Palette[i]);
+          const long db = qBlue(rgb) - qBlue(Palette[i]);
+          const long distance = dr * dr + dg * dg + db * db;
+          if (bestDistance < 0 || distance < bestDistance) {
+            bestDistance = distance;
+            best = int(i);
+          }
         }
       }
       found = Index.insert(rgb, std::uint8_t(best));
@@ -167,6 +226,7 @@ private:
   QHash<QRgb, std::uint8_t> Index;
   QRgb LastColour = 0xFFFFFFFFu;  // no colour: the alpha bits are masked off
   std::uint8_t LastIndex = 0;
+  TPreviousPicture Previous[2];  // the pictures of the frame before
 };
 
 }  // namespace
@@ -292,11 +352,10 @@ bool TRotantsForm::ExportFigure(const QString &path)
 
 // Every frame is the window's own redraw at its step, taken from the canvases
 // as shown: their own pixels at 100 %, their display images at another zoom
-// (or on a HiDPI screen), as the picture export takes them. The frames are drawn twice: once to gather the
-// palette, which the GIF needs before its first frame, and once to encode
-// them, so no frame is held in memory. Afterwards the step, the entries,
-// ReconWave, the status panels, the pictures and a running playback are put
-// back as they were.
+// (or on a HiDPI screen), as the picture export takes them. Each frame is
+// drawn once and encoded at once; only the encoded file is held until its
+// palette is known. Afterwards the step, the entries, ReconWave, the status panels, the pictures
+// and a running playback are put back as they were.
 bool TRotantsForm::ExportAnimation(const QString &path,
                                    const std::function<bool(int done, int total)> &progress)
 {
@@ -325,7 +384,7 @@ bool TRotantsForm::ExportAnimation(const QString &path,
   const double scale = PhasorImage->DisplayScale();
   const int shownGap = TimeImage->x() - (PhasorImage->x() + PhasorImage->width());
   const int gap = std::max(0, int(std::lround(shownGap / ZoomFactor * scale)));
-  const QColor fill = palette().color(QPalette::Window);
+  const QRgb fill = palette().color(QPalette::Window).rgb();
   const auto shown = [](TImageCanvas *canvas) -> const QImage & {
     return canvas->DisplayScale() == 1.0 ? canvas->Image() : canvas->DisplayImage();
   };
@@ -335,39 +394,38 @@ bool TRotantsForm::ExportAnimation(const QString &path,
       TimeTrackBar->setValue(frame * AnimationStride);
     }
     TimeTrackBarChange();
-    return SideBySide(shown(PhasorImage), shown(TimeImage), gap, fill);
   };
-  const int total = 2 * AnimationFrames;
+  const int total = AnimationFrames;
   const auto goOn = [&progress, total](int done) { return !progress || progress(done, total); };
 
   const bool written = WriteFile(
       path,
       [&](const TByteSink &sink, QString &error) {
+        // One pass: the palette grows as the frames show their colours, and
+        // the writer puts it in front of the frames when they are done.
         TColourIndex colours;
-        QSize size;
-        for (int frame = 0; frame < AnimationFrames; ++frame) {
-          const QImage picture = drawFrame(frame);
-          size = picture.size();
-          colours.Gather(picture);
-          if (!goOn(frame + 1))
-            return false;
-        }
         TGifWriter gif(sink);
-        if (!gif.Begin(size.width(), size.height(), colours.Palette, true)) {
-          error = QString::fromStdString(gif.Error());
-          return false;
-        }
         std::vector<std::uint8_t> indices;
         for (int frame = 0; frame < AnimationFrames; ++frame) {
-          colours.Map(drawFrame(frame), indices);
+          drawFrame(frame);
+          const QImage &plane = shown(PhasorImage);
+          const QImage &time = shown(TimeImage);
+          if (frame == 0) {
+            const QSize size = TColourIndex::FrameSize(plane, time, gap);
+            if (!gif.Begin(size.width(), size.height(), true)) {
+              error = QString::fromStdString(gif.Error());
+              return false;
+            }
+          }
+          colours.Map(plane, time, gap, fill, indices);
           if (!gif.AddFrame(indices.data(), AnimationDelay)) {
             error = QString::fromStdString(gif.Error());
             return false;
           }
-          if (!goOn(AnimationFrames + frame + 1))
+          if (!goOn(frame + 1))
             return false;
         }
-        if (!gif.Finish()) {
+        if (!gif.Finish(colours.Palette)) {
           error = QString::fromStdString(gif.Error());
           return false;
         }
@@ -486,7 +544,7 @@ void TRotantsForm::FileExportAnimationClick()
                                      tr("GIF animations (*.gif)"));
   if (path.isEmpty())
     return;
-  QProgressDialog dialog(tr("Writing the animation..."), tr("Cancel"), 0, 2 * AnimationFrames,
+  QProgressDialog dialog(tr("Writing the animation..."), tr("Cancel"), 0, AnimationFrames,
                          this);
   dialog.setWindowTitle(tr("Export Animation"));
   dialog.setWindowModality(Qt::WindowModal);

@@ -40,7 +40,7 @@ bool Export(TRotantsForm &form, int kind, const QString &path)
       [&] { return form.ExportPicture(path); }, [&] { return form.ExportSound(path, 5.0); },
       [&] { return form.ExportHarmonics(path); }, [&] { return form.ExportSamples(path); },
       [&] { return form.ExportAnimation(path); },
-      [&] { return form.ExportAnimation(path, [](int done, int) { return done < 300; }); }}[kind]();
+      [&] { return form.ExportAnimation(path, [](int done, int total) { return done < total / 2; }); }}[kind]();
 }
 
 QByteArray Bytes(const void *data, std::size_t size)

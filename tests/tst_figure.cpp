@@ -230,7 +230,7 @@ void TestFigure::SvgTextsAndLegend()
   for (const QString &text : absent)
     QVERIFY2(!svg.Texts.contains(text), qPrintable(text));
   QCOMPARE(svg.Images, 0);
-  QVERIFY(svg.Paths.size() >= 2);
+  QVERIFY(!svg.Paths.isEmpty());
 }
 
 void TestFigure::ReconstructionPathFollowsReconWave_data()
