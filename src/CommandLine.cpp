@@ -59,13 +59,28 @@ QStringList LanguageCodes()
   return codes;
 }
 
-// A waveform as the files name it ("rectified-cosine"), from that name or
-// the drop-down's ("Rectified Cosine", "rectified cosine"), in any case.
-QString WaveformKey(const QString &name)
+// A name in lower case, its blanks and underscores as hyphens.
+QString NameKey(const QString &name)
 {
   QString key = name.trimmed().toLower();
   key.replace(QRegularExpression(QStringLiteral("[\\s_]+")), QStringLiteral("-"));
   return key;
+}
+
+// A waveform as the files name it ("rectified-cosine"), from that name or
+// the drop-down's in English or the current language ("Rectified Cosine",
+// "rectified cosine"), in any case; empty for none of them.
+QString WaveformName(const QString &name)
+{
+  const QString key = NameKey(name);
+  if (PhasorSetFile::WaveformIndex(key) >= 0)
+    return key;
+  const QStringList shown = TRotantsForm::WaveformItemTexts();
+  for (int item = 0; item < shown.size(); ++item) {
+    if (NameKey(shown[item]) == key)
+      return PhasorSetFile::WaveformNames().value(item);
+  }
+  return QString();
 }
 
 void Tick(QCheckBox *box, bool on)
@@ -172,8 +187,8 @@ int ParseCommandLine(const QStringList &arguments, TCommandLineOptions &options)
     return 2;
   };
   if (parser.isSet(waveform)) {
-    read.Waveform = WaveformKey(parser.value(waveform));
-    if (PhasorSetFile::WaveformIndex(read.Waveform) < 0)
+    read.Waveform = WaveformName(parser.value(waveform));
+    if (read.Waveform.isEmpty())
       return bad(waveform, parser.value(waveform), TCommandLineText::tr("one of %1").arg(PhasorSetFile::WaveformNames().join(", ")));
   }
   if (parser.isSet(highest) && !ReadInt(parser.value(highest), 0, HarmonicCount - 1, read.Highest))

@@ -31,7 +31,6 @@ constexpr double MarkerRadius = 3.0;
 constexpr int NumberSize = 12;  // font pixel sizes, in figure units
 constexpr int NameSize = 13;
 constexpr int LegendSize = 13;
-constexpr int CaptionSize = 15;
 constexpr int TableSize = 12;
 
 // The plots' own colours, as the window draws them.

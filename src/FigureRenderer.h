@@ -76,6 +76,8 @@ class TFigureRenderer {
 
 public:
   static constexpr double Width = 1000.0;
+  // The caption's font size in figure units, unless it is too long for it.
+  static constexpr int CaptionSize = 15;
 
   explicit TFigureRenderer(const TFigureState &state);
 

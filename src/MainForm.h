@@ -344,6 +344,9 @@ public:
   // given a new magnitude or, with phase, a new angle.
   static QString SpectrumDragStepText(int k, bool phase);
 
+  // The waveform drop-down's items in the current language, in its order.
+  static QStringList WaveformItemTexts();
+
   // Language: code is one of Translations::Languages(), or empty for the
   // system's. Applied at once; remembered in the settings when asked.
   void SetLanguage(const QString &code, bool remember);

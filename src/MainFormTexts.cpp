@@ -33,6 +33,7 @@ void TRotantsForm::RetranslateUi()
   FileExportFigure->setText(tr("Fi&gure (SVG, PDF)..."));
   FilePrint->setText(tr("&Print..."));
   FileExit->setText(tr("E&xit"));
+  MenuEdit->setTitle(tr("E&dit"));
   EditCopyFigure->setText(tr("Copy &Figure"));
   MenuView->setTitle(tr("Vie&w"));
   ShowZoomLevel();
@@ -73,10 +74,7 @@ void TRotantsForm::RetranslateUi()
   ClearBtn->setText(tr("&Clear"));
   ShowEditorButtonText();
 
-  const QString waveforms[WaveformItemCount] = {
-      tr("Custom Rotants"), tr("Custom Time"), tr("Square"),
-      tr("Rectangular Pulse"), tr("Bipolar Pulse"), tr("Triangle"),
-      tr("Sawtooth"), tr("Rectified Cosine"), tr("Impulse train")};
+  const QStringList waveforms = WaveformItemTexts();
   for (int item = 0; item < WaveformItemCount; ++item)
     WaveformComboBox->setItemText(item, waveforms[item]);
 
@@ -107,6 +105,13 @@ void TRotantsForm::RetranslateUi()
   ShowRmsError();
   ShownSelectedSource = {-1, -1, -1};
   ShowSelectedHarmonic();
+}
+
+QStringList TRotantsForm::WaveformItemTexts()
+{
+  return {tr("Custom Rotants"), tr("Custom Time"), tr("Square"),
+          tr("Rectangular Pulse"), tr("Bipolar Pulse"), tr("Triangle"),
+          tr("Sawtooth"), tr("Rectified Cosine"), tr("Impulse train")};
 }
 
 void TRotantsForm::ShowEditorButtonText()

@@ -455,6 +455,8 @@ void TestFiles::CommandLineExitCodes_data()
   QTest::newRow("drop-down's waveform name")
       << QStringList{"--waveform", "Rectified Cosine"} + save << 0 << "";
   QTest::newRow("waveform in capitals") << QStringList{"--waveform", "SQUARE"} + save << 0 << "";
+  QTest::newRow("drop-down's name in German")
+      << QStringList{"--language", "de", "--waveform", "gleichger. kosinus"} + save << 0 << "";
   QTest::newRow("help names the exit codes") << QStringList{"--help"} << 0 << "Exit codes";
   QTest::newRow("picture twice")
       << QStringList{"--export-picture", "OUT/a.png", "--export-picture", "OUT/b.png"} << 2

@@ -1,4 +1,5 @@
 #include "AboutForm.h"
+#include "FigureRenderer.h"
 #include "MainForm.h"
 #include "TextFit.h"
 #include "Translations.h"
@@ -68,6 +69,8 @@ private slots:
   void TextsFitTheirControls();
   void AcceleratorsAreUnique_data();
   void AcceleratorsAreUnique();
+  void FigureTextsFit_data();
+  void FigureTextsFit();
   void LanguageChangesAtOnce();
   void LocaleChoosesTheLanguage_data();
   void LocaleChoosesTheLanguage();
@@ -134,6 +137,31 @@ void TestTextFit::AcceleratorsAreUnique()
     clashes << Clashes(items);
   }
   QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join("; ")));
+}
+
+void TestTextFit::FigureTextsFit_data()
+{
+  AcceleratorsAreUnique_data();
+}
+
+// The figure's caption keeps its full size for every waveform, and the legend
+// of every curve and chain there is stays on one line.
+void TestTextFit::FigureTextsFit()
+{
+  QFETCH(QString, code);
+  QVERIFY(Translations::Install(code));
+  TFigureState state;
+  state.Conjugate = state.Trace = true;
+  state.Step = SweepSteps - 1;
+  state.Highlighted = HarmonicCount - 1;
+  for (const QString &name : TRotantsForm::WaveformItemTexts()) {
+    state.WaveformName = name;
+    const TFigureRenderer figure(state);
+    QVERIFY2(figure.Layout().CaptionPixelSize == TFigureRenderer::CaptionSize,
+             qPrintable(figure.Caption()));
+    QCOMPARE(figure.Layout().LegendRows.size(), std::size_t(1));
+    QCOMPARE(figure.Legend().size(), std::size_t(6));
+  }
 }
 
 // Choosing a language in the View menu rewrites the window and the about box

@@ -37,10 +37,6 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <translation>Zu öffnender Zeigersatz (.rotants) oder Tabelle der Harmonischen (.csv).</translation>
     </message>
     <message>
-        <source>Waveform: %1.</source>
-        <translation>Signalform: %1.</translation>
-    </message>
-    <message>
         <source>Highest harmonic, 0 to 25.</source>
         <translation>Höchste Harmonische, 0 bis 25.</translation>
     </message>
@@ -89,10 +85,6 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <translation>Den Ton als WAV schreiben.</translation>
     </message>
     <message>
-        <source>Length of the exported sound (default 5).</source>
-        <translation>Länge des exportierten Tons in Sekunden (Vorgabe 5).</translation>
-    </message>
-    <message>
         <source>Write the harmonics as CSV.</source>
         <translation>Die Harmonischen als CSV schreiben.</translation>
     </message>
@@ -137,10 +129,6 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <translation>--seconds braucht --export-sound</translation>
     </message>
     <message>
-        <source>a length above 0 and up to 600 seconds</source>
-        <translation>eine Länge über 0 und bis zu 600 Sekunden</translation>
-    </message>
-    <message>
         <source>a file name</source>
         <translation>ein Dateiname</translation>
     </message>
@@ -151,6 +139,113 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     <message>
         <source>Show the spectrum under the plots.</source>
         <translation>Das Spektrum unter den Diagrammen zeigen.</translation>
+    </message>
+    <message>
+        <source>Exit codes: 0 done; 1 a file could not be written; 2 a bad option, value or input file.</source>
+        <translation>Rückgabewerte: 0 erledigt; 1 eine Datei konnte nicht geschrieben werden; 2 eine ungültige Option, ein ungültiger Wert oder eine ungültige Eingabedatei.</translation>
+    </message>
+    <message>
+        <source>Waveform: %1 (or as the drop-down names it, in any case).</source>
+        <translation>Signalform: %1 (oder wie die Auswahlliste sie nennt, Groß- und Kleinschreibung beliebig).</translation>
+    </message>
+    <message>
+        <source>Length of the exported sound, up to %1 seconds (default 5).</source>
+        <translation>Länge des exportierten Tons in Sekunden, bis %1 (Vorgabe 5).</translation>
+    </message>
+    <message>
+        <source>Write a labelled figure as SVG or PDF.</source>
+        <translation>Eine beschriftete Abbildung als SVG oder PDF schreiben.</translation>
+    </message>
+    <message>
+        <source>a length of at least one sample and up to %1 seconds</source>
+        <translation>eine Länge von mindestens einem Abtastwert und höchstens %1 Sekunden</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once (&quot;%2&quot; and &quot;%3&quot;)</source>
+        <translation>--%1 mehrfach angegeben („%2“ und „%3“)</translation>
+    </message>
+    <message>
+        <source>a file name ending in .%1</source>
+        <translation>ein Dateiname mit der Endung .%1</translation>
+    </message>
+    <message>
+        <source>a file name ending in .%1 or .%2</source>
+        <translation>ein Dateiname mit der Endung .%1 oder .%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; named by both --%2 and --%3</source>
+        <translation>„%1“ sowohl bei --%2 als auch bei --%3 angegeben</translation>
+    </message>
+</context>
+<context>
+    <name>TFigureRenderer</name>
+    <message>
+        <source>two-sided</source>
+        <translation>zweiseitig</translation>
+    </message>
+    <message>
+        <source>one-sided</source>
+        <translation>einseitig</translation>
+    </message>
+    <message>
+        <source>%1, harmonic 0, step %2, %3</source>
+        <translation>%1, Harmonische 0, Schritt %2, %3</translation>
+    </message>
+    <message>
+        <source>%1, harmonics 0-%2, step %3, %4</source>
+        <translation>%1, Harmonische 0-%2, Schritt %3, %4</translation>
+    </message>
+    <message>
+        <source>Ideal wave</source>
+        <translation>Idealkurve</translation>
+    </message>
+    <message>
+        <source>Reconstruction</source>
+        <translation>Rekonstruktion</translation>
+    </message>
+    <message>
+        <source>Phasor chain</source>
+        <translation>Zeigerkette</translation>
+    </message>
+    <message>
+        <source>Mirror chain</source>
+        <translation>Konjugierte Kette</translation>
+    </message>
+    <message>
+        <source>Trace of the tip</source>
+        <translation>Spur der Kettenspitze</translation>
+    </message>
+    <message>
+        <source>Harmonic %1</source>
+        <translation>Harmonische %1</translation>
+    </message>
+    <message>
+        <source>Im</source>
+        <translation>Im</translation>
+    </message>
+    <message>
+        <source>Re</source>
+        <translation>Re</translation>
+    </message>
+    <message>
+        <source>Time step</source>
+        <translation>Zeitschritt</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Harmonic</source>
+        <translation>Harmonische</translation>
+    </message>
+    <message>
+        <source>Magnitude</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Angle (°)</source>
+        <translation>Winkel (°)</translation>
     </message>
 </context>
 <context>
@@ -252,14 +347,6 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <translation>ihre erste Zeile ist nicht die Kopfzeile der Tabelle der Harmonischen &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>it holds %1 rows of harmonics instead of %2</source>
-        <translation>sie enthält %1 Zeilen mit Harmonischen statt %2</translation>
-    </message>
-    <message>
-        <source>%1 does not hold harmonic %2 and its three or five columns</source>
-        <translation>%1 enthält nicht die Harmonische %2 mit ihren drei oder fünf Spalten</translation>
-    </message>
-    <message>
         <source>%1 has a real or imaginary part that is not a finite number with &apos;.&apos; as its decimal point</source>
         <translation>%1 hat einen Real- oder Imaginärteil, der keine endliche Zahl mit &apos;.&apos; als Dezimaltrennzeichen ist</translation>
     </message>
@@ -310,6 +397,18 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     <message>
         <source>row %1 (harmonic %2)</source>
         <translation>Zeile %1 (Harmonische %2)</translation>
+    </message>
+    <message>
+        <source>it holds %1 rows of harmonics instead of 1 to %2</source>
+        <translation>sie enthält %1 Zeilen mit Harmonischen statt 1 bis %2</translation>
+    </message>
+    <message>
+        <source>row %1 does not hold a harmonic from 0 to %2 and its three or five columns</source>
+        <translation>Zeile %1 enthält keine Harmonische von 0 bis %2 mit ihren drei oder fünf Spalten</translation>
+    </message>
+    <message>
+        <source>row %1 gives harmonic %2 a second time</source>
+        <translation>Zeile %1 nennt die Harmonische %2 ein zweites Mal</translation>
     </message>
 </context>
 <context>
@@ -691,6 +790,42 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <translation>Winkel %1 außerhalb -180 bis 180: 0 gesetzt</translation>
     </message>
     <message>
+        <source>the name must end in .svg or .pdf</source>
+        <translation>der Name muss auf .svg oder .pdf enden</translation>
+    </message>
+    <message>
+        <source>Export Figure</source>
+        <translation>Abbildung exportieren</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf);;SVG drawings (*.svg)</source>
+        <translation>PDF-Dokumente (*.pdf);;SVG-Grafiken (*.svg)</translation>
+    </message>
+    <message>
+        <source>the printer could not be started</source>
+        <translation>der Drucker konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>the printer could not finish the page</source>
+        <translation>der Drucker konnte die Seite nicht fertigstellen</translation>
+    </message>
+    <message>
+        <source>Print Figure</source>
+        <translation>Abbildung drucken</translation>
+    </message>
+    <message>
+        <source>Could not print: %1.</source>
+        <translation>Drucken nicht möglich: %1.</translation>
+    </message>
+    <message>
+        <source>Fi&amp;gure (SVG, PDF)...</source>
+        <translation>Abbil&amp;dung (SVG, PDF)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
         <source>E&amp;dit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
@@ -737,6 +872,8 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     <message>
         <source>Save changes to %1?</source>
         <translation>Änderungen an %1 speichern?</translation>
+    </message>
+    <message>
         <source>Dragged Phase of Harmonic %1</source>
         <translation>Phase der Harmonischen %1 gezogen</translation>
     </message>
@@ -751,6 +888,10 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     <message>
         <source>Spectrum in &amp;Decibels</source>
         <translation>Spektrum in &amp;Dezibel</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Figure</source>
+        <translation>&amp;Abbildung kopieren</translation>
     </message>
 </context>
 </TS>

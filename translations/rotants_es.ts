@@ -37,10 +37,6 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <translation>Conjunto de fasores (.rotants) o tabla de armónicos (.csv) que se abrirá.</translation>
     </message>
     <message>
-        <source>Waveform: %1.</source>
-        <translation>Forma de onda: %1.</translation>
-    </message>
-    <message>
         <source>Highest harmonic, 0 to 25.</source>
         <translation>Armónico más alto, de 0 a 25.</translation>
     </message>
@@ -89,10 +85,6 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <translation>Guardar el sonido como WAV.</translation>
     </message>
     <message>
-        <source>Length of the exported sound (default 5).</source>
-        <translation>Duración del sonido exportado (por defecto 5).</translation>
-    </message>
-    <message>
         <source>Write the harmonics as CSV.</source>
         <translation>Guardar los armónicos como CSV.</translation>
     </message>
@@ -137,10 +129,6 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <translation>--seconds requiere --export-sound</translation>
     </message>
     <message>
-        <source>a length above 0 and up to 600 seconds</source>
-        <translation>una duración mayor que 0 y de hasta 600 segundos</translation>
-    </message>
-    <message>
         <source>a file name</source>
         <translation>un nombre de archivo</translation>
     </message>
@@ -151,6 +139,113 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     <message>
         <source>Show the spectrum under the plots.</source>
         <translation>Mostrar el espectro bajo los gráficos.</translation>
+    </message>
+    <message>
+        <source>Exit codes: 0 done; 1 a file could not be written; 2 a bad option, value or input file.</source>
+        <translation>Códigos de salida: 0 hecho; 1 no se pudo escribir un archivo; 2 una opción, un valor o un archivo de entrada no válidos.</translation>
+    </message>
+    <message>
+        <source>Waveform: %1 (or as the drop-down names it, in any case).</source>
+        <translation>Forma de onda: %1 (o como la nombra la lista desplegable, con mayúsculas o minúsculas).</translation>
+    </message>
+    <message>
+        <source>Length of the exported sound, up to %1 seconds (default 5).</source>
+        <translation>Duración del sonido exportado, hasta %1 segundos (por defecto 5).</translation>
+    </message>
+    <message>
+        <source>Write a labelled figure as SVG or PDF.</source>
+        <translation>Guardar una figura rotulada como SVG o PDF.</translation>
+    </message>
+    <message>
+        <source>a length of at least one sample and up to %1 seconds</source>
+        <translation>una duración de al menos una muestra y de hasta %1 segundos</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once (&quot;%2&quot; and &quot;%3&quot;)</source>
+        <translation>--%1 indicado más de una vez (&quot;%2&quot; y &quot;%3&quot;)</translation>
+    </message>
+    <message>
+        <source>a file name ending in .%1</source>
+        <translation>un nombre de archivo terminado en .%1</translation>
+    </message>
+    <message>
+        <source>a file name ending in .%1 or .%2</source>
+        <translation>un nombre de archivo terminado en .%1 o .%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; named by both --%2 and --%3</source>
+        <translation>&quot;%1&quot; indicado a la vez en --%2 y en --%3</translation>
+    </message>
+</context>
+<context>
+    <name>TFigureRenderer</name>
+    <message>
+        <source>two-sided</source>
+        <translation>bilateral</translation>
+    </message>
+    <message>
+        <source>one-sided</source>
+        <translation>unilateral</translation>
+    </message>
+    <message>
+        <source>%1, harmonic 0, step %2, %3</source>
+        <translation>%1, armónico 0, paso %2, %3</translation>
+    </message>
+    <message>
+        <source>%1, harmonics 0-%2, step %3, %4</source>
+        <translation>%1, armónicos 0-%2, paso %3, %4</translation>
+    </message>
+    <message>
+        <source>Ideal wave</source>
+        <translation>Onda ideal</translation>
+    </message>
+    <message>
+        <source>Reconstruction</source>
+        <translation>Reconstrucción</translation>
+    </message>
+    <message>
+        <source>Phasor chain</source>
+        <translation>Cadena de fasores</translation>
+    </message>
+    <message>
+        <source>Mirror chain</source>
+        <translation>Cadena conjugada</translation>
+    </message>
+    <message>
+        <source>Trace of the tip</source>
+        <translation>Traza del extremo</translation>
+    </message>
+    <message>
+        <source>Harmonic %1</source>
+        <translation>Armónico %1</translation>
+    </message>
+    <message>
+        <source>Im</source>
+        <translation>Im</translation>
+    </message>
+    <message>
+        <source>Re</source>
+        <translation>Re</translation>
+    </message>
+    <message>
+        <source>Time step</source>
+        <translation>Paso de tiempo</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Harmonic</source>
+        <translation>Armónico</translation>
+    </message>
+    <message>
+        <source>Magnitude</source>
+        <translation>Módulo</translation>
+    </message>
+    <message>
+        <source>Angle (°)</source>
+        <translation>Fase (°)</translation>
     </message>
 </context>
 <context>
@@ -252,14 +347,6 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <translation>su primera línea no es la cabecera de la tabla de armónicos &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>it holds %1 rows of harmonics instead of %2</source>
-        <translation>contiene %1 filas de armónicos en lugar de %2</translation>
-    </message>
-    <message>
-        <source>%1 does not hold harmonic %2 and its three or five columns</source>
-        <translation>%1: no contiene el armónico %2 con sus tres o cinco columnas</translation>
-    </message>
-    <message>
         <source>%1 has a real or imaginary part that is not a finite number with &apos;.&apos; as its decimal point</source>
         <translation>%1: la parte real o la imaginaria no es un número finito con &apos;.&apos; como separador decimal</translation>
     </message>
@@ -310,6 +397,18 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     <message>
         <source>row %1 (harmonic %2)</source>
         <translation>fila %1 (armónico %2)</translation>
+    </message>
+    <message>
+        <source>it holds %1 rows of harmonics instead of 1 to %2</source>
+        <translation>contiene %1 filas de armónicos en lugar de 1 a %2</translation>
+    </message>
+    <message>
+        <source>row %1 does not hold a harmonic from 0 to %2 and its three or five columns</source>
+        <translation>la fila %1 no contiene un armónico de 0 a %2 con sus tres o cinco columnas</translation>
+    </message>
+    <message>
+        <source>row %1 gives harmonic %2 a second time</source>
+        <translation>la fila %1 repite el armónico %2</translation>
     </message>
 </context>
 <context>
@@ -737,6 +836,8 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     <message>
         <source>Save changes to %1?</source>
         <translation>¿Guardar los cambios en %1?</translation>
+    </message>
+    <message>
         <source>Dragged Phase of Harmonic %1</source>
         <translation>Fase del armónico %1 arrastrada</translation>
     </message>
@@ -751,6 +852,46 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     <message>
         <source>Spectrum in &amp;Decibels</source>
         <translation>Espectro en deci&amp;belios</translation>
+    </message>
+    <message>
+        <source>the name must end in .svg or .pdf</source>
+        <translation>el nombre debe terminar en .svg o .pdf</translation>
+    </message>
+    <message>
+        <source>Export Figure</source>
+        <translation>Exportar figura</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf);;SVG drawings (*.svg)</source>
+        <translation>Documentos PDF (*.pdf);;Dibujos SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>the printer could not be started</source>
+        <translation>no se pudo iniciar la impresora</translation>
+    </message>
+    <message>
+        <source>the printer could not finish the page</source>
+        <translation>la impresora no pudo terminar la página</translation>
+    </message>
+    <message>
+        <source>Print Figure</source>
+        <translation>Imprimir figura</translation>
+    </message>
+    <message>
+        <source>Could not print: %1.</source>
+        <translation>No se pudo imprimir: %1.</translation>
+    </message>
+    <message>
+        <source>Fi&amp;gure (SVG, PDF)...</source>
+        <translation>&amp;Figura (SVG, PDF)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Figure</source>
+        <translation>Copiar &amp;figura</translation>
     </message>
 </context>
 </TS>

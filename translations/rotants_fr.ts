@@ -37,10 +37,6 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <translation>Ensemble de phaseurs (.rotants) ou table des harmoniques (.csv) à ouvrir.</translation>
     </message>
     <message>
-        <source>Waveform: %1.</source>
-        <translation>Forme d&apos;onde&#xa0;: %1.</translation>
-    </message>
-    <message>
         <source>Highest harmonic, 0 to 25.</source>
         <translation>Rang de l&apos;harmonique la plus élevée, de 0 à 25.</translation>
     </message>
@@ -89,10 +85,6 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <translation>Écrire le son en WAV.</translation>
     </message>
     <message>
-        <source>Length of the exported sound (default 5).</source>
-        <translation>Durée du son exporté, en secondes (5 par défaut).</translation>
-    </message>
-    <message>
         <source>Write the harmonics as CSV.</source>
         <translation>Écrire les harmoniques en CSV.</translation>
     </message>
@@ -137,10 +129,6 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <translation>--seconds exige --export-sound</translation>
     </message>
     <message>
-        <source>a length above 0 and up to 600 seconds</source>
-        <translation>une durée supérieure à 0 et d&apos;au plus 600 secondes</translation>
-    </message>
-    <message>
         <source>a file name</source>
         <translation>un nom de fichier</translation>
     </message>
@@ -151,6 +139,113 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     <message>
         <source>Show the spectrum under the plots.</source>
         <translation>Afficher le spectre sous les graphiques.</translation>
+    </message>
+    <message>
+        <source>Exit codes: 0 done; 1 a file could not be written; 2 a bad option, value or input file.</source>
+        <translation>Codes de sortie : 0 terminé ; 1 un fichier n&apos;a pas pu être écrit ; 2 une option, une valeur ou un fichier d&apos;entrée incorrects.</translation>
+    </message>
+    <message>
+        <source>Waveform: %1 (or as the drop-down names it, in any case).</source>
+        <translation>Forme d&apos;onde : %1 (ou comme la nomme la liste déroulante, en majuscules ou minuscules).</translation>
+    </message>
+    <message>
+        <source>Length of the exported sound, up to %1 seconds (default 5).</source>
+        <translation>Durée du son exporté, jusqu&apos;à %1 secondes (5 par défaut).</translation>
+    </message>
+    <message>
+        <source>Write a labelled figure as SVG or PDF.</source>
+        <translation>Écrire une figure légendée en SVG ou PDF.</translation>
+    </message>
+    <message>
+        <source>a length of at least one sample and up to %1 seconds</source>
+        <translation>une durée d&apos;au moins un échantillon et d&apos;au plus %1 secondes</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once (&quot;%2&quot; and &quot;%3&quot;)</source>
+        <translation>--%1 donné plus d&apos;une fois (« %2 » et « %3 »)</translation>
+    </message>
+    <message>
+        <source>a file name ending in .%1</source>
+        <translation>un nom de fichier se terminant par .%1</translation>
+    </message>
+    <message>
+        <source>a file name ending in .%1 or .%2</source>
+        <translation>un nom de fichier se terminant par .%1 ou .%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; named by both --%2 and --%3</source>
+        <translation>« %1 » désigné à la fois par --%2 et par --%3</translation>
+    </message>
+</context>
+<context>
+    <name>TFigureRenderer</name>
+    <message>
+        <source>two-sided</source>
+        <translation>bilatéral</translation>
+    </message>
+    <message>
+        <source>one-sided</source>
+        <translation>unilatéral</translation>
+    </message>
+    <message>
+        <source>%1, harmonic 0, step %2, %3</source>
+        <translation>%1, harmonique 0, pas %2, %3</translation>
+    </message>
+    <message>
+        <source>%1, harmonics 0-%2, step %3, %4</source>
+        <translation>%1, harmoniques 0-%2, pas %3, %4</translation>
+    </message>
+    <message>
+        <source>Ideal wave</source>
+        <translation>Signal idéal</translation>
+    </message>
+    <message>
+        <source>Reconstruction</source>
+        <translation>Reconstruction</translation>
+    </message>
+    <message>
+        <source>Phasor chain</source>
+        <translation>Chaîne de phaseurs</translation>
+    </message>
+    <message>
+        <source>Mirror chain</source>
+        <translation>Chaîne conjuguée</translation>
+    </message>
+    <message>
+        <source>Trace of the tip</source>
+        <translation>Trace de l&apos;extrémité</translation>
+    </message>
+    <message>
+        <source>Harmonic %1</source>
+        <translation>Harmonique %1</translation>
+    </message>
+    <message>
+        <source>Im</source>
+        <translation>Im</translation>
+    </message>
+    <message>
+        <source>Re</source>
+        <translation>Re</translation>
+    </message>
+    <message>
+        <source>Time step</source>
+        <translation>Pas de temps</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Harmonic</source>
+        <translation>Harmonique</translation>
+    </message>
+    <message>
+        <source>Magnitude</source>
+        <translation>Module</translation>
+    </message>
+    <message>
+        <source>Angle (°)</source>
+        <translation>Angle (°)</translation>
     </message>
 </context>
 <context>
@@ -252,14 +347,6 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <translation>sa première ligne n&apos;est pas l&apos;en-tête de la table des harmoniques « %1 »</translation>
     </message>
     <message>
-        <source>it holds %1 rows of harmonics instead of %2</source>
-        <translation>il contient %1 lignes d&apos;harmoniques au lieu de %2</translation>
-    </message>
-    <message>
-        <source>%1 does not hold harmonic %2 and its three or five columns</source>
-        <translation>%1 ne contient pas l&apos;harmonique %2 avec ses trois ou cinq colonnes</translation>
-    </message>
-    <message>
         <source>%1 has a real or imaginary part that is not a finite number with &apos;.&apos; as its decimal point</source>
         <translation>%1 a une partie réelle ou imaginaire qui n&apos;est pas un nombre fini avec &apos;.&apos; comme séparateur décimal</translation>
     </message>
@@ -310,6 +397,18 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     <message>
         <source>row %1 (harmonic %2)</source>
         <translation>ligne %1 (harmonique %2)</translation>
+    </message>
+    <message>
+        <source>it holds %1 rows of harmonics instead of 1 to %2</source>
+        <translation>il contient %1 lignes d&apos;harmoniques au lieu de 1 à %2</translation>
+    </message>
+    <message>
+        <source>row %1 does not hold a harmonic from 0 to %2 and its three or five columns</source>
+        <translation>la ligne %1 ne contient pas une harmonique de 0 à %2 avec ses trois ou cinq colonnes</translation>
+    </message>
+    <message>
+        <source>row %1 gives harmonic %2 a second time</source>
+        <translation>la ligne %1 donne une seconde fois l&apos;harmonique %2</translation>
     </message>
 </context>
 <context>
@@ -737,6 +836,8 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     <message>
         <source>Save changes to %1?</source>
         <translation>Enregistrer les modifications de %1&#xa0;?</translation>
+    </message>
+    <message>
         <source>Dragged Phase of Harmonic %1</source>
         <translation>Phase de l&apos;harmonique %1 déplacée</translation>
     </message>
@@ -751,6 +852,46 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     <message>
         <source>Spectrum in &amp;Decibels</source>
         <translation>Spectre en &amp;décibels</translation>
+    </message>
+    <message>
+        <source>the name must end in .svg or .pdf</source>
+        <translation>le nom doit se terminer par .svg ou .pdf</translation>
+    </message>
+    <message>
+        <source>Export Figure</source>
+        <translation>Exporter la figure</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf);;SVG drawings (*.svg)</source>
+        <translation>Documents PDF (*.pdf);;Dessins SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>the printer could not be started</source>
+        <translation>l&apos;imprimante n&apos;a pas pu démarrer</translation>
+    </message>
+    <message>
+        <source>the printer could not finish the page</source>
+        <translation>l&apos;imprimante n&apos;a pas pu terminer la page</translation>
+    </message>
+    <message>
+        <source>Print Figure</source>
+        <translation>Imprimer la figure</translation>
+    </message>
+    <message>
+        <source>Could not print: %1.</source>
+        <translation>Impossible d&apos;imprimer : %1.</translation>
+    </message>
+    <message>
+        <source>Fi&amp;gure (SVG, PDF)...</source>
+        <translation>&amp;Figure (SVG, PDF)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Figure</source>
+        <translation>Copier la &amp;figure</translation>
     </message>
 </context>
 </TS>

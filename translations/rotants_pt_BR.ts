@@ -37,10 +37,6 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <translation>Conjunto de fasores (.rotants) ou tabela de harmônicas (.csv) a abrir.</translation>
     </message>
     <message>
-        <source>Waveform: %1.</source>
-        <translation>Forma de onda: %1.</translation>
-    </message>
-    <message>
         <source>Highest harmonic, 0 to 25.</source>
         <translation>Harmônica mais alta, de 0 a 25.</translation>
     </message>
@@ -89,10 +85,6 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <translation>Grava o som como WAV.</translation>
     </message>
     <message>
-        <source>Length of the exported sound (default 5).</source>
-        <translation>Duração do som exportado, em segundos (padrão 5).</translation>
-    </message>
-    <message>
         <source>Write the harmonics as CSV.</source>
         <translation>Grava as harmônicas como CSV.</translation>
     </message>
@@ -137,10 +129,6 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <translation>--seconds requer --export-sound</translation>
     </message>
     <message>
-        <source>a length above 0 and up to 600 seconds</source>
-        <translation>uma duração maior que 0 e de até 600 segundos</translation>
-    </message>
-    <message>
         <source>a file name</source>
         <translation>um nome de arquivo</translation>
     </message>
@@ -151,6 +139,113 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     <message>
         <source>Show the spectrum under the plots.</source>
         <translation>Mostra o espectro abaixo dos gráficos.</translation>
+    </message>
+    <message>
+        <source>Exit codes: 0 done; 1 a file could not be written; 2 a bad option, value or input file.</source>
+        <translation>Códigos de saída: 0 concluído; 1 não foi possível gravar um arquivo; 2 opção, valor ou arquivo de entrada inválido.</translation>
+    </message>
+    <message>
+        <source>Waveform: %1 (or as the drop-down names it, in any case).</source>
+        <translation>Forma de onda: %1 (ou como a lista a nomeia, em maiúsculas ou minúsculas).</translation>
+    </message>
+    <message>
+        <source>Length of the exported sound, up to %1 seconds (default 5).</source>
+        <translation>Duração do som exportado, até %1 segundos (padrão 5).</translation>
+    </message>
+    <message>
+        <source>Write a labelled figure as SVG or PDF.</source>
+        <translation>Grava uma figura rotulada como SVG ou PDF.</translation>
+    </message>
+    <message>
+        <source>a length of at least one sample and up to %1 seconds</source>
+        <translation>uma duração de pelo menos uma amostra e de até %1 segundos</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once (&quot;%2&quot; and &quot;%3&quot;)</source>
+        <translation>--%1 informado mais de uma vez (&quot;%2&quot; e &quot;%3&quot;)</translation>
+    </message>
+    <message>
+        <source>a file name ending in .%1</source>
+        <translation>um nome de arquivo terminado em .%1</translation>
+    </message>
+    <message>
+        <source>a file name ending in .%1 or .%2</source>
+        <translation>um nome de arquivo terminado em .%1 ou .%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; named by both --%2 and --%3</source>
+        <translation>&quot;%1&quot; indicado tanto em --%2 quanto em --%3</translation>
+    </message>
+</context>
+<context>
+    <name>TFigureRenderer</name>
+    <message>
+        <source>two-sided</source>
+        <translation>bilateral</translation>
+    </message>
+    <message>
+        <source>one-sided</source>
+        <translation>unilateral</translation>
+    </message>
+    <message>
+        <source>%1, harmonic 0, step %2, %3</source>
+        <translation>%1, harmônica 0, passo %2, %3</translation>
+    </message>
+    <message>
+        <source>%1, harmonics 0-%2, step %3, %4</source>
+        <translation>%1, harmônicas 0-%2, passo %3, %4</translation>
+    </message>
+    <message>
+        <source>Ideal wave</source>
+        <translation>Onda ideal</translation>
+    </message>
+    <message>
+        <source>Reconstruction</source>
+        <translation>Reconstrução</translation>
+    </message>
+    <message>
+        <source>Phasor chain</source>
+        <translation>Cadeia de fasores</translation>
+    </message>
+    <message>
+        <source>Mirror chain</source>
+        <translation>Cadeia conjugada</translation>
+    </message>
+    <message>
+        <source>Trace of the tip</source>
+        <translation>Rastro da ponta</translation>
+    </message>
+    <message>
+        <source>Harmonic %1</source>
+        <translation>Harmônica %1</translation>
+    </message>
+    <message>
+        <source>Im</source>
+        <translation>Im</translation>
+    </message>
+    <message>
+        <source>Re</source>
+        <translation>Re</translation>
+    </message>
+    <message>
+        <source>Time step</source>
+        <translation>Passo de tempo</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Harmonic</source>
+        <translation>Harmônica</translation>
+    </message>
+    <message>
+        <source>Magnitude</source>
+        <translation>Módulo</translation>
+    </message>
+    <message>
+        <source>Angle (°)</source>
+        <translation>Fase (°)</translation>
     </message>
 </context>
 <context>
@@ -252,14 +347,6 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <translation>sua primeira linha não é o cabeçalho da tabela de harmônicas &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>it holds %1 rows of harmonics instead of %2</source>
-        <translation>contém %1 linhas de harmônicas em vez de %2</translation>
-    </message>
-    <message>
-        <source>%1 does not hold harmonic %2 and its three or five columns</source>
-        <translation>%1 não contém a harmônica %2 e suas três ou cinco colunas</translation>
-    </message>
-    <message>
         <source>%1 has a real or imaginary part that is not a finite number with &apos;.&apos; as its decimal point</source>
         <translation>%1 tem uma parte real ou imaginária que não é um número finito com &apos;.&apos; como separador decimal</translation>
     </message>
@@ -310,6 +397,18 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     <message>
         <source>row %1 (harmonic %2)</source>
         <translation>linha %1 (harmônica %2)</translation>
+    </message>
+    <message>
+        <source>it holds %1 rows of harmonics instead of 1 to %2</source>
+        <translation>contém %1 linhas de harmônicas em vez de 1 a %2</translation>
+    </message>
+    <message>
+        <source>row %1 does not hold a harmonic from 0 to %2 and its three or five columns</source>
+        <translation>a linha %1 não contém uma harmônica de 0 a %2 com suas três ou cinco colunas</translation>
+    </message>
+    <message>
+        <source>row %1 gives harmonic %2 a second time</source>
+        <translation>a linha %1 repete a harmônica %2</translation>
     </message>
 </context>
 <context>
@@ -737,6 +836,8 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     <message>
         <source>Save changes to %1?</source>
         <translation>Salvar as alterações em %1?</translation>
+    </message>
+    <message>
         <source>Dragged Phase of Harmonic %1</source>
         <translation>Fase da harmônica %1 arrastada</translation>
     </message>
@@ -751,6 +852,46 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     <message>
         <source>Spectrum in &amp;Decibels</source>
         <translation>Espectro em deci&amp;béis</translation>
+    </message>
+    <message>
+        <source>the name must end in .svg or .pdf</source>
+        <translation>o nome deve terminar em .svg ou .pdf</translation>
+    </message>
+    <message>
+        <source>Export Figure</source>
+        <translation>Exportar figura</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf);;SVG drawings (*.svg)</source>
+        <translation>Documentos PDF (*.pdf);;Desenhos SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>the printer could not be started</source>
+        <translation>não foi possível iniciar a impressora</translation>
+    </message>
+    <message>
+        <source>the printer could not finish the page</source>
+        <translation>a impressora não conseguiu concluir a página</translation>
+    </message>
+    <message>
+        <source>Print Figure</source>
+        <translation>Imprimir figura</translation>
+    </message>
+    <message>
+        <source>Could not print: %1.</source>
+        <translation>Não foi possível imprimir: %1.</translation>
+    </message>
+    <message>
+        <source>Fi&amp;gure (SVG, PDF)...</source>
+        <translation>&amp;Figura (SVG, PDF)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Im&amp;primir...</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Figure</source>
+        <translation>Copiar &amp;figura</translation>
     </message>
 </context>
 </TS>

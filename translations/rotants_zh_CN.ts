@@ -37,10 +37,6 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <translation>要打开的相量组 (.rotants) 或谐波表 (.csv)。</translation>
     </message>
     <message>
-        <source>Waveform: %1.</source>
-        <translation>波形：%1。</translation>
-    </message>
-    <message>
         <source>Highest harmonic, 0 to 25.</source>
         <translation>最高谐波次数，0 到 25。</translation>
     </message>
@@ -89,10 +85,6 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <translation>将声音写为 WAV 文件。</translation>
     </message>
     <message>
-        <source>Length of the exported sound (default 5).</source>
-        <translation>导出声音的时长，单位为秒（默认 5）。</translation>
-    </message>
-    <message>
         <source>Write the harmonics as CSV.</source>
         <translation>将谐波写为 CSV 表格。</translation>
     </message>
@@ -137,10 +129,6 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <translation>--seconds 须与 --export-sound 一起使用</translation>
     </message>
     <message>
-        <source>a length above 0 and up to 600 seconds</source>
-        <translation>大于 0 且不超过 600 秒的时长</translation>
-    </message>
-    <message>
         <source>a file name</source>
         <translation>文件名</translation>
     </message>
@@ -151,6 +139,113 @@ With --export-* or --save it writes those files without opening a window.</sourc
     <message>
         <source>Show the spectrum under the plots.</source>
         <translation>在图表下方显示频谱。</translation>
+    </message>
+    <message>
+        <source>Exit codes: 0 done; 1 a file could not be written; 2 a bad option, value or input file.</source>
+        <translation>退出码：0 完成；1 无法写入文件；2 选项、值或输入文件无效。</translation>
+    </message>
+    <message>
+        <source>Waveform: %1 (or as the drop-down names it, in any case).</source>
+        <translation>波形：%1（也可使用下拉列表中的名称，不区分大小写）。</translation>
+    </message>
+    <message>
+        <source>Length of the exported sound, up to %1 seconds (default 5).</source>
+        <translation>导出声音的时长，最多 %1 秒（默认 5 秒）。</translation>
+    </message>
+    <message>
+        <source>Write a labelled figure as SVG or PDF.</source>
+        <translation>将带标注的插图写为 SVG 或 PDF。</translation>
+    </message>
+    <message>
+        <source>a length of at least one sample and up to %1 seconds</source>
+        <translation>至少一个采样、至多 %1 秒的时长</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once (&quot;%2&quot; and &quot;%3&quot;)</source>
+        <translation>--%1 给出了不止一次（“%2”和“%3”）</translation>
+    </message>
+    <message>
+        <source>a file name ending in .%1</source>
+        <translation>以 .%1 结尾的文件名</translation>
+    </message>
+    <message>
+        <source>a file name ending in .%1 or .%2</source>
+        <translation>以 .%1 或 .%2 结尾的文件名</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; named by both --%2 and --%3</source>
+        <translation>“%1”同时由 --%2 和 --%3 指定</translation>
+    </message>
+</context>
+<context>
+    <name>TFigureRenderer</name>
+    <message>
+        <source>two-sided</source>
+        <translation>双边</translation>
+    </message>
+    <message>
+        <source>one-sided</source>
+        <translation>单边</translation>
+    </message>
+    <message>
+        <source>%1, harmonic 0, step %2, %3</source>
+        <translation>%1，谐波 0，时间步 %2，%3</translation>
+    </message>
+    <message>
+        <source>%1, harmonics 0-%2, step %3, %4</source>
+        <translation>%1，谐波 0-%2，时间步 %3，%4</translation>
+    </message>
+    <message>
+        <source>Ideal wave</source>
+        <translation>理想波形</translation>
+    </message>
+    <message>
+        <source>Reconstruction</source>
+        <translation>重构波形</translation>
+    </message>
+    <message>
+        <source>Phasor chain</source>
+        <translation>相量链</translation>
+    </message>
+    <message>
+        <source>Mirror chain</source>
+        <translation>共轭相量链</translation>
+    </message>
+    <message>
+        <source>Trace of the tip</source>
+        <translation>链端轨迹</translation>
+    </message>
+    <message>
+        <source>Harmonic %1</source>
+        <translation>第 %1 次谐波</translation>
+    </message>
+    <message>
+        <source>Im</source>
+        <translation>Im</translation>
+    </message>
+    <message>
+        <source>Re</source>
+        <translation>Re</translation>
+    </message>
+    <message>
+        <source>Time step</source>
+        <translation>时间步</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>数值</translation>
+    </message>
+    <message>
+        <source>Harmonic</source>
+        <translation>谐波</translation>
+    </message>
+    <message>
+        <source>Magnitude</source>
+        <translation>幅值</translation>
+    </message>
+    <message>
+        <source>Angle (°)</source>
+        <translation>相角(°)</translation>
     </message>
 </context>
 <context>
@@ -252,14 +347,6 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <translation>其第一行不是谐波表的表头 &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>it holds %1 rows of harmonics instead of %2</source>
-        <translation>它含有 %1 行谐波，而不是 %2 行</translation>
-    </message>
-    <message>
-        <source>%1 does not hold harmonic %2 and its three or five columns</source>
-        <translation>%1 没有第 %2 次谐波及其三列或五列数据</translation>
-    </message>
-    <message>
         <source>%1 has a real or imaginary part that is not a finite number with &apos;.&apos; as its decimal point</source>
         <translation>%1 的实部或虚部不是以“.”为小数点的有限数值</translation>
     </message>
@@ -310,6 +397,18 @@ With --export-* or --save it writes those files without opening a window.</sourc
     <message>
         <source>row %1 (harmonic %2)</source>
         <translation>第 %1 行（谐波 %2）</translation>
+    </message>
+    <message>
+        <source>it holds %1 rows of harmonics instead of 1 to %2</source>
+        <translation>文件含有 %1 行谐波，而不是 1 到 %2 行</translation>
+    </message>
+    <message>
+        <source>row %1 does not hold a harmonic from 0 to %2 and its three or five columns</source>
+        <translation>第 %1 行不是 0 到 %2 之间的一个谐波及其三列或五列</translation>
+    </message>
+    <message>
+        <source>row %1 gives harmonic %2 a second time</source>
+        <translation>第 %1 行再次给出谐波 %2</translation>
     </message>
 </context>
 <context>
@@ -691,6 +790,42 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <translation>相角 %1 超出 -180 到 180：已改为 0</translation>
     </message>
     <message>
+        <source>the name must end in .svg or .pdf</source>
+        <translation>文件名必须以 .svg 或 .pdf 结尾</translation>
+    </message>
+    <message>
+        <source>Export Figure</source>
+        <translation>导出插图</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf);;SVG drawings (*.svg)</source>
+        <translation>PDF 文档 (*.pdf);;SVG 图形 (*.svg)</translation>
+    </message>
+    <message>
+        <source>the printer could not be started</source>
+        <translation>无法启动打印机</translation>
+    </message>
+    <message>
+        <source>the printer could not finish the page</source>
+        <translation>打印机无法完成该页</translation>
+    </message>
+    <message>
+        <source>Print Figure</source>
+        <translation>打印插图</translation>
+    </message>
+    <message>
+        <source>Could not print: %1.</source>
+        <translation>无法打印：%1。</translation>
+    </message>
+    <message>
+        <source>Fi&amp;gure (SVG, PDF)...</source>
+        <translation>插图 (SVG, PDF)(&amp;G)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>打印(&amp;P)...</translation>
+    </message>
+    <message>
         <source>E&amp;dit</source>
         <translation>编辑(&amp;D)</translation>
     </message>
@@ -737,6 +872,8 @@ With --export-* or --save it writes those files without opening a window.</sourc
     <message>
         <source>Save changes to %1?</source>
         <translation>保存对%1的更改？</translation>
+    </message>
+    <message>
         <source>Dragged Phase of Harmonic %1</source>
         <translation>拖动第 %1 次谐波的相位</translation>
     </message>
@@ -751,6 +888,10 @@ With --export-* or --save it writes those files without opening a window.</sourc
     <message>
         <source>Spectrum in &amp;Decibels</source>
         <translation>以分贝显示频谱(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Figure</source>
+        <translation>复制插图(&amp;F)</translation>
     </message>
 </context>
 </TS>
