@@ -334,9 +334,17 @@ void TShellTest::MenuStructure()
                                                    Form->FileRecent->menuAction(), Form->FileSave,
                                                    Form->FileSaveAs}));
   QVERIFY(fileItems.at(5)->isSeparator());
-  QCOMPARE(fileItems.mid(6), (QList<QAction *>{Form->MenuFileExport->menuAction(), fileItems.at(7),
-                                               Form->FileExit}));
-  QVERIFY(fileItems.at(7)->isSeparator());
+  QCOMPARE(fileItems.mid(6), (QList<QAction *>{Form->MenuFileExport->menuAction(), Form->FilePrint,
+                                               fileItems.at(8), Form->FileExit}));
+  QVERIFY(fileItems.at(8)->isSeparator());
+  QCOMPARE(Form->FilePrint->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+  QCOMPARE(Form->MenuFileExport->actions().last(), Form->FileExportFigure);
+  // Edit between File and View; Copy Figure leaves Ctrl+C to the edit boxes.
+  QCOMPARE(Form->MainMenu->actions(),
+           (QList<QAction *>{Form->MenuFile->menuAction(), Form->MenuEdit->menuAction(),
+                             Form->MenuView->menuAction(), Form->Help->menuAction()}));
+  QCOMPARE(Form->MenuEdit->objectName(), QString("MenuEdit"));
+  QCOMPARE(Form->EditCopyFigure->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
   QCOMPARE(Form->Help->actions(), QList<QAction *>{Form->HelpAbout});
   QCOMPARE(Form->FileExit->text(), QString("E&xit"));
   QCOMPARE(Form->HelpAbout->text(), QString("&About..."));
