@@ -44,8 +44,9 @@ struct TSvgContents {
   int Images = 0;
 };
 
-// A path's vertices: the numbers of its "M x,y L x,y ..." data in pairs.
-QList<QPointF> PathPoints(const QString &data, const QTransform &transform)
+// A path's vertices: the numbers of its "M x,y L x,y ..." data in pairs. The
+// figure is drawn untransformed at its own size, so these are its coordinates.
+QList<QPointF> PathPoints(const QString &data)
 {
   static const QRegularExpression number(R"([-+]?(\d+\.?\d*|\.\d+)([eE][-+]?\d+)?)");
   QList<double> values;
@@ -53,44 +54,29 @@ QList<QPointF> PathPoints(const QString &data, const QTransform &transform)
     values << match.captured().toDouble();
   QList<QPointF> points;
   for (qsizetype i = 0; i + 1 < values.size(); i += 2)
-    points << transform.map(QPointF(values[i], values[i + 1]));
+    points << QPointF(values[i], values[i + 1]);
   return points;
-}
-
-QTransform Matrix(const QString &text)
-{
-  static const QRegularExpression matrix(R"(matrix\(([^)]*)\))");
-  const QRegularExpressionMatch match = matrix.match(text);
-  if (!match.hasMatch())
-    return {};
-  const QStringList v = match.captured(1).split(',');
-  return v.size() == 6 ? QTransform(v[0].toDouble(), v[1].toDouble(), v[2].toDouble(),
-                                    v[3].toDouble(), v[4].toDouble(), v[5].toDouble())
-                       : QTransform();
 }
 
 TSvgContents ReadSvg(const QByteArray &bytes)
 {
   TSvgContents svg;
   QXmlStreamReader xml(bytes);
-  QList<std::pair<QString, QTransform>> groups{{QString(), QTransform()}};
+  QStringList strokes{QString()};  // of the enclosing groups
   while (!xml.atEnd()) {
     xml.readNext();
     if (xml.isEndElement() && xml.name() == QLatin1String("g"))
-      groups.removeLast();
+      strokes.removeLast();
     if (!xml.isStartElement())
       continue;
-    const QXmlStreamAttributes attributes = xml.attributes();
     const QString name = xml.name().toString();
+    const QString stroke = xml.attributes().value("stroke").toString();
     if (name == "g") {
-      const QString stroke = attributes.value("stroke").toString();
-      groups.append({stroke.isEmpty() ? groups.last().first : stroke,
-                     Matrix(attributes.value("transform").toString()) * groups.last().second});
+      strokes.append(stroke.isEmpty() ? strokes.last() : stroke);
     } else if (name == "text") {
       svg.Texts << xml.readElementText(QXmlStreamReader::IncludeChildElements);
     } else if (name == "path") {
-      svg.Paths.append({groups.last().first,
-                        PathPoints(attributes.value("d").toString(), groups.last().second)});
+      svg.Paths.append({strokes.last(), PathPoints(xml.attributes().value("d").toString())});
     } else if (name == "image") {
       ++svg.Images;
     }
