@@ -51,6 +51,24 @@ class TCommandLineText {
   Q_DECLARE_TR_FUNCTIONS(TCommandLineText)
 };
 
+// Texts QCommandLineParser writes in the help and its own messages. Qt's own
+// catalogues lack some of them in some languages (the help option's line in
+// French and Spanish), so the program's catalogues carry them all, and
+// Translations::Install lets them take precedence.
+[[maybe_unused]] const char *const ParserTexts[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays version information."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Usage: %1"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "[options]"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Options:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Arguments:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown option '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown options: %1."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Missing value after '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unexpected value after '%1'."),
+};
+
 QStringList LanguageCodes()
 {
   QStringList codes;
@@ -150,7 +168,7 @@ int ParseCommandLine(const QStringList &arguments, TCommandLineOptions &options)
   const QCommandLineOption samples("export-samples",
                                    TCommandLineText::tr("Write the samples as CSV."), "OUT.csv");
   const QCommandLineOption animation(
-      "export-animation", TCommandLineText::tr("Write one sweep as animated GIF."), "OUT.gif");
+      "export-animation", TCommandLineText::tr("Write one sweep (two periods) as animated GIF."), "OUT.gif");
   const QCommandLineOption figure(
       "export-figure", TCommandLineText::tr("Write a labelled figure as SVG or PDF."),
       "OUT.pdf");

@@ -173,7 +173,8 @@ void TRotantsForm::ShowEntriesInGrid(int first, int last)
 
 void TRotantsForm::ShowConversionError(const QString &text)
 {
-  ShowWarning(tr("'%1' is not a valid floating point value").arg(QuotedText(text)));
+  ShowWarning(tr("'%1' is not a number; write it with a decimal point, for example 1.5")
+                  .arg(QuotedText(text)));
 }
 
 void TRotantsForm::ShowEditorNotice(const QString &text)

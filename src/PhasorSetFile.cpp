@@ -65,6 +65,13 @@ QString Quoted(const QString &name)
   return QStringLiteral("\"%1\"").arg(name);
 }
 
+// Where a field lies, after the field's name: " in "options"". Its own
+// sentence part, so a language can put it where its word order wants it.
+QString InObject(const QString &object)
+{
+  return TFileText::tr(" in %1", "a field of the object %1").arg(Quoted(object));
+}
+
 // Reads the members of one JSON object, recording the first fault found as a
 // sentence; later reads after a fault do nothing.
 class TReader {
@@ -396,7 +403,7 @@ bool Read(const QByteArray &bytes, TState &state, QString &error)
 
   QJsonObject options;
   reader.Object(reader.Member(root, "options", top, true), "options", top, options);
-  const QString inOptions = QStringLiteral(" in \"options\"");
+  const QString inOptions = InObject(QStringLiteral("options"));
   reader.Bool(options, "real_value", inOptions, read.RealValue);
   reader.Bool(options, "rotate_complex_plane", inOptions, read.RotateComplexPlane);
   reader.Bool(options, "trace", inOptions, read.Trace);
@@ -425,7 +432,7 @@ bool Read(const QByteArray &bytes, TState &state, QString &error)
   const QJsonValue editorValue = reader.Member(root, "editor", top, false);
   if (!reader.Failed() && !editorValue.isUndefined()) {
     QJsonObject editor;
-    const QString inEditor = QStringLiteral(" in \"editor\"");
+    const QString inEditor = InObject(QStringLiteral("editor"));
     reader.Object(editorValue, "editor", top, editor);
     reader.Bool(editor, "shown", inEditor, read.EditorShown);
     if (!reader.Failed() && editor.contains("row")) {
@@ -443,7 +450,7 @@ bool Read(const QByteArray &bytes, TState &state, QString &error)
   const QJsonValue placementValue = reader.Member(root, "placement", top, false);
   if (!reader.Failed() && !placementValue.isUndefined()) {
     QJsonObject placement;
-    const QString inPlacement = QStringLiteral(" in \"placement\"");
+    const QString inPlacement = InObject(QStringLiteral("placement"));
     reader.Object(placementValue, "placement", top, placement);
     reader.Int(placement, "next_harmonic", inPlacement, 0, HarmonicCount, read.NextHarmonic);
     reader.Int(placement, "base_harmonic", inPlacement, 0, HarmonicCount - 1, read.BaseHarmonic);

@@ -95,6 +95,15 @@ bool Install(const QString &code)
     QCoreApplication::sendEvent(QCoreApplication::instance(), &change);
     return true;
   }
+  // Qt's own first, then the program's: the one installed last is asked
+  // first, so the program's catalogue also stands in for texts of Qt's that
+  // Qt's catalogue lacks (the command line's help) or words poorly.
+  auto qt = std::make_unique<QTranslator>();
+  if (qt->load(QStringLiteral("qtbase_") + code,
+               QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(qt.get());
+    QtTranslator() = std::move(qt);
+  }
   // ROTANTS_TRANSLATIONS_DIR lets a translator try a compiled .qm file
   // without rebuilding the program.
   const QString directory = qEnvironmentVariable("ROTANTS_TRANSLATIONS_DIR",
@@ -103,12 +112,6 @@ bool Install(const QString &code)
   if (own->load(QStringLiteral("rotants_") + code, directory)) {
     QCoreApplication::installTranslator(own.get());
     OwnTranslator() = std::move(own);
-  }
-  auto qt = std::make_unique<QTranslator>();
-  if (qt->load(QStringLiteral("qtbase_") + code,
-               QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QCoreApplication::installTranslator(qt.get());
-    QtTranslator() = std::move(qt);
   }
   return true;
 }

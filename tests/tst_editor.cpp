@@ -212,17 +212,17 @@ void TestEditor::RejectedTexts_data()
   QTest::addColumn<QString>("angleText");
   QTest::addColumn<QString>("message");
 
-  QTest::newRow("letters as magnitude")
-      << "abc" << "45" << "'abc' is not a valid floating point value";
-  QTest::newRow("letters as angle") << "0.5" << "xyz" << "'xyz' is not a valid floating point value";
-  QTest::newRow("empty magnitude") << "" << "45" << "'' is not a valid floating point value";
-  QTest::newRow("comma separator") << "0,5" << "45" << "'0,5' is not a valid floating point value";
-  QTest::newRow("markup shown as typed")
-      << "<b>1</b>" << "45" << "'<b>1</b>' is not a valid floating point value";
+  const auto refused = [](const QString &text) {
+    return "'" + text + "' is not a number; write it with a decimal point, for example 1.5";
+  };
+  QTest::newRow("letters as magnitude") << "abc" << "45" << refused("abc");
+  QTest::newRow("letters as angle") << "0.5" << "xyz" << refused("xyz");
+  QTest::newRow("empty magnitude") << "" << "45" << refused("");
+  QTest::newRow("comma separator") << "0,5" << "45" << refused("0,5");
+  QTest::newRow("markup shown as typed") << "<b>1</b>" << "45" << refused("<b>1</b>");
   const QString longText(100000, QChar('a'));
   QTest::newRow("long text elided")
-      << longText << "45"
-      << "'" + QString(60, QChar('a')) + QChar(0x2026) + "' is not a valid floating point value";
+      << longText << "45" << refused(QString(60, QChar('a')) + QChar(0x2026));
 }
 
 // A text that is not a number is reported in a modal warning and changes

@@ -52,7 +52,7 @@ quint64 Seed()
   return ok ? seed : DefaultSeed;
 }
 
-const QString RefusedSuffix = QStringLiteral("' is not a valid floating point value");
+const QString RefusedSuffix = QStringLiteral("' is not a number; write it with a decimal point, for example 1.5");
 
 struct TEntryValues {
   std::array<double, 2 * HarmonicCount> Values{};

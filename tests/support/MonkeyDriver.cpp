@@ -90,7 +90,7 @@ bool ReadsAsNumber(const QString &text, double &value)
 // the quoted text.
 QString RefusalText()
 {
-  return WindowText("'%1' is not a valid floating point value");
+  return WindowText("'%1' is not a number; write it with a decimal point, for example 1.5");
 }
 
 bool MatchesRefusal(const QString &text, const QString &refusal)
