@@ -1,6 +1,9 @@
 #include "ImageCanvas.h"
 
 #include <QFontMetrics>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMetaObject>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -27,6 +30,9 @@ namespace {
 // Segments are clipped to the image grown by this many pixels, so that wide
 // pens and round caps just outside the edge still reach into the image.
 constexpr double ClipMargin = 8.0;
+
+// The focus frame's width in the widget's own (logical) pixels.
+constexpr int FocusFrameWidth = 2;
 
 // Liang-Barsky clipping of the segment (x1, y1)-(x2, y2) against the box
 // [left, right] x [top, bottom]. Returns false when nothing is left; otherwise
@@ -532,6 +538,60 @@ void TImageCanvas::paintEvent(QPaintEvent *event)
     else
       painter.drawImage(QPoint(0, 0), Display);  // carries the screen's ratio: 1:1 on it
   }
+  if (hasFocus() && !FocusFrameHidden) {
+    // Two pixels of the highlight colour just inside the edge, drawn over the
+    // shown picture only.
+    painter.setClipRegion(event->region());
+    painter.setPen(QPen(palette().color(QPalette::Highlight), FocusFrameWidth));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(1.0, 1.0, -1.0, -1.0));
+  }
+}
+
+QImage TImageCanvas::ShownPicture()
+{
+  FocusFrameHidden = true;
+  const QImage picture = grab().toImage();
+  FocusFrameHidden = false;
+  return picture;
+}
+
+const QList<TStepKeyBinding> &TImageCanvas::StepKeys()
+{
+  static const QList<TStepKeyBinding> keys = {
+      {Qt::Key_Left, TStepKey::Back},          {Qt::Key_Right, TStepKey::Forward},
+      {Qt::Key_PageDown, TStepKey::PageBack},  {Qt::Key_PageUp, TStepKey::PageForward},
+      {Qt::Key_Home, TStepKey::First},         {Qt::Key_End, TStepKey::Last}};
+  return keys;
+}
+
+void TImageCanvas::keyPressEvent(QKeyEvent *event)
+{
+  const bool plain =
+      (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier
+                             | Qt::MetaModifier)) == Qt::NoModifier;
+  if (plain && isSignalConnected(QMetaMethod::fromSignal(&TImageCanvas::StepKey))) {
+    for (const TStepKeyBinding &binding : StepKeys()) {
+      if (binding.Key == event->key()) {
+        emit StepKey(binding.Move);
+        event->accept();
+        return;
+      }
+    }
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void TImageCanvas::focusInEvent(QFocusEvent *event)
+{
+  update();
+  QWidget::focusInEvent(event);
+}
+
+void TImageCanvas::focusOutEvent(QFocusEvent *event)
+{
+  update();
+  QWidget::focusOutEvent(event);
 }
 
 void TImageCanvas::SetZoom(double factor)

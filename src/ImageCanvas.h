@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QImage>
 #include <QLine>
+#include <QList>
 #include <QPainter>
 #include <QPoint>
 #include <QWidget>
@@ -23,6 +24,14 @@ struct TCanvasPen {
   TColour Colour = 0x000000;
   int Width = 1;
   TPenMode Mode = TPenMode::Copy;
+};
+
+// A move along a plot's time axis asked for from the keyboard.
+enum class TStepKey { Back, Forward, PageBack, PageForward, First, Last };
+
+struct TStepKeyBinding {
+  Qt::Key Key;
+  TStepKey Move;
 };
 
 struct TCanvasBrush {
@@ -51,6 +60,11 @@ enum class TTextAnchor { Left, Centre, Right };
 // Mouse tracking is on, so moves arrive with and without a button held; a press
 // keeps the mouse until its release (Qt's implicit grab), so moves and the
 // release may report positions outside the image.
+//
+// With keyboard focus (a focus policy the owner gives it) the widget shows a
+// frame over the picture, never in Image() or the display image, and reports
+// the keys that move along a plot's time axis through StepKey, when something
+// listens to it.
 //
 // All calls on the user-interface thread.
 class TImageCanvas : public QWidget {
@@ -111,6 +125,13 @@ public:
   // The picture the widget shows when DisplayScale() is not 1; null otherwise.
   const QImage &DisplayImage();
 
+  // What the widget shows, as grab() gives it, without the focus frame.
+  QImage ShownPicture();
+
+  // The keys StepKey reports (pressed without Ctrl, Alt or Shift), and the
+  // move each one stands for.
+  static const QList<TStepKeyBinding> &StepKeys();
+
 signals:
   // The display scale changed without a zoom (the window went to a screen with
   // another device pixel ratio); the display image holds an enlarged copy of
@@ -119,9 +140,13 @@ signals:
   void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
   void MouseMove(Qt::KeyboardModifiers shift, int x, int y);
   void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+  void StepKey(TStepKey move);
 
 protected:
   void paintEvent(QPaintEvent *event) override;
+  void keyPressEvent(QKeyEvent *event) override;
+  void focusInEvent(QFocusEvent *event) override;
+  void focusOutEvent(QFocusEvent *event) override;
   void mousePressEvent(QMouseEvent *event) override;
   void mouseMoveEvent(QMouseEvent *event) override;
   void mouseReleaseEvent(QMouseEvent *event) override;
@@ -170,4 +195,5 @@ private:
   QHash<QString, QImage> DisplayTexts;
   QFont TextFont;
   double TextScale = 1.0;
+  bool FocusFrameHidden = false;    // while ShownPicture grabs
 };

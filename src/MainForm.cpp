@@ -174,6 +174,7 @@ TRotantsForm::TRotantsForm(QWidget *parent) : QMainWindow(parent)
 {
   BuildLayout();
   BindHandlers();
+  BindPlotKeys();
 
   // Caption, replacing the layout's provisional one. The window caption is
   // what the desktop shows as the application's title; no display name is
@@ -288,6 +289,7 @@ void TRotantsForm::BuildLayout()
   HelpAbout = Help->addAction(QString());
   HelpAbout->setObjectName("HelpAbout");
   BuildFigureActions();
+  BuildHelpMenu();
 
   // The client area sits centred in a frame of the window's face colour, which
   // is exactly its size in a window and fills the screen in full screen.
@@ -528,6 +530,8 @@ void TRotantsForm::BindHandlers()
   connect(ViewActualSize, &QAction::triggered, this, &TRotantsForm::ViewActualSizeClick);
   connect(ViewFullScreen, &QAction::triggered, this, &TRotantsForm::ViewFullScreenClick);
   auto *leaveFullScreen = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  leaveFullScreen->setObjectName("LeaveFullScreenShortcut");
+  leaveFullScreen->setWhatsThis(tr("Leave Full Screen"));
   connect(leaveFullScreen, &QShortcut::activated, this, [this] {
     if (ViewFullScreen->isChecked())
       ViewFullScreen->trigger();

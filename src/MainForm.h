@@ -38,6 +38,8 @@ class QTableWidget;
 class QSettings;
 class QTimer;
 class TAboutBox;
+class TManualWindow;
+class TShortcutsDialog;
 class TFFT;
 class TMyGraph;
 class TMySound;
@@ -125,6 +127,8 @@ public:
   QAction *ViewSpectrumDecibels = nullptr;
   QMenu *ViewLanguage = nullptr;
   QMenu *Help = nullptr;
+  QAction *HelpManual = nullptr;
+  QAction *HelpShortcuts = nullptr;
   QAction *HelpAbout = nullptr;
   QFrame *MenuBevel = nullptr;
   TImageCanvas *TimeImage = nullptr;
@@ -179,6 +183,8 @@ public:
   QCheckBox *IdealWaveCheckBox = nullptr;
   QTimer *SimulationTimer = nullptr;
   TAboutBox *AboutBox = nullptr;
+  TManualWindow *ManualWindow = nullptr;        // made when first asked for
+  TShortcutsDialog *ShortcutsDialog = nullptr;  // made when first asked for
 
   // State.
   QString CaptionText;
@@ -211,6 +217,14 @@ public:
   void FormClose();
   void FileExitClick();
   void HelpAboutClick();
+  // Help > Manual (F1) and Help > Keyboard Shortcuts: the manual in the
+  // current language, and the list of the shortcuts as they stand now.
+  void HelpManualClick();
+  void HelpShortcutsClick();
+  // The plots' keys, with either plot focused: the time step one back or
+  // forward, PlotPageSteps back or forward, or to the first or last step.
+  void PlotStepKey(TStepKey move);
+  static constexpr int PlotPageSteps = 32;
 
   // Harmonic phasor set.
   void SetPhasorEntry(double re, double im);
@@ -563,6 +577,11 @@ private:
   // Writes a heading of the grid's row 0, which the grid's header shows.
   void SetGridHeading(int column, const QString &text);
   void BindHandlers();
+  // Adds Manual and Keyboard Shortcuts above About, and their texts.
+  void BuildHelpMenu();
+  void RetranslateHelpMenu();
+  // Lets the plots take the focus and move the time step from the keyboard.
+  void BindPlotKeys();
 
   // Point lists reused by every redraw, so a redraw allocates nothing. A chain
   // has at most one point per harmonic plus the origin.

@@ -257,8 +257,8 @@ void TRotantsForm::BuildExportMenu()
 
 QImage TRotantsForm::PlotsPicture()
 {
-  const QImage plane = PhasorImage->grab().toImage().convertToFormat(QImage::Format_RGB32);
-  const QImage time = TimeImage->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage plane = PhasorImage->ShownPicture().convertToFormat(QImage::Format_RGB32);
+  const QImage time = TimeImage->ShownPicture().convertToFormat(QImage::Format_RGB32);
   // The strip of window between the plots, as wide as it is shown.
   const int gap = std::max(0, TimeImage->x() - (PhasorImage->x() + PhasorImage->width()));
   const QColor fill = palette().color(QPalette::Window);

@@ -50,6 +50,7 @@ void TRotantsForm::RetranslateUi()
   ViewLanguage->actions().first()->setText(tr("&System Language"));
   Help->setTitle(tr("&Help"));
   HelpAbout->setText(tr("&About..."));
+  RetranslateHelpMenu();
 
   Re0Label->setText(tr("Re"));
   Re90Label->setText(tr("Re"));

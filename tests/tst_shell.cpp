@@ -345,11 +345,18 @@ void TShellTest::MenuStructure()
                              Form->MenuView->menuAction(), Form->Help->menuAction()}));
   QCOMPARE(Form->MenuEdit->objectName(), QString("MenuEdit"));
   QCOMPARE(Form->EditCopyFigure->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-  QCOMPARE(Form->Help->actions(), QList<QAction *>{Form->HelpAbout});
+  const QList<QAction *> helpItems = Form->Help->actions();
+  QCOMPARE(helpItems.size(), 4);
+  QCOMPARE(helpItems.mid(0, 2), (QList<QAction *>{Form->HelpManual, Form->HelpShortcuts}));
+  QVERIFY(helpItems.at(2)->isSeparator());
+  QCOMPARE(helpItems.at(3), Form->HelpAbout);
+  QCOMPARE(Form->HelpManual->shortcut(), QKeySequence(Qt::Key_F1));
   QCOMPARE(Form->FileExit->text(), QString("E&xit"));
   QCOMPARE(Form->HelpAbout->text(), QString("&About..."));
   QCOMPARE(Form->findChild<QAction *>("FileExit"), Form->FileExit);
   QCOMPARE(Form->findChild<QAction *>("HelpAbout"), Form->HelpAbout);
+  QCOMPARE(Form->findChild<QAction *>("HelpManual"), Form->HelpManual);
+  QCOMPARE(Form->findChild<QAction *>("HelpShortcuts"), Form->HelpShortcuts);
 }
 
 void TShellTest::ExitClosesTheWindow()

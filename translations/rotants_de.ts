@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zeigt die Hilfe zu den Befehlszeilenoptionen an.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Zeigt die Hilfe einschließlich der Qt-eigenen Optionen an.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Zeigt die Versionsangabe an.</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Aufruf: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[Optionen]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumente:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Unbekannte Option „%1“.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Unbekannte Optionen: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Nach „%1“ fehlt der Wert.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Unerwarteter Wert nach „%1“.</translation>
+    </message>
+</context>
+<context>
     <name>TAboutBox</name>
     <message>
         <source>About</source>
@@ -91,10 +138,6 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     <message>
         <source>Write the samples as CSV.</source>
         <translation>Die Abtastwerte als CSV schreiben.</translation>
-    </message>
-    <message>
-        <source>Write one sweep as animated GIF.</source>
-        <translation>Einen Durchlauf als animiertes GIF schreiben.</translation>
     </message>
     <message>
         <source>Save the phasor set.</source>
@@ -246,6 +289,10 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     <message>
         <source>Angle (°)</source>
         <translation>Winkel (°)</translation>
+    </message>
+    <message>
+        <source>Write one sweep (two periods) as animated GIF.</source>
+        <translation>Einen Durchlauf (zwei Perioden) als animiertes GIF schreiben.</translation>
     </message>
 </context>
 <context>
@@ -410,13 +457,21 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <source>row %1 gives harmonic %2 a second time</source>
         <translation>Zeile %1 nennt die Harmonische %2 ein zweites Mal</translation>
     </message>
+    <message>
+        <source> in %1</source>
+        <comment>a field of the object %1</comment>
+        <translation> in %1</translation>
+    </message>
+</context>
+<context>
+    <name>TManualWindow</name>
+    <message>
+        <source>Rotants Manual</source>
+        <translation>Rotants-Handbuch</translation>
+    </message>
 </context>
 <context>
     <name>TRotantsForm</name>
-    <message>
-        <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation>„%1“ ist keine gültige Gleitkommazahl</translation>
-    </message>
     <message>
         <source>the picture could not be encoded</source>
         <translation>das Bild konnte nicht kodiert werden</translation>
@@ -892,6 +947,73 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     <message>
         <source>Copy &amp;Figure</source>
         <translation>&amp;Abbildung kopieren</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number; write it with a decimal point, for example 1.5</source>
+        <translation>„%1“ ist keine Zahl; schreiben Sie sie mit Dezimalpunkt, zum Beispiel 1.5</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Handbuch</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Leave Full Screen</source>
+        <translation>Vollbild verlassen</translation>
+    </message>
+</context>
+<context>
+    <name>TShortcutsDialog</name>
+    <message>
+        <source>One time step back</source>
+        <translation>Einen Zeitschritt zurück</translation>
+    </message>
+    <message>
+        <source>One time step forward</source>
+        <translation>Einen Zeitschritt vor</translation>
+    </message>
+    <message>
+        <source>%1 time steps back</source>
+        <translation>%1 Zeitschritte zurück</translation>
+    </message>
+    <message>
+        <source>%1 time steps forward</source>
+        <translation>%1 Zeitschritte vor</translation>
+    </message>
+    <message>
+        <source>First time step (0)</source>
+        <translation>Erster Zeitschritt (0)</translation>
+    </message>
+    <message>
+        <source>Last time step (%1)</source>
+        <translation>Letzter Zeitschritt (%1)</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>Phasor plane or time plot, when it has the focus</source>
+        <translation>Zeigerebene oder Zeitdiagramm, wenn es den Fokus hat</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Befehl</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Wo</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Muestra la ayuda de las opciones de la línea de comandos.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Muestra la ayuda, incluidas las opciones propias de Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Muestra la información de la versión.</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Uso: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[opciones]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumentos:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opción desconocida &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Opciones desconocidas: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Falta el valor después de &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valor inesperado después de &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
     <name>TAboutBox</name>
     <message>
         <source>About</source>
@@ -58,7 +105,7 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     </message>
     <message>
         <source>Show the real value.</source>
-        <translation>Mostrar el valor real.</translation>
+        <translation>Mostrar la parte real.</translation>
     </message>
     <message>
         <source>Hide the time plot&apos;s grid.</source>
@@ -91,10 +138,6 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     <message>
         <source>Write the samples as CSV.</source>
         <translation>Guardar las muestras como CSV.</translation>
-    </message>
-    <message>
-        <source>Write one sweep as animated GIF.</source>
-        <translation>Guardar un barrido como GIF animado.</translation>
     </message>
     <message>
         <source>Save the phasor set.</source>
@@ -247,6 +290,10 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <source>Angle (°)</source>
         <translation>Fase (°)</translation>
     </message>
+    <message>
+        <source>Write one sweep (two periods) as animated GIF.</source>
+        <translation>Guardar un barrido (dos periodos) como GIF animado.</translation>
+    </message>
 </context>
 <context>
     <name>TFileText</name>
@@ -300,7 +347,7 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     </message>
     <message>
         <source>the grid texts of entry %1 are not a magnitude and an angle in the editor&apos;s range</source>
-        <translation>los textos de la tabla de la entrada %1 no son un módulo y un ángulo dentro del rango del editor</translation>
+        <translation>los textos de la tabla de la entrada %1 no son un módulo y una fase dentro del rango del editor</translation>
     </message>
     <message>
         <source>the file is empty</source>
@@ -352,11 +399,11 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     </message>
     <message>
         <source>%1 has a magnitude or angle that is not a finite number with &apos;.&apos; as its decimal point</source>
-        <translation>%1: el módulo o el ángulo no es un número finito con &apos;.&apos; como separador decimal</translation>
+        <translation>%1: el módulo o la fase no es un número finito con &apos;.&apos; como separador decimal</translation>
     </message>
     <message>
         <source>%1 has a magnitude below 0 or an angle outside -180 to 180</source>
-        <translation>%1: el módulo es menor que 0 o el ángulo está fuera del intervalo de -180 a 180</translation>
+        <translation>%1: el módulo es menor que 0 o la fase está fuera del intervalo de -180 a 180</translation>
     </message>
     <message>
         <source>it does not exist</source>
@@ -410,13 +457,21 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <source>row %1 gives harmonic %2 a second time</source>
         <translation>la fila %1 repite el armónico %2</translation>
     </message>
+    <message>
+        <source> in %1</source>
+        <comment>a field of the object %1</comment>
+        <translation> en %1</translation>
+    </message>
+</context>
+<context>
+    <name>TManualWindow</name>
+    <message>
+        <source>Rotants Manual</source>
+        <translation>Manual de Rotants</translation>
+    </message>
 </context>
 <context>
     <name>TRotantsForm</name>
-    <message>
-        <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation>&apos;%1&apos; no es un número decimal válido</translation>
-    </message>
     <message>
         <source>the picture could not be encoded</source>
         <translation>no se pudo codificar la imagen</translation>
@@ -707,7 +762,7 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     </message>
     <message>
         <source>Show Real &amp;Value</source>
-        <translation>&amp;Mostrar valor real</translation>
+        <translation>&amp;Mostrar parte real</translation>
     </message>
     <message>
         <source>&amp;Rotate Complex Plane 90°</source>
@@ -892,6 +947,73 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     <message>
         <source>Copy &amp;Figure</source>
         <translation>Copiar &amp;figura</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number; write it with a decimal point, for example 1.5</source>
+        <translation>&apos;%1&apos; no es un número; escríbalo con punto decimal, por ejemplo 1.5</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Manual</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>Atajos de &amp;teclado</translation>
+    </message>
+    <message>
+        <source>Leave Full Screen</source>
+        <translation>Salir de pantalla completa</translation>
+    </message>
+</context>
+<context>
+    <name>TShortcutsDialog</name>
+    <message>
+        <source>One time step back</source>
+        <translation>Un paso de tiempo atrás</translation>
+    </message>
+    <message>
+        <source>One time step forward</source>
+        <translation>Un paso de tiempo adelante</translation>
+    </message>
+    <message>
+        <source>%1 time steps back</source>
+        <translation>%1 pasos de tiempo atrás</translation>
+    </message>
+    <message>
+        <source>%1 time steps forward</source>
+        <translation>%1 pasos de tiempo adelante</translation>
+    </message>
+    <message>
+        <source>First time step (0)</source>
+        <translation>Primer paso de tiempo (0)</translation>
+    </message>
+    <message>
+        <source>Last time step (%1)</source>
+        <translation>Último paso de tiempo (%1)</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Ventana</translation>
+    </message>
+    <message>
+        <source>Phasor plane or time plot, when it has the focus</source>
+        <translation>Plano de fasores o gráfico temporal, cuando tiene el foco</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Atajos de teclado</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Orden</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Dónde</translation>
     </message>
 </context>
 </TS>

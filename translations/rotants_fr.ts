@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Affiche l&apos;aide sur les options de la ligne de commande.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Affiche l&apos;aide, y compris les options propres à Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Affiche les informations de version.</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Utilisation&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[options]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Arguments&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Option inconnue «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Options inconnues&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Valeur manquante après «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valeur inattendue après «&#xa0;%1&#xa0;».</translation>
+    </message>
+</context>
+<context>
     <name>TAboutBox</name>
     <message>
         <source>About</source>
@@ -29,7 +76,7 @@
     <message>
         <source>Rotants: a periodic waveform built from rotating phasors.
 With --export-* or --save it writes those files without opening a window.</source>
-        <translation>Rotants : un signal périodique construit à partir de phaseurs tournants.
+        <translation>Rotants&#xa0;: un signal périodique construit à partir de phaseurs tournants.
 Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</translation>
     </message>
     <message>
@@ -93,20 +140,16 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <translation>Écrire les échantillons en CSV.</translation>
     </message>
     <message>
-        <source>Write one sweep as animated GIF.</source>
-        <translation>Écrire une période complète en GIF animé.</translation>
-    </message>
-    <message>
         <source>Save the phasor set.</source>
         <translation>Enregistrer l&apos;ensemble de phaseurs.</translation>
     </message>
     <message>
         <source>more than one file given: &quot;%1&quot;</source>
-        <translation>plus d&apos;un fichier indiqué&#xa0;: « %1 »</translation>
+        <translation>plus d&apos;un fichier indiqué&#xa0;: «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>bad value &quot;%1&quot; for --%2 (expected %3)</source>
-        <translation>valeur « %1 » incorrecte pour --%2 (attendu : %3)</translation>
+        <translation>valeur «&#xa0;%1&#xa0;» incorrecte pour --%2 (attendu&#xa0;: %3)</translation>
     </message>
     <message>
         <source>one of %1</source>
@@ -247,6 +290,10 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <source>Angle (°)</source>
         <translation>Angle (°)</translation>
     </message>
+    <message>
+        <source>Write one sweep (two periods) as animated GIF.</source>
+        <translation>Écrire un balayage complet (deux périodes) en GIF animé.</translation>
+    </message>
 </context>
 <context>
     <name>TFileText</name>
@@ -312,7 +359,7 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     </message>
     <message>
         <source>it is neither a phasor set nor a harmonics table (not valid JSON: %1 at byte %2)</source>
-        <translation>ce n&apos;est ni un ensemble de phaseurs ni une table des harmoniques (JSON invalide : %1 à l&apos;octet %2)</translation>
+        <translation>ce n&apos;est ni un ensemble de phaseurs ni une table des harmoniques (JSON invalide&#xa0;: %1 à l&apos;octet %2)</translation>
     </message>
     <message>
         <source>it is not a Rotants phasor set</source>
@@ -320,7 +367,7 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     </message>
     <message>
         <source>it is not a Rotants phasor set (its format is &quot;%1&quot;)</source>
-        <translation>ce n&apos;est pas un ensemble de phaseurs Rotants (son format est « %1 »)</translation>
+        <translation>ce n&apos;est pas un ensemble de phaseurs Rotants (son format est «&#xa0;%1&#xa0;»)</translation>
     </message>
     <message>
         <source>it is not a Rotants phasor set (no &quot;format&quot; field)</source>
@@ -332,11 +379,11 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     </message>
     <message>
         <source>it was written by a newer version of Rotants (format version %1; this program reads version %2)</source>
-        <translation>il a été écrit par une version plus récente de Rotants (version de format %1 ; ce programme lit la version %2)</translation>
+        <translation>il a été écrit par une version plus récente de Rotants (version de format %1&#xa0;; ce programme lit la version %2)</translation>
     </message>
     <message>
         <source>its waveform &quot;%1&quot; is not one of %2</source>
-        <translation>sa forme d&apos;onde « %1 » ne fait pas partie de : %2</translation>
+        <translation>sa forme d&apos;onde «&#xa0;%1&#xa0;» ne fait pas partie de&#xa0;: %2</translation>
     </message>
     <message>
         <source>the field &quot;drawn_period&quot; is not a list of %1 numbers</source>
@@ -344,7 +391,7 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     </message>
     <message>
         <source>its first line is not the harmonics table&apos;s header &quot;%1&quot;</source>
-        <translation>sa première ligne n&apos;est pas l&apos;en-tête de la table des harmoniques « %1 »</translation>
+        <translation>sa première ligne n&apos;est pas l&apos;en-tête de la table des harmoniques «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>%1 has a real or imaginary part that is not a finite number with &apos;.&apos; as its decimal point</source>
@@ -384,11 +431,11 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     </message>
     <message>
         <source>it could not be written completely (%1); any earlier file of that name is unchanged</source>
-        <translation>il n&apos;a pas pu être écrit entièrement (%1) ; tout fichier antérieur de ce nom reste inchangé</translation>
+        <translation>il n&apos;a pas pu être écrit entièrement (%1)&#xa0;; tout fichier antérieur de ce nom reste inchangé</translation>
     </message>
     <message>
         <source>it could not be written (%1); any earlier file of that name is unchanged</source>
-        <translation>il n&apos;a pas pu être écrit (%1) ; tout fichier antérieur de ce nom reste inchangé</translation>
+        <translation>il n&apos;a pas pu être écrit (%1)&#xa0;; tout fichier antérieur de ce nom reste inchangé</translation>
     </message>
     <message>
         <source> (item %1)</source>
@@ -410,13 +457,21 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <source>row %1 gives harmonic %2 a second time</source>
         <translation>la ligne %1 donne une seconde fois l&apos;harmonique %2</translation>
     </message>
+    <message>
+        <source> in %1</source>
+        <comment>a field of the object %1</comment>
+        <translation> dans %1</translation>
+    </message>
+</context>
+<context>
+    <name>TManualWindow</name>
+    <message>
+        <source>Rotants Manual</source>
+        <translation>Manuel de Rotants</translation>
+    </message>
 </context>
 <context>
     <name>TRotantsForm</name>
-    <message>
-        <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation>« %1 » n&apos;est pas un nombre décimal valide</translation>
-    </message>
     <message>
         <source>the picture could not be encoded</source>
         <translation>l&apos;image n&apos;a pas pu être encodée</translation>
@@ -427,7 +482,7 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     </message>
     <message>
         <source>Could not export to &quot;%1&quot;: %2.</source>
-        <translation>Impossible d&apos;exporter vers « %1 »&#xa0;: %2.</translation>
+        <translation>Impossible d&apos;exporter vers «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Export Picture</source>
@@ -479,11 +534,11 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be opened: %2.</source>
-        <translation>Le fichier « %1 » ne peut pas être ouvert : %2.</translation>
+        <translation>Le fichier «&#xa0;%1&#xa0;» ne peut pas être ouvert&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be saved: %2.</source>
-        <translation>Le fichier « %1 » ne peut pas être enregistré : %2.</translation>
+        <translation>Le fichier «&#xa0;%1&#xa0;» ne peut pas être enregistré&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Open Phasor Set</source>
@@ -699,7 +754,7 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     </message>
     <message>
         <source>Impulse train</source>
-        <translation>Peigne de Dirac</translation>
+        <translation>Train d&apos;impulsions</translation>
     </message>
     <message>
         <source>Phasor Options</source>
@@ -707,7 +762,7 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     </message>
     <message>
         <source>Show Real &amp;Value</source>
-        <translation>Voir la &amp;partie réelle</translation>
+        <translation>Afficher la &amp;partie réelle</translation>
     </message>
     <message>
         <source>&amp;Rotate Complex Plane 90°</source>
@@ -892,6 +947,73 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     <message>
         <source>Copy &amp;Figure</source>
         <translation>Copier la &amp;figure</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number; write it with a decimal point, for example 1.5</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre&#xa0;; écrivez-le avec un point décimal, par exemple 1.5</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Manuel</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>Leave Full Screen</source>
+        <translation>Quitter le plein écran</translation>
+    </message>
+</context>
+<context>
+    <name>TShortcutsDialog</name>
+    <message>
+        <source>One time step back</source>
+        <translation>Un pas de temps en arrière</translation>
+    </message>
+    <message>
+        <source>One time step forward</source>
+        <translation>Un pas de temps en avant</translation>
+    </message>
+    <message>
+        <source>%1 time steps back</source>
+        <translation>%1 pas de temps en arrière</translation>
+    </message>
+    <message>
+        <source>%1 time steps forward</source>
+        <translation>%1 pas de temps en avant</translation>
+    </message>
+    <message>
+        <source>First time step (0)</source>
+        <translation>Premier pas de temps (0)</translation>
+    </message>
+    <message>
+        <source>Last time step (%1)</source>
+        <translation>Dernier pas de temps (%1)</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenêtre</translation>
+    </message>
+    <message>
+        <source>Phasor plane or time plot, when it has the focus</source>
+        <translation>Plan des phaseurs ou graphe temporel, quand il a le focus</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Commande</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Où</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Mostra a ajuda sobre as opções da linha de comando.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Mostra a ajuda, incluindo as opções próprias do Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Mostra as informações da versão.</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Uso: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[opções]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opções:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumentos:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opção desconhecida &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Opções desconhecidas: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Falta o valor depois de &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valor inesperado depois de &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
     <name>TAboutBox</name>
     <message>
         <source>About</source>
@@ -58,7 +105,7 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     </message>
     <message>
         <source>Show the real value.</source>
-        <translation>Mostra o valor real.</translation>
+        <translation>Mostra a parte real.</translation>
     </message>
     <message>
         <source>Hide the time plot&apos;s grid.</source>
@@ -91,10 +138,6 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     <message>
         <source>Write the samples as CSV.</source>
         <translation>Grava as amostras como CSV.</translation>
-    </message>
-    <message>
-        <source>Write one sweep as animated GIF.</source>
-        <translation>Grava uma varredura como GIF animado.</translation>
     </message>
     <message>
         <source>Save the phasor set.</source>
@@ -247,6 +290,10 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <source>Angle (°)</source>
         <translation>Fase (°)</translation>
     </message>
+    <message>
+        <source>Write one sweep (two periods) as animated GIF.</source>
+        <translation>Grava uma varredura (dois períodos) como GIF animado.</translation>
+    </message>
 </context>
 <context>
     <name>TFileText</name>
@@ -300,7 +347,7 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     </message>
     <message>
         <source>the grid texts of entry %1 are not a magnitude and an angle in the editor&apos;s range</source>
-        <translation>os textos da tabela na entrada %1 não são um módulo e um ângulo na faixa do editor</translation>
+        <translation>os textos da tabela na entrada %1 não são um módulo e uma fase na faixa do editor</translation>
     </message>
     <message>
         <source>the file is empty</source>
@@ -352,11 +399,11 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     </message>
     <message>
         <source>%1 has a magnitude or angle that is not a finite number with &apos;.&apos; as its decimal point</source>
-        <translation>%1 tem um módulo ou ângulo que não é um número finito com &apos;.&apos; como separador decimal</translation>
+        <translation>%1 tem um módulo ou uma fase que não é um número finito com &apos;.&apos; como separador decimal</translation>
     </message>
     <message>
         <source>%1 has a magnitude below 0 or an angle outside -180 to 180</source>
-        <translation>%1 tem um módulo menor que 0 ou um ângulo fora de -180 a 180</translation>
+        <translation>%1 tem um módulo menor que 0 ou uma fase fora de -180 a 180</translation>
     </message>
     <message>
         <source>it does not exist</source>
@@ -410,13 +457,21 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <source>row %1 gives harmonic %2 a second time</source>
         <translation>a linha %1 repete a harmônica %2</translation>
     </message>
+    <message>
+        <source> in %1</source>
+        <comment>a field of the object %1</comment>
+        <translation> em %1</translation>
+    </message>
+</context>
+<context>
+    <name>TManualWindow</name>
+    <message>
+        <source>Rotants Manual</source>
+        <translation>Manual do Rotants</translation>
+    </message>
 </context>
 <context>
     <name>TRotantsForm</name>
-    <message>
-        <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation>&apos;%1&apos; não é um número decimal válido</translation>
-    </message>
     <message>
         <source>the picture could not be encoded</source>
         <translation>não foi possível codificar a imagem</translation>
@@ -707,7 +762,7 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     </message>
     <message>
         <source>Show Real &amp;Value</source>
-        <translation>Mostrar &amp;valor real</translation>
+        <translation>&amp;Mostrar parte real</translation>
     </message>
     <message>
         <source>&amp;Rotate Complex Plane 90°</source>
@@ -892,6 +947,73 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     <message>
         <source>Copy &amp;Figure</source>
         <translation>Copiar &amp;figura</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number; write it with a decimal point, for example 1.5</source>
+        <translation>&apos;%1&apos; não é um número; escreva-o com ponto decimal, por exemplo 1.5</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Manual</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Atalhos de teclado</translation>
+    </message>
+    <message>
+        <source>Leave Full Screen</source>
+        <translation>Sair da tela cheia</translation>
+    </message>
+</context>
+<context>
+    <name>TShortcutsDialog</name>
+    <message>
+        <source>One time step back</source>
+        <translation>Um passo de tempo para trás</translation>
+    </message>
+    <message>
+        <source>One time step forward</source>
+        <translation>Um passo de tempo para a frente</translation>
+    </message>
+    <message>
+        <source>%1 time steps back</source>
+        <translation>%1 passos de tempo para trás</translation>
+    </message>
+    <message>
+        <source>%1 time steps forward</source>
+        <translation>%1 passos de tempo para a frente</translation>
+    </message>
+    <message>
+        <source>First time step (0)</source>
+        <translation>Primeiro passo de tempo (0)</translation>
+    </message>
+    <message>
+        <source>Last time step (%1)</source>
+        <translation>Último passo de tempo (%1)</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Janela</translation>
+    </message>
+    <message>
+        <source>Phasor plane or time plot, when it has the focus</source>
+        <translation>Plano dos fasores ou gráfico no tempo, quando tem o foco</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Atalhos de teclado</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Comando</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Onde</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>显示命令行选项的帮助。</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>显示帮助，包括 Qt 特有的选项。</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>显示版本信息。</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>用法：%1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[选项]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>选项：</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>参数：</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>未知选项“%1”。</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>未知选项：%1。</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>“%1”之后缺少值。</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>“%1”之后不应有值。</translation>
+    </message>
+</context>
+<context>
     <name>TAboutBox</name>
     <message>
         <source>About</source>
@@ -91,10 +138,6 @@ With --export-* or --save it writes those files without opening a window.</sourc
     <message>
         <source>Write the samples as CSV.</source>
         <translation>将波形采样写为 CSV 表格。</translation>
-    </message>
-    <message>
-        <source>Write one sweep as animated GIF.</source>
-        <translation>将一个完整周期写为 GIF 动画。</translation>
     </message>
     <message>
         <source>Save the phasor set.</source>
@@ -247,6 +290,10 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <source>Angle (°)</source>
         <translation>相角(°)</translation>
     </message>
+    <message>
+        <source>Write one sweep (two periods) as animated GIF.</source>
+        <translation>将一次完整扫描（两个周期）写为 GIF 动画。</translation>
+    </message>
 </context>
 <context>
     <name>TFileText</name>
@@ -396,7 +443,19 @@ With --export-* or --save it writes those files without opening a window.</sourc
     </message>
     <message>
         <source>row %1 (harmonic %2)</source>
-        <translation>第 %1 行（谐波 %2）</translation>
+        <translation>第 %1 行（第 %2 次谐波）</translation>
+    </message>
+    <message>
+        <source> in %1</source>
+        <comment>a field of the object %1</comment>
+        <translation>%1 中的</translation>
+    </message>
+</context>
+<context>
+    <name>TManualWindow</name>
+    <message>
+        <source>Rotants Manual</source>
+        <translation>Rotants 使用手册</translation>
     </message>
     <message>
         <source>it holds %1 rows of harmonics instead of 1 to %2</source>
@@ -413,10 +472,6 @@ With --export-* or --save it writes those files without opening a window.</sourc
 </context>
 <context>
     <name>TRotantsForm</name>
-    <message>
-        <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation>“%1”不是有效的浮点数</translation>
-    </message>
     <message>
         <source>the picture could not be encoded</source>
         <translation>无法编码图片</translation>
@@ -491,7 +546,7 @@ With --export-* or --save it writes those files without opening a window.</sourc
     </message>
     <message>
         <source>Phasor sets and harmonics tables (*.rotants *.csv);;Phasor sets (*.rotants);;Harmonics tables (*.csv);;All files (*)</source>
-        <translation>相量组和谐波表 (*.rotants *.csv);;相量组 (*.rotants);;谐波表 (*.csv);;所有文件 (*)</translation>
+        <translation>相量组与谐波表 (*.rotants *.csv);;相量组 (*.rotants);;谐波表 (*.csv);;所有文件 (*)</translation>
     </message>
     <message>
         <source>Save Phasor Set</source>
@@ -892,6 +947,73 @@ With --export-* or --save it writes those files without opening a window.</sourc
     <message>
         <source>Copy &amp;Figure</source>
         <translation>复制插图(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number; write it with a decimal point, for example 1.5</source>
+        <translation>“%1”不是数字；请用小数点书写，例如 1.5</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>使用手册(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>键盘快捷键(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Leave Full Screen</source>
+        <translation>退出全屏</translation>
+    </message>
+</context>
+<context>
+    <name>TShortcutsDialog</name>
+    <message>
+        <source>One time step back</source>
+        <translation>后退一个时间步</translation>
+    </message>
+    <message>
+        <source>One time step forward</source>
+        <translation>前进一个时间步</translation>
+    </message>
+    <message>
+        <source>%1 time steps back</source>
+        <translation>后退 %1 个时间步</translation>
+    </message>
+    <message>
+        <source>%1 time steps forward</source>
+        <translation>前进 %1 个时间步</translation>
+    </message>
+    <message>
+        <source>First time step (0)</source>
+        <translation>第一个时间步（0）</translation>
+    </message>
+    <message>
+        <source>Last time step (%1)</source>
+        <translation>最后一个时间步（%1）</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>窗口</translation>
+    </message>
+    <message>
+        <source>Phasor plane or time plot, when it has the focus</source>
+        <translation>相量平面或时域图（获得焦点时）</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>键盘快捷键</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>按键</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>命令</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>位置</translation>
     </message>
 </context>
 </TS>
