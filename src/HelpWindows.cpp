@@ -210,7 +210,7 @@ TShortcutsDialog::TShortcutsDialog(TRotantsForm *window) : QDialog(window), Wind
   auto *layout = new QVBoxLayout(this);
   layout->addWidget(Table);
   layout->addWidget(buttons);
-  resize(640, 520);
+  resize(760, 560);
 }
 
 void TShortcutsDialog::ShowCurrent()

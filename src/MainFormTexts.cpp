@@ -50,7 +50,6 @@ void TRotantsForm::RetranslateUi()
   ViewLanguage->actions().first()->setText(tr("&System Language"));
   Help->setTitle(tr("&Help"));
   HelpAbout->setText(tr("&About..."));
-  RetranslateHelpMenu();
 
   Re0Label->setText(tr("Re"));
   Re90Label->setText(tr("Re"));
@@ -106,6 +105,8 @@ void TRotantsForm::RetranslateUi()
   ShowRmsError();
   ShownSelectedSource = {-1, -1, -1};
   ShowSelectedHarmonic();
+  // Last: an open shortcut list is made again from the texts set above.
+  RetranslateHelpMenu();
 }
 
 QStringList TRotantsForm::WaveformItemTexts()
