@@ -81,8 +81,14 @@ void TRotantsForm::ShowSelectedHarmonic()
   const bool highlight = ViewHighlightHarmonic->isChecked();
   const bool solo = ViewSoloHarmonic->isChecked();
   SelectedHarmonicPanel->setVisible(highlight || solo);
-  if (!highlight && !solo)
+  if (!highlight && !solo) {
+    // A hidden panel keeps no text, as a window that never showed it.
+    if (ShownSelectedSource != std::array<int, 3>{-1, -1, -1}) {
+      ShownSelectedSource = {-1, -1, -1};
+      SelectedHarmonicPanel->clear();
+    }
     return;
+  }
   const int k = SelectedHarmonic();
   // A redraw calls this on every animation tick: the text is made anew only
   // when what it says has changed.

@@ -289,6 +289,13 @@ void TestTeaching::SelectedHarmonicIsNamed()
   SelectHarmonic(2);
   if (!text.isEmpty())
     QVERIFY(Form->SelectedHarmonicPanel->text().startsWith("Harmonic 2"));
+  // Turned off again, the panel hides and keeps no text to be read aloud.
+  if (highlight)
+    Form->ViewHighlightHarmonic->trigger();
+  if (solo)
+    Form->ViewSoloHarmonic->trigger();
+  QVERIFY(Form->SelectedHarmonicPanel->isHidden());
+  QCOMPARE(Form->SelectedHarmonicPanel->text(), QString());
 }
 
 QTEST_MAIN(TestTeaching)

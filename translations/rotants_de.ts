@@ -219,6 +219,10 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <source>&quot;%1&quot; named by both --%2 and --%3</source>
         <translation>„%1“ sowohl bei --%2 als auch bei --%3 angegeben</translation>
     </message>
+    <message>
+        <source>Write one sweep (two periods) as animated GIF.</source>
+        <translation>Einen Durchlauf (zwei Perioden) als animiertes GIF schreiben.</translation>
+    </message>
 </context>
 <context>
     <name>TFigureRenderer</name>
@@ -289,10 +293,6 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     <message>
         <source>Angle (°)</source>
         <translation>Winkel (°)</translation>
-    </message>
-    <message>
-        <source>Write one sweep (two periods) as animated GIF.</source>
-        <translation>Einen Durchlauf (zwei Perioden) als animiertes GIF schreiben.</translation>
     </message>
 </context>
 <context>

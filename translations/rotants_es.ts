@@ -219,6 +219,10 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <source>&quot;%1&quot; named by both --%2 and --%3</source>
         <translation>&quot;%1&quot; indicado a la vez en --%2 y en --%3</translation>
     </message>
+    <message>
+        <source>Write one sweep (two periods) as animated GIF.</source>
+        <translation>Guardar un barrido (dos periodos) como GIF animado.</translation>
+    </message>
 </context>
 <context>
     <name>TFigureRenderer</name>
@@ -289,10 +293,6 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     <message>
         <source>Angle (°)</source>
         <translation>Fase (°)</translation>
-    </message>
-    <message>
-        <source>Write one sweep (two periods) as animated GIF.</source>
-        <translation>Guardar un barrido (dos periodos) como GIF animado.</translation>
     </message>
 </context>
 <context>

@@ -219,6 +219,10 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <source>&quot;%1&quot; named by both --%2 and --%3</source>
         <translation>« %1 » désigné à la fois par --%2 et par --%3</translation>
     </message>
+    <message>
+        <source>Write one sweep (two periods) as animated GIF.</source>
+        <translation>Écrire un balayage complet (deux périodes) en GIF animé.</translation>
+    </message>
 </context>
 <context>
     <name>TFigureRenderer</name>
@@ -289,10 +293,6 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     <message>
         <source>Angle (°)</source>
         <translation>Angle (°)</translation>
-    </message>
-    <message>
-        <source>Write one sweep (two periods) as animated GIF.</source>
-        <translation>Écrire un balayage complet (deux périodes) en GIF animé.</translation>
     </message>
 </context>
 <context>

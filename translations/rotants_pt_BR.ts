@@ -219,6 +219,10 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <source>&quot;%1&quot; named by both --%2 and --%3</source>
         <translation>&quot;%1&quot; indicado tanto em --%2 quanto em --%3</translation>
     </message>
+    <message>
+        <source>Write one sweep (two periods) as animated GIF.</source>
+        <translation>Grava uma varredura (dois períodos) como GIF animado.</translation>
+    </message>
 </context>
 <context>
     <name>TFigureRenderer</name>
@@ -289,10 +293,6 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     <message>
         <source>Angle (°)</source>
         <translation>Fase (°)</translation>
-    </message>
-    <message>
-        <source>Write one sweep (two periods) as animated GIF.</source>
-        <translation>Grava uma varredura (dois períodos) como GIF animado.</translation>
     </message>
 </context>
 <context>

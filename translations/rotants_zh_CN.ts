@@ -219,6 +219,10 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <source>&quot;%1&quot; named by both --%2 and --%3</source>
         <translation>“%1”同时由 --%2 和 --%3 指定</translation>
     </message>
+    <message>
+        <source>Write one sweep (two periods) as animated GIF.</source>
+        <translation>将一次完整扫描（两个周期）写为 GIF 动画。</translation>
+    </message>
 </context>
 <context>
     <name>TFigureRenderer</name>
@@ -289,10 +293,6 @@ With --export-* or --save it writes those files without opening a window.</sourc
     <message>
         <source>Angle (°)</source>
         <translation>相角(°)</translation>
-    </message>
-    <message>
-        <source>Write one sweep (two periods) as animated GIF.</source>
-        <translation>将一次完整扫描（两个周期）写为 GIF 动画。</translation>
     </message>
 </context>
 <context>
@@ -450,13 +450,6 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <comment>a field of the object %1</comment>
         <translation>%1 中的</translation>
     </message>
-</context>
-<context>
-    <name>TManualWindow</name>
-    <message>
-        <source>Rotants Manual</source>
-        <translation>Rotants 使用手册</translation>
-    </message>
     <message>
         <source>it holds %1 rows of harmonics instead of 1 to %2</source>
         <translation>文件含有 %1 行谐波，而不是 1 到 %2 行</translation>
@@ -468,6 +461,13 @@ With --export-* or --save it writes those files without opening a window.</sourc
     <message>
         <source>row %1 gives harmonic %2 a second time</source>
         <translation>第 %1 行再次给出谐波 %2</translation>
+    </message>
+</context>
+<context>
+    <name>TManualWindow</name>
+    <message>
+        <source>Rotants Manual</source>
+        <translation>Rotants 使用手册</translation>
     </message>
 </context>
 <context>
