@@ -376,6 +376,19 @@ std::vector<TInstructionCase> InstructionCases()
     ChooseWaveform(form, SquareItem);
     QCoreApplication::processEvents();
   };
+  // Sound On, step 511, Square then Triangle chosen: a step to undo, and with
+  // undone true, undone already to redo.
+  const auto afterTriangle = [](bool undone) {
+    return [undone] {
+      auto form = PreparedWindow(LastStep, SquareItem);
+      form->SoundCheckBox->click();
+      ChooseWaveform(*form, TriangleItem);
+      if (undone)
+        form->EditUndo->trigger();
+      QCoreApplication::processEvents();
+      return form;
+    };
+  };
   const auto strokeDrawn = [] {
     auto form = PreparedWindow(LastStep, CustomTimeItem);
     DrawStroke(*form);
@@ -432,6 +445,18 @@ std::vector<TInstructionCase> InstructionCases()
        choose},
       {"choose-square-on", "Choose \"Square\" with repaint, Sound On", 12e6, chooseSquare(true),
        choose},
+      {"undo-waveform", "Undo of a waveform choice with repaint, Sound On", 12e6,
+       afterTriangle(false),
+       [](TRotantsForm &form) {
+         form.EditUndo->trigger();
+         QCoreApplication::processEvents();
+       }},
+      {"redo-waveform", "Redo of a waveform choice with repaint, Sound On", 12e6,
+       afterTriangle(true),
+       [](TRotantsForm &form) {
+         form.EditRedo->trigger();
+         QCoreApplication::processEvents();
+       }},
       {"stroke-release", "Release of a freehand stroke with repaint", 12e6, strokeDrawn, release},
       {"synthesize-tone", "SynthesizeTone, highest harmonic 25", 0,
        [] { return PreparedWindow(0, SquareItem); },

@@ -15,6 +15,7 @@ class TRotantsForm;
 // Item indices of WaveformComboBox.
 inline constexpr int CustomTimeItem = 1;
 inline constexpr int SquareItem = 2;
+inline constexpr int TriangleItem = 5;
 
 // Makes the offscreen platform the default, so measurements need no display.
 // Call before the QApplication is constructed; an explicit QT_QPA_PLATFORM wins.

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -168,6 +169,33 @@ QByteArray ReadAll(const QString &path)
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// Opens a file dialog by trigger and returns the path it offered first; the
+// dialog then takes answer, or is cancelled when answer is empty.
+QString OfferedPath(QAction *trigger, const QString &answer = QString())
+{
+  QString offered;
+  QTimer poll;
+  poll.setInterval(10);
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+    if (!dialog)
+      return;
+    poll.stop();
+    const QStringList selected = dialog->selectedFiles();
+    offered = QDir(dialog->directory()).filePath(
+        selected.isEmpty() ? QString() : QFileInfo(selected.first()).fileName());
+    if (answer.isEmpty()) {
+      dialog->reject();
+    } else {
+      dialog->selectFile(answer);
+      QMetaObject::invokeMethod(dialog, &QDialog::accept);
+    }
+  });
+  poll.start();
+  trigger->trigger();
+  return offered;
+}
+
 }  // namespace
 
 class TestFiles : public QObject {
@@ -185,6 +213,7 @@ private slots:
   void FailedSaveKeepsTheOldFile();
   void RecentFilesKeptInSettings();
   void NewRestoresStartUp();
+  void DialogsStartNearTheWork();
   void CommandLineExitCodes_data();
   void CommandLineExitCodes();
 
@@ -427,6 +456,41 @@ void TestFiles::RecentFilesKeptInSettings()
   QVERIFY(!items[7]->isVisible());
   items[1]->trigger();
   QCOMPARE(form.CurrentFile, paths[0]);
+}
+
+// Save As and the exports start beside the work: the folder of the last
+// export since the file was opened, else the file's own folder, else the
+// last export of an earlier run.
+void TestFiles::DialogsStartNearTheWork()
+{
+  QDir dir(Dir->path());
+  for (const char *folder : {"lessons", "slides", "tables", "earlier"})
+    QVERIFY(dir.mkpath(folder));
+  QSettings settings(Dir->filePath("settings.ini"), QSettings::IniFormat);
+  settings.setValue("Export/Directory", dir.filePath("earlier"));
+  TRotantsForm form;
+  form.UseSettings(&settings);
+  form.show();
+  QCOMPARE(OfferedPath(form.FileExportPicture), dir.filePath("earlier/custom-rotants.png"));
+  QCOMPARE(OfferedPath(form.FileSaveAs), dir.filePath("earlier/untitled.rotants"));
+
+  ChooseWaveform(form, 2);
+  const QString lesson = dir.filePath("lessons/square.rotants");
+  QVERIFY(form.SavePhasorSet(lesson));
+  QCOMPARE(OfferedPath(form.FileExportFigure), dir.filePath("lessons/square.pdf"));
+  QCOMPARE(OfferedPath(form.FileExportPicture, dir.filePath("slides/square.png")),
+           dir.filePath("lessons/square.png"));
+  QVERIFY(QFile::exists(dir.filePath("slides/square.png")));
+  QCOMPARE(OfferedPath(form.FileExportHarmonics), dir.filePath("slides/square-harmonics.csv"));
+  QCOMPARE(OfferedPath(form.FileSaveAs), lesson);
+
+  // A harmonics table opened is the current work though it cannot be saved
+  // over: Save As starts in its folder.
+  const QString table = dir.filePath("tables/table.csv");
+  QVERIFY(form.ExportHarmonics(table));
+  QVERIFY(form.OpenPhasorSet(table));
+  QCOMPARE(OfferedPath(form.FileSaveAs), dir.filePath("tables/untitled.rotants"));
+  QCOMPARE(QFileInfo(OfferedPath(form.FileExportPicture)).path(), dir.filePath("tables"));
 }
 
 void TestFiles::NewRestoresStartUp()

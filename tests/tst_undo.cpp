@@ -17,6 +17,7 @@
 #include <QUndoStack>
 #include <QtTest>
 
+#include <malloc.h>
 #include <memory>
 
 // Undo and redo of every change to the phasor set, the modified mark, and the
@@ -112,6 +113,7 @@ private slots:
   void ModifiedMark();
   void QuestionBeforeDroppingWork_data();
   void QuestionBeforeDroppingWork();
+  void ThousandStepsTakeLittleMemory();
 
 private:
   std::unique_ptr<TRecordingSoundScope> Sound;
@@ -349,4 +351,27 @@ void TestUndo::QuestionBeforeDroppingWork()
 }
 
 QTEST_MAIN(TestUndo)
+// A thousand typed values, each its own step, hold at most 20 MiB of history:
+// consecutive steps share the snapshot between them.
+void TestUndo::ThousandStepsTakeLittleMemory()
+{
+  ChooseWaveform(*Form, CustomRotantsItem);
+  Form->EditRotantsBtn->click();
+  Form->PhasorGrid->setCurrentCell(4, 1);
+  const auto type = [this](int i) {
+    Form->MagnitudeEdit->setText(QString::number(1 + i % 900 / 100.0));
+    Form->PhasorUpdateBtn->click();
+  };
+  type(0);
+  const std::size_t start = mallinfo2().uordblks;
+  for (int i = 1; i <= 1000; ++i)
+    type(i);
+  const std::size_t held = mallinfo2().uordblks - start;
+  QVERIFY(Form->Document.UndoStack()->count() >= 1000);
+  if (start == 0)
+    QSKIP("the allocator keeps no count (a sanitizer's)");
+  qInfo("1,000 steps hold %.1f MiB", held / 1048576.0);
+  QVERIFY(held <= 20u << 20);
+}
+
 #include "tst_undo.moc"

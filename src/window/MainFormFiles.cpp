@@ -293,6 +293,9 @@ void TRotantsForm::SetCurrentFile(const QString &path, bool savable)
 {
   CurrentFile = savable ? path : QString();
   CaptionFile = path;
+  // Exports of another file's work start beside that file.
+  if (!path.isEmpty())
+    ExportDirectory.clear();
   ShowCaption();
 }
 
@@ -332,9 +335,9 @@ void TRotantsForm::FileSaveClick()
 
 void TRotantsForm::FileSaveAsClick()
 {
-  const QString suggested = CurrentFile.isEmpty()
-                                ? QDir::home().filePath(QString("untitled.") + PhasorSetSuffix)
-                                : CurrentFile;
+  const QString suggested =
+      CurrentFile.isEmpty() ? QDir(StartFolder()).filePath(QString("untitled.") + PhasorSetSuffix)
+                            : CurrentFile;
   QFileDialog dialog(this, tr("Save Phasor Set"), suggested, tr("Phasor sets (*.rotants)"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(PhasorSetSuffix);

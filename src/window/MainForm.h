@@ -550,7 +550,13 @@ private:
   QString AskExportPath(const QString &title, const QString &fileName, const QString &filter);
   void ShowExportFailure(const QString &path);
   QString ExportBaseName() const;
-  QString ExportDirectory;  // where the last export went
+  // The folder of the last export since a file was opened or saved; empty
+  // before one.
+  QString ExportDirectory;
+  // Where Save As and the export dialogs start: the folder of the last export
+  // since the current file was opened or saved, else the current file's
+  // folder, else that of the last export of an earlier run, else home.
+  QString StartFolder() const;
   void ApplyZoom(double factor);
   // Holds factor to what the screen allows and shows it, remembering nothing.
   void ShowZoom(double factor);

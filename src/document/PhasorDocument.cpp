@@ -4,6 +4,7 @@
 #include <QUndoStack>
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 bool TPhasorSnapshot::SameSet(const TPhasorSnapshot &other) const
@@ -11,9 +12,24 @@ bool TPhasorSnapshot::SameSet(const TPhasorSnapshot &other) const
   const auto sameEntries = std::equal(
       Entries.begin(), Entries.end(), other.Entries.begin(),
       [](const HarmonicPhasor &a, const HarmonicPhasor &b) { return a.Re == b.Re && a.Im == b.Im; });
-  return sameEntries && Ideal == other.Ideal && Highest == other.Highest
+  return sameEntries && *Ideal == *other.Ideal && Highest == other.Highest
          && WaveformItem == other.WaveformItem && Conjugate == other.Conjugate
          && IdleEditMode == other.IdleEditMode && GridTexts == other.GridTexts;
+}
+
+bool TPhasorSnapshot::SameAs(const TPhasorSnapshot &other) const
+{
+  const auto sameBits = [](const HarmonicPhasor &a, const HarmonicPhasor &b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+  };
+  return std::equal(Entries.begin(), Entries.end(), other.Entries.begin(), sameBits)
+         && std::memcmp(Ideal->data(), other.Ideal->data(), sizeof *Ideal) == 0
+         && HarmonicIndex == other.HarmonicIndex && Highest == other.Highest
+         && IdleEditMode == other.IdleEditMode && CurrentIndex == other.CurrentIndex
+         && BaseIndex == other.BaseIndex && WaveformItem == other.WaveformItem
+         && Conjugate == other.Conjugate && GridTexts == other.GridTexts
+         && GridRow == other.GridRow && EditTexts == other.EditTexts && Tone == other.Tone
+         && HandMade == other.HandMade;
 }
 
 // One user action: the snapshots before and after it, shared with the steps
@@ -76,7 +92,10 @@ bool TPhasorDocument::RecordStep(const std::shared_ptr<TPhasorSnapshot> &before,
     after->HandMade = before->HandMade;
     break;
   }
-  Steps->push(new TStep(*this, before, after, text));
+  // The state before an action is most often the one the last step ended
+  // in (or an undo restored): the two steps then hold one snapshot.
+  const std::shared_ptr<TPhasorSnapshot> from = Last->SameAs(*before) ? Last : before;
+  Steps->push(new TStep(*this, from, after, text));
   return true;
 }
 

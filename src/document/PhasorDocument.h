@@ -17,8 +17,10 @@ class QUndoStack;
 // not part of it.
 struct TPhasorSnapshot {
   TPhasorArray Entries{};
-  std::array<double, SweepSteps> Ideal{};
-  std::array<double, SweepSteps> Recon{};
+  // Shared with the snapshots next to it while the wave stays the same: only
+  // a waveform choice, a stroke, New and Open change it.
+  std::shared_ptr<const std::array<double, SweepSteps>> Ideal =
+      std::make_shared<const std::array<double, SweepSteps>>();
   int HarmonicIndex = 0;
   int Highest = 25;
   int IdleEditMode = 1;
@@ -28,6 +30,8 @@ struct TPhasorSnapshot {
   bool Conjugate = false;
   // The editor table's texts, rows of harmonics 0..25 (number, magnitude,
   // angle), its current row (1..26, or -1) and the three edit boxes' texts.
+  // A text that equals the one before it in the history shares its
+  // characters.
   std::array<QString, 3 * HarmonicCount> GridTexts;
   int GridRow = 1;
   std::array<QString, 3> EditTexts;
@@ -40,6 +44,9 @@ struct TPhasorSnapshot {
   // ideal wave, highest harmonic, waveform, convention, mode and table. Which
   // row is current and what is typed in the edit boxes do not count.
   bool SameSet(const TPhasorSnapshot &other) const;
+  // Whether the two are the same in every field, bit for bit: then one can
+  // stand for the other in the history.
+  bool SameAs(const TPhasorSnapshot &other) const;
 };
 
 // What kind of change a user action makes to the set, for the question before
@@ -56,8 +63,10 @@ enum class TStepKind {
 // is its view: it keeps these as references and shows them.
 //
 // The history holds one step per user action that changed the set, each the
-// snapshot before and after it; consecutive steps share their snapshot, so a
-// step costs one snapshot (about 13 KiB). A step pushed records; its first
+// snapshot before and after it. Consecutive steps share the snapshot between
+// them when nothing changed in between, and a snapshot shares its ideal wave
+// and table texts with the one before it: a typed value costs about 6 KiB.
+// A step pushed records; its first
 // redo does nothing. Undo and redo hand the snapshot to restore to Restore.
 // User-interface thread only.
 class TPhasorDocument : public QObject {

@@ -252,7 +252,6 @@ void TRotantsForm::BuildExportMenu()
       &TRotantsForm::FileExportAnimationClick);
   MenuFile->insertMenu(FileExit, MenuFileExport);
   MenuFile->insertSeparator(FileExit);
-  ExportDirectory = QDir::homePath();
 }
 
 QImage TRotantsForm::PlotsPicture()
@@ -456,9 +455,7 @@ bool TRotantsForm::ExportAnimation(const QString &path,
 QString TRotantsForm::AskExportPath(const QString &title, const QString &fileName,
                                     const QString &filter)
 {
-  const QString directory =
-      Settings ? Settings->value(ExportDirectoryKey, ExportDirectory).toString() : ExportDirectory;
-  QFileDialog dialog(this, title, QDir(directory).filePath(fileName), filter);
+  QFileDialog dialog(this, title, QDir(StartFolder()).filePath(fileName), filter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setDefaultSuffix(QFileInfo(fileName).suffix());
@@ -469,6 +466,17 @@ QString TRotantsForm::AskExportPath(const QString &title, const QString &fileNam
   if (Settings)
     Settings->setValue(ExportDirectoryKey, ExportDirectory);
   return path;
+}
+
+QString TRotantsForm::StartFolder() const
+{
+  if (!ExportDirectory.isEmpty())
+    return ExportDirectory;
+  if (!CaptionFile.isEmpty())
+    return QFileInfo(CaptionFile).absolutePath();
+  const QString remembered =
+      Settings ? Settings->value(ExportDirectoryKey).toString() : QString();
+  return !remembered.isEmpty() && QFileInfo(remembered).isDir() ? remembered : QDir::homePath();
 }
 
 void TRotantsForm::ShowExportFailure(const QString &path)

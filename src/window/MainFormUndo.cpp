@@ -17,6 +17,7 @@
 #include <QUndoStack>
 
 #include <algorithm>
+#include <cstring>
 
 // The Edit menu and the question before unsaved work is dropped: the window's
 // side of the phasor document's history. A snapshot is what the user sees and
@@ -67,8 +68,13 @@ std::shared_ptr<TPhasorSnapshot> TRotantsForm::CaptureSnapshot() const
 {
   auto snapshot = std::make_shared<TPhasorSnapshot>();
   TPhasorSnapshot &s = *snapshot;
+  // What equals the newest step's snapshot is shared with it, so a long
+  // history holds mostly what changed.
+  const TPhasorSnapshot &last = *Document.LastRecorded();
   s.Entries = PhasorList;
-  s.Ideal = IdealWave;
+  s.Ideal = std::memcmp(last.Ideal->data(), IdealWave.data(), sizeof IdealWave) == 0
+                ? last.Ideal
+                : std::make_shared<const std::array<double, SweepSteps>>(IdealWave);
   s.HarmonicIndex = HarmonicIndex;
   s.Highest = HighestHarmonic;
   s.IdleEditMode = IdleEditMode;
@@ -76,14 +82,18 @@ std::shared_ptr<TPhasorSnapshot> TRotantsForm::CaptureSnapshot() const
   s.BaseIndex = int(BasePhasor - PhasorList.data());
   s.WaveformItem = Document.WaveformItem;
   s.Conjugate = Document.Conjugate;
-  for (int k = 0; k < HarmonicCount; ++k)
-    for (int column = 0; column < 3; ++column)
-      s.GridTexts[std::size_t(3 * k + column)] = PhasorGrid->item(k + 1, column)->text();
+  for (int k = 0; k < HarmonicCount; ++k) {
+    for (int column = 0; column < 3; ++column) {
+      const std::size_t i = std::size_t(3 * k + column);
+      const QString text = PhasorGrid->item(k + 1, column)->text();
+      s.GridTexts[i] = text == last.GridTexts[i] ? last.GridTexts[i] : text;
+    }
+  }
   s.GridRow = PhasorGrid->currentRow();
   s.EditTexts = {HarmonicEdit->text(), MagnitudeEdit->text(), AngleEdit->text()};
   if (MySound->Buffer && MySound->DataSize >= quint32(ToneBytes))
     std::copy_n(MySound->Buffer, ToneBytes, s.Tone.begin());
-  s.HandMade = Document.LastRecorded()->HandMade;
+  s.HandMade = last.HandMade;
   return snapshot;
 }
 
@@ -97,7 +107,7 @@ void TRotantsForm::RestoreSnapshot(const TPhasorSnapshot &s)
   MouseDrawing = false;
   StrokeBefore.reset();
   PhasorList = s.Entries;
-  IdealWave = s.Ideal;
+  IdealWave = *s.Ideal;
   HarmonicIndex = s.HarmonicIndex;
   HighestHarmonic = s.Highest;
   HighestHarmonicComboBox->setCurrentIndex(s.Highest);
