@@ -1,4 +1,5 @@
 #include "MainForm.h"
+#include "WaveformPresets.h"
 
 #include <QCheckBox>
 #include <QTableWidget>
@@ -71,6 +72,8 @@ private slots:
   void TableRotationMatchesDirect();
   void ConjugateRoundTripIsExact();
   void ClearResetsEveryRow();
+  void PresetsMatchTheirIdealWave_data();
+  void PresetsMatchTheirIdealWave();
 };
 
 void TestHarmonicModel::RectToPolarValues_data()
@@ -325,6 +328,44 @@ void TestHarmonicModel::ClearResetsEveryRow()
   QCOMPARE(form.HarmonicIndex, 0);
   QCOMPARE(form.BasePhasor, &form.PhasorList[0]);
   QCOMPARE(form.CurrentPhasor, &form.PhasorList[5]);
+}
+
+using WaveformPresets::TWaveform;
+
+void TestHarmonicModel::PresetsMatchTheirIdealWave_data()
+{
+  QTest::addColumn<int>("item");  // a TWaveform
+  QTest::addColumn<double>("tolerance");  // the sampled edges' share
+  QTest::newRow("square") << int(TWaveform::Square) << 5e-3;
+  QTest::newRow("rectangular pulse") << int(TWaveform::RectangularPulse) << 5e-3;
+  QTest::newRow("bipolar pulse") << int(TWaveform::BipolarPulse) << 5e-3;
+  QTest::newRow("triangle") << int(TWaveform::Triangle) << 1e-4;
+  QTest::newRow("sawtooth") << int(TWaveform::Sawtooth) << 5e-3;
+  QTest::newRow("rectified cosine") << int(TWaveform::RectifiedCosine) << 1e-4;
+}
+
+// Each coefficient is the ideal period's own: the discrete Fourier sum over
+// its 256 steps, within what sampling the jumps leaves, and a waveform
+// without a mean starts at harmonic 1.
+void TestHarmonicModel::PresetsMatchTheirIdealWave()
+{
+  QFETCH(int, item);
+  QFETCH(double, tolerance);
+  const auto waveform = TWaveform(item);
+  const std::array<double, PeriodSteps> period = WaveformPresets::IdealPeriod(waveform);
+  const int first = WaveformPresets::FirstHarmonic(waveform);
+  for (int k = 0; k < HarmonicCount; ++k) {
+    std::complex<double> sum;
+    for (int i = 0; i < PeriodSteps; ++i)
+      sum += period[std::size_t(i)] * std::polar(1.0, -2.0 * std::numbers::pi * k * i / PeriodSteps);
+    sum /= double(PeriodSteps);
+    std::complex<double> given;
+    if (k >= first) {
+      const auto [re, im] = WaveformPresets::Coefficient(waveform, k);
+      given = {re, im};
+    }
+    QVERIFY2(std::abs(sum - given) < tolerance, qPrintable(QString("harmonic %1").arg(k)));
+  }
 }
 
 QTEST_MAIN(TestHarmonicModel)

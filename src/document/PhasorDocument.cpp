@@ -75,6 +75,54 @@ TPhasorDocument::TPhasorDocument()
 
 TPhasorDocument::~TPhasorDocument() = default;
 
+void TPhasorDocument::SetEntry(double re, double im)
+{
+  if (HarmonicIndex < 0 || HarmonicIndex >= HarmonicCount)
+    return;
+  HarmonicPhasor &e = PhasorList[std::size_t(HarmonicIndex)];
+  CurrentPhasor = &e;
+  e.Re = re;
+  e.Im = im;
+  e.RotRe = re;
+  e.RotIm = im;
+  if (HarmonicIndex > 0) {
+    // The previous entry's sums may belong to another time step; the next
+    // rotation makes every sum exact.
+    const HarmonicPhasor &previous = PhasorList[std::size_t(HarmonicIndex - 1)];
+    e.SumRe = re + previous.SumRe;
+    e.SumIm = im + previous.SumIm;
+  } else {
+    e.SumRe = re;
+    e.SumIm = im;
+  }
+}
+
+void TPhasorDocument::ScaleHarmonics(double factor)
+{
+  for (std::size_t k = 1; k < std::size_t(HarmonicCount); ++k) {
+    HarmonicPhasor &e = PhasorList[k];
+    e.Re *= factor;
+    e.Im *= factor;
+    e.RotRe *= factor;
+    e.RotIm *= factor;
+    e.SumRe *= factor;
+    e.SumIm *= factor;
+  }
+}
+
+void TPhasorDocument::ClearEntries()
+{
+  PhasorList.fill(HarmonicPhasor{});
+  BasePhasor = &PhasorList[0];
+  HarmonicIndex = 0;
+}
+
+void TPhasorDocument::SetIdealPeriod(const std::array<double, PeriodSteps> &period)
+{
+  std::copy(period.begin(), period.end(), IdealWave.begin());
+  std::copy(period.begin(), period.end(), IdealWave.begin() + PeriodSteps);
+}
+
 bool TPhasorDocument::RecordStep(const std::shared_ptr<TPhasorSnapshot> &before,
                                  const std::shared_ptr<TPhasorSnapshot> &after,
                                  const QString &text, TStepKind kind)

@@ -91,6 +91,21 @@ public:
   int WaveformItem = 0;
   bool Conjugate = false;
 
+  // The rules that change the set. The window's operations of the same
+  // names show the result (grid, tone, pictures); these change the numbers.
+
+  // Sets the entry of harmonic HarmonicIndex, which becomes CurrentPhasor, to
+  // (re, im), unrotated, with its running sum from the entry below (exact
+  // again after the next rotation). An index outside 0..25 writes nothing.
+  void SetEntry(double re, double im);
+  // Multiplies entries 1..25, with their rotations and sums, by factor: 2
+  // from the two-sided to the one-sided convention, 0.5 back.
+  void ScaleHarmonics(double factor);
+  // Every entry zero; the placement cursor back at harmonic 0.
+  void ClearEntries();
+  // The ideal wave: period repeated over both periods of the sweep.
+  void SetIdealPeriod(const std::array<double, PeriodSteps> &period);
+
   QUndoStack *UndoStack() const { return Steps; }
 
   // Records a step from before to after named text (shown as "Undo text"),

@@ -7,26 +7,7 @@
 
 void TRotantsForm::SetPhasorEntry(double re, double im)
 {
-  // Every caller keeps HarmonicIndex within 0..25 when it writes; an index
-  // outside that range addresses no entry, so nothing is written.
-  if (HarmonicIndex < 0 || HarmonicIndex >= HarmonicCount)
-    return;
-  HarmonicPhasor &e = PhasorList[HarmonicIndex];
-  CurrentPhasor = &e;
-  e.Re = re;
-  e.Im = im;
-  e.RotRe = re;
-  e.RotIm = im;
-  if (HarmonicIndex > 0) {
-    // The previous entry's sums may belong to another time step; the next
-    // rotation makes every sum exact.
-    const HarmonicPhasor &previous = PhasorList[HarmonicIndex - 1];
-    e.SumRe = re + previous.SumRe;
-    e.SumIm = im + previous.SumIm;
-  } else {
-    e.SumRe = re;
-    e.SumIm = im;
-  }
+  Document.SetEntry(re, im);
 }
 
 void TRotantsForm::RectToPolar(double re, double im, double &magnitude, double &angle) const
@@ -46,13 +27,11 @@ double TRotantsForm::Sinc(double x) const
 
 void TRotantsForm::ClearPhasorEntries()
 {
+  Document.ClearEntries();
   for (int row = 0; row < HarmonicCount; ++row) {
-    PhasorList[row] = HarmonicPhasor{};
     PhasorGrid->item(row + 1, 1)->setText("0.0");
     PhasorGrid->item(row + 1, 2)->setText("0.0");
   }
-  BasePhasor = &PhasorList[0];
-  HarmonicIndex = 0;
 }
 
 void TRotantsForm::ClearReconWave()
@@ -67,15 +46,7 @@ void TRotantsForm::RotateToTimeStep(int n)
 
 void TRotantsForm::ScaleHarmonics(double factor)
 {
-  for (int k = 1; k < HarmonicCount; ++k) {
-    HarmonicPhasor &e = PhasorList[k];
-    e.Re *= factor;
-    e.Im *= factor;
-    e.RotRe *= factor;
-    e.RotIm *= factor;
-    e.SumRe *= factor;
-    e.SumIm *= factor;
-  }
+  Document.ScaleHarmonics(factor);
   ShowEntriesInGrid(1, HarmonicCount - 1);
 }
 
