@@ -234,7 +234,8 @@ void SettleAudio(TRotantsForm &form)
 // Waits up to ms for the notice (warning icon, tool tip) to be shown or gone.
 bool WaitForNotice(TRotantsForm &form, bool shown, int ms)
 {
-  const QString tip = shown ? QStringLiteral("No sound output available") : QString();
+  const QString tip = shown ? QStringLiteral("No sound output available")
+                           : TRotantsForm::SoundCheckBoxTip();
   return QTest::qWaitFor([&] {
     return form.SoundWarningIcon->isHidden() != shown && form.SoundCheckBox->toolTip() == tip;
   }, ms);

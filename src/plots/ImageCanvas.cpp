@@ -1,5 +1,7 @@
 #include "ImageCanvas.h"
 
+#include "CanvasAccessible.h"
+
 #include <QFontMetrics>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -207,6 +209,7 @@ TImageCanvas::TImageCanvas(QWidget *parent, int width, int height)
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
   UpdateDisplayScale();
+  InstallCanvasAccessibility();
 }
 
 TImageCanvas::~TImageCanvas()

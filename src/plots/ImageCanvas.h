@@ -9,6 +9,7 @@
 #include <QPoint>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -127,6 +128,10 @@ public:
 
   // What the widget shows, as grab() gives it, without the focus frame.
   QImage ShownPicture();
+
+  // What the canvas shows now, in words, for assistive technology (see
+  // CanvasAccessible.h); called only when a reader asks. Empty: no description.
+  std::function<QString()> Describe;
 
   // The keys StepKey reports (pressed without Ctrl, Alt or Shift), and the
   // move each one stands for.

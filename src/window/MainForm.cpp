@@ -504,6 +504,7 @@ void TRotantsForm::BuildLayout()
   setTabOrder(RepeatPlayCheckBox, IdealWaveCheckBox);
 
   AboutBox = new TAboutBox(this);
+  BindDescriptions();
   RetranslateUi();
 
   layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -612,6 +613,7 @@ void TRotantsForm::SetEditMode(int mode)
   default:
     break;
   }
+  ShowPlotTips();
 }
 
 // The phasor list is a plain member array: it lives as long as the window, so a

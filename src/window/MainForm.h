@@ -434,6 +434,19 @@ public:
   // Asks for a printer with the print dialog, then prints.
   void FilePrintClick();
 
+  // Tool tips and accessibility (MainFormTips.cpp). The tips and accessible
+  // names in the current language; the plots' tips for the current edit mode
+  // (set again by SetEditMode); and the plots' descriptions of what they show
+  // now, as a screen reader asks for them.
+  void RetranslateTips();
+  void ShowPlotTips();
+  QString PhasorPlotDescription() const;
+  QString TimePlotDescription() const;
+  QString SpectrumDescription() const;
+  // SoundCheckBox's tip while the tone can be heard, and the RMS panel's.
+  static QString SoundCheckBoxTip();
+  static QString RmsErrorTip();
+
   // Tone synthesis.
   void SynthesizeTone();
   void SoundCheckBoxClick();
@@ -588,6 +601,8 @@ private:
   void RetranslateHelpMenu();
   // Lets the plots take the focus and move the time step from the keyboard.
   void BindPlotKeys();
+  // Gives the plots their description functions and lets the menus show tips.
+  void BindDescriptions();
 
   // Point lists reused by every redraw, so a redraw allocates nothing. A chain
   // has at most one point per harmonic plus the origin.

@@ -374,6 +374,7 @@ void TRotantsForm::ShowRecentFiles()
                              QFileInfo(RecentFiles[i]).fileName().replace('&', "&&"))
                        : QString());
     item->setStatusTip(used ? ShownName(RecentFiles[i]) : QString());
+    item->setToolTip(used ? ShownName(RecentFiles[i]) : QString());
   }
   FileRecent->setEnabled(!RecentFiles.isEmpty());
 }

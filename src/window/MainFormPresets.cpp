@@ -1,7 +1,6 @@
 #include "MainForm.h"
 #include "WaveformPresets.h"
 
-#include <QLabel>
 
 // The nine waveform presets. They run right after ResetWaveform (all entries
 // zero, HarmonicIndex 0, editing off). The standard presets write the
@@ -55,9 +54,7 @@ void TRotantsForm::PresetCustomEntries()
     IdealWave[i] = 2.0;
   CopyIdealPeriod();
   HarmonicIndex = 1;
-  EditMode = 1;
-  PhasorHelpLabel->setVisible(true);
-  TimeHelpLabel->setVisible(false);
+  SetEditMode(1);
 }
 
 void TRotantsForm::PresetCustomTime()

@@ -60,7 +60,7 @@ void TRotantsForm::PlaySound(bool on)
 void TRotantsForm::SoundOutputReport(bool available)
 {
   SoundWarningIcon->setVisible(!available);
-  SoundCheckBox->setToolTip(available ? QString() : NoSoundOutputText());
+  SoundCheckBox->setToolTip(available ? SoundCheckBoxTip() : NoSoundOutputText());
 }
 
 QString TRotantsForm::NoSoundOutputText()

@@ -1,5 +1,7 @@
 #include "MainForm.h"
 
+#include "HelpWindows.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,6 +37,7 @@ void TRotantsForm::RetranslateUi()
   FileExit->setText(tr("E&xit"));
   MenuEdit->setTitle(tr("E&dit"));
   EditCopyFigure->setText(tr("Copy &Figure"));
+  ShowUndoTexts();
   MenuView->setTitle(tr("Vie&w"));
   ShowZoomLevel();
   ViewZoomIn->setText(tr("Zoom &In"));
@@ -90,8 +93,6 @@ void TRotantsForm::RetranslateUi()
   IdealWaveCheckBox->setText(tr("Ideal Wave"));
   SoundWarningIcon->setToolTip(NoSoundOutputText());
   SoundWarningIcon->setAccessibleName(NoSoundOutputText());
-  if (!SoundCheckBox->toolTip().isEmpty())
-    SoundCheckBox->setToolTip(NoSoundOutputText());
 
   // The panels keep what they show; only their words change.
   const QString coordPrefix = tr("Coord: ");
@@ -105,6 +106,7 @@ void TRotantsForm::RetranslateUi()
   ShowRmsError();
   ShownSelectedSource = {-1, -1, -1};
   ShowSelectedHarmonic();
+  RetranslateTips();
   // Last: an open shortcut list is made again from the texts set above.
   RetranslateHelpMenu();
 }
@@ -119,6 +121,7 @@ QStringList TRotantsForm::WaveformItemTexts()
 void TRotantsForm::ShowEditorButtonText()
 {
   EditRotantsBtn->setText(PhasorEditPanel->isHidden() ? tr("Show &Editor") : tr("Hide &Editor"));
+  EditRotantsBtn->setAccessibleName(PlainCaption(EditRotantsBtn->text()));
 }
 
 void TRotantsForm::changeEvent(QEvent *event)
