@@ -69,16 +69,18 @@ QList<QWidget *> Controls(TRotantsForm &form)
   return controls;
 }
 
-// Every item of every menu and submenu that shows, the submenus' own items
-// included; not the menu bar's titles, which show no tips.
-QList<QAction *> MenuItems(TRotantsForm &form)
+// Every item of the menus and their submenus that shows, the submenus' own
+// items included; not the menu bar's titles, which show no tips.
+QList<QAction *> MenuItems(const QList<QAction *> &actions, bool inMenu)
 {
   QList<QAction *> items;
-  for (QMenu *menu : form.MainMenu->findChildren<QMenu *>()) {
-    for (QAction *item : menu->actions()) {
-      if (!item->isSeparator() && item->isVisible())
-        items << item;
-    }
+  for (QAction *item : actions) {
+    if (item->isSeparator() || !item->isVisible())
+      continue;
+    if (inMenu)
+      items << item;
+    if (item->menu())
+      items << MenuItems(item->menu()->actions(), true);
   }
   return items;
 }
@@ -155,7 +157,7 @@ void TestAccessibility::EveryControlHasTipAndName()
       else if (tip == english.value(name))
         faults << code + " " + name + ": tip not translated";
     }
-    const QList<QAction *> items = MenuItems(*Form);
+    const QList<QAction *> items = MenuItems(Form->MainMenu->actions(), false);
     QVERIFY(items.size() >= 35);
     for (QAction *item : items) {
       const QString name = item->objectName().isEmpty() ? item->text() : item->objectName();
@@ -169,8 +171,12 @@ void TestAccessibility::EveryControlHasTipAndName()
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
   }
-  for (QMenu *menu : Form->MainMenu->findChildren<QMenu *>())
-    QVERIFY(menu->toolTipsVisible());
+  for (QAction *item : MenuItems(Form->MainMenu->actions(), false)) {
+    if (item->menu())
+      QVERIFY(item->menu()->toolTipsVisible());
+  }
+  for (QAction *title : Form->MainMenu->actions())
+    QVERIFY(title->menu()->toolTipsVisible());
 }
 
 void TestAccessibility::PlotTipsFollowTheMode_data()

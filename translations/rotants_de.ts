@@ -964,6 +964,336 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <source>Leave Full Screen</source>
         <translation>Vollbild verlassen</translation>
     </message>
+    <message>
+        <source>Play the sum of the harmonics in use as a looping 441 Hz tone.</source>
+        <translation>Die Summe der verwendeten Harmonischen als fortlaufenden Ton von 441 Hz abspielen.</translation>
+    </message>
+    <message>
+        <source>Root-mean-square difference over one period between the sum of the harmonics in use and the ideal wave, in the time plot&apos;s units; 0 is a perfect match.
+&quot;Custom Rotants&quot; shows &quot;-&quot;: it has no ideal wave to compare with.</source>
+        <translation>Quadratischer Mittelwert (RMS) der Abweichung zwischen der Summe der verwendeten Harmonischen und der Idealkurve über eine Periode, in den Einheiten des Zeitdiagramms; 0 bedeutet völlige Übereinstimmung.
+„Eigene Zeiger“ zeigt „-“: Dort gibt es keine Idealkurve zum Vergleich.</translation>
+    </message>
+    <message>
+        <source>Choose a standard waveform to build from its harmonics, or a custom mode: place the phasors with the mouse (Custom Rotants) or draw one period (Custom Time).</source>
+        <translation>Eine Standardsignalform wählen, die aus ihren Harmonischen aufgebaut wird, oder einen eigenen Modus: Zeiger mit der Maus setzen (Eigene Zeiger) oder eine Periode zeichnen (Eigene Kurve).</translation>
+    </message>
+    <message>
+        <source>Waveform</source>
+        <translation>Signalform</translation>
+    </message>
+    <message>
+        <source>How many harmonics take part in the chain, the curve and the tone, 0 to 25. Lower it to see the sum approach the wave harmonic by harmonic.</source>
+        <translation>Wie viele Harmonische an Zeigerkette, Kurve und Ton beteiligt sind, 0 bis 25. Verkleinern, um zu sehen, wie sich die Summe Harmonische für Harmonische der Kurve nähert.</translation>
+    </message>
+    <message>
+        <source>Highest harmonic</source>
+        <translation>Harmonische bis</translation>
+    </message>
+    <message>
+        <source>Real axis</source>
+        <translation>Reelle Achse</translation>
+    </message>
+    <message>
+        <source>Imaginary axis</source>
+        <translation>Imaginäre Achse</translation>
+    </message>
+    <message>
+        <source>Run the sweep through the time steps: the chain turns and the curve grows.</source>
+        <translation>Den Durchlauf durch die Zeitschritte starten: Die Zeigerkette dreht sich, die Kurve wächst.</translation>
+    </message>
+    <message>
+        <source>Stop the sweep at the current time step.</source>
+        <translation>Den Durchlauf beim aktuellen Zeitschritt anhalten.</translation>
+    </message>
+    <message>
+        <source>Stop and go back to step 0; in the custom modes, also start the custom waveform afresh.</source>
+        <translation>Anhalten und zu Schritt 0 zurückkehren; in den eigenen Modi außerdem die eigene Kurve neu beginnen.</translation>
+    </message>
+    <message>
+        <source>Show or hide the table of all 26 harmonics over the phasor plane, to read or type their magnitudes and angles.</source>
+        <translation>Die Tabelle aller 26 Harmonischen über der Zeigerebene ein- oder ausblenden, um Beträge und Winkel abzulesen oder einzugeben.</translation>
+    </message>
+    <message>
+        <source>The time step, 0 to 511 (two periods); moving it redraws both plots.</source>
+        <translation>Der Zeitschritt, 0 bis 511 (zwei Perioden); Verschieben zeichnet beide Diagramme neu.</translation>
+    </message>
+    <message>
+        <source>Time step</source>
+        <translation>Zeitschritt</translation>
+    </message>
+    <message>
+        <source>Magnitude and angle of every harmonic. Select a row to edit it below; its harmonic is also the one the View menu highlights or plays alone.</source>
+        <translation>Betrag und Winkel jeder Harmonischen. Eine Zeile wählen, um sie unten zu bearbeiten; ihre Harmonische ist auch die, die das Menü Ansicht hervorhebt oder allein abspielt.</translation>
+    </message>
+    <message>
+        <source>Harmonics table</source>
+        <translation>Tabelle der Harmonischen</translation>
+    </message>
+    <message>
+        <source>The harmonic of the table&apos;s selected row.</source>
+        <translation>Die Harmonische der gewählten Tabellenzeile.</translation>
+    </message>
+    <message>
+        <source>The harmonic&apos;s magnitude, 0 to 10; Update or Return applies it.</source>
+        <translation>Betrag der Harmonischen, 0 bis 10; Anwenden oder die Eingabetaste übernimmt ihn.</translation>
+    </message>
+    <message>
+        <source>The harmonic&apos;s angle in degrees, -180 to 180; Update or Return applies it.</source>
+        <translation>Winkel der Harmonischen in Grad, -180 bis 180; Anwenden oder die Eingabetaste übernimmt ihn.</translation>
+    </message>
+    <message>
+        <source>Angle in degrees</source>
+        <translation>Winkel in Grad</translation>
+    </message>
+    <message>
+        <source>Give the selected harmonic the typed magnitude and angle. A value out of range becomes 0, and a notice names it.</source>
+        <translation>Der gewählten Harmonischen den eingegebenen Betrag und Winkel geben. Ein Wert außerhalb des Bereichs wird 0, und ein Hinweis nennt ihn.</translation>
+    </message>
+    <message>
+        <source>Type a magnitude and an angle for the harmonic of the selected row.</source>
+        <translation>Betrag und Winkel für die Harmonische der gewählten Zeile eingeben.</translation>
+    </message>
+    <message>
+        <source>A typed value outside its range was replaced by 0. The notice stays until an Update that replaces nothing.</source>
+        <translation>Ein eingegebener Wert außerhalb seines Bereichs wurde durch 0 ersetzt. Der Hinweis bleibt bis zu einem Anwenden, das nichts ersetzt.</translation>
+    </message>
+    <message>
+        <source>How the phasor plane shows the chain.</source>
+        <translation>Wie die Zeigerebene die Zeigerkette zeigt.</translation>
+    </message>
+    <message>
+        <source>Mark the current real value on both plots.</source>
+        <translation>Den aktuellen Realteil in beiden Diagrammen markieren.</translation>
+    </message>
+    <message>
+        <source>Turn the phasor plane so that its real axis points up, level with the time plot; with the real value shown, two lines carry it across.</source>
+        <translation>Die Zeigerebene so drehen, dass ihre reelle Achse nach oben zeigt, auf einer Höhe mit dem Zeitdiagramm; bei angezeigtem Realteil tragen zwei Linien den Wert hinüber.</translation>
+    </message>
+    <message>
+        <source>Draw the path of the chain&apos;s tip from step 0, in red.</source>
+        <translation>Die Bahn der Kettenspitze ab Schritt 0 rot zeichnen.</translation>
+    </message>
+    <message>
+        <source>Also show the negative harmonics, as a mirror chain in purple; each entry then holds c_k instead of 2·c_k. The curve stays the same.</source>
+        <translation>Auch die negativen Harmonischen zeigen, als gespiegelte Kette in Violett; jeder Eintrag enthält dann c_k statt 2·c_k. Die Kurve bleibt gleich.</translation>
+    </message>
+    <message>
+        <source>What the time plot shows, the tone and the sweep&apos;s repeat.</source>
+        <translation>Was das Zeitdiagramm zeigt, der Ton und die Wiederholung des Durchlaufs.</translation>
+    </message>
+    <message>
+        <source>Show the time plot&apos;s grid.</source>
+        <translation>Das Gitter des Zeitdiagramms zeigen.</translation>
+    </message>
+    <message>
+        <source>Show the ideal waveform in black on the time plot.</source>
+        <translation>Die ideale Signalform schwarz im Zeitdiagramm zeigen.</translation>
+    </message>
+    <message>
+        <source>Start the sweep again at step 0 after the last step, instead of stopping.</source>
+        <translation>Nach dem letzten Schritt den Durchlauf wieder bei Schritt 0 beginnen, statt anzuhalten.</translation>
+    </message>
+    <message>
+        <source>Mouse position over the phasor plane: real part : imaginary part.</source>
+        <translation>Mausposition über der Zeigerebene: Realteil : Imaginärteil.</translation>
+    </message>
+    <message>
+        <source>The current time step N, 0 to 511.</source>
+        <translation>Der aktuelle Zeitschritt, 0 bis 511.</translation>
+    </message>
+    <message>
+        <source>Mouse position over the time plot: time step : value.</source>
+        <translation>Mausposition über dem Zeitdiagramm: Zeitschritt : Wert.</translation>
+    </message>
+    <message>
+        <source>The harmonic of the table&apos;s selected row, which Highlight Selected Harmonic and Play Selected Harmonic Alone are about.</source>
+        <translation>Die Harmonische der gewählten Tabellenzeile, um die es bei „Gewählte Harmonische hervorheben“ und „Gewählte Harmonische allein abspielen“ geht.</translation>
+    </message>
+    <message>
+        <source>Phasor plane</source>
+        <translation>Zeigerebene</translation>
+    </message>
+    <message>
+        <source>Time plot</source>
+        <translation>Zeitdiagramm</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spektrum</translation>
+    </message>
+    <message>
+        <source>Start again from the state Rotants opens in.</source>
+        <translation>Neu beginnen mit dem Zustand, in dem Rotants startet.</translation>
+    </message>
+    <message>
+        <source>Open a phasor set (.rotants) or a harmonics table (CSV).</source>
+        <translation>Einen Zeigersatz (.rotants) oder eine Tabelle der Harmonischen (CSV) öffnen.</translation>
+    </message>
+    <message>
+        <source>Open one of the last eight files.</source>
+        <translation>Eine der letzten acht Dateien öffnen.</translation>
+    </message>
+    <message>
+        <source>Empty the list of recent files.</source>
+        <translation>Die Liste der zuletzt geöffneten Dateien leeren.</translation>
+    </message>
+    <message>
+        <source>Save the phasor set and the window&apos;s options in a phasor-set file (.rotants).</source>
+        <translation>Den Zeigersatz und die Optionen des Fensters in einer Zeigersatzdatei (.rotants) speichern.</translation>
+    </message>
+    <message>
+        <source>Save the phasor set under a new name.</source>
+        <translation>Den Zeigersatz unter einem neuen Namen speichern.</translation>
+    </message>
+    <message>
+        <source>Write what the window shows to a picture, sound, table, animation or figure file.</source>
+        <translation>Das Gezeigte als Bild-, Ton-, Tabellen-, Animations- oder Abbildungsdatei schreiben.</translation>
+    </message>
+    <message>
+        <source>Save the plots as shown, as a PNG picture.</source>
+        <translation>Die Diagramme wie gezeigt als PNG-Bild speichern.</translation>
+    </message>
+    <message>
+        <source>Save the tone as a WAV file of the length you choose.</source>
+        <translation>Den Ton als WAV-Datei in der gewählten Länge speichern.</translation>
+    </message>
+    <message>
+        <source>Save the magnitude and angle of every harmonic as a CSV table.</source>
+        <translation>Betrag und Winkel jeder Harmonischen als CSV-Tabelle speichern.</translation>
+    </message>
+    <message>
+        <source>Save the ideal and the reconstructed value at every time step as a CSV table.</source>
+        <translation>Den idealen und den rekonstruierten Wert an jedem Zeitschritt als CSV-Tabelle speichern.</translation>
+    </message>
+    <message>
+        <source>Save one sweep as an animated GIF.</source>
+        <translation>Einen Durchlauf als animiertes GIF speichern.</translation>
+    </message>
+    <message>
+        <source>Save a labelled figure for handouts and slides, as SVG or PDF.</source>
+        <translation>Eine beschriftete Abbildung für Arbeitsblätter und Folien als SVG oder PDF speichern.</translation>
+    </message>
+    <message>
+        <source>Print the figure and the table of the harmonics in use on one page.</source>
+        <translation>Die Abbildung und die Tabelle der verwendeten Harmonischen auf einer Seite drucken.</translation>
+    </message>
+    <message>
+        <source>Close Rotants, after asking to save work done by hand.</source>
+        <translation>Rotants schließen; von Hand Erstelltes wird vorher zum Speichern angeboten.</translation>
+    </message>
+    <message>
+        <source>Take back the last change to the phasor set.</source>
+        <translation>Die letzte Änderung am Zeigersatz zurücknehmen.</translation>
+    </message>
+    <message>
+        <source>Bring back the change last taken back.</source>
+        <translation>Die zuletzt zurückgenommene Änderung wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>Copy the labelled figure, to paste into a document or a slide.</source>
+        <translation>Die beschriftete Abbildung kopieren, um sie in ein Dokument oder eine Folie einzufügen.</translation>
+    </message>
+    <message>
+        <source>The size the window is shown at.</source>
+        <translation>Die Größe, in der das Fenster gezeigt wird.</translation>
+    </message>
+    <message>
+        <source>Show the whole window larger, for a projector.</source>
+        <translation>Das ganze Fenster größer zeigen, etwa für einen Beamer.</translation>
+    </message>
+    <message>
+        <source>Show the whole window smaller.</source>
+        <translation>Das ganze Fenster kleiner zeigen.</translation>
+    </message>
+    <message>
+        <source>Show the window at its own size, 100 %.</source>
+        <translation>Das Fenster in seiner eigenen Größe zeigen, 100 %.</translation>
+    </message>
+    <message>
+        <source>Fill the screen with the window; Esc leaves full screen.</source>
+        <translation>Das Fenster bildschirmfüllend zeigen; Esc verlässt den Vollbildmodus.</translation>
+    </message>
+    <message>
+        <source>Draw the harmonic of the table&apos;s selected row in amber: its segment of the chain and its own sinusoid.</source>
+        <translation>Die Harmonische der gewählten Tabellenzeile bernsteinfarben zeichnen: ihr Stück der Zeigerkette und ihre eigene Sinuskurve.</translation>
+    </message>
+    <message>
+        <source>With the sound on, play only the harmonic of the table&apos;s selected row.</source>
+        <translation>Bei eingeschaltetem Ton nur die Harmonische der gewählten Tabellenzeile abspielen.</translation>
+    </message>
+    <message>
+        <source>Show in the status bar how far the sum of the harmonics is from the ideal wave (RMS error).</source>
+        <translation>In der Statusleiste zeigen, wie weit die Summe der Harmonischen von der Idealkurve abweicht (RMS-Fehler).</translation>
+    </message>
+    <message>
+        <source>Show a strip under the controls with one bar per harmonic: its magnitude and its angle.</source>
+        <translation>Unter den Bedienelementen einen Streifen mit einem Balken je Harmonische zeigen: Betrag und Winkel.</translation>
+    </message>
+    <message>
+        <source>Scale the spectrum&apos;s bars in decibels, over 60 dB.</source>
+        <translation>Die Balken des Spektrums in Dezibel skalieren, über 60 dB.</translation>
+    </message>
+    <message>
+        <source>Choose the language of every text of the program.</source>
+        <translation>Die Sprache aller Texte des Programms wählen.</translation>
+    </message>
+    <message>
+        <source>Follow the system&apos;s language.</source>
+        <translation>Der Sprache des Systems folgen.</translation>
+    </message>
+    <message>
+        <source>Show every text in this language; remembered for the next start.</source>
+        <translation>Alle Texte in dieser Sprache zeigen; bleibt für den nächsten Start gespeichert.</translation>
+    </message>
+    <message>
+        <source>Open the manual in the window&apos;s language.</source>
+        <translation>Das Handbuch in der Sprache des Fensters öffnen.</translation>
+    </message>
+    <message>
+        <source>List every keyboard shortcut of the window.</source>
+        <translation>Alle Tastenkürzel des Fensters auflisten.</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s version and credits.</source>
+        <translation>Version und Mitwirkende des Programms zeigen.</translation>
+    </message>
+    <message>
+        <source>With the plot focused, the arrow keys, Page Up, Page Down, Home and End move the time step.</source>
+        <translation>Hat das Diagramm den Fokus, verschieben Pfeiltasten, Bild auf, Bild ab, Pos1 und Ende den Zeitschritt.</translation>
+    </message>
+    <message>
+        <source>Phasor plane: click to place the next harmonic (1, 2, 3, ...) with its tip where you click, measured from the tip of the one placed before.</source>
+        <translation>Zeigerebene: Ein Klick setzt die nächste Harmonische (1, 2, 3, ...) so, dass ihre Spitze an der Klickstelle liegt, gemessen von der Spitze der zuvor gesetzten.</translation>
+    </message>
+    <message>
+        <source>Phasor plane: the chain of turning phasors, one per harmonic, at the current time step; the real part of its tip is the wave&apos;s value.</source>
+        <translation>Zeigerebene: die Kette der rotierenden Zeiger, einer je Harmonische, beim aktuellen Zeitschritt; der Realteil ihrer Spitze ist der Wert der Kurve.</translation>
+    </message>
+    <message>
+        <source>Time plot: hold a mouse button and drag across to draw one period; either half edits the same period. On release the drawing becomes the 26 harmonics.</source>
+        <translation>Zeitdiagramm: Maustaste gedrückt halten und darüber ziehen, um eine Periode zu zeichnen; beide Hälften bearbeiten dieselbe Periode. Beim Loslassen wird die Zeichnung zu den 26 Harmonischen.</translation>
+    </message>
+    <message>
+        <source>Time plot: two periods of the ideal wave in black and, in green, the sum of the harmonics from step 0 to the current one.</source>
+        <translation>Zeitdiagramm: zwei Perioden der Idealkurve in Schwarz und in Grün die Summe der Harmonischen von Schritt 0 bis zum aktuellen.</translation>
+    </message>
+    <message>
+        <source>Spectrum: one bar per harmonic, as tall as its magnitude, and under the bars a phase row marking its angle. Press a bar to select its harmonic, drag its top to set the magnitude, drag in the phase row to set the angle.</source>
+        <translation>Spektrum: ein Balken je Harmonische, so hoch wie ihr Betrag, und unter den Balken eine Phasenzeile, die ihren Winkel markiert. Ein Druck auf einen Balken wählt seine Harmonische, Ziehen an seinem oberen Ende setzt den Betrag, Ziehen in der Phasenzeile den Winkel.</translation>
+    </message>
+    <message>
+        <source>Phasor plane: %1 waveform, chain of harmonics 0 to %2 at step %3, its tip at real %4, imaginary %5</source>
+        <translation>Zeigerebene: Signalform %1, Kette der Harmonischen 0 bis %2 bei Schritt %3, ihre Spitze bei Realteil %4, Imaginärteil %5</translation>
+    </message>
+    <message>
+        <source>Time plot: %1 waveform from harmonics 0 to %2, step %3, value %4</source>
+        <translation>Zeitdiagramm: Signalform %1 aus den Harmonischen 0 bis %2, Schritt %3, Wert %4</translation>
+    </message>
+    <message>
+        <source>Spectrum: %1 waveform, harmonics 0 to %2, the strongest harmonic %3 with magnitude %4; selected harmonic %5: magnitude %6, angle %7°</source>
+        <translation>Spektrum: Signalform %1, Harmonische 0 bis %2, die stärkste Harmonische %3 mit Betrag %4; gewählte Harmonische %5: Betrag %6, Winkel %7°</translation>
+    </message>
 </context>
 <context>
     <name>TShortcutsDialog</name>

@@ -964,6 +964,336 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <source>Leave Full Screen</source>
         <translation>Salir de pantalla completa</translation>
     </message>
+    <message>
+        <source>Play the sum of the harmonics in use as a looping 441 Hz tone.</source>
+        <translation>Reproducir la suma de los armónicos en uso como un tono continuo de 441 Hz.</translation>
+    </message>
+    <message>
+        <source>Root-mean-square difference over one period between the sum of the harmonics in use and the ideal wave, in the time plot&apos;s units; 0 is a perfect match.
+&quot;Custom Rotants&quot; shows &quot;-&quot;: it has no ideal wave to compare with.</source>
+        <translation>Diferencia cuadrática media (RMS) a lo largo de un periodo entre la suma de los armónicos en uso y la onda ideal, en las unidades del gráfico temporal; 0 es una coincidencia perfecta.
+«Fasores a medida» muestra «-»: no tiene onda ideal con la que comparar.</translation>
+    </message>
+    <message>
+        <source>Choose a standard waveform to build from its harmonics, or a custom mode: place the phasors with the mouse (Custom Rotants) or draw one period (Custom Time).</source>
+        <translation>Elegir una onda estándar para construirla a partir de sus armónicos, o un modo propio: colocar los fasores con el ratón (Fasores a medida) o dibujar un periodo (Onda a medida).</translation>
+    </message>
+    <message>
+        <source>Waveform</source>
+        <translation>Onda</translation>
+    </message>
+    <message>
+        <source>How many harmonics take part in the chain, the curve and the tone, 0 to 25. Lower it to see the sum approach the wave harmonic by harmonic.</source>
+        <translation>Cuántos armónicos forman la cadena, la curva y el sonido, de 0 a 25. Redúzcalo para ver cómo la suma se acerca a la onda armónico a armónico.</translation>
+    </message>
+    <message>
+        <source>Highest harmonic</source>
+        <translation>Armónico máximo</translation>
+    </message>
+    <message>
+        <source>Real axis</source>
+        <translation>Eje real</translation>
+    </message>
+    <message>
+        <source>Imaginary axis</source>
+        <translation>Eje imaginario</translation>
+    </message>
+    <message>
+        <source>Run the sweep through the time steps: the chain turns and the curve grows.</source>
+        <translation>Iniciar el barrido por los pasos de tiempo: la cadena gira y la curva crece.</translation>
+    </message>
+    <message>
+        <source>Stop the sweep at the current time step.</source>
+        <translation>Detener el barrido en el paso de tiempo actual.</translation>
+    </message>
+    <message>
+        <source>Stop and go back to step 0; in the custom modes, also start the custom waveform afresh.</source>
+        <translation>Detener y volver al paso 0; en los modos a medida, además empezar de nuevo la onda propia.</translation>
+    </message>
+    <message>
+        <source>Show or hide the table of all 26 harmonics over the phasor plane, to read or type their magnitudes and angles.</source>
+        <translation>Mostrar u ocultar sobre el plano de fasores la tabla de los 26 armónicos, para leer o escribir sus módulos y fases.</translation>
+    </message>
+    <message>
+        <source>The time step, 0 to 511 (two periods); moving it redraws both plots.</source>
+        <translation>El paso de tiempo, de 0 a 511 (dos periodos); al moverlo se redibujan ambos gráficos.</translation>
+    </message>
+    <message>
+        <source>Time step</source>
+        <translation>Paso de tiempo</translation>
+    </message>
+    <message>
+        <source>Magnitude and angle of every harmonic. Select a row to edit it below; its harmonic is also the one the View menu highlights or plays alone.</source>
+        <translation>Módulo y fase de cada armónico. Seleccione una fila para editarla abajo; su armónico es también el que el menú Ver resalta o reproduce solo.</translation>
+    </message>
+    <message>
+        <source>Harmonics table</source>
+        <translation>Tabla de armónicos</translation>
+    </message>
+    <message>
+        <source>The harmonic of the table&apos;s selected row.</source>
+        <translation>El armónico de la fila seleccionada de la tabla.</translation>
+    </message>
+    <message>
+        <source>The harmonic&apos;s magnitude, 0 to 10; Update or Return applies it.</source>
+        <translation>Módulo del armónico, de 0 a 10; Actualizar o Intro lo aplica.</translation>
+    </message>
+    <message>
+        <source>The harmonic&apos;s angle in degrees, -180 to 180; Update or Return applies it.</source>
+        <translation>Fase del armónico en grados, de -180 a 180; Actualizar o Intro la aplica.</translation>
+    </message>
+    <message>
+        <source>Angle in degrees</source>
+        <translation>Fase en grados</translation>
+    </message>
+    <message>
+        <source>Give the selected harmonic the typed magnitude and angle. A value out of range becomes 0, and a notice names it.</source>
+        <translation>Aplicar al armónico seleccionado el módulo y la fase escritos. Un valor fuera de rango pasa a 0 y un aviso lo indica.</translation>
+    </message>
+    <message>
+        <source>Type a magnitude and an angle for the harmonic of the selected row.</source>
+        <translation>Escribir un módulo y una fase para el armónico de la fila seleccionada.</translation>
+    </message>
+    <message>
+        <source>A typed value outside its range was replaced by 0. The notice stays until an Update that replaces nothing.</source>
+        <translation>Un valor escrito fuera de su rango se ha sustituido por 0. El aviso permanece hasta un Actualizar que no sustituya nada.</translation>
+    </message>
+    <message>
+        <source>How the phasor plane shows the chain.</source>
+        <translation>Cómo muestra el plano de fasores la cadena.</translation>
+    </message>
+    <message>
+        <source>Mark the current real value on both plots.</source>
+        <translation>Marcar el valor real actual en ambos gráficos.</translation>
+    </message>
+    <message>
+        <source>Turn the phasor plane so that its real axis points up, level with the time plot; with the real value shown, two lines carry it across.</source>
+        <translation>Girar el plano de fasores para que su eje real apunte hacia arriba, a la altura del gráfico temporal; con el valor real visible, dos líneas lo llevan al gráfico.</translation>
+    </message>
+    <message>
+        <source>Draw the path of the chain&apos;s tip from step 0, in red.</source>
+        <translation>Dibujar en rojo el recorrido del extremo de la cadena desde el paso 0.</translation>
+    </message>
+    <message>
+        <source>Also show the negative harmonics, as a mirror chain in purple; each entry then holds c_k instead of 2·c_k. The curve stays the same.</source>
+        <translation>Mostrar también los armónicos negativos, como cadena reflejada en púrpura; cada entrada contiene entonces c_k en lugar de 2·c_k. La curva no cambia.</translation>
+    </message>
+    <message>
+        <source>What the time plot shows, the tone and the sweep&apos;s repeat.</source>
+        <translation>Lo que muestra el gráfico temporal, el sonido y la repetición del barrido.</translation>
+    </message>
+    <message>
+        <source>Show the time plot&apos;s grid.</source>
+        <translation>Mostrar la cuadrícula del gráfico temporal.</translation>
+    </message>
+    <message>
+        <source>Show the ideal waveform in black on the time plot.</source>
+        <translation>Mostrar en negro la onda ideal en el gráfico temporal.</translation>
+    </message>
+    <message>
+        <source>Start the sweep again at step 0 after the last step, instead of stopping.</source>
+        <translation>Tras el último paso, volver a empezar el barrido en el paso 0 en lugar de detenerse.</translation>
+    </message>
+    <message>
+        <source>Mouse position over the phasor plane: real part : imaginary part.</source>
+        <translation>Posición del ratón sobre el plano de fasores: parte real : parte imaginaria.</translation>
+    </message>
+    <message>
+        <source>The current time step N, 0 to 511.</source>
+        <translation>El paso de tiempo actual N, de 0 a 511.</translation>
+    </message>
+    <message>
+        <source>Mouse position over the time plot: time step : value.</source>
+        <translation>Posición del ratón sobre el gráfico temporal: paso de tiempo : valor.</translation>
+    </message>
+    <message>
+        <source>The harmonic of the table&apos;s selected row, which Highlight Selected Harmonic and Play Selected Harmonic Alone are about.</source>
+        <translation>El armónico de la fila seleccionada de la tabla, al que se refieren «Resaltar el armónico seleccionado» y «Reproducir solo el armónico seleccionado».</translation>
+    </message>
+    <message>
+        <source>Phasor plane</source>
+        <translation>Plano de fasores</translation>
+    </message>
+    <message>
+        <source>Time plot</source>
+        <translation>Gráfico temporal</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Espectro</translation>
+    </message>
+    <message>
+        <source>Start again from the state Rotants opens in.</source>
+        <translation>Volver a empezar desde el estado en que se abre Rotants.</translation>
+    </message>
+    <message>
+        <source>Open a phasor set (.rotants) or a harmonics table (CSV).</source>
+        <translation>Abrir un conjunto de fasores (.rotants) o una tabla de armónicos (CSV).</translation>
+    </message>
+    <message>
+        <source>Open one of the last eight files.</source>
+        <translation>Abrir uno de los ocho últimos archivos.</translation>
+    </message>
+    <message>
+        <source>Empty the list of recent files.</source>
+        <translation>Vaciar la lista de archivos recientes.</translation>
+    </message>
+    <message>
+        <source>Save the phasor set and the window&apos;s options in a phasor-set file (.rotants).</source>
+        <translation>Guardar el conjunto de fasores y las opciones de la ventana en un archivo de conjunto de fasores (.rotants).</translation>
+    </message>
+    <message>
+        <source>Save the phasor set under a new name.</source>
+        <translation>Guardar el conjunto de fasores con otro nombre.</translation>
+    </message>
+    <message>
+        <source>Write what the window shows to a picture, sound, table, animation or figure file.</source>
+        <translation>Guardar lo que muestra la ventana en un archivo de imagen, sonido, tabla, animación o figura.</translation>
+    </message>
+    <message>
+        <source>Save the plots as shown, as a PNG picture.</source>
+        <translation>Guardar los gráficos tal como se ven, como imagen PNG.</translation>
+    </message>
+    <message>
+        <source>Save the tone as a WAV file of the length you choose.</source>
+        <translation>Guardar el sonido como archivo WAV de la duración que elija.</translation>
+    </message>
+    <message>
+        <source>Save the magnitude and angle of every harmonic as a CSV table.</source>
+        <translation>Guardar el módulo y la fase de cada armónico como tabla CSV.</translation>
+    </message>
+    <message>
+        <source>Save the ideal and the reconstructed value at every time step as a CSV table.</source>
+        <translation>Guardar el valor ideal y el reconstruido en cada paso de tiempo como tabla CSV.</translation>
+    </message>
+    <message>
+        <source>Save one sweep as an animated GIF.</source>
+        <translation>Guardar un barrido como GIF animado.</translation>
+    </message>
+    <message>
+        <source>Save a labelled figure for handouts and slides, as SVG or PDF.</source>
+        <translation>Guardar una figura rotulada para apuntes y diapositivas, como SVG o PDF.</translation>
+    </message>
+    <message>
+        <source>Print the figure and the table of the harmonics in use on one page.</source>
+        <translation>Imprimir en una página la figura y la tabla de los armónicos en uso.</translation>
+    </message>
+    <message>
+        <source>Close Rotants, after asking to save work done by hand.</source>
+        <translation>Cerrar Rotants, tras preguntar si guardar el trabajo hecho a mano.</translation>
+    </message>
+    <message>
+        <source>Take back the last change to the phasor set.</source>
+        <translation>Deshacer el último cambio del conjunto de fasores.</translation>
+    </message>
+    <message>
+        <source>Bring back the change last taken back.</source>
+        <translation>Rehacer el último cambio deshecho.</translation>
+    </message>
+    <message>
+        <source>Copy the labelled figure, to paste into a document or a slide.</source>
+        <translation>Copiar la figura rotulada para pegarla en un documento o una diapositiva.</translation>
+    </message>
+    <message>
+        <source>The size the window is shown at.</source>
+        <translation>El tamaño con que se muestra la ventana.</translation>
+    </message>
+    <message>
+        <source>Show the whole window larger, for a projector.</source>
+        <translation>Mostrar toda la ventana más grande, para un proyector.</translation>
+    </message>
+    <message>
+        <source>Show the whole window smaller.</source>
+        <translation>Mostrar toda la ventana más pequeña.</translation>
+    </message>
+    <message>
+        <source>Show the window at its own size, 100 %.</source>
+        <translation>Mostrar la ventana a su tamaño propio, 100 %.</translation>
+    </message>
+    <message>
+        <source>Fill the screen with the window; Esc leaves full screen.</source>
+        <translation>Llenar la pantalla con la ventana; Esc sale de la pantalla completa.</translation>
+    </message>
+    <message>
+        <source>Draw the harmonic of the table&apos;s selected row in amber: its segment of the chain and its own sinusoid.</source>
+        <translation>Dibujar en ámbar el armónico de la fila seleccionada: su tramo de la cadena y su propia sinusoide.</translation>
+    </message>
+    <message>
+        <source>With the sound on, play only the harmonic of the table&apos;s selected row.</source>
+        <translation>Con el sonido activado, reproducir solo el armónico de la fila seleccionada.</translation>
+    </message>
+    <message>
+        <source>Show in the status bar how far the sum of the harmonics is from the ideal wave (RMS error).</source>
+        <translation>Mostrar en la barra de estado cuánto se aleja la suma de los armónicos de la onda ideal (error RMS).</translation>
+    </message>
+    <message>
+        <source>Show a strip under the controls with one bar per harmonic: its magnitude and its angle.</source>
+        <translation>Mostrar bajo los controles una franja con una barra por armónico: su módulo y su fase.</translation>
+    </message>
+    <message>
+        <source>Scale the spectrum&apos;s bars in decibels, over 60 dB.</source>
+        <translation>Escalar las barras del espectro en decibelios, sobre 60 dB.</translation>
+    </message>
+    <message>
+        <source>Choose the language of every text of the program.</source>
+        <translation>Elegir el idioma de todos los textos del programa.</translation>
+    </message>
+    <message>
+        <source>Follow the system&apos;s language.</source>
+        <translation>Usar el idioma del sistema.</translation>
+    </message>
+    <message>
+        <source>Show every text in this language; remembered for the next start.</source>
+        <translation>Mostrar todos los textos en este idioma; se recuerda para el próximo inicio.</translation>
+    </message>
+    <message>
+        <source>Open the manual in the window&apos;s language.</source>
+        <translation>Abrir el manual en el idioma de la ventana.</translation>
+    </message>
+    <message>
+        <source>List every keyboard shortcut of the window.</source>
+        <translation>Listar todos los atajos de teclado de la ventana.</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s version and credits.</source>
+        <translation>Mostrar la versión y los créditos del programa.</translation>
+    </message>
+    <message>
+        <source>With the plot focused, the arrow keys, Page Up, Page Down, Home and End move the time step.</source>
+        <translation>Con el gráfico enfocado, las flechas, Re Pág, Av Pág, Inicio y Fin mueven el paso de tiempo.</translation>
+    </message>
+    <message>
+        <source>Phasor plane: click to place the next harmonic (1, 2, 3, ...) with its tip where you click, measured from the tip of the one placed before.</source>
+        <translation>Plano de fasores: haga clic para colocar el siguiente armónico (1, 2, 3, ...) con su extremo donde haga clic, medido desde el extremo del anterior.</translation>
+    </message>
+    <message>
+        <source>Phasor plane: the chain of turning phasors, one per harmonic, at the current time step; the real part of its tip is the wave&apos;s value.</source>
+        <translation>Plano de fasores: la cadena de fasores giratorios, uno por armónico, en el paso de tiempo actual; la parte real de su extremo es el valor de la onda.</translation>
+    </message>
+    <message>
+        <source>Time plot: hold a mouse button and drag across to draw one period; either half edits the same period. On release the drawing becomes the 26 harmonics.</source>
+        <translation>Gráfico temporal: mantenga pulsado un botón del ratón y arrastre para dibujar un periodo; ambas mitades editan el mismo periodo. Al soltar, el dibujo se convierte en los 26 armónicos.</translation>
+    </message>
+    <message>
+        <source>Time plot: two periods of the ideal wave in black and, in green, the sum of the harmonics from step 0 to the current one.</source>
+        <translation>Gráfico temporal: dos periodos de la onda ideal en negro y, en verde, la suma de los armónicos desde el paso 0 hasta el actual.</translation>
+    </message>
+    <message>
+        <source>Spectrum: one bar per harmonic, as tall as its magnitude, and under the bars a phase row marking its angle. Press a bar to select its harmonic, drag its top to set the magnitude, drag in the phase row to set the angle.</source>
+        <translation>Espectro: una barra por armónico, tan alta como su módulo, y bajo las barras una fila de fase que marca su fase. Pulse una barra para seleccionar su armónico, arrastre su extremo superior para fijar el módulo y arrastre en la fila de fase para fijar la fase.</translation>
+    </message>
+    <message>
+        <source>Phasor plane: %1 waveform, chain of harmonics 0 to %2 at step %3, its tip at real %4, imaginary %5</source>
+        <translation>Plano de fasores: onda %1, cadena de los armónicos 0 a %2 en el paso %3, su extremo en parte real %4, parte imaginaria %5</translation>
+    </message>
+    <message>
+        <source>Time plot: %1 waveform from harmonics 0 to %2, step %3, value %4</source>
+        <translation>Gráfico temporal: onda %1 con los armónicos 0 a %2, paso %3, valor %4</translation>
+    </message>
+    <message>
+        <source>Spectrum: %1 waveform, harmonics 0 to %2, the strongest harmonic %3 with magnitude %4; selected harmonic %5: magnitude %6, angle %7°</source>
+        <translation>Espectro: onda %1, armónicos 0 a %2, el armónico más fuerte %3 con módulo %4; armónico seleccionado %5: módulo %6, fase %7°</translation>
+    </message>
 </context>
 <context>
     <name>TShortcutsDialog</name>

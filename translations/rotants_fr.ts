@@ -964,6 +964,336 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <source>Leave Full Screen</source>
         <translation>Quitter le plein écran</translation>
     </message>
+    <message>
+        <source>Play the sum of the harmonics in use as a looping 441 Hz tone.</source>
+        <translation>Jouer la somme des harmoniques utilisées comme un son continu de 441&#xa0;Hz.</translation>
+    </message>
+    <message>
+        <source>Root-mean-square difference over one period between the sum of the harmonics in use and the ideal wave, in the time plot&apos;s units; 0 is a perfect match.
+&quot;Custom Rotants&quot; shows &quot;-&quot;: it has no ideal wave to compare with.</source>
+        <translation>Écart quadratique moyen (valeur efficace) sur une période entre la somme des harmoniques utilisées et le signal idéal, dans les unités du graphe temporel&#xa0;; 0 signifie une concordance parfaite.
+«&#xa0;Phaseurs libres&#xa0;» affiche «&#xa0;-&#xa0;»&#xa0;: ce mode n&apos;a pas de signal idéal auquel se comparer.</translation>
+    </message>
+    <message>
+        <source>Choose a standard waveform to build from its harmonics, or a custom mode: place the phasors with the mouse (Custom Rotants) or draw one period (Custom Time).</source>
+        <translation>Choisir un signal type à construire à partir de ses harmoniques, ou un mode libre&#xa0;: placer les phaseurs à la souris (Phaseurs libres) ou tracer une période (Tracé libre).</translation>
+    </message>
+    <message>
+        <source>Waveform</source>
+        <translation>Signal</translation>
+    </message>
+    <message>
+        <source>How many harmonics take part in the chain, the curve and the tone, 0 to 25. Lower it to see the sum approach the wave harmonic by harmonic.</source>
+        <translation>Nombre d&apos;harmoniques qui forment la chaîne, la courbe et le son, de 0 à 25. Le réduire pour voir la somme approcher le signal harmonique après harmonique.</translation>
+    </message>
+    <message>
+        <source>Highest harmonic</source>
+        <translation>Rang maximal</translation>
+    </message>
+    <message>
+        <source>Real axis</source>
+        <translation>Axe réel</translation>
+    </message>
+    <message>
+        <source>Imaginary axis</source>
+        <translation>Axe imaginaire</translation>
+    </message>
+    <message>
+        <source>Run the sweep through the time steps: the chain turns and the curve grows.</source>
+        <translation>Lancer le balayage des pas de temps&#xa0;: la chaîne tourne et la courbe s&apos;allonge.</translation>
+    </message>
+    <message>
+        <source>Stop the sweep at the current time step.</source>
+        <translation>Arrêter le balayage au pas de temps actuel.</translation>
+    </message>
+    <message>
+        <source>Stop and go back to step 0; in the custom modes, also start the custom waveform afresh.</source>
+        <translation>Arrêter et revenir au pas 0&#xa0;; dans les modes libres, recommencer aussi le signal libre.</translation>
+    </message>
+    <message>
+        <source>Show or hide the table of all 26 harmonics over the phasor plane, to read or type their magnitudes and angles.</source>
+        <translation>Afficher ou masquer, par-dessus le plan des phaseurs, la table des 26 harmoniques, pour lire ou saisir leurs modules et angles.</translation>
+    </message>
+    <message>
+        <source>The time step, 0 to 511 (two periods); moving it redraws both plots.</source>
+        <translation>Le pas de temps, de 0 à 511 (deux périodes)&#xa0;; le déplacer redessine les deux graphes.</translation>
+    </message>
+    <message>
+        <source>Time step</source>
+        <translation>Pas de temps</translation>
+    </message>
+    <message>
+        <source>Magnitude and angle of every harmonic. Select a row to edit it below; its harmonic is also the one the View menu highlights or plays alone.</source>
+        <translation>Module et angle de chaque harmonique. Sélectionner une ligne pour la modifier en dessous&#xa0;; son harmonique est aussi celle que le menu Affichage met en valeur ou joue seule.</translation>
+    </message>
+    <message>
+        <source>Harmonics table</source>
+        <translation>Table des harmoniques</translation>
+    </message>
+    <message>
+        <source>The harmonic of the table&apos;s selected row.</source>
+        <translation>L&apos;harmonique de la ligne sélectionnée de la table.</translation>
+    </message>
+    <message>
+        <source>The harmonic&apos;s magnitude, 0 to 10; Update or Return applies it.</source>
+        <translation>Module de l&apos;harmonique, de 0 à 10&#xa0;; Appliquer ou Entrée le valide.</translation>
+    </message>
+    <message>
+        <source>The harmonic&apos;s angle in degrees, -180 to 180; Update or Return applies it.</source>
+        <translation>Angle de l&apos;harmonique en degrés, de -180 à 180&#xa0;; Appliquer ou Entrée le valide.</translation>
+    </message>
+    <message>
+        <source>Angle in degrees</source>
+        <translation>Angle en degrés</translation>
+    </message>
+    <message>
+        <source>Give the selected harmonic the typed magnitude and angle. A value out of range becomes 0, and a notice names it.</source>
+        <translation>Donner à l&apos;harmonique sélectionnée le module et l&apos;angle saisis. Une valeur hors limites devient 0, et un avis la signale.</translation>
+    </message>
+    <message>
+        <source>Type a magnitude and an angle for the harmonic of the selected row.</source>
+        <translation>Saisir un module et un angle pour l&apos;harmonique de la ligne sélectionnée.</translation>
+    </message>
+    <message>
+        <source>A typed value outside its range was replaced by 0. The notice stays until an Update that replaces nothing.</source>
+        <translation>Une valeur saisie hors de ses limites a été remplacée par 0. L&apos;avis reste jusqu&apos;à un Appliquer qui ne remplace rien.</translation>
+    </message>
+    <message>
+        <source>How the phasor plane shows the chain.</source>
+        <translation>Comment le plan des phaseurs montre la chaîne.</translation>
+    </message>
+    <message>
+        <source>Mark the current real value on both plots.</source>
+        <translation>Marquer la valeur réelle actuelle sur les deux graphes.</translation>
+    </message>
+    <message>
+        <source>Turn the phasor plane so that its real axis points up, level with the time plot; with the real value shown, two lines carry it across.</source>
+        <translation>Tourner le plan des phaseurs pour que son axe réel pointe vers le haut, à hauteur du graphe temporel&#xa0;; quand la valeur réelle est affichée, deux lignes la reportent.</translation>
+    </message>
+    <message>
+        <source>Draw the path of the chain&apos;s tip from step 0, in red.</source>
+        <translation>Tracer en rouge le chemin de l&apos;extrémité de la chaîne depuis le pas 0.</translation>
+    </message>
+    <message>
+        <source>Also show the negative harmonics, as a mirror chain in purple; each entry then holds c_k instead of 2·c_k. The curve stays the same.</source>
+        <translation>Afficher aussi les harmoniques négatives, en chaîne miroir violette&#xa0;; chaque entrée contient alors c_k au lieu de 2·c_k. La courbe reste la même.</translation>
+    </message>
+    <message>
+        <source>What the time plot shows, the tone and the sweep&apos;s repeat.</source>
+        <translation>Ce que montre le graphe temporel, le son et la répétition du balayage.</translation>
+    </message>
+    <message>
+        <source>Show the time plot&apos;s grid.</source>
+        <translation>Afficher la grille du graphe temporel.</translation>
+    </message>
+    <message>
+        <source>Show the ideal waveform in black on the time plot.</source>
+        <translation>Afficher en noir le signal idéal sur le graphe temporel.</translation>
+    </message>
+    <message>
+        <source>Start the sweep again at step 0 after the last step, instead of stopping.</source>
+        <translation>Après le dernier pas, reprendre le balayage au pas 0 au lieu de s&apos;arrêter.</translation>
+    </message>
+    <message>
+        <source>Mouse position over the phasor plane: real part : imaginary part.</source>
+        <translation>Position de la souris sur le plan des phaseurs&#xa0;: partie réelle&#xa0;: partie imaginaire.</translation>
+    </message>
+    <message>
+        <source>The current time step N, 0 to 511.</source>
+        <translation>Le pas de temps actuel N, de 0 à 511.</translation>
+    </message>
+    <message>
+        <source>Mouse position over the time plot: time step : value.</source>
+        <translation>Position de la souris sur le graphe temporel&#xa0;: pas de temps&#xa0;: valeur.</translation>
+    </message>
+    <message>
+        <source>The harmonic of the table&apos;s selected row, which Highlight Selected Harmonic and Play Selected Harmonic Alone are about.</source>
+        <translation>L&apos;harmonique de la ligne sélectionnée de la table, celle que visent «&#xa0;Mettre en valeur l&apos;harmonique sélectionnée&#xa0;» et «&#xa0;Jouer seule l&apos;harmonique sélectionnée&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Phasor plane</source>
+        <translation>Plan des phaseurs</translation>
+    </message>
+    <message>
+        <source>Time plot</source>
+        <translation>Graphe temporel</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spectre</translation>
+    </message>
+    <message>
+        <source>Start again from the state Rotants opens in.</source>
+        <translation>Repartir de l&apos;état dans lequel Rotants s&apos;ouvre.</translation>
+    </message>
+    <message>
+        <source>Open a phasor set (.rotants) or a harmonics table (CSV).</source>
+        <translation>Ouvrir un ensemble de phaseurs (.rotants) ou une table des harmoniques (CSV).</translation>
+    </message>
+    <message>
+        <source>Open one of the last eight files.</source>
+        <translation>Ouvrir l&apos;un des huit derniers fichiers.</translation>
+    </message>
+    <message>
+        <source>Empty the list of recent files.</source>
+        <translation>Vider la liste des fichiers récents.</translation>
+    </message>
+    <message>
+        <source>Save the phasor set and the window&apos;s options in a phasor-set file (.rotants).</source>
+        <translation>Enregistrer l&apos;ensemble de phaseurs et les options de la fenêtre dans un fichier d&apos;ensemble de phaseurs (.rotants).</translation>
+    </message>
+    <message>
+        <source>Save the phasor set under a new name.</source>
+        <translation>Enregistrer l&apos;ensemble de phaseurs sous un nouveau nom.</translation>
+    </message>
+    <message>
+        <source>Write what the window shows to a picture, sound, table, animation or figure file.</source>
+        <translation>Écrire ce que montre la fenêtre dans un fichier image, son, table, animation ou figure.</translation>
+    </message>
+    <message>
+        <source>Save the plots as shown, as a PNG picture.</source>
+        <translation>Enregistrer les graphes tels qu&apos;affichés, en image PNG.</translation>
+    </message>
+    <message>
+        <source>Save the tone as a WAV file of the length you choose.</source>
+        <translation>Enregistrer le son en fichier WAV de la durée choisie.</translation>
+    </message>
+    <message>
+        <source>Save the magnitude and angle of every harmonic as a CSV table.</source>
+        <translation>Enregistrer le module et l&apos;angle de chaque harmonique en table CSV.</translation>
+    </message>
+    <message>
+        <source>Save the ideal and the reconstructed value at every time step as a CSV table.</source>
+        <translation>Enregistrer la valeur idéale et la valeur reconstruite à chaque pas de temps en table CSV.</translation>
+    </message>
+    <message>
+        <source>Save one sweep as an animated GIF.</source>
+        <translation>Enregistrer un balayage en GIF animé.</translation>
+    </message>
+    <message>
+        <source>Save a labelled figure for handouts and slides, as SVG or PDF.</source>
+        <translation>Enregistrer une figure légendée pour polycopiés et diapositives, en SVG ou PDF.</translation>
+    </message>
+    <message>
+        <source>Print the figure and the table of the harmonics in use on one page.</source>
+        <translation>Imprimer sur une page la figure et la table des harmoniques utilisées.</translation>
+    </message>
+    <message>
+        <source>Close Rotants, after asking to save work done by hand.</source>
+        <translation>Fermer Rotants, après avoir proposé d&apos;enregistrer le travail fait à la main.</translation>
+    </message>
+    <message>
+        <source>Take back the last change to the phasor set.</source>
+        <translation>Annuler la dernière modification de l&apos;ensemble de phaseurs.</translation>
+    </message>
+    <message>
+        <source>Bring back the change last taken back.</source>
+        <translation>Rétablir la dernière modification annulée.</translation>
+    </message>
+    <message>
+        <source>Copy the labelled figure, to paste into a document or a slide.</source>
+        <translation>Copier la figure légendée pour la coller dans un document ou une diapositive.</translation>
+    </message>
+    <message>
+        <source>The size the window is shown at.</source>
+        <translation>La taille à laquelle la fenêtre est affichée.</translation>
+    </message>
+    <message>
+        <source>Show the whole window larger, for a projector.</source>
+        <translation>Afficher toute la fenêtre en plus grand, pour un vidéoprojecteur.</translation>
+    </message>
+    <message>
+        <source>Show the whole window smaller.</source>
+        <translation>Afficher toute la fenêtre en plus petit.</translation>
+    </message>
+    <message>
+        <source>Show the window at its own size, 100 %.</source>
+        <translation>Afficher la fenêtre à sa taille réelle, 100&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>Fill the screen with the window; Esc leaves full screen.</source>
+        <translation>Remplir l&apos;écran avec la fenêtre&#xa0;; Échap quitte le plein écran.</translation>
+    </message>
+    <message>
+        <source>Draw the harmonic of the table&apos;s selected row in amber: its segment of the chain and its own sinusoid.</source>
+        <translation>Dessiner en ambre l&apos;harmonique de la ligne sélectionnée&#xa0;: son segment de la chaîne et sa propre sinusoïde.</translation>
+    </message>
+    <message>
+        <source>With the sound on, play only the harmonic of the table&apos;s selected row.</source>
+        <translation>Son activé, ne jouer que l&apos;harmonique de la ligne sélectionnée.</translation>
+    </message>
+    <message>
+        <source>Show in the status bar how far the sum of the harmonics is from the ideal wave (RMS error).</source>
+        <translation>Afficher dans la barre d&apos;état l&apos;écart entre la somme des harmoniques et le signal idéal (erreur efficace).</translation>
+    </message>
+    <message>
+        <source>Show a strip under the controls with one bar per harmonic: its magnitude and its angle.</source>
+        <translation>Afficher sous les commandes une bande avec une barre par harmonique&#xa0;: son module et son angle.</translation>
+    </message>
+    <message>
+        <source>Scale the spectrum&apos;s bars in decibels, over 60 dB.</source>
+        <translation>Graduer les barres du spectre en décibels, sur 60&#xa0;dB.</translation>
+    </message>
+    <message>
+        <source>Choose the language of every text of the program.</source>
+        <translation>Choisir la langue de tous les textes du programme.</translation>
+    </message>
+    <message>
+        <source>Follow the system&apos;s language.</source>
+        <translation>Suivre la langue du système.</translation>
+    </message>
+    <message>
+        <source>Show every text in this language; remembered for the next start.</source>
+        <translation>Afficher tous les textes dans cette langue&#xa0;; mémorisé pour le prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>Open the manual in the window&apos;s language.</source>
+        <translation>Ouvrir le manuel dans la langue de la fenêtre.</translation>
+    </message>
+    <message>
+        <source>List every keyboard shortcut of the window.</source>
+        <translation>Lister tous les raccourcis clavier de la fenêtre.</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s version and credits.</source>
+        <translation>Afficher la version et les crédits du programme.</translation>
+    </message>
+    <message>
+        <source>With the plot focused, the arrow keys, Page Up, Page Down, Home and End move the time step.</source>
+        <translation>Quand le graphe a le focus, les flèches, Page préc., Page suiv., Début et Fin déplacent le pas de temps.</translation>
+    </message>
+    <message>
+        <source>Phasor plane: click to place the next harmonic (1, 2, 3, ...) with its tip where you click, measured from the tip of the one placed before.</source>
+        <translation>Plan des phaseurs&#xa0;: cliquer pour placer l&apos;harmonique suivante (1, 2, 3, ...) avec son extrémité au point cliqué, mesurée depuis l&apos;extrémité de la précédente.</translation>
+    </message>
+    <message>
+        <source>Phasor plane: the chain of turning phasors, one per harmonic, at the current time step; the real part of its tip is the wave&apos;s value.</source>
+        <translation>Plan des phaseurs&#xa0;: la chaîne des phaseurs tournants, un par harmonique, au pas de temps actuel&#xa0;; la partie réelle de son extrémité est la valeur du signal.</translation>
+    </message>
+    <message>
+        <source>Time plot: hold a mouse button and drag across to draw one period; either half edits the same period. On release the drawing becomes the 26 harmonics.</source>
+        <translation>Graphe temporel&#xa0;: maintenir un bouton de la souris et glisser pour tracer une période&#xa0;; chaque moitié modifie la même période. Au relâchement, le tracé devient les 26 harmoniques.</translation>
+    </message>
+    <message>
+        <source>Time plot: two periods of the ideal wave in black and, in green, the sum of the harmonics from step 0 to the current one.</source>
+        <translation>Graphe temporel&#xa0;: deux périodes du signal idéal en noir et, en vert, la somme des harmoniques du pas 0 au pas actuel.</translation>
+    </message>
+    <message>
+        <source>Spectrum: one bar per harmonic, as tall as its magnitude, and under the bars a phase row marking its angle. Press a bar to select its harmonic, drag its top to set the magnitude, drag in the phase row to set the angle.</source>
+        <translation>Spectre&#xa0;: une barre par harmonique, aussi haute que son module, et sous les barres une ligne de phase qui marque son angle. Appuyer sur une barre sélectionne son harmonique, glisser son sommet fixe le module, glisser dans la ligne de phase fixe l&apos;angle.</translation>
+    </message>
+    <message>
+        <source>Phasor plane: %1 waveform, chain of harmonics 0 to %2 at step %3, its tip at real %4, imaginary %5</source>
+        <translation>Plan des phaseurs&#xa0;: signal %1, chaîne des harmoniques 0 à %2 au pas %3, son extrémité en partie réelle %4, partie imaginaire %5</translation>
+    </message>
+    <message>
+        <source>Time plot: %1 waveform from harmonics 0 to %2, step %3, value %4</source>
+        <translation>Graphe temporel&#xa0;: signal %1 avec les harmoniques 0 à %2, pas %3, valeur %4</translation>
+    </message>
+    <message>
+        <source>Spectrum: %1 waveform, harmonics 0 to %2, the strongest harmonic %3 with magnitude %4; selected harmonic %5: magnitude %6, angle %7°</source>
+        <translation>Spectre&#xa0;: signal %1, harmoniques 0 à %2, l&apos;harmonique la plus forte %3 de module %4&#xa0;; harmonique sélectionnée %5&#xa0;: module %6, angle %7°</translation>
+    </message>
 </context>
 <context>
     <name>TShortcutsDialog</name>

@@ -964,6 +964,336 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <source>Leave Full Screen</source>
         <translation>Sair da tela cheia</translation>
     </message>
+    <message>
+        <source>Play the sum of the harmonics in use as a looping 441 Hz tone.</source>
+        <translation>Toca a soma das harmônicas em uso como um tom contínuo de 441 Hz.</translation>
+    </message>
+    <message>
+        <source>Root-mean-square difference over one period between the sum of the harmonics in use and the ideal wave, in the time plot&apos;s units; 0 is a perfect match.
+&quot;Custom Rotants&quot; shows &quot;-&quot;: it has no ideal wave to compare with.</source>
+        <translation>Diferença quadrática média (RMS) ao longo de um período entre a soma das harmônicas em uso e a onda ideal, nas unidades do gráfico no tempo; 0 é uma coincidência perfeita.
+&quot;Fasores livres&quot; mostra &quot;-&quot;: não há onda ideal com que comparar.</translation>
+    </message>
+    <message>
+        <source>Choose a standard waveform to build from its harmonics, or a custom mode: place the phasors with the mouse (Custom Rotants) or draw one period (Custom Time).</source>
+        <translation>Escolhe uma forma de onda padrão para montar a partir das suas harmônicas, ou um modo livre: posicionar os fasores com o mouse (Fasores livres) ou desenhar um período (Onda desenhada).</translation>
+    </message>
+    <message>
+        <source>Waveform</source>
+        <translation>Forma de onda</translation>
+    </message>
+    <message>
+        <source>How many harmonics take part in the chain, the curve and the tone, 0 to 25. Lower it to see the sum approach the wave harmonic by harmonic.</source>
+        <translation>Quantas harmônicas entram na cadeia, na curva e no som, de 0 a 25. Reduza para ver a soma se aproximar da onda harmônica por harmônica.</translation>
+    </message>
+    <message>
+        <source>Highest harmonic</source>
+        <translation>Harmônica máxima</translation>
+    </message>
+    <message>
+        <source>Real axis</source>
+        <translation>Eixo real</translation>
+    </message>
+    <message>
+        <source>Imaginary axis</source>
+        <translation>Eixo imaginário</translation>
+    </message>
+    <message>
+        <source>Run the sweep through the time steps: the chain turns and the curve grows.</source>
+        <translation>Inicia a varredura pelos passos de tempo: a cadeia gira e a curva cresce.</translation>
+    </message>
+    <message>
+        <source>Stop the sweep at the current time step.</source>
+        <translation>Para a varredura no passo de tempo atual.</translation>
+    </message>
+    <message>
+        <source>Stop and go back to step 0; in the custom modes, also start the custom waveform afresh.</source>
+        <translation>Para e volta ao passo 0; nos modos livres, também recomeça a onda livre.</translation>
+    </message>
+    <message>
+        <source>Show or hide the table of all 26 harmonics over the phasor plane, to read or type their magnitudes and angles.</source>
+        <translation>Mostra ou oculta, sobre o plano dos fasores, a tabela das 26 harmônicas, para ler ou digitar módulos e fases.</translation>
+    </message>
+    <message>
+        <source>The time step, 0 to 511 (two periods); moving it redraws both plots.</source>
+        <translation>O passo de tempo, de 0 a 511 (dois períodos); movê-lo redesenha os dois gráficos.</translation>
+    </message>
+    <message>
+        <source>Time step</source>
+        <translation>Passo de tempo</translation>
+    </message>
+    <message>
+        <source>Magnitude and angle of every harmonic. Select a row to edit it below; its harmonic is also the one the View menu highlights or plays alone.</source>
+        <translation>Módulo e fase de cada harmônica. Selecione uma linha para editá-la abaixo; a harmônica dela é também a que o menu Exibir destaca ou reproduz sozinha.</translation>
+    </message>
+    <message>
+        <source>Harmonics table</source>
+        <translation>Tabela de harmônicas</translation>
+    </message>
+    <message>
+        <source>The harmonic of the table&apos;s selected row.</source>
+        <translation>A harmônica da linha selecionada da tabela.</translation>
+    </message>
+    <message>
+        <source>The harmonic&apos;s magnitude, 0 to 10; Update or Return applies it.</source>
+        <translation>Módulo da harmônica, de 0 a 10; Atualizar ou Enter o aplica.</translation>
+    </message>
+    <message>
+        <source>The harmonic&apos;s angle in degrees, -180 to 180; Update or Return applies it.</source>
+        <translation>Fase da harmônica em graus, de -180 a 180; Atualizar ou Enter a aplica.</translation>
+    </message>
+    <message>
+        <source>Angle in degrees</source>
+        <translation>Fase em graus</translation>
+    </message>
+    <message>
+        <source>Give the selected harmonic the typed magnitude and angle. A value out of range becomes 0, and a notice names it.</source>
+        <translation>Aplica à harmônica selecionada o módulo e a fase digitados. Um valor fora da faixa vira 0, e um aviso o indica.</translation>
+    </message>
+    <message>
+        <source>Type a magnitude and an angle for the harmonic of the selected row.</source>
+        <translation>Digite um módulo e uma fase para a harmônica da linha selecionada.</translation>
+    </message>
+    <message>
+        <source>A typed value outside its range was replaced by 0. The notice stays until an Update that replaces nothing.</source>
+        <translation>Um valor digitado fora da faixa foi substituído por 0. O aviso fica até um Atualizar que não substitua nada.</translation>
+    </message>
+    <message>
+        <source>How the phasor plane shows the chain.</source>
+        <translation>Como o plano dos fasores mostra a cadeia.</translation>
+    </message>
+    <message>
+        <source>Mark the current real value on both plots.</source>
+        <translation>Marca o valor real atual nos dois gráficos.</translation>
+    </message>
+    <message>
+        <source>Turn the phasor plane so that its real axis points up, level with the time plot; with the real value shown, two lines carry it across.</source>
+        <translation>Gira o plano dos fasores para que o eixo real aponte para cima, na altura do gráfico no tempo; com o valor real à vista, duas linhas o levam até o gráfico.</translation>
+    </message>
+    <message>
+        <source>Draw the path of the chain&apos;s tip from step 0, in red.</source>
+        <translation>Desenha em vermelho o caminho da ponta da cadeia desde o passo 0.</translation>
+    </message>
+    <message>
+        <source>Also show the negative harmonics, as a mirror chain in purple; each entry then holds c_k instead of 2·c_k. The curve stays the same.</source>
+        <translation>Mostra também as harmônicas negativas, como cadeia espelhada em roxo; cada entrada passa a conter c_k em vez de 2·c_k. A curva continua a mesma.</translation>
+    </message>
+    <message>
+        <source>What the time plot shows, the tone and the sweep&apos;s repeat.</source>
+        <translation>O que o gráfico no tempo mostra, o som e a repetição da varredura.</translation>
+    </message>
+    <message>
+        <source>Show the time plot&apos;s grid.</source>
+        <translation>Mostra a grade do gráfico no tempo.</translation>
+    </message>
+    <message>
+        <source>Show the ideal waveform in black on the time plot.</source>
+        <translation>Mostra em preto a onda ideal no gráfico no tempo.</translation>
+    </message>
+    <message>
+        <source>Start the sweep again at step 0 after the last step, instead of stopping.</source>
+        <translation>Depois do último passo, recomeça a varredura no passo 0 em vez de parar.</translation>
+    </message>
+    <message>
+        <source>Mouse position over the phasor plane: real part : imaginary part.</source>
+        <translation>Posição do mouse sobre o plano dos fasores: parte real : parte imaginária.</translation>
+    </message>
+    <message>
+        <source>The current time step N, 0 to 511.</source>
+        <translation>O passo de tempo atual N, de 0 a 511.</translation>
+    </message>
+    <message>
+        <source>Mouse position over the time plot: time step : value.</source>
+        <translation>Posição do mouse sobre o gráfico no tempo: passo de tempo : valor.</translation>
+    </message>
+    <message>
+        <source>The harmonic of the table&apos;s selected row, which Highlight Selected Harmonic and Play Selected Harmonic Alone are about.</source>
+        <translation>A harmônica da linha selecionada da tabela, a que &quot;Destacar harmônica selecionada&quot; e &quot;Reproduzir só a harmônica selecionada&quot; se referem.</translation>
+    </message>
+    <message>
+        <source>Phasor plane</source>
+        <translation>Plano dos fasores</translation>
+    </message>
+    <message>
+        <source>Time plot</source>
+        <translation>Gráfico no tempo</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Espectro</translation>
+    </message>
+    <message>
+        <source>Start again from the state Rotants opens in.</source>
+        <translation>Recomeça a partir do estado em que o Rotants abre.</translation>
+    </message>
+    <message>
+        <source>Open a phasor set (.rotants) or a harmonics table (CSV).</source>
+        <translation>Abre um conjunto de fasores (.rotants) ou uma tabela de harmônicas (CSV).</translation>
+    </message>
+    <message>
+        <source>Open one of the last eight files.</source>
+        <translation>Abre um dos últimos oito arquivos.</translation>
+    </message>
+    <message>
+        <source>Empty the list of recent files.</source>
+        <translation>Esvazia a lista de arquivos recentes.</translation>
+    </message>
+    <message>
+        <source>Save the phasor set and the window&apos;s options in a phasor-set file (.rotants).</source>
+        <translation>Salva o conjunto de fasores e as opções da janela num arquivo de conjunto de fasores (.rotants).</translation>
+    </message>
+    <message>
+        <source>Save the phasor set under a new name.</source>
+        <translation>Salva o conjunto de fasores com um novo nome.</translation>
+    </message>
+    <message>
+        <source>Write what the window shows to a picture, sound, table, animation or figure file.</source>
+        <translation>Grava o que a janela mostra num arquivo de imagem, som, tabela, animação ou figura.</translation>
+    </message>
+    <message>
+        <source>Save the plots as shown, as a PNG picture.</source>
+        <translation>Salva os gráficos como aparecem, como imagem PNG.</translation>
+    </message>
+    <message>
+        <source>Save the tone as a WAV file of the length you choose.</source>
+        <translation>Salva o som como arquivo WAV com a duração escolhida.</translation>
+    </message>
+    <message>
+        <source>Save the magnitude and angle of every harmonic as a CSV table.</source>
+        <translation>Salva o módulo e a fase de cada harmônica como tabela CSV.</translation>
+    </message>
+    <message>
+        <source>Save the ideal and the reconstructed value at every time step as a CSV table.</source>
+        <translation>Salva o valor ideal e o reconstruído em cada passo de tempo como tabela CSV.</translation>
+    </message>
+    <message>
+        <source>Save one sweep as an animated GIF.</source>
+        <translation>Salva uma varredura como GIF animado.</translation>
+    </message>
+    <message>
+        <source>Save a labelled figure for handouts and slides, as SVG or PDF.</source>
+        <translation>Salva uma figura com legendas para apostilas e slides, como SVG ou PDF.</translation>
+    </message>
+    <message>
+        <source>Print the figure and the table of the harmonics in use on one page.</source>
+        <translation>Imprime numa página a figura e a tabela das harmônicas em uso.</translation>
+    </message>
+    <message>
+        <source>Close Rotants, after asking to save work done by hand.</source>
+        <translation>Fecha o Rotants, depois de perguntar se deve salvar o trabalho feito à mão.</translation>
+    </message>
+    <message>
+        <source>Take back the last change to the phasor set.</source>
+        <translation>Desfaz a última alteração do conjunto de fasores.</translation>
+    </message>
+    <message>
+        <source>Bring back the change last taken back.</source>
+        <translation>Refaz a última alteração desfeita.</translation>
+    </message>
+    <message>
+        <source>Copy the labelled figure, to paste into a document or a slide.</source>
+        <translation>Copia a figura com legendas para colar num documento ou slide.</translation>
+    </message>
+    <message>
+        <source>The size the window is shown at.</source>
+        <translation>O tamanho em que a janela é exibida.</translation>
+    </message>
+    <message>
+        <source>Show the whole window larger, for a projector.</source>
+        <translation>Mostra a janela inteira maior, para um projetor.</translation>
+    </message>
+    <message>
+        <source>Show the whole window smaller.</source>
+        <translation>Mostra a janela inteira menor.</translation>
+    </message>
+    <message>
+        <source>Show the window at its own size, 100 %.</source>
+        <translation>Mostra a janela no tamanho original, 100 %.</translation>
+    </message>
+    <message>
+        <source>Fill the screen with the window; Esc leaves full screen.</source>
+        <translation>Ocupa a tela inteira com a janela; Esc sai da tela cheia.</translation>
+    </message>
+    <message>
+        <source>Draw the harmonic of the table&apos;s selected row in amber: its segment of the chain and its own sinusoid.</source>
+        <translation>Desenha em âmbar a harmônica da linha selecionada: seu trecho da cadeia e sua própria senoide.</translation>
+    </message>
+    <message>
+        <source>With the sound on, play only the harmonic of the table&apos;s selected row.</source>
+        <translation>Com o som ligado, toca só a harmônica da linha selecionada.</translation>
+    </message>
+    <message>
+        <source>Show in the status bar how far the sum of the harmonics is from the ideal wave (RMS error).</source>
+        <translation>Mostra na barra de status quanto a soma das harmônicas se afasta da onda ideal (erro RMS).</translation>
+    </message>
+    <message>
+        <source>Show a strip under the controls with one bar per harmonic: its magnitude and its angle.</source>
+        <translation>Mostra abaixo dos controles uma faixa com uma barra por harmônica: módulo e fase.</translation>
+    </message>
+    <message>
+        <source>Scale the spectrum&apos;s bars in decibels, over 60 dB.</source>
+        <translation>Escala as barras do espectro em decibéis, em 60 dB.</translation>
+    </message>
+    <message>
+        <source>Choose the language of every text of the program.</source>
+        <translation>Escolhe o idioma de todos os textos do programa.</translation>
+    </message>
+    <message>
+        <source>Follow the system&apos;s language.</source>
+        <translation>Usa o idioma do sistema.</translation>
+    </message>
+    <message>
+        <source>Show every text in this language; remembered for the next start.</source>
+        <translation>Mostra todos os textos neste idioma; fica guardado para a próxima vez.</translation>
+    </message>
+    <message>
+        <source>Open the manual in the window&apos;s language.</source>
+        <translation>Abre o manual no idioma da janela.</translation>
+    </message>
+    <message>
+        <source>List every keyboard shortcut of the window.</source>
+        <translation>Lista todos os atalhos de teclado da janela.</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s version and credits.</source>
+        <translation>Mostra a versão e os créditos do programa.</translation>
+    </message>
+    <message>
+        <source>With the plot focused, the arrow keys, Page Up, Page Down, Home and End move the time step.</source>
+        <translation>Com o gráfico em foco, as setas, Page Up, Page Down, Home e End movem o passo de tempo.</translation>
+    </message>
+    <message>
+        <source>Phasor plane: click to place the next harmonic (1, 2, 3, ...) with its tip where you click, measured from the tip of the one placed before.</source>
+        <translation>Plano dos fasores: clique para posicionar a próxima harmônica (1, 2, 3, ...) com a ponta onde clicar, medida a partir da ponta da anterior.</translation>
+    </message>
+    <message>
+        <source>Phasor plane: the chain of turning phasors, one per harmonic, at the current time step; the real part of its tip is the wave&apos;s value.</source>
+        <translation>Plano dos fasores: a cadeia de fasores girantes, um por harmônica, no passo de tempo atual; a parte real da ponta é o valor da onda.</translation>
+    </message>
+    <message>
+        <source>Time plot: hold a mouse button and drag across to draw one period; either half edits the same period. On release the drawing becomes the 26 harmonics.</source>
+        <translation>Gráfico no tempo: segure um botão do mouse e arraste para desenhar um período; as duas metades editam o mesmo período. Ao soltar, o desenho vira as 26 harmônicas.</translation>
+    </message>
+    <message>
+        <source>Time plot: two periods of the ideal wave in black and, in green, the sum of the harmonics from step 0 to the current one.</source>
+        <translation>Gráfico no tempo: dois períodos da onda ideal em preto e, em verde, a soma das harmônicas do passo 0 até o atual.</translation>
+    </message>
+    <message>
+        <source>Spectrum: one bar per harmonic, as tall as its magnitude, and under the bars a phase row marking its angle. Press a bar to select its harmonic, drag its top to set the magnitude, drag in the phase row to set the angle.</source>
+        <translation>Espectro: uma barra por harmônica, da altura do seu módulo, e abaixo das barras uma linha de fase que marca a sua fase. Pressione uma barra para selecionar a harmônica, arraste o topo para definir o módulo e arraste na linha de fase para definir a fase.</translation>
+    </message>
+    <message>
+        <source>Phasor plane: %1 waveform, chain of harmonics 0 to %2 at step %3, its tip at real %4, imaginary %5</source>
+        <translation>Plano dos fasores: onda %1, cadeia das harmônicas 0 a %2 no passo %3, ponta em parte real %4, parte imaginária %5</translation>
+    </message>
+    <message>
+        <source>Time plot: %1 waveform from harmonics 0 to %2, step %3, value %4</source>
+        <translation>Gráfico no tempo: onda %1 com as harmônicas 0 a %2, passo %3, valor %4</translation>
+    </message>
+    <message>
+        <source>Spectrum: %1 waveform, harmonics 0 to %2, the strongest harmonic %3 with magnitude %4; selected harmonic %5: magnitude %6, angle %7°</source>
+        <translation>Espectro: onda %1, harmônicas 0 a %2, a harmônica mais forte %3 com módulo %4; harmônica selecionada %5: módulo %6, fase %7°</translation>
+    </message>
 </context>
 <context>
     <name>TShortcutsDialog</name>

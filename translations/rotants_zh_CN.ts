@@ -964,6 +964,336 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <source>Leave Full Screen</source>
         <translation>退出全屏</translation>
     </message>
+    <message>
+        <source>Play the sum of the harmonics in use as a looping 441 Hz tone.</source>
+        <translation>将所用谐波之和作为 441 Hz 的循环音调播放。</translation>
+    </message>
+    <message>
+        <source>Root-mean-square difference over one period between the sum of the harmonics in use and the ideal wave, in the time plot&apos;s units; 0 is a perfect match.
+&quot;Custom Rotants&quot; shows &quot;-&quot;: it has no ideal wave to compare with.</source>
+        <translation>一个周期内所用谐波之和与理想波形之差的均方根值，单位与时域图相同；0 表示完全吻合。
+“自定义相量”显示“-”：它没有可供比较的理想波形。</translation>
+    </message>
+    <message>
+        <source>Choose a standard waveform to build from its harmonics, or a custom mode: place the phasors with the mouse (Custom Rotants) or draw one period (Custom Time).</source>
+        <translation>选择一种标准波形，由其谐波合成；或选择自定义模式：用鼠标放置相量（自定义相量）或绘制一个周期（自定义时域波形）。</translation>
+    </message>
+    <message>
+        <source>Waveform</source>
+        <translation>波形</translation>
+    </message>
+    <message>
+        <source>How many harmonics take part in the chain, the curve and the tone, 0 to 25. Lower it to see the sum approach the wave harmonic by harmonic.</source>
+        <translation>参与相量链、曲线和声音的谐波数，0 到 25。调低它，可以逐个谐波地看到合成如何逼近波形。</translation>
+    </message>
+    <message>
+        <source>Highest harmonic</source>
+        <translation>最高谐波次数</translation>
+    </message>
+    <message>
+        <source>Real axis</source>
+        <translation>实轴</translation>
+    </message>
+    <message>
+        <source>Imaginary axis</source>
+        <translation>虚轴</translation>
+    </message>
+    <message>
+        <source>Run the sweep through the time steps: the chain turns and the curve grows.</source>
+        <translation>按时间步开始扫描：相量链旋转，曲线随之延伸。</translation>
+    </message>
+    <message>
+        <source>Stop the sweep at the current time step.</source>
+        <translation>在当前时间步停止扫描。</translation>
+    </message>
+    <message>
+        <source>Stop and go back to step 0; in the custom modes, also start the custom waveform afresh.</source>
+        <translation>停止并回到第 0 步；在自定义模式下，还会重新开始自定义波形。</translation>
+    </message>
+    <message>
+        <source>Show or hide the table of all 26 harmonics over the phasor plane, to read or type their magnitudes and angles.</source>
+        <translation>在相量平面上显示或隐藏全部 26 个谐波的表格，用于查看或输入其幅值和相角。</translation>
+    </message>
+    <message>
+        <source>The time step, 0 to 511 (two periods); moving it redraws both plots.</source>
+        <translation>时间步，0 到 511（两个周期）；拖动它会重绘两幅图。</translation>
+    </message>
+    <message>
+        <source>Time step</source>
+        <translation>时间步</translation>
+    </message>
+    <message>
+        <source>Magnitude and angle of every harmonic. Select a row to edit it below; its harmonic is also the one the View menu highlights or plays alone.</source>
+        <translation>每个谐波的幅值和相角。选中一行即可在下方编辑；该谐波也是“视图”菜单突出显示或单独播放的谐波。</translation>
+    </message>
+    <message>
+        <source>Harmonics table</source>
+        <translation>谐波表</translation>
+    </message>
+    <message>
+        <source>The harmonic of the table&apos;s selected row.</source>
+        <translation>表格中选中行的谐波。</translation>
+    </message>
+    <message>
+        <source>The harmonic&apos;s magnitude, 0 to 10; Update or Return applies it.</source>
+        <translation>谐波的幅值，0 到 10；按“更新”或回车键应用。</translation>
+    </message>
+    <message>
+        <source>The harmonic&apos;s angle in degrees, -180 to 180; Update or Return applies it.</source>
+        <translation>谐波的相角（度），-180 到 180；按“更新”或回车键应用。</translation>
+    </message>
+    <message>
+        <source>Angle in degrees</source>
+        <translation>相角（度）</translation>
+    </message>
+    <message>
+        <source>Give the selected harmonic the typed magnitude and angle. A value out of range becomes 0, and a notice names it.</source>
+        <translation>将输入的幅值和相角应用到所选谐波。超出范围的值变为 0，并有提示指出。</translation>
+    </message>
+    <message>
+        <source>Type a magnitude and an angle for the harmonic of the selected row.</source>
+        <translation>为选中行的谐波输入幅值和相角。</translation>
+    </message>
+    <message>
+        <source>A typed value outside its range was replaced by 0. The notice stays until an Update that replaces nothing.</source>
+        <translation>输入的某个值超出范围，已被替换为 0。此提示会一直显示，直到某次“更新”不再替换任何值。</translation>
+    </message>
+    <message>
+        <source>How the phasor plane shows the chain.</source>
+        <translation>相量平面如何显示相量链。</translation>
+    </message>
+    <message>
+        <source>Mark the current real value on both plots.</source>
+        <translation>在两幅图上标出当前实部值。</translation>
+    </message>
+    <message>
+        <source>Turn the phasor plane so that its real axis points up, level with the time plot; with the real value shown, two lines carry it across.</source>
+        <translation>旋转相量平面，使实轴朝上，与时域图对齐；显示实部值时，两条线把该值投射过去。</translation>
+    </message>
+    <message>
+        <source>Draw the path of the chain&apos;s tip from step 0, in red.</source>
+        <translation>用红色绘制相量链末端从第 0 步起的轨迹。</translation>
+    </message>
+    <message>
+        <source>Also show the negative harmonics, as a mirror chain in purple; each entry then holds c_k instead of 2·c_k. The curve stays the same.</source>
+        <translation>同时以紫色镜像链显示负次谐波；此时每个条目保存 c_k 而不是 2·c_k。曲线保持不变。</translation>
+    </message>
+    <message>
+        <source>What the time plot shows, the tone and the sweep&apos;s repeat.</source>
+        <translation>时域图的显示内容、声音以及扫描的循环。</translation>
+    </message>
+    <message>
+        <source>Show the time plot&apos;s grid.</source>
+        <translation>显示时域图的网格。</translation>
+    </message>
+    <message>
+        <source>Show the ideal waveform in black on the time plot.</source>
+        <translation>在时域图上以黑色显示理想波形。</translation>
+    </message>
+    <message>
+        <source>Start the sweep again at step 0 after the last step, instead of stopping.</source>
+        <translation>到达最后一步后从第 0 步重新开始扫描，而不是停止。</translation>
+    </message>
+    <message>
+        <source>Mouse position over the phasor plane: real part : imaginary part.</source>
+        <translation>鼠标在相量平面上的位置：实部 : 虚部。</translation>
+    </message>
+    <message>
+        <source>The current time step N, 0 to 511.</source>
+        <translation>当前时间步 N，0 到 511。</translation>
+    </message>
+    <message>
+        <source>Mouse position over the time plot: time step : value.</source>
+        <translation>鼠标在时域图上的位置：时间步 : 数值。</translation>
+    </message>
+    <message>
+        <source>The harmonic of the table&apos;s selected row, which Highlight Selected Harmonic and Play Selected Harmonic Alone are about.</source>
+        <translation>表格中选中行的谐波，即“突出显示所选谐波”和“单独播放所选谐波”所针对的谐波。</translation>
+    </message>
+    <message>
+        <source>Phasor plane</source>
+        <translation>相量平面</translation>
+    </message>
+    <message>
+        <source>Time plot</source>
+        <translation>时域图</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>频谱</translation>
+    </message>
+    <message>
+        <source>Start again from the state Rotants opens in.</source>
+        <translation>从 Rotants 启动时的状态重新开始。</translation>
+    </message>
+    <message>
+        <source>Open a phasor set (.rotants) or a harmonics table (CSV).</source>
+        <translation>打开相量组 (.rotants) 或谐波表 (CSV)。</translation>
+    </message>
+    <message>
+        <source>Open one of the last eight files.</source>
+        <translation>打开最近的八个文件之一。</translation>
+    </message>
+    <message>
+        <source>Empty the list of recent files.</source>
+        <translation>清空最近文件列表。</translation>
+    </message>
+    <message>
+        <source>Save the phasor set and the window&apos;s options in a phasor-set file (.rotants).</source>
+        <translation>将相量组和窗口选项保存到相量组文件 (.rotants)。</translation>
+    </message>
+    <message>
+        <source>Save the phasor set under a new name.</source>
+        <translation>以新名称保存相量组。</translation>
+    </message>
+    <message>
+        <source>Write what the window shows to a picture, sound, table, animation or figure file.</source>
+        <translation>将窗口所示内容写入图片、声音、表格、动画或插图文件。</translation>
+    </message>
+    <message>
+        <source>Save the plots as shown, as a PNG picture.</source>
+        <translation>将图表按显示的样子保存为 PNG 图片。</translation>
+    </message>
+    <message>
+        <source>Save the tone as a WAV file of the length you choose.</source>
+        <translation>将声音保存为 WAV 文件，时长由您选择。</translation>
+    </message>
+    <message>
+        <source>Save the magnitude and angle of every harmonic as a CSV table.</source>
+        <translation>将每个谐波的幅值和相角保存为 CSV 表格。</translation>
+    </message>
+    <message>
+        <source>Save the ideal and the reconstructed value at every time step as a CSV table.</source>
+        <translation>将每个时间步的理想值和重建值保存为 CSV 表格。</translation>
+    </message>
+    <message>
+        <source>Save one sweep as an animated GIF.</source>
+        <translation>将一次扫描保存为 GIF 动画。</translation>
+    </message>
+    <message>
+        <source>Save a labelled figure for handouts and slides, as SVG or PDF.</source>
+        <translation>将带标注的插图保存为 SVG 或 PDF，用于讲义和幻灯片。</translation>
+    </message>
+    <message>
+        <source>Print the figure and the table of the harmonics in use on one page.</source>
+        <translation>在一页上打印插图和所用谐波的表格。</translation>
+    </message>
+    <message>
+        <source>Close Rotants, after asking to save work done by hand.</source>
+        <translation>关闭 Rotants；如有手工完成的内容，会先询问是否保存。</translation>
+    </message>
+    <message>
+        <source>Take back the last change to the phasor set.</source>
+        <translation>撤销对相量组的上一次更改。</translation>
+    </message>
+    <message>
+        <source>Bring back the change last taken back.</source>
+        <translation>恢复上一次撤销的更改。</translation>
+    </message>
+    <message>
+        <source>Copy the labelled figure, to paste into a document or a slide.</source>
+        <translation>复制带标注的插图，以便粘贴到文档或幻灯片中。</translation>
+    </message>
+    <message>
+        <source>The size the window is shown at.</source>
+        <translation>窗口当前的显示大小。</translation>
+    </message>
+    <message>
+        <source>Show the whole window larger, for a projector.</source>
+        <translation>放大整个窗口，便于投影。</translation>
+    </message>
+    <message>
+        <source>Show the whole window smaller.</source>
+        <translation>缩小整个窗口。</translation>
+    </message>
+    <message>
+        <source>Show the window at its own size, 100 %.</source>
+        <translation>以原始大小（100%）显示窗口。</translation>
+    </message>
+    <message>
+        <source>Fill the screen with the window; Esc leaves full screen.</source>
+        <translation>让窗口铺满屏幕；按 Esc 退出全屏。</translation>
+    </message>
+    <message>
+        <source>Draw the harmonic of the table&apos;s selected row in amber: its segment of the chain and its own sinusoid.</source>
+        <translation>用琥珀色绘制表格选中行的谐波：它在相量链中的一段及其自身的正弦曲线。</translation>
+    </message>
+    <message>
+        <source>With the sound on, play only the harmonic of the table&apos;s selected row.</source>
+        <translation>声音开启时，只播放表格选中行的谐波。</translation>
+    </message>
+    <message>
+        <source>Show in the status bar how far the sum of the harmonics is from the ideal wave (RMS error).</source>
+        <translation>在状态栏中显示谐波之和与理想波形的偏差（均方根误差）。</translation>
+    </message>
+    <message>
+        <source>Show a strip under the controls with one bar per harmonic: its magnitude and its angle.</source>
+        <translation>在控件下方显示频谱条带，每个谐波一根柱：显示其幅值和相角。</translation>
+    </message>
+    <message>
+        <source>Scale the spectrum&apos;s bars in decibels, over 60 dB.</source>
+        <translation>以分贝刻度显示频谱柱，范围 60 dB。</translation>
+    </message>
+    <message>
+        <source>Choose the language of every text of the program.</source>
+        <translation>选择程序所有文字的语言。</translation>
+    </message>
+    <message>
+        <source>Follow the system&apos;s language.</source>
+        <translation>跟随系统语言。</translation>
+    </message>
+    <message>
+        <source>Show every text in this language; remembered for the next start.</source>
+        <translation>以此语言显示所有文字；下次启动时仍然生效。</translation>
+    </message>
+    <message>
+        <source>Open the manual in the window&apos;s language.</source>
+        <translation>以窗口当前语言打开使用手册。</translation>
+    </message>
+    <message>
+        <source>List every keyboard shortcut of the window.</source>
+        <translation>列出窗口的所有键盘快捷键。</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s version and credits.</source>
+        <translation>显示程序的版本和致谢。</translation>
+    </message>
+    <message>
+        <source>With the plot focused, the arrow keys, Page Up, Page Down, Home and End move the time step.</source>
+        <translation>图表获得焦点时，方向键、Page Up、Page Down、Home 和 End 可移动时间步。</translation>
+    </message>
+    <message>
+        <source>Phasor plane: click to place the next harmonic (1, 2, 3, ...) with its tip where you click, measured from the tip of the one placed before.</source>
+        <translation>相量平面：单击即放置下一个谐波（1、2、3……），其末端位于单击处，从上一个谐波的末端量起。</translation>
+    </message>
+    <message>
+        <source>Phasor plane: the chain of turning phasors, one per harmonic, at the current time step; the real part of its tip is the wave&apos;s value.</source>
+        <translation>相量平面：当前时间步的旋转相量链，每个谐波一个相量；链末端的实部就是波形的值。</translation>
+    </message>
+    <message>
+        <source>Time plot: hold a mouse button and drag across to draw one period; either half edits the same period. On release the drawing becomes the 26 harmonics.</source>
+        <translation>时域图：按住鼠标按键并拖动以绘制一个周期；两半编辑的是同一个周期。松开后，所绘波形转换为 26 个谐波。</translation>
+    </message>
+    <message>
+        <source>Time plot: two periods of the ideal wave in black and, in green, the sum of the harmonics from step 0 to the current one.</source>
+        <translation>时域图：黑色为两个周期的理想波形，绿色为从第 0 步到当前步的谐波之和。</translation>
+    </message>
+    <message>
+        <source>Spectrum: one bar per harmonic, as tall as its magnitude, and under the bars a phase row marking its angle. Press a bar to select its harmonic, drag its top to set the magnitude, drag in the phase row to set the angle.</source>
+        <translation>频谱：每个谐波一根柱，柱高为其幅值；柱下方的相位行标出其相角。按下柱可选中其谐波，拖动柱顶可设置幅值，在相位行中拖动可设置相角。</translation>
+    </message>
+    <message>
+        <source>Phasor plane: %1 waveform, chain of harmonics 0 to %2 at step %3, its tip at real %4, imaginary %5</source>
+        <translation>相量平面：波形“%1”，第 0 至 %2 次谐波组成的相量链，第 %3 步，末端位于实部 %4、虚部 %5</translation>
+    </message>
+    <message>
+        <source>Time plot: %1 waveform from harmonics 0 to %2, step %3, value %4</source>
+        <translation>时域图：波形“%1”，由第 0 至 %2 次谐波合成，第 %3 步，值 %4</translation>
+    </message>
+    <message>
+        <source>Spectrum: %1 waveform, harmonics 0 to %2, the strongest harmonic %3 with magnitude %4; selected harmonic %5: magnitude %6, angle %7°</source>
+        <translation>频谱：波形“%1”，第 0 至 %2 次谐波，最强为第 %3 次谐波，幅值 %4；选中第 %5 次谐波：幅值 %6，相角 %7°</translation>
+    </message>
 </context>
 <context>
     <name>TShortcutsDialog</name>

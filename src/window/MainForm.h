@@ -601,7 +601,7 @@ private:
   void RetranslateHelpMenu();
   // Lets the plots take the focus and move the time step from the keyboard.
   void BindPlotKeys();
-  // Gives the plots their description functions and lets the menus show tips.
+  // Gives the plots their description functions.
   void BindDescriptions();
 
   // Point lists reused by every redraw, so a redraw allocates nothing. A chain

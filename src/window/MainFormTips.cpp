@@ -32,6 +32,17 @@ QString Number(double value)
   return QString::fromStdString(FormatFixed(value, 7, 4));
 }
 
+// Lets the menus under these items, and their submenus, show their items' tips.
+void ShowMenuTips(const QList<QAction *> &items)
+{
+  for (QAction *item : items) {
+    if (QMenu *menu = item->menu()) {
+      menu->setToolTipsVisible(true);
+      ShowMenuTips(menu->actions());
+    }
+  }
+}
+
 }  // namespace
 
 void TRotantsForm::BindDescriptions()
@@ -39,8 +50,6 @@ void TRotantsForm::BindDescriptions()
   PhasorImage->Describe = [this] { return PhasorPlotDescription(); };
   TimeImage->Describe = [this] { return TimePlotDescription(); };
   SpectrumImage->Describe = [this] { return SpectrumDescription(); };
-  for (QMenu *menu : MainMenu->findChildren<QMenu *>())
-    menu->setToolTipsVisible(true);
 }
 
 QString TRotantsForm::SoundCheckBoxTip()
@@ -125,7 +134,7 @@ void TRotantsForm::RetranslateTips()
   tip(TraceCheckBox, tr("Draw the path of the chain's tip from step 0, in red."));
   tip(ConjugateCheckBox,
       tr("Also show the negative harmonics, as a mirror chain in purple; each entry then holds "
-         "c_k instead of 2\u00B7c_k. The curve stays the same."));
+         "c_k instead of 2·c_k. The curve stays the same."));
   tip(TimeOptionsGroupBox, tr("What the time plot shows, the tone and the sweep's repeat."));
   tip(TimeGridCheckBox, tr("Show the time plot's grid."));
   tip(IdealWaveCheckBox, tr("Show the ideal waveform in black on the time plot."));
@@ -146,6 +155,7 @@ void TRotantsForm::RetranslateTips()
   SpectrumImage->setAccessibleName(tr("Spectrum"));
   ShowPlotTips();
 
+  ShowMenuTips(MainMenu->actions());
   action(FileNew, tr("Start again from the state Rotants opens in."));
   action(FileOpen, tr("Open a phasor set (.rotants) or a harmonics table (CSV)."));
   action(FileRecent->menuAction(), tr("Open one of the last eight files."));
