@@ -1,6 +1,7 @@
 #include "HelpWindows.h"
 #include "MainForm.h"
 #include "NumberText.h"
+#include "TipPresenter.h"
 #include "Translations.h"
 #include "WindowDriver.h"
 
@@ -19,6 +20,7 @@
 #include <QSlider>
 #include <QStatusBar>
 #include <QTableWidget>
+#include <QToolTip>
 #include <QTranslator>
 #include <QtTest>
 
@@ -101,6 +103,7 @@ private slots:
   void TipsNameControlsAsShown_data();
   void TipsNameControlsAsShown();
   void SoundWarningWinsOverTheTip();
+  void TipsShowWrapped();
   void PseudoTranslationLeavesNoEnglish();
 
 private:
@@ -132,8 +135,8 @@ void TestAccessibility::ShowEverything()
           && Form->StatusPanel3->isVisible() && Form->SelectedHarmonicPanel->isVisible());
 }
 
-// Each control has a tip and a name, each menu item a tip of its own (not the
-// text Qt falls back on), in English and again, translated, in German.
+// Each control has a tip and a name, each menu item a tip of its own (not its
+// text without dots and accelerator, which Qt falls back on), in English and again, translated, in German.
 void TestAccessibility::EveryControlHasTipAndName()
 {
   ShowEverything();
@@ -162,7 +165,7 @@ void TestAccessibility::EveryControlHasTipAndName()
     for (QAction *item : items) {
       const QString name = item->objectName().isEmpty() ? item->text() : item->objectName();
       const QString tip = item->toolTip();
-      if (tip.isEmpty() || tip == PlainCaption(item->text()) || tip == item->text().remove('&'))
+      if (tip.isEmpty() || tip == PlainCaption(item->text()).remove("..."))
         faults << code + " " + name + ": no tip of its own";
       if (code == "en")
         english.insert(name, tip);
@@ -326,6 +329,33 @@ void TestAccessibility::SoundWarningWinsOverTheTip()
   QCOMPARE(Form->SoundCheckBox->toolTip(), TRotantsForm::SoundCheckBoxTip());
   Form->SetLanguage("en", false);
   QCOMPARE(Form->SoundCheckBox->toolTip(), normal);
+}
+
+// A tip shows as its words wrapped to a readable width, its line breaks kept;
+// over a menu item, the item's own tip, none over an item without one.
+void TestAccessibility::TipsShowWrapped()
+{
+  QCOMPARE(TTipPresenter::Wrapped("a < b\nc"),
+           QString("<p style=\"white-space:pre-wrap\">a &lt; b\nc</p>"));
+  Form->show();
+  QVERIFY(QTest::qWaitForWindowExposed(Form.get()));
+  const auto shownOver = [](QWidget *widget, QPoint at) {
+    QToolTip::hideText();
+    QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000);
+    QHelpEvent event(QEvent::ToolTip, at, widget->mapToGlobal(at));
+    QApplication::sendEvent(widget, &event);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+  };
+  for (QWidget *control : QList<QWidget *>{Form->TimeImage, Form->PhasorImage, Form->ClearBtn,
+                                         Form->StatusPanel1})
+    QCOMPARE(shownOver(control, QPoint(5, 5)), TTipPresenter::Wrapped(control->toolTip()));
+  Form->MenuFile->popup(Form->mapToGlobal(QPoint(0, 0)));
+  QVERIFY(QTest::qWaitForWindowExposed(Form->MenuFile));
+  const QPoint open = Form->MenuFile->actionGeometry(Form->FileOpen).center();
+  QCOMPARE(shownOver(Form->MenuFile, open), TTipPresenter::Wrapped(Form->FileOpen->toolTip()));
+  Form->FileOpen->setToolTip(QString());
+  QCOMPARE(shownOver(Form->MenuFile, open), QString());
+  Form->MenuFile->hide();
 }
 
 // Under a catalogue that marks every text it translates, no text of the

@@ -40,6 +40,7 @@ class QTimer;
 class TAboutBox;
 class TManualWindow;
 class TShortcutsDialog;
+class TTipPresenter;
 class TFFT;
 class TMyGraph;
 class TMySound;
@@ -545,6 +546,7 @@ private:
   TSoundRequest SoundPending = TSoundRequest::None;
 
   TWindowScaler *Scaler = nullptr;  // owned (QObject child)
+  TTipPresenter *Tips = nullptr;    // owned (QObject child); shows the tips wrapped
   QWidget *ClientArea = nullptr;    // the fixed-size area every control lies in
   QSettings *Settings = nullptr;    // not owned
   double WindowedZoom = 1.0;        // the zoom outside full screen
@@ -601,7 +603,7 @@ private:
   void RetranslateHelpMenu();
   // Lets the plots take the focus and move the time step from the keyboard.
   void BindPlotKeys();
-  // Gives the plots their description functions.
+  // Gives the plots their description functions; the controls' tips show wrapped.
   void BindDescriptions();
 
   // Point lists reused by every redraw, so a redraw allocates nothing. A chain

@@ -2,6 +2,7 @@
 
 #include "HelpWindows.h"
 #include "NumberText.h"
+#include "TipPresenter.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -33,12 +34,15 @@ QString Number(double value)
 }
 
 // Lets the menus under these items, and their submenus, show their items' tips.
-void ShowMenuTips(const QList<QAction *> &items)
+void ShowMenuTips(const QList<QAction *> &items, TTipPresenter *presenter)
 {
   for (QAction *item : items) {
     if (QMenu *menu = item->menu()) {
-      menu->setToolTipsVisible(true);
-      ShowMenuTips(menu->actions());
+      if (!menu->toolTipsVisible()) {
+        menu->setToolTipsVisible(true);
+        presenter->Watch(menu);
+      }
+      ShowMenuTips(menu->actions(), presenter);
     }
   }
 }
@@ -50,6 +54,9 @@ void TRotantsForm::BindDescriptions()
   PhasorImage->Describe = [this] { return PhasorPlotDescription(); };
   TimeImage->Describe = [this] { return TimePlotDescription(); };
   SpectrumImage->Describe = [this] { return SpectrumDescription(); };
+  Tips = new TTipPresenter(this);
+  for (QWidget *control : ClientArea->findChildren<QWidget *>())
+    Tips->Watch(control);
 }
 
 QString TRotantsForm::SoundCheckBoxTip()
@@ -155,7 +162,7 @@ void TRotantsForm::RetranslateTips()
   SpectrumImage->setAccessibleName(tr("Spectrum"));
   ShowPlotTips();
 
-  ShowMenuTips(MainMenu->actions());
+  ShowMenuTips(MainMenu->actions(), Tips);
   action(FileNew, tr("Start again from the state Rotants opens in."));
   action(FileOpen, tr("Open a phasor set (.rotants) or a harmonics table (CSV)."));
   action(FileRecent->menuAction(), tr("Open one of the last eight files."));
