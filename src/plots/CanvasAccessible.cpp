@@ -8,7 +8,10 @@ namespace {
 
 class TCanvasAccessible : public QAccessibleWidget {
 public:
-  explicit TCanvasAccessible(TImageCanvas *canvas) : QAccessibleWidget(canvas, QAccessible::Graphic) {}
+  explicit TCanvasAccessible(TImageCanvas *canvas)
+      : QAccessibleWidget(canvas, QAccessible::Graphic)
+  {
+  }
 
   QString text(QAccessible::Text kind) const override
   {

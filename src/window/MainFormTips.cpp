@@ -119,7 +119,8 @@ void TRotantsForm::RetranslateTips()
   const QString harmonicTip = tr("The harmonic of the table's selected row.");
   tip(HarmonicEdit, harmonicTip, tr("Harmonic"));
   tip(HarmonicLabel, harmonicTip);
-  const QString magnitudeTip = tr("The harmonic's magnitude, 0 to 10; Update or Return applies it.");
+  const QString magnitudeTip =
+      tr("The harmonic's magnitude, 0 to 10; Update or Return applies it.");
   tip(MagnitudeEdit, magnitudeTip, tr("Magnitude"));
   tip(MagnitudeLabel, magnitudeTip);
   const QString angleTip =
