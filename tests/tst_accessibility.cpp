@@ -1,6 +1,7 @@
 #include "HelpWindows.h"
 #include "MainForm.h"
 #include "NumberText.h"
+#include "PhasorSetFile.h"
 #include "TipPresenter.h"
 #include "Translations.h"
 #include "WindowDriver.h"
@@ -10,6 +11,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -85,6 +88,7 @@ private slots:
   void PlotsFollowTheMode();
   void TipsShowWrapped();
   void PseudoTranslationLeavesNoEnglish();
+  void PseudoTranslatedFileErrors();
 
 private:
   std::unique_ptr<TRotantsForm> Form;
@@ -273,6 +277,63 @@ void TestAccessibility::PseudoTranslationLeavesNoEnglish()
       english << text;
   }
   QVERIFY(texts.size() > 300);
+  QVERIFY2(english.isEmpty(), qPrintable(english.join('\n')));
+}
+
+// What a file error says around the names and values it quotes goes through
+// the catalogue whole: under the marking catalogue, nothing but quoted names
+// and numbers stands outside the marks.
+void TestAccessibility::PseudoTranslatedFileErrors()
+{
+  PhasorSetFile::TState state;
+  state.HasPlacement = state.HasEditor = true;
+  const QJsonObject good = QJsonDocument::fromJson(PhasorSetFile::Write(state)).object();
+  const auto without = [&good](const QString &object, const QString &field) {
+    QJsonObject root = good;
+    QJsonObject part = root[object].toObject();
+    part.remove(field);
+    root[object] = part;
+    return QJsonDocument(root).toJson();
+  };
+  const auto with = [&good](const QString &field, const QJsonValue &value) {
+    QJsonObject root = good;
+    root[field] = value;
+    return QJsonDocument(root).toJson();
+  };
+  const QList<QByteArray> files = {
+      without("options", "grid"), without("editor", "shown"), without("placement", "next_harmonic"),
+      with("version", 99), with("format", "other"), with("waveform", "zigzag"),
+      with("entries", QJsonValue(3)), QByteArray("{\"format\": "), QByteArray("[1, 2]"), QByteArray()};
+  const QByteArray header = QByteArray(PhasorSetFile::HarmonicsCsvHeader) + '\n';
+  const QList<QByteArray> tables = {"harmonic,re,im\n", header + "0,x,0\n", header + "0,-1,0\n",
+                                    header + "30,1,0\n", header + "0,1,0\n0,1,0\n"};
+  TPseudoTranslator pseudo;
+  QCoreApplication::installTranslator(&pseudo);
+  QStringList errors;
+  for (const QByteArray &bytes : files) {
+    QString error;
+    PhasorSetFile::TState read;
+    QVERIFY(!PhasorSetFile::Read(bytes, read, error));
+    errors << error;
+  }
+  for (const QByteArray &bytes : tables) {
+    QString error;
+    std::array<PhasorSetFile::TEntry, HarmonicCount> entries;
+    QVERIFY(!PhasorSetFile::ReadHarmonicsCsv(bytes, false, entries, error));
+    errors << error;
+  }
+  QCoreApplication::removeTranslator(&pseudo);
+  static const QRegularExpression marked(QStringLiteral("\u27E6[^\u27E6\u27E7]*\u27E7"));
+  static const QRegularExpression quoted(QStringLiteral("\"[^\"]*\""));
+  QStringList english;
+  for (const QString &error : errors) {
+    QString text = error;
+    text.remove(quoted);
+    while (text.contains(marked))
+      text.remove(marked);
+    if (text.contains(QRegularExpression("[A-Za-z]")))
+      english << error;
+  }
   QVERIFY2(english.isEmpty(), qPrintable(english.join('\n')));
 }
 
