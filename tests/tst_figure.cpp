@@ -23,6 +23,9 @@
 
 #include <gif_lib.h>
 
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <memory>
 
 // The figure as a teacher takes it away: the SVG and PDF files, the
@@ -31,8 +34,8 @@
 namespace {
 
 // What an SVG document shows: its texts, its stroked paths (in document
-// coordinates, with the stroke colour inherited from the enclosing groups)
-// and how many raster images it embeds.
+// coordinates, with the stroke colour inherited from the enclosing groups),
+// its rectangles with their fill colour, and how many raster images it embeds.
 struct TSvgContents {
   QString Error;
   QStringList Texts;
@@ -41,6 +44,11 @@ struct TSvgContents {
     QList<QPointF> Points;
   };
   QList<TPath> Paths;
+  struct TRect {
+    QString Fill;
+    QRectF Place;
+  };
+  QList<TRect> Rects;
   int Images = 0;
 };
 
@@ -63,16 +71,27 @@ TSvgContents ReadSvg(const QByteArray &bytes)
   TSvgContents svg;
   QXmlStreamReader xml(bytes);
   QStringList strokes{QString()};  // of the enclosing groups
+  QStringList fills{QString()};
   while (!xml.atEnd()) {
     xml.readNext();
-    if (xml.isEndElement() && xml.name() == QLatin1String("g"))
+    if (xml.isEndElement() && xml.name() == QLatin1String("g")) {
       strokes.removeLast();
+      fills.removeLast();
+    }
     if (!xml.isStartElement())
       continue;
     const QString name = xml.name().toString();
-    const QString stroke = xml.attributes().value("stroke").toString();
+    const QXmlStreamAttributes attributes = xml.attributes();
+    const QString stroke = attributes.value("stroke").toString();
+    const QString fill = attributes.value("fill").toString();
     if (name == "g") {
       strokes.append(stroke.isEmpty() ? strokes.last() : stroke);
+      fills.append(fill.isEmpty() ? fills.last() : fill);
+    } else if (name == "rect") {
+      svg.Rects.append({fill.isEmpty() ? fills.last() : fill,
+                        QRectF(attributes.value("x").toDouble(), attributes.value("y").toDouble(),
+                               attributes.value("width").toDouble(),
+                               attributes.value("height").toDouble())});
     } else if (name == "text") {
       svg.Texts << xml.readElementText(QXmlStreamReader::IncludeChildElements);
     } else if (name == "path") {
@@ -121,6 +140,22 @@ void CheckPdf(const QString &path, const QStringList &texts)
   QCOMPARE(Poppler("pdfimages", {"-list", path}).trimmed().count('\n'), 1);
 }
 
+// The SVG's bars or phase marks in frame, by the column (harmonic) they
+// stand in: every filled rectangle there but the frame's white and the
+// selected column's tints.
+QMap<int, QList<TSvgContents::TRect>> Columns(const TSvgContents &svg, const QRectF &frame,
+                                              int first, double pitch)
+{
+  static const QStringList background{"none", "#ffffff", "#e8e8e8", "#fff0c8"};
+  QMap<int, QList<TSvgContents::TRect>> columns;
+  for (const TSvgContents::TRect &rect : svg.Rects) {
+    if (background.contains(rect.Fill) || !frame.adjusted(-0.01, -0.01, 0.01, 0.01).contains(rect.Place))
+      continue;
+    columns[first + int(std::floor((rect.Place.center().x() - frame.left()) / pitch))] << rect;
+  }
+  return columns;
+}
+
 const QStringList AxisTexts{"-1", "-0.5", "0", "0.5", "1",   "128", "256",
                             "384", "511", "Re", "Im", "Time step", "Value"};
 
@@ -137,6 +172,10 @@ private slots:
   void ReconstructionPathFollowsReconWave();
   void ExportNames_data();
   void ExportNames();
+  void SpectrumFollowsEntries_data();
+  void SpectrumFollowsEntries();
+  void CommandLinePdfHoldsSpectrum_data();
+  void CommandLinePdfHoldsSpectrum();
   void ClipboardHoldsPictureAndSvg();
   void PrintsFigureAndTable();
   void AnimationFollowsZoom_data();
@@ -286,6 +325,139 @@ void TestFigure::ExportNames()
   if (name.endsWith("PDF"))
     CheckPdf(path, AxisTexts + QStringList{"Reconstruction", "Ideal wave",
                                            "Square, harmonics 0-25, step 0, one-sided"});
+}
+
+void TestFigure::SpectrumFollowsEntries_data()
+{
+  QTest::addColumn<int>("waveform");
+  QTest::addColumn<int>("highest");
+  QTest::addColumn<bool>("twoSided");
+  QTest::addColumn<bool>("decibels");
+  QTest::addColumn<int>("highlighted");  // -1: none
+  QTest::addColumn<QStringList>("texts");  // besides the axes' names and -180..180
+  QTest::newRow("square, linear")
+      << 2 << 7 << false << false << -1 << QStringList{"Magnitude", "0.5", "5", "25"};
+  QTest::newRow("sawtooth, two-sided, harmonic 3 highlighted")
+      << 6 << 25 << true << false << 3 << QStringList{"Magnitude", "0.25", "-25", "-5", "25"};
+  QTest::newRow("square, two-sided, decibels")
+      << 2 << 25 << true << true << -1
+      << QStringList{"Magnitude (dB)", "-60", "-40", "-20", "0 dB", "-25", "25"};
+  QTest::newRow("triangle, decibels, unused harmonic 9 highlighted")
+      << 5 << 5 << false << true << 9 << QStringList{"Magnitude (dB)", "-60", "0 dB", "20"};
+}
+
+// With the spectrum shown, the figure holds one bar per harmonic whose
+// height is its magnitude on the strip's scale (none for a magnitude of 0),
+// c-k's bar as tall as ck's in the mirror chain's colour, harmonics above the
+// highest faded, and a phase mark at the angle's height for every harmonic
+// with a magnitude.
+void TestFigure::SpectrumFollowsEntries()
+{
+  QFETCH(int, waveform);
+  QFETCH(int, highest);
+  QFETCH(bool, twoSided);
+  QFETCH(bool, decibels);
+  QFETCH(int, highlighted);
+  QFETCH(QStringList, texts);
+  TRotantsForm &form = *Form;
+  if (twoSided)
+    form.ConjugateCheckBox->click();
+  ChooseWaveform(form, waveform);
+  ChooseHighestHarmonic(form, highest);
+  form.ViewSpectrum->trigger();
+  if (decibels)
+    form.ViewSpectrumDecibels->trigger();
+  if (highlighted >= 0) {
+    form.PhasorGrid->setCurrentCell(highlighted + 1, 1);
+    form.ViewHighlightHarmonic->trigger();
+  }
+  QVERIFY(form.ExportFigure(Dir->filePath("figure.svg")));
+  const TSvgContents svg = ReadSvg(Contents(Dir->filePath("figure.svg")));
+  QVERIFY2(svg.Error.isEmpty(), qPrintable(svg.Error));
+  for (const QString &text : texts + QStringList{"Phase (\u00B0)", "Harmonic", "180", "90", "-180"})
+    QVERIFY2(svg.Texts.contains(text), qPrintable(text + " not in: " + svg.Texts.join('|')));
+  if (!decibels)
+    QVERIFY(!svg.Texts.contains("Magnitude (dB)"));
+
+  const TFigureRenderer figure(form.FigureState());
+  const QRectF bars = figure.Layout().SpectrumBars;
+  const QRectF phase = figure.Layout().SpectrumPhase;
+  QVERIFY(bars.bottom() < phase.top());
+  const int first = twoSided ? -25 : 0;
+  const double pitch = bars.width() / (26 - first);
+  std::array<double, 26> magnitudes{};
+  std::array<double, 26> angles{};
+  for (int k = 0; k < 26; ++k)
+    HarmonicMath::RectToPolar(form.PhasorList[k].Re, form.PhasorList[k].Im, magnitudes[k],
+                              angles[k]);
+  const TSpectrumScale scale = TSpectrumScale::Fitting(
+      *std::max_element(magnitudes.begin(), magnitudes.end()), decibels);
+  const auto barColumns = Columns(svg, bars, first, pitch);
+  const auto markColumns = Columns(svg, phase, first, pitch);
+  for (int k = first; k <= 25; ++k) {
+    const QString at = QString("harmonic %1").arg(k);
+    const double magnitude = magnitudes[std::abs(k)];
+    const double height = scale.Fraction(magnitude) * bars.height();
+    const QList<TSvgContents::TRect> bar = barColumns.value(k);
+    QVERIFY2(bar.size() == (height > 0.0 ? 1 : 0), qPrintable(at));
+    const QList<TSvgContents::TRect> mark = markColumns.value(k);
+    QVERIFY2(mark.size() == (magnitude >= 1e-6 ? 1 : 0), qPrintable(at));
+    if (bar.isEmpty())
+      continue;
+    QVERIFY2(std::abs(bar[0].Place.height() - height) <= 0.5, qPrintable(at));
+    QVERIFY2(std::abs(bar[0].Place.bottom() - bars.bottom()) <= 0.5, qPrintable(at));
+    const QStringList plain{"#ffb000", "#800080", "#ff00ff"};
+    const QString expected = plain[std::abs(k) == highlighted ? 0 : k < 0 ? 1 : 2];
+    if (std::abs(k) <= highest)
+      QVERIFY2(bar[0].Fill == expected, qPrintable(at + " " + bar[0].Fill));
+    else
+      QVERIFY2(!plain.contains(bar[0].Fill), qPrintable(at + " " + bar[0].Fill));
+    QCOMPARE(mark[0].Fill, bar[0].Fill);
+    const double angle = k < 0 ? -angles[-k] : angles[k];
+    const double row = phase.center().y() - angle / 360.0 * phase.height();
+    QVERIFY2(std::abs(mark[0].Place.center().y()
+                      - std::clamp(row, phase.top() + 1.5, phase.bottom() - 1.5))
+                 <= 0.5,
+             qPrintable(at));
+    if (k < 0)
+      QCOMPARE(bar[0].Place.height(), barColumns.value(-k).at(0).Place.height());
+  }
+}
+
+void TestFigure::CommandLinePdfHoldsSpectrum_data()
+{
+  QTest::addColumn<QStringList>("arguments");
+  QTest::addColumn<QStringList>("texts");
+  QTest::addColumn<QStringList>("absent");
+  QTest::newRow("one-sided")
+      << QStringList{"--waveform", "square", "--highest", "7", "--spectrum"}
+      << QStringList{"Magnitude", "Phase (\u00B0)", "Harmonic", "-180"} << QStringList{"-25"};
+  QTest::newRow("two-sided")
+      << QStringList{"--waveform", "sawtooth", "--conjugate", "--spectrum"}
+      << QStringList{"Magnitude", "Phase (\u00B0)", "-25"} << QStringList{};
+  QTest::newRow("without the spectrum") << QStringList{"--waveform", "square"}
+                                        << QStringList{"Time step"}
+                                        << QStringList{"Phase (\u00B0)", "-180"};
+}
+
+void TestFigure::CommandLinePdfHoldsSpectrum()
+{
+  QFETCH(QStringList, arguments);
+  QFETCH(QStringList, texts);
+  QFETCH(QStringList, absent);
+  const QString path = Dir->filePath("figure.pdf");
+  QProcess program;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("HOME", Dir->path());
+  environment.insert("LANGUAGE", "en");
+  program.setProcessEnvironment(environment);
+  program.start(ROTANTS_BINARY, arguments + QStringList{"--export-figure", path});
+  QVERIFY(program.waitForFinished(60000));
+  QCOMPARE(program.exitCode(), 0);
+  CheckPdf(path, texts);
+  const QString text = Poppler("pdftotext", {path, "-"});
+  for (const QString &missing : absent)
+    QVERIFY2(!text.contains(missing), qPrintable(missing));
 }
 
 // Ctrl+Shift+C copies the figure; Ctrl+C in an edit box still copies its text.

@@ -294,6 +294,14 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <source>Angle (°)</source>
         <translation>Winkel (°)</translation>
     </message>
+    <message>
+        <source>Magnitude (dB)</source>
+        <translation>Betrag (dB)</translation>
+    </message>
+    <message>
+        <source>Phase (°)</source>
+        <translation>Phase (°)</translation>
+    </message>
 </context>
 <context>
     <name>TFileText</name>

@@ -294,6 +294,14 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <source>Angle (°)</source>
         <translation>Fase (°)</translation>
     </message>
+    <message>
+        <source>Magnitude (dB)</source>
+        <translation>Módulo (dB)</translation>
+    </message>
+    <message>
+        <source>Phase (°)</source>
+        <translation>Fase (°)</translation>
+    </message>
 </context>
 <context>
     <name>TFileText</name>

@@ -294,6 +294,14 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <source>Angle (°)</source>
         <translation>Angle (°)</translation>
     </message>
+    <message>
+        <source>Magnitude (dB)</source>
+        <translation>Module (dB)</translation>
+    </message>
+    <message>
+        <source>Phase (°)</source>
+        <translation>Phase (°)</translation>
+    </message>
 </context>
 <context>
     <name>TFileText</name>

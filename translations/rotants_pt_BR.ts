@@ -294,6 +294,14 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <source>Angle (°)</source>
         <translation>Fase (°)</translation>
     </message>
+    <message>
+        <source>Magnitude (dB)</source>
+        <translation>Módulo (dB)</translation>
+    </message>
+    <message>
+        <source>Phase (°)</source>
+        <translation>Fase (°)</translation>
+    </message>
 </context>
 <context>
     <name>TFileText</name>

@@ -294,6 +294,14 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <source>Angle (°)</source>
         <translation>相角(°)</translation>
     </message>
+    <message>
+        <source>Magnitude (dB)</source>
+        <translation>幅值(dB)</translation>
+    </message>
+    <message>
+        <source>Phase (°)</source>
+        <translation>相位(°)</translation>
+    </message>
 </context>
 <context>
     <name>TFileText</name>

@@ -2,6 +2,7 @@
 
 #include "NumberText.h"
 #include "Reconstruction.h"
+#include "SpectrumView.h"
 
 #include <QBuffer>
 #include <QFont>
@@ -56,6 +57,15 @@ const int StepTicks[] = {0, 128, 256, 384, 511};
 constexpr int GridSteps = 64;
 constexpr double GridValues = 0.25;
 
+// The spectrum: its plot (both frames and the gap between them, which holds
+// the phase axis's name) is as wide as the figure allows and SpectrumAspect
+// times less high; the bars take SpectrumBarShare of the frames' height.
+constexpr double SpectrumAspect = 3.8;
+constexpr double SpectrumBarShare = 0.65;
+constexpr double PhaseMarkHeight = 3.0;
+const double PhaseTicks[] = {180.0, 90.0, 0.0, -90.0, -180.0};
+constexpr int NumberedEvery = 5;  // harmonics numbered under the columns
+
 QFont FigureFont(int pixelSize, bool bold = false)
 {
   QFont font;
@@ -103,6 +113,27 @@ TDecor PanelDecor()
   decor.Top = LineHeight(names) + 4.0;
   decor.Bottom = TickLength + 2.0 + LineHeight(numbers) + 2.0 + LineHeight(names);
   return decor;
+}
+
+// The spectrum's room: the scale's numbers on the left, but at least the
+// other panels' room, so that the frames' left and right edges line up; the
+// axis names above the frames clear of the numbers at the frames' tops,
+// which may be wider here than the axis names' room.
+TDecor SpectrumDecor(const TSpectrumScale &scale)
+{
+  const QFont numbers = FigureFont(NumberSize);
+  double widest = TextWidth(numbers, NumberText(PhaseTicks[4]));
+  for (int i = 0; i < scale.Ticks(); ++i)
+    widest = std::max(widest, TextWidth(numbers, QString::fromStdString(scale.TickText(i))));
+  TDecor decor = PanelDecor();
+  decor.Left = std::max(decor.Left, widest + TickLength + 4.0);
+  decor.Top += LineHeight(numbers) / 2.0;
+  return decor;
+}
+
+QColor SpectrumColour(TColour colour)
+{
+  return QColor(ColourToRgb(colour));
 }
 
 // Cuts the segment a-b to rect (Liang-Barsky); false when none of it lies inside.
@@ -189,7 +220,8 @@ struct TAxes {
   QString YName;
 };
 
-void DrawAxes(QPainter &painter, const QRectF &plot, const TAxes &axes)
+void DrawAxes(QPainter &painter, const QRectF &plot, const TAxes &axes,
+              const TDecor &decor = PanelDecor())
 {
   painter.setPen(QPen(Qt::black, 1.0));
   painter.setBrush(Qt::NoBrush);
@@ -216,7 +248,6 @@ void DrawAxes(QPainter &painter, const QRectF &plot, const TAxes &axes)
   painter.drawText(QRectF(plot.left(), plot.bottom() + TickLength + 4.0 + numberHeight,
                           plot.width(), nameHeight),
                    Qt::AlignHCenter | Qt::AlignTop, axes.XName);
-  const TDecor decor = PanelDecor();
   painter.drawText(QRectF(plot.left() - decor.Left, plot.top() - decor.Top, plot.width(),
                           nameHeight),
                    Qt::AlignLeft | Qt::AlignTop, axes.YName);
@@ -247,6 +278,7 @@ TFigureRenderer::TFigureRenderer(const TFigureState &state) : State(state)
   State.Step = std::clamp(State.Step, 0, SweepSteps - 1);
   if (State.Highlighted > State.Highest)
     State.Highlighted = -1;
+  State.Selected = std::clamp(State.Selected, 0, HarmonicCount - 1);
   LayOut();
 }
 
@@ -258,6 +290,8 @@ TFigureRenderer::TShape TFigureRenderer::Shape(TFigurePanel panel)
   case TFigurePanel::TimePlot:
     // The window's 512 x 251 pixels.
     return {512.0 / 251.0, 0};
+  case TFigurePanel::Spectrum:
+    return {SpectrumAspect, 1};
   }
   return {};
 }
@@ -272,6 +306,22 @@ QString TFigureRenderer::Caption() const
       .arg(State.Highest)
       .arg(State.Step)
       .arg(convention);
+}
+
+TSpectrumContent TFigureRenderer::SpectrumContent() const
+{
+  TSpectrumContent content;
+  content.SetEntries(State.Entries);
+  content.Highest = State.Highest;
+  content.Selected = State.Selected;
+  content.Highlight = State.HighlightSelected;
+  content.TwoSided = State.Conjugate;
+  return content;
+}
+
+TSpectrumScale TFigureRenderer::SpectrumScale() const
+{
+  return TSpectrumScale::Fitting(SpectrumContent().Largest(), State.Decibels);
 }
 
 std::vector<TFigureLegendItem> TFigureRenderer::Legend() const
@@ -295,7 +345,10 @@ std::vector<TFigureLegendItem> TFigureRenderer::Legend() const
 void TFigureRenderer::LayOut()
 {
   Placed = TFigureLayout{};
-  const TDecor decor = PanelDecor();
+  const TDecor spectrumDecor = SpectrumDecor(SpectrumScale());
+  const auto decorOf = [&](TFigurePanel panel) {
+    return panel == TFigurePanel::Spectrum ? spectrumDecor : PanelDecor();
+  };
   const double room = Width - 2.0 * Margin;
   std::map<int, std::vector<TFigurePanel>> rows;
   for (TFigurePanel panel : State.Panels)
@@ -303,18 +356,34 @@ void TFigureRenderer::LayOut()
   double y = Margin;
   for (const auto &[row, panels] : rows) {
     double aspects = 0.0;
-    for (TFigurePanel panel : panels)
+    double decorWidth = double(panels.size() - 1) * PanelGap;
+    TDecor rowDecor;
+    for (TFigurePanel panel : panels) {
+      const TDecor decor = decorOf(panel);
       aspects += Shape(panel).Aspect;
-    const double decorWidth =
-        double(panels.size()) * (decor.Left + decor.Right) + double(panels.size() - 1) * PanelGap;
+      decorWidth += decor.Left + decor.Right;
+      rowDecor.Top = std::max(rowDecor.Top, decor.Top);
+      rowDecor.Bottom = std::max(rowDecor.Bottom, decor.Bottom);
+    }
     const double height = std::max(0.0, (room - decorWidth) / aspects);
     double x = Margin;
     for (TFigurePanel panel : panels) {
+      const TDecor decor = decorOf(panel);
       const double width = height * Shape(panel).Aspect;
-      Placed.Panels.push_back({panel, QRectF(x + decor.Left, y + decor.Top, width, height)});
+      const QRectF plot(x + decor.Left, y + rowDecor.Top, width, height);
+      Placed.Panels.push_back({panel, plot});
+      if (panel == TFigurePanel::Spectrum) {
+        // The gap between the frames holds the phase axis's name, clear of
+        // the number at the bars' baseline.
+        const double gap = decor.Top + LineHeight(FigureFont(NumberSize)) / 2.0;
+        const double frames = std::max(0.0, height - gap);
+        const double bars = frames * SpectrumBarShare;
+        Placed.SpectrumBars = QRectF(plot.left(), plot.top(), width, bars);
+        Placed.SpectrumPhase = QRectF(plot.left(), plot.top() + bars + gap, width, frames - bars);
+      }
       x += decor.Left + width + decor.Right + PanelGap;
     }
-    y += decor.Top + height + decor.Bottom + RowGap;
+    y += rowDecor.Top + height + rowDecor.Bottom + RowGap;
   }
 
   const QFont legend = FigureFont(LegendSize);
@@ -375,6 +444,9 @@ void TFigureRenderer::Draw(QPainter &painter) const
       break;
     case TFigurePanel::TimePlot:
       DrawTimePlot(painter, place.Plot);
+      break;
+    case TFigurePanel::Spectrum:
+      DrawSpectrum(painter);
       break;
     }
   }
@@ -506,6 +578,91 @@ void TFigureRenderer::DrawTimePlot(QPainter &painter, const QRectF &plot) const
   axes.XName = tr("Time step");
   axes.YName = tr("Value");
   DrawAxes(painter, plot, axes);
+}
+
+// As the window's strip draws it: a column per harmonic pictured, the bar of
+// its magnitude on the scale's height and the mark of its angle in the phase
+// frame (none without an angle); the mirrored c-k of the two-sided picture in
+// the mirror chain's colour; harmonics above the highest faded; the selected
+// column tinted, and its bars in the highlight colour while Highlight is on.
+void TFigureRenderer::DrawSpectrum(QPainter &painter) const
+{
+  const QRectF bars = Placed.SpectrumBars;
+  const QRectF phase = Placed.SpectrumPhase;
+  const TSpectrumContent content = SpectrumContent();
+  const TSpectrumScale scale = SpectrumScale();
+  // The strip's numbering of the columns; its pixel sizes play no part here.
+  const TSpectrumGeometry columns(0, TSpectrumGeometry::MinimumHeight, content.TwoSided);
+  const double pitch = bars.width() / columns.SlotCount();
+  const double inset = pitch / 6.0;
+  const auto columnLeft = [&](int k) { return bars.left() + (k - columns.First()) * pitch; };
+  const auto barY = [&](double fraction) { return bars.bottom() - fraction * bars.height(); };
+  const auto phaseY = [&](double angle) {
+    return phase.center().y() - std::clamp(angle, -180.0, 180.0) / 360.0 * phase.height();
+  };
+
+  painter.fillRect(bars, Qt::white);
+  painter.fillRect(phase, Qt::white);
+  const QColor tint = SpectrumColour(content.Highlight ? SpectrumHighlightSelectionColour
+                                                       : SpectrumSelectionColour);
+  std::vector<int> marked{content.Selected};
+  if (content.TwoSided && content.Selected != 0)
+    marked.push_back(-content.Selected);
+  for (int k : marked) {
+    for (const QRectF &frame : {bars, phase})
+      painter.fillRect(QRectF(columnLeft(k), frame.top(), pitch, frame.height()), tint);
+  }
+  painter.setPen(QPen(GridColour, 0.6));
+  for (int i = 1; i < scale.Ticks(); ++i)
+    painter.drawLine(QPointF(bars.left(), barY(scale.TickFraction(i))),
+                     QPointF(bars.right(), barY(scale.TickFraction(i))));
+  for (double angle : PhaseTicks)
+    painter.drawLine(QPointF(phase.left(), phaseY(angle)), QPointF(phase.right(), phaseY(angle)));
+
+  for (int k = columns.First(); k <= columns.Last(); ++k) {
+    const int harmonic = std::abs(k);
+    TColour colour = k < 0 ? SpectrumMirrorBarColour : SpectrumBarColour;
+    if (content.Highlight && harmonic == content.Selected)
+      colour = SpectrumHighlightColour;
+    if (harmonic > content.Highest)
+      colour = SpectrumFaded(colour);
+    const double magnitude = content.MagnitudeOf(k);
+    const double height = scale.Fraction(magnitude) * bars.height();
+    const double left = columnLeft(k) + inset;
+    if (height > 0.0)
+      painter.fillRect(QRectF(left, bars.bottom() - height, pitch - 2.0 * inset, height),
+                       SpectrumColour(colour));
+    if (magnitude >= SpectrumNoAngleBelow) {
+      const double top = std::clamp(phaseY(content.AngleOf(k)) - PhaseMarkHeight / 2.0,
+                                    phase.top(), phase.bottom() - PhaseMarkHeight);
+      painter.fillRect(QRectF(left, top, pitch - 2.0 * inset, PhaseMarkHeight),
+                       SpectrumColour(colour));
+    }
+  }
+
+  const TDecor decor = SpectrumDecor(scale);
+  TAxes magnitudes;
+  for (int i = 0; i < scale.Ticks(); ++i) {
+    magnitudes.YPositions.push_back(barY(scale.TickFraction(i)));
+    magnitudes.YTexts << QString::fromStdString(scale.TickText(i));
+  }
+  magnitudes.YName = scale.Decibels() ? tr("Magnitude (dB)") : tr("Magnitude");
+  DrawAxes(painter, bars, magnitudes, decor);
+
+  TAxes angles;
+  for (int k = columns.First(); k <= columns.Last(); ++k) {
+    if (k % NumberedEvery == 0) {
+      angles.XPositions.push_back(columnLeft(k) + pitch / 2.0);
+      angles.XTexts << QString::number(k);
+    }
+  }
+  for (double angle : PhaseTicks) {
+    angles.YPositions.push_back(phaseY(angle));
+    angles.YTexts << NumberText(angle);
+  }
+  angles.XName = tr("Harmonic");
+  angles.YName = tr("Phase (\u00B0)");
+  DrawAxes(painter, phase, angles, decor);
 }
 
 void TFigureRenderer::DrawLegend(QPainter &painter) const

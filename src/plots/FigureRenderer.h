@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HarmonicModel.h"
+#include "SpectrumGeometry.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -18,7 +19,8 @@ class QPainter;
 
 // The plots a figure can hold. Each has its own shape and row (see
 // TFigureRenderer::Shape); a new kind needs a shape and a Draw function.
-enum class TFigurePanel { PhasorPlane, TimePlot };
+// Spectrum is the strip of bars and phase marks, in a row under the others.
+enum class TFigurePanel { PhasorPlane, TimePlot, Spectrum };
 
 // What a figure shows, gathered from the window (or built by hand): plain
 // values, no widget. Entries hold the step-0 phasors in the convention
@@ -37,6 +39,11 @@ struct TFigureState {
   std::array<double, SweepSteps> IdealWave{};
   std::array<double, SweepSteps> ReconWave{};  // the reconstruction; steps 0..Step are drawn
   QString WaveformName;                        // as the drop-down shows it
+  // The spectrum's: the editor's selected harmonic (0..25), marked whether
+  // or not it is in use; its bars in the highlight colour; the bars' scale.
+  int Selected = 0;
+  bool HighlightSelected = false;
+  bool Decibels = false;
   // The plots, in order; rows and widths follow from each one's shape.
   std::vector<TFigurePanel> Panels{TFigurePanel::PhasorPlane, TFigurePanel::TimePlot};
 };
@@ -58,7 +65,13 @@ struct TFigureLayout {
   std::vector<TFigurePanelPlace> Panels;
   std::vector<QRectF> LegendRows;  // one line each
   QRectF Caption;
-  int CaptionPixelSize = 0;  // its font's, smaller than usual only for a caption too long
+  int CaptionPixelSize = 0;
+  // The spectrum's two frames when it is drawn (empty otherwise): the bars
+  // stand on SpectrumBars' bottom edge and reach its top at the scale's top;
+  // SpectrumPhase runs from 180 degrees at its top to -180 at its bottom.
+  // Both are divided into equal columns, one per harmonic pictured.
+  QRectF SpectrumBars;
+  QRectF SpectrumPhase;  // its font's, smaller than usual only for a caption too long
 };
 
 // Draws a labelled figure of the state through QPainter onto any paint device
@@ -82,6 +95,9 @@ public:
   explicit TFigureRenderer(const TFigureState &state);
 
   const TFigureLayout &Layout() const { return Placed; }
+  // What the spectrum pictures and the scale of its bars, from the state.
+  TSpectrumContent SpectrumContent() const;
+  TSpectrumScale SpectrumScale() const;
   // "Square, harmonics 0-7, step 100, one-sided".
   QString Caption() const;
   std::vector<TFigureLegendItem> Legend() const;
@@ -116,6 +132,7 @@ private:
   void Draw(QPainter &painter) const;
   void DrawPhasorPlane(QPainter &painter, const QRectF &plot) const;
   void DrawTimePlot(QPainter &painter, const QRectF &plot) const;
+  void DrawSpectrum(QPainter &painter) const;
   void DrawLegend(QPainter &painter) const;
   void DrawTable(QPainter &painter, const QRectF &area) const;
 };

@@ -12,20 +12,6 @@ constexpr TColour FrameColour = 0x000000;
 constexpr TColour TextColour = 0x000000;
 constexpr TColour GridColour = 0xC8C8C8;
 constexpr TColour PhaseBandColour = 0xF4F4F4;
-constexpr TColour SelectionColour = 0xE8E8E8;
-constexpr TColour HighlightSelectionColour = 0xC8F0FF;  // a pale amber
-
-// The colour two thirds of the way to white: harmonics that take no part.
-TColour Faded(TColour colour)
-{
-  TColour faded = 0;
-  for (int shift : {0, 8, 16}) {
-    const int channel = int((colour >> shift) & 0xFF);
-    faded |= TColour(channel + (255 - channel) * 2 / 3) << shift;
-  }
-  return faded;
-}
-
 void Fill(TImageCanvas &canvas, const TSpectrumBox &box, TColour colour)
 {
   if (box.Width <= 0 || box.Height <= 0)
@@ -44,6 +30,16 @@ void Line(TImageCanvas &canvas, int x1, int x2, int y, TColour colour)
 
 }  // namespace
 
+TColour SpectrumFaded(TColour colour)
+{
+  TColour faded = 0;
+  for (int shift : {0, 8, 16}) {
+    const int channel = int((colour >> shift) & 0xFF);
+    faded |= TColour(channel + (255 - channel) * 2 / 3) << shift;
+  }
+  return faded;
+}
+
 void DrawSpectrum(TImageCanvas &canvas, const TSpectrumGeometry &geometry,
                   const TSpectrumScale &scale, const TSpectrumContent &content)
 {
@@ -60,7 +56,8 @@ void DrawSpectrum(TImageCanvas &canvas, const TSpectrumGeometry &geometry,
         geometry.PhaseBottom() - geometry.PhaseTop() + 3},
        PhaseBandColour);
   const int selected = content.Selected;
-  const TColour selection = content.Highlight ? HighlightSelectionColour : SelectionColour;
+  const TColour selection =
+      content.Highlight ? SpectrumHighlightSelectionColour : SpectrumSelectionColour;
   Fill(canvas, geometry.Slot(selected), selection);
   if (content.TwoSided && selected != 0)
     Fill(canvas, geometry.Slot(-selected), selection);
@@ -82,7 +79,7 @@ void DrawSpectrum(TImageCanvas &canvas, const TSpectrumGeometry &geometry,
     if (content.Highlight && harmonic == selected)
       colour = SpectrumHighlightColour;
     if (harmonic > content.Highest)
-      colour = Faded(colour);
+      colour = SpectrumFaded(colour);
     const double magnitude = content.MagnitudeOf(k);
     Fill(canvas, geometry.Bar(k, scale.Fraction(magnitude)), colour);
     if (magnitude >= SpectrumNoAngleBelow)

@@ -67,6 +67,11 @@ TFigureState TRotantsForm::FigureState() const
   state.IdealWave = IdealWave;
   state.ReconWave = ReconWave;
   state.WaveformName = WaveformComboBox->currentText();
+  state.Selected = selected;
+  state.HighlightSelected = ViewHighlightHarmonic->isChecked();
+  state.Decibels = ViewSpectrumDecibels->isChecked();
+  if (ViewSpectrum->isChecked())
+    state.Panels.push_back(TFigurePanel::Spectrum);
   return state;
 }
 
