@@ -60,7 +60,7 @@ void Prepare(TRotantsForm &form, const QString &scenario, TMessageBoxCatcher &ca
     form.PhasorUpdateBtn->click();
     QCOMPARE(catcher.Messages.size(), 1);
   } else if (scenario == QStringLiteral("after random actions")) {
-    TMonkeyDriver monkey(form, seed);
+    TMonkeyDriver monkey(form, seed, catcher);
     for (int i = 0; i < 200; ++i)
       monkey.Act();
   }
@@ -181,7 +181,7 @@ void TestLifecycle::LateEventsAfterClose()
   SendMouse(form.PhasorImage, QEvent::MouseButtonPress, QPoint(125, 125), Qt::LeftButton);
   form.TimeTrackBar->setValue(300);
   ChooseWaveform(form, CustomTimeItem);
-  TMonkeyDriver monkey(form, 7);
+  TMonkeyDriver monkey(form, 7, catcher);
   QCOMPARE(monkey.CheckInvariants(), QString());
 
   form.show();

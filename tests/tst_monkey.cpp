@@ -183,7 +183,7 @@ void TestMonkey::RandomActionsKeepInvariants()
   form.activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(&form));
   TMessageBoxCatcher catcher;
-  TMonkeyDriver monkey(form, seed);
+  TMonkeyDriver monkey(form, seed, catcher);
   const QString atStart = monkey.CheckInvariants();
   QVERIFY2(atStart.isEmpty(), qPrintable(atStart));
 
@@ -203,7 +203,8 @@ void TestMonkey::RandomActionsKeepInvariants()
     QString problems;
     for (qsizetype b = boxesBefore; b < catcher.Messages.size(); ++b) {
       const QString &text = catcher.Messages[b].Text;
-      action += QStringLiteral(" [box: %1]").arg(text.left(80));
+      // A NUL the box quotes would end the printed report.
+      action += QStringLiteral(" [box: %1]").arg(text.left(80).replace(QChar(0), QLatin1String("\\x00")));
       // The question before unsaved hand-made work is dropped (answered
       // Discard by the catcher) is no refusal.
       if (catcher.Messages[b].Buttons.testFlag(QMessageBox::Discard))
@@ -247,8 +248,9 @@ void TestMonkey::RandomActionsKeepInvariants()
 
 // The same choices in the monkeyed window and in a fresh one give the same
 // entries, grid, ideal wave and reconstruction, the same pictures and display
-// pictures at the monkey's zoom and teaching options, and, back in English,
-// the same texts; a click on the phasor plane still places the next harmonic.
+// pictures (the strip's too) at the monkey's zoom, spectrum view and teaching
+// options, and, back in English, the same texts; a click on the phasor plane
+// still places the next harmonic.
 void TestMonkey::VerifyLikeFreshWindow(TRotantsForm &form)
 {
   // Clicks of accelerators pressed last land within 100 ms.
@@ -258,6 +260,13 @@ void TestMonkey::VerifyLikeFreshWindow(TRotantsForm &form)
   TRotantsForm fresh;
   fresh.show();
   QVERIFY(QTest::qWaitForWindowExposed(&fresh));
+  // The strip first: the window's size, and so the zoom the screen allows,
+  // follow from it.
+  for (QAction *TRotantsForm::*option :
+       {&TRotantsForm::ViewSpectrum, &TRotantsForm::ViewSpectrumDecibels}) {
+    if ((fresh.*option)->isChecked() != (form.*option)->isChecked())
+      (fresh.*option)->trigger();
+  }
   if (form.ViewFullScreen->isChecked())
     fresh.ViewFullScreen->trigger();
   else
@@ -304,6 +313,11 @@ void TestMonkey::VerifyLikeFreshWindow(TRotantsForm &form)
   QCOMPARE(form.TimeImage->Image(), fresh.TimeImage->Image());
   QCOMPARE(form.PhasorImage->DisplayImage(), fresh.PhasorImage->DisplayImage());
   QCOMPARE(form.TimeImage->DisplayImage(), fresh.TimeImage->DisplayImage());
+  QCOMPARE(form.SpectrumImage->isHidden(), fresh.SpectrumImage->isHidden());
+  if (!form.SpectrumImage->isHidden()) {
+    QCOMPARE(form.SpectrumImage->Image(), fresh.SpectrumImage->Image());
+    QCOMPARE(form.SpectrumImage->DisplayImage(), fresh.SpectrumImage->DisplayImage());
+  }
   QCOMPARE(WindowTexts(form), WindowTexts(fresh));
 }
 

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QScreen>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -60,6 +61,8 @@ private slots:
   void DragEndsWithinTheScale_data();
   void DragEndsWithinTheScale();
   void WindowGrowsAndShrinksBack();
+  void ZoomStaysAStep_data();
+  void ZoomStaysAStep();
   void DrawnAtTheDisplaysDetail();
   void ExportAndCommandLine();
 
@@ -395,6 +398,56 @@ void TestSpectrum::ExportAndCommandLine()
   QCOMPARE(QImage(options.ExportPicture).convertToFormat(QImage::Format_RGB32), picture);
 }
 
+void TestSpectrum::ZoomStaysAStep_data()
+{
+  QTest::addColumn<double>("zoom");
+  QTest::addColumn<bool>("forRun");  // given with --zoom
+  QTest::addColumn<bool>("fullScreen");  // the strip shown in full screen
+  QTest::addColumn<double>("expected");
+  QTest::newRow("fits still") << 1.5 << false << false << 1.5;
+  QTest::newRow("2.5 no longer fits") << 2.5 << false << false << 2.0;
+  QTest::newRow("the run's 2.5") << 2.5 << true << false << 2.0;
+  QTest::newRow("in full screen") << 2.5 << false << true << 2.0;
+}
+
+// On the desk screen the window fits at 250 %, but with the strip only at
+// about 205 %: the zoom falls back to the largest step that fits, as when the
+// settings are read, and a run's zoom is not remembered.
+void TestSpectrum::ZoomStaysAStep()
+{
+  QFETCH(double, zoom);
+  QFETCH(bool, forRun);
+  QFETCH(bool, fullScreen);
+  QFETCH(double, expected);
+  QScreen *desk = nullptr;
+  for (QScreen *screen : QGuiApplication::screens())
+    desk = screen->name() == "Desk" ? screen : desk;
+  QVERIFY(desk);
+  QTemporaryDir directory;
+  QSettings settings(directory.filePath("view.ini"), QSettings::IniFormat);
+  settings.setValue("View/Zoom", 1.25);
+  TRotantsForm form;
+  form.setScreen(desk);
+  form.move(desk->availableGeometry().topLeft() + QPoint(20, 20));
+  form.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&form));
+  form.UseSettings(&settings);
+  if (forRun)
+    form.SetZoomForRun(zoom);
+  else
+    form.SetZoom(zoom);
+  if (fullScreen)
+    form.ViewFullScreen->trigger();
+  form.ViewSpectrum->trigger();
+  if (fullScreen)
+    form.ViewFullScreen->trigger();
+  QCOMPARE(form.ZoomFactor, expected);
+  QCOMPARE(settings.value("View/Zoom").toDouble(), forRun ? 1.25 : expected);
+  form.ViewSpectrum->trigger();
+  QCOMPARE(form.ZoomFactor, expected);
+  form.UseSettings(nullptr);
+}
+
 int main(int argc, char *argv[])
 {
   QTemporaryDir directory;
@@ -402,6 +455,8 @@ int main(int argc, char *argv[])
   if (!file.open(QIODevice::WriteOnly))
     return 1;
   file.write(R"({"screens": [{"name": "Large", "x": 0, "y": 0, "width": 3840, "height": 2160,
+                 "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
+                {"name": "Desk", "x": 3840, "y": 0, "width": 1920, "height": 1080,
                  "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
   file.close();
   qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + file.fileName()).toLocal8Bit());

@@ -3,6 +3,7 @@
 #include "NumberText.h"
 #include "SpectrumView.h"
 #include "WindowScaler.h"
+#include "ZoomSteps.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -88,7 +89,9 @@ QSize TRotantsForm::BaseClientSize() const
 
 // The scaler lays the window out from its records, so the client area's size
 // and the status bar's place are changed there and the zoom applied again,
-// which also holds the zoom to what the screen allows and redraws.
+// which also redraws. A zoom the grown window no longer fits at falls back to
+// the largest step that fits, as when the settings are read; a zoom given for
+// the run alone stays so.
 void TRotantsForm::SetSpectrumView(bool on, bool remember)
 {
   CancelSpectrumDrag();
@@ -99,10 +102,18 @@ void TRotantsForm::SetSpectrumView(bool on, bool remember)
   Scaler->SetBaseGeometry(ClientArea, QRect(QPoint(0, 0), client));
   Scaler->SetBaseGeometry(StatusBar, QRect(0, StatusBarTop + client.height() - ClientHeight,
                                            ClientWidth, StatusBarHeight));
-  if (ViewFullScreen->isChecked())
+  const double limit = ScreenZoomLimit(false);
+  const double zoom =
+      WindowedZoom <= limit ? WindowedZoom : ZoomSteps::LargestStepWithin(limit);
+  if (ViewFullScreen->isChecked()) {
+    WindowedZoom = zoom;
     ApplyZoom(ScreenZoomLimit(true));
-  else
-    SetZoom(WindowedZoom);
+    EnableZoomActions();
+  } else if (ZoomForRunOnly) {
+    SetZoomForRun(zoom);
+  } else {
+    SetZoom(zoom);
+  }
   if (remember && Settings)
     Settings->setValue(SpectrumKey, on);
 }

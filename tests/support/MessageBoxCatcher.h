@@ -4,7 +4,12 @@
 #include <QMessageBox>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
+
+#include <functional>
+
+class QFileDialog;
 
 // One modal message box as the user saw it.
 struct TCaughtMessage {
@@ -25,8 +30,18 @@ public:
 
   QList<TCaughtMessage> Messages;
 
+  // When set, the button a box is closed with: one the box offers, or
+  // NoButton (or one it lacks) for the usual choice above.
+  std::function<QMessageBox::StandardButton(const TCaughtMessage &)> Answer;
+  // When set, modal file dialogs are answered too: accepted with the path
+  // returned (without asking before a file is replaced), or cancelled when it
+  // is empty. Unset, they are left open. FileDialogs records their titles.
+  std::function<QString(const QFileDialog &)> FileAnswer;
+  QStringList FileDialogs;
+
 private:
   void Poll();
+  void AnswerFileDialog(QFileDialog &dialog);
 
   QTimer Watch;
 };

@@ -132,9 +132,10 @@ QStringList BadEditorTexts()
   };
 }
 
-TMonkeyDriver::TMonkeyDriver(TRotantsForm &form, quint64 seed)
+TMonkeyDriver::TMonkeyDriver(TRotantsForm &form, quint64 seed, TMessageBoxCatcher &catcher)
     : Form(form),
       Random(seed),
+      Catcher(catcher),
       StartLanguage(Translations::Current()),
       StartState(TRotantsForm().CapturePhasorSet())
 {
@@ -186,6 +187,14 @@ const std::vector<TMonkeyDriver::TKind> &TMonkeyDriver::Kinds()
     {"save and open", 12, nullptr, &TMonkeyDriver::SaveAndOpen},
     {"export", 12, nullptr, &TMonkeyDriver::ExportQuick},
     {"animation export", 1, nullptr, &TMonkeyDriver::ExportAnimation},
+    {"undo/redo", 120, nullptr, &TMonkeyDriver::UndoOrRedo},
+    {"question before dropping work", 10, &TMonkeyDriver::MayAskToSave,
+     &TMonkeyDriver::AnswerSaveQuestion},
+    {"copy figure", 3, nullptr, &TMonkeyDriver::CopyFigure},
+    {"figure export", 4, nullptr, &TMonkeyDriver::ExportFigure},
+    {"plot key", 200, nullptr, &TMonkeyDriver::PressPlotKey},
+    {"spectrum view", 12, nullptr, &TMonkeyDriver::ToggleSpectrum},
+    {"spectrum drag", 150, &TMonkeyDriver::SpectrumShown, &TMonkeyDriver::DragOnSpectrum},
   };
   return kinds;
 }
@@ -361,6 +370,7 @@ QString TMonkeyDriver::PressAccelerator()
   if (!ActivateForm())
     return QStringLiteral("Alt+%1 (lost: no active window)").arg(QLatin1Char(letter));
   QTest::keyClick(&Form, letter, Qt::AltModifier);
+  SinceAccelerator.start();
   return QStringLiteral("Alt+%1").arg(QLatin1Char(letter));
 }
 

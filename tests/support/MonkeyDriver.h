@@ -3,6 +3,7 @@
 #include "HarmonicModel.h"
 #include "PhasorSetFile.h"
 
+#include <QElapsedTimer>
 #include <QMap>
 #include <QRandomGenerator>
 #include <QString>
@@ -16,6 +17,7 @@
 
 class QAction;
 class QWidget;
+class TMessageBoxCatcher;
 class TRotantsForm;
 
 // Texts a user may type or paste into an edit box that are not plain numbers
@@ -41,15 +43,21 @@ QString WindowText(const char *source);
 // shortcut, the three teaching options, a language switch, File > New, the
 // window saved to a file of a temporary folder and opened again (which must
 // give it back as saved), and every export into that folder (each of which
-// must leave the window exactly as it was). The same seed gives the same
+// must leave the window exactly as it was); Edit > Undo and Redo by menu and
+// shortcut, the question before unsaved work is dropped (asked by New, Open
+// Recent, Exit and a dropped file) answered Discard, Cancel or Save, Copy
+// Figure and the figure export, the plots' step keys, the spectrum strip
+// shown, hidden, on a decibel scale and dragged. The same seed gives the same
 // actions; the only outside input is the real timer during waits and modal
 // boxes.
 //
-// Message boxes are left to a TMessageBoxCatcher, which the caller keeps
-// alive while acting; no action opens a file dialog.
+// Message boxes are left to catcher, which the caller keeps alive while
+// acting; the driver tells it how to answer the question before work is
+// dropped and the Save As dialog that a Save may open, the only file dialog
+// an action opens.
 class TMonkeyDriver {
 public:
-  TMonkeyDriver(TRotantsForm &form, quint64 seed);
+  TMonkeyDriver(TRotantsForm &form, quint64 seed, TMessageBoxCatcher &catcher);
   // Installs the language again that was installed at the start, which is
   // the whole application's.
   ~TMonkeyDriver();
@@ -72,7 +80,9 @@ public:
   // in full screen) with both canvases and their display pictures at it;
   // the error panel shown exactly with Show Error and reading the error of
   // the entries as they stand; the language chosen last checked in the menu
-  // and the window's texts in it.
+  // and the window's texts in it; Undo and Redo offered as the history
+  // allows and the caption's modified mark as the set stands; the strip
+  // shown, and its scale offered, exactly with View > Spectrum.
   QString CheckInvariants() const;
 
   // Whether a message box's text is the refusal of an editor text, in the
@@ -132,6 +142,21 @@ private:
   QString SaveAndOpen();
   QString ExportQuick();
   QString ExportAnimation();
+
+  // The Edit menu, the question before work is dropped, the figure, the
+  // plots' keys and the spectrum strip (MonkeyEditing.cpp).
+  bool MayAskToSave() const;
+  bool SpectrumShown() const;
+  QString UndoOrRedo();
+  // Undo or Redo by the menu or a shortcut: how, or empty when no window
+  // took the key.
+  QString PressHistory(bool undo);
+  QString AnswerSaveQuestion();
+  QString CopyFigure();
+  QString ExportFigure();
+  QString PressPlotKey();
+  QString ToggleSpectrum();
+  QString DragOnSpectrum();
   // Makes the main window the active one, where keys reach; false when it
   // does not become active.
   bool ActivateForm();
@@ -159,6 +184,10 @@ private:
 
   TRotantsForm &Form;
   QRandomGenerator Random;
+  TMessageBoxCatcher &Catcher;
+  // Since the last keyboard accelerator, whose click lands 100 ms after the
+  // key, inside whatever modal box is open by then.
+  QElapsedTimer SinceAccelerator;
   // Buttons the monkey holds down on each canvas (0 phasor plane, 1 time plot).
   int HeldButtons[2] = {0, 0};
   // Where saves and exports go; removed with the driver.

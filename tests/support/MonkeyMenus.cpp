@@ -19,11 +19,13 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QUndoStack>
 #include <QtTest>
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 // The monkey's View and File menu actions: zoom, full screen, the teaching
 // options, languages, files and exports, and the invariants of the view.
@@ -279,11 +281,17 @@ QString TMonkeyDriver::ExportQuick()
     const QString result = ExportChecked(
         QStringLiteral("picture"), [this](const QString &p) { return Form.ExportPicture(p); },
         path, 0);
-    // Both plots and the strip between them, at the screen's pixels.
+    // Both plots and the strip between them, at the screen's pixels; under
+    // them, as far as they lie apart, the spectrum when it is shown.
     const double ratio = Form.devicePixelRatioF();
-    const QSize shown(
+    QSize shown(
         qRound((Form.TimeImage->geometry().right() - Form.PhasorImage->x() + 1) * ratio),
         qRound(std::max(Form.PhasorImage->height(), Form.TimeImage->height()) * ratio));
+    if (SpectrumShown()) {
+      const int gap = Form.TimeImage->x() - Form.PhasorImage->geometry().right() - 1;
+      shown = QSize(std::max(shown.width(), qRound(Form.SpectrumImage->width() * ratio)),
+                    shown.height() + qRound((gap + Form.SpectrumImage->height()) * ratio));
+    }
     const QSize written = QImageReader(path).size();
     if (QFile::exists(path) && written != shown)
       Findings << QStringLiteral("the picture is %1 x %2, the plots are shown at %3 x %4")
@@ -377,7 +385,10 @@ void TMonkeyDriver::CheckMenuInvariants(QStringList &problems) const
                        || zoom > std::max(1.0, Form.ScreenZoomLimit(false)))
     problems << QStringLiteral("zoom %1 %2").arg(zoom).arg(fullScreen ? "in full screen"
                                                                       : "in a window");
-  for (TImageCanvas *canvas : {Form.PhasorImage, Form.TimeImage}) {
+  std::vector<TImageCanvas *> canvases{Form.PhasorImage, Form.TimeImage};
+  if (SpectrumShown())
+    canvases.push_back(Form.SpectrumImage);
+  for (TImageCanvas *canvas : canvases) {
     const QSize size = canvas->Image().size();
     const auto scaled = [&size](double factor) {
       return QSize(int(std::lround(size.width() * factor)),
@@ -397,6 +408,29 @@ void TMonkeyDriver::CheckMenuInvariants(QStringList &problems) const
                       .arg(display.height())
                       .arg(zoom);
   }
+
+  const bool spectrum = Form.ViewSpectrum->isChecked();
+  if (Form.SpectrumImage->isHidden() == spectrum || Form.ViewSpectrumDecibels->isEnabled() != spectrum)
+    problems << QStringLiteral("View > Spectrum %1 with the strip %2 and its scale %3")
+                    .arg(OnOff(spectrum), Form.SpectrumImage->isHidden() ? "hidden" : "shown",
+                         Form.ViewSpectrumDecibels->isEnabled() ? "offered" : "not offered");
+
+  const QUndoStack *steps = Form.Document.UndoStack();
+  if (Form.EditUndo->isEnabled() != steps->canUndo()
+      || Form.EditRedo->isEnabled() != steps->canRedo())
+    problems << QStringLiteral("Undo %1 and Redo %2 with %3 steps done of %4")
+                    .arg(OnOff(Form.EditUndo->isEnabled()), OnOff(Form.EditRedo->isEnabled()))
+                    .arg(steps->index())
+                    .arg(steps->count());
+  // Without a file (the caption then names none) there is no saved set: the
+  // mark then stands for hand-made work.
+  const bool modified = Form.windowTitle().startsWith(Form.CaptionText)
+                            ? Form.Document.HoldsUnsavedWork()
+                            : Form.Document.Modified();
+  if (Form.isWindowModified() != modified)
+    problems << QStringLiteral("the caption's modified mark is %1 with the set %2")
+                    .arg(OnOff(Form.isWindowModified()),
+                         modified ? QStringLiteral("modified") : QStringLiteral("unmodified"));
 
   const bool showError = Form.ViewShowError->isChecked();
   if (Form.StatusPanel3->isHidden() == showError)

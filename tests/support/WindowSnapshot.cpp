@@ -81,6 +81,8 @@ void CompareViews(TDifferences &d, const TWindowSnapshot &a, const TWindowSnapsh
   d.Field("highlight", a.TeachingOptions[0], b.TeachingOptions[0]);
   d.Field("solo", a.TeachingOptions[1], b.TeachingOptions[1]);
   d.Field("show error", a.TeachingOptions[2], b.TeachingOptions[2]);
+  d.Field("spectrum", a.Spectrum, b.Spectrum);
+  d.Field("spectrum in dB", a.SpectrumDecibels, b.SpectrumDecibels);
 }
 
 void ComparePlanes(TDifferences &d, const TWindowSnapshot &a, const TWindowSnapshot &b)
@@ -125,6 +127,9 @@ TWindowSnapshot TakeSnapshot(TRotantsForm &form)
   s.PlaneDisplay = form.PhasorImage->DisplayImage();
   s.TimeImage = form.TimeImage->Image();
   s.TimeDisplay = form.TimeImage->DisplayImage();
+  s.Spectrum = form.ViewSpectrum->isChecked();
+  s.SpectrumDecibels = form.ViewSpectrumDecibels->isChecked();
+  s.SpectrumImage = form.SpectrumImage->Image();
   return s;
 }
 
@@ -193,6 +198,7 @@ QStringList SnapshotDifferences(const TWindowSnapshot &a, const TWindowSnapshot 
   CompareViews(d, a, b);
   ComparePlanes(d, a, b);
   CompareTimePlots(d, a, b);
+  d.Picture("spectrum", a.SpectrumImage, b.SpectrumImage);
   return d.List;
 }
 

@@ -15,8 +15,8 @@ class TRotantsForm;
 // Everything of the main window that an operation which must change nothing
 // could disturb: what a phasor-set file keeps (CapturePhasorSet), the waves,
 // the placement pointers, the modes, playback, the status panels, the
-// caption, the tone, the view, and both canvases' own pixels and display
-// pictures.
+// caption, the tone, the view, both plots' own pixels and display pictures,
+// and the spectrum strip's pixels.
 struct TWindowSnapshot {
   PhasorSetFile::TState State;
   std::array<double, SweepSteps> IdealWave{};
@@ -34,10 +34,13 @@ struct TWindowSnapshot {
   double Zoom = 1.0;
   bool FullScreen = false;
   std::array<bool, 3> TeachingOptions{};  // highlight, solo, error
+  bool Spectrum = false;                  // the strip shown
+  bool SpectrumDecibels = false;
   QImage PlaneImage;
   QImage PlaneDisplay;
   QImage TimeImage;
   QImage TimeDisplay;
+  QImage SpectrumImage;
 };
 
 TWindowSnapshot TakeSnapshot(TRotantsForm &form);
