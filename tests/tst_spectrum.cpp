@@ -61,6 +61,8 @@ private slots:
   void DragEndsWithinTheScale_data();
   void DragEndsWithinTheScale();
   void WindowGrowsAndShrinksBack();
+  void FullScreenStaysFullScreen_data();
+  void FullScreenStaysFullScreen();
   void ZoomStaysAStep_data();
   void ZoomStaysAStep();
   void DrawnAtTheDisplaysDetail();
@@ -398,6 +400,45 @@ void TestSpectrum::ExportAndCommandLine()
   QCOMPARE(QImage(options.ExportPicture).convertToFormat(QImage::Format_RGB32), picture);
 }
 
+void TestSpectrum::FullScreenStaysFullScreen_data()
+{
+  QTest::addColumn<QString>("screenName");
+  QTest::addColumn<bool>("stripFirst");  // shown before full screen
+  QTest::newRow("large, strip shown in full screen") << "Large" << false;
+  QTest::newRow("large, strip hidden in full screen") << "Large" << true;
+  QTest::newRow("desk, strip shown in full screen") << "Desk" << false;
+  QTest::newRow("desk, strip hidden in full screen") << "Desk" << true;
+  QTest::newRow("projector, strip shown in full screen") << "Projector" << false;
+  QTest::newRow("projector, strip hidden in full screen") << "Projector" << true;
+}
+
+// The strip shown or hidden in full screen leaves the window full screen, at
+// the factor that fits the screen with or without the strip.
+void TestSpectrum::FullScreenStaysFullScreen()
+{
+  QFETCH(QString, screenName);
+  QFETCH(bool, stripFirst);
+  QScreen *screen = nullptr;
+  for (QScreen *candidate : QGuiApplication::screens())
+    screen = candidate->name() == screenName ? candidate : screen;
+  QVERIFY(screen);
+  TRotantsForm form;
+  form.setScreen(screen);
+  form.move(screen->availableGeometry().topLeft() + QPoint(20, 20));
+  form.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&form));
+  if (stripFirst)
+    form.ViewSpectrum->trigger();
+  form.ViewFullScreen->trigger();
+  QTRY_VERIFY(form.isFullScreen());
+  form.ViewSpectrum->trigger();
+  QCOMPARE(form.ViewSpectrum->isChecked(), !stripFirst);
+  QTest::qWait(20);
+  QVERIFY(form.isFullScreen());
+  QCOMPARE(form.ZoomFactor, form.ScreenZoomLimit(true));
+  QCOMPARE(form.geometry(), screen->geometry());
+}
+
 void TestSpectrum::ZoomStaysAStep_data()
 {
   QTest::addColumn<double>("zoom");
@@ -457,6 +498,8 @@ int main(int argc, char *argv[])
   file.write(R"({"screens": [{"name": "Large", "x": 0, "y": 0, "width": 3840, "height": 2160,
                  "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
                 {"name": "Desk", "x": 3840, "y": 0, "width": 1920, "height": 1080,
+                 "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
+                {"name": "Projector", "x": 5760, "y": 0, "width": 2560, "height": 1440,
                  "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
   file.close();
   qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + file.fileName()).toLocal8Bit());

@@ -190,9 +190,6 @@ QString TMonkeyDriver::AnswerSaveQuestion()
   if (!opened.isEmpty())
     askers << QStringLiteral("Open Recent") << QStringLiteral("drop");
   const QString asker = askers[Pick(int(askers.size()))];
-  PhasorSetFile::TState openedState;
-  if (!opened.isEmpty() && !ReadState(opened, openedState))
-    Findings << QStringLiteral("%1 does not read").arg(opened);
 
   const TWindowSnapshot before = TakeSnapshot(Form);
   const qsizetype boxes = Catcher.Messages.size();
@@ -262,7 +259,11 @@ QString TMonkeyDriver::AnswerSaveQuestion()
     Form.show();
     ActivateForm();
   } else {
-    differences = FileDifferences(openedState, now);
+    // As the file reads now: a Save may just have written it.
+    PhasorSetFile::TState file;
+    if (!ReadState(opened, file))
+      Findings << QStringLiteral("%1 does not read").arg(opened);
+    differences = FileDifferences(file, now);
   }
   if (!differences.isEmpty())
     Findings << QStringLiteral("after %1 the set differs: %2")
