@@ -168,8 +168,12 @@ void TWindowScaler::Apply(double factor)
       canvas->move(ScaledRect(record.Geometry, factor).topLeft());
       continue;
     }
-    widget->setMinimumSize(scaledSize(record.Minimum));
-    widget->setMaximumSize(scaledSize(record.Maximum));
+    // A full-screen window is as large as its screen: fixing its size would
+    // take it out of full screen.
+    if (!(widget->isWindow() && widget->isFullScreen())) {
+      widget->setMinimumSize(scaledSize(record.Minimum));
+      widget->setMaximumSize(scaledSize(record.Maximum));
+    }
     if (record.Placed)
       widget->setGeometry(ScaledRect(record.Geometry, factor));
   }

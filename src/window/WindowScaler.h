@@ -19,7 +19,8 @@ class TImageCanvas;
 // a style whose metrics (indicators, frames, icons, scroll bars, slider
 // handles) are scaled likewise. Image canvases are told the factor, so they
 // draw their pictures at it and report the mouse in their own pixels. Windows
-// inside (menus, the about box) are scaled too. User-interface thread only.
+// inside (menus, the about box) are scaled too; a window in full screen keeps
+// its size. User-interface thread only.
 class TWindowScaler : public QObject {
 public:
   // Records window and every widget inside it as they are now, and gives them
