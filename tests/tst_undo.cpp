@@ -114,6 +114,7 @@ private slots:
   void QuestionBeforeDroppingWork_data();
   void QuestionBeforeDroppingWork();
   void ThousandStepsTakeLittleMemory();
+  void StrokeEndedByPlayIsAStep();
 
 private:
   std::unique_ptr<TRecordingSoundScope> Sound;
@@ -372,6 +373,27 @@ void TestUndo::ThousandStepsTakeLittleMemory()
     QSKIP("the allocator keeps no count (a sanitizer's)");
   qInfo("1,000 steps hold %.1f MiB", held / 1048576.0);
   QVERIFY(held <= 20u << 20);
+}
+
+// Play pressed from the keyboard while a stroke is drawn ends the stroke; what
+// it drew is a step, so undo takes it away and redo brings it back.
+void TestUndo::StrokeEndedByPlayIsAStep()
+{
+  ChooseWaveform(*Form, CustomTimeItem);
+  const std::array<double, SweepSteps> start = Form->IdealWave;
+  Send(Form->TimeImage, QEvent::MouseButtonPress, QPoint(40, 60), Qt::LeftButton, Qt::LeftButton);
+  Send(Form->TimeImage, QEvent::MouseMove, QPoint(200, 30), Qt::NoButton, Qt::LeftButton);
+  Form->PlayBtn->click();
+  Send(Form->TimeImage, QEvent::MouseMove, QPoint(300, 200), Qt::NoButton, Qt::LeftButton);
+  Send(Form->TimeImage, QEvent::MouseButtonRelease, QPoint(300, 200), Qt::LeftButton, Qt::NoButton);
+  Form->StopBtn->click();
+  const std::array<double, SweepSteps> drawn = Form->IdealWave;
+  QVERIFY(drawn != start);
+  QCOMPARE(Form->EditUndo->text().remove('&'), QString("Undo Drawing"));
+  Form->EditUndo->trigger();
+  QVERIFY(Form->IdealWave == start);
+  Form->EditRedo->trigger();
+  QVERIFY(Form->IdealWave == drawn);
 }
 
 #include "tst_undo.moc"

@@ -38,9 +38,11 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
+constexpr int DrawingMode = 2;  // EditMode of "Custom Time"
 constexpr int ClientWidth = 782;
 constexpr int ClientHeight = 384;
 
@@ -596,6 +598,16 @@ void TRotantsForm::BindHandlers()
 
 void TRotantsForm::SetEditMode(int mode)
 {
+  // A stroke belongs to the drawing mode: Play or another waveform chosen
+  // from the keyboard while the button is held ends it. What it drew stays
+  // and becomes a step of its own, so undo and redo never pass over it. (An
+  // action in progress has taken the stroke's start as its own.)
+  if (MouseDrawing && mode != DrawingMode) {
+    MouseDrawing = false;
+    if (StrokeBefore && ActionDepth == 0)
+      Document.RecordStep(std::exchange(StrokeBefore, nullptr), CaptureSnapshot(), tr("Drawing"),
+                          TStepKind::HandMade);
+  }
   EditMode = mode;
   switch (mode) {
   case 0:

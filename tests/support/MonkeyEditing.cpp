@@ -62,17 +62,6 @@ QStringList FileDifferences(const PhasorSetFile::TState &file,
   return differences;
 }
 
-// The set as SameSet compares it, but for the ideal wave: a stroke that a
-// change of mode ends leaves its samples there without a step, so the step
-// before may end where the next one did not begin, and a redo then gives the
-// step's own end.
-bool SameButIdeal(const TPhasorSnapshot &a, const TPhasorSnapshot &b)
-{
-  TPhasorSnapshot other = b;
-  other.Ideal = a.Ideal;
-  return a.SameSet(other);
-}
-
 }  // namespace
 
 // The question runs a modal loop, in which the timer would tick; a user asks
@@ -106,9 +95,8 @@ QString TMonkeyDriver::PressHistory(bool undo)
 // A step the history offers moves it by one and puts back the set recorded
 // there; one it does not offer changes nothing. An edit box with the focus
 // takes the shortcuts for its own text. An undo is redone at once one time in
-// two, which must give back the set as it stood (see SameButIdeal), when that
-// set was the one recorded last (a stroke in progress is not, and an undo
-// ends it).
+// two, which must give back the set as it stood, when that set was the one
+// recorded last (a stroke in progress is not, and an undo ends it).
 QString TMonkeyDriver::UndoOrRedo()
 {
   // Activating may let the timer tick, so the window is taken after it.
@@ -150,7 +138,7 @@ QString TMonkeyDriver::UndoOrRedo()
   if (undo && steps->index() == index - 1 && recorded && Pick(2) == 0) {
     const QString redo = PressHistory(false);
     if (!redo.isEmpty() && steps->index() == index
-        && !SameButIdeal(*before, *Form.CaptureSnapshot()))
+        && !Form.CaptureSnapshot()->SameSet(*before))
       Findings << QStringLiteral("Undo then Redo by %1 did not give back the set").arg(redo);
     description += QStringLiteral(", Redo by %1").arg(redo.isEmpty() ? "nothing" : redo);
   }
