@@ -168,7 +168,8 @@ int ParseCommandLine(const QStringList &arguments, TCommandLineOptions &options)
   const QCommandLineOption samples("export-samples",
                                    TCommandLineText::tr("Write the samples as CSV."), "OUT.csv");
   const QCommandLineOption animation(
-      "export-animation", TCommandLineText::tr("Write one sweep (two periods) as animated GIF."), "OUT.gif");
+      "export-animation", TCommandLineText::tr("Write one sweep (two periods) as animated GIF."),
+      "OUT.gif");
   const QCommandLineOption figure(
       "export-figure", TCommandLineText::tr("Write a labelled figure as SVG or PDF."),
       "OUT.pdf");

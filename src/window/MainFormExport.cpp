@@ -353,8 +353,8 @@ bool TRotantsForm::ExportFigure(const QString &path)
 // as shown: their own pixels at 100 %, their display images at another zoom
 // (or on a HiDPI screen), as the picture export takes them. Each frame is
 // drawn once and encoded at once; only the encoded file is held until its
-// palette is known. Afterwards the step, the entries, ReconWave, the status panels, the pictures
-// and a running playback are put back as they were.
+// palette is known. Afterwards the step, the entries, ReconWave, the status
+// panels, the pictures and a running playback are put back as they were.
 bool TRotantsForm::ExportAnimation(const QString &path,
                                    const std::function<bool(int done, int total)> &progress)
 {
