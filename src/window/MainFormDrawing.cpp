@@ -77,10 +77,9 @@ void TRotantsForm::TimeImageMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, in
 // half and redraws the time plot only: the phasor set is unchanged while
 // drawing, so the phasor plane keeps its picture.
 //
-// A stroke belongs to the drawing mode it started in: should the mode change
-// while the button is still held (Play or another waveform chosen from the
-// keyboard), the stroke ends, so it can neither draw while playing nor
-// scribble over a standard waveform's ideal curve.
+// A stroke belongs to the drawing mode it started in: a change of mode while
+// the button is held ends it (SetEditMode), so it can neither draw while
+// playing nor scribble over a standard waveform's ideal curve.
 void TRotantsForm::TimeImageMouseMove(Qt::KeyboardModifiers, int X, int Y)
 {
   double wx = 0.0;
@@ -90,10 +89,6 @@ void TRotantsForm::TimeImageMouseMove(Qt::KeyboardModifiers, int X, int Y)
                         QString::fromStdString(FormatFixed(wy, 7, 4)));
   if (!MouseDrawing)
     return;
-  if (EditMode != DrawingMode) {
-    MouseDrawing = false;
-    return;
-  }
   DrawWaveSegment(LastMouseX, LastMouseY, X, Y);
   LastMouseX = X;
   LastMouseY = Y;
