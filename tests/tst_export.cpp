@@ -313,12 +313,16 @@ void TestExport::AnimationFramesAndDelays()
     GraphicsControlBlock control{};
     QCOMPARE(DGifSavedExtensionToGCB(gif, k, &control), GIF_OK);
     QCOMPARE(control.DelayTime, 2);
+    // Pixels that did not change are left transparent after the first frame.
+    QCOMPARE(control.TransparentColor, k == 0 ? NO_TRANSPARENT_COLOR : 255);
     const SavedImage &frame = gif->SavedImages[k];
     const GifImageDesc &d = frame.ImageDesc;
     for (int y = 0; y < d.Height; ++y)
       for (int x = 0; x < d.Width; ++x) {
-        const GifColorType c = gif->SColorMap->Colors[frame.RasterBits[y * d.Width + x]];
-        shown.setPixel(d.Left + x, d.Top + y, qRgb(c.Red, c.Green, c.Blue));
+        const int index = frame.RasterBits[y * d.Width + x];
+        const GifColorType c = gif->SColorMap->Colors[index];
+        if (index != control.TransparentColor)
+          shown.setPixel(d.Left + x, d.Top + y, qRgb(c.Red, c.Green, c.Blue));
       }
     if (k == 0 || k == 100 || k == 255) {
       Form->TimeTrackBar->setValue(2 * k);

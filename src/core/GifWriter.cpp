@@ -94,6 +94,7 @@ bool TGifWriter::Begin(int width, int height, const std::vector<std::uint32_t> &
   Width = width;
   Height = height;
   PaletteSize = int(palette.size());
+  Transparent = PaletteSize < (1 << bits) ? PaletteSize : -1;
   Previous.clear();
   return true;
 }
@@ -105,7 +106,10 @@ bool TGifWriter::Begin(int width, int height, bool loopForever)
   Holding = true;
   Held.clear();
   HighestIndex = 0;
-  return Begin(width, height, std::vector<std::uint32_t>(256, 0), loopForever);
+  if (!Begin(width, height, std::vector<std::uint32_t>(256, 0), loopForever))
+    return false;
+  Transparent = 255;
+  return true;
 }
 
 bool TGifWriter::AddFrame(const std::uint8_t *indices, int delayHundredths)
@@ -151,11 +155,15 @@ bool TGifWriter::AddFrame(const std::uint8_t *indices, int delayHundredths)
       left = right = top = bottom = 0;
   }
 
+  // Inside the rectangle, pixels as they were are the transparent index: the
+  // frame before shows through, and long runs of one index are what LZW
+  // codes fastest and smallest.
+  const bool seeThrough = Transparent >= 0 && !Previous.empty();
   GraphicsControlBlock control{};
   control.DisposalMode = DISPOSE_DO_NOT;
   control.UserInputFlag = false;
   control.DelayTime = delayHundredths;
-  control.TransparentColor = NO_TRANSPARENT_COLOR;
+  control.TransparentColor = seeThrough ? Transparent : NO_TRANSPARENT_COLOR;
   GifByteType extension[4];
   const std::size_t length = EGifGCBToExtension(&control, extension);
   if (EGifPutExtension(Gif, GRAPHICS_EXT_FUNC_CODE, int(length), extension) != GIF_OK)
@@ -164,11 +172,24 @@ bool TGifWriter::AddFrame(const std::uint8_t *indices, int delayHundredths)
   const int width = right - left + 1;
   if (EGifPutImageDesc(Gif, left, top, width, bottom - top + 1, false, nullptr) != GIF_OK)
     return FailGif("cannot write a frame", Gif->Error);
+  Line.resize(std::size_t(width));
   for (int y = top; y <= bottom; ++y) {
-    auto *line = const_cast<GifPixelType *>(indices + std::size_t(y) * Width + left);
-    if (Holding)
-      HighestIndex = std::max<int>(HighestIndex, *std::max_element(line, line + width));
-    if (EGifPutLine(Gif, line, width) != GIF_OK)
+    const std::size_t at = std::size_t(y) * Width + left;
+    const std::uint8_t *row = indices + at;
+    if (Holding) {
+      HighestIndex = std::max<int>(HighestIndex, *std::max_element(row, row + width));
+      if (HighestIndex >= Transparent)
+        return Fail("a frame uses a colour outside the palette");
+    }
+    if (seeThrough) {
+      const std::uint8_t *before = Previous.data() + at;
+      const auto clear = std::uint8_t(Transparent);
+      for (int x = 0; x < width; ++x)
+        Line[std::size_t(x)] = row[x] == before[x] ? clear : row[x];
+    } else {
+      std::copy(row, row + width, Line.begin());
+    }
+    if (EGifPutLine(Gif, Line.data(), width) != GIF_OK)
       return FailGif("cannot write a frame", Gif->Error);
   }
   Previous.assign(indices, indices + pixels);

@@ -11,7 +11,9 @@ struct GifFileType;
 // Toolkit-free writer of an animated GIF (GIF89a, giflib) to a byte sink.
 // Frames are whole pictures of palette indices; each is stored as the smallest
 // rectangle in which it differs from the frame before, drawn over that frame,
-// which keeps the file small when only the plots' curves move. Use: Begin,
+// with the pixels inside it that did not change left transparent when the
+// palette has a spare index: the file stays small and quick to code when only
+// the plots' curves move. Use: Begin,
 // AddFrame for every frame, Finish. Any failure (a refused write, a bad
 // argument) ends the file: every later call returns false and Error says why.
 class TGifWriter {
@@ -27,6 +29,7 @@ public:
   // The same with the palette given to Finish, for frames whose colours are
   // known only once they are drawn: the file has a table of 256 colours and
   // is held in memory until Finish fills the table in and sends it whole.
+  // Index 255 is the writer's transparent one: frames use 0..254.
   bool Begin(int width, int height, bool loopForever);
   // indices: width * height palette indices, row by row; delay in hundredths
   // of a second.
@@ -57,5 +60,7 @@ private:
   std::vector<std::uint8_t> Held;  // the file so far, while Holding
   int HighestIndex = 0;            // the largest index a frame used
   std::vector<std::uint8_t> Previous;
+  std::vector<std::uint8_t> Line;  // one row of a frame as written
+  int Transparent = -1;            // index through which the frame before shows, or -1
   std::string LastError;
 };

@@ -145,8 +145,8 @@ private:
 };
 
 // Palette indices of frames: each colour takes the next index as it first
-// appears, up to 256 colours; any beyond (which the plots never draw) take
-// the nearest one. A frame is two pictures (32 bits a pixel, as the canvases
+// appears, up to 255 colours (the GIF writer keeps the last index for itself);
+// any beyond (which the plots never draw) take the nearest one. A frame is two pictures (32 bits a pixel, as the canvases
 // hold them) side by side, top-aligned, gap pixels of the fill colour between
 // them and under the shorter one; they are read where they lie, never copied
 // into one picture.
@@ -201,7 +201,7 @@ private:
     auto found = Index.constFind(rgb);
     if (found == Index.constEnd()) {
       int best = int(Palette.size());
-      if (Palette.size() < 256) {
+      if (Palette.size() < 255) {
         Palette.push_back(rgb);
       } else {
         long bestDistance = -1;
