@@ -1,5 +1,6 @@
 #include "MainForm.h"
 #include "MessageBoxCatcher.h"
+#include "NumberText.h"
 #include "RecordingSoundService.h"
 #include "TestSupport.h"
 #include "WindowDriver.h"
@@ -154,6 +155,20 @@ void TestEditor::TypedValues()
   QVERIFY(std::fabs(Magnitude(entry) - magnitude) < 1e-12);
   if (magnitude > 0.0)
     QVERIFY(std::fabs(std::remainder(AngleDegrees(entry) - angle, 360.0)) < 1e-9);
+
+  // The document alone, without a window, applies the same numbers alike.
+  double typedMagnitude = 0.0;
+  double typedAngle = 0.0;
+  QVERIFY(ReadNumber(magnitudeText.toStdString(), typedMagnitude));
+  QVERIFY(ReadNumber(angleText.toStdString(), typedAngle));
+  TPhasorDocument document;
+  const TAppliedHarmonic applied = document.ApplyHarmonic(2, typedMagnitude, typedAngle);
+  QCOMPARE(QString::fromStdString(applied.MagnitudeText), gridMagnitude);
+  QCOMPARE(QString::fromStdString(applied.AngleText), gridAngle);
+  QCOMPARE(applied.MagnitudeReplaced || applied.AngleReplaced, Form->EditorNotice->isVisible());
+  QCOMPARE(document.PhasorList[2].Re, entry.Re);
+  QCOMPARE(document.PhasorList[2].Im, entry.Im);
+  QCOMPARE(document.CurrentPhasor, &document.PhasorList[2]);
 }
 
 void TestEditor::LoadedValues_data()

@@ -1,11 +1,38 @@
 #include "PhasorDocument.h"
 
+#include "NumberText.h"
+
 #include <QUndoCommand>
 #include <QUndoStack>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <utility>
+
+namespace {
+
+// Significant digits and decimals of the editor's texts.
+constexpr int MagnitudePrecision = 7;
+constexpr int MagnitudeDecimals = 4;
+constexpr int LoadedAnglePrecision = 3;
+constexpr int AnglePrecision = 6;
+constexpr int AngleDecimals = 1;
+
+constexpr double MaxMagnitude = 10.0;
+constexpr double MaxAngle = 180.0;
+
+// 1/256, an exact power of two: scales the unscaled transform to the
+// two-sided Fourier coefficients.
+constexpr double SpectrumScale = 0.00390625;
+
+// Sample of the first period that a time-plot column 0..511 addresses.
+int FoldColumn(int column)
+{
+  return column < PeriodSteps ? column : column - PeriodSteps;
+}
+
+}  // namespace
 
 bool TPhasorSnapshot::SameSet(const TPhasorSnapshot &other) const
 {
@@ -121,6 +148,104 @@ void TPhasorDocument::SetIdealPeriod(const std::array<double, PeriodSteps> &peri
 {
   std::copy(period.begin(), period.end(), IdealWave.begin());
   std::copy(period.begin(), period.end(), IdealWave.begin() + PeriodSteps);
+}
+
+void TPhasorDocument::RepeatIdealPeriod()
+{
+  std::copy_n(IdealWave.begin(), PeriodSteps, IdealWave.begin() + PeriodSteps);
+}
+
+std::string TPhasorDocument::MagnitudeText(double magnitude)
+{
+  return FormatFixed(magnitude, MagnitudePrecision, MagnitudeDecimals);
+}
+
+std::string TPhasorDocument::AngleText(double angle)
+{
+  return FormatFixed(angle, AnglePrecision, AngleDecimals);
+}
+
+std::string TPhasorDocument::LoadedAngleText(double angle)
+{
+  return FormatFixed(angle, LoadedAnglePrecision, AngleDecimals);
+}
+
+TAppliedHarmonic TPhasorDocument::ApplyHarmonic(int k, double magnitude, double angle)
+{
+  TAppliedHarmonic applied;
+  if (k < 0 || k >= HarmonicCount)
+    return applied;
+  // Written so that a value that compares unordered also becomes 0.
+  if (!(magnitude >= 0.0) || magnitude > MaxMagnitude) {
+    magnitude = 0.0;
+    applied.MagnitudeReplaced = true;
+  }
+  if (!(angle >= -MaxAngle) || angle > MaxAngle) {
+    angle = 0.0;
+    applied.AngleReplaced = true;
+  }
+  applied.MagnitudeText = MagnitudeText(magnitude);
+  applied.AngleText = AngleText(angle);
+  // The texts always read back; the values as shown win.
+  ReadNumber(applied.MagnitudeText, magnitude);
+  ReadNumber(applied.AngleText, angle);
+  double re = 0.0;
+  double im = 0.0;
+  HarmonicMath::PolarToRect(magnitude, angle, re, im);
+  HarmonicIndex = k;
+  SetEntry(re, im);
+  return applied;
+}
+
+std::pair<double, double> TPhasorDocument::PlacementEntry(double x, double y, bool turned) const
+{
+  const HarmonicPhasor &base = *BasePhasor;
+  if (turned)
+    return {y - base.SumRe, -x - base.SumIm};
+  return {x - base.SumRe, y - base.SumIm};
+}
+
+void TPhasorDocument::AdvancePlacement()
+{
+  BasePhasor = CurrentPhasor;
+  ++HarmonicIndex;
+}
+
+void TPhasorDocument::DrawSegment(double x1, double y1, double x2, double y2)
+{
+  // Left to right; where both lie in one column, the first point's value
+  // stands.
+  if (!(x2 > x1)) {
+    std::swap(x1, x2);
+    std::swap(y1, y2);
+  }
+  const double lastColumn = SweepSteps - 1;
+  const double first = std::max(std::trunc(x1), 0.0);
+  const double last = std::min(x2, lastColumn);
+  if (x2 == x1) {
+    if (first <= last)
+      IdealWave[std::size_t(FoldColumn(int(first)))] = y2;
+    return;
+  }
+  if (first > last)
+    return;
+  const double slope = (y2 - y1) / (x2 - x1);
+  for (int i = int(first); i <= last; ++i)
+    IdealWave[std::size_t(FoldColumn(i))] = (i - x1) * slope + y1;
+}
+
+std::array<std::pair<double, double>, HarmonicCount>
+TPhasorDocument::DrawnSpectrum(const TRadix2FFT &transform) const
+{
+  std::array<double, PeriodSteps> real{};
+  std::array<double, PeriodSteps> imaginary{};
+  std::copy_n(IdealWave.begin(), PeriodSteps, real.begin());
+  transform.Transform(real.data(), imaginary.data());
+  transform.ReorderBitReversed(real.data(), imaginary.data());
+  std::array<std::pair<double, double>, HarmonicCount> spectrum{};
+  for (std::size_t k = 0; k < spectrum.size(); ++k)
+    spectrum[k] = {real[k] * SpectrumScale, imaginary[k] * SpectrumScale};
+  return spectrum;
 }
 
 bool TPhasorDocument::RecordStep(const std::shared_ptr<TPhasorSnapshot> &before,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HarmonicModel.h"
+#include "RadixFFT.h"
 #include "ToneSynthesis.h"
 
 #include <QObject>
@@ -9,6 +10,8 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <utility>
 
 class QUndoStack;
 
@@ -55,6 +58,17 @@ enum class TStepKind {
   Rebuild,   // builds a whole set afresh: a waveform choice, Clear, New, Open
   HandMade,  // placed, typed, drawn or dragged by hand
   Keep       // changes the set, keeps its kind: highest harmonic, convention
+};
+
+// What the editor's apply made of a magnitude and an angle: the texts the
+// table shows for the harmonic (the entry is read back from them, so it
+// carries their rounding) and which of the two values lay outside its range
+// and was applied as 0.
+struct TAppliedHarmonic {
+  std::string MagnitudeText;
+  std::string AngleText;
+  bool MagnitudeReplaced = false;
+  bool AngleReplaced = false;
 };
 
 // The phasor document: the state of the phasor set under the window (the
@@ -105,6 +119,43 @@ public:
   void ClearEntries();
   // The ideal wave: period repeated over both periods of the sweep.
   void SetIdealPeriod(const std::array<double, PeriodSteps> &period);
+  // The first period of the ideal wave copied into the second.
+  void RepeatIdealPeriod();
+
+  // The editor's number formats: a magnitude as the table and the edit box
+  // show it, an angle as the table shows it, and an angle as the edit box
+  // shows an entry loaded into it (fewer digits: a placed or computed entry
+  // is stored with that rounding).
+  static std::string MagnitudeText(double magnitude);
+  static std::string AngleText(double angle);
+  static std::string LoadedAngleText(double angle);
+  // The editor's apply: harmonic k (0..25) becomes HarmonicIndex and is set
+  // to magnitude (0..10) and angle (degrees, -180..180) as the table shows
+  // them; a value outside its range, or one that compares unordered, is
+  // applied as 0. An index outside 0..25 changes nothing.
+  TAppliedHarmonic ApplyHarmonic(int k, double magnitude, double angle);
+
+  // Placement: the entry that puts harmonic HarmonicIndex's tip on the plane
+  // position (x, y), measured from BasePhasor's tip as it stands. turned: the
+  // plane is shown turned by 90 degrees (real axis upwards).
+  std::pair<double, double> PlacementEntry(double x, double y, bool turned) const;
+  // After a placement: the placed harmonic is the base of the next one.
+  void AdvancePlacement();
+
+  // The stroke's straight line from (x1, y1) to (x2, y2) in time-plot world
+  // coordinates (x: time step 0..511 over two periods, y: value) written
+  // into the drawn period, one sample per column 0..511 that the line spans
+  // (from the whole part of its left end), in increasing order, each folded
+  // into the first period, so where the line spans both periods the larger
+  // column wins a shared sample. The line is cut at 0 and 511: at most 512
+  // writes whatever the ends. Both ends in one column: it takes the first
+  // end's value. The second period is not updated.
+  void DrawSegment(double x1, double y1, double x2, double y2);
+  // The two-sided Fourier coefficients c_k = (1/256) sum w[n] e^(-j 2 pi k n /
+  // 256), k = 0..25, of the drawn period (the first period of the ideal
+  // wave), by transform, a 256-point FFT.
+  std::array<std::pair<double, double>, HarmonicCount>
+  DrawnSpectrum(const TRadix2FFT &transform) const;
 
   QUndoStack *UndoStack() const { return Steps; }
 

@@ -20,37 +20,21 @@ namespace {
 
 constexpr int DrawingMode = 2;
 
-// 1/256, an exact power of two: scales the unscaled transform to the
-// two-sided Fourier coefficients.
-constexpr double SpectrumScale = 0.00390625;
-
-// Sample of IdealWave that a plot column 0..511 addresses.
-int FoldColumn(int column)
-{
-  return column < PeriodSteps ? column : column - PeriodSteps;
-}
-
 }  // namespace
 
-// Entry k becomes c_k = (1/256) sum w[n] e^(-j 2 pi k n / 256) of the first
-// period, k = 0..25, each set and then passed through the editor, so the
-// entries carry the editor's rounding and range check (a magnitude above 10,
-// as a stroke dragged far above the plot gives, is stored as 0). Leaves
-// HarmonicIndex at 26. The caller applies the one-sided doubling.
+// Entry k becomes the drawn period's two-sided coefficient c_k, k = 0..25,
+// each set and then passed through the editor, so the entries carry the
+// editor's rounding and range check (a magnitude above 10, as a stroke
+// dragged far above the plot gives, is stored as 0). Leaves HarmonicIndex at
+// 26. The caller applies the one-sided doubling.
 void TRotantsForm::SpectrumFromDrawnWave()
 {
-  std::array<double, PeriodSteps> real{};
-  std::array<double, PeriodSteps> imaginary{};
-  std::copy_n(IdealWave.begin(), PeriodSteps, real.begin());
-  FFT->Transform(real.data(), imaginary.data());
-  FFT->ReorderBitReversed(real.data(), imaginary.data());
-
+  const auto spectrum = Document.DrawnSpectrum(*FFT);
   // The editor's Update rewrites HarmonicIndex from the grid row it edited, so
   // the harmonic is counted here and handed to it afresh each time.
   for (int k = 0; k < HarmonicCount; ++k) {
     HarmonicIndex = k;
-    const double re = real[k] * SpectrumScale;
-    const double im = imaginary[k] * SpectrumScale;
+    const auto [re, im] = spectrum[std::size_t(k)];
     SetPhasorEntry(re, im);
     LoadPhasorEditor(re, im);
   }
@@ -112,41 +96,17 @@ void TRotantsForm::TimeImageMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int,
 }
 
 // Writes the straight line between two pixel positions of the time plot into
-// the stored period, one sample per column, columns in increasing order (so
-// where a segment spans more than one period the larger column wins a shared
-// sample). Both points in one column: that column takes the value of the
-// point handed first, the previous mouse point of a move.
-//
-// A captured mouse may report any int position. The segment is cut at the
-// plot's left and right edges: only columns 0..511 are visited, each with its
-// value on the whole line, so a stroke dragged past an edge leaves the edge
-// column at the value where the line crosses it, and the work is at most 512
-// writes whatever the positions. Values are not limited; a row far outside
-// the image gives a large but finite value.
+// the stored period (the document's DrawSegment: one sample per column, cut at
+// the plot's edges). A captured mouse may report any int position; the world
+// coordinates of such positions are large but finite, and at most 512
+// samples are written whatever they are.
 void TRotantsForm::DrawWaveSegment(int x1, int y1, int x2, int y2)
 {
   double ax = 0.0;
   double ay = 0.0;
   double bx = 0.0;
   double by = 0.0;
-  if (x2 > x1) {
-    TimeGraph->PixelToWorld(x1, y1, ax, ay);
-    TimeGraph->PixelToWorld(x2, y2, bx, by);
-  } else {
-    TimeGraph->PixelToWorld(x2, y2, ax, ay);
-    TimeGraph->PixelToWorld(x1, y1, bx, by);
-  }
-  const double lastColumn = SweepSteps - 1;
-  const double first = std::max(std::trunc(ax), 0.0);
-  const double last = std::min(bx, lastColumn);
-  if (bx == ax) {
-    if (first <= last)
-      IdealWave[FoldColumn(int(first))] = by;
-    return;
-  }
-  if (first > last)
-    return;
-  const double slope = (by - ay) / (bx - ax);
-  for (int i = int(first); i <= last; ++i)
-    IdealWave[FoldColumn(i)] = (i - ax) * slope + ay;
+  TimeGraph->PixelToWorld(x1, y1, ax, ay);
+  TimeGraph->PixelToWorld(x2, y2, bx, by);
+  Document.DrawSegment(ax, ay, bx, by);
 }

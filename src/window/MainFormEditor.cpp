@@ -19,24 +19,13 @@
 
 namespace {
 
-// Magnitudes in the edit box and the grid; angles in the edit box (filled by
-// LoadPhasorEditor) and in the grid.
-constexpr int MagnitudePrecision = 7;
-constexpr int MagnitudeDecimals = 4;
-constexpr int EditAnglePrecision = 3;
-constexpr int GridAnglePrecision = 6;
-constexpr int AngleDecimals = 1;
-
-constexpr double MaxMagnitude = 10.0;
-constexpr double MaxAngle = 180.0;
-
 // Longest part of a rejected text quoted in the message; a pasted page of
 // text must not make a giant message box.
 constexpr int QuotedTextLimit = 60;
 
-QString FormatText(double value, int precision, int decimals)
+QString Text(const std::string &text)
 {
-  return QString::fromStdString(FormatFixed(value, precision, decimals));
+  return QString::fromStdString(text);
 }
 
 // The text is read as UTF-8, so any non-ASCII character rejects it.
@@ -67,8 +56,8 @@ void TRotantsForm::LoadPhasorEditor(double re, double im)
   PhasorGrid->scrollToItem(PhasorGrid->item(row, 1));
 
   HarmonicEdit->setText(QString::number(HarmonicIndex));
-  MagnitudeEdit->setText(FormatText(magnitude, MagnitudePrecision, MagnitudeDecimals));
-  AngleEdit->setText(FormatText(angle, EditAnglePrecision, AngleDecimals));
+  MagnitudeEdit->setText(Text(TPhasorDocument::MagnitudeText(magnitude)));
+  AngleEdit->setText(Text(TPhasorDocument::LoadedAngleText(angle)));
   PhasorUpdateBtnClick();
 }
 
@@ -81,15 +70,15 @@ void TRotantsForm::EditHarmonic(int k, double magnitude, double angle)
   PhasorGrid->setCurrentCell(row, 1);
   PhasorGrid->scrollToItem(PhasorGrid->item(row, 1));
   HarmonicEdit->setText(QString::number(k));
-  MagnitudeEdit->setText(FormatText(magnitude, MagnitudePrecision, MagnitudeDecimals));
-  AngleEdit->setText(FormatText(angle, GridAnglePrecision, AngleDecimals));
+  MagnitudeEdit->setText(Text(TPhasorDocument::MagnitudeText(magnitude)));
+  AngleEdit->setText(Text(TPhasorDocument::AngleText(angle)));
   PhasorUpdateBtnClick();
 }
 
 // Both texts are checked before anything is written, so a text that is not a
-// number leaves grid, entries, tone and plots exactly as they were. Numbers
-// out of range are applied as 0. The entry is then set from the grid's texts,
-// so it carries the rounding the grid shows.
+// number leaves grid, entries, tone and plots exactly as they were. The
+// document's apply then sets the entry (out-of-range numbers as 0, with the
+// rounding the grid shows) and gives the grid its texts.
 void TRotantsForm::PhasorUpdateBtnClick()
 {
   const int row = PhasorGrid->currentRow();
@@ -107,34 +96,20 @@ void TRotantsForm::PhasorUpdateBtnClick()
     return;
   }
   const TActionScope action(*this, tr("Typed Harmonic %1").arg(row - 1), TStepKind::HandMade);
-  // Written so that a value that compares unordered also becomes 0. The
-  // notice says so; the edit boxes keep what was typed.
+  const TAppliedHarmonic applied = Document.ApplyHarmonic(row - 1, magnitude, angle);
+  // The notice says which values became 0; the edit boxes keep what was typed.
   QStringList replaced;
-  if (!(magnitude >= 0.0) || magnitude > MaxMagnitude) {
-    magnitude = 0.0;
+  if (applied.MagnitudeReplaced)
     replaced << tr("Magnitude %1 is outside 0 to 10: 0 applied")
                     .arg(QuotedText(MagnitudeEdit->text().trimmed()));
-  }
-  if (!(angle >= -MaxAngle) || angle > MaxAngle) {
-    angle = 0.0;
+  if (applied.AngleReplaced)
     replaced << tr("Angle %1 is outside -180 to 180: 0 applied")
                     .arg(QuotedText(AngleEdit->text().trimmed()));
-  }
   ShowEditorNotice(replaced.join('\n'));
 
   PhasorGrid->item(row, 0)->setText(HarmonicEdit->text());
-  WriteGridValues(row, magnitude, angle);
-  HarmonicIndex = row - 1;
-
-  // The texts just written always read back; the values as displayed win.
-  double shownMagnitude = magnitude;
-  double shownAngle = angle;
-  ReadText(PhasorGrid->item(row, 1)->text(), shownMagnitude);
-  ReadText(PhasorGrid->item(row, 2)->text(), shownAngle);
-  double re = 0.0;
-  double im = 0.0;
-  PolarToRect(shownMagnitude, shownAngle, re, im);
-  SetPhasorEntry(re, im);
+  PhasorGrid->item(row, 1)->setText(Text(applied.MagnitudeText));
+  PhasorGrid->item(row, 2)->setText(Text(applied.AngleText));
 
   SynthesizeTone();
   PlaySound(SoundCheckBox->isChecked());
@@ -143,8 +118,8 @@ void TRotantsForm::PhasorUpdateBtnClick()
 
 void TRotantsForm::WriteGridValues(int row, double magnitude, double angle)
 {
-  PhasorGrid->item(row, 1)->setText(FormatText(magnitude, MagnitudePrecision, MagnitudeDecimals));
-  PhasorGrid->item(row, 2)->setText(FormatText(angle, GridAnglePrecision, AngleDecimals));
+  PhasorGrid->item(row, 1)->setText(Text(TPhasorDocument::MagnitudeText(magnitude)));
+  PhasorGrid->item(row, 2)->setText(Text(TPhasorDocument::AngleText(angle)));
 }
 
 // Entries that were scaled without passing through the editor are shown as

@@ -42,8 +42,7 @@ void LoadWaveform(TRotantsForm &form, TWaveform waveform)
 
 void TRotantsForm::CopyIdealPeriod()
 {
-  for (int i = 0; i < PeriodSteps; ++i)
-    IdealWave[i + PeriodSteps] = IdealWave[i];
+  Document.RepeatIdealPeriod();
 }
 
 void TRotantsForm::PresetCustomEntries()

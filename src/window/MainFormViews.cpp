@@ -125,19 +125,9 @@ void TRotantsForm::PhasorImageMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, 
   double wx = 0.0;
   double wy = 0.0;
   PhasorGraph->PixelToWorld(X, Y, wx, wy);
-  const HarmonicPhasor &base = *BasePhasor;
-  double re = 0.0;
-  double im = 0.0;
-  if (RotateComplexPlaneCheckBox->isChecked()) {
-    re = wy - base.SumRe;
-    im = -wx - base.SumIm;
-  } else {
-    re = wx - base.SumRe;
-    im = wy - base.SumIm;
-  }
+  const auto [re, im] = Document.PlacementEntry(wx, wy, RotateComplexPlaneCheckBox->isChecked());
   LoadPhasorEditor(re, im);
-  BasePhasor = CurrentPhasor;
-  ++HarmonicIndex;
+  Document.AdvancePlacement();
   StopBtnClick();
   TimeTrackBar->setValue(0);
   TimeTrackBarChange();
