@@ -137,6 +137,27 @@ void TPhasorDocument::ScaleHarmonics(double factor)
   }
 }
 
+void TPhasorDocument::SetEntries(
+    const std::array<std::pair<double, double>, HarmonicCount> &entries)
+{
+  for (std::size_t k = 0; k < entries.size(); ++k) {
+    const auto [re, im] = entries[k];
+    HarmonicPhasor &e = PhasorList[k];
+    e = HarmonicPhasor{re, im, re, im, re, im};
+    if (k > 0) {
+      e.SumRe += PhasorList[k - 1].SumRe;
+      e.SumIm += PhasorList[k - 1].SumIm;
+    }
+  }
+}
+
+void TPhasorDocument::SetPlacement(int next, int base)
+{
+  HarmonicIndex = std::clamp(next, 0, HarmonicCount);
+  BasePhasor = &PhasorList[std::size_t(std::clamp(base, 0, HarmonicCount - 1))];
+  CurrentPhasor = BasePhasor;
+}
+
 void TPhasorDocument::ClearEntries()
 {
   PhasorList.fill(HarmonicPhasor{});

@@ -115,6 +115,12 @@ public:
   // Multiplies entries 1..25, with their rotations and sums, by factor: 2
   // from the two-sided to the one-sided convention, 0.5 back.
   void ScaleHarmonics(double factor);
+  // Every entry set to its (re, im) as given, unrotated, with the running sums
+  // of step 0: an opened set, exactly as saved.
+  void SetEntries(const std::array<std::pair<double, double>, HarmonicCount> &entries);
+  // The placement cursor as saved: next (0..26) is the harmonic the next
+  // click places, base (0..25) the one whose tip it starts from.
+  void SetPlacement(int next, int base);
   // Every entry zero; the placement cursor back at harmonic 0.
   void ClearEntries();
   // The ideal wave: period repeated over both periods of the sweep.

@@ -158,6 +158,7 @@ void TRotantsForm::ApplyPhasorSet(const PhasorSetFile::TState &state)
   WaveformComboBoxChange();
 
   bool anyEntry = false;
+  std::array<std::pair<double, double>, HarmonicCount> entries{};
   for (int k = 0; k < HarmonicCount; ++k) {
     const PhasorSetFile::TEntry &saved = state.Entries[k];
     HarmonicPhasor &e = PhasorList[k];
@@ -177,21 +178,13 @@ void TRotantsForm::ApplyPhasorSet(const PhasorSetFile::TState &state)
         WriteGridValues(k + 1, magnitude, angle);
       }
     }
-    e = HarmonicPhasor{saved.Re, saved.Im, saved.Re, saved.Im, saved.Re, saved.Im};
-    if (k > 0) {
-      e.SumRe += PhasorList[k - 1].SumRe;
-      e.SumIm += PhasorList[k - 1].SumIm;
-    }
+    entries[std::size_t(k)] = {saved.Re, saved.Im};
   }
-  if (state.Waveform == PhasorSetFile::CustomTimeWaveform) {
-    std::copy(state.DrawnPeriod.begin(), state.DrawnPeriod.end(), IdealWave.begin());
-    CopyIdealPeriod();
-  }
-  if (state.HasPlacement) {
-    HarmonicIndex = state.NextHarmonic;
-    BasePhasor = &PhasorList[state.BaseHarmonic];
-    CurrentPhasor = BasePhasor;
-  }
+  Document.SetEntries(entries);
+  if (state.Waveform == PhasorSetFile::CustomTimeWaveform)
+    Document.SetIdealPeriod(state.DrawnPeriod);
+  if (state.HasPlacement)
+    Document.SetPlacement(state.NextHarmonic, state.BaseHarmonic);
 
   if (PhasorEditPanel->isHidden() == state.EditorShown)
     EditRotantsBtnClick();
