@@ -34,6 +34,12 @@ int FoldColumn(int column)
 
 }  // namespace
 
+std::shared_ptr<const std::array<double, SweepSteps>> TPhasorSnapshot::ZeroWave()
+{
+  static const auto zeros = std::make_shared<const std::array<double, SweepSteps>>();
+  return zeros;
+}
+
 bool TPhasorSnapshot::SameSet(const TPhasorSnapshot &other) const
 {
   const auto sameEntries = std::equal(

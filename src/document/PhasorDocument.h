@@ -21,9 +21,11 @@ class QUndoStack;
 struct TPhasorSnapshot {
   TPhasorArray Entries{};
   // Shared with the snapshots next to it while the wave stays the same: only
-  // a waveform choice, a stroke, New and Open change it.
-  std::shared_ptr<const std::array<double, SweepSteps>> Ideal =
-      std::make_shared<const std::array<double, SweepSteps>>();
+  // a waveform choice, a stroke, New and Open change it. All zeros until set,
+  // one wave shared by every snapshot that has not set it.
+  std::shared_ptr<const std::array<double, SweepSteps>> Ideal = ZeroWave();
+
+  static std::shared_ptr<const std::array<double, SweepSteps>> ZeroWave();
   int HarmonicIndex = 0;
   int Highest = 25;
   int IdleEditMode = 1;
