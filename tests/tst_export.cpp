@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 #include "DataExport.h"
+#include "GifWriter.h"
 #include "MainForm.h"
 #include "MessageBoxCatcher.h"
 #include "MySoundUnit.h"
@@ -111,6 +112,8 @@ private slots:
   void CsvNumbers_data();
   void CsvNumbers();
   void AnimationFramesAndDelays();
+  void GifUnchangedPixelsShowThrough_data();
+  void GifUnchangedPixelsShowThrough();
   void PictureIsTheCanvasesAsShown();
   void RunExportsExitCodes_data();
   void RunExportsExitCodes();
@@ -330,6 +333,80 @@ void TestExport::AnimationFramesAndDelays()
       QCOMPARE(shown.copy(260, 0, 512, 251), Form->TimeImage->Image());
     }
   }
+}
+
+void TestExport::GifUnchangedPixelsShowThrough_data()
+{
+  QTest::addColumn<int>("paletteSize");  // 0: the palette is given at the end
+  QTest::addColumn<int>("transparent");  // index of the frames after the first, or -1
+
+  QTest::newRow("3 colours, a spare index") << 3 << 3;
+  QTest::newRow("4 colours, no spare index") << 4 << NO_TRANSPARENT_COLOR;
+  QTest::newRow("256 colours") << 256 << NO_TRANSPARENT_COLOR;
+  QTest::newRow("palette at the end") << 0 << 255;
+}
+
+// Three 4 x 3 frames, the second and third each changing two pixels; read back
+// with giflib and drawn over each other, every frame is what was written.
+void TestExport::GifUnchangedPixelsShowThrough()
+{
+  QFETCH(int, paletteSize);
+  QFETCH(int, transparent);
+  std::vector<std::uint8_t> file;
+  TGifWriter writer([&file](const std::uint8_t *data, std::size_t size) {
+    file.insert(file.end(), data, data + size);
+    return true;
+  });
+  const std::vector<std::uint32_t> palette(std::size_t(paletteSize ? paletteSize : 3), 0x123456);
+  QVERIFY(paletteSize ? writer.Begin(4, 3, palette, false) : writer.Begin(4, 3, false));
+  std::vector<std::vector<std::uint8_t>> frames(3, std::vector<std::uint8_t>(12, 0));
+  frames[1][5] = frames[1][10] = 1;
+  frames[2] = frames[1];
+  frames[2][5] = 2;
+  frames[2][6] = 1;
+  for (const auto &frame : frames)
+    QVERIFY(writer.AddFrame(frame.data(), 5));
+  QVERIFY(paletteSize ? writer.Finish() : writer.Finish(palette));
+  if (!paletteSize) {
+    // The writer keeps its transparent index for itself.
+    TGifWriter refused([](const std::uint8_t *, std::size_t) { return true; });
+    const std::vector<std::uint8_t> bad(12, 255);
+    QVERIFY(refused.Begin(4, 3, false));
+    QVERIFY(!refused.AddFrame(bad.data(), 5));
+    QCOMPARE(refused.Error(), std::string("a frame uses a colour outside the palette"));
+  }
+
+  std::pair<const std::vector<std::uint8_t> *, std::size_t> source{&file, 0};
+  const InputFunc read = [](GifFileType *gif, GifByteType *into, int size) {
+    auto &[bytes, at] = *static_cast<std::pair<const std::vector<std::uint8_t> *, std::size_t> *>(
+        gif->UserData);
+    const std::size_t n = std::min(std::size_t(size), bytes->size() - at);
+    std::copy_n(bytes->data() + at, n, into);
+    at += n;
+    return int(n);
+  };
+  GifFileType *gif = DGifOpen(&source, read, nullptr);
+  QVERIFY(gif);
+  const auto close = qScopeGuard([gif] { DGifCloseFile(gif, nullptr); });
+  QCOMPARE(DGifSlurp(gif), GIF_OK);
+  QCOMPARE(gif->ImageCount, 3);
+  std::vector<std::uint8_t> shown(12, 0);
+  for (int k = 0; k < 3; ++k) {
+    GraphicsControlBlock control{};
+    QCOMPARE(DGifSavedExtensionToGCB(gif, k, &control), GIF_OK);
+    QCOMPARE(control.TransparentColor, k == 0 ? NO_TRANSPARENT_COLOR : transparent);
+    const GifImageDesc &d = gif->SavedImages[k].ImageDesc;
+    for (int y = 0; y < d.Height; ++y)
+      for (int x = 0; x < d.Width; ++x) {
+        const int index = gif->SavedImages[k].RasterBits[y * d.Width + x];
+        if (index != control.TransparentColor)
+          shown[std::size_t((d.Top + y) * 4 + d.Left + x)] = std::uint8_t(index);
+      }
+    QCOMPARE(shown, frames[std::size_t(k)]);
+  }
+  // The second frame is the rectangle around its two changes.
+  const GifImageDesc &second = gif->SavedImages[1].ImageDesc;
+  QCOMPARE(QRect(second.Left, second.Top, second.Width, second.Height), QRect(1, 1, 2, 2));
 }
 
 void TestExport::PictureIsTheCanvasesAsShown()
