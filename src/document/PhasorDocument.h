@@ -62,6 +62,19 @@ enum class TStepKind {
   Keep       // changes the set, keeps its kind: highest harmonic, convention
 };
 
+// The display options a saved set carries with it. The window's check boxes
+// show them; every change of a box, by the user or by the program, is kept
+// here.
+struct TSetOptions {
+  bool RealValue = true;
+  bool RotateComplexPlane = false;
+  bool Trace = false;
+  bool Grid = true;
+  bool Sound = false;
+  bool Repeat = true;
+  bool IdealWave = true;
+};
+
 // What the editor's apply made of a magnitude and an angle: the texts the
 // table shows for the harmonic (the entry is read back from them, so it
 // carries their rounding) and which of the two values lay outside its range
@@ -106,6 +119,7 @@ public:
   // are clicked, before the action runs; these change as it ends.
   int WaveformItem = 0;
   bool Conjugate = false;
+  TSetOptions Options;
 
   // The rules that change the set. The window's operations of the same
   // names show the result (grid, tone, pictures); these change the numbers.

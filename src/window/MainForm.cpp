@@ -540,6 +540,21 @@ void TRotantsForm::BindHandlers()
       ViewFullScreen->trigger();
   });
 
+  // The document keeps the options a saved set carries as the boxes change.
+  const std::pair<QCheckBox *, bool TSetOptions::*> options[] = {
+      {RealValueCheckBox, &TSetOptions::RealValue},
+      {RotateComplexPlaneCheckBox, &TSetOptions::RotateComplexPlane},
+      {TraceCheckBox, &TSetOptions::Trace},
+      {TimeGridCheckBox, &TSetOptions::Grid},
+      {SoundCheckBox, &TSetOptions::Sound},
+      {RepeatPlayCheckBox, &TSetOptions::Repeat},
+      {IdealWaveCheckBox, &TSetOptions::IdealWave}};
+  for (const auto &[box, option] : options) {
+    Document.Options.*option = box->isChecked();
+    connect(box, &QCheckBox::toggled, this,
+            [this, option = option](bool on) { Document.Options.*option = on; });
+  }
+
   connect(TimeImage, &TImageCanvas::MouseDown, this, &TRotantsForm::TimeImageMouseDown);
   connect(TimeImage, &TImageCanvas::MouseMove, this, &TRotantsForm::TimeImageMouseMove);
   connect(TimeImage, &TImageCanvas::MouseUp, this, &TRotantsForm::TimeImageMouseUp);

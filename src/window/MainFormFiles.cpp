@@ -111,14 +111,15 @@ PhasorSetFile::TState TRotantsForm::CapturePhasorSet() const
   }
   state.Waveform = std::clamp(WaveformComboBox->currentIndex(), 0, PhasorSetFile::WaveformCount - 1);
   state.HighestHarmonic = std::clamp(HighestHarmonic, 0, HarmonicCount - 1);
-  state.RealValue = RealValueCheckBox->isChecked();
-  state.RotateComplexPlane = RotateComplexPlaneCheckBox->isChecked();
-  state.Trace = TraceCheckBox->isChecked();
+  const TSetOptions &options = Document.Options;
+  state.RealValue = options.RealValue;
+  state.RotateComplexPlane = options.RotateComplexPlane;
+  state.Trace = options.Trace;
   state.Conjugate = ConjugateCheckBox->isChecked();
-  state.Grid = TimeGridCheckBox->isChecked();
-  state.Sound = SoundCheckBox->isChecked();
-  state.Repeat = RepeatPlayCheckBox->isChecked();
-  state.IdealWave = IdealWaveCheckBox->isChecked();
+  state.Grid = options.Grid;
+  state.Sound = options.Sound;
+  state.Repeat = options.Repeat;
+  state.IdealWave = options.IdealWave;
   state.Step = TimeTrackBar->value();
   std::copy_n(IdealWave.begin(), PeriodSteps, state.DrawnPeriod.begin());
   state.EditorShown = !PhasorEditPanel->isHidden();
