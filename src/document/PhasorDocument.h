@@ -88,8 +88,10 @@ struct TAppliedHarmonic {
 
 // The phasor document: the state of the phasor set under the window (the
 // entries, the ideal and reconstructed waves, the highest harmonic, the edit
-// mode and the placement cursor) and its history of user actions. The window
-// is its view: it keeps these as references and shows them.
+// mode and the placement cursor, the options a saved set carries), the rules
+// that change it, and its history of user actions. The window is its view
+// and controller: it keeps these as references, applies the rules on the
+// user's actions and shows the results.
 //
 // The history holds one step per user action that changed the set, each the
 // snapshot before and after it. Consecutive steps share the snapshot between
@@ -170,8 +172,8 @@ public:
   // (from the whole part of its left end), in increasing order, each folded
   // into the first period, so where the line spans both periods the larger
   // column wins a shared sample. The line is cut at 0 and 511: at most 512
-  // writes whatever the ends. Both ends in one column: it takes the first
-  // end's value. The second period is not updated.
+  // writes whatever the ends. Both ends at the same x: that column takes the
+  // first end's value. The second period is not updated.
   void DrawSegment(double x1, double y1, double x2, double y2);
   // The two-sided Fourier coefficients c_k = (1/256) sum w[n] e^(-j 2 pi k n /
   // 256), k = 0..25, of the drawn period (the first period of the ideal

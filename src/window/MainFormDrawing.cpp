@@ -8,9 +8,6 @@
 #include <QLabel>
 #include <QSlider>
 
-#include <algorithm>
-#include <cmath>
-
 // Freehand drawing on the time plot and the spectrum of the drawn period.
 // The plot shows two periods, one column per time step; a stroke in either
 // half edits the one stored period, IdealWave[0..255], and a release turns
