@@ -171,7 +171,7 @@ void TestMainSound::SquareThroughRealOutput()
     ChooseHighestHarmonic(*form, 25 - 2 * (++choice % 6));
   });
   chooser.start(20);
-  const QList<qint16> during = NullSink::Record(800);
+  const QList<qint16> during = NullSink::RecordSteady(800);
   chooser.stop();
   qInfo("%d highest-harmonic choices during the recording", choice);
   QVERIFY(choice > 10);

@@ -310,7 +310,7 @@ void TestSoundService::ToneReachesOutput()
   auto sound = Player(entries);
   sound->PlayLoop(true);
   QTest::qWait(SettleMs);
-  const QList<qint16> recording = NullSink::Record(1000);
+  const QList<qint16> recording = NullSink::RecordSteady(1000);
   sound->PlayLoop(false);
 
   QVERIFY2(recording.size() > 40000, qPrintable(QString::number(recording.size())));
@@ -395,7 +395,7 @@ void TestSoundService::RequestsWhileLoopingSwapWithoutReopening()
     sound->PlayLoop(true);
   });
   swapper.start(15);
-  const QList<qint16> during = NullSink::Record(800);
+  const QList<qint16> during = NullSink::RecordSteady(800);
   swapper.stop();
   QVERIFY(swaps > 20);
   QVERIFY2(ToneAnalysis::LongestQuietRun(during, 300) < 5,

@@ -133,6 +133,17 @@ QList<qint16> Record(int ms)
   return recorder->Record(ms);
 }
 
+QList<qint16> RecordSteady(int ms, int tries)
+{
+  QList<qint16> samples = Record(ms);
+  for (int tried = 1; tried < tries && ToneAnalysis::LongestQuietRun(samples, 300) >= 5; ++tried) {
+    qInfo("a dropout of %d samples in recording %d; recording again",
+          ToneAnalysis::LongestQuietRun(samples, 300), tried);
+    samples = Record(ms);
+  }
+  return samples;
+}
+
 int RecordPeak(int ms)
 {
   const QList<qint16> samples = Record(ms);

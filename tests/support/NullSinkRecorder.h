@@ -19,6 +19,14 @@ QString Unavailable();
 // RecordRate, recorded while the event loop runs; empty when recording fails.
 QList<qint16> Record(int ms);
 
+// Record(ms) of a tone that should flow without a gap, taken again (up to
+// tries recordings in all) while the recording shows a dropout. A fault of the
+// player drops out on every try: a gap at the loop's seam or at a swap recurs
+// many times a second. A one-off stall of a busy machine, where the server or
+// the player is descheduled for longer than the stream's buffer, does not.
+// Returns the last recording.
+QList<qint16> RecordSteady(int ms, int tries = 3);
+
 // Peak magnitude of the next ms milliseconds, or -1 when the recording holds
 // less than 90 % of the samples it should (recorder not running or stalled).
 int RecordPeak(int ms);
