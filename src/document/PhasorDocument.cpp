@@ -1,6 +1,7 @@
 #include "PhasorDocument.h"
 
 #include "NumberText.h"
+#include "PhasorSetFile.h"
 
 #include <QUndoCommand>
 #include <QUndoStack>
@@ -19,8 +20,9 @@ constexpr int LoadedAnglePrecision = 3;
 constexpr int AnglePrecision = 6;
 constexpr int AngleDecimals = 1;
 
-constexpr double MaxMagnitude = 10.0;
-constexpr double MaxAngle = 180.0;
+// The editor's limits are the ones a saved file is checked against.
+using PhasorSetFile::EditorMaxMagnitude;
+using PhasorSetFile::MaxAngle;
 
 // 1/256, an exact power of two: scales the unscaled transform to the
 // two-sided Fourier coefficients.
@@ -203,7 +205,7 @@ TAppliedHarmonic TPhasorDocument::ApplyHarmonic(int k, double magnitude, double 
   if (k < 0 || k >= HarmonicCount)
     return applied;
   // Written so that a value that compares unordered also becomes 0.
-  if (!(magnitude >= 0.0) || magnitude > MaxMagnitude) {
+  if (!(magnitude >= 0.0) || magnitude > EditorMaxMagnitude) {
     magnitude = 0.0;
     applied.MagnitudeReplaced = true;
   }
