@@ -157,10 +157,14 @@ void TestUndo::RandomStepsUndoneAndRedone()
       break;
     case 1:
       Form->PhasorGrid->setCurrentCell(1 + int(random.bounded(HarmonicCount)), 1);
+      // An undo shows the row as it was, in the table and the edit boxes
+      // alike, never the texts typed for the step it undoes.
+      now = Seen(*Form);
+      for (int column = 0; column < 3; ++column)
+        now.Texts[3 * HarmonicCount + column] =
+            Form->PhasorGrid->item(Form->PhasorGrid->currentRow(), column)->text();
       Form->MagnitudeEdit->setText(QString::number(random.bounded(12.0), 'f', 3));
       Form->AngleEdit->setText(QString::number(random.bounded(360.0) - 180.0, 'f', 1));
-      // What the user saw just before pressing Update: the typed texts.
-      now = Seen(*Form);
       Form->PhasorUpdateBtn->click();
       break;
     case 2:

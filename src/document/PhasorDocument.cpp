@@ -102,8 +102,12 @@ private:
 
 TPhasorDocument::TPhasorDocument()
     : CurrentPhasor(&PhasorList[0]), BasePhasor(&PhasorList[0]),
+      EditTexts{QStringLiteral("0"), QStringLiteral("0.0"), QStringLiteral("0.0")},
       Steps(new QUndoStack(this)), Last(std::make_shared<TPhasorSnapshot>())
 {
+  for (int k = 0; k < HarmonicCount; ++k)
+    GridTexts[std::size_t(3 * k)] = QString::number(k);
+  ClearGridValues();
   connect(Steps, &QUndoStack::cleanChanged, this,
           [this](bool clean) { emit ModifiedChanged(!clean); });
 }
@@ -275,6 +279,143 @@ TPhasorDocument::DrawnSpectrum(const TRadix2FFT &transform) const
   for (std::size_t k = 0; k < spectrum.size(); ++k)
     spectrum[k] = {real[k] * SpectrumScale, imaginary[k] * SpectrumScale};
   return spectrum;
+}
+
+void TPhasorDocument::SetGridValues(int k, const QString &magnitude, const QString &angle)
+{
+  if (k < 0 || k >= HarmonicCount)
+    return;
+  GridTexts[std::size_t(3 * k + 1)] = magnitude;
+  GridTexts[std::size_t(3 * k + 2)] = angle;
+  emit TextsChanged(k, k);
+}
+
+void TPhasorDocument::ClearGridValues()
+{
+  for (int k = 0; k < HarmonicCount; ++k) {
+    GridTexts[std::size_t(3 * k + 1)] = QStringLiteral("0.0");
+    GridTexts[std::size_t(3 * k + 2)] = QStringLiteral("0.0");
+  }
+  emit TextsChanged(0, HarmonicCount - 1);
+}
+
+void TPhasorDocument::ShowEntriesAsTexts(int first, int last)
+{
+  bool selectedShown = false;
+  for (int k = std::max(first, 0); k <= std::min(last, HarmonicCount - 1); ++k) {
+    const HarmonicPhasor &e = PhasorList[std::size_t(k)];
+    if (e.Re == 0.0 && e.Im == 0.0)
+      continue;
+    double magnitude = 0.0;
+    double angle = 0.0;
+    HarmonicMath::RectToPolar(e.Re, e.Im, magnitude, angle);
+    GridTexts[std::size_t(3 * k + 1)] = QString::fromStdString(MagnitudeText(magnitude));
+    GridTexts[std::size_t(3 * k + 2)] = QString::fromStdString(AngleText(angle));
+    selectedShown = selectedShown || Selected == k;
+  }
+  emit TextsChanged(std::max(first, 0), std::min(last, HarmonicCount - 1));
+  if (selectedShown)
+    LoadSelectedRow();
+}
+
+void TPhasorDocument::SetEditTexts(const QString &harmonic, const QString &magnitude,
+                                   const QString &angle)
+{
+  const std::array<QString, 3> texts{harmonic, magnitude, angle};
+  if (texts == EditTexts)
+    return;
+  EditTexts = texts;
+  emit EditTextsChanged();
+}
+
+void TPhasorDocument::LoadSelectedRow()
+{
+  if (Selected < 0 || Selected >= HarmonicCount)
+    return;
+  SetEditTexts(GridText(Selected, 0), GridText(Selected, 1), GridText(Selected, 2));
+}
+
+void TPhasorDocument::SelectHarmonic(int k)
+{
+  if (k < -1 || k >= HarmonicCount || k == Selected)
+    return;
+  Selected = k;
+  LoadSelectedRow();
+  emit SelectionChanged(k);
+}
+
+bool TPhasorDocument::ReadTyped(const QString &text, double &value)
+{
+  // Read as UTF-8, so any non-ASCII character rejects the text.
+  return ReadNumber(text.toStdString(), value);
+}
+
+bool TPhasorDocument::ApplyTyped(int k, const QString &magnitude, const QString &angle,
+                                 TAppliedHarmonic *applied)
+{
+  double magnitudeValue = 0.0;
+  double angleValue = 0.0;
+  if (k < 0 || k >= HarmonicCount || !ReadTyped(magnitude, magnitudeValue)
+      || !ReadTyped(angle, angleValue))
+    return false;
+  const TAppliedHarmonic result = ApplyHarmonic(k, magnitudeValue, angleValue);
+  emit EntriesChanged();
+  GridTexts[std::size_t(3 * k)] = QString::number(k);
+  SetGridValues(k, QString::fromStdString(result.MagnitudeText),
+                QString::fromStdString(result.AngleText));
+  if (applied)
+    *applied = result;
+  return true;
+}
+
+std::shared_ptr<TPhasorSnapshot> TPhasorDocument::CaptureSet() const
+{
+  auto snapshot = std::make_shared<TPhasorSnapshot>();
+  TPhasorSnapshot &s = *snapshot;
+  // What equals the newest step's snapshot is shared with it, so a long
+  // history holds mostly what changed.
+  const TPhasorSnapshot &last = *Last;
+  s.Entries = PhasorList;
+  s.Ideal = std::memcmp(last.Ideal->data(), IdealWave.data(), sizeof IdealWave) == 0
+                ? last.Ideal
+                : std::make_shared<const std::array<double, SweepSteps>>(IdealWave);
+  s.HarmonicIndex = HarmonicIndex;
+  s.Highest = HighestHarmonic;
+  s.IdleEditMode = IdleEditMode;
+  s.CurrentIndex = int(CurrentPhasor - PhasorList.data());
+  s.BaseIndex = int(BasePhasor - PhasorList.data());
+  s.WaveformItem = WaveformItem;
+  s.Conjugate = Conjugate;
+  for (std::size_t i = 0; i < GridTexts.size(); ++i)
+    s.GridTexts[i] = GridTexts[i] == last.GridTexts[i] ? last.GridTexts[i] : GridTexts[i];
+  s.GridRow = Selected + 1;
+  s.EditTexts = EditTexts;
+  s.HandMade = last.HandMade;
+  return snapshot;
+}
+
+void TPhasorDocument::RestoreSet(const TPhasorSnapshot &s)
+{
+  PhasorList = s.Entries;
+  IdealWave = *s.Ideal;
+  HarmonicIndex = s.HarmonicIndex;
+  CurrentPhasor = &PhasorList[std::size_t(std::clamp(s.CurrentIndex, 0, HarmonicCount - 1))];
+  BasePhasor = &PhasorList[std::size_t(std::clamp(s.BaseIndex, 0, HarmonicCount - 1))];
+  IdleEditMode = s.IdleEditMode;
+  HighestHarmonic = s.Highest;
+  WaveformItem = s.WaveformItem;
+  Conjugate = s.Conjugate;
+  emit HighestHarmonicChanged(s.Highest);
+  emit WaveformChanged(s.WaveformItem);
+  emit ConjugateChanged(s.Conjugate);
+  emit EntriesChanged();
+  GridTexts = s.GridTexts;
+  emit TextsChanged(0, HarmonicCount - 1);
+  const int selected = std::clamp(s.GridRow - 1, -1, HarmonicCount - 1);
+  const bool moved = std::exchange(Selected, selected) != selected;
+  SetEditTexts(s.EditTexts[0], s.EditTexts[1], s.EditTexts[2]);
+  if (moved)
+    emit SelectionChanged(selected);
 }
 
 bool TPhasorDocument::RecordStep(const std::shared_ptr<TPhasorSnapshot> &before,

@@ -122,6 +122,54 @@ public:
   int WaveformItem = 0;
   bool Conjugate = false;
   TSetOptions Options;
+  // The editor table's texts: GridTexts[3 k + c] is harmonic k's number
+  // (c = 0), magnitude (1) and angle (2) as the table shows them. An entry set
+  // through the editor is read back from its texts, so they carry its
+  // rounding, and a saved set keeps them.
+  std::array<QString, 3 * HarmonicCount> GridTexts;
+  // The three edit boxes' texts: harmonic, magnitude, angle, as loaded from
+  // the selected row or typed since.
+  std::array<QString, 3> EditTexts;
+  // The harmonic of the table's current row (0..25), or -1 for none. Not
+  // part of the set: choosing a row is no undo step.
+  int Selected = 0;
+
+  // The table's text of harmonic k (0..25) in column (0..2).
+  const QString &GridText(int k, int column) const
+  {
+    return GridTexts[std::size_t(3 * k + column)];
+  }
+  // Sets the magnitude and angle texts of harmonic k (0..25).
+  void SetGridValues(int k, const QString &magnitude, const QString &angle);
+  // Every magnitude and angle text back to "0.0", as after Clear.
+  void ClearGridValues();
+  // The texts of harmonics first..last rewritten from their entries in the
+  // table's formats (the edit boxes too when the selected row is among
+  // them). Entries that are zero keep their texts: no scaling changed them.
+  void ShowEntriesAsTexts(int first, int last);
+  void SetEditTexts(const QString &harmonic, const QString &magnitude, const QString &angle);
+  // The edit boxes take the selected row's texts.
+  void LoadSelectedRow();
+  // Chooses the table's row of harmonic k (-1..25); a new row loads its texts
+  // into the edit boxes. A row outside the table leaves everything as it is.
+  void SelectHarmonic(int k);
+  int SelectedHarmonic() const { return Selected; }
+  // A typed text read as a number the editor accepts (a decimal point, no
+  // grouping, ASCII only).
+  static bool ReadTyped(const QString &text, double &value);
+  // The editor's Update on harmonic k with the typed texts: false, with
+  // nothing changed, when either is not a number. Otherwise ApplyHarmonic,
+  // and the row shows the texts applied; applied, when given, says which
+  // value was replaced by 0.
+  bool ApplyTyped(int k, const QString &magnitude, const QString &angle,
+                  TAppliedHarmonic *applied = nullptr);
+  // Puts the set of snapshot back: entries, ideal wave, highest harmonic,
+  // placement, waveform, convention, idle mode, table texts, row and edit
+  // boxes. Emits the change signals.
+  void RestoreSet(const TPhasorSnapshot &snapshot);
+  // The state of the set now, as a snapshot whose parts equal to the newest
+  // step's are shared with it. The tone is left to the caller.
+  std::shared_ptr<TPhasorSnapshot> CaptureSet() const;
 
   // The rules that change the set. The window's operations of the same
   // names show the result (grid, tone, pictures); these change the numbers.
@@ -204,6 +252,20 @@ public:
 signals:
   // Undo or redo asks the view to show snapshot.
   void Restore(const TPhasorSnapshot &snapshot);
+  // Entries changed by ApplyTyped or RestoreSet.
+  void EntriesChanged();
+  // The table texts of harmonics first..last changed.
+  void TextsChanged(int first, int last);
+  // The edit boxes' texts changed (not sent for SetEditTexts with the texts
+  // they hold).
+  void EditTextsChanged();
+  // Another row of the table was chosen.
+  void SelectionChanged(int k);
+  // The waveform item, the convention and the highest harmonic put back by
+  // RestoreSet.
+  void WaveformChanged(int item);
+  void ConjugateChanged(bool conjugate);
+  void HighestHarmonicChanged(int highest);
   // The set became, or stopped being, different from the one saved.
   void ModifiedChanged(bool modified);
 

@@ -232,12 +232,8 @@ TRotantsForm::TRotantsForm(QWidget *parent) : QMainWindow(parent)
 
   ClearBtnClick();
 
-  for (int r = 0; r <= HighestHarmonic; ++r)
-    PhasorGrid->item(r + 1, 0)->setText(QString::number(r));
-  {
-    const QSignalBlocker blocker(PhasorGrid);
-    PhasorGrid->setCurrentCell(1, 1);
-  }
+  ShowGridTexts(0, HarmonicCount - 1);
+  ShowSelectedRow();
   ResetUndoHistory();
 }
 
@@ -598,17 +594,7 @@ void TRotantsForm::BindHandlers()
   connect(WaveformComboBox, &QComboBox::activated, this, &TRotantsForm::WaveformComboBoxChange);
   connect(HighestHarmonicComboBox, &QComboBox::activated, this,
           &TRotantsForm::HighestHarmonicComboBoxChange);
-
-  // Only a move to another row loads the edits: a click on the other value cell
-  // of the same row must not throw away what the user has typed.
-  connect(PhasorGrid, &QTableWidget::currentCellChanged, this,
-          [this](int row, int column, int previousRow, int) {
-            if (row == previousRow)
-              return;
-            bool canSelect = true;
-            PhasorGridSelectCell(column, row, canSelect);
-            SelectedHarmonicChanged();
-          });
+  BindEditorToDocument();
 }
 
 void TRotantsForm::SetEditMode(int mode)

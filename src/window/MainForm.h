@@ -299,6 +299,10 @@ public:
   void ShowConversionError(const QString &text);
   // Shows text in EditorNotice, or hides it for an empty text.
   void ShowEditorNotice(const QString &text);
+  // The table's rows first..last (harmonics) and its current row as the
+  // document holds them.
+  void ShowGridTexts(int first, int last);
+  void ShowSelectedRow();
 
   // Zoom and full screen. SetZoom shows the window at factor (held to the
   // zoom range and to what the screen's available area allows) and remembers
@@ -598,6 +602,7 @@ private:
   // Writes a heading of the grid's row 0, which the grid's header shows.
   void SetGridHeading(int column, const QString &text);
   void BindHandlers();
+  void BindEditorToDocument();
   // Adds Manual and Keyboard Shortcuts above About, and their texts.
   void BuildHelpMenu();
   void RetranslateHelpMenu();

@@ -4,10 +4,12 @@
 #include "NumberText.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -28,12 +30,6 @@ QString Text(const std::string &text)
   return QString::fromStdString(text);
 }
 
-// The text is read as UTF-8, so any non-ASCII character rejects it.
-bool ReadText(const QString &text, double &value)
-{
-  return ReadNumber(text.toStdString(), value);
-}
-
 QString QuotedText(const QString &text)
 {
   return text.size() > QuotedTextLimit ? text.left(QuotedTextLimit) + QChar(0x2026) : text;
@@ -50,14 +46,11 @@ void TRotantsForm::LoadPhasorEditor(double re, double im)
   double magnitude = 0.0;
   double angle = 0.0;
   RectToPolar(re, im, magnitude, angle);
-
-  const int row = HarmonicIndex + 1;
-  PhasorGrid->setCurrentCell(row, 1);
-  PhasorGrid->scrollToItem(PhasorGrid->item(row, 1));
-
-  HarmonicEdit->setText(QString::number(HarmonicIndex));
-  MagnitudeEdit->setText(Text(TPhasorDocument::MagnitudeText(magnitude)));
-  AngleEdit->setText(Text(TPhasorDocument::LoadedAngleText(angle)));
+  Document.SelectHarmonic(HarmonicIndex);
+  ShowSelectedRow();
+  Document.SetEditTexts(QString::number(HarmonicIndex),
+                        Text(TPhasorDocument::MagnitudeText(magnitude)),
+                        Text(TPhasorDocument::LoadedAngleText(angle)));
   PhasorUpdateBtnClick();
 }
 
@@ -66,50 +59,52 @@ void TRotantsForm::EditHarmonic(int k, double magnitude, double angle)
   if (k < 0 || k >= HarmonicCount)
     return;
   const TActionScope action(*this);
-  const int row = k + 1;
-  PhasorGrid->setCurrentCell(row, 1);
-  PhasorGrid->scrollToItem(PhasorGrid->item(row, 1));
-  HarmonicEdit->setText(QString::number(k));
-  MagnitudeEdit->setText(Text(TPhasorDocument::MagnitudeText(magnitude)));
-  AngleEdit->setText(Text(TPhasorDocument::AngleText(angle)));
+  Document.SelectHarmonic(k);
+  ShowSelectedRow();
+  Document.SetEditTexts(QString::number(k), Text(TPhasorDocument::MagnitudeText(magnitude)),
+                        Text(TPhasorDocument::AngleText(angle)));
   PhasorUpdateBtnClick();
 }
 
 // Both texts are checked before anything is written, so a text that is not a
-// number leaves grid, entries, tone and plots exactly as they were. The
+// number leaves table, entries, tone and plots exactly as they were. The
 // document's apply then sets the entry (out-of-range numbers as 0, with the
-// rounding the grid shows) and gives the grid its texts.
+// rounding the table shows) and the row's texts.
 void TRotantsForm::PhasorUpdateBtnClick()
 {
-  const int row = PhasorGrid->currentRow();
-  if (row < 1 || row > HarmonicCount)
+  const int k = Document.SelectedHarmonic();
+  if (k < 0 || k >= HarmonicCount)
     return;
-
-  double magnitude = 0.0;
-  if (!ReadText(MagnitudeEdit->text(), magnitude)) {
-    ShowConversionError(MagnitudeEdit->text());
-    return;
-  }
-  double angle = 0.0;
-  if (!ReadText(AngleEdit->text(), angle)) {
-    ShowConversionError(AngleEdit->text());
+  const QString magnitudeText = Document.EditTexts[1];
+  const QString angleText = Document.EditTexts[2];
+  double value = 0.0;
+  if (!TPhasorDocument::ReadTyped(magnitudeText, value)) {
+    ShowConversionError(magnitudeText);
     return;
   }
-  const TActionScope action(*this, tr("Typed Harmonic %1").arg(row - 1), TStepKind::HandMade);
-  const TAppliedHarmonic applied = Document.ApplyHarmonic(row - 1, magnitude, angle);
+  if (!TPhasorDocument::ReadTyped(angleText, value)) {
+    ShowConversionError(angleText);
+    return;
+  }
+  const TActionScope action(*this, tr("Typed Harmonic %1").arg(k), TStepKind::HandMade);
+  // An undo of this step shows the row as it was, in the table and the edit
+  // boxes alike: the texts typed for it are not left for the next Update to
+  // apply again. (Within a larger action, such as a drawing loading every
+  // harmonic, the step is that action's.)
+  if (StepBefore && ActionDepth == 1)
+    StepBefore->EditTexts = {Document.GridText(k, 0), Document.GridText(k, 1),
+                             Document.GridText(k, 2)};
+  TAppliedHarmonic applied;
+  Document.ApplyTyped(k, magnitudeText, angleText, &applied);
   // The notice says which values became 0; the edit boxes keep what was typed.
   QStringList replaced;
   if (applied.MagnitudeReplaced)
     replaced << tr("Magnitude %1 is outside 0 to 10: 0 applied")
-                    .arg(QuotedText(MagnitudeEdit->text().trimmed()));
+                    .arg(QuotedText(magnitudeText.trimmed()));
   if (applied.AngleReplaced)
     replaced << tr("Angle %1 is outside -180 to 180: 0 applied")
-                    .arg(QuotedText(AngleEdit->text().trimmed()));
+                    .arg(QuotedText(angleText.trimmed()));
   ShowEditorNotice(replaced.join('\n'));
-
-  PhasorGrid->item(row, 0)->setText(HarmonicEdit->text());
-  PhasorGrid->item(row, 1)->setText(Text(applied.MagnitudeText));
-  PhasorGrid->item(row, 2)->setText(Text(applied.AngleText));
 
   SynthesizeTone();
   PlaySound(SoundCheckBox->isChecked());
@@ -118,32 +113,73 @@ void TRotantsForm::PhasorUpdateBtnClick()
 
 void TRotantsForm::WriteGridValues(int row, double magnitude, double angle)
 {
-  PhasorGrid->item(row, 1)->setText(Text(TPhasorDocument::MagnitudeText(magnitude)));
-  PhasorGrid->item(row, 2)->setText(Text(TPhasorDocument::AngleText(angle)));
+  Document.SetGridValues(row - 1, Text(TPhasorDocument::MagnitudeText(magnitude)),
+                         Text(TPhasorDocument::AngleText(angle)));
 }
 
-// Entries that were scaled without passing through the editor are shown as
-// they now stand, so the grid never disagrees with what is drawn and an
-// Update of an untouched row changes nothing. Entries that are zero were not
-// changed by any scaling and keep their texts.
 void TRotantsForm::ShowEntriesInGrid(int first, int last)
 {
-  const int current = PhasorGrid->currentRow();
-  bool currentShown = false;
-  for (int k = std::max(first, 0); k <= std::min(last, HarmonicCount - 1); ++k) {
-    const HarmonicPhasor &e = PhasorList[k];
-    if (e.Re == 0.0 && e.Im == 0.0)
-      continue;
-    double magnitude = 0.0;
-    double angle = 0.0;
-    RectToPolar(e.Re, e.Im, magnitude, angle);
-    WriteGridValues(k + 1, magnitude, angle);
-    currentShown = currentShown || current == k + 1;
+  Document.ShowEntriesAsTexts(first, last);
+}
+
+// The table and the edit boxes show the document's texts and row; a row the
+// user chooses, and a text the user types, go to the document.
+void TRotantsForm::BindEditorToDocument()
+{
+  connect(&Document, &TPhasorDocument::TextsChanged, this, &TRotantsForm::ShowGridTexts);
+  // What the document puts back shows in the controls; none of them raises
+  // a handler, since each reacts to the user's activation or click only.
+  connect(&Document, &TPhasorDocument::HighestHarmonicChanged, HighestHarmonicComboBox,
+          &QComboBox::setCurrentIndex);
+  connect(&Document, &TPhasorDocument::WaveformChanged, WaveformComboBox,
+          &QComboBox::setCurrentIndex);
+  connect(&Document, &TPhasorDocument::ConjugateChanged, ConjugateCheckBox,
+          &QCheckBox::setChecked);
+  // Within a user action this only notes the redraw its end makes.
+  connect(&Document, &TPhasorDocument::EntriesChanged, this, &TRotantsForm::TimeTrackBarChange);
+  connect(&Document, &TPhasorDocument::EditTextsChanged, this, [this] {
+    QLineEdit *const edits[] = {HarmonicEdit, MagnitudeEdit, AngleEdit};
+    for (std::size_t i = 0; i < 3; ++i)
+      if (edits[i]->text() != Document.EditTexts[i])
+        edits[i]->setText(Document.EditTexts[i]);
+  });
+  connect(&Document, &TPhasorDocument::SelectionChanged, this, [this] {
+    ShowSelectedRow();
+    SelectedHarmonicChanged();
+  });
+  QLineEdit *const edits[] = {HarmonicEdit, MagnitudeEdit, AngleEdit};
+  for (std::size_t i = 0; i < 3; ++i)
+    connect(edits[i], &QLineEdit::textChanged, this,
+            [this, i](const QString &text) { Document.EditTexts[i] = text; });
+  // Only a move to another row loads the edits: a click on the other value
+  // cell of the same row must not throw away what the user has typed.
+  connect(PhasorGrid, &QTableWidget::currentCellChanged, this,
+          [this](int row, int, int previousRow, int) {
+            if (row != previousRow)
+              Document.SelectHarmonic(row >= 1 ? row - 1 : -1);
+          });
+}
+
+void TRotantsForm::ShowGridTexts(int first, int last)
+{
+  for (int k = std::max(first, 0); k <= std::min(last, HarmonicCount - 1); ++k)
+    for (int column = 0; column < 3; ++column)
+      PhasorGrid->item(k + 1, column)->setText(Document.GridText(k, column));
+}
+
+void TRotantsForm::ShowSelectedRow()
+{
+  const int row = Document.SelectedHarmonic() + 1;
+  if (row < 1) {
+    const QSignalBlocker blocker(PhasorGrid);
+    PhasorGrid->setCurrentItem(nullptr);
+    return;
   }
-  if (currentShown) {
-    bool canSelect = true;
-    PhasorGridSelectCell(1, current, canSelect);
+  if (PhasorGrid->currentRow() != row) {
+    const QSignalBlocker blocker(PhasorGrid);
+    PhasorGrid->setCurrentCell(row, 1);
   }
+  PhasorGrid->scrollToItem(PhasorGrid->item(row, 1));
 }
 
 void TRotantsForm::ShowConversionError(const QString &text)
@@ -165,11 +201,10 @@ void TRotantsForm::ShowEditorNotice(const QString &text)
 
 void TRotantsForm::PhasorGridSelectCell(int, int row, bool &)
 {
-  if (row < 1 || row >= PhasorGrid->rowCount())
+  if (row < 1 || row > HarmonicCount)
     return;
-  HarmonicEdit->setText(PhasorGrid->item(row, 0)->text());
-  MagnitudeEdit->setText(PhasorGrid->item(row, 1)->text());
-  AngleEdit->setText(PhasorGrid->item(row, 2)->text());
+  Document.SetEditTexts(Document.GridText(row - 1, 0), Document.GridText(row - 1, 1),
+                        Document.GridText(row - 1, 2));
 }
 
 void TRotantsForm::EditRotantsBtnClick()

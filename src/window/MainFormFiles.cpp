@@ -106,16 +106,16 @@ PhasorSetFile::TState TRotantsForm::CapturePhasorSet() const
     e.Re = PhasorList[k].Re;
     e.Im = PhasorList[k].Im;
     e.HasTexts = true;
-    e.MagnitudeText = PhasorGrid->item(k + 1, 1)->text();
-    e.AngleText = PhasorGrid->item(k + 1, 2)->text();
+    e.MagnitudeText = Document.GridText(k, 1);
+    e.AngleText = Document.GridText(k, 2);
   }
-  state.Waveform = std::clamp(WaveformComboBox->currentIndex(), 0, PhasorSetFile::WaveformCount - 1);
+  state.Waveform = std::clamp(Document.WaveformItem, 0, PhasorSetFile::WaveformCount - 1);
   state.HighestHarmonic = std::clamp(HighestHarmonic, 0, HarmonicCount - 1);
   const TSetOptions &options = Document.Options;
   state.RealValue = options.RealValue;
   state.RotateComplexPlane = options.RotateComplexPlane;
   state.Trace = options.Trace;
-  state.Conjugate = ConjugateCheckBox->isChecked();
+  state.Conjugate = Document.Conjugate;
   state.Grid = options.Grid;
   state.Sound = options.Sound;
   state.Repeat = options.Repeat;
@@ -124,10 +124,10 @@ PhasorSetFile::TState TRotantsForm::CapturePhasorSet() const
   std::copy_n(IdealWave.begin(), PeriodSteps, state.DrawnPeriod.begin());
   state.EditorShown = !PhasorEditPanel->isHidden();
   state.HasEditor = true;
-  state.EditorRow = std::clamp(PhasorGrid->currentRow(), 1, HarmonicCount);
-  state.HarmonicText = HarmonicEdit->text();
-  state.MagnitudeText = MagnitudeEdit->text();
-  state.AngleText = AngleEdit->text();
+  state.EditorRow = std::clamp(Document.SelectedHarmonic() + 1, 1, HarmonicCount);
+  state.HarmonicText = Document.EditTexts[0];
+  state.MagnitudeText = Document.EditTexts[1];
+  state.AngleText = Document.EditTexts[2];
   state.HasPlacement = true;
   state.NextHarmonic = std::clamp(HarmonicIndex, 0, HarmonicCount);
   state.BaseHarmonic = std::clamp(int(BasePhasor - PhasorList.data()), 0, HarmonicCount - 1);
@@ -147,6 +147,7 @@ void TRotantsForm::ApplyPhasorSet(const PhasorSetFile::TState &state)
   RealValueCheckBox->setChecked(state.RealValue);
   TraceCheckBox->setChecked(state.Trace);
   ConjugateCheckBox->setChecked(state.Conjugate);
+  Document.Conjugate = state.Conjugate;
   TimeGridCheckBox->setChecked(state.Grid);
   SoundCheckBox->setChecked(state.Sound);
   RepeatPlayCheckBox->setChecked(state.Repeat);
@@ -165,13 +166,11 @@ void TRotantsForm::ApplyPhasorSet(const PhasorSetFile::TState &state)
     HarmonicPhasor &e = PhasorList[k];
     anyEntry = anyEntry || saved.Re != 0.0 || saved.Im != 0.0;
     if (saved.HasTexts) {
-      PhasorGrid->item(k + 1, 1)->setText(saved.MagnitudeText);
-      PhasorGrid->item(k + 1, 2)->setText(saved.AngleText);
+      Document.SetGridValues(k, saved.MagnitudeText, saved.AngleText);
     } else if (!SameBits(saved.Re, e.Re) || !SameBits(saved.Im, e.Im)) {
       // As the editor writes an entry; an entry of zero as a cleared row.
       if (saved.Re == 0.0 && saved.Im == 0.0) {
-        PhasorGrid->item(k + 1, 1)->setText("0.0");
-        PhasorGrid->item(k + 1, 2)->setText("0.0");
+        Document.SetGridValues(k, QStringLiteral("0.0"), QStringLiteral("0.0"));
       } else {
         double magnitude = 0.0;
         double angle = 0.0;
@@ -190,19 +189,12 @@ void TRotantsForm::ApplyPhasorSet(const PhasorSetFile::TState &state)
   if (PhasorEditPanel->isHidden() == state.EditorShown)
     EditRotantsBtnClick();
   const int row = state.HasEditor ? state.EditorRow : 1;
-  {
-    const QSignalBlocker blocker(PhasorGrid);
-    PhasorGrid->setCurrentCell(row, 1);
-  }
-  PhasorGrid->scrollToItem(PhasorGrid->item(row, 1));
-  if (state.HasEditor) {
-    HarmonicEdit->setText(state.HarmonicText);
-    MagnitudeEdit->setText(state.MagnitudeText);
-    AngleEdit->setText(state.AngleText);
-  } else {
-    bool canSelect = true;
-    PhasorGridSelectCell(1, row, canSelect);
-  }
+  Document.SelectHarmonic(row - 1);
+  ShowSelectedRow();
+  if (state.HasEditor)
+    Document.SetEditTexts(state.HarmonicText, state.MagnitudeText, state.AngleText);
+  else
+    Document.LoadSelectedRow();
 
   // "Custom Time" plays nothing until a drawing has made entries.
   SynthesizeTone();

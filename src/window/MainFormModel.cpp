@@ -28,10 +28,7 @@ double TRotantsForm::Sinc(double x) const
 void TRotantsForm::ClearPhasorEntries()
 {
   Document.ClearEntries();
-  for (int row = 0; row < HarmonicCount; ++row) {
-    PhasorGrid->item(row + 1, 1)->setText("0.0");
-    PhasorGrid->item(row + 1, 2)->setText("0.0");
-  }
+  Document.ClearGridValues();
 }
 
 void TRotantsForm::ClearReconWave()

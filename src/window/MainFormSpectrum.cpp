@@ -41,10 +41,10 @@ QRect ToRect(const TSpectrumBox &box)
 }
 
 // The value a grid cell shows; fallback when it does not read.
-double GridValue(const QTableWidget *grid, int row, int column, double fallback)
+double GridValue(const TPhasorDocument &document, int k, int column, double fallback)
 {
   double value = fallback;
-  ReadNumber(grid->item(row, column)->text().toStdString(), value);
+  ReadNumber(document.GridText(k, column).toStdString(), value);
   return value;
 }
 
@@ -219,11 +219,12 @@ void TRotantsForm::SpectrumImageMouseDown(Qt::MouseButton button, Qt::KeyboardMo
   drag.PressX = X;
   drag.PressY = Y;
   const int row = drag.Harmonic + 1;
-  drag.Magnitude = GridValue(PhasorGrid, row, 1, content.Magnitudes[std::size_t(drag.Harmonic)]);
-  drag.Angle = GridValue(PhasorGrid, row, 2, content.Angles[std::size_t(drag.Harmonic)]);
+  drag.Magnitude = GridValue(Document, drag.Harmonic, 1,
+                             content.Magnitudes[std::size_t(drag.Harmonic)]);
+  drag.Angle = GridValue(Document, drag.Harmonic, 2, content.Angles[std::size_t(drag.Harmonic)]);
   SpectrumDrag = drag;
-  PhasorGrid->setCurrentCell(row, 1);
-  PhasorGrid->scrollToItem(PhasorGrid->item(row, 1));
+  Document.SelectHarmonic(drag.Harmonic);
+  ShowSelectedRow();
 }
 
 // Sets the dragged half of the value from a mouse position, once the mouse

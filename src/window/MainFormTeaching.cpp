@@ -110,7 +110,7 @@ void TRotantsForm::ShowSelectedHarmonic()
 // harmonic 0 while no row is current.
 int TRotantsForm::SelectedHarmonic() const
 {
-  return std::clamp(PhasorGrid->currentRow() - 1, 0, HarmonicCount - 1);
+  return std::clamp(Document.SelectedHarmonic(), 0, HarmonicCount - 1);
 }
 
 void TRotantsForm::ViewHighlightHarmonicClick()

@@ -66,38 +66,14 @@ void TRotantsForm::EditRedoClick()
 
 std::shared_ptr<TPhasorSnapshot> TRotantsForm::CaptureSnapshot() const
 {
-  auto snapshot = std::make_shared<TPhasorSnapshot>();
-  TPhasorSnapshot &s = *snapshot;
-  // What equals the newest step's snapshot is shared with it, so a long
-  // history holds mostly what changed.
-  const TPhasorSnapshot &last = *Document.LastRecorded();
-  s.Entries = PhasorList;
-  s.Ideal = std::memcmp(last.Ideal->data(), IdealWave.data(), sizeof IdealWave) == 0
-                ? last.Ideal
-                : std::make_shared<const std::array<double, SweepSteps>>(IdealWave);
-  s.HarmonicIndex = HarmonicIndex;
-  s.Highest = HighestHarmonic;
-  s.IdleEditMode = IdleEditMode;
-  s.CurrentIndex = int(CurrentPhasor - PhasorList.data());
-  s.BaseIndex = int(BasePhasor - PhasorList.data());
-  s.WaveformItem = Document.WaveformItem;
-  s.Conjugate = Document.Conjugate;
-  for (int k = 0; k < HarmonicCount; ++k) {
-    for (int column = 0; column < 3; ++column) {
-      const std::size_t i = std::size_t(3 * k + column);
-      const QString text = PhasorGrid->item(k + 1, column)->text();
-      s.GridTexts[i] = text == last.GridTexts[i] ? last.GridTexts[i] : text;
-    }
-  }
-  s.GridRow = PhasorGrid->currentRow();
-  s.EditTexts = {HarmonicEdit->text(), MagnitudeEdit->text(), AngleEdit->text()};
+  std::shared_ptr<TPhasorSnapshot> snapshot = Document.CaptureSet();
   if (MySound->Buffer && MySound->DataSize >= quint32(ToneBytes))
-    std::copy_n(MySound->Buffer, ToneBytes, s.Tone.begin());
-  s.HandMade = last.HandMade;
+    std::copy_n(MySound->Buffer, ToneBytes, snapshot->Tone.begin());
   return snapshot;
 }
 
-// One action: the tone kept in the snapshot (it depends on the history of
+// One action: the document puts the set back and the controls follow its
+// signals; the tone kept in the snapshot (it depends on the history of
 // syntheses, so it is put back, not made again), one play request and one
 // redraw at the slider's step. Playback goes on; the mode it returns to is
 // the snapshot's.
@@ -106,36 +82,11 @@ void TRotantsForm::RestoreSnapshot(const TPhasorSnapshot &s)
   const TActionScope action(*this);
   MouseDrawing = false;
   StrokeBefore.reset();
-  PhasorList = s.Entries;
-  IdealWave = *s.Ideal;
-  HarmonicIndex = s.HarmonicIndex;
-  HighestHarmonic = s.Highest;
-  HighestHarmonicComboBox->setCurrentIndex(s.Highest);
-  CurrentPhasor = &PhasorList[std::size_t(std::clamp(s.CurrentIndex, 0, HarmonicCount - 1))];
-  BasePhasor = &PhasorList[std::size_t(std::clamp(s.BaseIndex, 0, HarmonicCount - 1))];
-  Document.WaveformItem = s.WaveformItem;
-  Document.Conjugate = s.Conjugate;
-  WaveformComboBox->setCurrentIndex(s.WaveformItem);
-  ConjugateCheckBox->setChecked(s.Conjugate);
-  IdleEditMode = s.IdleEditMode;
+  Document.RestoreSet(s);
   if (!SimulationTimer->isActive())
     SetEditMode(IdleEditMode);
-  for (int k = 0; k < HarmonicCount; ++k)
-    for (int column = 0; column < 3; ++column)
-      PhasorGrid->item(k + 1, column)->setText(s.GridTexts[std::size_t(3 * k + column)]);
-  const int previousRow = PhasorGrid->currentRow();
-  {
-    const QSignalBlocker blocker(PhasorGrid);
-    PhasorGrid->setCurrentCell(s.GridRow, 1);
-  }
-  if (s.GridRow >= 1)
-    PhasorGrid->scrollToItem(PhasorGrid->item(s.GridRow, 1));
-  HarmonicEdit->setText(s.EditTexts[0]);
-  MagnitudeEdit->setText(s.EditTexts[1]);
-  AngleEdit->setText(s.EditTexts[2]);
+  ShowSelectedRow();
   ShowEditorNotice(QString());
-  if (previousRow != s.GridRow)
-    SelectedHarmonicChanged();
 
   if (MySound->Buffer && MySound->DataSize >= quint32(ToneBytes))
     std::copy_n(s.Tone.begin(), ToneBytes, MySound->Buffer);
