@@ -1,11 +1,13 @@
 #include "MainForm.h"
 
 #include "AboutForm.h"
+#include "EditorPanel.h"
 #include "FFTUnit.h"
 #include "MyGraphUnit.h"
 #include "MySoundUnit.h"
 #include "SpectrumView.h"
 #include "WindowScaler.h"
+#include "WindowLayout.h"
 
 #include <QAction>
 #include <QApplication>
@@ -40,14 +42,13 @@
 #include <algorithm>
 #include <utility>
 
+using WindowLayout::Place;
+
 namespace {
 
 constexpr int DrawingMode = 2;  // EditMode of "Custom Time"
 constexpr int ClientWidth = 782;
 constexpr int ClientHeight = 384;
-
-// Space between a status panel's frame and its text, in pixels.
-constexpr int PanelIndent = 2;
 
 // Backgrounds of the two plots; the labels lying on them share them.
 constexpr TColour TimeBackColour = 0xC0C0C0;
@@ -73,14 +74,6 @@ protected:
     return false;
   }
 };
-
-template <typename T>
-T *Place(T *widget, const char *name, int left, int top, int width, int height)
-{
-  widget->setObjectName(name);
-  widget->setGeometry(left, top, width, height);
-  return widget;
-}
 
 QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, int left, int top,
                   int width, int height)
@@ -110,36 +103,6 @@ QCheckBox *MakeCheckBox(QWidget *parent, const char *name, const QString &text, 
   auto *box = Place(new QCheckBox(text, parent), name, left, top, width, height);
   box->setChecked(checked);
   return box;
-}
-
-// The Update button's glyph: a pen writing into a table row, in a normal and a
-// disabled look.
-QIcon UpdateGlyph()
-{
-  QPixmap normal(18, 18);
-  normal.fill(Qt::transparent);
-  {
-    QPainter painter(&normal);
-    painter.setPen(QPen(Qt::black, 1));
-    painter.setBrush(Qt::white);
-    painter.drawRect(1, 9, 15, 7);
-    painter.drawLine(6, 9, 6, 16);
-    painter.setPen(QPen(QColor(0, 128, 0), 2));
-    painter.drawLine(9, 12, 16, 2);
-    painter.setPen(QPen(QColor(128, 0, 128), 2));
-    painter.drawLine(8, 14, 10, 11);
-  }
-  QIcon icon(normal);
-  QImage grey = normal.toImage().convertToFormat(QImage::Format_ARGB32);
-  for (int y = 0; y < grey.height(); ++y) {
-    for (int x = 0; x < grey.width(); ++x) {
-      const QRgb p = grey.pixel(x, y);
-      const int v = 128 + qGray(p) / 2;
-      grey.setPixel(x, y, qRgba(v, v, v, qAlpha(p)));
-    }
-  }
-  icon.addPixmap(QPixmap::fromImage(grey), QIcon::Disabled);
-  return icon;
 }
 
 }  // namespace
@@ -322,72 +285,18 @@ void TRotantsForm::BuildLayout()
                                 272, 240, 191, 13, TimeBackColour);
   TimeHelpLabel->setVisible(false);
 
-  PhasorEditPanel = Place(new QFrame(client), "PhasorEditPanel", 1, 8, 265, 252);
-  PhasorEditPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  PhasorEditPanel->setAutoFillBackground(true);
-  PhasorEditPanel->setVisible(false);
-
-  PhasorGrid = Place(new QTableWidget(27, 3, PhasorEditPanel), "PhasorGrid", 8, 8, 249, 178);
-  // The heading row stays in view while the rows scroll: the grid's own header
-  // shows row 0's texts (see SetGridHeading), and row 0 itself is hidden.
-  PhasorGrid->verticalHeader()->hide();
-  PhasorGrid->horizontalHeader()->setDefaultSectionSize(75);
-  PhasorGrid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  PhasorGrid->horizontalHeader()->setSectionsClickable(false);
-  PhasorGrid->horizontalHeader()->setHighlightSections(false);
-  PhasorGrid->horizontalHeader()->setFixedHeight(18);
-  PhasorGrid->verticalHeader()->setDefaultSectionSize(18);
-  PhasorGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
-  PhasorGrid->setSelectionMode(QAbstractItemView::SingleSelection);
-  PhasorGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  PhasorGrid->setShowGrid(true);
-  PhasorGrid->setTabKeyNavigation(false);
-  for (int row = 0; row < 27; ++row) {
-    for (int column = 0; column < 3; ++column) {
-      auto *item = new QTableWidgetItem(row == 0 || column == 0 ? "" : "0.0");
-      if (row == 0 || column == 0) {
-        // Fixed headings: never current, never selected, drawn like a heading.
-        item->setFlags(Qt::NoItemFlags);
-        item->setBackground(PhasorGrid->palette().button());
-        item->setForeground(PhasorGrid->palette().buttonText());
-      } else {
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-      }
-      PhasorGrid->setItem(row, column, item);
-    }
-  }
-  for (int column = 0; column < 3; ++column)
-    PhasorGrid->setHorizontalHeaderItem(column, new QTableWidgetItem());
-  PhasorGrid->setRowHidden(0, true);
-
-  // Over the grid's last rows while it says which typed value became 0.
-  EditorNotice = Place(new QLabel(PhasorEditPanel), "EditorNotice", 9, 154, 247, 31);
-  EditorNotice->setTextFormat(Qt::PlainText);
-  EditorNotice->setWordWrap(true);
-  EditorNotice->setFrameStyle(QFrame::Box | QFrame::Plain);
-  EditorNotice->setIndent(PanelIndent);
-  EditorNotice->setAutoFillBackground(true);
-  {
-    QPalette palette = EditorNotice->palette();
-    palette.setColor(QPalette::Window, QColor(0xFF, 0xF4, 0xC2));
-    palette.setColor(QPalette::WindowText, Qt::black);
-    EditorNotice->setPalette(palette);
-  }
-  EditorNotice->setVisible(false);
-
-  EditPhasorBox = Place(new QGroupBox(PhasorEditPanel), "EditPhasorBox", 8, 186,
-                        249, 59);
-  HarmonicLabel = MakeLabel(EditPhasorBox, "HarmonicLabel", {}, 8, 16, 45, 13);
-  MagnitudeLabel = MakeLabel(EditPhasorBox, "MagnitudeLabel", {}, 56, 16, 50, 13);
-  AngleLabel =
-      MakeLabel(EditPhasorBox, "AngleLabel", {}, 115, 16, 40, 13);
-  HarmonicEdit = Place(new QLineEdit("0", EditPhasorBox), "HarmonicEdit", 8, 32, 33, 21);
-  HarmonicEdit->setEnabled(false);
-  MagnitudeEdit = Place(new QLineEdit("0.0", EditPhasorBox), "MagnitudeEdit", 56, 32, 49, 21);
-  AngleEdit = Place(new QLineEdit("0.0", EditPhasorBox), "AngleEdit", 112, 32, 41, 21);
-  PhasorUpdateBtn = Place(new QPushButton(EditPhasorBox), "PhasorUpdateBtn", 164, 22,
-                          75, 25);
-  PhasorUpdateBtn->setIcon(UpdateGlyph());
+  Editor = new TEditorPanel(Document, client);
+  PhasorEditPanel = Editor->Panel;
+  PhasorGrid = Editor->Grid;
+  EditorNotice = Editor->Notice;
+  EditPhasorBox = Editor->EditBox;
+  HarmonicLabel = Editor->HarmonicLabel;
+  MagnitudeLabel = Editor->MagnitudeLabel;
+  AngleLabel = Editor->AngleLabel;
+  HarmonicEdit = Editor->HarmonicEdit;
+  MagnitudeEdit = Editor->MagnitudeEdit;
+  AngleEdit = Editor->AngleEdit;
+  PhasorUpdateBtn = Editor->UpdateBtn;
 
   StopBtn = Place(new QPushButton(client), "StopBtn", 560, 304, 75, 25);
   StopBtn->setIcon(style()->standardIcon(QStyle::SP_DialogNoButton));
@@ -404,7 +313,7 @@ void TRotantsForm::BuildLayout()
     // of the status bar, which every animation tick would otherwise cause.
     panel->setFixedSize(width, panel->sizeHint().height());
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setIndent(PanelIndent);
+    panel->setIndent(WindowLayout::PanelIndent);
     StatusBar->addWidget(panel);
     return panel;
   };
@@ -516,8 +425,7 @@ void TRotantsForm::BuildLayout()
 
 void TRotantsForm::SetGridHeading(int column, const QString &text)
 {
-  PhasorGrid->item(0, column)->setText(text);
-  PhasorGrid->horizontalHeaderItem(column)->setText(text);
+  Editor->SetHeading(column, text);
 }
 
 void TRotantsForm::BindHandlers()
@@ -585,10 +493,7 @@ void TRotantsForm::BindHandlers()
   });
   connect(ClearBtn, &QPushButton::clicked, this, &TRotantsForm::ClearBtnClick);
   connect(EditRotantsBtn, &QPushButton::clicked, this, &TRotantsForm::EditRotantsBtnClick);
-  connect(PhasorUpdateBtn, &QPushButton::clicked, this, &TRotantsForm::PhasorUpdateBtnClick);
-  // Return or Enter in either value box applies the row, as Update does.
-  for (QLineEdit *edit : {MagnitudeEdit, AngleEdit})
-    connect(edit, &QLineEdit::returnPressed, this, &TRotantsForm::PhasorUpdateBtnClick);
+  connect(Editor, &TEditorPanel::UpdateRequested, this, &TRotantsForm::PhasorUpdateBtnClick);
   connect(SimulationTimer, &QTimer::timeout, this, &TRotantsForm::SimulationTimerTimer);
 
   connect(WaveformComboBox, &QComboBox::activated, this, &TRotantsForm::WaveformComboBoxChange);

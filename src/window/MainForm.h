@@ -38,6 +38,7 @@ class QTableWidget;
 class QSettings;
 class QTimer;
 class TAboutBox;
+class TEditorPanel;
 class TManualWindow;
 class TShortcutsDialog;
 class TTipPresenter;
@@ -144,6 +145,9 @@ public:
   QLabel *PhasorHelpLabel = nullptr;
   QLabel *HighestHarmonicLabel = nullptr;
   QLabel *TimeHelpLabel = nullptr;
+  // The editor panel's widgets: PhasorEditPanel down to EditorNotice belong
+  // to Editor.
+  TEditorPanel *Editor = nullptr;  // owned (QObject child of the client area)
   QFrame *PhasorEditPanel = nullptr;
   QTableWidget *PhasorGrid = nullptr;
   QGroupBox *EditPhasorBox = nullptr;

@@ -1,5 +1,6 @@
 #include "MainForm.h"
 
+#include "EditorPanel.h"
 #include "MySoundUnit.h"
 #include "NumberText.h"
 
@@ -122,13 +123,11 @@ void TRotantsForm::ShowEntriesInGrid(int first, int last)
   Document.ShowEntriesAsTexts(first, last);
 }
 
-// The table and the edit boxes show the document's texts and row; a row the
-// user chooses, and a text the user types, go to the document.
+// The controls outside the editor follow what the document puts back; none
+// of them raises a handler, since each reacts to the user's activation or
+// click only.
 void TRotantsForm::BindEditorToDocument()
 {
-  connect(&Document, &TPhasorDocument::TextsChanged, this, &TRotantsForm::ShowGridTexts);
-  // What the document puts back shows in the controls; none of them raises
-  // a handler, since each reacts to the user's activation or click only.
   connect(&Document, &TPhasorDocument::HighestHarmonicChanged, HighestHarmonicComboBox,
           &QComboBox::setCurrentIndex);
   connect(&Document, &TPhasorDocument::WaveformChanged, WaveformComboBox,
@@ -137,49 +136,18 @@ void TRotantsForm::BindEditorToDocument()
           &QCheckBox::setChecked);
   // Within a user action this only notes the redraw its end makes.
   connect(&Document, &TPhasorDocument::EntriesChanged, this, &TRotantsForm::TimeTrackBarChange);
-  connect(&Document, &TPhasorDocument::EditTextsChanged, this, [this] {
-    QLineEdit *const edits[] = {HarmonicEdit, MagnitudeEdit, AngleEdit};
-    for (std::size_t i = 0; i < 3; ++i)
-      if (edits[i]->text() != Document.EditTexts[i])
-        edits[i]->setText(Document.EditTexts[i]);
-  });
-  connect(&Document, &TPhasorDocument::SelectionChanged, this, [this] {
-    ShowSelectedRow();
-    SelectedHarmonicChanged();
-  });
-  QLineEdit *const edits[] = {HarmonicEdit, MagnitudeEdit, AngleEdit};
-  for (std::size_t i = 0; i < 3; ++i)
-    connect(edits[i], &QLineEdit::textChanged, this,
-            [this, i](const QString &text) { Document.EditTexts[i] = text; });
-  // Only a move to another row loads the edits: a click on the other value
-  // cell of the same row must not throw away what the user has typed.
-  connect(PhasorGrid, &QTableWidget::currentCellChanged, this,
-          [this](int row, int, int previousRow, int) {
-            if (row != previousRow)
-              Document.SelectHarmonic(row >= 1 ? row - 1 : -1);
-          });
+  connect(&Document, &TPhasorDocument::SelectionChanged, this,
+          &TRotantsForm::SelectedHarmonicChanged);
 }
 
 void TRotantsForm::ShowGridTexts(int first, int last)
 {
-  for (int k = std::max(first, 0); k <= std::min(last, HarmonicCount - 1); ++k)
-    for (int column = 0; column < 3; ++column)
-      PhasorGrid->item(k + 1, column)->setText(Document.GridText(k, column));
+  Editor->ShowTexts(first, last);
 }
 
 void TRotantsForm::ShowSelectedRow()
 {
-  const int row = Document.SelectedHarmonic() + 1;
-  if (row < 1) {
-    const QSignalBlocker blocker(PhasorGrid);
-    PhasorGrid->setCurrentItem(nullptr);
-    return;
-  }
-  if (PhasorGrid->currentRow() != row) {
-    const QSignalBlocker blocker(PhasorGrid);
-    PhasorGrid->setCurrentCell(row, 1);
-  }
-  PhasorGrid->scrollToItem(PhasorGrid->item(row, 1));
+  Editor->ShowSelectedRow();
 }
 
 void TRotantsForm::ShowConversionError(const QString &text)
@@ -190,13 +158,7 @@ void TRotantsForm::ShowConversionError(const QString &text)
 
 void TRotantsForm::ShowEditorNotice(const QString &text)
 {
-  if (text.isEmpty()) {
-    EditorNotice->hide();
-    EditorNotice->clear();
-    return;
-  }
-  EditorNotice->setText(text);
-  EditorNotice->show();
+  Editor->ShowNotice(text);
 }
 
 void TRotantsForm::PhasorGridSelectCell(int, int row, bool &)
@@ -209,8 +171,6 @@ void TRotantsForm::PhasorGridSelectCell(int, int row, bool &)
 
 void TRotantsForm::EditRotantsBtnClick()
 {
-  PhasorEditPanel->setVisible(PhasorEditPanel->isHidden());
-  if (PhasorEditPanel->isHidden())
-    ShowEditorNotice(QString());
+  Editor->SetShown(!Editor->IsShown());
   ShowEditorButtonText();
 }

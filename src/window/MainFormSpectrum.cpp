@@ -218,7 +218,6 @@ void TRotantsForm::SpectrumImageMouseDown(Qt::MouseButton button, Qt::KeyboardMo
   drag.Mirrored = hit->Harmonic < 0;
   drag.PressX = X;
   drag.PressY = Y;
-  const int row = drag.Harmonic + 1;
   drag.Magnitude = GridValue(Document, drag.Harmonic, 1,
                              content.Magnitudes[std::size_t(drag.Harmonic)]);
   drag.Angle = GridValue(Document, drag.Harmonic, 2, content.Angles[std::size_t(drag.Harmonic)]);

@@ -1,0 +1,202 @@
+#include "EditorPanel.h"
+
+#include "HarmonicModel.h"
+#include "PhasorDocument.h"
+#include "WindowLayout.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTableWidget>
+
+#include <algorithm>
+
+using WindowLayout::Place;
+
+namespace {
+
+// The Update button's glyph: a pen writing into a table row, in a normal and a
+// disabled look.
+QIcon UpdateGlyph()
+{
+  QPixmap normal(18, 18);
+  normal.fill(Qt::transparent);
+  {
+    QPainter painter(&normal);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::white);
+    painter.drawRect(1, 9, 15, 7);
+    painter.drawLine(6, 9, 6, 16);
+    painter.setPen(QPen(QColor(0, 128, 0), 2));
+    painter.drawLine(9, 12, 16, 2);
+    painter.setPen(QPen(QColor(128, 0, 128), 2));
+    painter.drawLine(8, 14, 10, 11);
+  }
+  QIcon icon(normal);
+  QImage grey = normal.toImage().convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < grey.height(); ++y) {
+    for (int x = 0; x < grey.width(); ++x) {
+      const QRgb p = grey.pixel(x, y);
+      const int v = 128 + qGray(p) / 2;
+      grey.setPixel(x, y, qRgba(v, v, v, qAlpha(p)));
+    }
+  }
+  icon.addPixmap(QPixmap::fromImage(grey), QIcon::Disabled);
+  return icon;
+}
+
+}  // namespace
+
+TEditorPanel::TEditorPanel(TPhasorDocument &document, QWidget *client)
+    : QObject(client), Document(document)
+{
+  Panel = Place(new QFrame(client), "PhasorEditPanel", 1, 8, 265, 252);
+  Panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  Panel->setAutoFillBackground(true);
+  Panel->setVisible(false);
+  BuildTable();
+
+  // Over the table's last rows while it says which typed value became 0.
+  Notice = Place(new QLabel(Panel), "EditorNotice", 9, 154, 247, 31);
+  Notice->setTextFormat(Qt::PlainText);
+  Notice->setWordWrap(true);
+  Notice->setFrameStyle(QFrame::Box | QFrame::Plain);
+  Notice->setIndent(WindowLayout::PanelIndent);
+  Notice->setAutoFillBackground(true);
+  QPalette palette = Notice->palette();
+  palette.setColor(QPalette::Window, QColor(0xFF, 0xF4, 0xC2));
+  palette.setColor(QPalette::WindowText, Qt::black);
+  Notice->setPalette(palette);
+  Notice->setVisible(false);
+
+  BuildEditBox();
+  FollowDocument();
+  ShowTexts(0, HarmonicCount - 1);
+  ShowSelectedRow();
+}
+
+void TEditorPanel::BuildTable()
+{
+  Grid = Place(new QTableWidget(HarmonicCount + 1, 3, Panel), "PhasorGrid", 8, 8, 249, 178);
+  // The heading row stays in view while the rows scroll: the table's own
+  // header shows row 0's texts (see SetHeading), and row 0 itself is hidden.
+  Grid->verticalHeader()->hide();
+  QHeaderView *header = Grid->horizontalHeader();
+  header->setDefaultSectionSize(75);
+  header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  header->setSectionsClickable(false);
+  header->setHighlightSections(false);
+  header->setFixedHeight(18);
+  Grid->verticalHeader()->setDefaultSectionSize(18);
+  Grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+  Grid->setSelectionMode(QAbstractItemView::SingleSelection);
+  Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  Grid->setShowGrid(true);
+  Grid->setTabKeyNavigation(false);
+  for (int row = 0; row <= HarmonicCount; ++row) {
+    for (int column = 0; column < 3; ++column) {
+      auto *item = new QTableWidgetItem(row == 0 || column == 0 ? "" : "0.0");
+      if (row == 0 || column == 0) {
+        // Fixed headings: never current, never selected, drawn like a heading.
+        item->setFlags(Qt::NoItemFlags);
+        item->setBackground(Grid->palette().button());
+        item->setForeground(Grid->palette().buttonText());
+      } else {
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+      }
+      Grid->setItem(row, column, item);
+    }
+  }
+  for (int column = 0; column < 3; ++column)
+    Grid->setHorizontalHeaderItem(column, new QTableWidgetItem());
+  Grid->setRowHidden(0, true);
+}
+
+void TEditorPanel::BuildEditBox()
+{
+  EditBox = Place(new QGroupBox(Panel), "EditPhasorBox", 8, 186, 249, 59);
+  HarmonicLabel = Place(new QLabel(EditBox), "HarmonicLabel", 8, 16, 45, 13);
+  MagnitudeLabel = Place(new QLabel(EditBox), "MagnitudeLabel", 56, 16, 50, 13);
+  AngleLabel = Place(new QLabel(EditBox), "AngleLabel", 115, 16, 40, 13);
+  HarmonicEdit = Place(new QLineEdit("0", EditBox), "HarmonicEdit", 8, 32, 33, 21);
+  HarmonicEdit->setEnabled(false);
+  MagnitudeEdit = Place(new QLineEdit("0.0", EditBox), "MagnitudeEdit", 56, 32, 49, 21);
+  AngleEdit = Place(new QLineEdit("0.0", EditBox), "AngleEdit", 112, 32, 41, 21);
+  UpdateBtn = Place(new QPushButton(EditBox), "PhasorUpdateBtn", 164, 22, 75, 25);
+  UpdateBtn->setIcon(UpdateGlyph());
+  connect(UpdateBtn, &QPushButton::clicked, this, &TEditorPanel::UpdateRequested);
+  // Return or Enter in either value box applies the row, as Update does.
+  for (QLineEdit *edit : {MagnitudeEdit, AngleEdit})
+    connect(edit, &QLineEdit::returnPressed, this, &TEditorPanel::UpdateRequested);
+}
+
+void TEditorPanel::FollowDocument()
+{
+  connect(&Document, &TPhasorDocument::TextsChanged, this, &TEditorPanel::ShowTexts);
+  connect(&Document, &TPhasorDocument::SelectionChanged, this, &TEditorPanel::ShowSelectedRow);
+  QLineEdit *const edits[] = {HarmonicEdit, MagnitudeEdit, AngleEdit};
+  connect(&Document, &TPhasorDocument::EditTextsChanged, this, [this, edits] {
+    for (std::size_t i = 0; i < 3; ++i)
+      if (edits[i]->text() != Document.EditTexts[i])
+        edits[i]->setText(Document.EditTexts[i]);
+  });
+  for (std::size_t i = 0; i < 3; ++i)
+    connect(edits[i], &QLineEdit::textChanged, this,
+            [this, i](const QString &text) { Document.EditTexts[i] = text; });
+  // Only a move to another row loads the edit boxes: a click on the other
+  // value cell of the same row must not throw away what the user has typed.
+  connect(Grid, &QTableWidget::currentCellChanged, this,
+          [this](int row, int, int previousRow, int) {
+            if (row != previousRow)
+              Document.SelectHarmonic(row >= 1 ? row - 1 : -1);
+          });
+}
+
+void TEditorPanel::ShowTexts(int first, int last)
+{
+  for (int k = std::max(first, 0); k <= std::min(last, HarmonicCount - 1); ++k)
+    for (int column = 0; column < 3; ++column)
+      Grid->item(k + 1, column)->setText(Document.GridText(k, column));
+}
+
+void TEditorPanel::ShowSelectedRow()
+{
+  const QSignalBlocker blocker(Grid);
+  const int row = Document.SelectedHarmonic() + 1;
+  if (row < 1) {
+    Grid->setCurrentItem(nullptr);
+    return;
+  }
+  if (Grid->currentRow() != row)
+    Grid->setCurrentCell(row, 1);
+  Grid->scrollToItem(Grid->item(row, 1));
+}
+
+void TEditorPanel::ShowNotice(const QString &text)
+{
+  Notice->setText(text);
+  Notice->setVisible(!text.isEmpty());
+}
+
+void TEditorPanel::SetHeading(int column, const QString &text)
+{
+  Grid->item(0, column)->setText(text);
+  Grid->horizontalHeaderItem(column)->setText(text);
+}
+
+bool TEditorPanel::IsShown() const
+{
+  return !Panel->isHidden();
+}
+
+void TEditorPanel::SetShown(bool shown)
+{
+  Panel->setVisible(shown);
+  if (!shown)
+    ShowNotice(QString());
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+class QWidget;
+class TPhasorDocument;
+
+// The editor panel over the phasor plane: the table of the 26 harmonics, the
+// edit boxes of the selected one, Update and the notice of values replaced
+// by 0. It shows the document's texts and row and follows its signals; a row
+// the user chooses and a text the user types go to the document. Applying
+// the typed values is the window's action (Update raises UpdateRequested).
+// User-interface thread only; the widgets are children of the client area.
+class TEditorPanel : public QObject {
+  Q_OBJECT
+
+public:
+  // Builds the panel, hidden, in client; document must outlive the panel.
+  TEditorPanel(TPhasorDocument &document, QWidget *client);
+
+  // The widgets, each with its name as objectName. Table item(row, column)
+  // is the cell of harmonic row - 1; row 0 (hidden) and column 0 are
+  // headings.
+  QFrame *Panel = nullptr;         // PhasorEditPanel
+  QTableWidget *Grid = nullptr;    // PhasorGrid
+  QGroupBox *EditBox = nullptr;    // EditPhasorBox
+  QLabel *HarmonicLabel = nullptr;
+  QLabel *MagnitudeLabel = nullptr;
+  QLabel *AngleLabel = nullptr;
+  QLineEdit *HarmonicEdit = nullptr;
+  QLineEdit *MagnitudeEdit = nullptr;
+  QLineEdit *AngleEdit = nullptr;
+  QPushButton *UpdateBtn = nullptr;  // PhasorUpdateBtn
+  QLabel *Notice = nullptr;          // EditorNotice: hidden while empty
+
+  // The rows of harmonics first..last as the document holds them.
+  void ShowTexts(int first, int last);
+  // The table's current row is the document's selected harmonic, in view.
+  void ShowSelectedRow();
+  // Shows text in the notice, or hides it for an empty text.
+  void ShowNotice(const QString &text);
+  // A column heading; the table's own header shows it.
+  void SetHeading(int column, const QString &text);
+  bool IsShown() const;
+  // Shows or hides the panel; hiding it takes the notice away.
+  void SetShown(bool shown);
+
+signals:
+  // Update pressed, or Return in either value box.
+  void UpdateRequested();
+
+private:
+  void BuildTable();
+  void BuildEditBox();
+  void FollowDocument();
+
+  TPhasorDocument &Document;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Layout helpers and measures shared by the window and its parts. Positions
+// and sizes are the layout's own pixels at a zoom of 100 %; the window scaler
+// scales them.
+namespace WindowLayout {
+
+// Space between a panel's frame (a status panel, the editor's notice) and its
+// text, in pixels.
+inline constexpr int PanelIndent = 2;
+
+// Gives widget its objectName and its geometry in its parent.
+template <typename T>
+T *Place(T *widget, const char *name, int left, int top, int width, int height)
+{
+  widget->setObjectName(name);
+  widget->setGeometry(left, top, width, height);
+  return widget;
+}
+
+}  // namespace WindowLayout
