@@ -88,7 +88,7 @@ void TestPictures::PicturesAsRecorded()
     else
       QVERIFY2(lines.contains('\n' + line), line.constData());
   }
-  // Step 511: every real value, and the entries left, as direct cosines give them.
+  // Step 511: every real value, and the chain shown, as direct cosines give them.
   TPhasorArray direct = form.PhasorList;
   for (int e = 0; e < SweepSteps; ++e) {
     HarmonicMath::RotateToTimeStepDirect(direct, highest, e);
@@ -97,8 +97,8 @@ void TestPictures::PicturesAsRecorded()
     QVERIFY2(std::fabs(form.ReconWave[e] - expected) < 1e-12, qPrintable(QString::number(e)));
   }
   for (int k = 0; k <= highest; ++k)
-    QVERIFY(std::fabs(form.PhasorList[k].SumRe - direct[k].SumRe) < 1e-12
-            && std::fabs(form.PhasorList[k].SumIm - direct[k].SumIm) < 1e-12);
+    QVERIFY(std::fabs(form.ShownChain[k].SumRe - direct[k].SumRe) < 1e-12
+            && std::fabs(form.ShownChain[k].SumIm - direct[k].SumIm) < 1e-12);
 }
 
 QTEST_MAIN(TestPictures)

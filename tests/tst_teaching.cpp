@@ -102,7 +102,7 @@ void TestTeaching::HighlightFollowsTheHarmonicsFormula()
   const int n = 150;
   Form->TimeTrackBar->setValue(n);
   const QImage time = Form->TimeImage->grab().toImage();
-  const HarmonicPhasor &entry = Form->PhasorList[harmonic];
+  const HarmonicPhasor &entry = Form->ShownChain[harmonic];
   int found = 0;
   int checked = 0;
   for (int e = 0; e < n - 4; ++e) {
@@ -124,8 +124,8 @@ void TestTeaching::HighlightFollowsTheHarmonicsFormula()
   double re = 0.0;
   double im = 0.0;
   for (int k = 0; k < harmonic; ++k) {
-    re += Form->PhasorList[k].RotRe;
-    im += Form->PhasorList[k].RotIm;
+    re += Form->ShownChain[k].RotRe;
+    im += Form->ShownChain[k].RotIm;
   }
   re += entry.RotRe / 2.0;
   im += entry.RotIm / 2.0;

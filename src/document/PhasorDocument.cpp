@@ -232,10 +232,16 @@ TAppliedHarmonic TPhasorDocument::ApplyHarmonic(int k, double magnitude, double 
 
 std::pair<double, double> TPhasorDocument::PlacementEntry(double x, double y, bool turned) const
 {
-  const HarmonicPhasor &base = *BasePhasor;
+  return PlacementEntry(x, y, turned, {BasePhasor->SumRe, BasePhasor->SumIm});
+}
+
+std::pair<double, double> TPhasorDocument::PlacementEntry(double x, double y, bool turned,
+                                                          std::pair<double, double> baseTip) const
+{
+  const auto [baseRe, baseIm] = baseTip;
   if (turned)
-    return {y - base.SumRe, -x - base.SumIm};
-  return {x - base.SumRe, y - base.SumIm};
+    return {y - baseRe, -x - baseIm};
+  return {x - baseRe, y - baseIm};
 }
 
 void TPhasorDocument::AdvancePlacement()

@@ -108,7 +108,6 @@ public:
   ~TPhasorDocument() override;
 
   TPhasorArray PhasorList{};                   // index = harmonic number
-  std::array<double, SweepSteps> ReconWave{};  // reconstructed real value per time step
   std::array<double, SweepSteps> IdealWave{};  // target waveform, two periods
   HarmonicPhasor *CurrentPhasor = nullptr;     // points into PhasorList
   HarmonicPhasor *BasePhasor = nullptr;        // points into PhasorList
@@ -208,9 +207,12 @@ public:
   TAppliedHarmonic ApplyHarmonic(int k, double magnitude, double angle);
 
   // Placement: the entry that puts harmonic HarmonicIndex's tip on the plane
-  // position (x, y), measured from BasePhasor's tip as it stands. turned: the
-  // plane is shown turned by 90 degrees (real axis upwards).
+  // position (x, y), measured from baseTip, BasePhasor's tip as the plane
+  // shows it (by default its running sum as it stands). turned: the plane is
+  // shown turned by 90 degrees (real axis upwards).
   std::pair<double, double> PlacementEntry(double x, double y, bool turned) const;
+  std::pair<double, double> PlacementEntry(double x, double y, bool turned,
+                                           std::pair<double, double> baseTip) const;
   // After a placement: the placed harmonic is the base of the next one.
   void AdvancePlacement();
 

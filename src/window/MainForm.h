@@ -195,7 +195,13 @@ public:
   QString CaptionText;
   TMyGraph *TimeGraph = nullptr;    // owned (QObject child)
   TMyGraph *PhasorGraph = nullptr;  // owned (QObject child)
-  std::array<double, SweepSteps> &ReconWave = Document.ReconWave;
+  // The reconstruction the time plot shows, steps 0 to the shown one: the
+  // view's own, recomputed by every redraw.
+  std::array<double, SweepSteps> ReconWave{};
+  // The chain as the plots show it: the entries (a spectrum drag's value in
+  // place of its entry's) rotated to the shown step. The view's own; the
+  // document's entries stay as they were set.
+  TPhasorArray ShownChain{};
   std::array<double, SweepSteps> &IdealWave = Document.IdealWave;
   int MarkerRadius = 2;  // pixels
   bool MouseDrawing = false;
@@ -260,7 +266,7 @@ public:
 
   // Phasor plane view.
   void PlaneToPixel(double re, double im, int &px, int &py) const;
-  bool BuildChainPoints(bool conjugate);
+  void BuildChainPoints(bool conjugate);
   void DrawPhasorChain(bool conjugate, TColour colour);
   void PhasorImageMouseMove(Qt::KeyboardModifiers shift, int X, int Y);
   void PhasorImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int X, int Y);
@@ -269,11 +275,13 @@ public:
   // Time plot view and redraw cycle.
   void TimeTrackBarChange();
   void PlotReconstruction(int n);
-  // Rotates entries 0..HighestHarmonic to step n for drawing, or only finds
-  // their tip there (see the bodies).
-  void RotateForPictures(int n, bool wholeChain);
+  // Rotates links 0..HighestHarmonic of chain to step n for drawing, or only
+  // finds their tip there (see the bodies); without a chain, of the entries.
+  void RotateForPictures(TPhasorArray &chain, int n, bool wholeChain) const;
   void TipForPictures(int n, double &sumRe, double &sumIm) const;
+  void TipForPictures(const TPhasorArray &chain, int n, double &sumRe, double &sumIm) const;
   bool NearPictureEdge(double tipRe, double tipIm) const;
+  bool NearPictureEdge(const TPhasorArray &chain, double tipRe, double tipIm) const;
   void DrawIdealWave();
   void DrawReconWave(int n);
 

@@ -191,14 +191,14 @@ void TRotantsForm::ShowRmsError()
   }
   TErrorSource source;
   for (int k = 0; k < HarmonicCount; ++k) {
-    source.Entries[std::size_t(2 * k)] = PhasorList[std::size_t(k)].Re;
-    source.Entries[std::size_t(2 * k + 1)] = PhasorList[std::size_t(k)].Im;
+    source.Entries[std::size_t(2 * k)] = ShownChain[std::size_t(k)].Re;
+    source.Entries[std::size_t(2 * k + 1)] = ShownChain[std::size_t(k)].Im;
   }
   source.Highest = HighestHarmonic;
   source.Conjugate = ConjugateCheckBox->isChecked();
   source.Ideal = IdealWave;
   if (!ShownErrorValid || !(source == ShownErrorSource)) {
-    ShownError = Reconstruction::RmsError(PhasorList, HighestHarmonic, source.Conjugate, IdealWave);
+    ShownError = Reconstruction::RmsError(ShownChain, HighestHarmonic, source.Conjugate, IdealWave);
     ShownErrorSource = source;
     ShownErrorValid = true;
   }

@@ -73,10 +73,10 @@ void TRotantsForm::PlaneToPixel(double re, double im, int &px, int &py) const
   }
 }
 
-// Fills ChainPoints with the origin and the running sums of the rotated
-// entries 0..HighestHarmonic, mirrored in the real axis for the conjugate
-// chain. The buffer is a member sized for 26 harmonics, so this cannot fail.
-bool TRotantsForm::BuildChainPoints(bool conjugate)
+// Fills ChainPoints with the origin and the running sums of the shown
+// chain's links 0..HighestHarmonic, mirrored in the real axis for the
+// conjugate chain.
+void TRotantsForm::BuildChainPoints(bool conjugate)
 {
   const int top = TopHarmonic(HighestHarmonic);
   ChainPoints[0] = MapWorld(*PhasorGraph, 0.0, 0.0);
@@ -85,20 +85,18 @@ bool TRotantsForm::BuildChainPoints(bool conjugate)
   int px = 0;
   int py = 0;
   for (int k = 0; k <= top; ++k) {
-    sRe += PhasorList[k].RotRe;
-    sIm += PhasorList[k].RotIm;
+    sRe += ShownChain[k].RotRe;
+    sIm += ShownChain[k].RotIm;
     PlaneToPixel(sRe, conjugate ? -sIm : sIm, px, py);
     ChainPoints[k + 1] = QPoint(px, py);
   }
   ChainPointCount = top + 2;
-  return true;
 }
 
 // Pen width is the 2 that DrawFrame left.
 void TRotantsForm::DrawPhasorChain(bool conjugate, TColour colour)
 {
-  if (!BuildChainPoints(conjugate))
-    return;
+  BuildChainPoints(conjugate);
   PhasorImage->Pen.Colour = colour;
   PhasorImage->Polyline(ChainPoints.data(), ChainPointCount);
   DrawHighlightedSegment();
@@ -114,8 +112,9 @@ void TRotantsForm::PhasorImageMouseMove(Qt::KeyboardModifiers, int X, int Y)
 }
 
 // Places harmonic HarmonicIndex so that its tip lies under the mouse, measured
-// from BasePhasor's tip as drawn at the slider's step, and stores it as its
-// step-0 value. Then rewinds to step 0 and redraws.
+// from BasePhasor's tip as drawn at the slider's step (the shown chain's
+// link), and stores it as its step-0 value. Then rewinds to step 0 and
+// redraws.
 void TRotantsForm::PhasorImageMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y)
 {
   if (EditMode != 1 || HarmonicIndex > HighestHarmonic)
@@ -125,7 +124,9 @@ void TRotantsForm::PhasorImageMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, 
   double wx = 0.0;
   double wy = 0.0;
   PhasorGraph->PixelToWorld(X, Y, wx, wy);
-  const auto [re, im] = Document.PlacementEntry(wx, wy, RotateComplexPlaneCheckBox->isChecked());
+  const HarmonicPhasor &base = ShownChain[std::size_t(BasePhasor - PhasorList.data())];
+  const auto [re, im] = Document.PlacementEntry(wx, wy, RotateComplexPlaneCheckBox->isChecked(),
+                                                {base.SumRe, base.SumIm});
   LoadPhasorEditor(re, im);
   Document.AdvancePlacement();
   StopBtnClick();
@@ -144,8 +145,9 @@ void TRotantsForm::RotateComplexPlaneCheckBoxClick()
   TimeTrackBarChange();
 }
 
-// The one redraw driver: both plots for the slider's step n. Afterwards
-// entries 0..HighestHarmonic describe step n; entries above it are untouched.
+// The one redraw driver: both plots for the slider's step n, drawn from the
+// document's entries without changing them. Afterwards ShownChain holds
+// links 0..HighestHarmonic at step n.
 void TRotantsForm::TimeTrackBarChange()
 {
   if (Deferring()) {
@@ -153,16 +155,15 @@ void TRotantsForm::TimeTrackBarChange()
     return;
   }
   const int n = TimeTrackBar->value();
+  ShownChain = PhasorList;
   // While a drag on the spectrum lasts, every picture shows the dragged value
-  // in place of its entry's, which is put back afterwards: only the release
-  // changes an entry.
-  const bool preview = SpectrumDrag.Moved;
-  HarmonicPhasor &dragged = PhasorList[std::size_t(SpectrumDrag.Harmonic)];
-  const HarmonicPhasor kept = dragged;
-  if (preview)
+  // in place of its entry's: only the release changes an entry.
+  if (SpectrumDrag.Moved) {
+    HarmonicPhasor &dragged = ShownChain[std::size_t(SpectrumDrag.Harmonic)];
     PolarToRect(SpectrumDrag.Magnitude, SpectrumDrag.Angle, dragged.Re, dragged.Im);
+  }
   PhasorGraph->DrawFrame(true);
-  RotateForPictures(n, true);
+  RotateForPictures(ShownChain, n, true);
   if (ConjugateCheckBox->isChecked())
     DrawPhasorChain(true, ConjugateChainColour);
   DrawPhasorChain(false, MainChainColour);
@@ -172,11 +173,6 @@ void TRotantsForm::TimeTrackBarChange()
   StatusPanel1->setText(StepPrefix + QString::number(n));
   ShowRmsError();
   ShowSelectedHarmonic();
-  if (preview) {
-    dragged.Re = kept.Re;
-    dragged.Im = kept.Im;
-    RotateForPictures(n, true);
-  }
 }
 
 // Whether the real value of the tip (re, im), on either plot, or the tip itself
@@ -184,8 +180,12 @@ void TRotantsForm::TimeTrackBarChange()
 // decide the pixel.
 bool TRotantsForm::NearPictureEdge(double tipRe, double tipIm) const
 {
-  const double v =
-      ConjugateCheckBox->isChecked() ? 2.0 * tipRe - PhasorList[0].SumRe : tipRe;
+  return NearPictureEdge(PhasorList, tipRe, tipIm);
+}
+
+bool TRotantsForm::NearPictureEdge(const TPhasorArray &chain, double tipRe, double tipIm) const
+{
+  const double v = ConjugateCheckBox->isChecked() ? 2.0 * tipRe - chain[0].SumRe : tipRe;
   return TimeGraph->NearPixelEdge(0.0, v) || PhasorGraph->NearPixelEdge(v, v)
          || PhasorGraph->NearPixelEdge(tipRe, tipIm);
 }
@@ -195,65 +195,71 @@ bool TRotantsForm::NearPictureEdge(double tipRe, double tipIm) const
 // and with wholeChain every link of the chain) lies within a hair of a pixel's
 // rounding edge and direct cosines change it, their rotation is taken, so the
 // pictures are those of direct cosines.
-void TRotantsForm::RotateForPictures(int n, bool wholeChain)
+void TRotantsForm::RotateForPictures(TPhasorArray &chain, int n, bool wholeChain) const
 {
-  RotateToTimeStep(n);
+  HarmonicMath::RotateToTimeStep(chain, HighestHarmonic, n);
   const int top = TopHarmonic(HighestHarmonic);
   const auto nearEdge = [&](const HarmonicPhasor &link, int k) {
-    return k == top ? NearPictureEdge(link.SumRe, link.SumIm)
+    return k == top ? NearPictureEdge(chain, link.SumRe, link.SumIm)
                     : wholeChain && PhasorGraph->NearPixelEdge(link.SumRe, link.SumIm);
   };
   bool near = false;
   for (int k = 0; k <= top && !near; ++k)
-    near = nearEdge(PhasorList[k], k);
+    near = nearEdge(chain[k], k);
   if (!near)
     return;
   // Only a value at an edge that direct cosines change can move a pixel; a
   // value that sits exactly on one (the unrotated DC link, say) is the same
   // either way.
-  TPhasorArray direct = PhasorList;
+  TPhasorArray direct = chain;
   HarmonicMath::RotateToTimeStepDirect(direct, HighestHarmonic, n);
   for (int k = 0; k <= top; ++k) {
-    const HarmonicPhasor &link = PhasorList[k];
+    const HarmonicPhasor &link = chain[k];
     if ((link.SumRe != direct[k].SumRe || link.SumIm != direct[k].SumIm) && nearEdge(link, k)) {
-      PhasorList = direct;
+      chain = direct;
       return;
     }
   }
 }
 
-// The tip at step n as RotateForPictures(n, false) leaves it, with the
-// entries untouched.
 void TRotantsForm::TipForPictures(int n, double &sumRe, double &sumIm) const
 {
-  HarmonicMath::TipAtTimeStep(PhasorList, HighestHarmonic, n, sumRe, sumIm);
-  if (!NearPictureEdge(sumRe, sumIm))
+  TipForPictures(PhasorList, n, sumRe, sumIm);
+}
+
+// The tip of chain at step n as RotateForPictures(chain, n, false) leaves it,
+// with chain untouched.
+void TRotantsForm::TipForPictures(const TPhasorArray &chain, int n, double &sumRe,
+                                  double &sumIm) const
+{
+  HarmonicMath::TipAtTimeStep(chain, HighestHarmonic, n, sumRe, sumIm);
+  if (!NearPictureEdge(chain, sumRe, sumIm))
     return;
-  TPhasorArray rotated = PhasorList;
+  TPhasorArray rotated = chain;
   HarmonicMath::RotateToTimeStepDirect(rotated, HighestHarmonic, n);
   const HarmonicPhasor &tip = rotated[TopHarmonic(HighestHarmonic)];
   sumRe = tip.SumRe;
   sumIm = tip.SumIm;
 }
 
-// Recomputes ReconWave[0..n] from the tip at every step from 0, and
-// draws the tip trace, both curves and the markers over the frames already
-// drawn. Leaves the entries rotated to step n. n is a time step 0..511.
+// Recomputes ReconWave[0..n] from the shown chain's tip at every step from 0,
+// and draws the tip trace, both curves and the markers over the frames
+// already drawn. Leaves the shown chain at step n. n is a time step 0..511.
 void TRotantsForm::PlotReconstruction(int n)
 {
   n = std::clamp(n, 0, SweepSteps - 1);
   const bool conjugate = ConjugateCheckBox->isChecked();
   const bool trace = TraceCheckBox->isChecked();
-  const double dc = PhasorList[0].SumRe;
+  const double dc = ShownChain[0].SumRe;
   const int selected = SelectedHarmonic();
   const bool component = ViewHighlightHarmonic->isChecked() && selected <= HighestHarmonic;
   for (int e = 0; e <= n; ++e) {
     double tipRe = 0.0;
     double tipIm = 0.0;
-    TipForPictures(e, tipRe, tipIm);
+    TipForPictures(ShownChain, e, tipRe, tipIm);
     ReconWave[e] = conjugate ? 2.0 * tipRe - dc : tipRe;
     if (component) {
-      HarmonicPhasor rotated = PhasorList[selected];
+      HarmonicPhasor rotated = ShownChain[selected];
       rotated.RotRe = HarmonicMath::RotatedReAtTimeStep(rotated, selected, e);
       ComponentValues[e] = Reconstruction::ComponentOf(rotated, selected, conjugate);
     }
@@ -264,7 +270,7 @@ void TRotantsForm::PlotReconstruction(int n)
       TracePoints[e] = QPoint(px, py);
     }
   }
-  RotateForPictures(n, true);
+  RotateForPictures(ShownChain, n, true);
   if (trace) {
     PhasorImage->Pen.Colour = TraceColour;
     PhasorImage->Pen.Width = 1;
