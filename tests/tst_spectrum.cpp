@@ -12,8 +12,10 @@
 #include <QCheckBox>
 #include <QScreen>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <QtTest>
 
 #include <cmath>
@@ -440,6 +442,14 @@ void TestSpectrum::FullScreenStaysFullScreen()
   QVERIFY(form.isFullScreen());
   QCOMPARE(form.ZoomFactor, form.ScreenZoomLimit(true));
   QCOMPARE(form.geometry(), screen->geometry());
+  // The window manager is told that the window may take the screen's size,
+  // and the status bar lies inside the window.
+  const QSize size = screen->size();
+  QWindow *window = form.windowHandle();
+  QVERIFY(window->minimumSize().boundedTo(size) == window->minimumSize()
+          && window->maximumSize().expandedTo(size) == window->maximumSize());
+  QVERIFY(form.rect().contains(
+      QRect(form.StatusBar->mapTo(&form, QPoint()), form.StatusBar->size())));
 }
 
 void TestSpectrum::ZoomStaysAStep_data()
