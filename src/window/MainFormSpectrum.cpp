@@ -98,6 +98,9 @@ void TRotantsForm::SetSpectrumView(bool on, bool remember)
   ViewSpectrum->setChecked(on);
   ViewSpectrumDecibels->setEnabled(on);
   SpectrumImage->setVisible(on);
+  // While hidden the canvas follows the zoom without a picture drawn at it:
+  // the strip shown again is drawn afresh, not kept as an enlarged copy.
+  DrawnSpectrum = {};
   const QSize client = BaseClientSize();
   Scaler->SetBaseGeometry(ClientArea, QRect(QPoint(0, 0), client));
   Scaler->SetBaseGeometry(StatusBar, QRect(0, StatusBarTop + client.height() - ClientHeight,
