@@ -173,7 +173,9 @@ void TestSpectrum::BarsFollowTheEntries()
     if (Magnitude(std::abs(k)) < SpectrumNoAngleBelow)
       QVERIFY2(!HasColour(strip, colour, phaseRow), qPrintable(QString::number(k)));
     else
-      QVERIFY2(HasColour(strip, colour, QRect(x, layout.PhaseRow(angle), 1, 1)),
+      QVERIFY2(HasColour(strip, colour, QRect(x, layout.PhaseRow(angle), 1, 1))
+                   && !HasColour(strip, colour, QRect(x, layout.PhaseTop() - 1, 1, 1))
+                   && !HasColour(strip, colour, QRect(x, layout.PhaseBottom() + 1, 1, 1)),
                qPrintable(QString::number(k)));
     if (k < 0)  // mirrored about the middle of harmonic 0's column
       QCOMPARE(bar.left() + Form->SpectrumBar(-k).right(),
