@@ -416,8 +416,12 @@ void TestFigure::SpectrumFollowsEntries()
     const double angle = k < 0 ? -angles[-k] : angles[k];
     const double row = phase.center().y() - angle / 360.0 * phase.height();
     QVERIFY2(std::abs(mark[0].Place.center().y()
-                      - std::clamp(row, phase.top() + 1.5, phase.bottom() - 1.5))
+                      - std::clamp(row, phase.top() + 2.0, phase.bottom() - 2.0))
                  <= 0.5,
+             qPrintable(at));
+    // Whole inside the frame, whose line of width 1 is centred on the edge.
+    QVERIFY2(mark[0].Place.top() >= phase.top() + 0.499
+                 && mark[0].Place.bottom() <= phase.bottom() - 0.499,
              qPrintable(at));
     if (k < 0)
       QCOMPARE(bar[0].Place.height(), barColumns.value(-k).at(0).Place.height());

@@ -186,6 +186,9 @@ struct TStep {
 // the teaching options.
 const std::vector<TStep> &Steps()
 {
+  static constexpr TShown SpectrumAgain = {.Waveform = Square, .Step = 200, .Conjugate = true,
+                                           .Selected = 25, .ShowError = true, .Spectrum = true,
+                                           .Decibels = true};
   static const std::vector<TStep> steps = {
       {"Square", [](TRotantsForm &f) { ChooseWaveform(f, Square); }, {.Waveform = Square}},
       {"slider to 300", [](TRotantsForm &f) { f.TimeTrackBar->setValue(300); },
@@ -277,6 +280,13 @@ const std::vector<TStep> &Steps()
       {"Spectrum off", [](TRotantsForm &f) { f.ViewSpectrum->trigger(); },
        {.Waveform = Square, .Step = 200, .Conjugate = true, .Selected = 25, .ShowError = true,
         .Decibels = true}},
+      {"Spectrum on again", [](TRotantsForm &f) { f.ViewSpectrum->trigger(); }, SpectrumAgain},
+      {"full screen and back",
+       [](TRotantsForm &f) {
+         f.ViewFullScreen->trigger();
+         f.ViewFullScreen->trigger();
+       },
+       SpectrumAgain},
   };
   return steps;
 }

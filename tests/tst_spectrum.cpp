@@ -12,8 +12,10 @@
 #include <QCheckBox>
 #include <QScreen>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <QtTest>
 
 #include <cmath>
@@ -171,7 +173,9 @@ void TestSpectrum::BarsFollowTheEntries()
     if (Magnitude(std::abs(k)) < SpectrumNoAngleBelow)
       QVERIFY2(!HasColour(strip, colour, phaseRow), qPrintable(QString::number(k)));
     else
-      QVERIFY2(HasColour(strip, colour, QRect(x, layout.PhaseRow(angle), 1, 1)),
+      QVERIFY2(HasColour(strip, colour, QRect(x, layout.PhaseRow(angle), 1, 1))
+                   && !HasColour(strip, colour, QRect(x, layout.PhaseTop() - 1, 1, 1))
+                   && !HasColour(strip, colour, QRect(x, layout.PhaseBottom() + 1, 1, 1)),
                qPrintable(QString::number(k)));
     if (k < 0)  // mirrored about the middle of harmonic 0's column
       QCOMPARE(bar.left() + Form->SpectrumBar(-k).right(),
@@ -440,6 +444,14 @@ void TestSpectrum::FullScreenStaysFullScreen()
   QVERIFY(form.isFullScreen());
   QCOMPARE(form.ZoomFactor, form.ScreenZoomLimit(true));
   QCOMPARE(form.geometry(), screen->geometry());
+  // The window manager is told that the window may take the screen's size,
+  // and the status bar lies inside the window.
+  const QSize size = screen->size();
+  QWindow *window = form.windowHandle();
+  QVERIFY(window->minimumSize().boundedTo(size) == window->minimumSize()
+          && window->maximumSize().expandedTo(size) == window->maximumSize());
+  QVERIFY(form.rect().contains(
+      QRect(form.StatusBar->mapTo(&form, QPoint()), form.StatusBar->size())));
 }
 
 void TestSpectrum::ZoomStaysAStep_data()

@@ -286,10 +286,13 @@ void TestZoom::FullScreenAndBack()
 {
   Form->SetZoom(1.5);
   const QSize windowed = Form->size();
+  const QRect placed = Form->geometry();
   Form->ViewFullScreen->trigger();
   QVERIFY(Form->isFullScreen());
   QVERIFY(Form->ZoomFactor > 4.0);
   QVERIFY(!Form->ViewZoomIn->isEnabled());
+  // The screen's size arrives from the platform.
+  QTRY_COMPARE(Form->geometry(), Form->screen()->geometry());
   // The client area lies centred in the face colour around it.
   QWidget *client = Form->findChild<QWidget *>("ClientArea");
   const QRect area = client->geometry();
@@ -302,6 +305,7 @@ void TestZoom::FullScreenAndBack()
   QVERIFY(!Form->ViewFullScreen->isChecked());
   QCOMPARE(Form->ZoomFactor, 1.5);
   QTRY_COMPARE(Form->size(), windowed);
+  QCOMPARE(Form->geometry(), placed);
 }
 
 // The screen is made large enough for every zoom step and for full screen to

@@ -133,8 +133,10 @@ TSpectrumBox TSpectrumGeometry::PhaseMark(int k, double angle) const
 {
   if (!Shows(k))
     return {};
-  return {FirstSlotLeft + (k - First()) * SlotWidth + BarInset, PhaseRow(angle) - 1,
-          SlotWidth - 2 * BarInset, 3};
+  // Three rows centred on the angle's row, moved inside the row's lines at
+  // +-180 degrees rather than reaching past them.
+  const int top = std::clamp(PhaseRow(angle) - 1, PhaseTop(), PhaseBottom() - 2);
+  return {FirstSlotLeft + (k - First()) * SlotWidth + BarInset, top, SlotWidth - 2 * BarInset, 3};
 }
 
 int TSpectrumGeometry::PhaseRow(double angle) const

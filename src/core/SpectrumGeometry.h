@@ -104,7 +104,7 @@ public:
   // The bar of harmonic k at a height of fraction (0..1) of the bars' area:
   // it stands on the baseline, BarAreaHeight() pixels tall at fraction 1.
   TSpectrumBox Bar(int k, double fraction) const;
-  // The mark of an angle (degrees, -180..180) in harmonic k's column.
+  // The mark of an angle (degrees, -180..180) in harmonic k's column, inside the phase row.
   TSpectrumBox PhaseMark(int k, double angle) const;
   // The centre of harmonic k's column.
   int SlotCentre(int k) const;

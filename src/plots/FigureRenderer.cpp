@@ -63,6 +63,7 @@ constexpr double GridValues = 0.25;
 constexpr double SpectrumAspect = 3.8;
 constexpr double SpectrumBarShare = 0.65;
 constexpr double PhaseMarkHeight = 3.0;
+constexpr double FrameWidth = 1.0;  // a panel's frame, centred on its plot's edge
 const double PhaseTicks[] = {180.0, 90.0, 0.0, -90.0, -180.0};
 constexpr int NumberedEvery = 5;  // harmonics numbered under the columns
 
@@ -223,7 +224,7 @@ struct TAxes {
 void DrawAxes(QPainter &painter, const QRectF &plot, const TAxes &axes,
               const TDecor &decor = PanelDecor())
 {
-  painter.setPen(QPen(Qt::black, 1.0));
+  painter.setPen(QPen(Qt::black, FrameWidth));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(plot);
   const QFont numbers = FigureFont(NumberSize);
@@ -633,8 +634,11 @@ void TFigureRenderer::DrawSpectrum(QPainter &painter) const
       painter.fillRect(QRectF(left, bars.bottom() - height, pitch - 2.0 * inset, height),
                        SpectrumColour(colour));
     if (magnitude >= SpectrumNoAngleBelow) {
+      // Inside the frame's line, so that a mark at +-180 degrees shows whole.
+      const double inside = FrameWidth / 2.0;
       const double top = std::clamp(phaseY(content.AngleOf(k)) - PhaseMarkHeight / 2.0,
-                                    phase.top(), phase.bottom() - PhaseMarkHeight);
+                                    phase.top() + inside,
+                                    phase.bottom() - inside - PhaseMarkHeight);
       painter.fillRect(QRectF(left, top, pitch - 2.0 * inset, PhaseMarkHeight),
                        SpectrumColour(colour));
     }

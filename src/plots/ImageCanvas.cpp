@@ -609,11 +609,20 @@ void TImageCanvas::SetZoom(double factor)
 }
 
 // Makes the display image for the current zoom and device pixel ratio, showing
-// the canvas enlarged until the next drawing replaces it; none at scale 1.
+// the canvas enlarged until the next drawing replaces it; none at scale 1. At
+// the display scale it has, the display image stays as drawn.
 void TImageCanvas::UpdateDisplayScale()
 {
   EndPainting();
   const double ratio = devicePixelRatioF();
+  // The scale it has keeps the picture drawn at it: an owner that draws again
+  // only what changed (the spectrum strip) would leave the enlarged copy.
+  const bool same = ZoomFactor * ratio == DisplayFactor
+                    && (DisplayFactor == 1.0 ? Display.isNull()
+                                             : !Display.isNull()
+                                                   && Display.devicePixelRatio() == ratio);
+  if (same)
+    return;
   DisplayFactor = ZoomFactor * ratio;
   if (DisplayFactor == 1.0) {
     Display = QImage();

@@ -566,6 +566,7 @@ private:
   QWidget *ClientArea = nullptr;    // the fixed-size area every control lies in
   QSettings *Settings = nullptr;    // not owned
   double WindowedZoom = 1.0;        // the zoom outside full screen
+  QRect WindowedGeometry;           // the window's geometry before full screen
   int BaseMenuHeight = 0;           // the menu bar's height at factor 1
 
   void BuildLayout();

@@ -98,10 +98,16 @@ void TRotantsForm::SetSpectrumView(bool on, bool remember)
   ViewSpectrum->setChecked(on);
   ViewSpectrumDecibels->setEnabled(on);
   SpectrumImage->setVisible(on);
+  // While hidden the canvas follows the zoom without a picture drawn at it:
+  // the strip shown again is drawn afresh, not kept as an enlarged copy.
+  DrawnSpectrum = {};
   const QSize client = BaseClientSize();
   Scaler->SetBaseGeometry(ClientArea, QRect(QPoint(0, 0), client));
   Scaler->SetBaseGeometry(StatusBar, QRect(0, StatusBarTop + client.height() - ClientHeight,
                                            ClientWidth, StatusBarHeight));
+  // The window itself grows by as much, so that the size the scaler gives it
+  // outside full screen is the grown one.
+  Scaler->SetBaseGeometry(this, QRect(QPoint(0, 0), client + QSize(0, BaseMenuHeight)));
   const double limit = ScreenZoomLimit(false);
   const double zoom =
       WindowedZoom <= limit ? WindowedZoom : ZoomSteps::LargestStepWithin(limit);

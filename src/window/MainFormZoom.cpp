@@ -23,6 +23,20 @@ namespace {
 const char ZoomKey[] = "View/Zoom";
 const char FullScreenKey[] = "View/FullScreen";
 
+// Puts a window's client area (its geometry without the frame) at topLeft,
+// with the size it has; centred on its screen instead where it would reach
+// past an edge of the screen's available area.
+void PlaceClientArea(QWidget &window, QPoint topLeft)
+{
+  QRect placed(topLeft, window.size());
+  if (const QScreen *screen = window.screen()) {
+    const QRect available = screen->availableGeometry();
+    if (!available.contains(placed))
+      placed.moveCenter(available.center());
+  }
+  window.setGeometry(placed);
+}
+
 }  // namespace
 
 double TRotantsForm::ScreenZoomLimit(bool fullScreen) const
@@ -116,19 +130,28 @@ void TRotantsForm::ViewActualSizeClick()
 
 // Full screen shows the client area at the largest factor that fits the
 // screen, centred in the window's face colour; leaving it restores the
-// windowed zoom and the fixed window.
+// windowed zoom and the fixed window where it was.
+//
+// The window is put in full screen before the zoom is applied: the scaler
+// fixes the size of a window that is not in full screen, and a window
+// manager does not make a window of a fixed size fill the screen. Nor does
+// the layout give the window a size while it waits for the screen's: a
+// resize would take it out of full screen again.
 void TRotantsForm::ViewFullScreenClick()
 {
   if (ViewFullScreen->isChecked()) {
-    layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+    layout()->setSizeConstraint(QLayout::SetNoConstraint);
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    ApplyZoom(ScreenZoomLimit(true));
+    WindowedGeometry = geometry();
     showFullScreen();
+    ApplyZoom(ScreenZoomLimit(true));
   } else {
     showNormal();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     ApplyZoom(WindowedZoom);
+    // Where it was: a window manager may leave it at the screen's corner.
+    PlaceClientArea(*this, WindowedGeometry.topLeft());
   }
   ShowZoom(WindowedZoom);
   RememberView();
