@@ -47,7 +47,8 @@ QRect CheckBoxContents(const QCheckBox *box)
   return box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
 }
 
-// A push button centres its icon and text, 4 pixels apart, in its contents.
+// A push button centres its icon and text, 4 pixels apart, in its contents,
+// with the style's margin around them.
 int ButtonNeeded(const QPushButton *button, const QString &caption)
 {
   const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
@@ -61,7 +62,8 @@ int ButtonRoom(const QPushButton *button)
   option.text = button->text();
   option.icon = button->icon();
   option.iconSize = button->iconSize();
-  return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+  return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width()
+         - button->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, button);
 }
 
 // The combo box draws the current item 1 pixel inside its edit field.
