@@ -435,6 +435,11 @@ void TestAudioFaults::ServerStartedLater()
   QVERIFY(box->objectName() == "TimeOptionsGroupBox" && box->rect().contains(icon));
   for (QWidget *other : box->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
     QVERIFY(other == form->SoundWarningIcon || !other->geometry().intersects(icon));
+  // Sound Off takes the notice away; Sound On, still without a server, brings it back.
+  form->SoundCheckBox->click();
+  QVERIFY(WaitForNotice(*form, false, 0));
+  form->SoundCheckBox->click();
+  QVERIFY2(WaitForNotice(*form, true, ActionLimitMs), "no notice at Sound On again");
   QVERIFY(Server.Start().isEmpty());
   QElapsedTimer clock;
   clock.start();

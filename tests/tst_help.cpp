@@ -80,6 +80,8 @@ private slots:
   void ManualNamesTheControls_data();
   void ManualNamesTheControls();
   void ShortcutListNamesEveryAction();
+  void ShortcutListReadsWhole_data() { ManualNamesTheControls_data(); }
+  void ShortcutListReadsWhole();
   void PlotKeysMoveTheStep_data();
   void PlotKeysMoveTheStep();
   void FocusFrameStaysOutOfThePictures();
@@ -166,6 +168,10 @@ void TestHelp::ManualNamesTheControls()
         "&Harmonics Table...", "Wave&form Samples...", "&Animation...", "&Manual",
         "&Keyboard Shortcuts", "RMS error: -"})
     names << QCoreApplication::translate("TRotantsForm", text);
+  // The first exercise types the magnitudes the square's table shows.
+  ChooseWaveform(*Form, SquareItem);
+  for (int harmonic : {1, 3, 5})
+    names << Form->PhasorGrid->item(harmonic + 1, 1)->text();
   QStringList missing;
   for (const QString &name : names) {
     if (!manual.contains(Readable(name)))
@@ -206,6 +212,20 @@ void TestHelp::ShortcutListNamesEveryAction()
     QVERIFY2(listed().contains(entry), qPrintable(entry + " not in\n" + listed().join('\n')));
   Form->SetLanguage("de", false);
   QVERIFY(listed().contains("Alt+P = Abspielen"));
+}
+
+// Every column of the shortcut list is as wide as its longest text, in every
+// language.
+void TestHelp::ShortcutListReadsWhole()
+{
+  QFETCH(QString, code);
+  Form->SetLanguage(code, false);
+  Form->HelpShortcuts->trigger();
+  const QTableWidget *table = Form->ShortcutsDialog->Table;
+  const QAbstractItemView *view = table;
+  for (int column = 0; column < table->columnCount(); ++column)
+    QVERIFY2(table->columnWidth(column) >= view->sizeHintForColumn(column),
+             qPrintable(table->horizontalHeaderItem(column)->text()));
 }
 
 void TestHelp::PlotKeysMoveTheStep_data()

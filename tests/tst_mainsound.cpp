@@ -6,11 +6,14 @@
 #include "ToneSynthesis.h"
 #include "WindowDriver.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QtTest>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -36,6 +39,22 @@ public:
   QList<qint64> PlayNanoseconds;
 };
 
+// A service no output takes. Like the PulseAudio service without a server,
+// it says so once, at the first play request, and not at every later one.
+class TNoOutputSoundService final : public TSoundService {
+public:
+  void PlayLoopImage(const QByteArray &) override
+  {
+    if (Listener)
+      std::exchange(Listener, nullptr)(false);
+  }
+  void Stop() override {}
+  void SetOutputListener(TOutputListener listener) override { Listener = std::move(listener); }
+
+private:
+  TOutputListener Listener;
+};
+
 // The bytes of the window's entries as they stand.
 QByteArray ToneOfEntries(const TRotantsForm &form)
 {
@@ -56,6 +75,8 @@ private slots:
   void SquareThroughRealOutput();
   void ToneStandsWhenHighestChosenAgain_data();
   void ToneStandsWhenHighestChosenAgain();
+  void NoOutputNoticeFollowsSoundOn_data();
+  void NoOutputNoticeFollowsSoundOn();
 };
 
 // Choosing "Square" with Sound On stops the loop once, then plays once: the
@@ -225,6 +246,43 @@ void TestMainSound::ToneStandsWhenHighestChosenAgain()
 
   ChooseHighestHarmonic(form, 25);
   QCOMPARE(sound.Log->Looping, playing);
+}
+
+void TestMainSound::NoOutputNoticeFollowsSoundOn_data()
+{
+  QTest::addColumn<QStringList>("actions");
+  QTest::addColumn<bool>("shown");
+  QTest::newRow("sound on") << QStringList{"sound"} << true;
+  QTest::newRow("square") << QStringList{"sound", "square"} << true;
+  QTest::newRow("sound off") << QStringList{"sound", "sound"} << false;
+  QTest::newRow("sound on again") << QStringList{"sound", "sound", "sound"} << true;
+  QTest::newRow("file new") << QStringList{"sound", "square", "new"} << false;
+  QTest::newRow("sound on after new") << QStringList{"sound", "new", "sound"} << true;
+}
+
+// The warning sign and its tool tip show while Sound On is checked and no
+// output takes the tone, and only then.
+void TestMainSound::NoOutputNoticeFollowsSoundOn()
+{
+  QFETCH(QStringList, actions);
+  QFETCH(bool, shown);
+  TMySound::SetServiceFactory([] { return std::make_unique<TNoOutputSoundService>(); });
+  TRotantsForm form;
+  TMySound::SetServiceFactory(nullptr);
+  form.show();
+  for (const QString &action : actions) {
+    if (action == "sound")
+      form.SoundCheckBox->click();
+    else if (action == "square")
+      ChooseWaveform(form, SquareItem);
+    else
+      form.FileNew->trigger();
+    QCoreApplication::processEvents();
+  }
+  QCOMPARE(form.SoundCheckBox->isChecked(), shown);
+  QCOMPARE(form.SoundWarningIcon->isVisible(), shown);
+  QCOMPARE(form.SoundCheckBox->toolTip(),
+           shown ? TRotantsForm::NoSoundOutputText() : TRotantsForm::SoundCheckBoxTip());
 }
 
 QTEST_MAIN(TestMainSound)

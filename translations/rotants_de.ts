@@ -818,7 +818,7 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     </message>
     <message>
         <source>Hide &amp;Editor</source>
-        <translation>&amp;Editor schließen</translation>
+        <translation>&amp;Editor aus</translation>
     </message>
     <message>
         <source>Vie&amp;w</source>

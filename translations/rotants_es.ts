@@ -722,7 +722,7 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation>Re&amp;producir</translation>
+        <translation>A&amp;nimar</translation>
     </message>
     <message>
         <source>&amp;Clear</source>

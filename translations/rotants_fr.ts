@@ -814,11 +814,11 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     </message>
     <message>
         <source>Show &amp;Editor</source>
-        <translation>Afficher l&apos;é&amp;diteur</translation>
+        <translation>É&amp;diter</translation>
     </message>
     <message>
         <source>Hide &amp;Editor</source>
-        <translation>Cacher l&apos;é&amp;diteur</translation>
+        <translation>Fin d&apos;é&amp;dition</translation>
     </message>
     <message>
         <source>Vie&amp;w</source>

@@ -722,7 +722,7 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation>&amp;Reproduzir</translation>
+        <translation>Anima&amp;r</translation>
     </message>
     <message>
         <source>&amp;Clear</source>

@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSet>
 #include <QShortcut>
 #include <QTableWidget>
@@ -24,6 +25,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -234,4 +236,21 @@ void TShortcutsDialog::Rebuild()
   }
   Table->resizeColumnsToContents();
   Table->resizeRowsToContents();
+  // The last column stretches to the dialog's edge and is cut there when its
+  // texts are longer: the dialog grows until they read whole, as far as its
+  // screen allows; beyond that the table scrolls.
+  QHeaderView *header = Table->horizontalHeader();
+  const int last = std::max(static_cast<const QAbstractItemView *>(Table)->sizeHintForColumn(2),
+                            header->sectionSizeHint(2));
+  const QMargins margins = layout()->contentsMargins();
+  const int wanted = header->sectionSize(0) + header->sectionSize(1) + last
+                     + Table->verticalScrollBar()->sizeHint().width() + 2 * Table->frameWidth()
+                     + margins.left() + margins.right();
+  const QScreen *shown = screen() ? screen() : QGuiApplication::primaryScreen();
+  const int widest = shown ? shown->availableGeometry().width() : wanted;
+  header->setStretchLastSection(wanted <= widest);
+  if (wanted > widest)
+    header->resizeSection(2, last);
+  if (wanted > width())
+    resize(std::min(wanted, widest), height());
 }

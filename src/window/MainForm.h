@@ -472,6 +472,12 @@ public:
   // Shows (available false) or takes away the notice that the tone cannot be
   // heard: SoundWarningIcon and SoundCheckBox's tool tip. Never a dialog.
   void SoundOutputReport(bool available);
+  // The service's last word: no output took the tone. The service says so
+  // once, not again at every play request that fails as well.
+  bool SoundOutputMissing = false;
+  // Shows the notice while Sound On is checked and the last word was that no
+  // output takes the tone; takes it away otherwise.
+  void ShowSoundOutput();
   // The notice's text.
   static QString NoSoundOutputText();
 

@@ -55,12 +55,23 @@ void TRotantsForm::PlaySound(bool on)
     SoundPending = TSoundRequest::StopThenPlay;
   else
     SoundPending = TSoundRequest::Play;
+  ShowSoundOutput();
 }
 
 void TRotantsForm::SoundOutputReport(bool available)
 {
-  SoundWarningIcon->setVisible(!available);
-  SoundCheckBox->setToolTip(available ? SoundCheckBoxTip() : NoSoundOutputText());
+  SoundOutputMissing = !available;
+  ShowSoundOutput();
+}
+
+// Sound On unticked, also by File > New or an opened file, takes the notice
+// away; ticked again, it shows at once while the last word stands, for the
+// service does not repeat it.
+void TRotantsForm::ShowSoundOutput()
+{
+  const bool shown = SoundOutputMissing && SoundCheckBox->isChecked();
+  SoundWarningIcon->setVisible(shown);
+  SoundCheckBox->setToolTip(shown ? NoSoundOutputText() : SoundCheckBoxTip());
 }
 
 QString TRotantsForm::NoSoundOutputText()

@@ -132,7 +132,7 @@ void TRotantsForm::PhasorImageMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, 
   StopBtnClick();
   TimeTrackBar->setValue(0);
   TimeTrackBarChange();
-  StatusPanel0->setText(CoordText(wx, wy));
+  StatusPanel0->setText(CoordPrefix + CoordText(wx, wy));
 }
 
 void TRotantsForm::RotateComplexPlaneCheckBoxClick()

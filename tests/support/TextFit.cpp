@@ -2,18 +2,25 @@
 
 #include "MainForm.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
+#include <QStyleOptionMenuItem>
 #include <QTableWidget>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -47,7 +54,8 @@ QRect CheckBoxContents(const QCheckBox *box)
   return box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
 }
 
-// A push button centres its icon and text, 4 pixels apart, in its contents.
+// A push button centres its icon and text, 4 pixels apart, in its contents,
+// with the style's margin around them.
 int ButtonNeeded(const QPushButton *button, const QString &caption)
 {
   const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
@@ -61,7 +69,8 @@ int ButtonRoom(const QPushButton *button)
   option.text = button->text();
   option.icon = button->icon();
   option.iconSize = button->iconSize();
-  return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+  return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width()
+         - button->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, button);
 }
 
 // The combo box draws the current item 1 pixel inside its edit field.
@@ -77,7 +86,68 @@ int ComboRoom(const QComboBox *box)
   return field.width() - 2;
 }
 
+// The columns of item's rectangle that the style inks when it paints text,
+// first and last; {0, -1} when it paints nothing.
+std::pair<int, int> InkColumns(const QMenu *menu, QStyleOptionMenuItem item, const QString &text)
+{
+  item.text = text;
+  QImage image(item.rect.size(), QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  item.rect.moveTopLeft(QPoint(0, 0));
+  QPainter painter(&image);
+  menu->style()->drawControl(QStyle::CE_MenuItem, &item, &painter, menu);
+  painter.end();
+  int first = image.width();
+  int last = -1;
+  for (int y = 0; y < image.height(); ++y) {
+    const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
+      if (qAlpha(line[x]) != 0) {
+        first = std::min(first, x);
+        last = std::max(last, x);
+      }
+    }
+  }
+  return last < 0 ? std::pair(0, -1) : std::pair(first, last);
+}
+
 }  // namespace
+
+QList<TTextRoom> MenuItemTexts(const QMenu *menu)
+{
+  // As QMenu lays its items out: one column for every item's shortcut.
+  int shortcutWidth = 0;
+  for (const QAction *action : menu->actions()) {
+    if (!action->shortcut().isEmpty())
+      shortcutWidth = std::max(shortcutWidth, menu->fontMetrics().horizontalAdvance(
+                                                  action->shortcut().toString(QKeySequence::NativeText)));
+  }
+  QList<TTextRoom> texts;
+  for (QAction *action : menu->actions()) {
+    if (action->isSeparator() || !action->isVisible() || action->text().isEmpty())
+      continue;
+    // The check mark and a submenu's arrow lie beside the text, not in its way.
+    QStyleOptionMenuItem item;
+    item.initFrom(menu);
+    item.state = QStyle::State_Enabled;
+    item.font = action->font().resolve(menu->font());
+    item.fontMetrics = QFontMetrics(item.font);
+    item.checkType = QStyleOptionMenuItem::NotCheckable;
+    item.menuItemType = QStyleOptionMenuItem::Normal;
+    item.menuRect = menu->rect();
+    item.rect = menu->actionGeometry(action);
+    item.reservedShortcutWidth = shortcutWidth;
+    const QString shortcut = action->shortcut().toString(QKeySequence::NativeText);
+    const auto [textFirst, textLast] = InkColumns(menu, item, action->text());
+    int room = item.rect.width();
+    if (!shortcut.isEmpty())
+      room = InkColumns(menu, item, '\t' + shortcut).first;
+    texts.append({menu->objectName() + " " + action->objectName() + " \"" + Plain(action->text())
+                      + (shortcut.isEmpty() ? QString() : "\t" + shortcut) + "\"",
+                  textLast + 1 + item.fontMetrics.horizontalAdvance(' '), room});
+  }
+  return texts;
+}
 
 QList<TTextRoom> WindowTexts(TRotantsForm &form)
 {

@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QString>
 
+class QMenu;
 class TRotantsForm;
 
 // One text the user reads in the main window and the room its control gives
@@ -19,3 +20,8 @@ struct TTextRoom {
 // now. Texts that change with the state (the editor button's two captions)
 // are measured in both.
 QList<TTextRoom> WindowTexts(TRotantsForm &form);
+
+// Every item of menu as its style paints it: Needed is where the ink of the
+// text ends plus a space of the menu's font, Room where the ink of the
+// shortcut begins, or for an item without one, the item's right edge.
+QList<TTextRoom> MenuItemTexts(const QMenu *menu);
