@@ -62,7 +62,7 @@ void StartPlacing(TRotantsForm &form)
 {
   form.ClearPhasorEntries();
   form.HarmonicIndex = 1;
-  form.IdleEditMode = 1;
+  form.IdleEditMode = PlacingTips;
   form.SetEditMode(1);
   RedrawAt(form, 0);
 }

@@ -28,7 +28,7 @@ struct TPhasorSnapshot {
   static std::shared_ptr<const std::array<double, SweepSteps>> ZeroWave();
   int HarmonicIndex = 0;
   int Highest = 25;
-  int IdleEditMode = 1;
+  TEditMode IdleEditMode = PlacingTips;
   int CurrentIndex = 0;  // harmonic of CurrentPhasor
   int BaseIndex = 0;     // harmonic of BasePhasor
   int WaveformItem = 0;
@@ -52,6 +52,13 @@ struct TPhasorSnapshot {
   // Whether the two are the same in every field, bit for bit: then one can
   // stand for the other in the history.
   bool SameAs(const TPhasorSnapshot &other) const;
+};
+
+// What the mouse does on the plots.
+enum TEditMode : int {
+  NoEditing = 0,    // playing, or a standard waveform shown
+  PlacingTips = 1,  // "Custom Rotants": a click places the next harmonic's tip
+  DrawingWave = 2   // "Custom Time": a stroke draws the period
 };
 
 // What kind of change a user action makes to the set, for the question before
@@ -113,8 +120,8 @@ public:
   HarmonicPhasor *BasePhasor = nullptr;        // points into PhasorList
   int HarmonicIndex = 0;
   int HighestHarmonic = 25;
-  int EditMode = 1;      // 0 no mouse editing, 1 place phasor tips, 2 draw the waveform
-  int IdleEditMode = 1;  // EditMode restored when playback stops
+  TEditMode EditMode = PlacingTips;
+  TEditMode IdleEditMode = PlacingTips;  // EditMode restored when playback stops
   // The waveform drop-down's item and the convention ("Use Conjugate
   // Rotants") as the last user action left them. The controls change as they
   // are clicked, before the action runs; these change as it ends.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "WaveformItems.h"
 #include "HarmonicModel.h"
 
 #include <QByteArray>
@@ -23,9 +24,9 @@ inline constexpr qint64 MaxFileBytes = 1024 * 1024;
 // harmonics 1..25, so those may stand at up to 20 in it.
 inline constexpr double EditorMaxMagnitude = 10.0;
 inline constexpr double MaxAngle = 180.0;
-inline constexpr int WaveformCount = 9;
-inline constexpr int CustomRotantsWaveform = 0;
-inline constexpr int CustomTimeWaveform = 1;
+inline constexpr int WaveformCount = WaveformItems::Count;
+inline constexpr int CustomRotantsWaveform = WaveformItems::CustomRotants;
+inline constexpr int CustomTimeWaveform = WaveformItems::CustomTime;
 
 // The header line of the harmonics table.
 inline constexpr char HarmonicsCsvHeader[] = "harmonic,magnitude,angle_deg,real,imaginary";

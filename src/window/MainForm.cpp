@@ -2,6 +2,7 @@
 
 #include "AboutForm.h"
 #include "EditorPanel.h"
+#include "PlaybackPart.h"
 #include "FFTUnit.h"
 #include "MyGraphUnit.h"
 #include "MySoundUnit.h"
@@ -46,9 +47,8 @@ using WindowLayout::Place;
 
 namespace {
 
-constexpr int DrawingMode = 2;  // EditMode of "Custom Time"
-constexpr int ClientWidth = 782;
-constexpr int ClientHeight = 384;
+using WindowLayout::ClientHeight;
+using WindowLayout::ClientWidth;
 
 // Backgrounds of the two plots; the labels lying on them share them.
 constexpr TColour TimeBackColour = 0xC0C0C0;
@@ -171,8 +171,8 @@ TRotantsForm::TRotantsForm(QWidget *parent) : QMainWindow(parent)
   params.GridColour = 0x000000;
   PhasorGraph = new TMyGraph(this, params);
 
-  SetEditMode(1);
-  IdleEditMode = 1;
+  SetEditMode(PlacingTips);
+  IdleEditMode = PlacingTips;
   MouseDrawing = false;
   MarkerRadius = 2;
 
@@ -298,11 +298,11 @@ void TRotantsForm::BuildLayout()
   AngleEdit = Editor->AngleEdit;
   PhasorUpdateBtn = Editor->UpdateBtn;
 
-  StopBtn = Place(new QPushButton(client), "StopBtn", 560, 304, 75, 25);
-  StopBtn->setIcon(style()->standardIcon(QStyle::SP_DialogNoButton));
-  PlayBtn = Place(new QPushButton(client), "PlayBtn", 560, 304, 75, 25);
-  PlayBtn->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-  BringToFront(PlayBtn, StopBtn);
+  Playback = new TPlaybackPart(Document, client);
+  StopBtn = Playback->StopBtn;
+  PlayBtn = Playback->PlayBtn;
+  TimeTrackBar = Playback->TimeTrackBar;
+  SimulationTimer = Playback->SimulationTimer;
 
   StatusBar = Place(new QStatusBar(client), "StatusBar", 0, 365, 782, 19);
   StatusBar->setSizeGripEnabled(false);
@@ -325,13 +325,6 @@ void TRotantsForm::BuildLayout()
   BuildTeachingActions();
   BuildSpectrumActions();
   BuildLanguageMenu();
-
-  TimeTrackBar = Place(new QSlider(Qt::Horizontal, client), "TimeTrackBar", 264, 260, 513, 17);
-  TimeTrackBar->setRange(0, 511);
-  TimeTrackBar->setValue(0);
-  TimeTrackBar->setPageStep(51);
-  TimeTrackBar->setSingleStep(1);
-  TimeTrackBar->setTickPosition(QSlider::NoTicks);
 
   ClearBtn = Place(new QPushButton(client), "ClearBtn", 560, 336, 75, 25);
   ClearBtn->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
@@ -385,11 +378,6 @@ void TRotantsForm::BuildLayout()
   SpectrumImage = Place(new TImageCanvas(client, 766, 114), "SpectrumImage", 8, 365, 766, 114);
   SpectrumImage->Font = WindowFont();
   SpectrumImage->setVisible(false);
-
-  SimulationTimer = new QTimer(this);
-  SimulationTimer->setObjectName("SimulationTimer");
-  SimulationTimer->setInterval(10);
-  SimulationTimer->setTimerType(Qt::PreciseTimer);
 
   setTabOrder(PlayBtn, TimeTrackBar);
   setTabOrder(TimeTrackBar, ClearBtn);
@@ -494,7 +482,8 @@ void TRotantsForm::BindHandlers()
   connect(ClearBtn, &QPushButton::clicked, this, &TRotantsForm::ClearBtnClick);
   connect(EditRotantsBtn, &QPushButton::clicked, this, &TRotantsForm::EditRotantsBtnClick);
   connect(Editor, &TEditorPanel::UpdateRequested, this, &TRotantsForm::PhasorUpdateBtnClick);
-  connect(SimulationTimer, &QTimer::timeout, this, &TRotantsForm::SimulationTimerTimer);
+  connect(Playback, &TPlaybackPart::Starting, this, [this] { SetEditMode(NoEditing); });
+  connect(Playback, &TPlaybackPart::Stopping, this, [this] { SetEditMode(IdleEditMode); });
 
   connect(WaveformComboBox, &QComboBox::activated, this, &TRotantsForm::WaveformComboBoxChange);
   connect(HighestHarmonicComboBox, &QComboBox::activated, this,
@@ -508,29 +497,17 @@ void TRotantsForm::SetEditMode(int mode)
   // from the keyboard while the button is held ends it. What it drew stays
   // and becomes a step of its own, so undo and redo never pass over it. (An
   // action in progress has taken the stroke's start as its own.)
-  if (MouseDrawing && mode != DrawingMode) {
+  if (MouseDrawing && mode != DrawingWave) {
     MouseDrawing = false;
     if (StrokeBefore && ActionDepth == 0)
       Document.RecordStep(std::exchange(StrokeBefore, nullptr), CaptureSnapshot(), tr("Drawing"),
                           TStepKind::HandMade);
   }
-  EditMode = mode;
-  switch (mode) {
-  case 0:
-    PhasorHelpLabel->setVisible(false);
-    TimeHelpLabel->setVisible(false);
-    break;
-  case 1:
-    PhasorHelpLabel->setVisible(true);
-    TimeHelpLabel->setVisible(false);
-    break;
-  case 2:
-    PhasorHelpLabel->setVisible(false);
-    TimeHelpLabel->setVisible(true);
-    break;
-  default:
-    break;
-  }
+  if (mode < NoEditing || mode > DrawingWave)
+    return;
+  EditMode = TEditMode(mode);
+  PhasorHelpLabel->setVisible(EditMode == PlacingTips);
+  TimeHelpLabel->setVisible(EditMode == DrawingWave);
   ShowPlotTips();
 }
 

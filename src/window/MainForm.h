@@ -6,6 +6,7 @@
 #include "PhasorDocument.h"
 #include "PhasorSetFile.h"
 #include "SpectrumGeometry.h"
+#include "WaveformItems.h"
 
 #include <QFont>
 #include <QIcon>
@@ -39,6 +40,7 @@ class QSettings;
 class QTimer;
 class TAboutBox;
 class TEditorPanel;
+class TPlaybackPart;
 class TManualWindow;
 class TShortcutsDialog;
 class TTipPresenter;
@@ -51,7 +53,7 @@ class TWindowScaler;
 QFont WindowFont();
 
 // Items of WaveformComboBox, in the order of the list.
-inline constexpr int WaveformItemCount = 9;
+inline constexpr int WaveformItemCount = WaveformItems::Count;
 
 // The application's icon in all its sizes.
 QIcon ApplicationIcon();
@@ -160,6 +162,8 @@ public:
   QPushButton *PhasorUpdateBtn = nullptr;
   // Names the typed value the last Update replaced by 0; hidden otherwise.
   QLabel *EditorNotice = nullptr;
+  // StopBtn, PlayBtn, TimeTrackBar and SimulationTimer belong to Playback.
+  TPlaybackPart *Playback = nullptr;  // owned (QObject child of the client area)
   QPushButton *StopBtn = nullptr;
   QPushButton *PlayBtn = nullptr;
   QStatusBar *StatusBar = nullptr;
@@ -210,8 +214,8 @@ public:
   HarmonicPhasor *&BasePhasor = Document.BasePhasor;
   int &HarmonicIndex = Document.HarmonicIndex;
   int &HighestHarmonic = Document.HighestHarmonic;
-  int &EditMode = Document.EditMode;
-  int &IdleEditMode = Document.IdleEditMode;
+  TEditMode &EditMode = Document.EditMode;
+  TEditMode &IdleEditMode = Document.IdleEditMode;
   int LastMouseX = 0;
   int LastMouseY = 0;
   TMySound *MySound = nullptr;  // owned (QObject child)
@@ -220,6 +224,7 @@ public:
   double ZoomFactor = 1.0;
 
   // Shell.
+  // mode: a TEditMode (an int for the callers that count modes).
   void SetEditMode(int mode);
   // Remembers the view (zoom, full screen) in settings from now on, and
   // applies what they remember; null forgets nothing and remembers nothing.
@@ -260,6 +265,8 @@ public:
   void PresetSawtooth();
   void PresetRectifiedCosine();
   void PresetImpulseTrain();
+  // The standard waveform's coefficients (two-sided) and ideal wave.
+  void PresetStandard(WaveformPresets::TWaveform waveform);
 
   // Spectrum of a drawn waveform.
   void SpectrumFromDrawnWave();

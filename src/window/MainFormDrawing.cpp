@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr int DrawingMode = 2;
 
 }  // namespace
 
@@ -42,7 +41,7 @@ void TRotantsForm::SpectrumFromDrawnWave()
 // clicked value; nothing is redrawn until the next move or the release.
 void TRotantsForm::TimeImageMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y)
 {
-  if (EditMode != DrawingMode)
+  if (EditMode != DrawingWave)
     return;
   // The stroke changes the drawn period as it goes; its undo step starts here.
   if (!MouseDrawing || !StrokeBefore)
@@ -83,7 +82,7 @@ void TRotantsForm::TimeImageMouseMove(Qt::KeyboardModifiers, int X, int Y)
 void TRotantsForm::TimeImageMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int)
 {
   MouseDrawing = false;
-  if (EditMode != DrawingMode)
+  if (EditMode != DrawingWave)
     return;
   const TActionScope action(*this, tr("Drawing"), TStepKind::HandMade);
   SpectrumFromDrawnWave();

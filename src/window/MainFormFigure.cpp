@@ -20,7 +20,6 @@
 
 namespace {
 
-constexpr int CustomRotantsItem = 0;  // no ideal wave
 
 }  // namespace
 
@@ -60,7 +59,7 @@ TFigureState TRotantsForm::FigureState() const
   state.Trace = TraceCheckBox->isChecked();
   state.Grid = TimeGridCheckBox->isChecked();
   state.IdealShown =
-      IdealWaveCheckBox->isChecked() && WaveformComboBox->currentIndex() != CustomRotantsItem;
+      IdealWaveCheckBox->isChecked() && WaveformComboBox->currentIndex() != WaveformItems::CustomRotants;
   const int selected = SelectedHarmonic();
   state.Highlighted =
       ViewHighlightHarmonic->isChecked() && selected <= HighestHarmonic ? selected : -1;

@@ -40,6 +40,11 @@ void LoadWaveform(TRotantsForm &form, TWaveform waveform)
 
 }  // namespace
 
+void TRotantsForm::PresetStandard(WaveformPresets::TWaveform waveform)
+{
+  LoadWaveform(*this, waveform);
+}
+
 void TRotantsForm::CopyIdealPeriod()
 {
   Document.RepeatIdealPeriod();
@@ -53,46 +58,46 @@ void TRotantsForm::PresetCustomEntries()
     IdealWave[i] = 2.0;
   CopyIdealPeriod();
   HarmonicIndex = 1;
-  SetEditMode(1);
+  SetEditMode(PlacingTips);
 }
 
 void TRotantsForm::PresetCustomTime()
 {
-  SetEditMode(2);
+  SetEditMode(DrawingWave);
   IdealWave.fill(0.0);
 }
 
 void TRotantsForm::PresetSquare()
 {
-  LoadWaveform(*this, TWaveform::Square);
+  PresetStandard(TWaveform::Square);
 }
 
 void TRotantsForm::PresetRectangularPulse()
 {
-  LoadWaveform(*this, TWaveform::RectangularPulse);
+  PresetStandard(TWaveform::RectangularPulse);
 }
 
 void TRotantsForm::PresetBipolarPulse()
 {
-  LoadWaveform(*this, TWaveform::BipolarPulse);
+  PresetStandard(TWaveform::BipolarPulse);
 }
 
 void TRotantsForm::PresetTriangle()
 {
-  LoadWaveform(*this, TWaveform::Triangle);
+  PresetStandard(TWaveform::Triangle);
 }
 
 void TRotantsForm::PresetSawtooth()
 {
-  LoadWaveform(*this, TWaveform::Sawtooth);
+  PresetStandard(TWaveform::Sawtooth);
 }
 
 void TRotantsForm::PresetRectifiedCosine()
 {
-  LoadWaveform(*this, TWaveform::RectifiedCosine);
+  PresetStandard(TWaveform::RectifiedCosine);
 }
 
 void TRotantsForm::PresetImpulseTrain()
 {
-  LoadWaveform(*this, TWaveform::ImpulseTrain);
+  PresetStandard(TWaveform::ImpulseTrain);
 }

@@ -1,4 +1,5 @@
 #include "MainForm.h"
+#include "WindowLayout.h"
 
 #include "NumberText.h"
 #include "SpectrumView.h"
@@ -25,8 +26,8 @@ namespace {
 const char SpectrumKey[] = "View/Spectrum";
 const char DecibelsKey[] = "View/SpectrumDecibels";
 
-constexpr int ClientWidth = 782;
-constexpr int ClientHeight = 384;
+using WindowLayout::ClientHeight;
+using WindowLayout::ClientWidth;
 constexpr int StatusBarTop = 365;
 constexpr int StatusBarHeight = 19;
 // The strip (114 pixels) and a gap of 4 above the status bar.

@@ -36,7 +36,6 @@ constexpr int ErrorPanelWidth = 110;
 // The rest of the status bar's width after the four panels.
 constexpr int SelectedPanelWidth = 310;
 
-constexpr int CustomRotantsItem = 0;
 
 }  // namespace
 
@@ -185,7 +184,7 @@ void TRotantsForm::ShowRmsError()
 {
   if (!ViewShowError->isChecked())
     return;
-  if (WaveformComboBox->currentIndex() == CustomRotantsItem) {
+  if (WaveformComboBox->currentIndex() == WaveformItems::CustomRotants) {
     StatusPanel3->setText(tr("RMS error: -"));
     return;
   }

@@ -218,13 +218,13 @@ void TRotantsForm::ShowPlotTips()
       tr("With the plot focused, the arrow keys, Page Up, Page Down, Home and End move the time "
          "step.");
   const QString phasorTip =
-      EditMode == 1
+      EditMode == PlacingTips
           ? tr("Phasor plane: click to place the next harmonic (1, 2, 3, ...) with its tip where "
                "you click, measured from the tip of the one placed before.")
           : tr("Phasor plane: the chain of turning phasors, one per harmonic, at the current time "
                "step; the real part of its tip is the wave's value.");
   const QString timeTip =
-      EditMode == 2
+      EditMode == DrawingWave
           ? tr("Time plot: hold a mouse button and drag across to draw one period; either half "
                "edits the same period. On release the drawing becomes the 26 harmonics.")
           : tr("Time plot: two periods of the ideal wave in black and, in green, the sum of the "

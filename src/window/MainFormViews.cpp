@@ -117,7 +117,7 @@ void TRotantsForm::PhasorImageMouseMove(Qt::KeyboardModifiers, int X, int Y)
 // redraws.
 void TRotantsForm::PhasorImageMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y)
 {
-  if (EditMode != 1 || HarmonicIndex > HighestHarmonic)
+  if (EditMode != PlacingTips || HarmonicIndex > HighestHarmonic)
     return;
   const TActionScope action(*this, tr("Placed Harmonic %1").arg(HarmonicIndex),
                             TStepKind::HandMade);

@@ -9,6 +9,10 @@ class QWidget;
 // scales them.
 namespace WindowLayout {
 
+// The client area, in which every control lies, without the spectrum strip.
+inline constexpr int ClientWidth = 782;
+inline constexpr int ClientHeight = 384;
+
 // Space between a panel's frame (a status panel, the editor's notice) and its
 // text, in pixels.
 inline constexpr int PanelIndent = 2;
