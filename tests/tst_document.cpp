@@ -59,10 +59,12 @@ void TestDocument::Rules_data()
   QTest::addColumn<bool>("changesSet");
   const QByteArray texts = SIGNAL(TextsChanged(int, int));
   QTest::newRow("typed") << TAction([](TPhasorDocument &d, TRotantsForm &f) {
+    d.SetEditTexts("3", "0.25", "-45");
     d.ApplyTyped(3, "0.25", "-45");
     Type(f, "0.25", "-45");
   }) << texts << true;
   QTest::newRow("out of range as 0") << TAction([](TPhasorDocument &d, TRotantsForm &f) {
+    d.SetEditTexts("3", "12", "30");
     d.ApplyTyped(3, "12", "30");
     Type(f, "12", "30");
   }) << texts << true;

@@ -132,13 +132,6 @@ void TestTextFit::TextsFitTheirControls()
 {
   QFETCH(int, needed);
   QFETCH(int, room);
-  // Known fault: at 200 % Fusion paints a menu item's text further right than
-  // the width it gives the item allows for, so the widest item's text ends
-  // 3 to 6 pixels short of a space before its shortcut: the Undo item with a
-  // long step name. The mend belongs in TWindowStyle's size of CT_MenuItem;
-  // until then such a row shows as an expected failure in every run.
-  if (needed > room && QByteArray(QTest::currentDataTag()).contains("200 % MenuEdit EditUndo"))
-    QEXPECT_FAIL("", "the style sizes menu items too narrow at 200 %", Continue);
   QVERIFY2(needed <= room, qPrintable(QString("%1 pixels in %2").arg(needed).arg(room)));
 }
 

@@ -61,8 +61,24 @@ public:
     return rect;
   }
 
+  // Fusion sizes a menu item with some margins at their unscaled width but
+  // draws its text past the scaled ones, so above 100 % the widest item's
+  // text would run into its shortcut: the item grows by what the scaled
+  // margins add.
+  QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
+                         const QWidget *widget) const override
+  {
+    QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
+    if (type == CT_MenuItem && Factor > 1.0)
+      result.rwidth() += int(std::ceil(MenuItemMargins * (Factor - 1.0)));
+    return result;
+  }
+
 private:
   static constexpr int ArrowWidth = 13;
+  // The margins of a menu item Fusion leaves unscaled in its size, in pixels
+  // at 100 %.
+  static constexpr int MenuItemMargins = 8;
   double Factor;
 };
 
