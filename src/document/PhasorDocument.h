@@ -15,6 +15,13 @@
 
 class QUndoStack;
 
+// What the mouse does on the plots.
+enum TEditMode : int {
+  NoEditing = 0,    // playing, or a standard waveform shown
+  PlacingTips = 1,  // "Custom Rotants": a click places the next harmonic's tip
+  DrawingWave = 2   // "Custom Time": a stroke draws the period
+};
+
 // Everything the user sees and hears of the phasor set at one moment: what an
 // undo step puts back. Display options, the zoom, the slider and playback are
 // not part of it.
@@ -52,13 +59,6 @@ struct TPhasorSnapshot {
   // Whether the two are the same in every field, bit for bit: then one can
   // stand for the other in the history.
   bool SameAs(const TPhasorSnapshot &other) const;
-};
-
-// What the mouse does on the plots.
-enum TEditMode : int {
-  NoEditing = 0,    // playing, or a standard waveform shown
-  PlacingTips = 1,  // "Custom Rotants": a click places the next harmonic's tip
-  DrawingWave = 2   // "Custom Time": a stroke draws the period
 };
 
 // What kind of change a user action makes to the set, for the question before
