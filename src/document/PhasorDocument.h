@@ -94,11 +94,13 @@ struct TAppliedHarmonic {
 };
 
 // The phasor document: the state of the phasor set under the window (the
-// entries, the ideal and reconstructed waves, the highest harmonic, the edit
-// mode and the placement cursor, the options a saved set carries), the rules
-// that change it, and its history of user actions. The window is its view
-// and controller: it keeps these as references, applies the rules on the
-// user's actions and shows the results.
+// entries, the ideal wave, the highest harmonic, the waveform item and the
+// convention, the edit mode and the placement cursor, the editor table's
+// texts, the edit boxes' texts and the selected harmonic, the options a saved
+// set carries), the rules that change it, and its history of user actions.
+// It needs no window: a QCoreApplication is enough. The window's parts show
+// it and follow its signals; the window applies the rules on the user's
+// actions and keeps the old names as references into it.
 //
 // The history holds one step per user action that changed the set, each the
 // snapshot before and after it. Consecutive steps share the snapshot between

@@ -58,10 +58,11 @@ inline constexpr int WaveformItemCount = WaveformItems::Count;
 // The application's icon in all its sizes.
 QIcon ApplicationIcon();
 
-// The main window. It owns every control, both plot surfaces, the FFT and the
-// sound player, and holds the whole state of the program in plain public
-// fields; the harmonic model, the views, the editor, playback and tone
-// synthesis are its operations on those fields. Everything runs on the
+// The main window. It builds the menus and its parts (the editor panel,
+// playback), owns the other controls, both plot surfaces, the FFT and the
+// sound player, and runs each user action on the phasor document under it:
+// the fields that hold the phasor set are references into the document, the
+// widgets of a part are pointers to the part's. Everything runs on the
 // user-interface thread, inside event handlers.
 //
 // Handlers are public so that they can be driven directly; each control is
