@@ -225,6 +225,97 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     </message>
 </context>
 <context>
+    <name>TExportsPart</name>
+    <message>
+        <source>the picture could not be encoded</source>
+        <translation>das Bild konnte nicht kodiert werden</translation>
+    </message>
+    <message>
+        <source>the length must be at least one sample and at most %1 seconds</source>
+        <translation>die Länge muss mindestens einen Abtastwert und höchstens %1 Sekunden betragen</translation>
+    </message>
+    <message>
+        <source>the name must end in .svg or .pdf</source>
+        <translation>der Name muss auf .svg oder .pdf enden</translation>
+    </message>
+    <message>
+        <source>the printer could not be started</source>
+        <translation>der Drucker konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>the printer could not finish the page</source>
+        <translation>der Drucker konnte die Seite nicht fertigstellen</translation>
+    </message>
+    <message>
+        <source>Could not export to &quot;%1&quot;: %2.</source>
+        <translation>Export nach „%1“ nicht möglich: %2.</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>Bild exportieren</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>Export Sound</source>
+        <translation>Ton exportieren</translation>
+    </message>
+    <message>
+        <source>Length in seconds:</source>
+        <translation>Länge in Sekunden:</translation>
+    </message>
+    <message>
+        <source>WAV sounds (*.wav)</source>
+        <translation>WAV-Audiodateien (*.wav)</translation>
+    </message>
+    <message>
+        <source>Export Harmonics Table</source>
+        <translation>Tabelle der Harmonischen exportieren</translation>
+    </message>
+    <message>
+        <source>CSV tables (*.csv)</source>
+        <translation>CSV-Tabellen (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Waveform Samples</source>
+        <translation>Abtastwerte der Signalform exportieren</translation>
+    </message>
+    <message>
+        <source>Export Figure</source>
+        <translation>Abbildung exportieren</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf);;SVG drawings (*.svg)</source>
+        <translation>PDF-Dokumente (*.pdf);;SVG-Grafiken (*.svg)</translation>
+    </message>
+    <message>
+        <source>Export Animation</source>
+        <translation>Animation exportieren</translation>
+    </message>
+    <message>
+        <source>GIF animations (*.gif)</source>
+        <translation>GIF-Animationen (*.gif)</translation>
+    </message>
+    <message>
+        <source>Writing the animation...</source>
+        <translation>Animation wird geschrieben...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Print Figure</source>
+        <translation>Abbildung drucken</translation>
+    </message>
+    <message>
+        <source>Could not print: %1.</source>
+        <translation>Drucken nicht möglich: %1.</translation>
+    </message>
+</context>
+<context>
     <name>TFigureRenderer</name>
     <message>
         <source>two-sided</source>
@@ -480,66 +571,6 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
 </context>
 <context>
     <name>TRotantsForm</name>
-    <message>
-        <source>the picture could not be encoded</source>
-        <translation>das Bild konnte nicht kodiert werden</translation>
-    </message>
-    <message>
-        <source>the length must be at least one sample and at most %1 seconds</source>
-        <translation>die Länge muss mindestens einen Abtastwert und höchstens %1 Sekunden betragen</translation>
-    </message>
-    <message>
-        <source>Could not export to &quot;%1&quot;: %2.</source>
-        <translation>Export nach „%1“ nicht möglich: %2.</translation>
-    </message>
-    <message>
-        <source>Export Picture</source>
-        <translation>Bild exportieren</translation>
-    </message>
-    <message>
-        <source>PNG images (*.png)</source>
-        <translation>PNG-Bilder (*.png)</translation>
-    </message>
-    <message>
-        <source>Export Sound</source>
-        <translation>Ton exportieren</translation>
-    </message>
-    <message>
-        <source>Length in seconds:</source>
-        <translation>Länge in Sekunden:</translation>
-    </message>
-    <message>
-        <source>WAV sounds (*.wav)</source>
-        <translation>WAV-Audiodateien (*.wav)</translation>
-    </message>
-    <message>
-        <source>Export Harmonics Table</source>
-        <translation>Tabelle der Harmonischen exportieren</translation>
-    </message>
-    <message>
-        <source>CSV tables (*.csv)</source>
-        <translation>CSV-Tabellen (*.csv)</translation>
-    </message>
-    <message>
-        <source>Export Waveform Samples</source>
-        <translation>Abtastwerte der Signalform exportieren</translation>
-    </message>
-    <message>
-        <source>Export Animation</source>
-        <translation>Animation exportieren</translation>
-    </message>
-    <message>
-        <source>GIF animations (*.gif)</source>
-        <translation>GIF-Animationen (*.gif)</translation>
-    </message>
-    <message>
-        <source>Writing the animation...</source>
-        <translation>Animation wird geschrieben...</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
     <message>
         <source>The file &quot;%1&quot; cannot be opened: %2.</source>
         <translation>Die Datei „%1“ kann nicht geöffnet werden: %2.</translation>
@@ -851,34 +882,6 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     <message>
         <source>Angle %1 is outside -180 to 180: 0 applied</source>
         <translation>Winkel %1 außerhalb -180 bis 180: 0 gesetzt</translation>
-    </message>
-    <message>
-        <source>the name must end in .svg or .pdf</source>
-        <translation>der Name muss auf .svg oder .pdf enden</translation>
-    </message>
-    <message>
-        <source>Export Figure</source>
-        <translation>Abbildung exportieren</translation>
-    </message>
-    <message>
-        <source>PDF documents (*.pdf);;SVG drawings (*.svg)</source>
-        <translation>PDF-Dokumente (*.pdf);;SVG-Grafiken (*.svg)</translation>
-    </message>
-    <message>
-        <source>the printer could not be started</source>
-        <translation>der Drucker konnte nicht gestartet werden</translation>
-    </message>
-    <message>
-        <source>the printer could not finish the page</source>
-        <translation>der Drucker konnte die Seite nicht fertigstellen</translation>
-    </message>
-    <message>
-        <source>Print Figure</source>
-        <translation>Abbildung drucken</translation>
-    </message>
-    <message>
-        <source>Could not print: %1.</source>
-        <translation>Drucken nicht möglich: %1.</translation>
     </message>
     <message>
         <source>Fi&amp;gure (SVG, PDF)...</source>

@@ -225,6 +225,97 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     </message>
 </context>
 <context>
+    <name>TExportsPart</name>
+    <message>
+        <source>the picture could not be encoded</source>
+        <translation>no se pudo codificar la imagen</translation>
+    </message>
+    <message>
+        <source>the length must be at least one sample and at most %1 seconds</source>
+        <translation>la duración debe ser de al menos una muestra y de %1 segundos como máximo</translation>
+    </message>
+    <message>
+        <source>the name must end in .svg or .pdf</source>
+        <translation>el nombre debe terminar en .svg o .pdf</translation>
+    </message>
+    <message>
+        <source>the printer could not be started</source>
+        <translation>no se pudo iniciar la impresora</translation>
+    </message>
+    <message>
+        <source>the printer could not finish the page</source>
+        <translation>la impresora no pudo terminar la página</translation>
+    </message>
+    <message>
+        <source>Could not export to &quot;%1&quot;: %2.</source>
+        <translation>No se pudo exportar a &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>Exportar imagen</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Imágenes PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Export Sound</source>
+        <translation>Exportar sonido</translation>
+    </message>
+    <message>
+        <source>Length in seconds:</source>
+        <translation>Duración en segundos:</translation>
+    </message>
+    <message>
+        <source>WAV sounds (*.wav)</source>
+        <translation>Sonidos WAV (*.wav)</translation>
+    </message>
+    <message>
+        <source>Export Harmonics Table</source>
+        <translation>Exportar tabla de armónicos</translation>
+    </message>
+    <message>
+        <source>CSV tables (*.csv)</source>
+        <translation>Tablas CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Waveform Samples</source>
+        <translation>Exportar muestras de la forma de onda</translation>
+    </message>
+    <message>
+        <source>Export Figure</source>
+        <translation>Exportar figura</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf);;SVG drawings (*.svg)</source>
+        <translation>Documentos PDF (*.pdf);;Dibujos SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Export Animation</source>
+        <translation>Exportar animación</translation>
+    </message>
+    <message>
+        <source>GIF animations (*.gif)</source>
+        <translation>Animaciones GIF (*.gif)</translation>
+    </message>
+    <message>
+        <source>Writing the animation...</source>
+        <translation>Escribiendo la animación...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Print Figure</source>
+        <translation>Imprimir figura</translation>
+    </message>
+    <message>
+        <source>Could not print: %1.</source>
+        <translation>No se pudo imprimir: %1.</translation>
+    </message>
+</context>
+<context>
     <name>TFigureRenderer</name>
     <message>
         <source>two-sided</source>
@@ -480,66 +571,6 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
 </context>
 <context>
     <name>TRotantsForm</name>
-    <message>
-        <source>the picture could not be encoded</source>
-        <translation>no se pudo codificar la imagen</translation>
-    </message>
-    <message>
-        <source>the length must be at least one sample and at most %1 seconds</source>
-        <translation>la duración debe ser de al menos una muestra y de %1 segundos como máximo</translation>
-    </message>
-    <message>
-        <source>Could not export to &quot;%1&quot;: %2.</source>
-        <translation>No se pudo exportar a &quot;%1&quot;: %2.</translation>
-    </message>
-    <message>
-        <source>Export Picture</source>
-        <translation>Exportar imagen</translation>
-    </message>
-    <message>
-        <source>PNG images (*.png)</source>
-        <translation>Imágenes PNG (*.png)</translation>
-    </message>
-    <message>
-        <source>Export Sound</source>
-        <translation>Exportar sonido</translation>
-    </message>
-    <message>
-        <source>Length in seconds:</source>
-        <translation>Duración en segundos:</translation>
-    </message>
-    <message>
-        <source>WAV sounds (*.wav)</source>
-        <translation>Sonidos WAV (*.wav)</translation>
-    </message>
-    <message>
-        <source>Export Harmonics Table</source>
-        <translation>Exportar tabla de armónicos</translation>
-    </message>
-    <message>
-        <source>CSV tables (*.csv)</source>
-        <translation>Tablas CSV (*.csv)</translation>
-    </message>
-    <message>
-        <source>Export Waveform Samples</source>
-        <translation>Exportar muestras de la forma de onda</translation>
-    </message>
-    <message>
-        <source>Export Animation</source>
-        <translation>Exportar animación</translation>
-    </message>
-    <message>
-        <source>GIF animations (*.gif)</source>
-        <translation>Animaciones GIF (*.gif)</translation>
-    </message>
-    <message>
-        <source>Writing the animation...</source>
-        <translation>Escribiendo la animación...</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
     <message>
         <source>The file &quot;%1&quot; cannot be opened: %2.</source>
         <translation>No se puede abrir el archivo &quot;%1&quot;: %2.</translation>
@@ -915,34 +946,6 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     <message>
         <source>Spectrum in &amp;Decibels</source>
         <translation>Espectro en deci&amp;belios</translation>
-    </message>
-    <message>
-        <source>the name must end in .svg or .pdf</source>
-        <translation>el nombre debe terminar en .svg o .pdf</translation>
-    </message>
-    <message>
-        <source>Export Figure</source>
-        <translation>Exportar figura</translation>
-    </message>
-    <message>
-        <source>PDF documents (*.pdf);;SVG drawings (*.svg)</source>
-        <translation>Documentos PDF (*.pdf);;Dibujos SVG (*.svg)</translation>
-    </message>
-    <message>
-        <source>the printer could not be started</source>
-        <translation>no se pudo iniciar la impresora</translation>
-    </message>
-    <message>
-        <source>the printer could not finish the page</source>
-        <translation>la impresora no pudo terminar la página</translation>
-    </message>
-    <message>
-        <source>Print Figure</source>
-        <translation>Imprimir figura</translation>
-    </message>
-    <message>
-        <source>Could not print: %1.</source>
-        <translation>No se pudo imprimir: %1.</translation>
     </message>
     <message>
         <source>Fi&amp;gure (SVG, PDF)...</source>

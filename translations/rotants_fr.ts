@@ -225,6 +225,97 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     </message>
 </context>
 <context>
+    <name>TExportsPart</name>
+    <message>
+        <source>the picture could not be encoded</source>
+        <translation>l&apos;image n&apos;a pas pu être encodée</translation>
+    </message>
+    <message>
+        <source>the length must be at least one sample and at most %1 seconds</source>
+        <translation>la durée doit valoir au moins un échantillon et au plus %1 secondes</translation>
+    </message>
+    <message>
+        <source>the name must end in .svg or .pdf</source>
+        <translation>le nom doit se terminer par .svg ou .pdf</translation>
+    </message>
+    <message>
+        <source>the printer could not be started</source>
+        <translation>l&apos;imprimante n&apos;a pas pu démarrer</translation>
+    </message>
+    <message>
+        <source>the printer could not finish the page</source>
+        <translation>l&apos;imprimante n&apos;a pas pu terminer la page</translation>
+    </message>
+    <message>
+        <source>Could not export to &quot;%1&quot;: %2.</source>
+        <translation>Impossible d&apos;exporter vers «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>Exporter l&apos;image</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Images PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Export Sound</source>
+        <translation>Exporter le son</translation>
+    </message>
+    <message>
+        <source>Length in seconds:</source>
+        <translation>Durée en secondes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>WAV sounds (*.wav)</source>
+        <translation>Sons WAV (*.wav)</translation>
+    </message>
+    <message>
+        <source>Export Harmonics Table</source>
+        <translation>Exporter la table des harmoniques</translation>
+    </message>
+    <message>
+        <source>CSV tables (*.csv)</source>
+        <translation>Tables CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Waveform Samples</source>
+        <translation>Exporter les échantillons du signal</translation>
+    </message>
+    <message>
+        <source>Export Figure</source>
+        <translation>Exporter la figure</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf);;SVG drawings (*.svg)</source>
+        <translation>Documents PDF (*.pdf);;Dessins SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Export Animation</source>
+        <translation>Exporter l&apos;animation</translation>
+    </message>
+    <message>
+        <source>GIF animations (*.gif)</source>
+        <translation>Animations GIF (*.gif)</translation>
+    </message>
+    <message>
+        <source>Writing the animation...</source>
+        <translation>Écriture de l&apos;animation...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Print Figure</source>
+        <translation>Imprimer la figure</translation>
+    </message>
+    <message>
+        <source>Could not print: %1.</source>
+        <translation>Impossible d&apos;imprimer : %1.</translation>
+    </message>
+</context>
+<context>
     <name>TFigureRenderer</name>
     <message>
         <source>two-sided</source>
@@ -480,66 +571,6 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
 </context>
 <context>
     <name>TRotantsForm</name>
-    <message>
-        <source>the picture could not be encoded</source>
-        <translation>l&apos;image n&apos;a pas pu être encodée</translation>
-    </message>
-    <message>
-        <source>the length must be at least one sample and at most %1 seconds</source>
-        <translation>la durée doit valoir au moins un échantillon et au plus %1 secondes</translation>
-    </message>
-    <message>
-        <source>Could not export to &quot;%1&quot;: %2.</source>
-        <translation>Impossible d&apos;exporter vers «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>Export Picture</source>
-        <translation>Exporter l&apos;image</translation>
-    </message>
-    <message>
-        <source>PNG images (*.png)</source>
-        <translation>Images PNG (*.png)</translation>
-    </message>
-    <message>
-        <source>Export Sound</source>
-        <translation>Exporter le son</translation>
-    </message>
-    <message>
-        <source>Length in seconds:</source>
-        <translation>Durée en secondes&#xa0;:</translation>
-    </message>
-    <message>
-        <source>WAV sounds (*.wav)</source>
-        <translation>Sons WAV (*.wav)</translation>
-    </message>
-    <message>
-        <source>Export Harmonics Table</source>
-        <translation>Exporter la table des harmoniques</translation>
-    </message>
-    <message>
-        <source>CSV tables (*.csv)</source>
-        <translation>Tables CSV (*.csv)</translation>
-    </message>
-    <message>
-        <source>Export Waveform Samples</source>
-        <translation>Exporter les échantillons du signal</translation>
-    </message>
-    <message>
-        <source>Export Animation</source>
-        <translation>Exporter l&apos;animation</translation>
-    </message>
-    <message>
-        <source>GIF animations (*.gif)</source>
-        <translation>Animations GIF (*.gif)</translation>
-    </message>
-    <message>
-        <source>Writing the animation...</source>
-        <translation>Écriture de l&apos;animation...</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
     <message>
         <source>The file &quot;%1&quot; cannot be opened: %2.</source>
         <translation>Le fichier «&#xa0;%1&#xa0;» ne peut pas être ouvert&#xa0;: %2.</translation>
@@ -915,34 +946,6 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     <message>
         <source>Spectrum in &amp;Decibels</source>
         <translation>Spectre en &amp;décibels</translation>
-    </message>
-    <message>
-        <source>the name must end in .svg or .pdf</source>
-        <translation>le nom doit se terminer par .svg ou .pdf</translation>
-    </message>
-    <message>
-        <source>Export Figure</source>
-        <translation>Exporter la figure</translation>
-    </message>
-    <message>
-        <source>PDF documents (*.pdf);;SVG drawings (*.svg)</source>
-        <translation>Documents PDF (*.pdf);;Dessins SVG (*.svg)</translation>
-    </message>
-    <message>
-        <source>the printer could not be started</source>
-        <translation>l&apos;imprimante n&apos;a pas pu démarrer</translation>
-    </message>
-    <message>
-        <source>the printer could not finish the page</source>
-        <translation>l&apos;imprimante n&apos;a pas pu terminer la page</translation>
-    </message>
-    <message>
-        <source>Print Figure</source>
-        <translation>Imprimer la figure</translation>
-    </message>
-    <message>
-        <source>Could not print: %1.</source>
-        <translation>Impossible d&apos;imprimer : %1.</translation>
     </message>
     <message>
         <source>Fi&amp;gure (SVG, PDF)...</source>

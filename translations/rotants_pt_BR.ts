@@ -225,6 +225,97 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     </message>
 </context>
 <context>
+    <name>TExportsPart</name>
+    <message>
+        <source>the picture could not be encoded</source>
+        <translation>não foi possível codificar a imagem</translation>
+    </message>
+    <message>
+        <source>the length must be at least one sample and at most %1 seconds</source>
+        <translation>a duração deve ser de no mínimo uma amostra e no máximo %1 segundos</translation>
+    </message>
+    <message>
+        <source>the name must end in .svg or .pdf</source>
+        <translation>o nome deve terminar em .svg ou .pdf</translation>
+    </message>
+    <message>
+        <source>the printer could not be started</source>
+        <translation>não foi possível iniciar a impressora</translation>
+    </message>
+    <message>
+        <source>the printer could not finish the page</source>
+        <translation>a impressora não conseguiu concluir a página</translation>
+    </message>
+    <message>
+        <source>Could not export to &quot;%1&quot;: %2.</source>
+        <translation>Não foi possível exportar para &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>Exportar imagem</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Imagens PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Export Sound</source>
+        <translation>Exportar som</translation>
+    </message>
+    <message>
+        <source>Length in seconds:</source>
+        <translation>Duração em segundos:</translation>
+    </message>
+    <message>
+        <source>WAV sounds (*.wav)</source>
+        <translation>Sons WAV (*.wav)</translation>
+    </message>
+    <message>
+        <source>Export Harmonics Table</source>
+        <translation>Exportar tabela de harmônicas</translation>
+    </message>
+    <message>
+        <source>CSV tables (*.csv)</source>
+        <translation>Tabelas CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Waveform Samples</source>
+        <translation>Exportar amostras da forma de onda</translation>
+    </message>
+    <message>
+        <source>Export Figure</source>
+        <translation>Exportar figura</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf);;SVG drawings (*.svg)</source>
+        <translation>Documentos PDF (*.pdf);;Desenhos SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Export Animation</source>
+        <translation>Exportar animação</translation>
+    </message>
+    <message>
+        <source>GIF animations (*.gif)</source>
+        <translation>Animações GIF (*.gif)</translation>
+    </message>
+    <message>
+        <source>Writing the animation...</source>
+        <translation>Gravando a animação...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Print Figure</source>
+        <translation>Imprimir figura</translation>
+    </message>
+    <message>
+        <source>Could not print: %1.</source>
+        <translation>Não foi possível imprimir: %1.</translation>
+    </message>
+</context>
+<context>
     <name>TFigureRenderer</name>
     <message>
         <source>two-sided</source>
@@ -480,66 +571,6 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
 </context>
 <context>
     <name>TRotantsForm</name>
-    <message>
-        <source>the picture could not be encoded</source>
-        <translation>não foi possível codificar a imagem</translation>
-    </message>
-    <message>
-        <source>the length must be at least one sample and at most %1 seconds</source>
-        <translation>a duração deve ser de no mínimo uma amostra e no máximo %1 segundos</translation>
-    </message>
-    <message>
-        <source>Could not export to &quot;%1&quot;: %2.</source>
-        <translation>Não foi possível exportar para &quot;%1&quot;: %2.</translation>
-    </message>
-    <message>
-        <source>Export Picture</source>
-        <translation>Exportar imagem</translation>
-    </message>
-    <message>
-        <source>PNG images (*.png)</source>
-        <translation>Imagens PNG (*.png)</translation>
-    </message>
-    <message>
-        <source>Export Sound</source>
-        <translation>Exportar som</translation>
-    </message>
-    <message>
-        <source>Length in seconds:</source>
-        <translation>Duração em segundos:</translation>
-    </message>
-    <message>
-        <source>WAV sounds (*.wav)</source>
-        <translation>Sons WAV (*.wav)</translation>
-    </message>
-    <message>
-        <source>Export Harmonics Table</source>
-        <translation>Exportar tabela de harmônicas</translation>
-    </message>
-    <message>
-        <source>CSV tables (*.csv)</source>
-        <translation>Tabelas CSV (*.csv)</translation>
-    </message>
-    <message>
-        <source>Export Waveform Samples</source>
-        <translation>Exportar amostras da forma de onda</translation>
-    </message>
-    <message>
-        <source>Export Animation</source>
-        <translation>Exportar animação</translation>
-    </message>
-    <message>
-        <source>GIF animations (*.gif)</source>
-        <translation>Animações GIF (*.gif)</translation>
-    </message>
-    <message>
-        <source>Writing the animation...</source>
-        <translation>Gravando a animação...</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
     <message>
         <source>The file &quot;%1&quot; cannot be opened: %2.</source>
         <translation>O arquivo &quot;%1&quot; não pode ser aberto: %2.</translation>
@@ -915,34 +946,6 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     <message>
         <source>Spectrum in &amp;Decibels</source>
         <translation>Espectro em deci&amp;béis</translation>
-    </message>
-    <message>
-        <source>the name must end in .svg or .pdf</source>
-        <translation>o nome deve terminar em .svg ou .pdf</translation>
-    </message>
-    <message>
-        <source>Export Figure</source>
-        <translation>Exportar figura</translation>
-    </message>
-    <message>
-        <source>PDF documents (*.pdf);;SVG drawings (*.svg)</source>
-        <translation>Documentos PDF (*.pdf);;Desenhos SVG (*.svg)</translation>
-    </message>
-    <message>
-        <source>the printer could not be started</source>
-        <translation>não foi possível iniciar a impressora</translation>
-    </message>
-    <message>
-        <source>the printer could not finish the page</source>
-        <translation>a impressora não conseguiu concluir a página</translation>
-    </message>
-    <message>
-        <source>Print Figure</source>
-        <translation>Imprimir figura</translation>
-    </message>
-    <message>
-        <source>Could not print: %1.</source>
-        <translation>Não foi possível imprimir: %1.</translation>
     </message>
     <message>
         <source>Fi&amp;gure (SVG, PDF)...</source>

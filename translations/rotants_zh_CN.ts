@@ -225,6 +225,97 @@ With --export-* or --save it writes those files without opening a window.</sourc
     </message>
 </context>
 <context>
+    <name>TExportsPart</name>
+    <message>
+        <source>the picture could not be encoded</source>
+        <translation>无法编码图片</translation>
+    </message>
+    <message>
+        <source>the length must be at least one sample and at most %1 seconds</source>
+        <translation>时长须至少为一个采样，至多 %1 秒</translation>
+    </message>
+    <message>
+        <source>the name must end in .svg or .pdf</source>
+        <translation>文件名必须以 .svg 或 .pdf 结尾</translation>
+    </message>
+    <message>
+        <source>the printer could not be started</source>
+        <translation>无法启动打印机</translation>
+    </message>
+    <message>
+        <source>the printer could not finish the page</source>
+        <translation>打印机无法完成该页</translation>
+    </message>
+    <message>
+        <source>Could not export to &quot;%1&quot;: %2.</source>
+        <translation>无法导出到“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>导出图片</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG 图片 (*.png)</translation>
+    </message>
+    <message>
+        <source>Export Sound</source>
+        <translation>导出声音</translation>
+    </message>
+    <message>
+        <source>Length in seconds:</source>
+        <translation>时长（秒）：</translation>
+    </message>
+    <message>
+        <source>WAV sounds (*.wav)</source>
+        <translation>WAV 声音 (*.wav)</translation>
+    </message>
+    <message>
+        <source>Export Harmonics Table</source>
+        <translation>导出谐波表</translation>
+    </message>
+    <message>
+        <source>CSV tables (*.csv)</source>
+        <translation>CSV 表格 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Waveform Samples</source>
+        <translation>导出波形采样</translation>
+    </message>
+    <message>
+        <source>Export Figure</source>
+        <translation>导出插图</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf);;SVG drawings (*.svg)</source>
+        <translation>PDF 文档 (*.pdf);;SVG 图形 (*.svg)</translation>
+    </message>
+    <message>
+        <source>Export Animation</source>
+        <translation>导出动画</translation>
+    </message>
+    <message>
+        <source>GIF animations (*.gif)</source>
+        <translation>GIF 动画 (*.gif)</translation>
+    </message>
+    <message>
+        <source>Writing the animation...</source>
+        <translation>正在写入动画...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Print Figure</source>
+        <translation>打印插图</translation>
+    </message>
+    <message>
+        <source>Could not print: %1.</source>
+        <translation>无法打印：%1。</translation>
+    </message>
+</context>
+<context>
     <name>TFigureRenderer</name>
     <message>
         <source>two-sided</source>
@@ -480,66 +571,6 @@ With --export-* or --save it writes those files without opening a window.</sourc
 </context>
 <context>
     <name>TRotantsForm</name>
-    <message>
-        <source>the picture could not be encoded</source>
-        <translation>无法编码图片</translation>
-    </message>
-    <message>
-        <source>the length must be at least one sample and at most %1 seconds</source>
-        <translation>时长须至少为一个采样，至多 %1 秒</translation>
-    </message>
-    <message>
-        <source>Could not export to &quot;%1&quot;: %2.</source>
-        <translation>无法导出到“%1”：%2。</translation>
-    </message>
-    <message>
-        <source>Export Picture</source>
-        <translation>导出图片</translation>
-    </message>
-    <message>
-        <source>PNG images (*.png)</source>
-        <translation>PNG 图片 (*.png)</translation>
-    </message>
-    <message>
-        <source>Export Sound</source>
-        <translation>导出声音</translation>
-    </message>
-    <message>
-        <source>Length in seconds:</source>
-        <translation>时长（秒）：</translation>
-    </message>
-    <message>
-        <source>WAV sounds (*.wav)</source>
-        <translation>WAV 声音 (*.wav)</translation>
-    </message>
-    <message>
-        <source>Export Harmonics Table</source>
-        <translation>导出谐波表</translation>
-    </message>
-    <message>
-        <source>CSV tables (*.csv)</source>
-        <translation>CSV 表格 (*.csv)</translation>
-    </message>
-    <message>
-        <source>Export Waveform Samples</source>
-        <translation>导出波形采样</translation>
-    </message>
-    <message>
-        <source>Export Animation</source>
-        <translation>导出动画</translation>
-    </message>
-    <message>
-        <source>GIF animations (*.gif)</source>
-        <translation>GIF 动画 (*.gif)</translation>
-    </message>
-    <message>
-        <source>Writing the animation...</source>
-        <translation>正在写入动画...</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
     <message>
         <source>The file &quot;%1&quot; cannot be opened: %2.</source>
         <translation>无法打开文件“%1”：%2。</translation>
@@ -851,34 +882,6 @@ With --export-* or --save it writes those files without opening a window.</sourc
     <message>
         <source>Angle %1 is outside -180 to 180: 0 applied</source>
         <translation>相角 %1 超出 -180 到 180：已改为 0</translation>
-    </message>
-    <message>
-        <source>the name must end in .svg or .pdf</source>
-        <translation>文件名必须以 .svg 或 .pdf 结尾</translation>
-    </message>
-    <message>
-        <source>Export Figure</source>
-        <translation>导出插图</translation>
-    </message>
-    <message>
-        <source>PDF documents (*.pdf);;SVG drawings (*.svg)</source>
-        <translation>PDF 文档 (*.pdf);;SVG 图形 (*.svg)</translation>
-    </message>
-    <message>
-        <source>the printer could not be started</source>
-        <translation>无法启动打印机</translation>
-    </message>
-    <message>
-        <source>the printer could not finish the page</source>
-        <translation>打印机无法完成该页</translation>
-    </message>
-    <message>
-        <source>Print Figure</source>
-        <translation>打印插图</translation>
-    </message>
-    <message>
-        <source>Could not print: %1.</source>
-        <translation>无法打印：%1。</translation>
     </message>
     <message>
         <source>Fi&amp;gure (SVG, PDF)...</source>

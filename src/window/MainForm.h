@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ExportsPart.h"
 #include "FigureRenderer.h"
 #include "HarmonicModel.h"
 #include "ImageCanvas.h"
@@ -110,15 +111,18 @@ public:
   QMenu *MenuEdit = nullptr;
   QAction *EditUndo = nullptr;
   QAction *EditRedo = nullptr;
-  QMenu *MenuFileExport = nullptr;
-  QAction *FileExportPicture = nullptr;
-  QAction *FileExportSound = nullptr;
-  QAction *FileExportHarmonics = nullptr;
-  QAction *FileExportSamples = nullptr;
-  QAction *FileExportAnimation = nullptr;
-  QAction *FileExportFigure = nullptr;
-  QAction *FilePrint = nullptr;
-  QAction *EditCopyFigure = nullptr;
+  // The exports (owned, QObject child): the Export submenu, Print and Copy
+  // Figure are its items, which these names refer to.
+  TExportsPart *const Exports = new TExportsPart(Document, ExportsView(), this);
+  QMenu *&MenuFileExport = Exports->MenuFileExport;
+  QAction *&FileExportPicture = Exports->FileExportPicture;
+  QAction *&FileExportSound = Exports->FileExportSound;
+  QAction *&FileExportHarmonics = Exports->FileExportHarmonics;
+  QAction *&FileExportSamples = Exports->FileExportSamples;
+  QAction *&FileExportAnimation = Exports->FileExportAnimation;
+  QAction *&FileExportFigure = Exports->FileExportFigure;
+  QAction *&FilePrint = Exports->FilePrint;
+  QAction *&EditCopyFigure = Exports->EditCopyFigure;
   QMenu *MenuView = nullptr;
   QAction *ViewZoomLevel = nullptr;  // disabled: shows the zoom, e.g. "Zoom: 150 %"
   QAction *ViewZoomIn = nullptr;
@@ -423,25 +427,31 @@ public:
   //  Animation: GIF of one sweep, every second step at 2/100 s (256 frames).
   //   progress(done, total) is called as the work goes on; returning false
   //   cancels (the export then returns false with LastExportError empty).
-  bool ExportPicture(const QString &path);
-  bool ExportSound(const QString &path, double seconds);
-  bool ExportHarmonics(const QString &path);
-  bool ExportSamples(const QString &path);
+  bool ExportPicture(const QString &path) { return Exports->ExportPicture(path); }
+  bool ExportSound(const QString &path, double seconds)
+  {
+    return Exports->ExportSound(path, seconds);
+  }
+  bool ExportHarmonics(const QString &path) { return Exports->ExportHarmonics(path); }
+  bool ExportSamples(const QString &path) { return Exports->ExportSamples(path); }
   bool ExportAnimation(const QString &path,
-                       const std::function<bool(int done, int total)> &progress = {});
+                       const std::function<bool(int done, int total)> &progress = {})
+  {
+    return Exports->ExportAnimation(path, progress);
+  }
   //  Figure: the labelled figure of FigureState(), SVG or PDF (one A4
   //   landscape page) as the name ends in .svg or .pdf (any case); another
   //   ending is refused.
-  bool ExportFigure(const QString &path);
-  QString LastExportError;
+  bool ExportFigure(const QString &path) { return Exports->ExportFigure(path); }
+  QString &LastExportError = Exports->LastError;
   // The Export submenu: each asks for a file (the sound also for its length)
   // and shows one message naming the file when the export fails.
-  void FileExportPictureClick();
-  void FileExportSoundClick();
-  void FileExportHarmonicsClick();
-  void FileExportSamplesClick();
-  void FileExportAnimationClick();
-  void FileExportFigureClick();
+  void FileExportPictureClick() { Exports->FileExportPictureClick(); }
+  void FileExportSoundClick() { Exports->FileExportSoundClick(); }
+  void FileExportHarmonicsClick() { Exports->FileExportHarmonicsClick(); }
+  void FileExportSamplesClick() { Exports->FileExportSamplesClick(); }
+  void FileExportAnimationClick() { Exports->FileExportAnimationClick(); }
+  void FileExportFigureClick() { Exports->FileExportFigureClick(); }
   // The picture of the plots as ExportPicture writes it.
   QImage PlotsPicture();
 
@@ -450,14 +460,14 @@ public:
   TFigureState FigureState() const;
   // The figure as the clipboard takes it: a picture at twice the window's
   // size and the SVG document as image/svg+xml. The caller owns it.
-  QMimeData *FigureMimeData() const;
-  void EditCopyFigureClick();
+  QMimeData *FigureMimeData() const { return Exports->FigureMimeData(); }
+  void EditCopyFigureClick() { Exports->EditCopyFigureClick(); }
   // Prints one page, the figure and the table of the harmonics in use, on
   // printer as it is set up (no dialog). False with the reason in
   // LastExportError when the printer cannot be started.
-  bool PrintFigure(QPrinter &printer);
+  bool PrintFigure(QPrinter &printer) { return Exports->PrintFigure(printer); }
   // Asks for a printer with the print dialog, then prints.
-  void FilePrintClick();
+  void FilePrintClick() { Exports->FilePrintClick(); }
 
   // Tool tips and accessibility (MainFormTips.cpp). The tips and accessible
   // names in the current language; the plots' tips for the current edit mode
@@ -589,20 +599,13 @@ private:
   void SetCurrentFile(const QString &path, bool savable);
   void AddRecentFile(const QString &path);
   void ShowWarning(const QString &message);
+  // What the exports take from the window: its pictures, options and tone.
+  TExportsView ExportsView();
   void BuildExportMenu();
   // Export > Figure, File > Print and Edit > Copy Figure.
   void BuildFigureActions();
-  // Opens a save dialog for one export; empty when the user cancels.
-  QString AskExportPath(const QString &title, const QString &fileName, const QString &filter);
-  void ShowExportFailure(const QString &path);
-  QString ExportBaseName() const;
-  // The folder of the last export since a file was opened or saved; empty
-  // before one.
-  QString ExportDirectory;
-  // Where Save As and the export dialogs start: the folder of the last export
-  // since the current file was opened or saved, else the current file's
-  // folder, else that of the last export of an earlier run, else home.
-  QString StartFolder() const;
+  // Where Save As and the export dialogs start (see TExportsPart).
+  QString StartFolder() const { return Exports->StartFolder(); }
   void ApplyZoom(double factor);
   // Holds factor to what the screen allows and shows it, remembering nothing.
   void ShowZoom(double factor);

@@ -279,9 +279,7 @@ void TRotantsForm::SetCurrentFile(const QString &path, bool savable)
 {
   CurrentFile = savable ? path : QString();
   CaptionFile = path;
-  // Exports of another file's work start beside that file.
-  if (!path.isEmpty())
-    ExportDirectory.clear();
+  Exports->SetWorkFile(path);
   ShowCaption();
 }
 

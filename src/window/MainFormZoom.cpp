@@ -175,6 +175,7 @@ void TRotantsForm::UseSettings(QSettings *settings)
     RestoreLanguage(settings);
   }
   Settings = settings;
+  Exports->UseSettings(settings);
   ShowRecentFiles();
 }
 
