@@ -66,8 +66,8 @@ struct TCanvasState {
 };
 
 // For its lifetime, lets the window redraw the plots at any step: it keeps
-// what those redraws change (the step, the entries, ReconWave, the status
-// panels, the pictures) and a running playback, stops the playback and draws
+// what those redraws change (the step, the plots' own chain and ReconWave,
+// the status panels, the pictures) and a running playback, stops the playback and draws
 // every frame at once, even when an action that defers its redraws is open
 // around the export; at its end it puts all of it back.
 class TSweepScope {
