@@ -52,7 +52,7 @@ TSnapshot Snap(TRotantsForm &form)
     s.Values << form.PhasorGrid->item(row, 1)->text() << form.PhasorGrid->item(row, 2)->text();
   s.Values << form.HarmonicEdit->text() << form.MagnitudeEdit->text() << form.AngleEdit->text();
   for (int number : {form.WaveformComboBox->currentIndex(), form.HighestHarmonicComboBox->currentIndex(),
-                     form.HighestHarmonic, form.TimeTrackBar->value(), form.EditMode, form.IdleEditMode,
+                     form.HighestHarmonic, form.TimeTrackBar->value(), int(form.EditMode), int(form.IdleEditMode),
                      form.HarmonicIndex, int(form.BasePhasor - form.PhasorList.data()),
                      form.PhasorGrid->currentRow(), int(form.PhasorEditPanel->isHidden()),
                      int(form.SimulationTimer->isActive())})
