@@ -76,10 +76,14 @@ void TestDocument::Rules_data()
     ClickGridRow(f, 5);
   }) << QByteArray(SIGNAL(SelectionChanged(int))) << false;
   QTest::newRow("halved for two sides") << TAction([](TPhasorDocument &d, TRotantsForm &f) {
-    d.ScaleHarmonics(0.5);
-    d.ShowEntriesAsTexts(1, HarmonicCount - 1);
+    d.SetConjugate(true);
     f.ConjugateCheckBox->click();
-  }) << texts << true;
+  }) << QByteArray(SIGNAL(ConjugateChanged(bool))) << true;
+  QTest::newRow("highest harmonic") << TAction([](TPhasorDocument &d, TRotantsForm &f) {
+    d.SetHighestHarmonic(9);
+    ChooseHighestHarmonic(f, 9);
+    QCOMPARE(d.HighestHarmonic, f.HighestHarmonic);
+  }) << QByteArray(SIGNAL(HighestHarmonicChanged(int))) << true;
 }
 
 void TestDocument::Rules()

@@ -149,6 +149,25 @@ void TPhasorDocument::ScaleHarmonics(double factor)
   }
 }
 
+void TPhasorDocument::SetHighestHarmonic(int highest)
+{
+  if (highest < 0 || highest >= HarmonicCount)
+    return;
+  HighestHarmonic = highest;
+  emit HighestHarmonicChanged(highest);
+}
+
+void TPhasorDocument::SetConjugate(bool conjugate)
+{
+  if (conjugate == Conjugate)
+    return;
+  Conjugate = conjugate;
+  ScaleHarmonics(conjugate ? 0.5 : 2.0);
+  ShowEntriesAsTexts(1, HarmonicCount - 1);
+  emit ConjugateChanged(conjugate);
+  emit EntriesChanged();
+}
+
 void TPhasorDocument::SetEntries(
     const std::array<std::pair<double, double>, HarmonicCount> &entries)
 {

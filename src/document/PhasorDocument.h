@@ -189,6 +189,14 @@ public:
   // Multiplies entries 1..25, with their rotations and sums, by factor: 2
   // from the two-sided to the one-sided convention, 0.5 back.
   void ScaleHarmonics(double factor);
+  // The highest harmonic taking part in the chain, the curve and the tone:
+  // 0..25; another value changes nothing.
+  void SetHighestHarmonic(int highest);
+  // The convention ("Use Conjugate Rotants"): on, entries 1..25 hold c_k and
+  // a mirror chain carries the negative harmonics; off, they hold 2 c_k. A
+  // change scales those entries and their texts, so the waveform stays the
+  // same; the same convention again changes nothing.
+  void SetConjugate(bool conjugate);
   // Every entry set to its (re, im) as given, unrotated, with the running sums
   // of step 0: an opened set, exactly as saved.
   void SetEntries(const std::array<std::pair<double, double>, HarmonicCount> &entries);
@@ -263,7 +271,7 @@ public:
 signals:
   // Undo or redo asks the view to show snapshot.
   void Restore(const TPhasorSnapshot &snapshot);
-  // Entries changed by ApplyTyped or RestoreSet.
+  // Entries changed by ApplyTyped, SetConjugate or RestoreSet.
   void EntriesChanged();
   // The table texts of harmonics first..last changed.
   void TextsChanged(int first, int last);
@@ -272,8 +280,8 @@ signals:
   void EditTextsChanged();
   // Another row of the table was chosen.
   void SelectionChanged(int k);
-  // The waveform item, the convention and the highest harmonic put back by
-  // RestoreSet.
+  // The waveform item, the convention and the highest harmonic, as set or
+  // put back by RestoreSet.
   void WaveformChanged(int item);
   void ConjugateChanged(bool conjugate);
   void HighestHarmonicChanged(int highest);

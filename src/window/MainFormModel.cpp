@@ -53,6 +53,6 @@ void TRotantsForm::ScaleHarmonics(double factor)
 void TRotantsForm::ConjugateCheckBoxClick()
 {
   const TActionScope action(*this, ConjugateCheckBox->text().remove('&'));
-  ScaleHarmonics(ConjugateCheckBox->isChecked() ? 0.5 : 2.0);
+  Document.SetConjugate(ConjugateCheckBox->isChecked());
   TimeTrackBarChange();
 }

@@ -89,7 +89,7 @@ void TRotantsForm::HighestHarmonicComboBoxChange()
   if (item < 0 || item >= HarmonicCount)
     return;
   const TActionScope action(*this, tr("Highest Harmonic %1").arg(item));
-  HighestHarmonic = item;
+  Document.SetHighestHarmonic(item);
   SynthesizeTone();
   PlaySound(SoundCheckBox->isChecked());
   TimeTrackBarChange();
