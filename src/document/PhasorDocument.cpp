@@ -249,11 +249,6 @@ TAppliedHarmonic TPhasorDocument::ApplyHarmonic(int k, double magnitude, double 
   return applied;
 }
 
-std::pair<double, double> TPhasorDocument::PlacementEntry(double x, double y, bool turned) const
-{
-  return PlacementEntry(x, y, turned, {BasePhasor->SumRe, BasePhasor->SumIm});
-}
-
 std::pair<double, double> TPhasorDocument::PlacementEntry(double x, double y, bool turned,
                                                           std::pair<double, double> baseTip) const
 {

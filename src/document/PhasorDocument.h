@@ -225,9 +225,8 @@ public:
 
   // Placement: the entry that puts harmonic HarmonicIndex's tip on the plane
   // position (x, y), measured from baseTip, BasePhasor's tip as the plane
-  // shows it (by default its running sum as it stands). turned: the plane is
-  // shown turned by 90 degrees (real axis upwards).
-  std::pair<double, double> PlacementEntry(double x, double y, bool turned) const;
+  // shows it. turned: the plane is shown turned by 90 degrees (real axis
+  // upwards).
   std::pair<double, double> PlacementEntry(double x, double y, bool turned,
                                            std::pair<double, double> baseTip) const;
   // After a placement: the placed harmonic is the base of the next one.
