@@ -30,6 +30,15 @@ QString Text(const std::string &text)
   return QString::fromStdString(text);
 }
 
+// The row of harmonic k becomes the selected one, in view, and the edit
+// boxes take the texts given, as if typed.
+void LoadRow(TRotantsForm &form, int k, const QString &magnitude, const QString &angle)
+{
+  form.Document.SelectHarmonic(k);
+  form.ShowSelectedRow();
+  form.Document.SetEditTexts(QString::number(k), magnitude, angle);
+}
+
 QString QuotedText(const QString &text)
 {
   return text.size() > QuotedTextLimit ? text.left(QuotedTextLimit) + QChar(0x2026) : text;
@@ -46,11 +55,8 @@ void TRotantsForm::LoadPhasorEditor(double re, double im)
   double magnitude = 0.0;
   double angle = 0.0;
   RectToPolar(re, im, magnitude, angle);
-  Document.SelectHarmonic(HarmonicIndex);
-  ShowSelectedRow();
-  Document.SetEditTexts(QString::number(HarmonicIndex),
-                        Text(TPhasorDocument::MagnitudeText(magnitude)),
-                        Text(TPhasorDocument::LoadedAngleText(angle)));
+  LoadRow(*this, HarmonicIndex, Text(TPhasorDocument::MagnitudeText(magnitude)),
+          Text(TPhasorDocument::LoadedAngleText(angle)));
   PhasorUpdateBtnClick();
 }
 
@@ -59,10 +65,8 @@ void TRotantsForm::EditHarmonic(int k, double magnitude, double angle)
   if (k < 0 || k >= HarmonicCount)
     return;
   const TActionScope action(*this);
-  Document.SelectHarmonic(k);
-  ShowSelectedRow();
-  Document.SetEditTexts(QString::number(k), Text(TPhasorDocument::MagnitudeText(magnitude)),
-                        Text(TPhasorDocument::AngleText(angle)));
+  LoadRow(*this, k, Text(TPhasorDocument::MagnitudeText(magnitude)),
+          Text(TPhasorDocument::AngleText(angle)));
   PhasorUpdateBtnClick();
 }
 
