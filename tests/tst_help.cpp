@@ -1,3 +1,4 @@
+#include "TestSupport.h"
 #include "HelpWindows.h"
 #include "MainForm.h"
 #include "PhasorSetFile.h"
@@ -167,7 +168,7 @@ void TestHelp::ManualNamesTheControls()
         "Open &Recent", "&Save", "Save &As...", "&Export", "&Picture...", "&Sound...",
         "&Harmonics Table...", "Wave&form Samples...", "&Animation...", "&Manual",
         "&Keyboard Shortcuts", "RMS error: -"})
-    names << QCoreApplication::translate("TRotantsForm", text);
+    names << TranslatedWindowText(text);
   // The first exercise types the magnitudes the square's table shows.
   ChooseWaveform(*Form, SquareItem);
   for (int harmonic : {1, 3, 5})

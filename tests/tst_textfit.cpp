@@ -1,3 +1,4 @@
+#include "TestSupport.h"
 #include "AboutForm.h"
 #include "FigureRenderer.h"
 #include "MainForm.h"
@@ -66,7 +67,7 @@ QStringList StepNames()
   for (const char *name : {"Typed Harmonic %1", "Placed Harmonic %1", "Highest Harmonic %1",
                            "Dragged Phase of Harmonic %1", "Dragged Harmonic %1", "Drawing",
                            "&Clear", "&New", "Use Conjugate Rotants"})
-    names << QCoreApplication::translate("TRotantsForm", name).arg(25).remove('&');
+    names << TranslatedWindowText(name).arg(25).remove('&');
   return names;
 }
 

@@ -563,17 +563,14 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     </message>
 </context>
 <context>
-    <name>TManualWindow</name>
-    <message>
-        <source>Rotants Manual</source>
-        <translation>Rotants-Handbuch</translation>
-    </message>
-</context>
-<context>
-    <name>TRotantsForm</name>
+    <name>TFilesPart</name>
     <message>
         <source>The file &quot;%1&quot; cannot be opened: %2.</source>
         <translation>Die Datei „%1“ kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>%1 öffnen</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be saved: %2.</source>
@@ -596,16 +593,12 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <translation>Zeigersätze (*.rotants)</translation>
     </message>
     <message>
-        <source>RMS error: -</source>
-        <translation>RMS-Fehler: -</translation>
+        <source>the phasor set</source>
+        <translation>den Zeigersatz</translation>
     </message>
     <message>
-        <source>RMS error: %1</source>
-        <translation>RMS-Fehler: %1</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Datei</translation>
+        <source>Save changes to %1?</source>
+        <translation>Änderungen an %1 speichern?</translation>
     </message>
     <message>
         <source>&amp;New</source>
@@ -630,6 +623,173 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     <message>
         <source>Save &amp;As...</source>
         <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>Start again from the state Rotants opens in.</source>
+        <translation>Neu beginnen mit dem Zustand, in dem Rotants startet.</translation>
+    </message>
+    <message>
+        <source>Open a phasor set (.rotants) or a harmonics table (CSV).</source>
+        <translation>Einen Zeigersatz (.rotants) oder eine Tabelle der Harmonischen (CSV) öffnen.</translation>
+    </message>
+    <message>
+        <source>Open one of the last eight files.</source>
+        <translation>Eine der letzten acht Dateien öffnen.</translation>
+    </message>
+    <message>
+        <source>Empty the list of recent files.</source>
+        <translation>Die Liste der zuletzt geöffneten Dateien leeren.</translation>
+    </message>
+    <message>
+        <source>Save the phasor set and the window&apos;s options in a phasor-set file (.rotants).</source>
+        <translation>Den Zeigersatz und die Optionen des Fensters in einer Zeigersatzdatei (.rotants) speichern.</translation>
+    </message>
+    <message>
+        <source>Save the phasor set under a new name.</source>
+        <translation>Den Zeigersatz unter einem neuen Namen speichern.</translation>
+    </message>
+</context>
+<context>
+    <name>TManualWindow</name>
+    <message>
+        <source>Rotants Manual</source>
+        <translation>Rotants-Handbuch</translation>
+    </message>
+</context>
+<context>
+    <name>TPlotsPart</name>
+    <message>
+        <source>Re</source>
+        <translation>Re</translation>
+    </message>
+    <message>
+        <source>Im</source>
+        <translation>Im</translation>
+    </message>
+    <message>
+        <source>Left-click to place a phasor</source>
+        <translation>Linksklick setzt einen Zeiger</translation>
+    </message>
+    <message>
+        <source>Left-click and drag to create a waveform</source>
+        <translation>Mit linker Maustaste eine Kurve zeichnen</translation>
+    </message>
+    <message>
+        <source>Real axis</source>
+        <translation>Reelle Achse</translation>
+    </message>
+    <message>
+        <source>Imaginary axis</source>
+        <translation>Imaginäre Achse</translation>
+    </message>
+    <message>
+        <source>Mouse position over the phasor plane: real part : imaginary part.</source>
+        <translation>Mausposition über der Zeigerebene: Realteil : Imaginärteil.</translation>
+    </message>
+    <message>
+        <source>The current time step N, 0 to 511.</source>
+        <translation>Der aktuelle Zeitschritt, 0 bis 511.</translation>
+    </message>
+    <message>
+        <source>Mouse position over the time plot: time step : value.</source>
+        <translation>Mausposition über dem Zeitdiagramm: Zeitschritt : Wert.</translation>
+    </message>
+    <message>
+        <source>The harmonic of the table&apos;s selected row, which Highlight Selected Harmonic and Play Selected Harmonic Alone are about.</source>
+        <translation>Die Harmonische der gewählten Tabellenzeile, um die es bei „Gewählte Harmonische hervorheben“ und „Gewählte Harmonische allein abspielen“ geht.</translation>
+    </message>
+    <message>
+        <source>Phasor plane</source>
+        <translation>Zeigerebene</translation>
+    </message>
+    <message>
+        <source>Time plot</source>
+        <translation>Zeitdiagramm</translation>
+    </message>
+    <message>
+        <source>Coord: </source>
+        <translation>Koord.: </translation>
+    </message>
+    <message>
+        <source>N: </source>
+        <translation>Schritt: </translation>
+    </message>
+    <message>
+        <source>Root-mean-square difference over one period between the sum of the harmonics in use and the ideal wave, in the time plot&apos;s units; 0 is a perfect match.
+&quot;Custom Rotants&quot; shows &quot;-&quot;: it has no ideal wave to compare with.</source>
+        <translation>Quadratischer Mittelwert (RMS) der Abweichung zwischen der Summe der verwendeten Harmonischen und der Idealkurve über eine Periode, in den Einheiten des Zeitdiagramms; 0 bedeutet völlige Übereinstimmung.
+„Eigene Zeiger“ zeigt „-“: Dort gibt es keine Idealkurve zum Vergleich.</translation>
+    </message>
+    <message>
+        <source>With the plot focused, the arrow keys, Page Up, Page Down, Home and End move the time step.</source>
+        <translation>Hat das Diagramm den Fokus, verschieben Pfeiltasten, Bild auf, Bild ab, Pos1 und Ende den Zeitschritt.</translation>
+    </message>
+    <message>
+        <source>Phasor plane: click to place the next harmonic (1, 2, 3, ...) with its tip where you click, measured from the tip of the one placed before.</source>
+        <translation>Zeigerebene: Ein Klick setzt die nächste Harmonische (1, 2, 3, ...) so, dass ihre Spitze an der Klickstelle liegt, gemessen von der Spitze der zuvor gesetzten.</translation>
+    </message>
+    <message>
+        <source>Phasor plane: the chain of turning phasors, one per harmonic, at the current time step; the real part of its tip is the wave&apos;s value.</source>
+        <translation>Zeigerebene: die Kette der rotierenden Zeiger, einer je Harmonische, beim aktuellen Zeitschritt; der Realteil ihrer Spitze ist der Wert der Kurve.</translation>
+    </message>
+    <message>
+        <source>Time plot: hold a mouse button and drag across to draw one period; either half edits the same period. On release the drawing becomes the 26 harmonics.</source>
+        <translation>Zeitdiagramm: Maustaste gedrückt halten und darüber ziehen, um eine Periode zu zeichnen; beide Hälften bearbeiten dieselbe Periode. Beim Loslassen wird die Zeichnung zu den 26 Harmonischen.</translation>
+    </message>
+    <message>
+        <source>Time plot: two periods of the ideal wave in black and, in green, the sum of the harmonics from step 0 to the current one.</source>
+        <translation>Zeitdiagramm: zwei Perioden der Idealkurve in Schwarz und in Grün die Summe der Harmonischen von Schritt 0 bis zum aktuellen.</translation>
+    </message>
+    <message>
+        <source>Phasor plane: %1 waveform, chain of harmonics 0 to %2 at step %3, its tip at real %4, imaginary %5</source>
+        <translation>Zeigerebene: Signalform %1, Kette der Harmonischen 0 bis %2 bei Schritt %3, ihre Spitze bei Realteil %4, Imaginärteil %5</translation>
+    </message>
+    <message>
+        <source>Time plot: %1 waveform from harmonics 0 to %2, step %3, value %4</source>
+        <translation>Zeitdiagramm: Signalform %1 aus den Harmonischen 0 bis %2, Schritt %3, Wert %4</translation>
+    </message>
+    <message>
+        <source>Placed Harmonic %1</source>
+        <translation>Harmonische %1 gesetzt</translation>
+    </message>
+    <message>
+        <source>RMS error: -</source>
+        <translation>RMS-Fehler: -</translation>
+    </message>
+    <message>
+        <source>RMS error: %1</source>
+        <translation>RMS-Fehler: %1</translation>
+    </message>
+    <message>
+        <source>Harmonic %1: above the highest harmonic</source>
+        <translation>Harmonische %1: über der höchsten Harmonischen</translation>
+    </message>
+    <message>
+        <source>Harmonic %1 alone</source>
+        <translation>Harmonische %1 allein</translation>
+    </message>
+    <message>
+        <source>Harmonic %1</source>
+        <translation>Harmonische %1</translation>
+    </message>
+    <message>
+        <source>Drawing</source>
+        <translation>Zeichnung</translation>
+    </message>
+</context>
+<context>
+    <name>TRotantsForm</name>
+    <message>
+        <source>RMS error: -</source>
+        <translation>RMS-Fehler: -</translation>
+    </message>
+    <message>
+        <source>RMS error: %1</source>
+        <translation>RMS-Fehler: %1</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Export</source>
@@ -660,40 +820,12 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <source>Zoom &amp;In</source>
-        <translation>&amp;Vergrößern</translation>
-    </message>
-    <message>
-        <source>Zoom &amp;Out</source>
-        <translation>Ver&amp;kleinern</translation>
-    </message>
-    <message>
-        <source>&amp;Actual Size</source>
-        <translation>&amp;Originalgröße</translation>
-    </message>
-    <message>
-        <source>&amp;Full Screen</source>
-        <translation>Voll&amp;bild</translation>
-    </message>
-    <message>
         <source>&amp;Highlight Selected Harmonic</source>
         <translation>Gewählte Harmonische &amp;hervorheben</translation>
     </message>
     <message>
-        <source>&amp;Play Selected Harmonic Alone</source>
-        <translation>Gewählte Harmonische &amp;allein abspielen</translation>
-    </message>
-    <message>
         <source>Show &amp;Error</source>
         <translation>&amp;Fehler anzeigen</translation>
-    </message>
-    <message>
-        <source>&amp;Language</source>
-        <translation>&amp;Sprache</translation>
-    </message>
-    <message>
-        <source>&amp;System Language</source>
-        <translation>&amp;Systemsprache</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -824,10 +956,6 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <translation>&amp;Gitter ein</translation>
     </message>
     <message>
-        <source>Sound On</source>
-        <translation>Ton ein</translation>
-    </message>
-    <message>
         <source>Repeat</source>
         <translation>Schleife</translation>
     </message>
@@ -854,14 +982,6 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     <message>
         <source>Vie&amp;w</source>
         <translation>&amp;Ansicht</translation>
-    </message>
-    <message>
-        <source>No sound output available</source>
-        <translation>Keine Tonausgabe verfügbar</translation>
-    </message>
-    <message>
-        <source>Zoom: %1 %</source>
-        <translation>Zoom: %1 %</translation>
     </message>
     <message>
         <source>Harmonic %1</source>
@@ -928,34 +1048,6 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <translation>Zeichnung</translation>
     </message>
     <message>
-        <source>Open %1</source>
-        <translation>%1 öffnen</translation>
-    </message>
-    <message>
-        <source>the phasor set</source>
-        <translation>den Zeigersatz</translation>
-    </message>
-    <message>
-        <source>Save changes to %1?</source>
-        <translation>Änderungen an %1 speichern?</translation>
-    </message>
-    <message>
-        <source>Dragged Phase of Harmonic %1</source>
-        <translation>Phase der Harmonischen %1 gezogen</translation>
-    </message>
-    <message>
-        <source>Dragged Harmonic %1</source>
-        <translation>Harmonische %1 gezogen</translation>
-    </message>
-    <message>
-        <source>&amp;Spectrum</source>
-        <translation>Spek&amp;trum</translation>
-    </message>
-    <message>
-        <source>Spectrum in &amp;Decibels</source>
-        <translation>Spektrum in &amp;Dezibel</translation>
-    </message>
-    <message>
         <source>Copy &amp;Figure</source>
         <translation>&amp;Abbildung kopieren</translation>
     </message>
@@ -970,14 +1062,6 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     <message>
         <source>&amp;Keyboard Shortcuts</source>
         <translation>&amp;Tastenkürzel</translation>
-    </message>
-    <message>
-        <source>Leave Full Screen</source>
-        <translation>Vollbild verlassen</translation>
-    </message>
-    <message>
-        <source>Play the sum of the harmonics in use as a looping 441 Hz tone.</source>
-        <translation>Die Summe der verwendeten Harmonischen als fortlaufenden Ton von 441 Hz abspielen.</translation>
     </message>
     <message>
         <source>Root-mean-square difference over one period between the sum of the harmonics in use and the ideal wave, in the time plot&apos;s units; 0 is a perfect match.
@@ -1130,34 +1214,6 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <translation>Zeitdiagramm</translation>
     </message>
     <message>
-        <source>Spectrum</source>
-        <translation>Spektrum</translation>
-    </message>
-    <message>
-        <source>Start again from the state Rotants opens in.</source>
-        <translation>Neu beginnen mit dem Zustand, in dem Rotants startet.</translation>
-    </message>
-    <message>
-        <source>Open a phasor set (.rotants) or a harmonics table (CSV).</source>
-        <translation>Einen Zeigersatz (.rotants) oder eine Tabelle der Harmonischen (CSV) öffnen.</translation>
-    </message>
-    <message>
-        <source>Open one of the last eight files.</source>
-        <translation>Eine der letzten acht Dateien öffnen.</translation>
-    </message>
-    <message>
-        <source>Empty the list of recent files.</source>
-        <translation>Die Liste der zuletzt geöffneten Dateien leeren.</translation>
-    </message>
-    <message>
-        <source>Save the phasor set and the window&apos;s options in a phasor-set file (.rotants).</source>
-        <translation>Den Zeigersatz und die Optionen des Fensters in einer Zeigersatzdatei (.rotants) speichern.</translation>
-    </message>
-    <message>
-        <source>Save the phasor set under a new name.</source>
-        <translation>Den Zeigersatz unter einem neuen Namen speichern.</translation>
-    </message>
-    <message>
         <source>Write what the window shows to a picture, sound, table, animation or figure file.</source>
         <translation>Das Gezeigte als Bild-, Ton-, Tabellen-, Animations- oder Abbildungsdatei schreiben.</translation>
     </message>
@@ -1206,56 +1262,12 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <translation>Die beschriftete Abbildung kopieren, um sie in ein Dokument oder eine Folie einzufügen.</translation>
     </message>
     <message>
-        <source>The size the window is shown at.</source>
-        <translation>Die Größe, in der das Fenster gezeigt wird.</translation>
-    </message>
-    <message>
-        <source>Show the whole window larger, for a projector.</source>
-        <translation>Das ganze Fenster größer zeigen, etwa für einen Beamer.</translation>
-    </message>
-    <message>
-        <source>Show the whole window smaller.</source>
-        <translation>Das ganze Fenster kleiner zeigen.</translation>
-    </message>
-    <message>
-        <source>Show the window at its own size, 100 %.</source>
-        <translation>Das Fenster in seiner eigenen Größe zeigen, 100 %.</translation>
-    </message>
-    <message>
-        <source>Fill the screen with the window; Esc leaves full screen.</source>
-        <translation>Das Fenster bildschirmfüllend zeigen; Esc verlässt den Vollbildmodus.</translation>
-    </message>
-    <message>
         <source>Draw the harmonic of the table&apos;s selected row in amber: its segment of the chain and its own sinusoid.</source>
         <translation>Die Harmonische der gewählten Tabellenzeile bernsteinfarben zeichnen: ihr Stück der Zeigerkette und ihre eigene Sinuskurve.</translation>
     </message>
     <message>
-        <source>With the sound on, play only the harmonic of the table&apos;s selected row.</source>
-        <translation>Bei eingeschaltetem Ton nur die Harmonische der gewählten Tabellenzeile abspielen.</translation>
-    </message>
-    <message>
         <source>Show in the status bar how far the sum of the harmonics is from the ideal wave (RMS error).</source>
         <translation>In der Statusleiste zeigen, wie weit die Summe der Harmonischen von der Idealkurve abweicht (RMS-Fehler).</translation>
-    </message>
-    <message>
-        <source>Show a strip under the controls with one bar per harmonic: its magnitude and its angle.</source>
-        <translation>Unter den Bedienelementen einen Streifen mit einem Balken je Harmonische zeigen: Betrag und Winkel.</translation>
-    </message>
-    <message>
-        <source>Scale the spectrum&apos;s bars in decibels, over 60 dB.</source>
-        <translation>Die Balken des Spektrums in Dezibel skalieren, über 60 dB.</translation>
-    </message>
-    <message>
-        <source>Choose the language of every text of the program.</source>
-        <translation>Die Sprache aller Texte des Programms wählen.</translation>
-    </message>
-    <message>
-        <source>Follow the system&apos;s language.</source>
-        <translation>Der Sprache des Systems folgen.</translation>
-    </message>
-    <message>
-        <source>Show every text in this language; remembered for the next start.</source>
-        <translation>Alle Texte in dieser Sprache zeigen; bleibt für den nächsten Start gespeichert.</translation>
     </message>
     <message>
         <source>Open the manual in the window&apos;s language.</source>
@@ -1290,20 +1302,12 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <translation>Zeitdiagramm: zwei Perioden der Idealkurve in Schwarz und in Grün die Summe der Harmonischen von Schritt 0 bis zum aktuellen.</translation>
     </message>
     <message>
-        <source>Spectrum: one bar per harmonic, as tall as its magnitude, and under the bars a phase row marking its angle. Press a bar to select its harmonic, drag its top to set the magnitude, drag in the phase row to set the angle.</source>
-        <translation>Spektrum: ein Balken je Harmonische, so hoch wie ihr Betrag, und unter den Balken eine Phasenzeile, die ihren Winkel markiert. Ein Druck auf einen Balken wählt seine Harmonische, Ziehen an seinem oberen Ende setzt den Betrag, Ziehen in der Phasenzeile den Winkel.</translation>
-    </message>
-    <message>
         <source>Phasor plane: %1 waveform, chain of harmonics 0 to %2 at step %3, its tip at real %4, imaginary %5</source>
         <translation>Zeigerebene: Signalform %1, Kette der Harmonischen 0 bis %2 bei Schritt %3, ihre Spitze bei Realteil %4, Imaginärteil %5</translation>
     </message>
     <message>
         <source>Time plot: %1 waveform from harmonics 0 to %2, step %3, value %4</source>
         <translation>Zeitdiagramm: Signalform %1 aus den Harmonischen 0 bis %2, Schritt %3, Wert %4</translation>
-    </message>
-    <message>
-        <source>Spectrum: %1 waveform, harmonics 0 to %2, the strongest harmonic %3 with magnitude %4; selected harmonic %5: magnitude %6, angle %7°</source>
-        <translation>Spektrum: Signalform %1, Harmonische 0 bis %2, die stärkste Harmonische %3 mit Betrag %4; gewählte Harmonische %5: Betrag %6, Winkel %7°</translation>
     </message>
 </context>
 <context>
@@ -1355,6 +1359,135 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     <message>
         <source>Where</source>
         <translation>Wo</translation>
+    </message>
+</context>
+<context>
+    <name>TSoundPart</name>
+    <message>
+        <source>Sound On</source>
+        <translation>Ton ein</translation>
+    </message>
+    <message>
+        <source>&amp;Play Selected Harmonic Alone</source>
+        <translation>Gewählte Harmonische &amp;allein abspielen</translation>
+    </message>
+    <message>
+        <source>With the sound on, play only the harmonic of the table&apos;s selected row.</source>
+        <translation>Bei eingeschaltetem Ton nur die Harmonische der gewählten Tabellenzeile abspielen.</translation>
+    </message>
+    <message>
+        <source>No sound output available</source>
+        <translation>Keine Tonausgabe verfügbar</translation>
+    </message>
+    <message>
+        <source>Play the sum of the harmonics in use as a looping 441 Hz tone.</source>
+        <translation>Die Summe der verwendeten Harmonischen als fortlaufenden Ton von 441 Hz abspielen.</translation>
+    </message>
+</context>
+<context>
+    <name>TSpectrumPart</name>
+    <message>
+        <source>&amp;Spectrum</source>
+        <translation>Spek&amp;trum</translation>
+    </message>
+    <message>
+        <source>Spectrum in &amp;Decibels</source>
+        <translation>Spektrum in &amp;Dezibel</translation>
+    </message>
+    <message>
+        <source>Show a strip under the controls with one bar per harmonic: its magnitude and its angle.</source>
+        <translation>Unter den Bedienelementen einen Streifen mit einem Balken je Harmonische zeigen: Betrag und Winkel.</translation>
+    </message>
+    <message>
+        <source>Scale the spectrum&apos;s bars in decibels, over 60 dB.</source>
+        <translation>Die Balken des Spektrums in Dezibel skalieren, über 60 dB.</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spektrum</translation>
+    </message>
+    <message>
+        <source>Spectrum: one bar per harmonic, as tall as its magnitude, and under the bars a phase row marking its angle. Press a bar to select its harmonic, drag its top to set the magnitude, drag in the phase row to set the angle.</source>
+        <translation>Spektrum: ein Balken je Harmonische, so hoch wie ihr Betrag, und unter den Balken eine Phasenzeile, die ihren Winkel markiert. Ein Druck auf einen Balken wählt seine Harmonische, Ziehen an seinem oberen Ende setzt den Betrag, Ziehen in der Phasenzeile den Winkel.</translation>
+    </message>
+    <message>
+        <source>Dragged Phase of Harmonic %1</source>
+        <translation>Phase der Harmonischen %1 gezogen</translation>
+    </message>
+    <message>
+        <source>Dragged Harmonic %1</source>
+        <translation>Harmonische %1 gezogen</translation>
+    </message>
+    <message>
+        <source>Spectrum: %1 waveform, harmonics 0 to %2, the strongest harmonic %3 with magnitude %4; selected harmonic %5: magnitude %6, angle %7°</source>
+        <translation>Spektrum: Signalform %1, Harmonische 0 bis %2, die stärkste Harmonische %3 mit Betrag %4; gewählte Harmonische %5: Betrag %6, Winkel %7°</translation>
+    </message>
+</context>
+<context>
+    <name>TViewPart</name>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Originalgröße</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>Voll&amp;bild</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>&amp;System Language</source>
+        <translation>&amp;Systemsprache</translation>
+    </message>
+    <message>
+        <source>Leave Full Screen</source>
+        <translation>Vollbild verlassen</translation>
+    </message>
+    <message>
+        <source>The size the window is shown at.</source>
+        <translation>Die Größe, in der das Fenster gezeigt wird.</translation>
+    </message>
+    <message>
+        <source>Show the whole window larger, for a projector.</source>
+        <translation>Das ganze Fenster größer zeigen, etwa für einen Beamer.</translation>
+    </message>
+    <message>
+        <source>Show the whole window smaller.</source>
+        <translation>Das ganze Fenster kleiner zeigen.</translation>
+    </message>
+    <message>
+        <source>Show the window at its own size, 100 %.</source>
+        <translation>Das Fenster in seiner eigenen Größe zeigen, 100 %.</translation>
+    </message>
+    <message>
+        <source>Fill the screen with the window; Esc leaves full screen.</source>
+        <translation>Das Fenster bildschirmfüllend zeigen; Esc verlässt den Vollbildmodus.</translation>
+    </message>
+    <message>
+        <source>Choose the language of every text of the program.</source>
+        <translation>Die Sprache aller Texte des Programms wählen.</translation>
+    </message>
+    <message>
+        <source>Follow the system&apos;s language.</source>
+        <translation>Der Sprache des Systems folgen.</translation>
+    </message>
+    <message>
+        <source>Show every text in this language; remembered for the next start.</source>
+        <translation>Alle Texte in dieser Sprache zeigen; bleibt für den nächsten Start gespeichert.</translation>
+    </message>
+    <message>
+        <source>Zoom: %1 %</source>
+        <translation>Zoom: %1 %</translation>
     </message>
 </context>
 </TS>

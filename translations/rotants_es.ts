@@ -563,17 +563,14 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     </message>
 </context>
 <context>
-    <name>TManualWindow</name>
-    <message>
-        <source>Rotants Manual</source>
-        <translation>Manual de Rotants</translation>
-    </message>
-</context>
-<context>
-    <name>TRotantsForm</name>
+    <name>TFilesPart</name>
     <message>
         <source>The file &quot;%1&quot; cannot be opened: %2.</source>
         <translation>No se puede abrir el archivo &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Abrir %1</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be saved: %2.</source>
@@ -596,16 +593,12 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <translation>Conjuntos de fasores (*.rotants)</translation>
     </message>
     <message>
-        <source>RMS error: -</source>
-        <translation>Error RMS: -</translation>
+        <source>the phasor set</source>
+        <translation>el conjunto de fasores</translation>
     </message>
     <message>
-        <source>RMS error: %1</source>
-        <translation>Error RMS: %1</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Archivo</translation>
+        <source>Save changes to %1?</source>
+        <translation>¿Guardar los cambios en %1?</translation>
     </message>
     <message>
         <source>&amp;New</source>
@@ -630,6 +623,173 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     <message>
         <source>Save &amp;As...</source>
         <translation>Guardar &amp;como...</translation>
+    </message>
+    <message>
+        <source>Start again from the state Rotants opens in.</source>
+        <translation>Volver a empezar desde el estado en que se abre Rotants.</translation>
+    </message>
+    <message>
+        <source>Open a phasor set (.rotants) or a harmonics table (CSV).</source>
+        <translation>Abrir un conjunto de fasores (.rotants) o una tabla de armónicos (CSV).</translation>
+    </message>
+    <message>
+        <source>Open one of the last eight files.</source>
+        <translation>Abrir uno de los ocho últimos archivos.</translation>
+    </message>
+    <message>
+        <source>Empty the list of recent files.</source>
+        <translation>Vaciar la lista de archivos recientes.</translation>
+    </message>
+    <message>
+        <source>Save the phasor set and the window&apos;s options in a phasor-set file (.rotants).</source>
+        <translation>Guardar el conjunto de fasores y las opciones de la ventana en un archivo de conjunto de fasores (.rotants).</translation>
+    </message>
+    <message>
+        <source>Save the phasor set under a new name.</source>
+        <translation>Guardar el conjunto de fasores con otro nombre.</translation>
+    </message>
+</context>
+<context>
+    <name>TManualWindow</name>
+    <message>
+        <source>Rotants Manual</source>
+        <translation>Manual de Rotants</translation>
+    </message>
+</context>
+<context>
+    <name>TPlotsPart</name>
+    <message>
+        <source>Re</source>
+        <translation>Re</translation>
+    </message>
+    <message>
+        <source>Im</source>
+        <translation>Im</translation>
+    </message>
+    <message>
+        <source>Left-click to place a phasor</source>
+        <translation>Clic izq. para poner un fasor</translation>
+    </message>
+    <message>
+        <source>Left-click and drag to create a waveform</source>
+        <translation>Clic izq. y arrastre para dibujar una onda</translation>
+    </message>
+    <message>
+        <source>Real axis</source>
+        <translation>Eje real</translation>
+    </message>
+    <message>
+        <source>Imaginary axis</source>
+        <translation>Eje imaginario</translation>
+    </message>
+    <message>
+        <source>Mouse position over the phasor plane: real part : imaginary part.</source>
+        <translation>Posición del ratón sobre el plano de fasores: parte real : parte imaginaria.</translation>
+    </message>
+    <message>
+        <source>The current time step N, 0 to 511.</source>
+        <translation>El paso de tiempo actual N, de 0 a 511.</translation>
+    </message>
+    <message>
+        <source>Mouse position over the time plot: time step : value.</source>
+        <translation>Posición del ratón sobre el gráfico temporal: paso de tiempo : valor.</translation>
+    </message>
+    <message>
+        <source>The harmonic of the table&apos;s selected row, which Highlight Selected Harmonic and Play Selected Harmonic Alone are about.</source>
+        <translation>El armónico de la fila seleccionada de la tabla, al que se refieren «Resaltar el armónico seleccionado» y «Reproducir solo el armónico seleccionado».</translation>
+    </message>
+    <message>
+        <source>Phasor plane</source>
+        <translation>Plano de fasores</translation>
+    </message>
+    <message>
+        <source>Time plot</source>
+        <translation>Gráfico temporal</translation>
+    </message>
+    <message>
+        <source>Coord: </source>
+        <translation>Coord.: </translation>
+    </message>
+    <message>
+        <source>N: </source>
+        <translation>N: </translation>
+    </message>
+    <message>
+        <source>Root-mean-square difference over one period between the sum of the harmonics in use and the ideal wave, in the time plot&apos;s units; 0 is a perfect match.
+&quot;Custom Rotants&quot; shows &quot;-&quot;: it has no ideal wave to compare with.</source>
+        <translation>Diferencia cuadrática media (RMS) a lo largo de un periodo entre la suma de los armónicos en uso y la onda ideal, en las unidades del gráfico temporal; 0 es una coincidencia perfecta.
+«Fasores a medida» muestra «-»: no tiene onda ideal con la que comparar.</translation>
+    </message>
+    <message>
+        <source>With the plot focused, the arrow keys, Page Up, Page Down, Home and End move the time step.</source>
+        <translation>Con el gráfico enfocado, las flechas, Re Pág, Av Pág, Inicio y Fin mueven el paso de tiempo.</translation>
+    </message>
+    <message>
+        <source>Phasor plane: click to place the next harmonic (1, 2, 3, ...) with its tip where you click, measured from the tip of the one placed before.</source>
+        <translation>Plano de fasores: haga clic para colocar el siguiente armónico (1, 2, 3, ...) con su extremo donde haga clic, medido desde el extremo del anterior.</translation>
+    </message>
+    <message>
+        <source>Phasor plane: the chain of turning phasors, one per harmonic, at the current time step; the real part of its tip is the wave&apos;s value.</source>
+        <translation>Plano de fasores: la cadena de fasores giratorios, uno por armónico, en el paso de tiempo actual; la parte real de su extremo es el valor de la onda.</translation>
+    </message>
+    <message>
+        <source>Time plot: hold a mouse button and drag across to draw one period; either half edits the same period. On release the drawing becomes the 26 harmonics.</source>
+        <translation>Gráfico temporal: mantenga pulsado un botón del ratón y arrastre para dibujar un periodo; ambas mitades editan el mismo periodo. Al soltar, el dibujo se convierte en los 26 armónicos.</translation>
+    </message>
+    <message>
+        <source>Time plot: two periods of the ideal wave in black and, in green, the sum of the harmonics from step 0 to the current one.</source>
+        <translation>Gráfico temporal: dos periodos de la onda ideal en negro y, en verde, la suma de los armónicos desde el paso 0 hasta el actual.</translation>
+    </message>
+    <message>
+        <source>Phasor plane: %1 waveform, chain of harmonics 0 to %2 at step %3, its tip at real %4, imaginary %5</source>
+        <translation>Plano de fasores: onda %1, cadena de los armónicos 0 a %2 en el paso %3, su extremo en parte real %4, parte imaginaria %5</translation>
+    </message>
+    <message>
+        <source>Time plot: %1 waveform from harmonics 0 to %2, step %3, value %4</source>
+        <translation>Gráfico temporal: onda %1 con los armónicos 0 a %2, paso %3, valor %4</translation>
+    </message>
+    <message>
+        <source>Placed Harmonic %1</source>
+        <translation>Armónico %1 colocado</translation>
+    </message>
+    <message>
+        <source>RMS error: -</source>
+        <translation>Error RMS: -</translation>
+    </message>
+    <message>
+        <source>RMS error: %1</source>
+        <translation>Error RMS: %1</translation>
+    </message>
+    <message>
+        <source>Harmonic %1: above the highest harmonic</source>
+        <translation>Armónico %1: por encima del armónico máximo</translation>
+    </message>
+    <message>
+        <source>Harmonic %1 alone</source>
+        <translation>Armónico %1 solo</translation>
+    </message>
+    <message>
+        <source>Harmonic %1</source>
+        <translation>Armónico %1</translation>
+    </message>
+    <message>
+        <source>Drawing</source>
+        <translation>Dibujo</translation>
+    </message>
+</context>
+<context>
+    <name>TRotantsForm</name>
+    <message>
+        <source>RMS error: -</source>
+        <translation>Error RMS: -</translation>
+    </message>
+    <message>
+        <source>RMS error: %1</source>
+        <translation>Error RMS: %1</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Export</source>
@@ -660,40 +820,12 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <translation>&amp;Salir</translation>
     </message>
     <message>
-        <source>Zoom &amp;In</source>
-        <translation>&amp;Ampliar</translation>
-    </message>
-    <message>
-        <source>Zoom &amp;Out</source>
-        <translation>Re&amp;ducir</translation>
-    </message>
-    <message>
-        <source>&amp;Actual Size</source>
-        <translation>&amp;Tamaño real</translation>
-    </message>
-    <message>
-        <source>&amp;Full Screen</source>
-        <translation>&amp;Pantalla completa</translation>
-    </message>
-    <message>
         <source>&amp;Highlight Selected Harmonic</source>
         <translation>&amp;Resaltar el armónico seleccionado</translation>
     </message>
     <message>
-        <source>&amp;Play Selected Harmonic Alone</source>
-        <translation>Reproducir &amp;solo el armónico seleccionado</translation>
-    </message>
-    <message>
         <source>Show &amp;Error</source>
         <translation>Mostrar &amp;error</translation>
-    </message>
-    <message>
-        <source>&amp;Language</source>
-        <translation>&amp;Idioma</translation>
-    </message>
-    <message>
-        <source>&amp;System Language</source>
-        <translation>Idioma del &amp;sistema</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -824,10 +956,6 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <translation>&amp;Rejilla</translation>
     </message>
     <message>
-        <source>Sound On</source>
-        <translation>Sonido</translation>
-    </message>
-    <message>
         <source>Repeat</source>
         <translation>Repetir</translation>
     </message>
@@ -854,14 +982,6 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     <message>
         <source>Vie&amp;w</source>
         <translation>&amp;Ver</translation>
-    </message>
-    <message>
-        <source>No sound output available</source>
-        <translation>No hay salida de sonido disponible</translation>
-    </message>
-    <message>
-        <source>Zoom: %1 %</source>
-        <translation>Zoom: %1 %</translation>
     </message>
     <message>
         <source>Harmonic %1</source>
@@ -920,34 +1040,6 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <translation>Dibujo</translation>
     </message>
     <message>
-        <source>Open %1</source>
-        <translation>Abrir %1</translation>
-    </message>
-    <message>
-        <source>the phasor set</source>
-        <translation>el conjunto de fasores</translation>
-    </message>
-    <message>
-        <source>Save changes to %1?</source>
-        <translation>¿Guardar los cambios en %1?</translation>
-    </message>
-    <message>
-        <source>Dragged Phase of Harmonic %1</source>
-        <translation>Fase del armónico %1 arrastrada</translation>
-    </message>
-    <message>
-        <source>Dragged Harmonic %1</source>
-        <translation>Armónico %1 arrastrado</translation>
-    </message>
-    <message>
-        <source>&amp;Spectrum</source>
-        <translation>Espe&amp;ctro</translation>
-    </message>
-    <message>
-        <source>Spectrum in &amp;Decibels</source>
-        <translation>Espectro en deci&amp;belios</translation>
-    </message>
-    <message>
         <source>Fi&amp;gure (SVG, PDF)...</source>
         <translation>&amp;Figura (SVG, PDF)...</translation>
     </message>
@@ -970,14 +1062,6 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     <message>
         <source>&amp;Keyboard Shortcuts</source>
         <translation>Atajos de &amp;teclado</translation>
-    </message>
-    <message>
-        <source>Leave Full Screen</source>
-        <translation>Salir de pantalla completa</translation>
-    </message>
-    <message>
-        <source>Play the sum of the harmonics in use as a looping 441 Hz tone.</source>
-        <translation>Reproducir la suma de los armónicos en uso como un tono continuo de 441 Hz.</translation>
     </message>
     <message>
         <source>Root-mean-square difference over one period between the sum of the harmonics in use and the ideal wave, in the time plot&apos;s units; 0 is a perfect match.
@@ -1130,34 +1214,6 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <translation>Gráfico temporal</translation>
     </message>
     <message>
-        <source>Spectrum</source>
-        <translation>Espectro</translation>
-    </message>
-    <message>
-        <source>Start again from the state Rotants opens in.</source>
-        <translation>Volver a empezar desde el estado en que se abre Rotants.</translation>
-    </message>
-    <message>
-        <source>Open a phasor set (.rotants) or a harmonics table (CSV).</source>
-        <translation>Abrir un conjunto de fasores (.rotants) o una tabla de armónicos (CSV).</translation>
-    </message>
-    <message>
-        <source>Open one of the last eight files.</source>
-        <translation>Abrir uno de los ocho últimos archivos.</translation>
-    </message>
-    <message>
-        <source>Empty the list of recent files.</source>
-        <translation>Vaciar la lista de archivos recientes.</translation>
-    </message>
-    <message>
-        <source>Save the phasor set and the window&apos;s options in a phasor-set file (.rotants).</source>
-        <translation>Guardar el conjunto de fasores y las opciones de la ventana en un archivo de conjunto de fasores (.rotants).</translation>
-    </message>
-    <message>
-        <source>Save the phasor set under a new name.</source>
-        <translation>Guardar el conjunto de fasores con otro nombre.</translation>
-    </message>
-    <message>
         <source>Write what the window shows to a picture, sound, table, animation or figure file.</source>
         <translation>Guardar lo que muestra la ventana en un archivo de imagen, sonido, tabla, animación o figura.</translation>
     </message>
@@ -1206,56 +1262,12 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <translation>Copiar la figura rotulada para pegarla en un documento o una diapositiva.</translation>
     </message>
     <message>
-        <source>The size the window is shown at.</source>
-        <translation>El tamaño con que se muestra la ventana.</translation>
-    </message>
-    <message>
-        <source>Show the whole window larger, for a projector.</source>
-        <translation>Mostrar toda la ventana más grande, para un proyector.</translation>
-    </message>
-    <message>
-        <source>Show the whole window smaller.</source>
-        <translation>Mostrar toda la ventana más pequeña.</translation>
-    </message>
-    <message>
-        <source>Show the window at its own size, 100 %.</source>
-        <translation>Mostrar la ventana a su tamaño propio, 100 %.</translation>
-    </message>
-    <message>
-        <source>Fill the screen with the window; Esc leaves full screen.</source>
-        <translation>Llenar la pantalla con la ventana; Esc sale de la pantalla completa.</translation>
-    </message>
-    <message>
         <source>Draw the harmonic of the table&apos;s selected row in amber: its segment of the chain and its own sinusoid.</source>
         <translation>Dibujar en ámbar el armónico de la fila seleccionada: su tramo de la cadena y su propia sinusoide.</translation>
     </message>
     <message>
-        <source>With the sound on, play only the harmonic of the table&apos;s selected row.</source>
-        <translation>Con el sonido activado, reproducir solo el armónico de la fila seleccionada.</translation>
-    </message>
-    <message>
         <source>Show in the status bar how far the sum of the harmonics is from the ideal wave (RMS error).</source>
         <translation>Mostrar en la barra de estado cuánto se aleja la suma de los armónicos de la onda ideal (error RMS).</translation>
-    </message>
-    <message>
-        <source>Show a strip under the controls with one bar per harmonic: its magnitude and its angle.</source>
-        <translation>Mostrar bajo los controles una franja con una barra por armónico: su módulo y su fase.</translation>
-    </message>
-    <message>
-        <source>Scale the spectrum&apos;s bars in decibels, over 60 dB.</source>
-        <translation>Escalar las barras del espectro en decibelios, sobre 60 dB.</translation>
-    </message>
-    <message>
-        <source>Choose the language of every text of the program.</source>
-        <translation>Elegir el idioma de todos los textos del programa.</translation>
-    </message>
-    <message>
-        <source>Follow the system&apos;s language.</source>
-        <translation>Usar el idioma del sistema.</translation>
-    </message>
-    <message>
-        <source>Show every text in this language; remembered for the next start.</source>
-        <translation>Mostrar todos los textos en este idioma; se recuerda para el próximo inicio.</translation>
     </message>
     <message>
         <source>Open the manual in the window&apos;s language.</source>
@@ -1290,20 +1302,12 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <translation>Gráfico temporal: dos periodos de la onda ideal en negro y, en verde, la suma de los armónicos desde el paso 0 hasta el actual.</translation>
     </message>
     <message>
-        <source>Spectrum: one bar per harmonic, as tall as its magnitude, and under the bars a phase row marking its angle. Press a bar to select its harmonic, drag its top to set the magnitude, drag in the phase row to set the angle.</source>
-        <translation>Espectro: una barra por armónico, tan alta como su módulo, y bajo las barras una fila de fase que marca su fase. Pulse una barra para seleccionar su armónico, arrastre su extremo superior para fijar el módulo y arrastre en la fila de fase para fijar la fase.</translation>
-    </message>
-    <message>
         <source>Phasor plane: %1 waveform, chain of harmonics 0 to %2 at step %3, its tip at real %4, imaginary %5</source>
         <translation>Plano de fasores: onda %1, cadena de los armónicos 0 a %2 en el paso %3, su extremo en parte real %4, parte imaginaria %5</translation>
     </message>
     <message>
         <source>Time plot: %1 waveform from harmonics 0 to %2, step %3, value %4</source>
         <translation>Gráfico temporal: onda %1 con los armónicos 0 a %2, paso %3, valor %4</translation>
-    </message>
-    <message>
-        <source>Spectrum: %1 waveform, harmonics 0 to %2, the strongest harmonic %3 with magnitude %4; selected harmonic %5: magnitude %6, angle %7°</source>
-        <translation>Espectro: onda %1, armónicos 0 a %2, el armónico más fuerte %3 con módulo %4; armónico seleccionado %5: módulo %6, fase %7°</translation>
     </message>
 </context>
 <context>
@@ -1355,6 +1359,135 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     <message>
         <source>Where</source>
         <translation>Dónde</translation>
+    </message>
+</context>
+<context>
+    <name>TSoundPart</name>
+    <message>
+        <source>Sound On</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>&amp;Play Selected Harmonic Alone</source>
+        <translation>Reproducir &amp;solo el armónico seleccionado</translation>
+    </message>
+    <message>
+        <source>With the sound on, play only the harmonic of the table&apos;s selected row.</source>
+        <translation>Con el sonido activado, reproducir solo el armónico de la fila seleccionada.</translation>
+    </message>
+    <message>
+        <source>No sound output available</source>
+        <translation>No hay salida de sonido disponible</translation>
+    </message>
+    <message>
+        <source>Play the sum of the harmonics in use as a looping 441 Hz tone.</source>
+        <translation>Reproducir la suma de los armónicos en uso como un tono continuo de 441 Hz.</translation>
+    </message>
+</context>
+<context>
+    <name>TSpectrumPart</name>
+    <message>
+        <source>&amp;Spectrum</source>
+        <translation>Espe&amp;ctro</translation>
+    </message>
+    <message>
+        <source>Spectrum in &amp;Decibels</source>
+        <translation>Espectro en deci&amp;belios</translation>
+    </message>
+    <message>
+        <source>Show a strip under the controls with one bar per harmonic: its magnitude and its angle.</source>
+        <translation>Mostrar bajo los controles una franja con una barra por armónico: su módulo y su fase.</translation>
+    </message>
+    <message>
+        <source>Scale the spectrum&apos;s bars in decibels, over 60 dB.</source>
+        <translation>Escalar las barras del espectro en decibelios, sobre 60 dB.</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Espectro</translation>
+    </message>
+    <message>
+        <source>Spectrum: one bar per harmonic, as tall as its magnitude, and under the bars a phase row marking its angle. Press a bar to select its harmonic, drag its top to set the magnitude, drag in the phase row to set the angle.</source>
+        <translation>Espectro: una barra por armónico, tan alta como su módulo, y bajo las barras una fila de fase que marca su fase. Pulse una barra para seleccionar su armónico, arrastre su extremo superior para fijar el módulo y arrastre en la fila de fase para fijar la fase.</translation>
+    </message>
+    <message>
+        <source>Dragged Phase of Harmonic %1</source>
+        <translation>Fase del armónico %1 arrastrada</translation>
+    </message>
+    <message>
+        <source>Dragged Harmonic %1</source>
+        <translation>Armónico %1 arrastrado</translation>
+    </message>
+    <message>
+        <source>Spectrum: %1 waveform, harmonics 0 to %2, the strongest harmonic %3 with magnitude %4; selected harmonic %5: magnitude %6, angle %7°</source>
+        <translation>Espectro: onda %1, armónicos 0 a %2, el armónico más fuerte %3 con módulo %4; armónico seleccionado %5: módulo %6, fase %7°</translation>
+    </message>
+</context>
+<context>
+    <name>TViewPart</name>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Re&amp;ducir</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Tamaño real</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Pantalla completa</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>&amp;System Language</source>
+        <translation>Idioma del &amp;sistema</translation>
+    </message>
+    <message>
+        <source>Leave Full Screen</source>
+        <translation>Salir de pantalla completa</translation>
+    </message>
+    <message>
+        <source>The size the window is shown at.</source>
+        <translation>El tamaño con que se muestra la ventana.</translation>
+    </message>
+    <message>
+        <source>Show the whole window larger, for a projector.</source>
+        <translation>Mostrar toda la ventana más grande, para un proyector.</translation>
+    </message>
+    <message>
+        <source>Show the whole window smaller.</source>
+        <translation>Mostrar toda la ventana más pequeña.</translation>
+    </message>
+    <message>
+        <source>Show the window at its own size, 100 %.</source>
+        <translation>Mostrar la ventana a su tamaño propio, 100 %.</translation>
+    </message>
+    <message>
+        <source>Fill the screen with the window; Esc leaves full screen.</source>
+        <translation>Llenar la pantalla con la ventana; Esc sale de la pantalla completa.</translation>
+    </message>
+    <message>
+        <source>Choose the language of every text of the program.</source>
+        <translation>Elegir el idioma de todos los textos del programa.</translation>
+    </message>
+    <message>
+        <source>Follow the system&apos;s language.</source>
+        <translation>Usar el idioma del sistema.</translation>
+    </message>
+    <message>
+        <source>Show every text in this language; remembered for the next start.</source>
+        <translation>Mostrar todos los textos en este idioma; se recuerda para el próximo inicio.</translation>
+    </message>
+    <message>
+        <source>Zoom: %1 %</source>
+        <translation>Zoom: %1 %</translation>
     </message>
 </context>
 </TS>

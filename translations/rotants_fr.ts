@@ -563,17 +563,14 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     </message>
 </context>
 <context>
-    <name>TManualWindow</name>
-    <message>
-        <source>Rotants Manual</source>
-        <translation>Manuel de Rotants</translation>
-    </message>
-</context>
-<context>
-    <name>TRotantsForm</name>
+    <name>TFilesPart</name>
     <message>
         <source>The file &quot;%1&quot; cannot be opened: %2.</source>
         <translation>Le fichier «&#xa0;%1&#xa0;» ne peut pas être ouvert&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Ouvrir %1</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be saved: %2.</source>
@@ -596,16 +593,12 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <translation>Ensembles de phaseurs (*.rotants)</translation>
     </message>
     <message>
-        <source>RMS error: -</source>
-        <translation>Erreur eff.&#xa0;: -</translation>
+        <source>the phasor set</source>
+        <translation>l’ensemble de phaseurs</translation>
     </message>
     <message>
-        <source>RMS error: %1</source>
-        <translation>Erreur eff.&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Fichier</translation>
+        <source>Save changes to %1?</source>
+        <translation>Enregistrer les modifications de %1&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;New</source>
@@ -630,6 +623,173 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     <message>
         <source>Save &amp;As...</source>
         <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>Start again from the state Rotants opens in.</source>
+        <translation>Repartir de l&apos;état dans lequel Rotants s&apos;ouvre.</translation>
+    </message>
+    <message>
+        <source>Open a phasor set (.rotants) or a harmonics table (CSV).</source>
+        <translation>Ouvrir un ensemble de phaseurs (.rotants) ou une table des harmoniques (CSV).</translation>
+    </message>
+    <message>
+        <source>Open one of the last eight files.</source>
+        <translation>Ouvrir l&apos;un des huit derniers fichiers.</translation>
+    </message>
+    <message>
+        <source>Empty the list of recent files.</source>
+        <translation>Vider la liste des fichiers récents.</translation>
+    </message>
+    <message>
+        <source>Save the phasor set and the window&apos;s options in a phasor-set file (.rotants).</source>
+        <translation>Enregistrer l&apos;ensemble de phaseurs et les options de la fenêtre dans un fichier d&apos;ensemble de phaseurs (.rotants).</translation>
+    </message>
+    <message>
+        <source>Save the phasor set under a new name.</source>
+        <translation>Enregistrer l&apos;ensemble de phaseurs sous un nouveau nom.</translation>
+    </message>
+</context>
+<context>
+    <name>TManualWindow</name>
+    <message>
+        <source>Rotants Manual</source>
+        <translation>Manuel de Rotants</translation>
+    </message>
+</context>
+<context>
+    <name>TPlotsPart</name>
+    <message>
+        <source>Re</source>
+        <translation>Re</translation>
+    </message>
+    <message>
+        <source>Im</source>
+        <translation>Im</translation>
+    </message>
+    <message>
+        <source>Left-click to place a phasor</source>
+        <translation>Un clic place un phaseur</translation>
+    </message>
+    <message>
+        <source>Left-click and drag to create a waveform</source>
+        <translation>Cliquer-glisser pour tracer un signal</translation>
+    </message>
+    <message>
+        <source>Real axis</source>
+        <translation>Axe réel</translation>
+    </message>
+    <message>
+        <source>Imaginary axis</source>
+        <translation>Axe imaginaire</translation>
+    </message>
+    <message>
+        <source>Mouse position over the phasor plane: real part : imaginary part.</source>
+        <translation>Position de la souris sur le plan des phaseurs&#xa0;: partie réelle&#xa0;: partie imaginaire.</translation>
+    </message>
+    <message>
+        <source>The current time step N, 0 to 511.</source>
+        <translation>Le pas de temps actuel N, de 0 à 511.</translation>
+    </message>
+    <message>
+        <source>Mouse position over the time plot: time step : value.</source>
+        <translation>Position de la souris sur le graphe temporel&#xa0;: pas de temps&#xa0;: valeur.</translation>
+    </message>
+    <message>
+        <source>The harmonic of the table&apos;s selected row, which Highlight Selected Harmonic and Play Selected Harmonic Alone are about.</source>
+        <translation>L&apos;harmonique de la ligne sélectionnée de la table, celle que visent «&#xa0;Mettre en valeur l&apos;harmonique sélectionnée&#xa0;» et «&#xa0;Jouer seule l&apos;harmonique sélectionnée&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Phasor plane</source>
+        <translation>Plan des phaseurs</translation>
+    </message>
+    <message>
+        <source>Time plot</source>
+        <translation>Graphe temporel</translation>
+    </message>
+    <message>
+        <source>Coord: </source>
+        <translation>Coord.&#xa0;: </translation>
+    </message>
+    <message>
+        <source>N: </source>
+        <translation>N&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Root-mean-square difference over one period between the sum of the harmonics in use and the ideal wave, in the time plot&apos;s units; 0 is a perfect match.
+&quot;Custom Rotants&quot; shows &quot;-&quot;: it has no ideal wave to compare with.</source>
+        <translation>Écart quadratique moyen (valeur efficace) sur une période entre la somme des harmoniques utilisées et le signal idéal, dans les unités du graphe temporel&#xa0;; 0 signifie une concordance parfaite.
+«&#xa0;Phaseurs libres&#xa0;» affiche «&#xa0;-&#xa0;»&#xa0;: ce mode n&apos;a pas de signal idéal auquel se comparer.</translation>
+    </message>
+    <message>
+        <source>With the plot focused, the arrow keys, Page Up, Page Down, Home and End move the time step.</source>
+        <translation>Quand le graphe a le focus, les flèches, Page préc., Page suiv., Début et Fin déplacent le pas de temps.</translation>
+    </message>
+    <message>
+        <source>Phasor plane: click to place the next harmonic (1, 2, 3, ...) with its tip where you click, measured from the tip of the one placed before.</source>
+        <translation>Plan des phaseurs&#xa0;: cliquer pour placer l&apos;harmonique suivante (1, 2, 3, ...) avec son extrémité au point cliqué, mesurée depuis l&apos;extrémité de la précédente.</translation>
+    </message>
+    <message>
+        <source>Phasor plane: the chain of turning phasors, one per harmonic, at the current time step; the real part of its tip is the wave&apos;s value.</source>
+        <translation>Plan des phaseurs&#xa0;: la chaîne des phaseurs tournants, un par harmonique, au pas de temps actuel&#xa0;; la partie réelle de son extrémité est la valeur du signal.</translation>
+    </message>
+    <message>
+        <source>Time plot: hold a mouse button and drag across to draw one period; either half edits the same period. On release the drawing becomes the 26 harmonics.</source>
+        <translation>Graphe temporel&#xa0;: maintenir un bouton de la souris et glisser pour tracer une période&#xa0;; chaque moitié modifie la même période. Au relâchement, le tracé devient les 26 harmoniques.</translation>
+    </message>
+    <message>
+        <source>Time plot: two periods of the ideal wave in black and, in green, the sum of the harmonics from step 0 to the current one.</source>
+        <translation>Graphe temporel&#xa0;: deux périodes du signal idéal en noir et, en vert, la somme des harmoniques du pas 0 au pas actuel.</translation>
+    </message>
+    <message>
+        <source>Phasor plane: %1 waveform, chain of harmonics 0 to %2 at step %3, its tip at real %4, imaginary %5</source>
+        <translation>Plan des phaseurs&#xa0;: signal %1, chaîne des harmoniques 0 à %2 au pas %3, son extrémité en partie réelle %4, partie imaginaire %5</translation>
+    </message>
+    <message>
+        <source>Time plot: %1 waveform from harmonics 0 to %2, step %3, value %4</source>
+        <translation>Graphe temporel&#xa0;: signal %1 avec les harmoniques 0 à %2, pas %3, valeur %4</translation>
+    </message>
+    <message>
+        <source>Placed Harmonic %1</source>
+        <translation>Harmonique %1 placée</translation>
+    </message>
+    <message>
+        <source>RMS error: -</source>
+        <translation>Erreur eff.&#xa0;: -</translation>
+    </message>
+    <message>
+        <source>RMS error: %1</source>
+        <translation>Erreur eff.&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Harmonic %1: above the highest harmonic</source>
+        <translation>Harmonique %1&#xa0;: au-delà du rang maximal</translation>
+    </message>
+    <message>
+        <source>Harmonic %1 alone</source>
+        <translation>Harmonique %1 seule</translation>
+    </message>
+    <message>
+        <source>Harmonic %1</source>
+        <translation>Harmonique %1</translation>
+    </message>
+    <message>
+        <source>Drawing</source>
+        <translation>Dessin</translation>
+    </message>
+</context>
+<context>
+    <name>TRotantsForm</name>
+    <message>
+        <source>RMS error: -</source>
+        <translation>Erreur eff.&#xa0;: -</translation>
+    </message>
+    <message>
+        <source>RMS error: %1</source>
+        <translation>Erreur eff.&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Export</source>
@@ -660,40 +820,12 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <source>Zoom &amp;In</source>
-        <translation>Zoom &amp;avant</translation>
-    </message>
-    <message>
-        <source>Zoom &amp;Out</source>
-        <translation>Zoom a&amp;rrière</translation>
-    </message>
-    <message>
-        <source>&amp;Actual Size</source>
-        <translation>&amp;Taille réelle</translation>
-    </message>
-    <message>
-        <source>&amp;Full Screen</source>
-        <translation>&amp;Plein écran</translation>
-    </message>
-    <message>
         <source>&amp;Highlight Selected Harmonic</source>
         <translation>&amp;Mettre en valeur l&apos;harmonique sélectionnée</translation>
     </message>
     <message>
-        <source>&amp;Play Selected Harmonic Alone</source>
-        <translation>&amp;Jouer seule l&apos;harmonique sélectionnée</translation>
-    </message>
-    <message>
         <source>Show &amp;Error</source>
         <translation>Afficher l&apos;&amp;erreur</translation>
-    </message>
-    <message>
-        <source>&amp;Language</source>
-        <translation>&amp;Langue</translation>
-    </message>
-    <message>
-        <source>&amp;System Language</source>
-        <translation>Langue du &amp;système</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -824,10 +956,6 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <translation>&amp;Grille</translation>
     </message>
     <message>
-        <source>Sound On</source>
-        <translation>Son</translation>
-    </message>
-    <message>
         <source>Repeat</source>
         <translation>En boucle</translation>
     </message>
@@ -854,14 +982,6 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     <message>
         <source>Vie&amp;w</source>
         <translation>&amp;Affichage</translation>
-    </message>
-    <message>
-        <source>No sound output available</source>
-        <translation>Aucune sortie son disponible</translation>
-    </message>
-    <message>
-        <source>Zoom: %1 %</source>
-        <translation>Zoom&#xa0;: %1&#xa0;%</translation>
     </message>
     <message>
         <source>Harmonic %1</source>
@@ -920,34 +1040,6 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <translation>Dessin</translation>
     </message>
     <message>
-        <source>Open %1</source>
-        <translation>Ouvrir %1</translation>
-    </message>
-    <message>
-        <source>the phasor set</source>
-        <translation>l’ensemble de phaseurs</translation>
-    </message>
-    <message>
-        <source>Save changes to %1?</source>
-        <translation>Enregistrer les modifications de %1&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Dragged Phase of Harmonic %1</source>
-        <translation>Phase de l&apos;harmonique %1 déplacée</translation>
-    </message>
-    <message>
-        <source>Dragged Harmonic %1</source>
-        <translation>Harmonique %1 déplacée</translation>
-    </message>
-    <message>
-        <source>&amp;Spectrum</source>
-        <translation>&amp;Spectre</translation>
-    </message>
-    <message>
-        <source>Spectrum in &amp;Decibels</source>
-        <translation>Spectre en &amp;décibels</translation>
-    </message>
-    <message>
         <source>Fi&amp;gure (SVG, PDF)...</source>
         <translation>&amp;Figure (SVG, PDF)...</translation>
     </message>
@@ -970,14 +1062,6 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     <message>
         <source>&amp;Keyboard Shortcuts</source>
         <translation>&amp;Raccourcis clavier</translation>
-    </message>
-    <message>
-        <source>Leave Full Screen</source>
-        <translation>Quitter le plein écran</translation>
-    </message>
-    <message>
-        <source>Play the sum of the harmonics in use as a looping 441 Hz tone.</source>
-        <translation>Jouer la somme des harmoniques utilisées comme un son continu de 441&#xa0;Hz.</translation>
     </message>
     <message>
         <source>Root-mean-square difference over one period between the sum of the harmonics in use and the ideal wave, in the time plot&apos;s units; 0 is a perfect match.
@@ -1130,34 +1214,6 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <translation>Graphe temporel</translation>
     </message>
     <message>
-        <source>Spectrum</source>
-        <translation>Spectre</translation>
-    </message>
-    <message>
-        <source>Start again from the state Rotants opens in.</source>
-        <translation>Repartir de l&apos;état dans lequel Rotants s&apos;ouvre.</translation>
-    </message>
-    <message>
-        <source>Open a phasor set (.rotants) or a harmonics table (CSV).</source>
-        <translation>Ouvrir un ensemble de phaseurs (.rotants) ou une table des harmoniques (CSV).</translation>
-    </message>
-    <message>
-        <source>Open one of the last eight files.</source>
-        <translation>Ouvrir l&apos;un des huit derniers fichiers.</translation>
-    </message>
-    <message>
-        <source>Empty the list of recent files.</source>
-        <translation>Vider la liste des fichiers récents.</translation>
-    </message>
-    <message>
-        <source>Save the phasor set and the window&apos;s options in a phasor-set file (.rotants).</source>
-        <translation>Enregistrer l&apos;ensemble de phaseurs et les options de la fenêtre dans un fichier d&apos;ensemble de phaseurs (.rotants).</translation>
-    </message>
-    <message>
-        <source>Save the phasor set under a new name.</source>
-        <translation>Enregistrer l&apos;ensemble de phaseurs sous un nouveau nom.</translation>
-    </message>
-    <message>
         <source>Write what the window shows to a picture, sound, table, animation or figure file.</source>
         <translation>Écrire ce que montre la fenêtre dans un fichier image, son, table, animation ou figure.</translation>
     </message>
@@ -1206,56 +1262,12 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <translation>Copier la figure légendée pour la coller dans un document ou une diapositive.</translation>
     </message>
     <message>
-        <source>The size the window is shown at.</source>
-        <translation>La taille à laquelle la fenêtre est affichée.</translation>
-    </message>
-    <message>
-        <source>Show the whole window larger, for a projector.</source>
-        <translation>Afficher toute la fenêtre en plus grand, pour un vidéoprojecteur.</translation>
-    </message>
-    <message>
-        <source>Show the whole window smaller.</source>
-        <translation>Afficher toute la fenêtre en plus petit.</translation>
-    </message>
-    <message>
-        <source>Show the window at its own size, 100 %.</source>
-        <translation>Afficher la fenêtre à sa taille réelle, 100&#xa0;%.</translation>
-    </message>
-    <message>
-        <source>Fill the screen with the window; Esc leaves full screen.</source>
-        <translation>Remplir l&apos;écran avec la fenêtre&#xa0;; Échap quitte le plein écran.</translation>
-    </message>
-    <message>
         <source>Draw the harmonic of the table&apos;s selected row in amber: its segment of the chain and its own sinusoid.</source>
         <translation>Dessiner en ambre l&apos;harmonique de la ligne sélectionnée&#xa0;: son segment de la chaîne et sa propre sinusoïde.</translation>
     </message>
     <message>
-        <source>With the sound on, play only the harmonic of the table&apos;s selected row.</source>
-        <translation>Son activé, ne jouer que l&apos;harmonique de la ligne sélectionnée.</translation>
-    </message>
-    <message>
         <source>Show in the status bar how far the sum of the harmonics is from the ideal wave (RMS error).</source>
         <translation>Afficher dans la barre d&apos;état l&apos;écart entre la somme des harmoniques et le signal idéal (erreur efficace).</translation>
-    </message>
-    <message>
-        <source>Show a strip under the controls with one bar per harmonic: its magnitude and its angle.</source>
-        <translation>Afficher sous les commandes une bande avec une barre par harmonique&#xa0;: son module et son angle.</translation>
-    </message>
-    <message>
-        <source>Scale the spectrum&apos;s bars in decibels, over 60 dB.</source>
-        <translation>Graduer les barres du spectre en décibels, sur 60&#xa0;dB.</translation>
-    </message>
-    <message>
-        <source>Choose the language of every text of the program.</source>
-        <translation>Choisir la langue de tous les textes du programme.</translation>
-    </message>
-    <message>
-        <source>Follow the system&apos;s language.</source>
-        <translation>Suivre la langue du système.</translation>
-    </message>
-    <message>
-        <source>Show every text in this language; remembered for the next start.</source>
-        <translation>Afficher tous les textes dans cette langue&#xa0;; mémorisé pour le prochain démarrage.</translation>
     </message>
     <message>
         <source>Open the manual in the window&apos;s language.</source>
@@ -1290,20 +1302,12 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <translation>Graphe temporel&#xa0;: deux périodes du signal idéal en noir et, en vert, la somme des harmoniques du pas 0 au pas actuel.</translation>
     </message>
     <message>
-        <source>Spectrum: one bar per harmonic, as tall as its magnitude, and under the bars a phase row marking its angle. Press a bar to select its harmonic, drag its top to set the magnitude, drag in the phase row to set the angle.</source>
-        <translation>Spectre&#xa0;: une barre par harmonique, aussi haute que son module, et sous les barres une ligne de phase qui marque son angle. Appuyer sur une barre sélectionne son harmonique, glisser son sommet fixe le module, glisser dans la ligne de phase fixe l&apos;angle.</translation>
-    </message>
-    <message>
         <source>Phasor plane: %1 waveform, chain of harmonics 0 to %2 at step %3, its tip at real %4, imaginary %5</source>
         <translation>Plan des phaseurs&#xa0;: signal %1, chaîne des harmoniques 0 à %2 au pas %3, son extrémité en partie réelle %4, partie imaginaire %5</translation>
     </message>
     <message>
         <source>Time plot: %1 waveform from harmonics 0 to %2, step %3, value %4</source>
         <translation>Graphe temporel&#xa0;: signal %1 avec les harmoniques 0 à %2, pas %3, valeur %4</translation>
-    </message>
-    <message>
-        <source>Spectrum: %1 waveform, harmonics 0 to %2, the strongest harmonic %3 with magnitude %4; selected harmonic %5: magnitude %6, angle %7°</source>
-        <translation>Spectre&#xa0;: signal %1, harmoniques 0 à %2, l&apos;harmonique la plus forte %3 de module %4&#xa0;; harmonique sélectionnée %5&#xa0;: module %6, angle %7°</translation>
     </message>
 </context>
 <context>
@@ -1355,6 +1359,135 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     <message>
         <source>Where</source>
         <translation>Où</translation>
+    </message>
+</context>
+<context>
+    <name>TSoundPart</name>
+    <message>
+        <source>Sound On</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>&amp;Play Selected Harmonic Alone</source>
+        <translation>&amp;Jouer seule l&apos;harmonique sélectionnée</translation>
+    </message>
+    <message>
+        <source>With the sound on, play only the harmonic of the table&apos;s selected row.</source>
+        <translation>Son activé, ne jouer que l&apos;harmonique de la ligne sélectionnée.</translation>
+    </message>
+    <message>
+        <source>No sound output available</source>
+        <translation>Aucune sortie son disponible</translation>
+    </message>
+    <message>
+        <source>Play the sum of the harmonics in use as a looping 441 Hz tone.</source>
+        <translation>Jouer la somme des harmoniques utilisées comme un son continu de 441&#xa0;Hz.</translation>
+    </message>
+</context>
+<context>
+    <name>TSpectrumPart</name>
+    <message>
+        <source>&amp;Spectrum</source>
+        <translation>&amp;Spectre</translation>
+    </message>
+    <message>
+        <source>Spectrum in &amp;Decibels</source>
+        <translation>Spectre en &amp;décibels</translation>
+    </message>
+    <message>
+        <source>Show a strip under the controls with one bar per harmonic: its magnitude and its angle.</source>
+        <translation>Afficher sous les commandes une bande avec une barre par harmonique&#xa0;: son module et son angle.</translation>
+    </message>
+    <message>
+        <source>Scale the spectrum&apos;s bars in decibels, over 60 dB.</source>
+        <translation>Graduer les barres du spectre en décibels, sur 60&#xa0;dB.</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spectre</translation>
+    </message>
+    <message>
+        <source>Spectrum: one bar per harmonic, as tall as its magnitude, and under the bars a phase row marking its angle. Press a bar to select its harmonic, drag its top to set the magnitude, drag in the phase row to set the angle.</source>
+        <translation>Spectre&#xa0;: une barre par harmonique, aussi haute que son module, et sous les barres une ligne de phase qui marque son angle. Appuyer sur une barre sélectionne son harmonique, glisser son sommet fixe le module, glisser dans la ligne de phase fixe l&apos;angle.</translation>
+    </message>
+    <message>
+        <source>Dragged Phase of Harmonic %1</source>
+        <translation>Phase de l&apos;harmonique %1 déplacée</translation>
+    </message>
+    <message>
+        <source>Dragged Harmonic %1</source>
+        <translation>Harmonique %1 déplacée</translation>
+    </message>
+    <message>
+        <source>Spectrum: %1 waveform, harmonics 0 to %2, the strongest harmonic %3 with magnitude %4; selected harmonic %5: magnitude %6, angle %7°</source>
+        <translation>Spectre&#xa0;: signal %1, harmoniques 0 à %2, l&apos;harmonique la plus forte %3 de module %4&#xa0;; harmonique sélectionnée %5&#xa0;: module %6, angle %7°</translation>
+    </message>
+</context>
+<context>
+    <name>TViewPart</name>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom &amp;avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Taille réelle</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Plein écran</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>&amp;System Language</source>
+        <translation>Langue du &amp;système</translation>
+    </message>
+    <message>
+        <source>Leave Full Screen</source>
+        <translation>Quitter le plein écran</translation>
+    </message>
+    <message>
+        <source>The size the window is shown at.</source>
+        <translation>La taille à laquelle la fenêtre est affichée.</translation>
+    </message>
+    <message>
+        <source>Show the whole window larger, for a projector.</source>
+        <translation>Afficher toute la fenêtre en plus grand, pour un vidéoprojecteur.</translation>
+    </message>
+    <message>
+        <source>Show the whole window smaller.</source>
+        <translation>Afficher toute la fenêtre en plus petit.</translation>
+    </message>
+    <message>
+        <source>Show the window at its own size, 100 %.</source>
+        <translation>Afficher la fenêtre à sa taille réelle, 100&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>Fill the screen with the window; Esc leaves full screen.</source>
+        <translation>Remplir l&apos;écran avec la fenêtre&#xa0;; Échap quitte le plein écran.</translation>
+    </message>
+    <message>
+        <source>Choose the language of every text of the program.</source>
+        <translation>Choisir la langue de tous les textes du programme.</translation>
+    </message>
+    <message>
+        <source>Follow the system&apos;s language.</source>
+        <translation>Suivre la langue du système.</translation>
+    </message>
+    <message>
+        <source>Show every text in this language; remembered for the next start.</source>
+        <translation>Afficher tous les textes dans cette langue&#xa0;; mémorisé pour le prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>Zoom: %1 %</source>
+        <translation>Zoom&#xa0;: %1&#xa0;%</translation>
     </message>
 </context>
 </TS>

@@ -563,17 +563,14 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     </message>
 </context>
 <context>
-    <name>TManualWindow</name>
-    <message>
-        <source>Rotants Manual</source>
-        <translation>Manual do Rotants</translation>
-    </message>
-</context>
-<context>
-    <name>TRotantsForm</name>
+    <name>TFilesPart</name>
     <message>
         <source>The file &quot;%1&quot; cannot be opened: %2.</source>
         <translation>O arquivo &quot;%1&quot; não pode ser aberto: %2.</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Abrir %1</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be saved: %2.</source>
@@ -596,16 +593,12 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <translation>Conjuntos de fasores (*.rotants)</translation>
     </message>
     <message>
-        <source>RMS error: -</source>
-        <translation>Erro RMS: -</translation>
+        <source>the phasor set</source>
+        <translation>o conjunto de fasores</translation>
     </message>
     <message>
-        <source>RMS error: %1</source>
-        <translation>Erro RMS: %1</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Arquivo</translation>
+        <source>Save changes to %1?</source>
+        <translation>Salvar as alterações em %1?</translation>
     </message>
     <message>
         <source>&amp;New</source>
@@ -630,6 +623,173 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     <message>
         <source>Save &amp;As...</source>
         <translation>Salvar &amp;como...</translation>
+    </message>
+    <message>
+        <source>Start again from the state Rotants opens in.</source>
+        <translation>Recomeça a partir do estado em que o Rotants abre.</translation>
+    </message>
+    <message>
+        <source>Open a phasor set (.rotants) or a harmonics table (CSV).</source>
+        <translation>Abre um conjunto de fasores (.rotants) ou uma tabela de harmônicas (CSV).</translation>
+    </message>
+    <message>
+        <source>Open one of the last eight files.</source>
+        <translation>Abre um dos últimos oito arquivos.</translation>
+    </message>
+    <message>
+        <source>Empty the list of recent files.</source>
+        <translation>Esvazia a lista de arquivos recentes.</translation>
+    </message>
+    <message>
+        <source>Save the phasor set and the window&apos;s options in a phasor-set file (.rotants).</source>
+        <translation>Salva o conjunto de fasores e as opções da janela num arquivo de conjunto de fasores (.rotants).</translation>
+    </message>
+    <message>
+        <source>Save the phasor set under a new name.</source>
+        <translation>Salva o conjunto de fasores com um novo nome.</translation>
+    </message>
+</context>
+<context>
+    <name>TManualWindow</name>
+    <message>
+        <source>Rotants Manual</source>
+        <translation>Manual do Rotants</translation>
+    </message>
+</context>
+<context>
+    <name>TPlotsPart</name>
+    <message>
+        <source>Re</source>
+        <translation>Re</translation>
+    </message>
+    <message>
+        <source>Im</source>
+        <translation>Im</translation>
+    </message>
+    <message>
+        <source>Left-click to place a phasor</source>
+        <translation>Clique para pôr um fasor</translation>
+    </message>
+    <message>
+        <source>Left-click and drag to create a waveform</source>
+        <translation>Clique e arraste para desenhar a onda</translation>
+    </message>
+    <message>
+        <source>Real axis</source>
+        <translation>Eixo real</translation>
+    </message>
+    <message>
+        <source>Imaginary axis</source>
+        <translation>Eixo imaginário</translation>
+    </message>
+    <message>
+        <source>Mouse position over the phasor plane: real part : imaginary part.</source>
+        <translation>Posição do mouse sobre o plano dos fasores: parte real : parte imaginária.</translation>
+    </message>
+    <message>
+        <source>The current time step N, 0 to 511.</source>
+        <translation>O passo de tempo atual N, de 0 a 511.</translation>
+    </message>
+    <message>
+        <source>Mouse position over the time plot: time step : value.</source>
+        <translation>Posição do mouse sobre o gráfico no tempo: passo de tempo : valor.</translation>
+    </message>
+    <message>
+        <source>The harmonic of the table&apos;s selected row, which Highlight Selected Harmonic and Play Selected Harmonic Alone are about.</source>
+        <translation>A harmônica da linha selecionada da tabela, a que &quot;Destacar harmônica selecionada&quot; e &quot;Reproduzir só a harmônica selecionada&quot; se referem.</translation>
+    </message>
+    <message>
+        <source>Phasor plane</source>
+        <translation>Plano dos fasores</translation>
+    </message>
+    <message>
+        <source>Time plot</source>
+        <translation>Gráfico no tempo</translation>
+    </message>
+    <message>
+        <source>Coord: </source>
+        <translation>Coord.: </translation>
+    </message>
+    <message>
+        <source>N: </source>
+        <translation>N: </translation>
+    </message>
+    <message>
+        <source>Root-mean-square difference over one period between the sum of the harmonics in use and the ideal wave, in the time plot&apos;s units; 0 is a perfect match.
+&quot;Custom Rotants&quot; shows &quot;-&quot;: it has no ideal wave to compare with.</source>
+        <translation>Diferença quadrática média (RMS) ao longo de um período entre a soma das harmônicas em uso e a onda ideal, nas unidades do gráfico no tempo; 0 é uma coincidência perfeita.
+&quot;Fasores livres&quot; mostra &quot;-&quot;: não há onda ideal com que comparar.</translation>
+    </message>
+    <message>
+        <source>With the plot focused, the arrow keys, Page Up, Page Down, Home and End move the time step.</source>
+        <translation>Com o gráfico em foco, as setas, Page Up, Page Down, Home e End movem o passo de tempo.</translation>
+    </message>
+    <message>
+        <source>Phasor plane: click to place the next harmonic (1, 2, 3, ...) with its tip where you click, measured from the tip of the one placed before.</source>
+        <translation>Plano dos fasores: clique para posicionar a próxima harmônica (1, 2, 3, ...) com a ponta onde clicar, medida a partir da ponta da anterior.</translation>
+    </message>
+    <message>
+        <source>Phasor plane: the chain of turning phasors, one per harmonic, at the current time step; the real part of its tip is the wave&apos;s value.</source>
+        <translation>Plano dos fasores: a cadeia de fasores girantes, um por harmônica, no passo de tempo atual; a parte real da ponta é o valor da onda.</translation>
+    </message>
+    <message>
+        <source>Time plot: hold a mouse button and drag across to draw one period; either half edits the same period. On release the drawing becomes the 26 harmonics.</source>
+        <translation>Gráfico no tempo: segure um botão do mouse e arraste para desenhar um período; as duas metades editam o mesmo período. Ao soltar, o desenho vira as 26 harmônicas.</translation>
+    </message>
+    <message>
+        <source>Time plot: two periods of the ideal wave in black and, in green, the sum of the harmonics from step 0 to the current one.</source>
+        <translation>Gráfico no tempo: dois períodos da onda ideal em preto e, em verde, a soma das harmônicas do passo 0 até o atual.</translation>
+    </message>
+    <message>
+        <source>Phasor plane: %1 waveform, chain of harmonics 0 to %2 at step %3, its tip at real %4, imaginary %5</source>
+        <translation>Plano dos fasores: onda %1, cadeia das harmônicas 0 a %2 no passo %3, ponta em parte real %4, parte imaginária %5</translation>
+    </message>
+    <message>
+        <source>Time plot: %1 waveform from harmonics 0 to %2, step %3, value %4</source>
+        <translation>Gráfico no tempo: onda %1 com as harmônicas 0 a %2, passo %3, valor %4</translation>
+    </message>
+    <message>
+        <source>Placed Harmonic %1</source>
+        <translation>Harmônica %1 posicionada</translation>
+    </message>
+    <message>
+        <source>RMS error: -</source>
+        <translation>Erro RMS: -</translation>
+    </message>
+    <message>
+        <source>RMS error: %1</source>
+        <translation>Erro RMS: %1</translation>
+    </message>
+    <message>
+        <source>Harmonic %1: above the highest harmonic</source>
+        <translation>Harmônica %1: acima da harmônica máxima</translation>
+    </message>
+    <message>
+        <source>Harmonic %1 alone</source>
+        <translation>Harmônica %1 sozinha</translation>
+    </message>
+    <message>
+        <source>Harmonic %1</source>
+        <translation>Harmônica %1</translation>
+    </message>
+    <message>
+        <source>Drawing</source>
+        <translation>Desenho</translation>
+    </message>
+</context>
+<context>
+    <name>TRotantsForm</name>
+    <message>
+        <source>RMS error: -</source>
+        <translation>Erro RMS: -</translation>
+    </message>
+    <message>
+        <source>RMS error: %1</source>
+        <translation>Erro RMS: %1</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <source>&amp;Export</source>
@@ -660,40 +820,12 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <translation>Sa&amp;ir</translation>
     </message>
     <message>
-        <source>Zoom &amp;In</source>
-        <translation>&amp;Ampliar</translation>
-    </message>
-    <message>
-        <source>Zoom &amp;Out</source>
-        <translation>&amp;Reduzir</translation>
-    </message>
-    <message>
-        <source>&amp;Actual Size</source>
-        <translation>&amp;Tamanho real</translation>
-    </message>
-    <message>
-        <source>&amp;Full Screen</source>
-        <translation>Tela &amp;cheia</translation>
-    </message>
-    <message>
         <source>&amp;Highlight Selected Harmonic</source>
         <translation>&amp;Destacar harmônica selecionada</translation>
     </message>
     <message>
-        <source>&amp;Play Selected Harmonic Alone</source>
-        <translation>Re&amp;produzir só a harmônica selecionada</translation>
-    </message>
-    <message>
         <source>Show &amp;Error</source>
         <translation>Mostrar &amp;erro</translation>
-    </message>
-    <message>
-        <source>&amp;Language</source>
-        <translation>&amp;Idioma</translation>
-    </message>
-    <message>
-        <source>&amp;System Language</source>
-        <translation>Idioma do &amp;sistema</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -824,10 +956,6 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <translation>&amp;Grade</translation>
     </message>
     <message>
-        <source>Sound On</source>
-        <translation>Som ligado</translation>
-    </message>
-    <message>
         <source>Repeat</source>
         <translation>Repetir</translation>
     </message>
@@ -854,14 +982,6 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     <message>
         <source>Vie&amp;w</source>
         <translation>E&amp;xibir</translation>
-    </message>
-    <message>
-        <source>No sound output available</source>
-        <translation>Nenhuma saída de som disponível</translation>
-    </message>
-    <message>
-        <source>Zoom: %1 %</source>
-        <translation>Zoom: %1%</translation>
     </message>
     <message>
         <source>Harmonic %1</source>
@@ -920,34 +1040,6 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <translation>Desenho</translation>
     </message>
     <message>
-        <source>Open %1</source>
-        <translation>Abrir %1</translation>
-    </message>
-    <message>
-        <source>the phasor set</source>
-        <translation>o conjunto de fasores</translation>
-    </message>
-    <message>
-        <source>Save changes to %1?</source>
-        <translation>Salvar as alterações em %1?</translation>
-    </message>
-    <message>
-        <source>Dragged Phase of Harmonic %1</source>
-        <translation>Fase da harmônica %1 arrastada</translation>
-    </message>
-    <message>
-        <source>Dragged Harmonic %1</source>
-        <translation>Harmônica %1 arrastada</translation>
-    </message>
-    <message>
-        <source>&amp;Spectrum</source>
-        <translation>E&amp;spectro</translation>
-    </message>
-    <message>
-        <source>Spectrum in &amp;Decibels</source>
-        <translation>Espectro em deci&amp;béis</translation>
-    </message>
-    <message>
         <source>Fi&amp;gure (SVG, PDF)...</source>
         <translation>&amp;Figura (SVG, PDF)...</translation>
     </message>
@@ -970,14 +1062,6 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     <message>
         <source>&amp;Keyboard Shortcuts</source>
         <translation>&amp;Atalhos de teclado</translation>
-    </message>
-    <message>
-        <source>Leave Full Screen</source>
-        <translation>Sair da tela cheia</translation>
-    </message>
-    <message>
-        <source>Play the sum of the harmonics in use as a looping 441 Hz tone.</source>
-        <translation>Toca a soma das harmônicas em uso como um tom contínuo de 441 Hz.</translation>
     </message>
     <message>
         <source>Root-mean-square difference over one period between the sum of the harmonics in use and the ideal wave, in the time plot&apos;s units; 0 is a perfect match.
@@ -1130,34 +1214,6 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <translation>Gráfico no tempo</translation>
     </message>
     <message>
-        <source>Spectrum</source>
-        <translation>Espectro</translation>
-    </message>
-    <message>
-        <source>Start again from the state Rotants opens in.</source>
-        <translation>Recomeça a partir do estado em que o Rotants abre.</translation>
-    </message>
-    <message>
-        <source>Open a phasor set (.rotants) or a harmonics table (CSV).</source>
-        <translation>Abre um conjunto de fasores (.rotants) ou uma tabela de harmônicas (CSV).</translation>
-    </message>
-    <message>
-        <source>Open one of the last eight files.</source>
-        <translation>Abre um dos últimos oito arquivos.</translation>
-    </message>
-    <message>
-        <source>Empty the list of recent files.</source>
-        <translation>Esvazia a lista de arquivos recentes.</translation>
-    </message>
-    <message>
-        <source>Save the phasor set and the window&apos;s options in a phasor-set file (.rotants).</source>
-        <translation>Salva o conjunto de fasores e as opções da janela num arquivo de conjunto de fasores (.rotants).</translation>
-    </message>
-    <message>
-        <source>Save the phasor set under a new name.</source>
-        <translation>Salva o conjunto de fasores com um novo nome.</translation>
-    </message>
-    <message>
         <source>Write what the window shows to a picture, sound, table, animation or figure file.</source>
         <translation>Grava o que a janela mostra num arquivo de imagem, som, tabela, animação ou figura.</translation>
     </message>
@@ -1206,56 +1262,12 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <translation>Copia a figura com legendas para colar num documento ou slide.</translation>
     </message>
     <message>
-        <source>The size the window is shown at.</source>
-        <translation>O tamanho em que a janela é exibida.</translation>
-    </message>
-    <message>
-        <source>Show the whole window larger, for a projector.</source>
-        <translation>Mostra a janela inteira maior, para um projetor.</translation>
-    </message>
-    <message>
-        <source>Show the whole window smaller.</source>
-        <translation>Mostra a janela inteira menor.</translation>
-    </message>
-    <message>
-        <source>Show the window at its own size, 100 %.</source>
-        <translation>Mostra a janela no tamanho original, 100 %.</translation>
-    </message>
-    <message>
-        <source>Fill the screen with the window; Esc leaves full screen.</source>
-        <translation>Ocupa a tela inteira com a janela; Esc sai da tela cheia.</translation>
-    </message>
-    <message>
         <source>Draw the harmonic of the table&apos;s selected row in amber: its segment of the chain and its own sinusoid.</source>
         <translation>Desenha em âmbar a harmônica da linha selecionada: seu trecho da cadeia e sua própria senoide.</translation>
     </message>
     <message>
-        <source>With the sound on, play only the harmonic of the table&apos;s selected row.</source>
-        <translation>Com o som ligado, toca só a harmônica da linha selecionada.</translation>
-    </message>
-    <message>
         <source>Show in the status bar how far the sum of the harmonics is from the ideal wave (RMS error).</source>
         <translation>Mostra na barra de status quanto a soma das harmônicas se afasta da onda ideal (erro RMS).</translation>
-    </message>
-    <message>
-        <source>Show a strip under the controls with one bar per harmonic: its magnitude and its angle.</source>
-        <translation>Mostra abaixo dos controles uma faixa com uma barra por harmônica: módulo e fase.</translation>
-    </message>
-    <message>
-        <source>Scale the spectrum&apos;s bars in decibels, over 60 dB.</source>
-        <translation>Escala as barras do espectro em decibéis, em 60 dB.</translation>
-    </message>
-    <message>
-        <source>Choose the language of every text of the program.</source>
-        <translation>Escolhe o idioma de todos os textos do programa.</translation>
-    </message>
-    <message>
-        <source>Follow the system&apos;s language.</source>
-        <translation>Usa o idioma do sistema.</translation>
-    </message>
-    <message>
-        <source>Show every text in this language; remembered for the next start.</source>
-        <translation>Mostra todos os textos neste idioma; fica guardado para a próxima vez.</translation>
     </message>
     <message>
         <source>Open the manual in the window&apos;s language.</source>
@@ -1290,20 +1302,12 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <translation>Gráfico no tempo: dois períodos da onda ideal em preto e, em verde, a soma das harmônicas do passo 0 até o atual.</translation>
     </message>
     <message>
-        <source>Spectrum: one bar per harmonic, as tall as its magnitude, and under the bars a phase row marking its angle. Press a bar to select its harmonic, drag its top to set the magnitude, drag in the phase row to set the angle.</source>
-        <translation>Espectro: uma barra por harmônica, da altura do seu módulo, e abaixo das barras uma linha de fase que marca a sua fase. Pressione uma barra para selecionar a harmônica, arraste o topo para definir o módulo e arraste na linha de fase para definir a fase.</translation>
-    </message>
-    <message>
         <source>Phasor plane: %1 waveform, chain of harmonics 0 to %2 at step %3, its tip at real %4, imaginary %5</source>
         <translation>Plano dos fasores: onda %1, cadeia das harmônicas 0 a %2 no passo %3, ponta em parte real %4, parte imaginária %5</translation>
     </message>
     <message>
         <source>Time plot: %1 waveform from harmonics 0 to %2, step %3, value %4</source>
         <translation>Gráfico no tempo: onda %1 com as harmônicas 0 a %2, passo %3, valor %4</translation>
-    </message>
-    <message>
-        <source>Spectrum: %1 waveform, harmonics 0 to %2, the strongest harmonic %3 with magnitude %4; selected harmonic %5: magnitude %6, angle %7°</source>
-        <translation>Espectro: onda %1, harmônicas 0 a %2, a harmônica mais forte %3 com módulo %4; harmônica selecionada %5: módulo %6, fase %7°</translation>
     </message>
 </context>
 <context>
@@ -1355,6 +1359,135 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     <message>
         <source>Where</source>
         <translation>Onde</translation>
+    </message>
+</context>
+<context>
+    <name>TSoundPart</name>
+    <message>
+        <source>Sound On</source>
+        <translation>Som ligado</translation>
+    </message>
+    <message>
+        <source>&amp;Play Selected Harmonic Alone</source>
+        <translation>Re&amp;produzir só a harmônica selecionada</translation>
+    </message>
+    <message>
+        <source>With the sound on, play only the harmonic of the table&apos;s selected row.</source>
+        <translation>Com o som ligado, toca só a harmônica da linha selecionada.</translation>
+    </message>
+    <message>
+        <source>No sound output available</source>
+        <translation>Nenhuma saída de som disponível</translation>
+    </message>
+    <message>
+        <source>Play the sum of the harmonics in use as a looping 441 Hz tone.</source>
+        <translation>Toca a soma das harmônicas em uso como um tom contínuo de 441 Hz.</translation>
+    </message>
+</context>
+<context>
+    <name>TSpectrumPart</name>
+    <message>
+        <source>&amp;Spectrum</source>
+        <translation>E&amp;spectro</translation>
+    </message>
+    <message>
+        <source>Spectrum in &amp;Decibels</source>
+        <translation>Espectro em deci&amp;béis</translation>
+    </message>
+    <message>
+        <source>Show a strip under the controls with one bar per harmonic: its magnitude and its angle.</source>
+        <translation>Mostra abaixo dos controles uma faixa com uma barra por harmônica: módulo e fase.</translation>
+    </message>
+    <message>
+        <source>Scale the spectrum&apos;s bars in decibels, over 60 dB.</source>
+        <translation>Escala as barras do espectro em decibéis, em 60 dB.</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Espectro</translation>
+    </message>
+    <message>
+        <source>Spectrum: one bar per harmonic, as tall as its magnitude, and under the bars a phase row marking its angle. Press a bar to select its harmonic, drag its top to set the magnitude, drag in the phase row to set the angle.</source>
+        <translation>Espectro: uma barra por harmônica, da altura do seu módulo, e abaixo das barras uma linha de fase que marca a sua fase. Pressione uma barra para selecionar a harmônica, arraste o topo para definir o módulo e arraste na linha de fase para definir a fase.</translation>
+    </message>
+    <message>
+        <source>Dragged Phase of Harmonic %1</source>
+        <translation>Fase da harmônica %1 arrastada</translation>
+    </message>
+    <message>
+        <source>Dragged Harmonic %1</source>
+        <translation>Harmônica %1 arrastada</translation>
+    </message>
+    <message>
+        <source>Spectrum: %1 waveform, harmonics 0 to %2, the strongest harmonic %3 with magnitude %4; selected harmonic %5: magnitude %6, angle %7°</source>
+        <translation>Espectro: onda %1, harmônicas 0 a %2, a harmônica mais forte %3 com módulo %4; harmônica selecionada %5: módulo %6, fase %7°</translation>
+    </message>
+</context>
+<context>
+    <name>TViewPart</name>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Reduzir</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Tamanho real</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>Tela &amp;cheia</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>&amp;System Language</source>
+        <translation>Idioma do &amp;sistema</translation>
+    </message>
+    <message>
+        <source>Leave Full Screen</source>
+        <translation>Sair da tela cheia</translation>
+    </message>
+    <message>
+        <source>The size the window is shown at.</source>
+        <translation>O tamanho em que a janela é exibida.</translation>
+    </message>
+    <message>
+        <source>Show the whole window larger, for a projector.</source>
+        <translation>Mostra a janela inteira maior, para um projetor.</translation>
+    </message>
+    <message>
+        <source>Show the whole window smaller.</source>
+        <translation>Mostra a janela inteira menor.</translation>
+    </message>
+    <message>
+        <source>Show the window at its own size, 100 %.</source>
+        <translation>Mostra a janela no tamanho original, 100 %.</translation>
+    </message>
+    <message>
+        <source>Fill the screen with the window; Esc leaves full screen.</source>
+        <translation>Ocupa a tela inteira com a janela; Esc sai da tela cheia.</translation>
+    </message>
+    <message>
+        <source>Choose the language of every text of the program.</source>
+        <translation>Escolhe o idioma de todos os textos do programa.</translation>
+    </message>
+    <message>
+        <source>Follow the system&apos;s language.</source>
+        <translation>Usa o idioma do sistema.</translation>
+    </message>
+    <message>
+        <source>Show every text in this language; remembered for the next start.</source>
+        <translation>Mostra todos os textos neste idioma; fica guardado para a próxima vez.</translation>
+    </message>
+    <message>
+        <source>Zoom: %1 %</source>
+        <translation>Zoom: %1%</translation>
     </message>
 </context>
 </TS>

@@ -563,17 +563,14 @@ With --export-* or --save it writes those files without opening a window.</sourc
     </message>
 </context>
 <context>
-    <name>TManualWindow</name>
-    <message>
-        <source>Rotants Manual</source>
-        <translation>Rotants 使用手册</translation>
-    </message>
-</context>
-<context>
-    <name>TRotantsForm</name>
+    <name>TFilesPart</name>
     <message>
         <source>The file &quot;%1&quot; cannot be opened: %2.</source>
         <translation>无法打开文件“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>打开 %1</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; cannot be saved: %2.</source>
@@ -596,16 +593,12 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <translation>相量组 (*.rotants)</translation>
     </message>
     <message>
-        <source>RMS error: -</source>
-        <translation>均方根误差：-</translation>
+        <source>the phasor set</source>
+        <translation>相量组</translation>
     </message>
     <message>
-        <source>RMS error: %1</source>
-        <translation>均方根误差：%1</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>文件(&amp;F)</translation>
+        <source>Save changes to %1?</source>
+        <translation>保存对%1的更改？</translation>
     </message>
     <message>
         <source>&amp;New</source>
@@ -630,6 +623,173 @@ With --export-* or --save it writes those files without opening a window.</sourc
     <message>
         <source>Save &amp;As...</source>
         <translation>另存为(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Start again from the state Rotants opens in.</source>
+        <translation>从 Rotants 启动时的状态重新开始。</translation>
+    </message>
+    <message>
+        <source>Open a phasor set (.rotants) or a harmonics table (CSV).</source>
+        <translation>打开相量组 (.rotants) 或谐波表 (CSV)。</translation>
+    </message>
+    <message>
+        <source>Open one of the last eight files.</source>
+        <translation>打开最近的八个文件之一。</translation>
+    </message>
+    <message>
+        <source>Empty the list of recent files.</source>
+        <translation>清空最近文件列表。</translation>
+    </message>
+    <message>
+        <source>Save the phasor set and the window&apos;s options in a phasor-set file (.rotants).</source>
+        <translation>将相量组和窗口选项保存到相量组文件 (.rotants)。</translation>
+    </message>
+    <message>
+        <source>Save the phasor set under a new name.</source>
+        <translation>以新名称保存相量组。</translation>
+    </message>
+</context>
+<context>
+    <name>TManualWindow</name>
+    <message>
+        <source>Rotants Manual</source>
+        <translation>Rotants 使用手册</translation>
+    </message>
+</context>
+<context>
+    <name>TPlotsPart</name>
+    <message>
+        <source>Re</source>
+        <translation>Re</translation>
+    </message>
+    <message>
+        <source>Im</source>
+        <translation>Im</translation>
+    </message>
+    <message>
+        <source>Left-click to place a phasor</source>
+        <translation>单击左键放置相量</translation>
+    </message>
+    <message>
+        <source>Left-click and drag to create a waveform</source>
+        <translation>按住左键拖动以绘制波形</translation>
+    </message>
+    <message>
+        <source>Real axis</source>
+        <translation>实轴</translation>
+    </message>
+    <message>
+        <source>Imaginary axis</source>
+        <translation>虚轴</translation>
+    </message>
+    <message>
+        <source>Mouse position over the phasor plane: real part : imaginary part.</source>
+        <translation>鼠标在相量平面上的位置：实部 : 虚部。</translation>
+    </message>
+    <message>
+        <source>The current time step N, 0 to 511.</source>
+        <translation>当前时间步 N，0 到 511。</translation>
+    </message>
+    <message>
+        <source>Mouse position over the time plot: time step : value.</source>
+        <translation>鼠标在时域图上的位置：时间步 : 数值。</translation>
+    </message>
+    <message>
+        <source>The harmonic of the table&apos;s selected row, which Highlight Selected Harmonic and Play Selected Harmonic Alone are about.</source>
+        <translation>表格中选中行的谐波，即“突出显示所选谐波”和“单独播放所选谐波”所针对的谐波。</translation>
+    </message>
+    <message>
+        <source>Phasor plane</source>
+        <translation>相量平面</translation>
+    </message>
+    <message>
+        <source>Time plot</source>
+        <translation>时域图</translation>
+    </message>
+    <message>
+        <source>Coord: </source>
+        <translation>坐标：</translation>
+    </message>
+    <message>
+        <source>N: </source>
+        <translation>N：</translation>
+    </message>
+    <message>
+        <source>Root-mean-square difference over one period between the sum of the harmonics in use and the ideal wave, in the time plot&apos;s units; 0 is a perfect match.
+&quot;Custom Rotants&quot; shows &quot;-&quot;: it has no ideal wave to compare with.</source>
+        <translation>一个周期内所用谐波之和与理想波形之差的均方根值，单位与时域图相同；0 表示完全吻合。
+“自定义相量”显示“-”：它没有可供比较的理想波形。</translation>
+    </message>
+    <message>
+        <source>With the plot focused, the arrow keys, Page Up, Page Down, Home and End move the time step.</source>
+        <translation>图表获得焦点时，方向键、Page Up、Page Down、Home 和 End 可移动时间步。</translation>
+    </message>
+    <message>
+        <source>Phasor plane: click to place the next harmonic (1, 2, 3, ...) with its tip where you click, measured from the tip of the one placed before.</source>
+        <translation>相量平面：单击即放置下一个谐波（1、2、3……），其末端位于单击处，从上一个谐波的末端量起。</translation>
+    </message>
+    <message>
+        <source>Phasor plane: the chain of turning phasors, one per harmonic, at the current time step; the real part of its tip is the wave&apos;s value.</source>
+        <translation>相量平面：当前时间步的旋转相量链，每个谐波一个相量；链末端的实部就是波形的值。</translation>
+    </message>
+    <message>
+        <source>Time plot: hold a mouse button and drag across to draw one period; either half edits the same period. On release the drawing becomes the 26 harmonics.</source>
+        <translation>时域图：按住鼠标按键并拖动以绘制一个周期；两半编辑的是同一个周期。松开后，所绘波形转换为 26 个谐波。</translation>
+    </message>
+    <message>
+        <source>Time plot: two periods of the ideal wave in black and, in green, the sum of the harmonics from step 0 to the current one.</source>
+        <translation>时域图：黑色为两个周期的理想波形，绿色为从第 0 步到当前步的谐波之和。</translation>
+    </message>
+    <message>
+        <source>Phasor plane: %1 waveform, chain of harmonics 0 to %2 at step %3, its tip at real %4, imaginary %5</source>
+        <translation>相量平面：波形“%1”，第 0 至 %2 次谐波组成的相量链，第 %3 步，末端位于实部 %4、虚部 %5</translation>
+    </message>
+    <message>
+        <source>Time plot: %1 waveform from harmonics 0 to %2, step %3, value %4</source>
+        <translation>时域图：波形“%1”，由第 0 至 %2 次谐波合成，第 %3 步，值 %4</translation>
+    </message>
+    <message>
+        <source>Placed Harmonic %1</source>
+        <translation>放置第 %1 次谐波</translation>
+    </message>
+    <message>
+        <source>RMS error: -</source>
+        <translation>均方根误差：-</translation>
+    </message>
+    <message>
+        <source>RMS error: %1</source>
+        <translation>均方根误差：%1</translation>
+    </message>
+    <message>
+        <source>Harmonic %1: above the highest harmonic</source>
+        <translation>第 %1 次谐波：高于最高谐波次数</translation>
+    </message>
+    <message>
+        <source>Harmonic %1 alone</source>
+        <translation>仅第 %1 次谐波</translation>
+    </message>
+    <message>
+        <source>Harmonic %1</source>
+        <translation>第 %1 次谐波</translation>
+    </message>
+    <message>
+        <source>Drawing</source>
+        <translation>绘制</translation>
+    </message>
+</context>
+<context>
+    <name>TRotantsForm</name>
+    <message>
+        <source>RMS error: -</source>
+        <translation>均方根误差：-</translation>
+    </message>
+    <message>
+        <source>RMS error: %1</source>
+        <translation>均方根误差：%1</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Export</source>
@@ -660,40 +820,12 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <translation>退出(&amp;X)</translation>
     </message>
     <message>
-        <source>Zoom &amp;In</source>
-        <translation>放大(&amp;I)</translation>
-    </message>
-    <message>
-        <source>Zoom &amp;Out</source>
-        <translation>缩小(&amp;O)</translation>
-    </message>
-    <message>
-        <source>&amp;Actual Size</source>
-        <translation>实际大小(&amp;A)</translation>
-    </message>
-    <message>
-        <source>&amp;Full Screen</source>
-        <translation>全屏(&amp;F)</translation>
-    </message>
-    <message>
         <source>&amp;Highlight Selected Harmonic</source>
         <translation>突出显示所选谐波(&amp;H)</translation>
     </message>
     <message>
-        <source>&amp;Play Selected Harmonic Alone</source>
-        <translation>单独播放所选谐波(&amp;P)</translation>
-    </message>
-    <message>
         <source>Show &amp;Error</source>
         <translation>显示误差(&amp;E)</translation>
-    </message>
-    <message>
-        <source>&amp;Language</source>
-        <translation>语言(&amp;L)</translation>
-    </message>
-    <message>
-        <source>&amp;System Language</source>
-        <translation>系统语言(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -824,10 +956,6 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <translation>网格(&amp;G)</translation>
     </message>
     <message>
-        <source>Sound On</source>
-        <translation>开启声音</translation>
-    </message>
-    <message>
         <source>Repeat</source>
         <translation>循环播放</translation>
     </message>
@@ -854,14 +982,6 @@ With --export-* or --save it writes those files without opening a window.</sourc
     <message>
         <source>Vie&amp;w</source>
         <translation>视图(&amp;W)</translation>
-    </message>
-    <message>
-        <source>No sound output available</source>
-        <translation>没有可用的声音输出</translation>
-    </message>
-    <message>
-        <source>Zoom: %1 %</source>
-        <translation>缩放：%1%</translation>
     </message>
     <message>
         <source>Harmonic %1</source>
@@ -928,34 +1048,6 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <translation>绘制</translation>
     </message>
     <message>
-        <source>Open %1</source>
-        <translation>打开 %1</translation>
-    </message>
-    <message>
-        <source>the phasor set</source>
-        <translation>相量组</translation>
-    </message>
-    <message>
-        <source>Save changes to %1?</source>
-        <translation>保存对%1的更改？</translation>
-    </message>
-    <message>
-        <source>Dragged Phase of Harmonic %1</source>
-        <translation>拖动第 %1 次谐波的相位</translation>
-    </message>
-    <message>
-        <source>Dragged Harmonic %1</source>
-        <translation>拖动第 %1 次谐波</translation>
-    </message>
-    <message>
-        <source>&amp;Spectrum</source>
-        <translation>频谱(&amp;S)</translation>
-    </message>
-    <message>
-        <source>Spectrum in &amp;Decibels</source>
-        <translation>以分贝显示频谱(&amp;D)</translation>
-    </message>
-    <message>
         <source>Copy &amp;Figure</source>
         <translation>复制插图(&amp;F)</translation>
     </message>
@@ -970,14 +1062,6 @@ With --export-* or --save it writes those files without opening a window.</sourc
     <message>
         <source>&amp;Keyboard Shortcuts</source>
         <translation>键盘快捷键(&amp;K)</translation>
-    </message>
-    <message>
-        <source>Leave Full Screen</source>
-        <translation>退出全屏</translation>
-    </message>
-    <message>
-        <source>Play the sum of the harmonics in use as a looping 441 Hz tone.</source>
-        <translation>将所用谐波之和作为 441 Hz 的循环音调播放。</translation>
     </message>
     <message>
         <source>Root-mean-square difference over one period between the sum of the harmonics in use and the ideal wave, in the time plot&apos;s units; 0 is a perfect match.
@@ -1130,34 +1214,6 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <translation>时域图</translation>
     </message>
     <message>
-        <source>Spectrum</source>
-        <translation>频谱</translation>
-    </message>
-    <message>
-        <source>Start again from the state Rotants opens in.</source>
-        <translation>从 Rotants 启动时的状态重新开始。</translation>
-    </message>
-    <message>
-        <source>Open a phasor set (.rotants) or a harmonics table (CSV).</source>
-        <translation>打开相量组 (.rotants) 或谐波表 (CSV)。</translation>
-    </message>
-    <message>
-        <source>Open one of the last eight files.</source>
-        <translation>打开最近的八个文件之一。</translation>
-    </message>
-    <message>
-        <source>Empty the list of recent files.</source>
-        <translation>清空最近文件列表。</translation>
-    </message>
-    <message>
-        <source>Save the phasor set and the window&apos;s options in a phasor-set file (.rotants).</source>
-        <translation>将相量组和窗口选项保存到相量组文件 (.rotants)。</translation>
-    </message>
-    <message>
-        <source>Save the phasor set under a new name.</source>
-        <translation>以新名称保存相量组。</translation>
-    </message>
-    <message>
         <source>Write what the window shows to a picture, sound, table, animation or figure file.</source>
         <translation>将窗口所示内容写入图片、声音、表格、动画或插图文件。</translation>
     </message>
@@ -1206,56 +1262,12 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <translation>复制带标注的插图，以便粘贴到文档或幻灯片中。</translation>
     </message>
     <message>
-        <source>The size the window is shown at.</source>
-        <translation>窗口当前的显示大小。</translation>
-    </message>
-    <message>
-        <source>Show the whole window larger, for a projector.</source>
-        <translation>放大整个窗口，便于投影。</translation>
-    </message>
-    <message>
-        <source>Show the whole window smaller.</source>
-        <translation>缩小整个窗口。</translation>
-    </message>
-    <message>
-        <source>Show the window at its own size, 100 %.</source>
-        <translation>以原始大小（100%）显示窗口。</translation>
-    </message>
-    <message>
-        <source>Fill the screen with the window; Esc leaves full screen.</source>
-        <translation>让窗口铺满屏幕；按 Esc 退出全屏。</translation>
-    </message>
-    <message>
         <source>Draw the harmonic of the table&apos;s selected row in amber: its segment of the chain and its own sinusoid.</source>
         <translation>用琥珀色绘制表格选中行的谐波：它在相量链中的一段及其自身的正弦曲线。</translation>
     </message>
     <message>
-        <source>With the sound on, play only the harmonic of the table&apos;s selected row.</source>
-        <translation>声音开启时，只播放表格选中行的谐波。</translation>
-    </message>
-    <message>
         <source>Show in the status bar how far the sum of the harmonics is from the ideal wave (RMS error).</source>
         <translation>在状态栏中显示谐波之和与理想波形的偏差（均方根误差）。</translation>
-    </message>
-    <message>
-        <source>Show a strip under the controls with one bar per harmonic: its magnitude and its angle.</source>
-        <translation>在控件下方显示频谱条带，每个谐波一根柱：显示其幅值和相角。</translation>
-    </message>
-    <message>
-        <source>Scale the spectrum&apos;s bars in decibels, over 60 dB.</source>
-        <translation>以分贝刻度显示频谱柱，范围 60 dB。</translation>
-    </message>
-    <message>
-        <source>Choose the language of every text of the program.</source>
-        <translation>选择程序所有文字的语言。</translation>
-    </message>
-    <message>
-        <source>Follow the system&apos;s language.</source>
-        <translation>跟随系统语言。</translation>
-    </message>
-    <message>
-        <source>Show every text in this language; remembered for the next start.</source>
-        <translation>以此语言显示所有文字；下次启动时仍然生效。</translation>
     </message>
     <message>
         <source>Open the manual in the window&apos;s language.</source>
@@ -1290,20 +1302,12 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <translation>时域图：黑色为两个周期的理想波形，绿色为从第 0 步到当前步的谐波之和。</translation>
     </message>
     <message>
-        <source>Spectrum: one bar per harmonic, as tall as its magnitude, and under the bars a phase row marking its angle. Press a bar to select its harmonic, drag its top to set the magnitude, drag in the phase row to set the angle.</source>
-        <translation>频谱：每个谐波一根柱，柱高为其幅值；柱下方的相位行标出其相角。按下柱可选中其谐波，拖动柱顶可设置幅值，在相位行中拖动可设置相角。</translation>
-    </message>
-    <message>
         <source>Phasor plane: %1 waveform, chain of harmonics 0 to %2 at step %3, its tip at real %4, imaginary %5</source>
         <translation>相量平面：波形“%1”，第 0 至 %2 次谐波组成的相量链，第 %3 步，末端位于实部 %4、虚部 %5</translation>
     </message>
     <message>
         <source>Time plot: %1 waveform from harmonics 0 to %2, step %3, value %4</source>
         <translation>时域图：波形“%1”，由第 0 至 %2 次谐波合成，第 %3 步，值 %4</translation>
-    </message>
-    <message>
-        <source>Spectrum: %1 waveform, harmonics 0 to %2, the strongest harmonic %3 with magnitude %4; selected harmonic %5: magnitude %6, angle %7°</source>
-        <translation>频谱：波形“%1”，第 0 至 %2 次谐波，最强为第 %3 次谐波，幅值 %4；选中第 %5 次谐波：幅值 %6，相角 %7°</translation>
     </message>
 </context>
 <context>
@@ -1355,6 +1359,135 @@ With --export-* or --save it writes those files without opening a window.</sourc
     <message>
         <source>Where</source>
         <translation>位置</translation>
+    </message>
+</context>
+<context>
+    <name>TSoundPart</name>
+    <message>
+        <source>Sound On</source>
+        <translation>开启声音</translation>
+    </message>
+    <message>
+        <source>&amp;Play Selected Harmonic Alone</source>
+        <translation>单独播放所选谐波(&amp;P)</translation>
+    </message>
+    <message>
+        <source>With the sound on, play only the harmonic of the table&apos;s selected row.</source>
+        <translation>声音开启时，只播放表格选中行的谐波。</translation>
+    </message>
+    <message>
+        <source>No sound output available</source>
+        <translation>没有可用的声音输出</translation>
+    </message>
+    <message>
+        <source>Play the sum of the harmonics in use as a looping 441 Hz tone.</source>
+        <translation>将所用谐波之和作为 441 Hz 的循环音调播放。</translation>
+    </message>
+</context>
+<context>
+    <name>TSpectrumPart</name>
+    <message>
+        <source>&amp;Spectrum</source>
+        <translation>频谱(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Spectrum in &amp;Decibels</source>
+        <translation>以分贝显示频谱(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Show a strip under the controls with one bar per harmonic: its magnitude and its angle.</source>
+        <translation>在控件下方显示频谱条带，每个谐波一根柱：显示其幅值和相角。</translation>
+    </message>
+    <message>
+        <source>Scale the spectrum&apos;s bars in decibels, over 60 dB.</source>
+        <translation>以分贝刻度显示频谱柱，范围 60 dB。</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>频谱</translation>
+    </message>
+    <message>
+        <source>Spectrum: one bar per harmonic, as tall as its magnitude, and under the bars a phase row marking its angle. Press a bar to select its harmonic, drag its top to set the magnitude, drag in the phase row to set the angle.</source>
+        <translation>频谱：每个谐波一根柱，柱高为其幅值；柱下方的相位行标出其相角。按下柱可选中其谐波，拖动柱顶可设置幅值，在相位行中拖动可设置相角。</translation>
+    </message>
+    <message>
+        <source>Dragged Phase of Harmonic %1</source>
+        <translation>拖动第 %1 次谐波的相位</translation>
+    </message>
+    <message>
+        <source>Dragged Harmonic %1</source>
+        <translation>拖动第 %1 次谐波</translation>
+    </message>
+    <message>
+        <source>Spectrum: %1 waveform, harmonics 0 to %2, the strongest harmonic %3 with magnitude %4; selected harmonic %5: magnitude %6, angle %7°</source>
+        <translation>频谱：波形“%1”，第 0 至 %2 次谐波，最强为第 %3 次谐波，幅值 %4；选中第 %5 次谐波：幅值 %6，相角 %7°</translation>
+    </message>
+</context>
+<context>
+    <name>TViewPart</name>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>放大(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>缩小(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>实际大小(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>全屏(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>语言(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;System Language</source>
+        <translation>系统语言(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Leave Full Screen</source>
+        <translation>退出全屏</translation>
+    </message>
+    <message>
+        <source>The size the window is shown at.</source>
+        <translation>窗口当前的显示大小。</translation>
+    </message>
+    <message>
+        <source>Show the whole window larger, for a projector.</source>
+        <translation>放大整个窗口，便于投影。</translation>
+    </message>
+    <message>
+        <source>Show the whole window smaller.</source>
+        <translation>缩小整个窗口。</translation>
+    </message>
+    <message>
+        <source>Show the window at its own size, 100 %.</source>
+        <translation>以原始大小（100%）显示窗口。</translation>
+    </message>
+    <message>
+        <source>Fill the screen with the window; Esc leaves full screen.</source>
+        <translation>让窗口铺满屏幕；按 Esc 退出全屏。</translation>
+    </message>
+    <message>
+        <source>Choose the language of every text of the program.</source>
+        <translation>选择程序所有文字的语言。</translation>
+    </message>
+    <message>
+        <source>Follow the system&apos;s language.</source>
+        <translation>跟随系统语言。</translation>
+    </message>
+    <message>
+        <source>Show every text in this language; remembered for the next start.</source>
+        <translation>以此语言显示所有文字；下次启动时仍然生效。</translation>
+    </message>
+    <message>
+        <source>Zoom: %1 %</source>
+        <translation>缩放：%1%</translation>
     </message>
 </context>
 </TS>

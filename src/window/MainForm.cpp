@@ -4,10 +4,9 @@
 #include "EditorPanel.h"
 #include "PlaybackPart.h"
 #include "FFTUnit.h"
-#include "MyGraphUnit.h"
 #include "MySoundUnit.h"
+#include "MyGraphUnit.h"
 #include "SpectrumView.h"
-#include "WindowScaler.h"
 #include "WindowLayout.h"
 
 #include <QAction>
@@ -145,8 +144,7 @@ TRotantsForm::TRotantsForm(QWidget *parent) : QMainWindow(parent)
   // what the desktop shows as the application's title; no display name is
   // kept beside it, because the desktop appends one to every other window's
   // caption ("About" would read "About \u2014 Rotants 1.0").
-  CaptionText = "Rotants 1.0";
-  ShowCaption();
+  Files->ShowCaption();
   QGuiApplication::setApplicationDisplayName(QString());
 
   TMyGraphParams params;
@@ -184,12 +182,6 @@ TRotantsForm::TRotantsForm(QWidget *parent) : QMainWindow(parent)
   const int fftLength = 256;
   FFT = new TFFT(this, fftLength);
 
-  const SoundFormat format{2, 44100, 8};
-  MySound = new TMySound(this, format);
-  MySound->AllocateBuffer(100);
-  std::fill_n(MySound->Buffer, MySound->DataSize, quint8(128));
-  connect(MySound, &TMySound::OutputReport, this, &TRotantsForm::SoundOutputReport);
-
   HighestHarmonicComboBox->setCurrentIndex(25);
   WaveformComboBox->setCurrentIndex(0);
 
@@ -200,12 +192,13 @@ TRotantsForm::TRotantsForm(QWidget *parent) : QMainWindow(parent)
   ResetUndoHistory();
 }
 
-// The document outlives the window's own members by a moment: its history
-// reports its clearing as it goes, which must no longer reach this window.
+// The document goes before the parts, which are QObject children and live
+// until the base class's destructor: its history reports its clearing as it
+// goes, which must reach neither them nor the window.
 TRotantsForm::~TRotantsForm()
 {
-  disconnect(Document.UndoStack(), nullptr, this, nullptr);
-  disconnect(&Document, nullptr, this, nullptr);
+  Document.UndoStack()->disconnect();
+  Document.disconnect();
 }
 
 void TRotantsForm::BuildLayout()
@@ -222,29 +215,12 @@ void TRotantsForm::BuildLayout()
   MenuFile->setObjectName("MenuFile");
   FileExit = MenuFile->addAction(QString());
   FileExit->setObjectName("FileExit");
-  BuildFileMenu();
+  Files->BuildMenu(MenuFile, FileExit);
   BuildExportMenu();
   BuildEditMenu();
   MenuView = MainMenu->addMenu(QString());
   MenuView->setObjectName("MenuView");
-  // Tells the zoom in force; never chosen.
-  ViewZoomLevel = MenuView->addAction(QString());
-  ViewZoomLevel->setObjectName("ViewZoomLevel");
-  ViewZoomLevel->setEnabled(false);
-  ViewZoomIn = MenuView->addAction(QString());
-  ViewZoomIn->setObjectName("ViewZoomIn");
-  ViewZoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-  ViewZoomOut = MenuView->addAction(QString());
-  ViewZoomOut->setObjectName("ViewZoomOut");
-  ViewZoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
-  ViewActualSize = MenuView->addAction(QString());
-  ViewActualSize->setObjectName("ViewActualSize");
-  ViewActualSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
-  MenuView->addSeparator();
-  ViewFullScreen = MenuView->addAction(QString());
-  ViewFullScreen->setObjectName("ViewFullScreen");
-  ViewFullScreen->setCheckable(true);
-  ViewFullScreen->setShortcut(QKeySequence(Qt::Key_F11));
+  View->BuildZoomActions(MenuView);
   Help = MainMenu->addMenu(QString());
   Help->setObjectName("Help");
   HelpAbout = Help->addAction(QString());
@@ -323,8 +299,10 @@ void TRotantsForm::BuildLayout()
   StatusPanel2 = addPanel("StatusPanel2", 100);
   StatusPanel2->setText("0 : 0");
   BuildTeachingActions();
-  BuildSpectrumActions();
-  BuildLanguageMenu();
+  Spectrum->BuildActions(MenuView);
+  ViewSpectrum = Spectrum->ViewSpectrum;
+  ViewSpectrumDecibels = Spectrum->ViewSpectrumDecibels;
+  View->BuildLanguageMenu(MenuView);
 
   ClearBtn = Place(new QPushButton(client), "ClearBtn", 560, 336, 75, 25);
   ClearBtn->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
@@ -362,22 +340,13 @@ void TRotantsForm::BuildLayout()
       Place(new QGroupBox(client), "TimeOptionsGroupBox", 320, 304, 233, 57);
   TimeGridCheckBox = MakeCheckBox(TimeOptionsGroupBox, "TimeGridCheckBox", {}, 8, 16, 65,
                                   17, true);
-  SoundCheckBox = MakeCheckBox(TimeOptionsGroupBox, "SoundCheckBox", {}, 80, 16, 73, 17,
-                               false);
-  // Right of "Sound On", in the free part of the group box's first row.
-  SoundWarningIcon = Place(new QLabel(TimeOptionsGroupBox), "SoundWarningIcon", 156, 16, 17, 17);
-  SoundWarningIcon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
-  SoundWarningIcon->setScaledContents(true);
-  SoundWarningIcon->setVisible(false);
+  Sound->BuildControls(TimeOptionsGroupBox);
   RepeatPlayCheckBox = MakeCheckBox(TimeOptionsGroupBox, "RepeatPlayCheckBox", {}, 8, 32,
                                     73, 17, true);
   IdealWaveCheckBox = MakeCheckBox(TimeOptionsGroupBox, "IdealWaveCheckBox", {}, 80, 32,
                                    73, 17, true);
 
-  // Made now, hidden, so that the window scaler knows it from the start.
-  SpectrumImage = Place(new TImageCanvas(client, 766, 114), "SpectrumImage", 8, 365, 766, 114);
-  SpectrumImage->Font = WindowFont();
-  SpectrumImage->setVisible(false);
+  Spectrum->BuildStrip(client);
 
   setTabOrder(PlayBtn, TimeTrackBar);
   setTabOrder(TimeTrackBar, ClearBtn);
@@ -402,13 +371,8 @@ void TRotantsForm::BuildLayout()
   BindDescriptions();
   RetranslateUi();
 
-  layout()->setSizeConstraint(QLayout::SetFixedSize);
-  adjustSize();
-  BaseMenuHeight = MainMenu->sizeHint().height();
-  Scaler = new TWindowScaler(this);
-  EnableZoomActions();
-  if (const QScreen *screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
+  setAcceptDrops(true);
+  View->StartScaling(ClientArea, StatusBar);
 }
 
 void TRotantsForm::SetGridHeading(int column, const QString &text)
@@ -420,17 +384,6 @@ void TRotantsForm::BindHandlers()
 {
   connect(FileExit, &QAction::triggered, this, &TRotantsForm::FileExitClick);
   connect(HelpAbout, &QAction::triggered, this, &TRotantsForm::HelpAboutClick);
-  connect(ViewZoomIn, &QAction::triggered, this, &TRotantsForm::ViewZoomInClick);
-  connect(ViewZoomOut, &QAction::triggered, this, &TRotantsForm::ViewZoomOutClick);
-  connect(ViewActualSize, &QAction::triggered, this, &TRotantsForm::ViewActualSizeClick);
-  connect(ViewFullScreen, &QAction::triggered, this, &TRotantsForm::ViewFullScreenClick);
-  auto *leaveFullScreen = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  leaveFullScreen->setObjectName("LeaveFullScreenShortcut");
-  leaveFullScreen->setWhatsThis(tr("Leave Full Screen"));
-  connect(leaveFullScreen, &QShortcut::activated, this, [this] {
-    if (ViewFullScreen->isChecked())
-      ViewFullScreen->trigger();
-  });
 
   // The document keeps the options a saved set carries as the boxes change.
   const std::pair<QCheckBox *, bool TSetOptions::*> options[] = {
@@ -456,10 +409,6 @@ void TRotantsForm::BindHandlers()
   connect(PhasorImage, &TImageCanvas::DisplayScaleChanged, this,
           &TRotantsForm::TimeTrackBarChange);
   connect(PhasorImage, &TImageCanvas::MouseMove, this, &TRotantsForm::PhasorImageMouseMove);
-  connect(SpectrumImage, &TImageCanvas::MouseDown, this, &TRotantsForm::SpectrumImageMouseDown);
-  connect(SpectrumImage, &TImageCanvas::MouseMove, this, &TRotantsForm::SpectrumImageMouseMove);
-  connect(SpectrumImage, &TImageCanvas::MouseUp, this, &TRotantsForm::SpectrumImageMouseUp);
-  connect(SpectrumImage, &TImageCanvas::DisplayScaleChanged, this, &TRotantsForm::RedrawSpectrum);
 
   connect(TimeTrackBar, &QSlider::valueChanged, this, &TRotantsForm::TimeTrackBarChange);
   for (QCheckBox *box : {RealValueCheckBox, TraceCheckBox, TimeGridCheckBox, IdealWaveCheckBox})
@@ -467,7 +416,6 @@ void TRotantsForm::BindHandlers()
   connect(ConjugateCheckBox, &QCheckBox::clicked, this, &TRotantsForm::ConjugateCheckBoxClick);
   connect(RotateComplexPlaneCheckBox, &QCheckBox::clicked, this,
           &TRotantsForm::RotateComplexPlaneCheckBoxClick);
-  connect(SoundCheckBox, &QCheckBox::clicked, this, &TRotantsForm::SoundCheckBoxClick);
 
   // A press of Play or Stop by the user, by mouse, Space or accelerator, hands
   // the keyboard focus to the button now in front, so Space toggles again.
@@ -499,9 +447,7 @@ void TRotantsForm::SetEditMode(int mode)
   // action in progress has taken the stroke's start as its own.)
   if (MouseDrawing && mode != DrawingWave) {
     MouseDrawing = false;
-    if (StrokeBefore && ActionDepth == 0)
-      Document.RecordStep(std::exchange(StrokeBefore, nullptr), CaptureSnapshot(), tr("Drawing"),
-                          TStepKind::HandMade);
+    Actions.EndStroke(tr("Drawing"));
   }
   if (mode < NoEditing || mode > DrawingWave)
     return;

@@ -1,12 +1,17 @@
 #pragma once
 
+#include "ActionRunner.h"
 #include "ExportsPart.h"
+#include "FilesPart.h"
 #include "FigureRenderer.h"
 #include "HarmonicModel.h"
 #include "ImageCanvas.h"
 #include "PhasorDocument.h"
 #include "PhasorSetFile.h"
+#include "SoundPart.h"
 #include "SpectrumGeometry.h"
+#include "SpectrumPart.h"
+#include "ViewPart.h"
 #include "WaveformItems.h"
 
 #include <QFont>
@@ -48,7 +53,6 @@ class TTipPresenter;
 class TFFT;
 class TMyGraph;
 class TMySound;
-class TWindowScaler;
 
 // The font of the main window and the about box.
 QFont WindowFont();
@@ -71,22 +75,6 @@ QIcon ApplicationIcon();
 // `clicked`, drop-downs on `activated`, so programmatic selections raise no
 // change, the slider on `valueChanged`, so programmatic moves to a new
 // position redraw exactly as a user's move does).
-class TRotantsForm;
-
-// Marks one user action for its lifetime (see TRotantsForm::BeginAction).
-// An action named undoText that changes the phasor set becomes one undo step.
-class TActionScope {
-public:
-  explicit TActionScope(TRotantsForm &form, const QString &undoText = QString(),
-                        TStepKind kind = TStepKind::Keep);
-  ~TActionScope();
-  TActionScope(const TActionScope &) = delete;
-  TActionScope &operator=(const TActionScope &) = delete;
-
-private:
-  TRotantsForm &Form;
-};
-
 class TRotantsForm : public QMainWindow {
   Q_OBJECT
 
@@ -98,15 +86,28 @@ public:
   // the phasor set are references into it.
   std::unique_ptr<TPhasorDocument> OwnedDocument = std::make_unique<TPhasorDocument>();
   TPhasorDocument &Document = *OwnedDocument;
+  // User actions on the document: one redraw, one tone and one undo step
+  // each. An action scope may be opened on the window itself.
+  TActionRunner Actions{Document, ActionWork()};
+  operator TActionRunner &() { return Actions; }
+  bool &DeferWithinActions = Actions.Defer;
+  QString CaptionText = QStringLiteral("Rotants 1.0");
+
+  // The parts (owned, QObject children); the names below them refer to
+  // their widgets and state.
+  TFilesPart *const Files = new TFilesPart(Document, Actions, FilesView(), this, CaptionText);
+  TSoundPart *const Sound = new TSoundPart(Document, Actions, this);
+  TSpectrumPart *const Spectrum = new TSpectrumPart(Document, Actions, SpectrumView(), this);
+  TViewPart *const View = new TViewPart(this, ViewNeeds());
 
   // Controls, named as their objectNames.
   QMenuBar *MainMenu = nullptr;
   QMenu *MenuFile = nullptr;
-  QAction *FileNew = nullptr;
-  QAction *FileOpen = nullptr;
-  QMenu *FileRecent = nullptr;
-  QAction *FileSave = nullptr;
-  QAction *FileSaveAs = nullptr;
+  QAction *&FileNew = Files->FileNew;
+  QAction *&FileOpen = Files->FileOpen;
+  QMenu *&FileRecent = Files->FileRecent;
+  QAction *&FileSave = Files->FileSave;
+  QAction *&FileSaveAs = Files->FileSaveAs;
   QAction *FileExit = nullptr;
   QMenu *MenuEdit = nullptr;
   QAction *EditUndo = nullptr;
@@ -124,17 +125,17 @@ public:
   QAction *&FilePrint = Exports->FilePrint;
   QAction *&EditCopyFigure = Exports->EditCopyFigure;
   QMenu *MenuView = nullptr;
-  QAction *ViewZoomLevel = nullptr;  // disabled: shows the zoom, e.g. "Zoom: 150 %"
-  QAction *ViewZoomIn = nullptr;
-  QAction *ViewZoomOut = nullptr;
-  QAction *ViewActualSize = nullptr;
-  QAction *ViewFullScreen = nullptr;
+  QAction *&ViewZoomLevel = View->ViewZoomLevel;
+  QAction *&ViewZoomIn = View->ViewZoomIn;
+  QAction *&ViewZoomOut = View->ViewZoomOut;
+  QAction *&ViewActualSize = View->ViewActualSize;
+  QAction *&ViewFullScreen = View->ViewFullScreen;
   QAction *ViewHighlightHarmonic = nullptr;
   QAction *ViewSoloHarmonic = nullptr;
   QAction *ViewShowError = nullptr;
   QAction *ViewSpectrum = nullptr;
   QAction *ViewSpectrumDecibels = nullptr;
-  QMenu *ViewLanguage = nullptr;
+  QMenu *&ViewLanguage = View->ViewLanguage;
   QMenu *Help = nullptr;
   QAction *HelpManual = nullptr;
   QAction *HelpShortcuts = nullptr;
@@ -143,7 +144,7 @@ public:
   TImageCanvas *TimeImage = nullptr;
   TImageCanvas *PhasorImage = nullptr;
   // The spectrum strip below the controls; hidden while ViewSpectrum is off.
-  TImageCanvas *SpectrumImage = nullptr;
+  TImageCanvas *&SpectrumImage = Spectrum->SpectrumImage;
   QLabel *Re0Label = nullptr;
   QLabel *Im0Label = nullptr;
   QLabel *Im90Label = nullptr;
@@ -190,9 +191,8 @@ public:
   QComboBox *HighestHarmonicComboBox = nullptr;
   QGroupBox *TimeOptionsGroupBox = nullptr;
   QCheckBox *TimeGridCheckBox = nullptr;
-  QCheckBox *SoundCheckBox = nullptr;
-  // Beside SoundCheckBox while the tone cannot be heard; see SoundOutputReport.
-  QLabel *SoundWarningIcon = nullptr;
+  QCheckBox *&SoundCheckBox = Sound->SoundCheckBox;
+  QLabel *&SoundWarningIcon = Sound->SoundWarningIcon;
   QCheckBox *RepeatPlayCheckBox = nullptr;
   QCheckBox *IdealWaveCheckBox = nullptr;
   QTimer *SimulationTimer = nullptr;
@@ -201,7 +201,6 @@ public:
   TShortcutsDialog *ShortcutsDialog = nullptr;  // made when first asked for
 
   // State.
-  QString CaptionText;
   TMyGraph *TimeGraph = nullptr;    // owned (QObject child)
   TMyGraph *PhasorGraph = nullptr;  // owned (QObject child)
   // The reconstruction the time plot shows, steps 0 to the shown one: the
@@ -223,16 +222,16 @@ public:
   TEditMode &IdleEditMode = Document.IdleEditMode;
   int LastMouseX = 0;
   int LastMouseY = 0;
-  TMySound *MySound = nullptr;  // owned (QObject child)
-  TFFT *FFT = nullptr;          // owned (QObject child)
-  // The factor the whole window is shown at (1.0: the layout's own pixels).
-  double ZoomFactor = 1.0;
+  TMySound *&MySound = Sound->Player;
+  TFFT *FFT = nullptr;  // owned (QObject child)
+  double &ZoomFactor = View->ZoomFactor;
 
   // Shell.
   // mode: a TEditMode (an int for the callers that count modes).
   void SetEditMode(int mode);
-  // Remembers the view (zoom, full screen) in settings from now on, and
-  // applies what they remember; null forgets nothing and remembers nothing.
+  // Remembers the view (zoom, full screen, strip, language, teaching
+  // options), the recent files and the export folder in settings from now
+  // on, and applies what they remember; null remembers nothing.
   // Not owned; it must outlive the window.
   void UseSettings(QSettings *settings);
   void FormClose();
@@ -328,20 +327,10 @@ public:
   void ShowGridTexts(int first, int last);
   void ShowSelectedRow();
 
-  // Zoom and full screen. SetZoom shows the window at factor (held to the
-  // zoom range and to what the screen's available area allows) and remembers
-  // it; in full screen it applies on leaving. SetZoomForRun does the same for
-  // this run only (the command line's --zoom): the remembered zoom stays as it
-  // was until the user zooms from the View menu.
-  void SetZoom(double factor);
-  void SetZoomForRun(double factor);
-  void ViewZoomInClick();
-  void ViewZoomOutClick();
-  void ViewActualSizeClick();
-  void ViewFullScreenClick();
-  // The largest factor at which the whole window fits its screen's available
-  // area (or, for full screen, the whole screen).
-  double ScreenZoomLimit(bool fullScreen) const;
+  // Zoom and full screen (see TViewPart).
+  void SetZoom(double factor) { View->SetZoom(factor); }
+  void SetZoomForRun(double factor) { View->SetZoomForRun(factor); }
+  double ScreenZoomLimit(bool fullScreen) const { return View->ScreenZoomLimit(fullScreen); }
 
   // One harmonic at a time: the grid's current row chooses it; the View menu
   // highlights it in both plots, plays it alone, and shows the RMS error of
@@ -357,42 +346,22 @@ public:
   void ShowRmsError();
   void ShowSelectedHarmonic();
 
-  // The spectrum strip (View > Spectrum): a bar per harmonic for its
-  // magnitude on a linear or a decibel scale (View > Spectrum in Decibels),
-  // its angle in a phase row under the bars. Pressing a column selects its
-  // harmonic (the grid's current row follows); dragging on the bars sets its
-  // magnitude and keeps its angle, dragging in the phase row sets its angle
-  // and keeps its magnitude. While the mouse is held every plot shows the
-  // dragged value and nothing else changes; the release applies it by
-  // EditHarmonic as one user action. In the two-sided picture, a drag on
-  // the bar of -k edits harmonic k.
-  void ViewSpectrumClick();
-  void ViewSpectrumDecibelsClick();
-  // Shows or hides the strip: the window grows by its height below the
-  // controls, the status bar staying at its bottom, or shrinks back; nothing
-  // else moves. Remembered in the settings when asked.
-  void SetSpectrumView(bool on, bool remember);
-  // Draws the strip from the entries, now or at the end of the action;
-  // nothing while the view is off.
-  void RedrawSpectrum();
-  // The bar of harmonic k (0..25; -25..-1 too in the two-sided picture) in
-  // SpectrumImage's pixels as drawn, from its top down to the baseline: a bar
-  // of no height is an empty rectangle at the baseline that still gives its
-  // column. Empty (null) while the view is off or for a harmonic not shown.
-  QRect SpectrumBar(int k) const;
-  void SpectrumImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int X, int Y);
-  void SpectrumImageMouseMove(Qt::KeyboardModifiers shift, int X, int Y);
-  void SpectrumImageMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int X, int Y);
-  // The name of the user action a drag on the strip makes, harmonic k (0..25)
-  // given a new magnitude or, with phase, a new angle.
-  static QString SpectrumDragStepText(int k, bool phase);
+  // The spectrum strip (see TSpectrumPart).
+  void SetSpectrumView(bool on, bool remember) { Spectrum->SetShown(on, remember); }
+  QRect SpectrumBar(int k) const { return Spectrum->Bar(k); }
+  void SpectrumImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int X, int Y)
+  {
+    Spectrum->MouseDown(button, shift, X, Y);
+  }
+  void SpectrumImageMouseMove(Qt::KeyboardModifiers shift, int X, int Y)
+  {
+    Spectrum->MouseMove(shift, X, Y);
+  }
 
   // The waveform drop-down's items in the current language, in its order.
   static QStringList WaveformItemTexts();
 
-  // Language: code is one of Translations::Languages(), or empty for the
-  // system's. Applied at once; remembered in the settings when asked.
-  void SetLanguage(const QString &code, bool remember);
+  void SetLanguage(const QString &code, bool remember) { View->SetLanguage(code, remember); }
 
   // Playback and mode control.
   void PlayBtnClick();
@@ -477,69 +446,38 @@ public:
   void ShowPlotTips();
   QString PhasorPlotDescription() const;
   QString TimePlotDescription() const;
-  QString SpectrumDescription() const;
   // SoundCheckBox's tip while the tone can be heard, and the RMS panel's.
-  static QString SoundCheckBoxTip();
+  static QString SoundCheckBoxTip() { return TSoundPart::SoundCheckBoxTip(); }
   static QString RmsErrorTip();
 
-  // Tone synthesis.
-  void SynthesizeTone();
-  void SoundCheckBoxClick();
-  // Starts (on) or stops the tone loop.
-  void PlaySound(bool on);
-  // Shows (available false) or takes away the notice that the tone cannot be
-  // heard: SoundWarningIcon and SoundCheckBox's tool tip. Never a dialog.
-  void SoundOutputReport(bool available);
-  // The service's last word: no output took the tone. The service says so
-  // once, not again at every play request that fails as well.
-  bool SoundOutputMissing = false;
-  // Shows the notice while Sound On is checked and the last word was that no
-  // output takes the tone; takes it away otherwise.
-  void ShowSoundOutput();
-  // The notice's text.
-  static QString NoSoundOutputText();
+  // Sound (see TSoundPart).
+  void SynthesizeTone() { Sound->SynthesizeTone(); }
+  void PlaySound(bool on) { Sound->PlaySound(on); }
+  void SoundOutputReport(bool available) { Sound->SoundOutputReport(available); }
+  static QString NoSoundOutputText() { return TSoundPart::NoSoundOutputText(); }
+  bool &Silent = Sound->Silent;
 
-  // Phasor-set files (.rotants) and harmonics tables (CSV).
-  // The file Save writes to; empty: Save asks for a name.
-  QString CurrentFile;
-  // Newest first, at most MaxRecentFiles; kept in the settings when given.
-  QStringList RecentFiles;
-  static constexpr int MaxRecentFiles = 8;
-  // No tone is ever started (the command line's batch runs).
-  bool Silent = false;
-  // Open or save a file with no dialog: false after one message box that
-  // names the file and says what is wrong; the window is then unchanged.
-  bool OpenPhasorSet(const QString &path);
-  bool SavePhasorSet(const QString &path);
-  // The same without the message box: false with error set to one sentence
-  // naming the file.
-  bool LoadPhasorSet(const QString &path, QString &error);
-  bool StorePhasorSet(const QString &path, QString &error);
-  // The window's state as a phasor-set file holds it, and that state set up
-  // as one user action, as if built by hand.
-  PhasorSetFile::TState CapturePhasorSet() const;
-  void ApplyPhasorSet(const PhasorSetFile::TState &state);
-  void FileNewClick();
-  void FileOpenClick();
-  void FileSaveClick();
-  void FileSaveAsClick();
-  void ShowRecentFiles();
-  // Opens a file of the recent list; one that no longer exists leaves it.
-  void OpenRecentFile(const QString &path);
-
-  // One user action, one redraw and one tone. While an action runs, the
-  // redraws, syntheses and play requests of its steps are only noted; when
-  // the outermost action ends it synthesises once, makes one play request
-  // (after one stop request when a step stopped the sound first, so the old
-  // tone ends before the new one starts) and redraws once, from the state its
-  // steps left. The
-  // pictures, texts and tone it ends with are those of doing every step at
-  // once; only the work in between is saved.
-  // An action with an undo text takes a snapshot as it begins (or the one
-  // taken when the stroke it ends began) and, as the outermost action ends,
-  // records the step when the set changed.
-  void BeginAction(const QString &undoText = QString(), TStepKind kind = TStepKind::Keep);
-  void EndAction();
+  // Phasor-set files and harmonics tables (see TFilesPart).
+  QString &CurrentFile = Files->CurrentFile;
+  QStringList &RecentFiles = Files->RecentFiles;
+  bool OpenPhasorSet(const QString &path) { return Files->OpenPhasorSet(path); }
+  bool SavePhasorSet(const QString &path) { return Files->SavePhasorSet(path); }
+  bool LoadPhasorSet(const QString &path, QString &error)
+  {
+    return Files->LoadPhasorSet(path, error);
+  }
+  bool StorePhasorSet(const QString &path, QString &error)
+  {
+    return Files->StorePhasorSet(path, error);
+  }
+  PhasorSetFile::TState CapturePhasorSet() const { return Files->CapturePhasorSet(); }
+  void ApplyPhasorSet(const PhasorSetFile::TState &state) { Files->ApplyPhasorSet(state); }
+  void FileNewClick() { Files->FileNewClick(); }
+  void FileOpenClick() { Files->FileOpenClick(); }
+  void FileSaveClick() { Files->FileSaveClick(); }
+  void FileSaveAsClick() { Files->FileSaveAsClick(); }
+  void OpenRecentFile(const QString &path) { Files->OpenRecentFile(path); }
+  bool ConfirmDropWork() { return Files->ConfirmDropWork(); }
 
   // Undo and redo: the set as the user saw and heard it before or after the
   // step, then one redraw at the current step; with Sound On the restored
@@ -551,13 +489,6 @@ public:
   // The history starts afresh from the state shown now (after the command
   // line has built the start-up state).
   void ResetUndoHistory();
-  // Before hand-made work that is not saved would be dropped: asks whether to
-  // save it. True when the caller may go on (saved, discarded, or nothing to
-  // ask); false when the user cancelled or the save failed.
-  bool ConfirmDropWork();
-  // Off: every step redraws, synthesises and plays at once, as the plain
-  // algorithm does (kept to compare the two in tests and benchmarks).
-  bool DeferWithinActions = true;
 
 protected:
   void closeEvent(QCloseEvent *event) override;
@@ -566,38 +497,17 @@ protected:
   void dropEvent(QDropEvent *event) override;
 
 private:
-  enum class TSoundRequest { None, Stop, Play, StopThenPlay };
-  // The step the running action may record, and the snapshot taken when a
-  // stroke began (the stroke changes the drawn period before its release).
-  std::shared_ptr<TPhasorSnapshot> StepBefore;
-  std::shared_ptr<TPhasorSnapshot> StrokeBefore;
-  QString StepText;
-  TStepKind StepKind = TStepKind::Keep;
+  TActionWork ActionWork();
+  TFilesView FilesView();
+  TSpectrumView SpectrumView();
+  TViewNeeds ViewNeeds();
   void BuildEditMenu();
   void ShowUndoTexts();
-  // The window's caption: the file shown (if any), the program, and Qt's
-  // modified mark while the set differs from the one opened or saved.
-  void ShowCaption();
-  QString CaptionFile;
-  bool Deferring() const { return DeferWithinActions && ActionDepth > 0; }
-  int ActionDepth = 0;
-  bool RedrawPending = false;
-  bool TonePending = false;
-  TSoundRequest SoundPending = TSoundRequest::None;
-
-  TWindowScaler *Scaler = nullptr;  // owned (QObject child)
   TTipPresenter *Tips = nullptr;    // owned (QObject child); shows the tips wrapped
   QWidget *ClientArea = nullptr;    // the fixed-size area every control lies in
   QSettings *Settings = nullptr;    // not owned
-  double WindowedZoom = 1.0;        // the zoom outside full screen
-  QRect WindowedGeometry;           // the window's geometry before full screen
-  int BaseMenuHeight = 0;           // the menu bar's height at factor 1
 
   void BuildLayout();
-  // Adds New, Open, the recent files, Save and Save As above Exit.
-  void BuildFileMenu();
-  void SetCurrentFile(const QString &path, bool savable);
-  void AddRecentFile(const QString &path);
   void ShowWarning(const QString &message);
   // What the exports take from the window: its pictures, options and tone.
   TExportsView ExportsView();
@@ -606,26 +516,8 @@ private:
   void BuildFigureActions();
   // Where Save As and the export dialogs start (see TExportsPart).
   QString StartFolder() const { return Exports->StartFolder(); }
-  void ApplyZoom(double factor);
-  // Holds factor to what the screen allows and shows it, remembering nothing.
-  void ShowZoom(double factor);
-  void EnableZoomActions();
-  void ShowZoomLevel();
-  bool ZoomForRunOnly = false;  // the zoom shown came from SetZoomForRun
-  void RememberView();
   void BuildTeachingActions();
-  void BuildSpectrumActions();
-  void RestoreSpectrumView(QSettings *settings);
-  // The strip's layout in the current convention, and the content and scale
-  // it shows now (the scale pressed on while a drag lasts).
-  TSpectrumGeometry SpectrumLayout() const;
-  // The client area's size at factor 1: taller by the strip while it shows.
-  QSize BaseClientSize() const;
-  void SpectrumPicture(TSpectrumContent &content, TSpectrumScale &scale) const;
-  void DrawSpectrumStrip();
   void RetranslateUi();
-  void BuildLanguageMenu();
-  void RestoreLanguage(QSettings *settings);
   void ShowEditorButtonText();
   void RestoreTeachingOptions(QSettings *settings);
   void RememberTeachingOptions();
@@ -648,39 +540,6 @@ private:
   std::array<QPoint, SweepSteps> TracePoints{};
   std::array<QPoint, SweepSteps> CurvePoints{};
   std::array<double, SweepSteps> ComponentValues{};  // the highlighted harmonic's part
-
-  // A press on the strip's columns with the left button, until its release.
-  struct TSpectrumDrag {
-    bool Active = false;
-    bool Moved = false;     // left the press point: the value follows the mouse
-    bool Phase = false;     // pressed in the phase row
-    int Harmonic = 0;       // 0..25, the harmonic edited
-    bool Mirrored = false;  // pressed on the bar of -Harmonic
-    int PressX = 0;
-    int PressY = 0;
-    double Magnitude = 0.0;  // the value shown while moving, applied on release
-    double Angle = 0.0;
-    TSpectrumScale Scale;    // the scale pressed on, kept while the drag lasts
-    bool operator==(const TSpectrumDrag &) const = default;
-  };
-  TSpectrumDrag SpectrumDrag;
-  // Everything the strip's picture is drawn from, so that a redraw from the
-  // same (another time step, every animation tick) keeps the picture.
-  struct TSpectrumSource {
-    std::array<double, 2 * HarmonicCount> Entries{};
-    int Highest = -1;
-    int Selected = 0;
-    bool Highlight = false;
-    bool TwoSided = false;
-    bool Decibels = false;
-    TSpectrumDrag Drag;
-    double Display = 0.0;  // the canvas's display scale; 0 before the first picture
-    bool operator==(const TSpectrumSource &) const = default;
-  };
-  TSpectrumSource DrawnSpectrum;
-  void FollowSpectrumDrag(int x, int y);
-  // Ends a drag without applying it; the pictures drop its value.
-  void CancelSpectrumDrag();
 
   // What the shown RMS error was computed from, so that a redraw with the same
   // entries, highest harmonic, convention and ideal wave does not recompute it.

@@ -44,8 +44,9 @@ void TRotantsForm::TimeImageMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, in
   if (EditMode != DrawingWave)
     return;
   // The stroke changes the drawn period as it goes; its undo step starts here.
-  if (!MouseDrawing || !StrokeBefore)
-    StrokeBefore = CaptureSnapshot();
+  if (!MouseDrawing)
+    Actions.ForgetStroke();
+  Actions.StartStroke();
   MouseDrawing = true;
   LastMouseX = X;
   LastMouseY = Y;
@@ -84,7 +85,7 @@ void TRotantsForm::TimeImageMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int,
   MouseDrawing = false;
   if (EditMode != DrawingWave)
     return;
-  const TActionScope action(*this, tr("Drawing"), TStepKind::HandMade);
+  const TActionScope action(Actions, tr("Drawing"), TStepKind::HandMade);
   SpectrumFromDrawnWave();
   if (!ConjugateCheckBox->isChecked())
     DoubleForOneSidedConvention();

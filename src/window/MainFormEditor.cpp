@@ -1,7 +1,6 @@
 #include "MainForm.h"
 
 #include "EditorPanel.h"
-#include "MySoundUnit.h"
 #include "NumberText.h"
 
 #include <QCheckBox>
@@ -64,7 +63,7 @@ void TRotantsForm::EditHarmonic(int k, double magnitude, double angle)
 {
   if (k < 0 || k >= HarmonicCount)
     return;
-  const TActionScope action(*this);
+  const TActionScope action(Actions);
   LoadRow(*this, k, Text(TPhasorDocument::MagnitudeText(magnitude)),
           Text(TPhasorDocument::AngleText(angle)));
   PhasorUpdateBtnClick();
@@ -90,14 +89,13 @@ void TRotantsForm::PhasorUpdateBtnClick()
     ShowConversionError(angleText);
     return;
   }
-  const TActionScope action(*this, tr("Typed Harmonic %1").arg(k), TStepKind::HandMade);
+  const TActionScope action(Actions, tr("Typed Harmonic %1").arg(k), TStepKind::HandMade);
   // An undo of this step shows the row as it was, in the table and the edit
   // boxes alike: the texts typed for it are not left for the next Update to
   // apply again. (Within a larger action, such as a drawing loading every
   // harmonic, the step is that action's.)
-  if (StepBefore && ActionDepth == 1)
-    StepBefore->EditTexts = {Document.GridText(k, 0), Document.GridText(k, 1),
-                             Document.GridText(k, 2)};
+  if (TPhasorSnapshot *start = Actions.OwnStepStart())
+    start->EditTexts = {Document.GridText(k, 0), Document.GridText(k, 1), Document.GridText(k, 2)};
   TAppliedHarmonic applied;
   Document.ApplyTyped(k, magnitudeText, angleText, &applied);
   // The notice says which values became 0; the edit boxes keep what was typed.

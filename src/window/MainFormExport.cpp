@@ -154,10 +154,7 @@ TExportsView TRotantsForm::ExportsView()
     return SweepPlots(*this, stride, frame);
   };
   view.FigureState = [this] { return FigureState(); };
-  view.ToneLoop = [this] {
-    return MySound->Buffer ? std::span<const std::uint8_t>(MySound->Buffer, MySound->DataSize)
-                           : std::span<const std::uint8_t>();
-  };
+  view.ToneLoop = [this] { return Sound->ToneLoop(); };
   view.WaveformItem = [this] { return WaveformComboBox->currentIndex(); };
   view.ShowWarning = [this](const QString &message) { ShowWarning(message); };
   return view;

@@ -33,9 +33,6 @@ void TRotantsForm::RetranslateHelpMenu()
 {
   HelpManual->setText(tr("&Manual"));
   HelpShortcuts->setText(tr("&Keyboard Shortcuts"));
-  // The shortcut list names window shortcuts by their whatsThis.
-  if (auto *leave = findChild<QShortcut *>("LeaveFullScreenShortcut", Qt::FindDirectChildrenOnly))
-    leave->setWhatsThis(tr("Leave Full Screen"));
   if (ShortcutsDialog && ShortcutsDialog->isVisible())
     ShortcutsDialog->Rebuild();
 }

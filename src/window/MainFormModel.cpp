@@ -52,7 +52,7 @@ void TRotantsForm::ScaleHarmonics(double factor)
 // tone is not synthesised again.
 void TRotantsForm::ConjugateCheckBoxClick()
 {
-  const TActionScope action(*this, ConjugateCheckBox->text().remove('&'));
+  const TActionScope action(Actions, ConjugateCheckBox->text().remove('&'));
   Document.SetConjugate(ConjugateCheckBox->isChecked());
   TimeTrackBarChange();
 }

@@ -55,7 +55,7 @@ void TRotantsForm::ResetWaveform()
 
 void TRotantsForm::WaveformComboBoxChange()
 {
-  const TActionScope action(*this, WaveformComboBox->currentText(), TStepKind::Rebuild);
+  const TActionScope action(Actions, WaveformComboBox->currentText(), TStepKind::Rebuild);
   ResetWaveform();
   ShowEditorNotice(QString());
   const int item = WaveformComboBox->currentIndex();
@@ -88,7 +88,7 @@ void TRotantsForm::HighestHarmonicComboBoxChange()
   const int item = HighestHarmonicComboBox->currentIndex();
   if (item < 0 || item >= HarmonicCount)
     return;
-  const TActionScope action(*this, tr("Highest Harmonic %1").arg(item));
+  const TActionScope action(Actions, tr("Highest Harmonic %1").arg(item));
   Document.SetHighestHarmonic(item);
   SynthesizeTone();
   PlaySound(SoundCheckBox->isChecked());
@@ -100,7 +100,7 @@ void TRotantsForm::HighestHarmonicComboBoxChange()
 // standard waveform keeps its entries.
 void TRotantsForm::ClearBtnClick()
 {
-  const TActionScope action(*this, ClearBtn->text().remove('&'), TStepKind::Rebuild);
+  const TActionScope action(Actions, ClearBtn->text().remove('&'), TStepKind::Rebuild);
   StopBtnClick();
   TimeTrackBar->setValue(0);
   if (!WaveformItems::IsStandard(WaveformComboBox->currentIndex()))

@@ -49,11 +49,12 @@ void TRotantsForm::BuildTeachingActions()
     return action;
   };
   ViewHighlightHarmonic = addOption("ViewHighlightHarmonic", "&Highlight Selected Harmonic");
-  ViewSoloHarmonic = addOption("ViewSoloHarmonic", "&Play Selected Harmonic Alone");
+  Sound->BuildSoloAction(MenuView);
+  ViewSoloHarmonic = Sound->ViewSoloHarmonic;
   ViewShowError = addOption("ViewShowError", "Show &Error");
   connect(ViewHighlightHarmonic, &QAction::triggered, this,
           &TRotantsForm::ViewHighlightHarmonicClick);
-  connect(ViewSoloHarmonic, &QAction::triggered, this, &TRotantsForm::ViewSoloHarmonicClick);
+  connect(Sound, &TSoundPart::SoloChanged, this, &TRotantsForm::ShowSelectedHarmonic);
   connect(ViewShowError, &QAction::triggered, this, &TRotantsForm::ViewShowErrorClick);
 
   StatusPanel3 = new QLabel(StatusBar);
@@ -123,11 +124,7 @@ void TRotantsForm::ViewHighlightHarmonicClick()
 // that plays, so the change is heard without a gap.
 void TRotantsForm::ViewSoloHarmonicClick()
 {
-  ShowSelectedHarmonic();
-  const TActionScope action(*this);
-  SynthesizeTone();
-  if (SoundCheckBox->isChecked())
-    PlaySound(true);
+  Sound->SoloClick();
 }
 
 void TRotantsForm::ViewShowErrorClick()
@@ -143,9 +140,9 @@ void TRotantsForm::SelectedHarmonicChanged()
   if (ViewHighlightHarmonic->isChecked())
     TimeTrackBarChange();
   else
-    RedrawSpectrum();
+    Spectrum->Redraw();
   if (ViewSoloHarmonic->isChecked())
-    ViewSoloHarmonicClick();
+    Sound->RefreshTone();
 }
 
 // Over the chain just drawn: the selected harmonic's own phasor, from the
@@ -213,7 +210,7 @@ void TRotantsForm::RestoreTeachingOptions(QSettings *settings)
   if (!ViewHighlightHarmonic->isChecked() && !ViewSoloHarmonic->isChecked()
       && !ViewShowError->isChecked())
     return;
-  const TActionScope action(*this);
+  const TActionScope action(Actions);
   SynthesizeTone();
   if (SoundCheckBox->isChecked())
     PlaySound(true);

@@ -19,13 +19,12 @@
 
 void TRotantsForm::RetranslateUi()
 {
+  // The parts' own texts first: the names and tips below read some of them.
+  Files->Retranslate();
+  Sound->Retranslate();
+  Spectrum->Retranslate();
+  View->Retranslate();
   MenuFile->setTitle(tr("&File"));
-  FileNew->setText(tr("&New"));
-  FileOpen->setText(tr("&Open..."));
-  FileRecent->setTitle(tr("Open &Recent"));
-  FileRecent->actions().last()->setText(tr("&Clear Menu"));
-  FileSave->setText(tr("&Save"));
-  FileSaveAs->setText(tr("Save &As..."));
   MenuFileExport->setTitle(tr("&Export"));
   FileExportPicture->setText(tr("&Picture..."));
   FileExportSound->setText(tr("&Sound..."));
@@ -39,18 +38,8 @@ void TRotantsForm::RetranslateUi()
   EditCopyFigure->setText(tr("Copy &Figure"));
   ShowUndoTexts();
   MenuView->setTitle(tr("Vie&w"));
-  ShowZoomLevel();
-  ViewZoomIn->setText(tr("Zoom &In"));
-  ViewZoomOut->setText(tr("Zoom &Out"));
-  ViewActualSize->setText(tr("&Actual Size"));
-  ViewFullScreen->setText(tr("&Full Screen"));
   ViewHighlightHarmonic->setText(tr("&Highlight Selected Harmonic"));
-  ViewSoloHarmonic->setText(tr("&Play Selected Harmonic Alone"));
   ViewShowError->setText(tr("Show &Error"));
-  ViewSpectrum->setText(tr("&Spectrum"));
-  ViewSpectrumDecibels->setText(tr("Spectrum in &Decibels"));
-  ViewLanguage->setTitle(tr("&Language"));
-  ViewLanguage->actions().first()->setText(tr("&System Language"));
   Help->setTitle(tr("&Help"));
   HelpAbout->setText(tr("&About..."));
 
@@ -88,11 +77,8 @@ void TRotantsForm::RetranslateUi()
   ConjugateCheckBox->setText(tr("Use Conjugate Rotants"));
   TimeOptionsGroupBox->setTitle(tr("Time Options"));
   TimeGridCheckBox->setText(tr("&Grid On"));
-  SoundCheckBox->setText(tr("Sound On"));
   RepeatPlayCheckBox->setText(tr("Repeat"));
   IdealWaveCheckBox->setText(tr("Ideal Wave"));
-  SoundWarningIcon->setToolTip(NoSoundOutputText());
-  SoundWarningIcon->setAccessibleName(NoSoundOutputText());
 
   // The panels keep what they show; only their words change.
   const QString coordPrefix = tr("Coord: ");
@@ -131,6 +117,6 @@ void TRotantsForm::changeEvent(QEvent *event)
   // A window that loses the activation mid-drag (a dialog opened by a
   // shortcut, another window chosen) may never see the release.
   if (event->type() == QEvent::ActivationChange && !isActiveWindow())
-    CancelSpectrumDrag();
+    Spectrum->CancelDrag();
   QMainWindow::changeEvent(event);
 }

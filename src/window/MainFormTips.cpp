@@ -53,15 +53,9 @@ void TRotantsForm::BindDescriptions()
 {
   PhasorImage->Describe = [this] { return PhasorPlotDescription(); };
   TimeImage->Describe = [this] { return TimePlotDescription(); };
-  SpectrumImage->Describe = [this] { return SpectrumDescription(); };
   Tips = new TTipPresenter(this);
   for (QWidget *control : ClientArea->findChildren<QWidget *>())
     Tips->Watch(control);
-}
-
-QString TRotantsForm::SoundCheckBoxTip()
-{
-  return tr("Play the sum of the harmonics in use as a looping 441 Hz tone.");
 }
 
 QString TRotantsForm::RmsErrorTip()
@@ -148,8 +142,6 @@ void TRotantsForm::RetranslateTips()
   tip(IdealWaveCheckBox, tr("Show the ideal waveform in black on the time plot."));
   tip(RepeatPlayCheckBox, tr("Start the sweep again at step 0 after the last step, instead of "
                              "stopping."));
-  SoundCheckBox->setToolTip(SoundWarningIcon->isHidden() ? SoundCheckBoxTip()
-                                                        : NoSoundOutputText());
 
   tip(StatusPanel0, tr("Mouse position over the phasor plane: real part : imaginary part."));
   tip(StatusPanel1, tr("The current time step N, 0 to 511."));
@@ -160,17 +152,9 @@ void TRotantsForm::RetranslateTips()
 
   PhasorImage->setAccessibleName(tr("Phasor plane"));
   TimeImage->setAccessibleName(tr("Time plot"));
-  SpectrumImage->setAccessibleName(tr("Spectrum"));
   ShowPlotTips();
 
   ShowMenuTips(MainMenu->actions(), Tips);
-  action(FileNew, tr("Start again from the state Rotants opens in."));
-  action(FileOpen, tr("Open a phasor set (.rotants) or a harmonics table (CSV)."));
-  action(FileRecent->menuAction(), tr("Open one of the last eight files."));
-  action(FileRecent->actions().last(), tr("Empty the list of recent files."));
-  action(FileSave, tr("Save the phasor set and the window's options in a phasor-set file "
-                      "(.rotants)."));
-  action(FileSaveAs, tr("Save the phasor set under a new name."));
   action(MenuFileExport->menuAction(),
          tr("Write what the window shows to a picture, sound, table, animation or figure file."));
   action(FileExportPicture, tr("Save the plots as shown, as a PNG picture."));
@@ -185,28 +169,10 @@ void TRotantsForm::RetranslateTips()
   action(EditUndo, tr("Take back the last change to the phasor set."));
   action(EditRedo, tr("Bring back the change last taken back."));
   action(EditCopyFigure, tr("Copy the labelled figure, to paste into a document or a slide."));
-  action(ViewZoomLevel, tr("The size the window is shown at."));
-  action(ViewZoomIn, tr("Show the whole window larger, for a projector."));
-  action(ViewZoomOut, tr("Show the whole window smaller."));
-  action(ViewActualSize, tr("Show the window at its own size, 100 %."));
-  action(ViewFullScreen, tr("Fill the screen with the window; Esc leaves full screen."));
   action(ViewHighlightHarmonic, tr("Draw the harmonic of the table's selected row in amber: its "
                                    "segment of the chain and its own sinusoid."));
-  action(ViewSoloHarmonic, tr("With the sound on, play only the harmonic of the table's selected "
-                              "row."));
   action(ViewShowError, tr("Show in the status bar how far the sum of the harmonics is from the "
                            "ideal wave (RMS error)."));
-  action(ViewSpectrum, tr("Show a strip under the controls with one bar per harmonic: its "
-                          "magnitude and its angle."));
-  action(ViewSpectrumDecibels, tr("Scale the spectrum's bars in decibels, over 60 dB."));
-  action(ViewLanguage->menuAction(), tr("Choose the language of every text of the program."));
-  for (QAction *choice : ViewLanguage->actions()) {
-    if (choice->isSeparator())
-      continue;
-    action(choice, choice->data().toString().isEmpty()
-                       ? tr("Follow the system's language.")
-                       : tr("Show every text in this language; remembered for the next start."));
-  }
   action(HelpManual, tr("Open the manual in the window's language."));
   action(HelpShortcuts, tr("List every keyboard shortcut of the window."));
   action(HelpAbout, tr("Show the program's version and credits."));
@@ -233,10 +199,6 @@ void TRotantsForm::ShowPlotTips()
   PhasorHelpLabel->setToolTip(phasorTip);
   TimeImage->setToolTip(timeTip + '\n' + keys);
   TimeHelpLabel->setToolTip(timeTip);
-  SpectrumImage->setToolTip(
-      tr("Spectrum: one bar per harmonic, as tall as its magnitude, and under the bars a phase "
-         "row marking its angle. Press a bar to select its harmonic, drag its top to set the "
-         "magnitude, drag in the phase row to set the angle."));
 }
 
 QString TRotantsForm::PhasorPlotDescription() const
@@ -258,27 +220,4 @@ QString TRotantsForm::TimePlotDescription() const
       .arg(WaveformComboBox->currentText(), QString::number(HighestHarmonic),
            QString::number(step),
            Number(ReconWave[std::size_t(std::clamp(step, 0, SweepSteps - 1))]));
-}
-
-QString TRotantsForm::SpectrumDescription() const
-{
-  int strongest = 0;
-  double strongestMagnitude = 0.0;
-  for (int k = 0; k <= HighestHarmonic; ++k) {
-    const HarmonicPhasor &entry = PhasorList[std::size_t(k)];
-    double magnitude = 0.0;
-    double angle = 0.0;
-    RectToPolar(entry.Re, entry.Im, magnitude, angle);
-    if (magnitude > strongestMagnitude) {
-      strongest = k;
-      strongestMagnitude = magnitude;
-    }
-  }
-  // The selected harmonic as the table reads it.
-  const int selected = SelectedHarmonic();
-  return tr("Spectrum: %1 waveform, harmonics 0 to %2, the strongest harmonic %3 with magnitude "
-            "%4; selected harmonic %5: magnitude %6, angle %7\u00B0")
-      .arg(WaveformComboBox->currentText(), QString::number(HighestHarmonic),
-           QString::number(strongest), Number(strongestMagnitude), QString::number(selected),
-           PhasorGrid->item(selected + 1, 1)->text(), PhasorGrid->item(selected + 1, 2)->text());
 }

@@ -37,12 +37,8 @@ void TRotantsForm::BuildEditMenu()
   connect(EditUndo, &QAction::triggered, this, &TRotantsForm::EditUndoClick);
   connect(EditRedo, &QAction::triggered, this, &TRotantsForm::EditRedoClick);
   QUndoStack *steps = Document.UndoStack();
-  connect(steps, &QUndoStack::indexChanged, this, [this] {
-    ShowUndoTexts();
-    ShowCaption();
-  });
+  connect(steps, &QUndoStack::indexChanged, this, &TRotantsForm::ShowUndoTexts);
   connect(&Document, &TPhasorDocument::Restore, this, &TRotantsForm::RestoreSnapshot);
-  connect(&Document, &TPhasorDocument::ModifiedChanged, this, &TRotantsForm::ShowCaption);
 }
 
 void TRotantsForm::ShowUndoTexts()
@@ -67,8 +63,7 @@ void TRotantsForm::EditRedoClick()
 std::shared_ptr<TPhasorSnapshot> TRotantsForm::CaptureSnapshot() const
 {
   std::shared_ptr<TPhasorSnapshot> snapshot = Document.CaptureSet();
-  if (MySound->Buffer && MySound->DataSize >= quint32(ToneBytes))
-    std::copy_n(MySound->Buffer, ToneBytes, snapshot->Tone.begin());
+  Sound->CaptureTone(*snapshot);
   return snapshot;
 }
 
@@ -79,22 +74,16 @@ std::shared_ptr<TPhasorSnapshot> TRotantsForm::CaptureSnapshot() const
 // the snapshot's.
 void TRotantsForm::RestoreSnapshot(const TPhasorSnapshot &s)
 {
-  const TActionScope action(*this);
+  const TActionScope action(Actions);
   MouseDrawing = false;
-  StrokeBefore.reset();
+  Actions.ForgetStroke();
   Document.RestoreSet(s);
   if (!SimulationTimer->isActive())
     SetEditMode(IdleEditMode);
   ShowSelectedRow();
   ShowEditorNotice(QString());
 
-  if (MySound->Buffer && MySound->DataSize >= quint32(ToneBytes))
-    std::copy_n(s.Tone.begin(), ToneBytes, MySound->Buffer);
-  // A harmonic played alone is made from the entries; the mix is the one kept.
-  if (ViewSoloHarmonic->isChecked())
-    SynthesizeTone();
-  else
-    TonePending = false;
+  Sound->RestoreTone(s);
   PlaySound(SoundCheckBox->isChecked());
   TimeTrackBarChange();
 }
@@ -105,39 +94,5 @@ void TRotantsForm::ResetUndoHistory()
   Document.Conjugate = ConjugateCheckBox->isChecked();
   Document.ResetHistory(CaptureSnapshot());
   ShowUndoTexts();
-  ShowCaption();
-}
-
-bool TRotantsForm::ConfirmDropWork()
-{
-  if (Silent || !Document.HoldsUnsavedWork())
-    return true;
-  const QString name =
-      CurrentFile.isEmpty() ? tr("the phasor set") : QFileInfo(CurrentFile).fileName();
-  QMessageBox box(QMessageBox::Question, CaptionText, tr("Save changes to %1?").arg(name),
-                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
-  box.setTextFormat(Qt::PlainText);
-  box.setDefaultButton(QMessageBox::Save);
-  switch (box.exec()) {
-  case QMessageBox::Save:
-    FileSaveClick();
-    return !Document.Modified();
-  case QMessageBox::Discard:
-    return true;
-  default:
-    return false;
-  }
-}
-
-// Without a file there is no saved set to differ from: the mark then says
-// that hand-made work would be lost.
-void TRotantsForm::ShowCaption()
-{
-  const bool modified =
-      CaptionFile.isEmpty() ? Document.HoldsUnsavedWork() : Document.Modified();
-  const QString mark = modified ? QStringLiteral("[*]") : QString();
-  setWindowTitle(CaptionFile.isEmpty() ? CaptionText + mark
-                                       : QFileInfo(CaptionFile).fileName() + mark + " - "
-                                             + CaptionText);
-  setWindowModified(modified);
+  Files->ShowCaption();
 }

@@ -119,7 +119,7 @@ void TRotantsForm::PhasorImageMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, 
 {
   if (EditMode != PlacingTips || HarmonicIndex > HighestHarmonic)
     return;
-  const TActionScope action(*this, tr("Placed Harmonic %1").arg(HarmonicIndex),
+  const TActionScope action(Actions, tr("Placed Harmonic %1").arg(HarmonicIndex),
                             TStepKind::HandMade);
   double wx = 0.0;
   double wy = 0.0;
@@ -150,17 +150,18 @@ void TRotantsForm::RotateComplexPlaneCheckBoxClick()
 // links 0..HighestHarmonic at step n.
 void TRotantsForm::TimeTrackBarChange()
 {
-  if (Deferring()) {
-    RedrawPending = true;
+  if (Actions.DeferRedraw())
     return;
-  }
   const int n = TimeTrackBar->value();
   ShownChain = PhasorList;
   // While a drag on the spectrum lasts, every picture shows the dragged value
   // in place of its entry's: only the release changes an entry.
-  if (SpectrumDrag.Moved) {
-    HarmonicPhasor &dragged = ShownChain[std::size_t(SpectrumDrag.Harmonic)];
-    PolarToRect(SpectrumDrag.Magnitude, SpectrumDrag.Angle, dragged.Re, dragged.Im);
+  int dragged = 0;
+  double magnitude = 0.0;
+  double angle = 0.0;
+  if (Spectrum->Previewing(dragged, magnitude, angle)) {
+    HarmonicPhasor &entry = ShownChain[std::size_t(dragged)];
+    PolarToRect(magnitude, angle, entry.Re, entry.Im);
   }
   PhasorGraph->DrawFrame(true);
   RotateForPictures(ShownChain, n, true);
@@ -169,7 +170,7 @@ void TRotantsForm::TimeTrackBarChange()
   DrawPhasorChain(false, MainChainColour);
   TimeGraph->DrawFrame(TimeGridCheckBox->isChecked());
   PlotReconstruction(n);
-  DrawSpectrumStrip();
+  Spectrum->Draw();
   StatusPanel1->setText(StepPrefix + QString::number(n));
   ShowRmsError();
   ShowSelectedHarmonic();

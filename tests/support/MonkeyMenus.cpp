@@ -1,3 +1,4 @@
+#include "TestSupport.h"
 #include "MonkeyDriver.h"
 
 #include "MainForm.h"
@@ -61,7 +62,7 @@ QString WindowText(const char *source)
   }
   auto text = texts.constFind(source);
   if (text == texts.constEnd())
-    text = texts.insert(source, QCoreApplication::translate("TRotantsForm", source));
+    text = texts.insert(source, TranslatedWindowText(source));
   return text.value();
 }
 

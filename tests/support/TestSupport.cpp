@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include <QCoreApplication>
+
 #include <clocale>
 #include <cstdlib>
 #include <string>
@@ -32,4 +34,16 @@ bool SameEntries(const TPhasorArray &a, const TPhasorArray &b)
       return false;
   }
   return true;
+}
+
+QString TranslatedWindowText(const char *source)
+{
+  for (const char *context : {"TRotantsForm", "TFilesPart", "TViewPart", "TSoundPart",
+                              "TSpectrumPart", "TPlotsPart", "TEditorPanel", "TPlaybackPart",
+                              "TExportsPart"}) {
+    const QString text = QCoreApplication::translate(context, source);
+    if (text != QLatin1String(source))
+      return text;
+  }
+  return QString::fromUtf8(source);
 }

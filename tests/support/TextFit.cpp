@@ -1,3 +1,4 @@
+#include "TestSupport.h"
 #include "TextFit.h"
 
 #include "MainForm.h"
@@ -190,25 +191,25 @@ QList<TTextRoom> WindowTexts(TRotantsForm &form)
         header->sectionSize(column) - 2 * headerMargin);
   }
 
-  const QString coord = QCoreApplication::translate("TRotantsForm", "Coord: ");
+  const QString coord = TranslatedWindowText("Coord: ");
   const QList<std::pair<QLabel *, QString>> statusTexts = {
       {form.StatusPanel0, coord + "-1.0000 : -1.0000"},
-      {form.StatusPanel1, QCoreApplication::translate("TRotantsForm", "N: ") + "511"},
+      {form.StatusPanel1, TranslatedWindowText("N: ") + "511"},
       {form.StatusPanel2, coord + "511 : -1.0000"},
       {form.StatusPanel2, coord + "0 : -1.0000"},
       {form.StatusPanel3,
-       QCoreApplication::translate("TRotantsForm", "RMS error: %1").arg("0.0650")},
-      {form.StatusPanel3, QCoreApplication::translate("TRotantsForm", "RMS error: -")},
+       TranslatedWindowText("RMS error: %1").arg("0.0650")},
+      {form.StatusPanel3, TranslatedWindowText("RMS error: -")},
       {form.SelectedHarmonicPanel,
-       QCoreApplication::translate("TRotantsForm", "Harmonic %1: above the highest harmonic")
+       TranslatedWindowText("Harmonic %1: above the highest harmonic")
            .arg(25)},
       {form.SelectedHarmonicPanel,
-       QCoreApplication::translate("TRotantsForm", "Harmonic %1 alone").arg(25)},
+       TranslatedWindowText("Harmonic %1 alone").arg(25)},
       {form.EditorNotice,
-       QCoreApplication::translate("TRotantsForm", "Magnitude %1 is outside 0 to 10: 0 applied")
+       TranslatedWindowText("Magnitude %1 is outside 0 to 10: 0 applied")
            .arg("12.3456")},
       {form.EditorNotice,
-       QCoreApplication::translate("TRotantsForm", "Angle %1 is outside -180 to 180: 0 applied")
+       TranslatedWindowText("Angle %1 is outside -180 to 180: 0 applied")
            .arg("-270.5")},
   };
   for (const auto &[panel, text] : statusTexts)

@@ -1,32 +1,22 @@
-#include "MainForm.h"
+#include "FilesPart.h"
 
-#include "NumberText.h"
+#include "ActionRunner.h"
+#include "HarmonicModel.h"
+#include "PhasorDocument.h"
 
 #include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
-#include <QPushButton>
 #include <QSettings>
-#include <QSignalBlocker>
-#include <QSlider>
-#include <QTableWidget>
 #include <QTimer>
+#include <QUndoStack>
 
 #include <algorithm>
 #include <cstring>
-
-// The File menu: phasor-set files and harmonics tables opened, saved, dropped
-// on the window and remembered. The format itself is PhasorSetFile's; this
-// wires the window's state and dialogs to it.
 
 namespace {
 
@@ -57,60 +47,69 @@ QString DroppedFile(const QMimeData *data)
 
 }  // namespace
 
-void TRotantsForm::BuildFileMenu()
+TFilesPart::TFilesPart(TPhasorDocument &document, TActionRunner &actions, TFilesView view,
+                       QWidget *window, const QString &caption)
+    : QObject(window), Document(document), Actions(actions), View(std::move(view)),
+      Window(window), Caption(caption)
 {
-  const auto addAction = [this](const char *name, const QString &text, const QKeySequence &keys) {
-    auto *action = new QAction(text, this);
+  connect(Document.UndoStack(), &QUndoStack::indexChanged, this, &TFilesPart::ShowCaption);
+  connect(&Document, &TPhasorDocument::ModifiedChanged, this, &TFilesPart::ShowCaption);
+}
+
+
+
+void TFilesPart::BuildMenu(QMenu *menu, QAction *exit)
+{
+  const auto addAction = [this, menu, exit](const char *name, const QString &text, const QKeySequence &keys) {
+    auto *action = new QAction(text, Window);
     action->setObjectName(name);
     action->setShortcut(keys);
-    MenuFile->insertAction(FileExit, action);
+    menu->insertAction(exit, action);
     return action;
   };
   FileNew = addAction("FileNew", QString(), QKeySequence(Qt::CTRL | Qt::Key_N));
   FileOpen = addAction("FileOpen", QString(), QKeySequence(Qt::CTRL | Qt::Key_O));
-  FileRecent = new QMenu(MenuFile);
+  FileRecent = new QMenu(menu);
   FileRecent->setObjectName("FileRecent");
-  MenuFile->insertMenu(FileExit, FileRecent);
+  menu->insertMenu(exit, FileRecent);
   for (int i = 0; i < MaxRecentFiles; ++i) {
     QAction *item = FileRecent->addAction(QString());
     item->setObjectName(QString("FileRecent%1").arg(i + 1));
-    connect(item, &QAction::triggered, this, [this, item] { OpenRecentFile(item->data().toString()); });
+    connect(item, &QAction::triggered, this,
+            [this, item] { OpenRecentFile(item->data().toString()); });
   }
   FileRecent->addSeparator();
   QAction *clear = FileRecent->addAction(QString());
   clear->setObjectName("FileRecentClear");
   connect(clear, &QAction::triggered, this, [this] {
     RecentFiles.clear();
-    if (Settings)
-      Settings->setValue(RecentFilesKey, RecentFiles);
-    ShowRecentFiles();
+    KeepRecentFiles();
   });
   FileSave = addAction("FileSave", QString(), QKeySequence(Qt::CTRL | Qt::Key_S));
   FileSaveAs =
       addAction("FileSaveAs", QString(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-  MenuFile->insertSeparator(FileExit);
+  menu->insertSeparator(exit);
 
-  connect(FileNew, &QAction::triggered, this, &TRotantsForm::FileNewClick);
-  connect(FileOpen, &QAction::triggered, this, &TRotantsForm::FileOpenClick);
-  connect(FileSave, &QAction::triggered, this, &TRotantsForm::FileSaveClick);
-  connect(FileSaveAs, &QAction::triggered, this, &TRotantsForm::FileSaveAsClick);
+  connect(FileNew, &QAction::triggered, this, &TFilesPart::FileNewClick);
+  connect(FileOpen, &QAction::triggered, this, &TFilesPart::FileOpenClick);
+  connect(FileSave, &QAction::triggered, this, &TFilesPart::FileSaveClick);
+  connect(FileSaveAs, &QAction::triggered, this, &TFilesPart::FileSaveAsClick);
   ShowRecentFiles();
-  setAcceptDrops(true);
 }
 
-PhasorSetFile::TState TRotantsForm::CapturePhasorSet() const
+PhasorSetFile::TState TFilesPart::CapturePhasorSet() const
 {
   PhasorSetFile::TState state;
   for (int k = 0; k < HarmonicCount; ++k) {
     PhasorSetFile::TEntry &e = state.Entries[k];
-    e.Re = PhasorList[k].Re;
-    e.Im = PhasorList[k].Im;
+    e.Re = Document.PhasorList[k].Re;
+    e.Im = Document.PhasorList[k].Im;
     e.HasTexts = true;
     e.MagnitudeText = Document.GridText(k, 1);
     e.AngleText = Document.GridText(k, 2);
   }
   state.Waveform = std::clamp(Document.WaveformItem, 0, PhasorSetFile::WaveformCount - 1);
-  state.HighestHarmonic = std::clamp(HighestHarmonic, 0, HarmonicCount - 1);
+  state.HighestHarmonic = std::clamp(Document.HighestHarmonic, 0, HarmonicCount - 1);
   const TSetOptions &options = Document.Options;
   state.RealValue = options.RealValue;
   state.RotateComplexPlane = options.RotateComplexPlane;
@@ -120,17 +119,18 @@ PhasorSetFile::TState TRotantsForm::CapturePhasorSet() const
   state.Sound = options.Sound;
   state.Repeat = options.Repeat;
   state.IdealWave = options.IdealWave;
-  state.Step = TimeTrackBar->value();
-  std::copy_n(IdealWave.begin(), PeriodSteps, state.DrawnPeriod.begin());
-  state.EditorShown = !PhasorEditPanel->isHidden();
+  state.Step = View.Step();
+  std::copy_n(Document.IdealWave.begin(), PeriodSteps, state.DrawnPeriod.begin());
+  state.EditorShown = View.EditorShown();
   state.HasEditor = true;
   state.EditorRow = std::clamp(Document.SelectedHarmonic() + 1, 1, HarmonicCount);
   state.HarmonicText = Document.EditTexts[0];
   state.MagnitudeText = Document.EditTexts[1];
   state.AngleText = Document.EditTexts[2];
   state.HasPlacement = true;
-  state.NextHarmonic = std::clamp(HarmonicIndex, 0, HarmonicCount);
-  state.BaseHarmonic = std::clamp(int(BasePhasor - PhasorList.data()), 0, HarmonicCount - 1);
+  state.NextHarmonic = std::clamp(Document.HarmonicIndex, 0, HarmonicCount);
+  state.BaseHarmonic = std::clamp(int(Document.BasePhasor - Document.PhasorList.data()), 0,
+                                  HarmonicCount - 1);
   return state;
 }
 
@@ -138,32 +138,17 @@ PhasorSetFile::TState TRotantsForm::CapturePhasorSet() const
 // already set, so its ideal curve, edit mode and grid are those of the choice;
 // then every entry the user changed afterwards, the drawing, the editor and
 // the slider are put back. One action: one tone, one play request, one redraw.
-void TRotantsForm::ApplyPhasorSet(const PhasorSetFile::TState &state)
+void TFilesPart::ApplyPhasorSet(const PhasorSetFile::TState &state)
 {
-  const TActionScope action(*this);
-  MouseDrawing = false;
-  StopBtnClick();
-
-  RealValueCheckBox->setChecked(state.RealValue);
-  TraceCheckBox->setChecked(state.Trace);
-  ConjugateCheckBox->setChecked(state.Conjugate);
-  Document.Conjugate = state.Conjugate;
-  TimeGridCheckBox->setChecked(state.Grid);
-  SoundCheckBox->setChecked(state.Sound);
-  RepeatPlayCheckBox->setChecked(state.Repeat);
-  IdealWaveCheckBox->setChecked(state.IdealWave);
-  RotateComplexPlaneCheckBox->setChecked(state.RotateComplexPlane);
-  RotateComplexPlaneCheckBoxClick();
-  HighestHarmonicComboBox->setCurrentIndex(state.HighestHarmonic);
-  HighestHarmonic = state.HighestHarmonic;
-  WaveformComboBox->setCurrentIndex(state.Waveform);
-  WaveformComboBoxChange();
+  const TActionScope action(Actions);
+  View.StopWork();
+  View.ApplyChoices(state);
 
   bool anyEntry = false;
   std::array<std::pair<double, double>, HarmonicCount> entries{};
   for (int k = 0; k < HarmonicCount; ++k) {
     const PhasorSetFile::TEntry &saved = state.Entries[k];
-    HarmonicPhasor &e = PhasorList[k];
+    const HarmonicPhasor &e = Document.PhasorList[k];
     anyEntry = anyEntry || saved.Re != 0.0 || saved.Im != 0.0;
     if (saved.HasTexts) {
       Document.SetGridValues(k, saved.MagnitudeText, saved.AngleText);
@@ -174,8 +159,10 @@ void TRotantsForm::ApplyPhasorSet(const PhasorSetFile::TState &state)
       } else {
         double magnitude = 0.0;
         double angle = 0.0;
-        RectToPolar(saved.Re, saved.Im, magnitude, angle);
-        WriteGridValues(k + 1, magnitude, angle);
+        HarmonicMath::RectToPolar(saved.Re, saved.Im, magnitude, angle);
+        Document.SetGridValues(
+            k, QString::fromStdString(TPhasorDocument::MagnitudeText(magnitude)),
+            QString::fromStdString(TPhasorDocument::AngleText(angle)));
       }
     }
     entries[std::size_t(k)] = {saved.Re, saved.Im};
@@ -186,25 +173,21 @@ void TRotantsForm::ApplyPhasorSet(const PhasorSetFile::TState &state)
   if (state.HasPlacement)
     Document.SetPlacement(state.NextHarmonic, state.BaseHarmonic);
 
-  if (PhasorEditPanel->isHidden() == state.EditorShown)
-    EditRotantsBtnClick();
+  View.ShowEditor(state.EditorShown);
   const int row = state.HasEditor ? state.EditorRow : 1;
   Document.SelectHarmonic(row - 1);
-  ShowSelectedRow();
+  View.ShowSelection();
   if (state.HasEditor)
     Document.SetEditTexts(state.HarmonicText, state.MagnitudeText, state.AngleText);
   else
     Document.LoadSelectedRow();
 
   // "Custom Time" plays nothing until a drawing has made entries.
-  SynthesizeTone();
-  if (state.Waveform != PhasorSetFile::CustomTimeWaveform || anyEntry)
-    PlaySound(SoundCheckBox->isChecked());
-  TimeTrackBar->setValue(state.Step);
-  TimeTrackBarChange();
+  View.MakeTone(state.Waveform != PhasorSetFile::CustomTimeWaveform || anyEntry);
+  View.ShowStep(state.Step);
 }
 
-bool TRotantsForm::LoadPhasorSet(const QString &path, QString &error)
+bool TFilesPart::LoadPhasorSet(const QString &path, QString &error)
 {
   QByteArray bytes;
   QString fault;
@@ -232,7 +215,7 @@ bool TRotantsForm::LoadPhasorSet(const QString &path, QString &error)
     return false;
   }
   {
-    const TActionScope action(*this, tr("Open %1").arg(QFileInfo(path).fileName()),
+    const TActionScope action(Actions, tr("Open %1").arg(QFileInfo(path).fileName()),
                               TStepKind::Rebuild);
     ApplyPhasorSet(state);
   }
@@ -244,7 +227,7 @@ bool TRotantsForm::LoadPhasorSet(const QString &path, QString &error)
   return true;
 }
 
-bool TRotantsForm::StorePhasorSet(const QString &path, QString &error)
+bool TFilesPart::StorePhasorSet(const QString &path, QString &error)
 {
   QString fault;
   if (!PhasorSetFile::WriteFileAtomically(path, PhasorSetFile::Write(CapturePhasorSet()), fault)) {
@@ -257,59 +240,59 @@ bool TRotantsForm::StorePhasorSet(const QString &path, QString &error)
   return true;
 }
 
-bool TRotantsForm::OpenPhasorSet(const QString &path)
+bool TFilesPart::OpenPhasorSet(const QString &path)
 {
   QString error;
   if (LoadPhasorSet(path, error))
     return true;
-  ShowWarning(error);
+  View.ShowWarning(error);
   return false;
 }
 
-bool TRotantsForm::SavePhasorSet(const QString &path)
+bool TFilesPart::SavePhasorSet(const QString &path)
 {
   QString error;
   if (StorePhasorSet(path, error))
     return true;
-  ShowWarning(error);
+  View.ShowWarning(error);
   return false;
 }
 
-void TRotantsForm::SetCurrentFile(const QString &path, bool savable)
+void TFilesPart::SetCurrentFile(const QString &path, bool savable)
 {
   CurrentFile = savable ? path : QString();
   CaptionFile = path;
-  Exports->SetWorkFile(path);
+  View.WorkFileChanged(path);
   ShowCaption();
 }
 
-void TRotantsForm::FileNewClick()
+void TFilesPart::FileNewClick()
 {
   if (!ConfirmDropWork())
     return;
   {
-    const TActionScope action(*this, FileNew->text().remove('&'), TStepKind::Rebuild);
+    const TActionScope action(Actions, FileNew->text().remove('&'), TStepKind::Rebuild);
     ApplyPhasorSet(PhasorSetFile::TState{});
   }
   Document.MarkSaved();
   SetCurrentFile(QString(), false);
 }
 
-void TRotantsForm::FileOpenClick()
+void TFilesPart::FileOpenClick()
 {
   if (!ConfirmDropWork())
     return;
   const QString near = !CurrentFile.isEmpty() ? CurrentFile : RecentFiles.value(0);
   const QString start = near.isEmpty() ? QDir::homePath() : QFileInfo(near).absolutePath();
   const QString path = QFileDialog::getOpenFileName(
-      this, tr("Open Phasor Set"), start,
+      Window, tr("Open Phasor Set"), start,
       tr("Phasor sets and harmonics tables (*.rotants *.csv);;Phasor sets (*.rotants);;"
          "Harmonics tables (*.csv);;All files (*)"));
   if (!path.isEmpty())
     OpenPhasorSet(path);
 }
 
-void TRotantsForm::FileSaveClick()
+void TFilesPart::FileSaveClick()
 {
   if (CurrentFile.isEmpty())
     FileSaveAsClick();
@@ -317,34 +300,32 @@ void TRotantsForm::FileSaveClick()
     SavePhasorSet(CurrentFile);
 }
 
-void TRotantsForm::FileSaveAsClick()
+void TFilesPart::FileSaveAsClick()
 {
   const QString suggested =
-      CurrentFile.isEmpty() ? QDir(StartFolder()).filePath(QString("untitled.") + PhasorSetSuffix)
+      CurrentFile.isEmpty() ? QDir(View.StartFolder()).filePath(QString("untitled.") + PhasorSetSuffix)
                             : CurrentFile;
-  QFileDialog dialog(this, tr("Save Phasor Set"), suggested, tr("Phasor sets (*.rotants)"));
+  QFileDialog dialog(Window, tr("Save Phasor Set"), suggested, tr("Phasor sets (*.rotants)"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(PhasorSetSuffix);
   if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
     SavePhasorSet(dialog.selectedFiles().first());
 }
 
-void TRotantsForm::AddRecentFile(const QString &path)
+void TFilesPart::AddRecentFile(const QString &path)
 {
   const QString absolute = QFileInfo(path).absoluteFilePath();
   RecentFiles.removeAll(absolute);
   RecentFiles.prepend(absolute);
   while (RecentFiles.size() > MaxRecentFiles)
     RecentFiles.removeLast();
-  if (Settings)
-    Settings->setValue(RecentFilesKey, RecentFiles);
-  ShowRecentFiles();
+  KeepRecentFiles();
 }
 
 // Shows the list in the submenu's fixed items (from the settings when they
 // hold one). The items are never deleted, so one may rewrite the list while
 // its own menu is still delivering its click.
-void TRotantsForm::ShowRecentFiles()
+void TFilesPart::ShowRecentFiles()
 {
   if (Settings && Settings->contains(RecentFilesKey))
     RecentFiles = Settings->value(RecentFilesKey).toStringList().mid(0, MaxRecentFiles);
@@ -363,7 +344,7 @@ void TRotantsForm::ShowRecentFiles()
   FileRecent->setEnabled(!RecentFiles.isEmpty());
 }
 
-void TRotantsForm::OpenRecentFile(const QString &path)
+void TFilesPart::OpenRecentFile(const QString &path)
 {
   if (!ConfirmDropWork())
     return;
@@ -371,27 +352,87 @@ void TRotantsForm::OpenRecentFile(const QString &path)
     return;
   // A recent file that is gone leaves the list.
   RecentFiles.removeAll(path);
+  KeepRecentFiles();
+}
+
+void TFilesPart::KeepRecentFiles()
+{
   if (Settings)
     Settings->setValue(RecentFilesKey, RecentFiles);
   ShowRecentFiles();
 }
 
-void TRotantsForm::dragEnterEvent(QDragEnterEvent *event)
+bool TFilesPart::CarriesFile(const QMimeData *data)
 {
-  if (!DroppedFile(event->mimeData()).isEmpty())
-    event->acceptProposedAction();
+  return !DroppedFile(data).isEmpty();
 }
 
-void TRotantsForm::dropEvent(QDropEvent *event)
+void TFilesPart::OpenDropped(const QMimeData *data)
 {
-  const QString path = DroppedFile(event->mimeData());
+  const QString path = DroppedFile(data);
   if (path.isEmpty())
     return;
-  event->acceptProposedAction();
   // Opened after the drop has finished, so the source is not held waiting
   // while a message box is open.
   QTimer::singleShot(0, this, [this, path] {
     if (ConfirmDropWork())
       OpenPhasorSet(path);
   });
+}
+
+void TFilesPart::UseSettings(QSettings *settings)
+{
+  Settings = settings;
+  ShowRecentFiles();
+}
+
+bool TFilesPart::ConfirmDropWork()
+{
+  if (View.Silent() || !Document.HoldsUnsavedWork())
+    return true;
+  const QString name =
+      CurrentFile.isEmpty() ? tr("the phasor set") : QFileInfo(CurrentFile).fileName();
+  QMessageBox box(QMessageBox::Question, Caption, tr("Save changes to %1?").arg(name),
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, Window);
+  box.setTextFormat(Qt::PlainText);
+  box.setDefaultButton(QMessageBox::Save);
+  switch (box.exec()) {
+  case QMessageBox::Save:
+    FileSaveClick();
+    return !Document.Modified();
+  case QMessageBox::Discard:
+    return true;
+  default:
+    return false;
+  }
+}
+
+// Without a file there is no saved set to differ from: the mark then says
+// that hand-made work would be lost.
+void TFilesPart::ShowCaption()
+{
+  const bool modified =
+      CaptionFile.isEmpty() ? Document.HoldsUnsavedWork() : Document.Modified();
+  const QString mark = modified ? QStringLiteral("[*]") : QString();
+  Window->setWindowTitle(CaptionFile.isEmpty()
+                             ? Caption + mark
+                             : QFileInfo(CaptionFile).fileName() + mark + " - " + Caption);
+  Window->setWindowModified(modified);
+}
+
+void TFilesPart::Retranslate()
+{
+  FileNew->setText(tr("&New"));
+  FileOpen->setText(tr("&Open..."));
+  FileRecent->setTitle(tr("Open &Recent"));
+  FileRecent->actions().last()->setText(tr("&Clear Menu"));
+  FileSave->setText(tr("&Save"));
+  FileSaveAs->setText(tr("Save &As..."));
+  FileNew->setToolTip(tr("Start again from the state Rotants opens in."));
+  FileOpen->setToolTip(tr("Open a phasor set (.rotants) or a harmonics table (CSV)."));
+  FileRecent->menuAction()->setToolTip(tr("Open one of the last eight files."));
+  FileRecent->actions().last()->setToolTip(tr("Empty the list of recent files."));
+  FileSave->setToolTip(tr("Save the phasor set and the window's options in a phasor-set file "
+                          "(.rotants)."));
+  FileSaveAs->setToolTip(tr("Save the phasor set under a new name."));
 }

@@ -1,0 +1,132 @@
+#include "MainForm.h"
+
+#include "AboutForm.h"
+#include "EditorPanel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFrame>
+#include <QSlider>
+
+// What the window's parts take from one another, and the settings they share.
+
+TActionWork TRotantsForm::ActionWork()
+{
+  TActionWork work;
+  work.Synthesize = [this] { SynthesizeTone(); };
+  work.Play = [this](bool on) { PlaySound(on); };
+  work.Redraw = [this] { TimeTrackBarChange(); };
+  work.Settle = [this] {
+    Document.WaveformItem = WaveformComboBox->currentIndex();
+    Document.Conjugate = ConjugateCheckBox->isChecked();
+  };
+  work.Capture = [this] { return CaptureSnapshot(); };
+  return work;
+}
+
+TFilesView TRotantsForm::FilesView()
+{
+  TFilesView view;
+  view.Step = [this] { return TimeTrackBar->value(); };
+  view.EditorShown = [this] { return !PhasorEditPanel->isHidden(); };
+  view.Silent = [this] { return Silent; };
+  view.StopWork = [this] {
+    MouseDrawing = false;
+    StopBtnClick();
+  };
+  // The options first, so the waveform is chosen as the user would choose it
+  // with them set: its ideal curve, edit mode and grid are those of the choice.
+  view.ApplyChoices = [this](const PhasorSetFile::TState &state) {
+    RealValueCheckBox->setChecked(state.RealValue);
+    TraceCheckBox->setChecked(state.Trace);
+    ConjugateCheckBox->setChecked(state.Conjugate);
+    Document.Conjugate = state.Conjugate;
+    TimeGridCheckBox->setChecked(state.Grid);
+    SoundCheckBox->setChecked(state.Sound);
+    RepeatPlayCheckBox->setChecked(state.Repeat);
+    IdealWaveCheckBox->setChecked(state.IdealWave);
+    RotateComplexPlaneCheckBox->setChecked(state.RotateComplexPlane);
+    RotateComplexPlaneCheckBoxClick();
+    HighestHarmonicComboBox->setCurrentIndex(state.HighestHarmonic);
+    HighestHarmonic = state.HighestHarmonic;
+    WaveformComboBox->setCurrentIndex(state.Waveform);
+    WaveformComboBoxChange();
+  };
+  view.ShowEditor = [this](bool shown) {
+    if (PhasorEditPanel->isHidden() == shown)
+      EditRotantsBtnClick();
+  };
+  view.ShowSelection = [this] { ShowSelectedRow(); };
+  view.MakeTone = [this](bool play) {
+    SynthesizeTone();
+    if (play)
+      PlaySound(SoundCheckBox->isChecked());
+  };
+  view.ShowStep = [this](int step) {
+    TimeTrackBar->setValue(step);
+    TimeTrackBarChange();
+  };
+  view.WorkFileChanged = [this](const QString &path) { Exports->SetWorkFile(path); };
+  view.StartFolder = [this] { return Exports->StartFolder(); };
+  view.ShowWarning = [this](const QString &message) { ShowWarning(message); };
+  return view;
+}
+
+TSpectrumView TRotantsForm::SpectrumView()
+{
+  TSpectrumView view;
+  view.TwoSided = [this] { return ConjugateCheckBox->isChecked(); };
+  view.Highlighted = [this] { return ViewHighlightHarmonic->isChecked(); };
+  view.WaveformName = [this] { return WaveformComboBox->currentText(); };
+  view.Redraw = [this] { TimeTrackBarChange(); };
+  view.Relayout = [this] { View->Relayout(); };
+  view.EditHarmonic = [this](int k, double magnitude, double angle) {
+    EditHarmonic(k, magnitude, angle);
+  };
+  view.ShowSelection = [this] { ShowSelectedRow(); };
+  return view;
+}
+
+TViewNeeds TRotantsForm::ViewNeeds()
+{
+  TViewNeeds needs;
+  needs.Growth = [this] { return Spectrum->Growth(); };
+  // The canvases draw at the screen's detail, so the pictures are drawn anew.
+  needs.Zoomed = [this](double factor) {
+    TimeTrackBarChange();
+    AboutBox->SetZoom(factor);
+  };
+  return needs;
+}
+
+// The strip first, so that the zoom is held to what the screen allows with it.
+// Nothing is written back while the settings are read.
+void TRotantsForm::UseSettings(QSettings *settings)
+{
+  Settings = nullptr;
+  Spectrum->UseSettings(settings);
+  View->UseSettings(settings);
+  if (settings) {
+    RestoreTeachingOptions(settings);
+    View->RestoreLanguage(settings);
+  }
+  Settings = settings;
+  Exports->UseSettings(settings);
+  Files->UseSettings(settings);
+}
+
+void TRotantsForm::dragEnterEvent(QDragEnterEvent *event)
+{
+  if (TFilesPart::CarriesFile(event->mimeData()))
+    event->acceptProposedAction();
+}
+
+void TRotantsForm::dropEvent(QDropEvent *event)
+{
+  if (!TFilesPart::CarriesFile(event->mimeData()))
+    return;
+  event->acceptProposedAction();
+  Files->OpenDropped(event->mimeData());
+}

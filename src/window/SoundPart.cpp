@@ -1,0 +1,164 @@
+#include "SoundPart.h"
+
+#include "ActionRunner.h"
+#include "MySoundUnit.h"
+#include "ToneSynthesis.h"
+#include "WindowLayout.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QStyle>
+
+#include <algorithm>
+
+using WindowLayout::Place;
+
+TSoundPart::TSoundPart(const TPhasorDocument &document, TActionRunner &actions, QObject *parent)
+    : QObject(parent), Document(document), Actions(actions)
+{
+  const SoundFormat format{2, 44100, 8};
+  Player = new TMySound(this, format);
+  Player->AllocateBuffer(100);
+  std::fill_n(Player->Buffer, Player->DataSize, quint8(ToneSynthesis::SilenceByte));
+  connect(Player, &TMySound::OutputReport, this, &TSoundPart::SoundOutputReport);
+}
+
+void TSoundPart::BuildControls(QWidget *options)
+{
+  SoundCheckBox = Place(new QCheckBox(options), "SoundCheckBox", 80, 16, 73, 17);
+  // Right of "Sound On", in the free part of the group box's first row.
+  SoundWarningIcon = Place(new QLabel(options), "SoundWarningIcon", 156, 16, 17, 17);
+  SoundWarningIcon->setPixmap(
+      QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
+  SoundWarningIcon->setScaledContents(true);
+  SoundWarningIcon->setVisible(false);
+  connect(SoundCheckBox, &QCheckBox::clicked, this, &TSoundPart::SoundCheckBoxClick);
+}
+
+void TSoundPart::BuildSoloAction(QMenu *menu)
+{
+  ViewSoloHarmonic = menu->addAction(QString());
+  ViewSoloHarmonic->setObjectName("ViewSoloHarmonic");
+  ViewSoloHarmonic->setCheckable(true);
+  connect(ViewSoloHarmonic, &QAction::triggered, this, &TSoundPart::SoloClick);
+}
+
+void TSoundPart::Retranslate()
+{
+  SoundCheckBox->setText(tr("Sound On"));
+  SoundWarningIcon->setToolTip(NoSoundOutputText());
+  SoundWarningIcon->setAccessibleName(NoSoundOutputText());
+  ShowSoundOutput();
+  ViewSoloHarmonic->setText(tr("&Play Selected Harmonic Alone"));
+  ViewSoloHarmonic->setToolTip(
+      tr("With the sound on, play only the harmonic of the table's selected row."));
+}
+
+bool TSoundPart::Solo() const
+{
+  return ViewSoloHarmonic && ViewSoloHarmonic->isChecked();
+}
+
+void TSoundPart::SynthesizeTone()
+{
+  if (Actions.DeferTone())
+    return;
+  if (!Player->Buffer || Player->DataSize < quint32(ToneBytes))
+    return;
+  const int highest = Document.HighestHarmonic;
+  if (!Solo()) {
+    ToneSynthesis::SynthesizeToneBytes(Document.PhasorList, highest, Player->Buffer);
+    return;
+  }
+  // The selected harmonic alone, at its level in the mix; a constant alone,
+  // or a harmonic above the highest, is silence.
+  const int selected = std::clamp(Document.SelectedHarmonic(), 0, HarmonicCount - 1);
+  if (selected == 0 || selected > highest) {
+    std::fill_n(Player->Buffer, ToneBytes, std::uint8_t(ToneSynthesis::SilenceByte));
+    return;
+  }
+  TPhasorArray alone{};
+  alone[std::size_t(selected)] = Document.PhasorList[std::size_t(selected)];
+  ToneSynthesis::SynthesizeToneBytes(alone, highest, Player->Buffer);
+}
+
+void TSoundPart::PlaySound(bool on)
+{
+  on = on && !Silent;
+  if (!Actions.DeferPlay(on))
+    Player->PlayLoop(on);
+  ShowSoundOutput();
+}
+
+void TSoundPart::SoundCheckBoxClick()
+{
+  PlaySound(SoundCheckBox->isChecked());
+}
+
+void TSoundPart::RefreshTone()
+{
+  const TActionScope action(Actions);
+  SynthesizeTone();
+  if (SoundCheckBox->isChecked())
+    PlaySound(true);
+}
+
+void TSoundPart::SoloClick()
+{
+  emit SoloChanged();
+  RefreshTone();
+}
+
+void TSoundPart::SoundOutputReport(bool available)
+{
+  SoundOutputMissing = !available;
+  ShowSoundOutput();
+}
+
+// Sound On unticked, also by File > New or an opened file, takes the notice
+// away; ticked again, it shows at once while the last word stands, for the
+// service does not repeat it.
+void TSoundPart::ShowSoundOutput()
+{
+  const bool shown = SoundOutputMissing && SoundCheckBox->isChecked();
+  SoundWarningIcon->setVisible(shown);
+  SoundCheckBox->setToolTip(shown ? NoSoundOutputText() : SoundCheckBoxTip());
+}
+
+std::span<const std::uint8_t> TSoundPart::ToneLoop() const
+{
+  if (!Player->Buffer)
+    return {};
+  return {Player->Buffer, Player->DataSize};
+}
+
+void TSoundPart::CaptureTone(TPhasorSnapshot &snapshot) const
+{
+  if (Player->Buffer && Player->DataSize >= quint32(ToneBytes))
+    std::copy_n(Player->Buffer, ToneBytes, snapshot.Tone.begin());
+}
+
+// The tone is put back, not made again: each synthesis depends on the ones
+// before it. A harmonic played alone is made from the entries.
+void TSoundPart::RestoreTone(const TPhasorSnapshot &snapshot)
+{
+  if (Player->Buffer && Player->DataSize >= quint32(ToneBytes))
+    std::copy_n(snapshot.Tone.begin(), ToneBytes, Player->Buffer);
+  if (Solo())
+    SynthesizeTone();
+  else
+    Actions.DropTone();
+}
+
+QString TSoundPart::NoSoundOutputText()
+{
+  return tr("No sound output available");
+}
+
+QString TSoundPart::SoundCheckBoxTip()
+{
+  return tr("Play the sum of the harmonics in use as a looping 441 Hz tone.");
+}

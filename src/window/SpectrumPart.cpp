@@ -1,0 +1,331 @@
+#include "SpectrumPart.h"
+
+#include "ActionRunner.h"
+#include "HarmonicModel.h"
+#include "ImageCanvas.h"
+#include "NumberText.h"
+#include "PhasorDocument.h"
+#include "SpectrumView.h"
+#include "WindowLayout.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QSettings>
+
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+
+QFont WindowFont();
+
+namespace {
+
+const char SpectrumKey[] = "View/Spectrum";
+const char DecibelsKey[] = "View/SpectrumDecibels";
+
+// The strip (114 pixels) and a gap of 4 above the status bar.
+constexpr int SpectrumGrowth = 118;
+// Canvas pixels the mouse must leave the press point by before a press
+// becomes a drag, so that a press that only selects never changes a value.
+constexpr int DragThreshold = 3;
+
+QRect ToRect(const TSpectrumBox &box)
+{
+  return QRect(box.Left, box.Top, box.Width, box.Height);
+}
+
+// The value a grid cell shows; fallback when it does not read.
+double GridValue(const TPhasorDocument &document, int k, int column, double fallback)
+{
+  double value = fallback;
+  ReadNumber(document.GridText(k, column).toStdString(), value);
+  return value;
+}
+
+QString Number(double value)
+{
+  return QString::fromStdString(FormatFixed(value, 7, 4));
+}
+
+}  // namespace
+
+TSpectrumPart::TSpectrumPart(TPhasorDocument &document, TActionRunner &actions,
+                             TSpectrumView view, QObject *parent)
+    : QObject(parent), Document(document), Actions(actions), View(std::move(view))
+{
+}
+
+void TSpectrumPart::BuildStrip(QWidget *client)
+{
+  // Made now, hidden, so that the window scaler knows it from the start.
+  SpectrumImage = WindowLayout::Place(new TImageCanvas(client, 766, 114), "SpectrumImage", 8,
+                                      365, 766, 114);
+  SpectrumImage->Font = WindowFont();
+  SpectrumImage->setVisible(false);
+  SpectrumImage->Describe = [this] { return Description(); };
+  connect(SpectrumImage, &TImageCanvas::MouseDown, this, &TSpectrumPart::MouseDown);
+  connect(SpectrumImage, &TImageCanvas::MouseMove, this, &TSpectrumPart::MouseMove);
+  connect(SpectrumImage, &TImageCanvas::MouseUp, this, &TSpectrumPart::MouseUp);
+  connect(SpectrumImage, &TImageCanvas::DisplayScaleChanged, this, &TSpectrumPart::Redraw);
+}
+
+void TSpectrumPart::BuildActions(QMenu *menu)
+{
+  menu->addSeparator();
+  ViewSpectrum = menu->addAction(QString());
+  ViewSpectrum->setObjectName("ViewSpectrum");
+  ViewSpectrum->setCheckable(true);
+  ViewSpectrumDecibels = menu->addAction(QString());
+  ViewSpectrumDecibels->setObjectName("ViewSpectrumDecibels");
+  ViewSpectrumDecibels->setCheckable(true);
+  ViewSpectrumDecibels->setEnabled(false);
+  connect(ViewSpectrum, &QAction::triggered, this, &TSpectrumPart::ViewSpectrumClick);
+  connect(ViewSpectrumDecibels, &QAction::triggered, this,
+          &TSpectrumPart::ViewSpectrumDecibelsClick);
+}
+
+void TSpectrumPart::Retranslate()
+{
+  ViewSpectrum->setText(tr("&Spectrum"));
+  ViewSpectrumDecibels->setText(tr("Spectrum in &Decibels"));
+  ViewSpectrum->setToolTip(tr("Show a strip under the controls with one bar per harmonic: its "
+                              "magnitude and its angle."));
+  ViewSpectrumDecibels->setToolTip(tr("Scale the spectrum's bars in decibels, over 60 dB."));
+  SpectrumImage->setAccessibleName(tr("Spectrum"));
+  SpectrumImage->setToolTip(
+      tr("Spectrum: one bar per harmonic, as tall as its magnitude, and under the bars a phase "
+         "row marking its angle. Press a bar to select its harmonic, drag its top to set the "
+         "magnitude, drag in the phase row to set the angle."));
+}
+
+void TSpectrumPart::UseSettings(QSettings *settings)
+{
+  Settings = nullptr;
+  if (settings) {
+    ViewSpectrumDecibels->setChecked(settings->value(DecibelsKey, false).toBool());
+    const bool on = settings->value(SpectrumKey, false).toBool();
+    if (on != Shown())
+      SetShown(on, false);
+    else
+      Redraw();
+  }
+  Settings = settings;
+}
+
+QString TSpectrumPart::DragStepText(int k, bool phase)
+{
+  return phase ? tr("Dragged Phase of Harmonic %1").arg(k) : tr("Dragged Harmonic %1").arg(k);
+}
+
+void TSpectrumPart::ViewSpectrumClick()
+{
+  SetShown(ViewSpectrum->isChecked(), true);
+}
+
+void TSpectrumPart::ViewSpectrumDecibelsClick()
+{
+  if (Settings)
+    Settings->setValue(DecibelsKey, ViewSpectrumDecibels->isChecked());
+  Redraw();
+}
+
+bool TSpectrumPart::Shown() const
+{
+  return ViewSpectrum && ViewSpectrum->isChecked();
+}
+
+int TSpectrumPart::Growth() const
+{
+  return Shown() ? SpectrumGrowth : 0;
+}
+
+void TSpectrumPart::SetShown(bool on, bool remember)
+{
+  CancelDrag();
+  ViewSpectrum->setChecked(on);
+  ViewSpectrumDecibels->setEnabled(on);
+  SpectrumImage->setVisible(on);
+  // While hidden the canvas follows the zoom without a picture drawn at it:
+  // the strip shown again is drawn afresh, not kept as an enlarged copy.
+  Drawn = {};
+  View.Relayout();
+  if (remember && Settings)
+    Settings->setValue(SpectrumKey, on);
+}
+
+int TSpectrumPart::Selected() const
+{
+  return std::clamp(Document.SelectedHarmonic(), 0, HarmonicCount - 1);
+}
+
+TSpectrumGeometry TSpectrumPart::Layout() const
+{
+  return TSpectrumGeometry(SpectrumImage->Width(), SpectrumImage->Height(), View.TwoSided());
+}
+
+void TSpectrumPart::Picture(TSpectrumContent &content, TSpectrumScale &scale) const
+{
+  content.SetEntries(Document.PhasorList);
+  if (Drag.Moved) {
+    const std::size_t dragged = std::size_t(Drag.Harmonic);
+    content.Magnitudes[dragged] = Drag.Magnitude;
+    content.Angles[dragged] = Drag.Angle;
+  }
+  content.Highest = Document.HighestHarmonic;
+  content.Selected = Selected();
+  content.Highlight = View.Highlighted();
+  content.TwoSided = View.TwoSided();
+  scale = Drag.Active ? Drag.Scale
+                      : TSpectrumScale::Fitting(content.Largest(),
+                                                ViewSpectrumDecibels->isChecked());
+}
+
+void TSpectrumPart::Draw()
+{
+  if (!Shown())
+    return;
+  TSource source;
+  for (int k = 0; k < HarmonicCount; ++k) {
+    source.Entries[std::size_t(2 * k)] = Document.PhasorList[std::size_t(k)].Re;
+    source.Entries[std::size_t(2 * k + 1)] = Document.PhasorList[std::size_t(k)].Im;
+  }
+  source.Highest = Document.HighestHarmonic;
+  source.Selected = Selected();
+  source.Highlight = View.Highlighted();
+  source.TwoSided = View.TwoSided();
+  source.Decibels = ViewSpectrumDecibels->isChecked();
+  source.Drag = Drag;
+  source.Display = SpectrumImage->DisplayScale();
+  // Nothing in the strip moves with the time step: a redraw for another step
+  // keeps the picture it would draw again.
+  if (source == Drawn)
+    return;
+  TSpectrumContent content;
+  TSpectrumScale scale;
+  Picture(content, scale);
+  DrawSpectrum(*SpectrumImage, Layout(), scale, content);
+  Drawn = source;
+}
+
+void TSpectrumPart::Redraw()
+{
+  if (Shown() && !Actions.DeferRedraw())
+    Draw();
+}
+
+QRect TSpectrumPart::Bar(int k) const
+{
+  const TSpectrumGeometry geometry = Layout();
+  if (!Shown() || !geometry.Shows(k))
+    return QRect();
+  TSpectrumContent content;
+  TSpectrumScale scale;
+  Picture(content, scale);
+  return ToRect(geometry.Bar(k, scale.Fraction(content.MagnitudeOf(k))));
+}
+
+// The value starts from the grid row's texts, which are what the editor
+// shows and keeps: an angle typed for a zero magnitude is kept too.
+void TSpectrumPart::MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int X, int Y)
+{
+  if (button != Qt::LeftButton || !Shown())
+    return;
+  const std::optional<TSpectrumHit> hit = Layout().HitAt(X, Y);
+  if (!hit)
+    return;
+  TSpectrumContent content;
+  TDrag drag;
+  Picture(content, drag.Scale);
+  drag.Active = true;
+  drag.Phase = hit->Phase;
+  drag.Harmonic = std::abs(hit->Harmonic);
+  drag.Mirrored = hit->Harmonic < 0;
+  drag.PressX = X;
+  drag.PressY = Y;
+  drag.Magnitude =
+      GridValue(Document, drag.Harmonic, 1, content.Magnitudes[std::size_t(drag.Harmonic)]);
+  drag.Angle = GridValue(Document, drag.Harmonic, 2, content.Angles[std::size_t(drag.Harmonic)]);
+  Drag = drag;
+  Document.SelectHarmonic(drag.Harmonic);
+  View.ShowSelection();
+}
+
+// Sets the dragged half of the value from a mouse position, once the mouse
+// has left the press point.
+void TSpectrumPart::FollowDrag(int x, int y)
+{
+  if (!Drag.Moved && std::abs(x - Drag.PressX) < DragThreshold
+      && std::abs(y - Drag.PressY) < DragThreshold)
+    return;
+  Drag.Moved = true;
+  const TSpectrumGeometry geometry = Layout();
+  if (Drag.Phase) {
+    const double angle = geometry.AngleAt(y);
+    Drag.Angle = Drag.Mirrored ? -angle : angle;
+  } else {
+    Drag.Magnitude = Drag.Scale.MagnitudeAt(geometry.FractionAt(y));
+  }
+}
+
+void TSpectrumPart::CancelDrag()
+{
+  const bool shown = std::exchange(Drag, {}).Moved;
+  if (shown)
+    View.Redraw();
+}
+
+void TSpectrumPart::MouseMove(Qt::KeyboardModifiers, int X, int Y)
+{
+  if (!Drag.Active)
+    return;
+  FollowDrag(X, Y);
+  if (Drag.Moved)
+    View.Redraw();
+}
+
+void TSpectrumPart::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, int X, int Y)
+{
+  if (button != Qt::LeftButton || !Drag.Active)
+    return;
+  FollowDrag(X, Y);
+  const TDrag drag = std::exchange(Drag, {});
+  if (!drag.Moved)
+    return;
+  const TActionScope action(Actions, DragStepText(drag.Harmonic, drag.Phase),
+                            TStepKind::HandMade);
+  View.EditHarmonic(drag.Harmonic, drag.Magnitude, drag.Angle);
+}
+
+bool TSpectrumPart::Previewing(int &harmonic, double &magnitude, double &angle) const
+{
+  if (!Drag.Moved)
+    return false;
+  harmonic = Drag.Harmonic;
+  magnitude = Drag.Magnitude;
+  angle = Drag.Angle;
+  return true;
+}
+
+QString TSpectrumPart::Description() const
+{
+  const int highest = Document.HighestHarmonic;
+  int strongest = 0;
+  double strongestMagnitude = 0.0;
+  for (int k = 0; k <= highest; ++k) {
+    const HarmonicPhasor &entry = Document.PhasorList[std::size_t(k)];
+    double magnitude = 0.0;
+    double angle = 0.0;
+    HarmonicMath::RectToPolar(entry.Re, entry.Im, magnitude, angle);
+    if (magnitude > strongestMagnitude) {
+      strongest = k;
+      strongestMagnitude = magnitude;
+    }
+  }
+  // The selected harmonic as the table reads it.
+  const int selected = Selected();
+  return tr("Spectrum: %1 waveform, harmonics 0 to %2, the strongest harmonic %3 with magnitude "
+            "%4; selected harmonic %5: magnitude %6, angle %7\u00B0")
+      .arg(View.WaveformName(), QString::number(highest), QString::number(strongest),
+           Number(strongestMagnitude), QString::number(selected),
+           Document.GridText(selected, 1), Document.GridText(selected, 2));
+}
