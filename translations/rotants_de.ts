@@ -780,14 +780,6 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
 <context>
     <name>TRotantsForm</name>
     <message>
-        <source>RMS error: -</source>
-        <translation>RMS-Fehler: -</translation>
-    </message>
-    <message>
-        <source>RMS error: %1</source>
-        <translation>RMS-Fehler: %1</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
@@ -820,14 +812,6 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <source>&amp;Highlight Selected Harmonic</source>
-        <translation>Gewählte Harmonische &amp;hervorheben</translation>
-    </message>
-    <message>
-        <source>Show &amp;Error</source>
-        <translation>&amp;Fehler anzeigen</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
@@ -836,28 +820,12 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <translation>Ü&amp;ber Rotants...</translation>
     </message>
     <message>
-        <source>Re</source>
-        <translation>Re</translation>
-    </message>
-    <message>
-        <source>Im</source>
-        <translation>Im</translation>
-    </message>
-    <message>
         <source>Waveform:</source>
         <translation>Signalform:</translation>
     </message>
     <message>
-        <source>Left-click to place a phasor</source>
-        <translation>Linksklick setzt einen Zeiger</translation>
-    </message>
-    <message>
         <source>Highest harmonic:</source>
         <translation>Harmonische bis:</translation>
-    </message>
-    <message>
-        <source>Left-click and drag to create a waveform</source>
-        <translation>Mit linker Maustaste eine Kurve zeichnen</translation>
     </message>
     <message>
         <source>Harmonic</source>
@@ -964,14 +932,6 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <translation>Idealkurve</translation>
     </message>
     <message>
-        <source>Coord: </source>
-        <translation>Koord.: </translation>
-    </message>
-    <message>
-        <source>N: </source>
-        <translation>Schritt: </translation>
-    </message>
-    <message>
         <source>Show &amp;Editor</source>
         <translation>&amp;Editor öffnen</translation>
     </message>
@@ -982,18 +942,6 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     <message>
         <source>Vie&amp;w</source>
         <translation>&amp;Ansicht</translation>
-    </message>
-    <message>
-        <source>Harmonic %1</source>
-        <translation>Harmonische %1</translation>
-    </message>
-    <message>
-        <source>Harmonic %1 alone</source>
-        <translation>Harmonische %1 allein</translation>
-    </message>
-    <message>
-        <source>Harmonic %1: above the highest harmonic</source>
-        <translation>Harmonische %1: über der höchsten Harmonischen</translation>
     </message>
     <message>
         <source>Magnitude %1 is outside 0 to 10: 0 applied</source>
@@ -1032,10 +980,6 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
-        <source>Placed Harmonic %1</source>
-        <translation>Harmonische %1 gesetzt</translation>
-    </message>
-    <message>
         <source>Typed Harmonic %1</source>
         <translation>Harmonische %1 eingegeben</translation>
     </message>
@@ -1064,12 +1008,6 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <translation>&amp;Tastenkürzel</translation>
     </message>
     <message>
-        <source>Root-mean-square difference over one period between the sum of the harmonics in use and the ideal wave, in the time plot&apos;s units; 0 is a perfect match.
-&quot;Custom Rotants&quot; shows &quot;-&quot;: it has no ideal wave to compare with.</source>
-        <translation>Quadratischer Mittelwert (RMS) der Abweichung zwischen der Summe der verwendeten Harmonischen und der Idealkurve über eine Periode, in den Einheiten des Zeitdiagramms; 0 bedeutet völlige Übereinstimmung.
-„Eigene Zeiger“ zeigt „-“: Dort gibt es keine Idealkurve zum Vergleich.</translation>
-    </message>
-    <message>
         <source>Choose a standard waveform to build from its harmonics, or a custom mode: place the phasors with the mouse (Custom Rotants) or draw one period (Custom Time).</source>
         <translation>Eine Standardsignalform wählen, die aus ihren Harmonischen aufgebaut wird, oder einen eigenen Modus: Zeiger mit der Maus setzen (Eigene Zeiger) oder eine Periode zeichnen (Eigene Kurve).</translation>
     </message>
@@ -1084,14 +1022,6 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     <message>
         <source>Highest harmonic</source>
         <translation>Harmonische bis</translation>
-    </message>
-    <message>
-        <source>Real axis</source>
-        <translation>Reelle Achse</translation>
-    </message>
-    <message>
-        <source>Imaginary axis</source>
-        <translation>Imaginäre Achse</translation>
     </message>
     <message>
         <source>Run the sweep through the time steps: the chain turns and the curve grows.</source>
@@ -1190,30 +1120,6 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <translation>Nach dem letzten Schritt den Durchlauf wieder bei Schritt 0 beginnen, statt anzuhalten.</translation>
     </message>
     <message>
-        <source>Mouse position over the phasor plane: real part : imaginary part.</source>
-        <translation>Mausposition über der Zeigerebene: Realteil : Imaginärteil.</translation>
-    </message>
-    <message>
-        <source>The current time step N, 0 to 511.</source>
-        <translation>Der aktuelle Zeitschritt, 0 bis 511.</translation>
-    </message>
-    <message>
-        <source>Mouse position over the time plot: time step : value.</source>
-        <translation>Mausposition über dem Zeitdiagramm: Zeitschritt : Wert.</translation>
-    </message>
-    <message>
-        <source>The harmonic of the table&apos;s selected row, which Highlight Selected Harmonic and Play Selected Harmonic Alone are about.</source>
-        <translation>Die Harmonische der gewählten Tabellenzeile, um die es bei „Gewählte Harmonische hervorheben“ und „Gewählte Harmonische allein abspielen“ geht.</translation>
-    </message>
-    <message>
-        <source>Phasor plane</source>
-        <translation>Zeigerebene</translation>
-    </message>
-    <message>
-        <source>Time plot</source>
-        <translation>Zeitdiagramm</translation>
-    </message>
-    <message>
         <source>Write what the window shows to a picture, sound, table, animation or figure file.</source>
         <translation>Das Gezeigte als Bild-, Ton-, Tabellen-, Animations- oder Abbildungsdatei schreiben.</translation>
     </message>
@@ -1262,14 +1168,6 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <translation>Die beschriftete Abbildung kopieren, um sie in ein Dokument oder eine Folie einzufügen.</translation>
     </message>
     <message>
-        <source>Draw the harmonic of the table&apos;s selected row in amber: its segment of the chain and its own sinusoid.</source>
-        <translation>Die Harmonische der gewählten Tabellenzeile bernsteinfarben zeichnen: ihr Stück der Zeigerkette und ihre eigene Sinuskurve.</translation>
-    </message>
-    <message>
-        <source>Show in the status bar how far the sum of the harmonics is from the ideal wave (RMS error).</source>
-        <translation>In der Statusleiste zeigen, wie weit die Summe der Harmonischen von der Idealkurve abweicht (RMS-Fehler).</translation>
-    </message>
-    <message>
         <source>Open the manual in the window&apos;s language.</source>
         <translation>Das Handbuch in der Sprache des Fensters öffnen.</translation>
     </message>
@@ -1280,34 +1178,6 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     <message>
         <source>Show the program&apos;s version and credits.</source>
         <translation>Version und Mitwirkende des Programms zeigen.</translation>
-    </message>
-    <message>
-        <source>With the plot focused, the arrow keys, Page Up, Page Down, Home and End move the time step.</source>
-        <translation>Hat das Diagramm den Fokus, verschieben Pfeiltasten, Bild auf, Bild ab, Pos1 und Ende den Zeitschritt.</translation>
-    </message>
-    <message>
-        <source>Phasor plane: click to place the next harmonic (1, 2, 3, ...) with its tip where you click, measured from the tip of the one placed before.</source>
-        <translation>Zeigerebene: Ein Klick setzt die nächste Harmonische (1, 2, 3, ...) so, dass ihre Spitze an der Klickstelle liegt, gemessen von der Spitze der zuvor gesetzten.</translation>
-    </message>
-    <message>
-        <source>Phasor plane: the chain of turning phasors, one per harmonic, at the current time step; the real part of its tip is the wave&apos;s value.</source>
-        <translation>Zeigerebene: die Kette der rotierenden Zeiger, einer je Harmonische, beim aktuellen Zeitschritt; der Realteil ihrer Spitze ist der Wert der Kurve.</translation>
-    </message>
-    <message>
-        <source>Time plot: hold a mouse button and drag across to draw one period; either half edits the same period. On release the drawing becomes the 26 harmonics.</source>
-        <translation>Zeitdiagramm: Maustaste gedrückt halten und darüber ziehen, um eine Periode zu zeichnen; beide Hälften bearbeiten dieselbe Periode. Beim Loslassen wird die Zeichnung zu den 26 Harmonischen.</translation>
-    </message>
-    <message>
-        <source>Time plot: two periods of the ideal wave in black and, in green, the sum of the harmonics from step 0 to the current one.</source>
-        <translation>Zeitdiagramm: zwei Perioden der Idealkurve in Schwarz und in Grün die Summe der Harmonischen von Schritt 0 bis zum aktuellen.</translation>
-    </message>
-    <message>
-        <source>Phasor plane: %1 waveform, chain of harmonics 0 to %2 at step %3, its tip at real %4, imaginary %5</source>
-        <translation>Zeigerebene: Signalform %1, Kette der Harmonischen 0 bis %2 bei Schritt %3, ihre Spitze bei Realteil %4, Imaginärteil %5</translation>
-    </message>
-    <message>
-        <source>Time plot: %1 waveform from harmonics 0 to %2, step %3, value %4</source>
-        <translation>Zeitdiagramm: Signalform %1 aus den Harmonischen 0 bis %2, Schritt %3, Wert %4</translation>
     </message>
 </context>
 <context>
@@ -1488,6 +1358,22 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     <message>
         <source>Zoom: %1 %</source>
         <translation>Zoom: %1 %</translation>
+    </message>
+    <message>
+        <source>&amp;Highlight Selected Harmonic</source>
+        <translation>Gewählte Harmonische &amp;hervorheben</translation>
+    </message>
+    <message>
+        <source>Show &amp;Error</source>
+        <translation>&amp;Fehler anzeigen</translation>
+    </message>
+    <message>
+        <source>Draw the harmonic of the table&apos;s selected row in amber: its segment of the chain and its own sinusoid.</source>
+        <translation>Die Harmonische der gewählten Tabellenzeile bernsteinfarben zeichnen: ihr Stück der Zeigerkette und ihre eigene Sinuskurve.</translation>
+    </message>
+    <message>
+        <source>Show in the status bar how far the sum of the harmonics is from the ideal wave (RMS error).</source>
+        <translation>In der Statusleiste zeigen, wie weit die Summe der Harmonischen von der Idealkurve abweicht (RMS-Fehler).</translation>
     </message>
 </context>
 </TS>

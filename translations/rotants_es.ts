@@ -780,14 +780,6 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
 <context>
     <name>TRotantsForm</name>
     <message>
-        <source>RMS error: -</source>
-        <translation>Error RMS: -</translation>
-    </message>
-    <message>
-        <source>RMS error: %1</source>
-        <translation>Error RMS: %1</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
     </message>
@@ -820,14 +812,6 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <translation>&amp;Salir</translation>
     </message>
     <message>
-        <source>&amp;Highlight Selected Harmonic</source>
-        <translation>&amp;Resaltar el armónico seleccionado</translation>
-    </message>
-    <message>
-        <source>Show &amp;Error</source>
-        <translation>Mostrar &amp;error</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation>Ay&amp;uda</translation>
     </message>
@@ -836,28 +820,12 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <translation>&amp;Acerca de...</translation>
     </message>
     <message>
-        <source>Re</source>
-        <translation>Re</translation>
-    </message>
-    <message>
-        <source>Im</source>
-        <translation>Im</translation>
-    </message>
-    <message>
         <source>Waveform:</source>
         <translation>Onda:</translation>
     </message>
     <message>
-        <source>Left-click to place a phasor</source>
-        <translation>Clic izq. para poner un fasor</translation>
-    </message>
-    <message>
         <source>Highest harmonic:</source>
         <translation>Armónico máximo:</translation>
-    </message>
-    <message>
-        <source>Left-click and drag to create a waveform</source>
-        <translation>Clic izq. y arrastre para dibujar una onda</translation>
     </message>
     <message>
         <source>Harmonic</source>
@@ -964,14 +932,6 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <translation>Onda ideal</translation>
     </message>
     <message>
-        <source>Coord: </source>
-        <translation>Coord.: </translation>
-    </message>
-    <message>
-        <source>N: </source>
-        <translation>N: </translation>
-    </message>
-    <message>
         <source>Show &amp;Editor</source>
         <translation>Mostrar &amp;editor</translation>
     </message>
@@ -982,18 +942,6 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     <message>
         <source>Vie&amp;w</source>
         <translation>&amp;Ver</translation>
-    </message>
-    <message>
-        <source>Harmonic %1</source>
-        <translation>Armónico %1</translation>
-    </message>
-    <message>
-        <source>Harmonic %1 alone</source>
-        <translation>Armónico %1 solo</translation>
-    </message>
-    <message>
-        <source>Harmonic %1: above the highest harmonic</source>
-        <translation>Armónico %1: por encima del armónico máximo</translation>
     </message>
     <message>
         <source>Magnitude %1 is outside 0 to 10: 0 applied</source>
@@ -1022,10 +970,6 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     <message>
         <source>&amp;Redo</source>
         <translation>&amp;Rehacer</translation>
-    </message>
-    <message>
-        <source>Placed Harmonic %1</source>
-        <translation>Armónico %1 colocado</translation>
     </message>
     <message>
         <source>Typed Harmonic %1</source>
@@ -1064,12 +1008,6 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <translation>Atajos de &amp;teclado</translation>
     </message>
     <message>
-        <source>Root-mean-square difference over one period between the sum of the harmonics in use and the ideal wave, in the time plot&apos;s units; 0 is a perfect match.
-&quot;Custom Rotants&quot; shows &quot;-&quot;: it has no ideal wave to compare with.</source>
-        <translation>Diferencia cuadrática media (RMS) a lo largo de un periodo entre la suma de los armónicos en uso y la onda ideal, en las unidades del gráfico temporal; 0 es una coincidencia perfecta.
-«Fasores a medida» muestra «-»: no tiene onda ideal con la que comparar.</translation>
-    </message>
-    <message>
         <source>Choose a standard waveform to build from its harmonics, or a custom mode: place the phasors with the mouse (Custom Rotants) or draw one period (Custom Time).</source>
         <translation>Elegir una onda estándar para construirla a partir de sus armónicos, o un modo propio: colocar los fasores con el ratón (Fasores a medida) o dibujar un periodo (Onda a medida).</translation>
     </message>
@@ -1084,14 +1022,6 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     <message>
         <source>Highest harmonic</source>
         <translation>Armónico máximo</translation>
-    </message>
-    <message>
-        <source>Real axis</source>
-        <translation>Eje real</translation>
-    </message>
-    <message>
-        <source>Imaginary axis</source>
-        <translation>Eje imaginario</translation>
     </message>
     <message>
         <source>Run the sweep through the time steps: the chain turns and the curve grows.</source>
@@ -1190,30 +1120,6 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <translation>Tras el último paso, volver a empezar el barrido en el paso 0 en lugar de detenerse.</translation>
     </message>
     <message>
-        <source>Mouse position over the phasor plane: real part : imaginary part.</source>
-        <translation>Posición del ratón sobre el plano de fasores: parte real : parte imaginaria.</translation>
-    </message>
-    <message>
-        <source>The current time step N, 0 to 511.</source>
-        <translation>El paso de tiempo actual N, de 0 a 511.</translation>
-    </message>
-    <message>
-        <source>Mouse position over the time plot: time step : value.</source>
-        <translation>Posición del ratón sobre el gráfico temporal: paso de tiempo : valor.</translation>
-    </message>
-    <message>
-        <source>The harmonic of the table&apos;s selected row, which Highlight Selected Harmonic and Play Selected Harmonic Alone are about.</source>
-        <translation>El armónico de la fila seleccionada de la tabla, al que se refieren «Resaltar el armónico seleccionado» y «Reproducir solo el armónico seleccionado».</translation>
-    </message>
-    <message>
-        <source>Phasor plane</source>
-        <translation>Plano de fasores</translation>
-    </message>
-    <message>
-        <source>Time plot</source>
-        <translation>Gráfico temporal</translation>
-    </message>
-    <message>
         <source>Write what the window shows to a picture, sound, table, animation or figure file.</source>
         <translation>Guardar lo que muestra la ventana en un archivo de imagen, sonido, tabla, animación o figura.</translation>
     </message>
@@ -1262,14 +1168,6 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <translation>Copiar la figura rotulada para pegarla en un documento o una diapositiva.</translation>
     </message>
     <message>
-        <source>Draw the harmonic of the table&apos;s selected row in amber: its segment of the chain and its own sinusoid.</source>
-        <translation>Dibujar en ámbar el armónico de la fila seleccionada: su tramo de la cadena y su propia sinusoide.</translation>
-    </message>
-    <message>
-        <source>Show in the status bar how far the sum of the harmonics is from the ideal wave (RMS error).</source>
-        <translation>Mostrar en la barra de estado cuánto se aleja la suma de los armónicos de la onda ideal (error RMS).</translation>
-    </message>
-    <message>
         <source>Open the manual in the window&apos;s language.</source>
         <translation>Abrir el manual en el idioma de la ventana.</translation>
     </message>
@@ -1280,34 +1178,6 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     <message>
         <source>Show the program&apos;s version and credits.</source>
         <translation>Mostrar la versión y los créditos del programa.</translation>
-    </message>
-    <message>
-        <source>With the plot focused, the arrow keys, Page Up, Page Down, Home and End move the time step.</source>
-        <translation>Con el gráfico enfocado, las flechas, Re Pág, Av Pág, Inicio y Fin mueven el paso de tiempo.</translation>
-    </message>
-    <message>
-        <source>Phasor plane: click to place the next harmonic (1, 2, 3, ...) with its tip where you click, measured from the tip of the one placed before.</source>
-        <translation>Plano de fasores: haga clic para colocar el siguiente armónico (1, 2, 3, ...) con su extremo donde haga clic, medido desde el extremo del anterior.</translation>
-    </message>
-    <message>
-        <source>Phasor plane: the chain of turning phasors, one per harmonic, at the current time step; the real part of its tip is the wave&apos;s value.</source>
-        <translation>Plano de fasores: la cadena de fasores giratorios, uno por armónico, en el paso de tiempo actual; la parte real de su extremo es el valor de la onda.</translation>
-    </message>
-    <message>
-        <source>Time plot: hold a mouse button and drag across to draw one period; either half edits the same period. On release the drawing becomes the 26 harmonics.</source>
-        <translation>Gráfico temporal: mantenga pulsado un botón del ratón y arrastre para dibujar un periodo; ambas mitades editan el mismo periodo. Al soltar, el dibujo se convierte en los 26 armónicos.</translation>
-    </message>
-    <message>
-        <source>Time plot: two periods of the ideal wave in black and, in green, the sum of the harmonics from step 0 to the current one.</source>
-        <translation>Gráfico temporal: dos periodos de la onda ideal en negro y, en verde, la suma de los armónicos desde el paso 0 hasta el actual.</translation>
-    </message>
-    <message>
-        <source>Phasor plane: %1 waveform, chain of harmonics 0 to %2 at step %3, its tip at real %4, imaginary %5</source>
-        <translation>Plano de fasores: onda %1, cadena de los armónicos 0 a %2 en el paso %3, su extremo en parte real %4, parte imaginaria %5</translation>
-    </message>
-    <message>
-        <source>Time plot: %1 waveform from harmonics 0 to %2, step %3, value %4</source>
-        <translation>Gráfico temporal: onda %1 con los armónicos 0 a %2, paso %3, valor %4</translation>
     </message>
 </context>
 <context>
@@ -1488,6 +1358,22 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     <message>
         <source>Zoom: %1 %</source>
         <translation>Zoom: %1 %</translation>
+    </message>
+    <message>
+        <source>&amp;Highlight Selected Harmonic</source>
+        <translation>&amp;Resaltar el armónico seleccionado</translation>
+    </message>
+    <message>
+        <source>Show &amp;Error</source>
+        <translation>Mostrar &amp;error</translation>
+    </message>
+    <message>
+        <source>Draw the harmonic of the table&apos;s selected row in amber: its segment of the chain and its own sinusoid.</source>
+        <translation>Dibujar en ámbar el armónico de la fila seleccionada: su tramo de la cadena y su propia sinusoide.</translation>
+    </message>
+    <message>
+        <source>Show in the status bar how far the sum of the harmonics is from the ideal wave (RMS error).</source>
+        <translation>Mostrar en la barra de estado cuánto se aleja la suma de los armónicos de la onda ideal (error RMS).</translation>
     </message>
 </context>
 </TS>

@@ -780,14 +780,6 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
 <context>
     <name>TRotantsForm</name>
     <message>
-        <source>RMS error: -</source>
-        <translation>Erreur eff.&#xa0;: -</translation>
-    </message>
-    <message>
-        <source>RMS error: %1</source>
-        <translation>Erreur eff.&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
@@ -820,14 +812,6 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <source>&amp;Highlight Selected Harmonic</source>
-        <translation>&amp;Mettre en valeur l&apos;harmonique sélectionnée</translation>
-    </message>
-    <message>
-        <source>Show &amp;Error</source>
-        <translation>Afficher l&apos;&amp;erreur</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation>A&amp;ide</translation>
     </message>
@@ -836,28 +820,12 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <translation>À &amp;propos...</translation>
     </message>
     <message>
-        <source>Re</source>
-        <translation>Re</translation>
-    </message>
-    <message>
-        <source>Im</source>
-        <translation>Im</translation>
-    </message>
-    <message>
         <source>Waveform:</source>
         <translation>Signal&#xa0;:</translation>
     </message>
     <message>
-        <source>Left-click to place a phasor</source>
-        <translation>Un clic place un phaseur</translation>
-    </message>
-    <message>
         <source>Highest harmonic:</source>
         <translation>Rang maximal&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Left-click and drag to create a waveform</source>
-        <translation>Cliquer-glisser pour tracer un signal</translation>
     </message>
     <message>
         <source>Harmonic</source>
@@ -964,14 +932,6 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <translation>Signal idéal</translation>
     </message>
     <message>
-        <source>Coord: </source>
-        <translation>Coord.&#xa0;: </translation>
-    </message>
-    <message>
-        <source>N: </source>
-        <translation>N&#xa0;: </translation>
-    </message>
-    <message>
         <source>Show &amp;Editor</source>
         <translation>É&amp;diter</translation>
     </message>
@@ -982,18 +942,6 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     <message>
         <source>Vie&amp;w</source>
         <translation>&amp;Affichage</translation>
-    </message>
-    <message>
-        <source>Harmonic %1</source>
-        <translation>Harmonique %1</translation>
-    </message>
-    <message>
-        <source>Harmonic %1 alone</source>
-        <translation>Harmonique %1 seule</translation>
-    </message>
-    <message>
-        <source>Harmonic %1: above the highest harmonic</source>
-        <translation>Harmonique %1&#xa0;: au-delà du rang maximal</translation>
     </message>
     <message>
         <source>Magnitude %1 is outside 0 to 10: 0 applied</source>
@@ -1022,10 +970,6 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     <message>
         <source>&amp;Redo</source>
         <translation>&amp;Rétablir</translation>
-    </message>
-    <message>
-        <source>Placed Harmonic %1</source>
-        <translation>Harmonique %1 placée</translation>
     </message>
     <message>
         <source>Typed Harmonic %1</source>
@@ -1064,12 +1008,6 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <translation>&amp;Raccourcis clavier</translation>
     </message>
     <message>
-        <source>Root-mean-square difference over one period between the sum of the harmonics in use and the ideal wave, in the time plot&apos;s units; 0 is a perfect match.
-&quot;Custom Rotants&quot; shows &quot;-&quot;: it has no ideal wave to compare with.</source>
-        <translation>Écart quadratique moyen (valeur efficace) sur une période entre la somme des harmoniques utilisées et le signal idéal, dans les unités du graphe temporel&#xa0;; 0 signifie une concordance parfaite.
-«&#xa0;Phaseurs libres&#xa0;» affiche «&#xa0;-&#xa0;»&#xa0;: ce mode n&apos;a pas de signal idéal auquel se comparer.</translation>
-    </message>
-    <message>
         <source>Choose a standard waveform to build from its harmonics, or a custom mode: place the phasors with the mouse (Custom Rotants) or draw one period (Custom Time).</source>
         <translation>Choisir un signal type à construire à partir de ses harmoniques, ou un mode libre&#xa0;: placer les phaseurs à la souris (Phaseurs libres) ou tracer une période (Tracé libre).</translation>
     </message>
@@ -1084,14 +1022,6 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     <message>
         <source>Highest harmonic</source>
         <translation>Rang maximal</translation>
-    </message>
-    <message>
-        <source>Real axis</source>
-        <translation>Axe réel</translation>
-    </message>
-    <message>
-        <source>Imaginary axis</source>
-        <translation>Axe imaginaire</translation>
     </message>
     <message>
         <source>Run the sweep through the time steps: the chain turns and the curve grows.</source>
@@ -1190,30 +1120,6 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <translation>Après le dernier pas, reprendre le balayage au pas 0 au lieu de s&apos;arrêter.</translation>
     </message>
     <message>
-        <source>Mouse position over the phasor plane: real part : imaginary part.</source>
-        <translation>Position de la souris sur le plan des phaseurs&#xa0;: partie réelle&#xa0;: partie imaginaire.</translation>
-    </message>
-    <message>
-        <source>The current time step N, 0 to 511.</source>
-        <translation>Le pas de temps actuel N, de 0 à 511.</translation>
-    </message>
-    <message>
-        <source>Mouse position over the time plot: time step : value.</source>
-        <translation>Position de la souris sur le graphe temporel&#xa0;: pas de temps&#xa0;: valeur.</translation>
-    </message>
-    <message>
-        <source>The harmonic of the table&apos;s selected row, which Highlight Selected Harmonic and Play Selected Harmonic Alone are about.</source>
-        <translation>L&apos;harmonique de la ligne sélectionnée de la table, celle que visent «&#xa0;Mettre en valeur l&apos;harmonique sélectionnée&#xa0;» et «&#xa0;Jouer seule l&apos;harmonique sélectionnée&#xa0;».</translation>
-    </message>
-    <message>
-        <source>Phasor plane</source>
-        <translation>Plan des phaseurs</translation>
-    </message>
-    <message>
-        <source>Time plot</source>
-        <translation>Graphe temporel</translation>
-    </message>
-    <message>
         <source>Write what the window shows to a picture, sound, table, animation or figure file.</source>
         <translation>Écrire ce que montre la fenêtre dans un fichier image, son, table, animation ou figure.</translation>
     </message>
@@ -1262,14 +1168,6 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <translation>Copier la figure légendée pour la coller dans un document ou une diapositive.</translation>
     </message>
     <message>
-        <source>Draw the harmonic of the table&apos;s selected row in amber: its segment of the chain and its own sinusoid.</source>
-        <translation>Dessiner en ambre l&apos;harmonique de la ligne sélectionnée&#xa0;: son segment de la chaîne et sa propre sinusoïde.</translation>
-    </message>
-    <message>
-        <source>Show in the status bar how far the sum of the harmonics is from the ideal wave (RMS error).</source>
-        <translation>Afficher dans la barre d&apos;état l&apos;écart entre la somme des harmoniques et le signal idéal (erreur efficace).</translation>
-    </message>
-    <message>
         <source>Open the manual in the window&apos;s language.</source>
         <translation>Ouvrir le manuel dans la langue de la fenêtre.</translation>
     </message>
@@ -1280,34 +1178,6 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     <message>
         <source>Show the program&apos;s version and credits.</source>
         <translation>Afficher la version et les crédits du programme.</translation>
-    </message>
-    <message>
-        <source>With the plot focused, the arrow keys, Page Up, Page Down, Home and End move the time step.</source>
-        <translation>Quand le graphe a le focus, les flèches, Page préc., Page suiv., Début et Fin déplacent le pas de temps.</translation>
-    </message>
-    <message>
-        <source>Phasor plane: click to place the next harmonic (1, 2, 3, ...) with its tip where you click, measured from the tip of the one placed before.</source>
-        <translation>Plan des phaseurs&#xa0;: cliquer pour placer l&apos;harmonique suivante (1, 2, 3, ...) avec son extrémité au point cliqué, mesurée depuis l&apos;extrémité de la précédente.</translation>
-    </message>
-    <message>
-        <source>Phasor plane: the chain of turning phasors, one per harmonic, at the current time step; the real part of its tip is the wave&apos;s value.</source>
-        <translation>Plan des phaseurs&#xa0;: la chaîne des phaseurs tournants, un par harmonique, au pas de temps actuel&#xa0;; la partie réelle de son extrémité est la valeur du signal.</translation>
-    </message>
-    <message>
-        <source>Time plot: hold a mouse button and drag across to draw one period; either half edits the same period. On release the drawing becomes the 26 harmonics.</source>
-        <translation>Graphe temporel&#xa0;: maintenir un bouton de la souris et glisser pour tracer une période&#xa0;; chaque moitié modifie la même période. Au relâchement, le tracé devient les 26 harmoniques.</translation>
-    </message>
-    <message>
-        <source>Time plot: two periods of the ideal wave in black and, in green, the sum of the harmonics from step 0 to the current one.</source>
-        <translation>Graphe temporel&#xa0;: deux périodes du signal idéal en noir et, en vert, la somme des harmoniques du pas 0 au pas actuel.</translation>
-    </message>
-    <message>
-        <source>Phasor plane: %1 waveform, chain of harmonics 0 to %2 at step %3, its tip at real %4, imaginary %5</source>
-        <translation>Plan des phaseurs&#xa0;: signal %1, chaîne des harmoniques 0 à %2 au pas %3, son extrémité en partie réelle %4, partie imaginaire %5</translation>
-    </message>
-    <message>
-        <source>Time plot: %1 waveform from harmonics 0 to %2, step %3, value %4</source>
-        <translation>Graphe temporel&#xa0;: signal %1 avec les harmoniques 0 à %2, pas %3, valeur %4</translation>
     </message>
 </context>
 <context>
@@ -1488,6 +1358,22 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     <message>
         <source>Zoom: %1 %</source>
         <translation>Zoom&#xa0;: %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>&amp;Highlight Selected Harmonic</source>
+        <translation>&amp;Mettre en valeur l&apos;harmonique sélectionnée</translation>
+    </message>
+    <message>
+        <source>Show &amp;Error</source>
+        <translation>Afficher l&apos;&amp;erreur</translation>
+    </message>
+    <message>
+        <source>Draw the harmonic of the table&apos;s selected row in amber: its segment of the chain and its own sinusoid.</source>
+        <translation>Dessiner en ambre l&apos;harmonique de la ligne sélectionnée&#xa0;: son segment de la chaîne et sa propre sinusoïde.</translation>
+    </message>
+    <message>
+        <source>Show in the status bar how far the sum of the harmonics is from the ideal wave (RMS error).</source>
+        <translation>Afficher dans la barre d&apos;état l&apos;écart entre la somme des harmoniques et le signal idéal (erreur efficace).</translation>
     </message>
 </context>
 </TS>

@@ -780,14 +780,6 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
 <context>
     <name>TRotantsForm</name>
     <message>
-        <source>RMS error: -</source>
-        <translation>Erro RMS: -</translation>
-    </message>
-    <message>
-        <source>RMS error: %1</source>
-        <translation>Erro RMS: %1</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Arquivo</translation>
     </message>
@@ -820,14 +812,6 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <translation>Sa&amp;ir</translation>
     </message>
     <message>
-        <source>&amp;Highlight Selected Harmonic</source>
-        <translation>&amp;Destacar harmônica selecionada</translation>
-    </message>
-    <message>
-        <source>Show &amp;Error</source>
-        <translation>Mostrar &amp;erro</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation>Aj&amp;uda</translation>
     </message>
@@ -836,28 +820,12 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <translation>&amp;Sobre...</translation>
     </message>
     <message>
-        <source>Re</source>
-        <translation>Re</translation>
-    </message>
-    <message>
-        <source>Im</source>
-        <translation>Im</translation>
-    </message>
-    <message>
         <source>Waveform:</source>
         <translation>Onda:</translation>
     </message>
     <message>
-        <source>Left-click to place a phasor</source>
-        <translation>Clique para pôr um fasor</translation>
-    </message>
-    <message>
         <source>Highest harmonic:</source>
         <translation>Harmônica máx.:</translation>
-    </message>
-    <message>
-        <source>Left-click and drag to create a waveform</source>
-        <translation>Clique e arraste para desenhar a onda</translation>
     </message>
     <message>
         <source>Harmonic</source>
@@ -964,14 +932,6 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <translation>Onda ideal</translation>
     </message>
     <message>
-        <source>Coord: </source>
-        <translation>Coord.: </translation>
-    </message>
-    <message>
-        <source>N: </source>
-        <translation>N: </translation>
-    </message>
-    <message>
         <source>Show &amp;Editor</source>
         <translation>Mostrar &amp;editor</translation>
     </message>
@@ -982,18 +942,6 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     <message>
         <source>Vie&amp;w</source>
         <translation>E&amp;xibir</translation>
-    </message>
-    <message>
-        <source>Harmonic %1</source>
-        <translation>Harmônica %1</translation>
-    </message>
-    <message>
-        <source>Harmonic %1 alone</source>
-        <translation>Harmônica %1 sozinha</translation>
-    </message>
-    <message>
-        <source>Harmonic %1: above the highest harmonic</source>
-        <translation>Harmônica %1: acima da harmônica máxima</translation>
     </message>
     <message>
         <source>Magnitude %1 is outside 0 to 10: 0 applied</source>
@@ -1022,10 +970,6 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     <message>
         <source>&amp;Redo</source>
         <translation>&amp;Refazer</translation>
-    </message>
-    <message>
-        <source>Placed Harmonic %1</source>
-        <translation>Harmônica %1 posicionada</translation>
     </message>
     <message>
         <source>Typed Harmonic %1</source>
@@ -1064,12 +1008,6 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <translation>&amp;Atalhos de teclado</translation>
     </message>
     <message>
-        <source>Root-mean-square difference over one period between the sum of the harmonics in use and the ideal wave, in the time plot&apos;s units; 0 is a perfect match.
-&quot;Custom Rotants&quot; shows &quot;-&quot;: it has no ideal wave to compare with.</source>
-        <translation>Diferença quadrática média (RMS) ao longo de um período entre a soma das harmônicas em uso e a onda ideal, nas unidades do gráfico no tempo; 0 é uma coincidência perfeita.
-&quot;Fasores livres&quot; mostra &quot;-&quot;: não há onda ideal com que comparar.</translation>
-    </message>
-    <message>
         <source>Choose a standard waveform to build from its harmonics, or a custom mode: place the phasors with the mouse (Custom Rotants) or draw one period (Custom Time).</source>
         <translation>Escolhe uma forma de onda padrão para montar a partir das suas harmônicas, ou um modo livre: posicionar os fasores com o mouse (Fasores livres) ou desenhar um período (Onda desenhada).</translation>
     </message>
@@ -1084,14 +1022,6 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     <message>
         <source>Highest harmonic</source>
         <translation>Harmônica máxima</translation>
-    </message>
-    <message>
-        <source>Real axis</source>
-        <translation>Eixo real</translation>
-    </message>
-    <message>
-        <source>Imaginary axis</source>
-        <translation>Eixo imaginário</translation>
     </message>
     <message>
         <source>Run the sweep through the time steps: the chain turns and the curve grows.</source>
@@ -1190,30 +1120,6 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <translation>Depois do último passo, recomeça a varredura no passo 0 em vez de parar.</translation>
     </message>
     <message>
-        <source>Mouse position over the phasor plane: real part : imaginary part.</source>
-        <translation>Posição do mouse sobre o plano dos fasores: parte real : parte imaginária.</translation>
-    </message>
-    <message>
-        <source>The current time step N, 0 to 511.</source>
-        <translation>O passo de tempo atual N, de 0 a 511.</translation>
-    </message>
-    <message>
-        <source>Mouse position over the time plot: time step : value.</source>
-        <translation>Posição do mouse sobre o gráfico no tempo: passo de tempo : valor.</translation>
-    </message>
-    <message>
-        <source>The harmonic of the table&apos;s selected row, which Highlight Selected Harmonic and Play Selected Harmonic Alone are about.</source>
-        <translation>A harmônica da linha selecionada da tabela, a que &quot;Destacar harmônica selecionada&quot; e &quot;Reproduzir só a harmônica selecionada&quot; se referem.</translation>
-    </message>
-    <message>
-        <source>Phasor plane</source>
-        <translation>Plano dos fasores</translation>
-    </message>
-    <message>
-        <source>Time plot</source>
-        <translation>Gráfico no tempo</translation>
-    </message>
-    <message>
         <source>Write what the window shows to a picture, sound, table, animation or figure file.</source>
         <translation>Grava o que a janela mostra num arquivo de imagem, som, tabela, animação ou figura.</translation>
     </message>
@@ -1262,14 +1168,6 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <translation>Copia a figura com legendas para colar num documento ou slide.</translation>
     </message>
     <message>
-        <source>Draw the harmonic of the table&apos;s selected row in amber: its segment of the chain and its own sinusoid.</source>
-        <translation>Desenha em âmbar a harmônica da linha selecionada: seu trecho da cadeia e sua própria senoide.</translation>
-    </message>
-    <message>
-        <source>Show in the status bar how far the sum of the harmonics is from the ideal wave (RMS error).</source>
-        <translation>Mostra na barra de status quanto a soma das harmônicas se afasta da onda ideal (erro RMS).</translation>
-    </message>
-    <message>
         <source>Open the manual in the window&apos;s language.</source>
         <translation>Abre o manual no idioma da janela.</translation>
     </message>
@@ -1280,34 +1178,6 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     <message>
         <source>Show the program&apos;s version and credits.</source>
         <translation>Mostra a versão e os créditos do programa.</translation>
-    </message>
-    <message>
-        <source>With the plot focused, the arrow keys, Page Up, Page Down, Home and End move the time step.</source>
-        <translation>Com o gráfico em foco, as setas, Page Up, Page Down, Home e End movem o passo de tempo.</translation>
-    </message>
-    <message>
-        <source>Phasor plane: click to place the next harmonic (1, 2, 3, ...) with its tip where you click, measured from the tip of the one placed before.</source>
-        <translation>Plano dos fasores: clique para posicionar a próxima harmônica (1, 2, 3, ...) com a ponta onde clicar, medida a partir da ponta da anterior.</translation>
-    </message>
-    <message>
-        <source>Phasor plane: the chain of turning phasors, one per harmonic, at the current time step; the real part of its tip is the wave&apos;s value.</source>
-        <translation>Plano dos fasores: a cadeia de fasores girantes, um por harmônica, no passo de tempo atual; a parte real da ponta é o valor da onda.</translation>
-    </message>
-    <message>
-        <source>Time plot: hold a mouse button and drag across to draw one period; either half edits the same period. On release the drawing becomes the 26 harmonics.</source>
-        <translation>Gráfico no tempo: segure um botão do mouse e arraste para desenhar um período; as duas metades editam o mesmo período. Ao soltar, o desenho vira as 26 harmônicas.</translation>
-    </message>
-    <message>
-        <source>Time plot: two periods of the ideal wave in black and, in green, the sum of the harmonics from step 0 to the current one.</source>
-        <translation>Gráfico no tempo: dois períodos da onda ideal em preto e, em verde, a soma das harmônicas do passo 0 até o atual.</translation>
-    </message>
-    <message>
-        <source>Phasor plane: %1 waveform, chain of harmonics 0 to %2 at step %3, its tip at real %4, imaginary %5</source>
-        <translation>Plano dos fasores: onda %1, cadeia das harmônicas 0 a %2 no passo %3, ponta em parte real %4, parte imaginária %5</translation>
-    </message>
-    <message>
-        <source>Time plot: %1 waveform from harmonics 0 to %2, step %3, value %4</source>
-        <translation>Gráfico no tempo: onda %1 com as harmônicas 0 a %2, passo %3, valor %4</translation>
     </message>
 </context>
 <context>
@@ -1488,6 +1358,22 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     <message>
         <source>Zoom: %1 %</source>
         <translation>Zoom: %1%</translation>
+    </message>
+    <message>
+        <source>&amp;Highlight Selected Harmonic</source>
+        <translation>&amp;Destacar harmônica selecionada</translation>
+    </message>
+    <message>
+        <source>Show &amp;Error</source>
+        <translation>Mostrar &amp;erro</translation>
+    </message>
+    <message>
+        <source>Draw the harmonic of the table&apos;s selected row in amber: its segment of the chain and its own sinusoid.</source>
+        <translation>Desenha em âmbar a harmônica da linha selecionada: seu trecho da cadeia e sua própria senoide.</translation>
+    </message>
+    <message>
+        <source>Show in the status bar how far the sum of the harmonics is from the ideal wave (RMS error).</source>
+        <translation>Mostra na barra de status quanto a soma das harmônicas se afasta da onda ideal (erro RMS).</translation>
     </message>
 </context>
 </TS>

@@ -780,14 +780,6 @@ With --export-* or --save it writes those files without opening a window.</sourc
 <context>
     <name>TRotantsForm</name>
     <message>
-        <source>RMS error: -</source>
-        <translation>均方根误差：-</translation>
-    </message>
-    <message>
-        <source>RMS error: %1</source>
-        <translation>均方根误差：%1</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
@@ -820,14 +812,6 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <translation>退出(&amp;X)</translation>
     </message>
     <message>
-        <source>&amp;Highlight Selected Harmonic</source>
-        <translation>突出显示所选谐波(&amp;H)</translation>
-    </message>
-    <message>
-        <source>Show &amp;Error</source>
-        <translation>显示误差(&amp;E)</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>
     </message>
@@ -836,28 +820,12 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <translation>关于(&amp;A)...</translation>
     </message>
     <message>
-        <source>Re</source>
-        <translation>Re</translation>
-    </message>
-    <message>
-        <source>Im</source>
-        <translation>Im</translation>
-    </message>
-    <message>
         <source>Waveform:</source>
         <translation>波形：</translation>
     </message>
     <message>
-        <source>Left-click to place a phasor</source>
-        <translation>单击左键放置相量</translation>
-    </message>
-    <message>
         <source>Highest harmonic:</source>
         <translation>最高谐波次数：</translation>
-    </message>
-    <message>
-        <source>Left-click and drag to create a waveform</source>
-        <translation>按住左键拖动以绘制波形</translation>
     </message>
     <message>
         <source>Harmonic</source>
@@ -964,14 +932,6 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <translation>理想波形</translation>
     </message>
     <message>
-        <source>Coord: </source>
-        <translation>坐标：</translation>
-    </message>
-    <message>
-        <source>N: </source>
-        <translation>N：</translation>
-    </message>
-    <message>
         <source>Show &amp;Editor</source>
         <translation>显示编辑器(&amp;E)</translation>
     </message>
@@ -982,18 +942,6 @@ With --export-* or --save it writes those files without opening a window.</sourc
     <message>
         <source>Vie&amp;w</source>
         <translation>视图(&amp;W)</translation>
-    </message>
-    <message>
-        <source>Harmonic %1</source>
-        <translation>第 %1 次谐波</translation>
-    </message>
-    <message>
-        <source>Harmonic %1 alone</source>
-        <translation>仅第 %1 次谐波</translation>
-    </message>
-    <message>
-        <source>Harmonic %1: above the highest harmonic</source>
-        <translation>第 %1 次谐波：高于最高谐波次数</translation>
     </message>
     <message>
         <source>Magnitude %1 is outside 0 to 10: 0 applied</source>
@@ -1032,10 +980,6 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <translation>重做(&amp;R)</translation>
     </message>
     <message>
-        <source>Placed Harmonic %1</source>
-        <translation>放置第 %1 次谐波</translation>
-    </message>
-    <message>
         <source>Typed Harmonic %1</source>
         <translation>输入第 %1 次谐波</translation>
     </message>
@@ -1064,12 +1008,6 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <translation>键盘快捷键(&amp;K)</translation>
     </message>
     <message>
-        <source>Root-mean-square difference over one period between the sum of the harmonics in use and the ideal wave, in the time plot&apos;s units; 0 is a perfect match.
-&quot;Custom Rotants&quot; shows &quot;-&quot;: it has no ideal wave to compare with.</source>
-        <translation>一个周期内所用谐波之和与理想波形之差的均方根值，单位与时域图相同；0 表示完全吻合。
-“自定义相量”显示“-”：它没有可供比较的理想波形。</translation>
-    </message>
-    <message>
         <source>Choose a standard waveform to build from its harmonics, or a custom mode: place the phasors with the mouse (Custom Rotants) or draw one period (Custom Time).</source>
         <translation>选择一种标准波形，由其谐波合成；或选择自定义模式：用鼠标放置相量（自定义相量）或绘制一个周期（自定义时域波形）。</translation>
     </message>
@@ -1084,14 +1022,6 @@ With --export-* or --save it writes those files without opening a window.</sourc
     <message>
         <source>Highest harmonic</source>
         <translation>最高谐波次数</translation>
-    </message>
-    <message>
-        <source>Real axis</source>
-        <translation>实轴</translation>
-    </message>
-    <message>
-        <source>Imaginary axis</source>
-        <translation>虚轴</translation>
     </message>
     <message>
         <source>Run the sweep through the time steps: the chain turns and the curve grows.</source>
@@ -1190,30 +1120,6 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <translation>到达最后一步后从第 0 步重新开始扫描，而不是停止。</translation>
     </message>
     <message>
-        <source>Mouse position over the phasor plane: real part : imaginary part.</source>
-        <translation>鼠标在相量平面上的位置：实部 : 虚部。</translation>
-    </message>
-    <message>
-        <source>The current time step N, 0 to 511.</source>
-        <translation>当前时间步 N，0 到 511。</translation>
-    </message>
-    <message>
-        <source>Mouse position over the time plot: time step : value.</source>
-        <translation>鼠标在时域图上的位置：时间步 : 数值。</translation>
-    </message>
-    <message>
-        <source>The harmonic of the table&apos;s selected row, which Highlight Selected Harmonic and Play Selected Harmonic Alone are about.</source>
-        <translation>表格中选中行的谐波，即“突出显示所选谐波”和“单独播放所选谐波”所针对的谐波。</translation>
-    </message>
-    <message>
-        <source>Phasor plane</source>
-        <translation>相量平面</translation>
-    </message>
-    <message>
-        <source>Time plot</source>
-        <translation>时域图</translation>
-    </message>
-    <message>
         <source>Write what the window shows to a picture, sound, table, animation or figure file.</source>
         <translation>将窗口所示内容写入图片、声音、表格、动画或插图文件。</translation>
     </message>
@@ -1262,14 +1168,6 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <translation>复制带标注的插图，以便粘贴到文档或幻灯片中。</translation>
     </message>
     <message>
-        <source>Draw the harmonic of the table&apos;s selected row in amber: its segment of the chain and its own sinusoid.</source>
-        <translation>用琥珀色绘制表格选中行的谐波：它在相量链中的一段及其自身的正弦曲线。</translation>
-    </message>
-    <message>
-        <source>Show in the status bar how far the sum of the harmonics is from the ideal wave (RMS error).</source>
-        <translation>在状态栏中显示谐波之和与理想波形的偏差（均方根误差）。</translation>
-    </message>
-    <message>
         <source>Open the manual in the window&apos;s language.</source>
         <translation>以窗口当前语言打开使用手册。</translation>
     </message>
@@ -1280,34 +1178,6 @@ With --export-* or --save it writes those files without opening a window.</sourc
     <message>
         <source>Show the program&apos;s version and credits.</source>
         <translation>显示程序的版本和致谢。</translation>
-    </message>
-    <message>
-        <source>With the plot focused, the arrow keys, Page Up, Page Down, Home and End move the time step.</source>
-        <translation>图表获得焦点时，方向键、Page Up、Page Down、Home 和 End 可移动时间步。</translation>
-    </message>
-    <message>
-        <source>Phasor plane: click to place the next harmonic (1, 2, 3, ...) with its tip where you click, measured from the tip of the one placed before.</source>
-        <translation>相量平面：单击即放置下一个谐波（1、2、3……），其末端位于单击处，从上一个谐波的末端量起。</translation>
-    </message>
-    <message>
-        <source>Phasor plane: the chain of turning phasors, one per harmonic, at the current time step; the real part of its tip is the wave&apos;s value.</source>
-        <translation>相量平面：当前时间步的旋转相量链，每个谐波一个相量；链末端的实部就是波形的值。</translation>
-    </message>
-    <message>
-        <source>Time plot: hold a mouse button and drag across to draw one period; either half edits the same period. On release the drawing becomes the 26 harmonics.</source>
-        <translation>时域图：按住鼠标按键并拖动以绘制一个周期；两半编辑的是同一个周期。松开后，所绘波形转换为 26 个谐波。</translation>
-    </message>
-    <message>
-        <source>Time plot: two periods of the ideal wave in black and, in green, the sum of the harmonics from step 0 to the current one.</source>
-        <translation>时域图：黑色为两个周期的理想波形，绿色为从第 0 步到当前步的谐波之和。</translation>
-    </message>
-    <message>
-        <source>Phasor plane: %1 waveform, chain of harmonics 0 to %2 at step %3, its tip at real %4, imaginary %5</source>
-        <translation>相量平面：波形“%1”，第 0 至 %2 次谐波组成的相量链，第 %3 步，末端位于实部 %4、虚部 %5</translation>
-    </message>
-    <message>
-        <source>Time plot: %1 waveform from harmonics 0 to %2, step %3, value %4</source>
-        <translation>时域图：波形“%1”，由第 0 至 %2 次谐波合成，第 %3 步，值 %4</translation>
     </message>
 </context>
 <context>
@@ -1488,6 +1358,22 @@ With --export-* or --save it writes those files without opening a window.</sourc
     <message>
         <source>Zoom: %1 %</source>
         <translation>缩放：%1%</translation>
+    </message>
+    <message>
+        <source>&amp;Highlight Selected Harmonic</source>
+        <translation>突出显示所选谐波(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Show &amp;Error</source>
+        <translation>显示误差(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Draw the harmonic of the table&apos;s selected row in amber: its segment of the chain and its own sinusoid.</source>
+        <translation>用琥珀色绘制表格选中行的谐波：它在相量链中的一段及其自身的正弦曲线。</translation>
+    </message>
+    <message>
+        <source>Show in the status bar how far the sum of the harmonics is from the ideal wave (RMS error).</source>
+        <translation>在状态栏中显示谐波之和与理想波形的偏差（均方根误差）。</translation>
     </message>
 </context>
 </TS>

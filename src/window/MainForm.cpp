@@ -49,10 +49,6 @@ namespace {
 using WindowLayout::ClientHeight;
 using WindowLayout::ClientWidth;
 
-// Backgrounds of the two plots; the labels lying on them share them.
-constexpr TColour TimeBackColour = 0xC0C0C0;
-constexpr TColour PlaneBackColour = 0xFFFFFF;
-
 // Drop-downs take a wheel turn only while they have keyboard focus: a wheel
 // turned while the mouse merely passes over "Waveform" must not throw away a
 // drawing or the placed phasors.
@@ -78,22 +74,6 @@ QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, int le
                   int width, int height)
 {
   return Place(new QLabel(text, parent), name, left, top, width, height);
-}
-
-// A label lying on a plot: black on the plot's background colour, so no grid
-// line runs through its text, and transparent for the mouse, so clicks, strokes
-// and the coordinate panels work under it as anywhere else on the plot.
-QLabel *MakePlotLabel(QWidget *parent, const char *name, const QString &text, int left, int top,
-                      int width, int height, TColour background)
-{
-  auto *label = MakeLabel(parent, name, text, left, top, width, height);
-  label->setAutoFillBackground(true);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::Window, QColor(ColourToRgb(background)));
-  palette.setColor(QPalette::WindowText, Qt::black);
-  label->setPalette(palette);
-  label->setAttribute(Qt::WA_TransparentForMouseEvents);
-  return label;
 }
 
 QCheckBox *MakeCheckBox(QWidget *parent, const char *name, const QString &text, int left, int top,
@@ -138,7 +118,6 @@ TRotantsForm::TRotantsForm(QWidget *parent) : QMainWindow(parent)
 {
   BuildLayout();
   BindHandlers();
-  BindPlotKeys();
 
   // Caption, replacing the layout's provisional one. The window caption is
   // what the desktop shows as the application's title; no display name is
@@ -146,28 +125,6 @@ TRotantsForm::TRotantsForm(QWidget *parent) : QMainWindow(parent)
   // caption ("About" would read "About \u2014 Rotants 1.0").
   Files->ShowCaption();
   QGuiApplication::setApplicationDisplayName(QString());
-
-  TMyGraphParams params;
-  params.Image = TimeImage;
-  params.XMin = 0.0;
-  params.XMax = 511.0;
-  params.YMin = -1.0;
-  params.YMax = 1.0;
-  params.XGridStep = 0.1 * params.XMax;
-  params.YGridStep = 0.25 * params.YMax;
-  params.BackColour = TimeBackColour;
-  params.GridColour = 0x808080;
-  TimeGraph = new TMyGraph(this, params);
-  params.Image = PhasorImage;
-  params.XMin = -1.0;
-  params.XMax = 1.0;
-  params.YMin = -1.0;
-  params.YMax = 1.0;
-  params.XGridStep = 1.0;
-  params.YGridStep = 1.0;
-  params.BackColour = PlaneBackColour;
-  params.GridColour = 0x000000;
-  PhasorGraph = new TMyGraph(this, params);
 
   SetEditMode(PlacingTips);
   IdleEditMode = PlacingTips;
@@ -216,16 +173,21 @@ void TRotantsForm::BuildLayout()
   FileExit = MenuFile->addAction(QString());
   FileExit->setObjectName("FileExit");
   Files->BuildMenu(MenuFile, FileExit);
-  BuildExportMenu();
+  Exports->BuildExportMenu(MenuFile, FileExit);
   BuildEditMenu();
   MenuView = MainMenu->addMenu(QString());
   MenuView->setObjectName("MenuView");
   View->BuildZoomActions(MenuView);
+  View->BuildTeachingActions(MenuView);
+  ViewHighlightHarmonic = View->ViewHighlightHarmonic;
+  ViewShowError = View->ViewShowError;
+  Sound->BuildSoloAction(MenuView, ViewShowError);
+  ViewSoloHarmonic = Sound->ViewSoloHarmonic;
   Help = MainMenu->addMenu(QString());
   Help->setObjectName("Help");
   HelpAbout = Help->addAction(QString());
   HelpAbout->setObjectName("HelpAbout");
-  BuildFigureActions();
+  Exports->BuildFigureActions(MenuFile, FileExit, MenuEdit);
   BuildHelpMenu();
 
   // The client area sits centred in a frame of the window's face colour, which
@@ -244,22 +206,17 @@ void TRotantsForm::BuildLayout()
   MenuBevel = Place(new QFrame(client), "MenuBevel", 0, 0, 782, 2);
   MenuBevel->setFrameStyle(QFrame::HLine | QFrame::Sunken);
 
-  TimeImage = Place(new TImageCanvas(client, 512, 251), "TimeImage", 268, 8, 512, 251);
-  PhasorImage = Place(new TImageCanvas(client, 251, 251), "PhasorImage", 8, 8, 251, 251);
-  Re0Label = MakePlotLabel(client, "Re0Label", {}, 242, 136, 14, 13, PlaneBackColour);
-  Im0Label = MakePlotLabel(client, "Im0Label", {}, 136, 11, 11, 13, PlaneBackColour);
-  Im90Label = MakePlotLabel(client, "Im90Label", {}, 11, 136, 11, 13, PlaneBackColour);
-  Im90Label->setVisible(false);
-  Re90Label = MakePlotLabel(client, "Re90Label", {}, 136, 11, 14, 13, PlaneBackColour);
-  Re90Label->setVisible(false);
+  Plots->BuildPlots(client);
+  TimeImage = Plots->TimeImage;
+  PhasorImage = Plots->PhasorImage;
+  Re0Label = Plots->Re0Label;
+  Im0Label = Plots->Im0Label;
+  Im90Label = Plots->Im90Label;
+  Re90Label = Plots->Re90Label;
+  PhasorHelpLabel = Plots->PhasorHelpLabel;
+  TimeHelpLabel = Plots->TimeHelpLabel;
   WaveformLabel = MakeLabel(client, "WaveformLabel", {}, 8, 264, 52, 13);
-  PhasorHelpLabel = MakePlotLabel(client, "PhasorHelpLabel", {}, 16,
-                                  240, 128, 13, PlaneBackColour);
-  HighestHarmonicLabel =
-      MakeLabel(client, "HighestHarmonicLabel", {}, 112, 264, 85, 13);
-  TimeHelpLabel = MakePlotLabel(client, "TimeHelpLabel", {},
-                                272, 240, 191, 13, TimeBackColour);
-  TimeHelpLabel->setVisible(false);
+  HighestHarmonicLabel = MakeLabel(client, "HighestHarmonicLabel", {}, 112, 264, 85, 13);
 
   Editor = new TEditorPanel(Document, client);
   PhasorEditPanel = Editor->Panel;
@@ -279,26 +236,15 @@ void TRotantsForm::BuildLayout()
   PlayBtn = Playback->PlayBtn;
   TimeTrackBar = Playback->TimeTrackBar;
   SimulationTimer = Playback->SimulationTimer;
+  Plots->UsePlayback(Playback);
 
-  StatusBar = Place(new QStatusBar(client), "StatusBar", 0, 365, 782, 19);
-  StatusBar->setSizeGripEnabled(false);
-  const auto addPanel = [this](const char *name, int width) {
-    auto *panel = new QLabel(StatusBar);
-    panel->setObjectName(name);
-    // A fixed size in both directions: a new text then asks for no new layout
-    // of the status bar, which every animation tick would otherwise cause.
-    panel->setFixedSize(width, panel->sizeHint().height());
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setIndent(WindowLayout::PanelIndent);
-    StatusBar->addWidget(panel);
-    return panel;
-  };
-  StatusPanel0 = addPanel("StatusPanel0", 150);
-  StatusPanel0->setText("0 : 0");
-  StatusPanel1 = addPanel("StatusPanel1", 100);
-  StatusPanel2 = addPanel("StatusPanel2", 100);
-  StatusPanel2->setText("0 : 0");
-  BuildTeachingActions();
+  Plots->BuildStatusBar(client);
+  StatusBar = Plots->StatusBar;
+  StatusPanel0 = Plots->StatusPanel0;
+  StatusPanel1 = Plots->StatusPanel1;
+  StatusPanel2 = Plots->StatusPanel2;
+  StatusPanel3 = Plots->StatusPanel3;
+  SelectedHarmonicPanel = Plots->SelectedHarmonicPanel;
   Spectrum->BuildActions(MenuView);
   ViewSpectrum = Spectrum->ViewSpectrum;
   ViewSpectrumDecibels = Spectrum->ViewSpectrumDecibels;
@@ -366,13 +312,18 @@ void TRotantsForm::BuildLayout()
   setTabOrder(TimeGridCheckBox, SoundCheckBox);
   setTabOrder(SoundCheckBox, RepeatPlayCheckBox);
   setTabOrder(RepeatPlayCheckBox, IdealWaveCheckBox);
+  // Tab goes from the last control to the plane, then to the time plot (made
+  // first of all widgets, so first in the window's circular chain), then to
+  // Play. A shown window still starts with the focus on Play.
+  setTabOrder(IdealWaveCheckBox, PhasorImage);
 
   AboutBox = new TAboutBox(this);
-  BindDescriptions();
+  BindTips();
   RetranslateUi();
 
   setAcceptDrops(true);
   View->StartScaling(ClientArea, StatusBar);
+  PlayBtn->setFocus(Qt::OtherFocusReason);
 }
 
 void TRotantsForm::SetGridHeading(int column, const QString &text)
@@ -400,16 +351,12 @@ void TRotantsForm::BindHandlers()
             [this, option = option](bool on) { Document.Options.*option = on; });
   }
 
-  connect(TimeImage, &TImageCanvas::MouseDown, this, &TRotantsForm::TimeImageMouseDown);
-  connect(TimeImage, &TImageCanvas::MouseMove, this, &TRotantsForm::TimeImageMouseMove);
-  connect(TimeImage, &TImageCanvas::MouseUp, this, &TRotantsForm::TimeImageMouseUp);
-  connect(PhasorImage, &TImageCanvas::MouseDown, this, &TRotantsForm::PhasorImageMouseDown);
-  // A new display scale needs the pictures drawn again at the new detail.
-  connect(TimeImage, &TImageCanvas::DisplayScaleChanged, this, &TRotantsForm::TimeTrackBarChange);
-  connect(PhasorImage, &TImageCanvas::DisplayScaleChanged, this,
-          &TRotantsForm::TimeTrackBarChange);
-  connect(PhasorImage, &TImageCanvas::MouseMove, this, &TRotantsForm::PhasorImageMouseMove);
-
+  connect(View, &TViewPart::HighlightToggled, this, [this] {
+    Plots->ShowSelectedHarmonic();
+    TimeTrackBarChange();
+  });
+  connect(View, &TViewPart::ShowErrorToggled, Plots, &TPlotsPart::ShowErrorPanel);
+  connect(Sound, &TSoundPart::SoloChanged, Plots, &TPlotsPart::ShowSelectedHarmonic);
   connect(TimeTrackBar, &QSlider::valueChanged, this, &TRotantsForm::TimeTrackBarChange);
   for (QCheckBox *box : {RealValueCheckBox, TraceCheckBox, TimeGridCheckBox, IdealWaveCheckBox})
     connect(box, &QCheckBox::clicked, this, &TRotantsForm::TimeTrackBarChange);
@@ -452,9 +399,7 @@ void TRotantsForm::SetEditMode(int mode)
   if (mode < NoEditing || mode > DrawingWave)
     return;
   EditMode = TEditMode(mode);
-  PhasorHelpLabel->setVisible(EditMode == PlacingTips);
-  TimeHelpLabel->setVisible(EditMode == DrawingWave);
-  ShowPlotTips();
+  Plots->ShowEditMode();
 }
 
 // The phasor list is a plain member array: it lives as long as the window, so a

@@ -8,6 +8,7 @@
 #include "ImageCanvas.h"
 #include "PhasorDocument.h"
 #include "PhasorSetFile.h"
+#include "PlotsPart.h"
 #include "SoundPart.h"
 #include "SpectrumGeometry.h"
 #include "SpectrumPart.h"
@@ -99,6 +100,7 @@ public:
   TSoundPart *const Sound = new TSoundPart(Document, Actions, this);
   TSpectrumPart *const Spectrum = new TSpectrumPart(Document, Actions, SpectrumView(), this);
   TViewPart *const View = new TViewPart(this, ViewNeeds());
+  TPlotsPart *const Plots = new TPlotsPart(Document, Actions, *Spectrum, PlotsView(), this);
 
   // Controls, named as their objectNames.
   QMenuBar *MainMenu = nullptr;
@@ -201,18 +203,13 @@ public:
   TShortcutsDialog *ShortcutsDialog = nullptr;  // made when first asked for
 
   // State.
-  TMyGraph *TimeGraph = nullptr;    // owned (QObject child)
-  TMyGraph *PhasorGraph = nullptr;  // owned (QObject child)
-  // The reconstruction the time plot shows, steps 0 to the shown one: the
-  // view's own, recomputed by every redraw.
-  std::array<double, SweepSteps> ReconWave{};
-  // The chain as the plots show it: the entries (a spectrum drag's value in
-  // place of its entry's) rotated to the shown step. The view's own; the
-  // document's entries stay as they were set.
-  TPhasorArray ShownChain{};
+  TMyGraph *&TimeGraph = Plots->TimeGraph;
+  TMyGraph *&PhasorGraph = Plots->PhasorGraph;
+  std::array<double, SweepSteps> &ReconWave = Plots->ReconWave;
+  TPhasorArray &ShownChain = Plots->ShownChain;
   std::array<double, SweepSteps> &IdealWave = Document.IdealWave;
-  int MarkerRadius = 2;  // pixels
-  bool MouseDrawing = false;
+  int &MarkerRadius = Plots->MarkerRadius;
+  bool &MouseDrawing = Plots->MouseDrawing;
   TPhasorArray &PhasorList = Document.PhasorList;
   HarmonicPhasor *&CurrentPhasor = Document.CurrentPhasor;
   HarmonicPhasor *&BasePhasor = Document.BasePhasor;
@@ -220,8 +217,6 @@ public:
   int &HighestHarmonic = Document.HighestHarmonic;
   TEditMode &EditMode = Document.EditMode;
   TEditMode &IdleEditMode = Document.IdleEditMode;
-  int LastMouseX = 0;
-  int LastMouseY = 0;
   TMySound *&MySound = Sound->Player;
   TFFT *FFT = nullptr;  // owned (QObject child)
   double &ZoomFactor = View->ZoomFactor;
@@ -241,17 +236,14 @@ public:
   // current language, and the list of the shortcuts as they stand now.
   void HelpManualClick();
   void HelpShortcutsClick();
-  // The plots' keys, with either plot focused: the time step one back or
-  // forward, PlotPageSteps back or forward, or to the first or last step.
-  void PlotStepKey(TStepKey move);
-  static constexpr int PlotPageSteps = 32;
+  static constexpr int PlotPageSteps = TPlotsPart::PageSteps;
 
   // Harmonic phasor set.
   void SetPhasorEntry(double re, double im);
   void RectToPolar(double re, double im, double &magnitude, double &angle) const;
   void PolarToRect(double magnitude, double angle, double &re, double &im) const;
   void ClearPhasorEntries();
-  void ClearReconWave();
+  void ClearReconWave() { ReconWave.fill(0.0); }
   void RotateToTimeStep(int n);
   // Scales entries 1..25 and shows them so in the grid.
   void ScaleHarmonics(double factor);
@@ -275,32 +267,32 @@ public:
   // Spectrum of a drawn waveform.
   void SpectrumFromDrawnWave();
 
-  // Phasor plane view.
-  void PlaneToPixel(double re, double im, int &px, int &py) const;
-  void BuildChainPoints(bool conjugate);
-  void DrawPhasorChain(bool conjugate, TColour colour);
-  void PhasorImageMouseMove(Qt::KeyboardModifiers shift, int X, int Y);
-  void PhasorImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int X, int Y);
+  // The plots (see TPlotsPart).
+  void TimeTrackBarChange() { Plots->Redraw(); }
+  void PlaneToPixel(double re, double im, int &px, int &py) const
+  {
+    Plots->PlaneToPixel(re, im, px, py);
+  }
   void RotateComplexPlaneCheckBoxClick();
-
-  // Time plot view and redraw cycle.
-  void TimeTrackBarChange();
-  void PlotReconstruction(int n);
-  // Rotates links 0..HighestHarmonic of chain to step n for drawing, or only
-  // finds their tip there (see the bodies); without a chain, of the entries.
-  void RotateForPictures(TPhasorArray &chain, int n, bool wholeChain) const;
-  void TipForPictures(int n, double &sumRe, double &sumIm) const;
-  void TipForPictures(const TPhasorArray &chain, int n, double &sumRe, double &sumIm) const;
-  bool NearPictureEdge(double tipRe, double tipIm) const;
-  bool NearPictureEdge(const TPhasorArray &chain, double tipRe, double tipIm) const;
-  void DrawIdealWave();
-  void DrawReconWave(int n);
-
-  // Waveform drawing.
-  void TimeImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int X, int Y);
-  void TimeImageMouseMove(Qt::KeyboardModifiers shift, int X, int Y);
-  void TimeImageMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int X, int Y);
-  void DrawWaveSegment(int x1, int y1, int x2, int y2);
+  void PhasorImageMouseMove(Qt::KeyboardModifiers shift, int X, int Y)
+  {
+    Plots->PhasorMouseMove(shift, X, Y);
+  }
+  void TimeImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int X, int Y)
+  {
+    Plots->TimeMouseDown(button, shift, X, Y);
+  }
+  void TimeImageMouseMove(Qt::KeyboardModifiers shift, int X, int Y)
+  {
+    Plots->TimeMouseMove(shift, X, Y);
+  }
+  void TimeImageMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int X, int Y)
+  {
+    Plots->TimeMouseUp(button, shift, X, Y);
+  }
+  void DrawWaveSegment(int x1, int y1, int x2, int y2) { Plots->DrawWaveSegment(x1, y1, x2, y2); }
+  QImage PlotsPicture() { return Plots->Picture(); }
+  TFigureState FigureState() const { return Plots->FigureState(); }
 
   // Phasor editor panel.
   void LoadPhasorEditor(double re, double im);
@@ -336,15 +328,9 @@ public:
   // highlights it in both plots, plays it alone, and shows the RMS error of
   // the whole reconstruction. None of it changes an entry, the grid or the
   // edit boxes.
-  int SelectedHarmonic() const;
-  void ViewHighlightHarmonicClick();
-  void ViewSoloHarmonicClick();
-  void ViewShowErrorClick();
+  int SelectedHarmonic() const { return std::clamp(Document.SelectedHarmonic(), 0, HarmonicCount - 1); }
+  void ViewSoloHarmonicClick() { Sound->SoloClick(); }
   void SelectedHarmonicChanged();
-  void DrawHighlightedSegment();
-  void DrawHighlightedComponent(int n);
-  void ShowRmsError();
-  void ShowSelectedHarmonic();
 
   // The spectrum strip (see TSpectrumPart).
   void SetSpectrumView(bool on, bool remember) { Spectrum->SetShown(on, remember); }
@@ -421,12 +407,8 @@ public:
   void FileExportSamplesClick() { Exports->FileExportSamplesClick(); }
   void FileExportAnimationClick() { Exports->FileExportAnimationClick(); }
   void FileExportFigureClick() { Exports->FileExportFigureClick(); }
-  // The picture of the plots as ExportPicture writes it.
-  QImage PlotsPicture();
-
-  // Figures for handouts and slides, drawn by TFigureRenderer from the state
-  // the window shows (not from its pixels).
-  TFigureState FigureState() const;
+  // Figures for handouts and slides are drawn by TFigureRenderer from the
+  // state the plots show (FigureState), not from their pixels.
   // The figure as the clipboard takes it: a picture at twice the window's
   // size and the SVG document as image/svg+xml. The caller owns it.
   QMimeData *FigureMimeData() const { return Exports->FigureMimeData(); }
@@ -438,17 +420,12 @@ public:
   // Asks for a printer with the print dialog, then prints.
   void FilePrintClick() { Exports->FilePrintClick(); }
 
-  // Tool tips and accessibility (MainFormTips.cpp). The tips and accessible
-  // names in the current language; the plots' tips for the current edit mode
-  // (set again by SetEditMode); and the plots' descriptions of what they show
-  // now, as a screen reader asks for them.
+  // The tips and accessible names of the window's own controls in the
+  // current language (MainFormTips.cpp); the parts set their own.
   void RetranslateTips();
-  void ShowPlotTips();
-  QString PhasorPlotDescription() const;
-  QString TimePlotDescription() const;
   // SoundCheckBox's tip while the tone can be heard, and the RMS panel's.
   static QString SoundCheckBoxTip() { return TSoundPart::SoundCheckBoxTip(); }
-  static QString RmsErrorTip();
+  static QString RmsErrorTip() { return TPlotsPart::RmsErrorTip(); }
 
   // Sound (see TSoundPart).
   void SynthesizeTone() { Sound->SynthesizeTone(); }
@@ -501,6 +478,7 @@ private:
   TFilesView FilesView();
   TSpectrumView SpectrumView();
   TViewNeeds ViewNeeds();
+  TPlotsView PlotsView();
   void BuildEditMenu();
   void ShowUndoTexts();
   TTipPresenter *Tips = nullptr;    // owned (QObject child); shows the tips wrapped
@@ -516,11 +494,10 @@ private:
   void BuildFigureActions();
   // Where Save As and the export dialogs start (see TExportsPart).
   QString StartFolder() const { return Exports->StartFolder(); }
-  void BuildTeachingActions();
   void RetranslateUi();
   void ShowEditorButtonText();
+  // The teaching options as settings remember them, shown and heard.
   void RestoreTeachingOptions(QSettings *settings);
-  void RememberTeachingOptions();
   // Writes a heading of the grid's row 0, which the grid's header shows.
   void SetGridHeading(int column, const QString &text);
   void BindHandlers();
@@ -528,35 +505,6 @@ private:
   // Adds Manual and Keyboard Shortcuts above About, and their texts.
   void BuildHelpMenu();
   void RetranslateHelpMenu();
-  // Lets the plots take the focus and move the time step from the keyboard.
-  void BindPlotKeys();
-  // Gives the plots their description functions; the controls' tips show wrapped.
-  void BindDescriptions();
-
-  // Point lists reused by every redraw, so a redraw allocates nothing. A chain
-  // has at most one point per harmonic plus the origin.
-  std::array<QPoint, HarmonicCount + 1> ChainPoints{};
-  int ChainPointCount = 0;
-  std::array<QPoint, SweepSteps> TracePoints{};
-  std::array<QPoint, SweepSteps> CurvePoints{};
-  std::array<double, SweepSteps> ComponentValues{};  // the highlighted harmonic's part
-
-  // What the shown RMS error was computed from, so that a redraw with the same
-  // entries, highest harmonic, convention and ideal wave does not recompute it.
-  struct TErrorSource {
-    std::array<double, 2 * HarmonicCount> Entries{};
-    int Highest = -1;
-    bool Conjugate = false;
-    std::array<double, SweepSteps> Ideal{};
-    bool operator==(const TErrorSource &) const = default;
-  };
-  TErrorSource ShownErrorSource;
-  // The status panels' words in the current language.
-  QString CoordPrefix;
-  QString StepPrefix;
-  // What SelectedHarmonicPanel says: harmonic, highest harmonic, solo (-1:
-  // nothing yet, or the language changed).
-  std::array<int, 3> ShownSelectedSource{-1, -1, -1};
-  double ShownError = 0.0;
-  bool ShownErrorValid = false;
+  // The controls' tips show wrapped.
+  void BindTips();
 };

@@ -31,11 +31,6 @@ void TRotantsForm::ClearPhasorEntries()
   Document.ClearGridValues();
 }
 
-void TRotantsForm::ClearReconWave()
-{
-  ReconWave.fill(0.0);
-}
-
 void TRotantsForm::RotateToTimeStep(int n)
 {
   HarmonicMath::RotateToTimeStep(PhasorList, HighestHarmonic, n);

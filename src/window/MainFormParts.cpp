@@ -78,7 +78,7 @@ TSpectrumView TRotantsForm::SpectrumView()
 {
   TSpectrumView view;
   view.TwoSided = [this] { return ConjugateCheckBox->isChecked(); };
-  view.Highlighted = [this] { return ViewHighlightHarmonic->isChecked(); };
+  view.Highlighted = [this] { return View->Highlighted(); };
   view.WaveformName = [this] { return WaveformComboBox->currentText(); };
   view.Redraw = [this] { TimeTrackBarChange(); };
   view.Relayout = [this] { View->Relayout(); };
@@ -99,6 +99,73 @@ TViewNeeds TRotantsForm::ViewNeeds()
     AboutBox->SetZoom(factor);
   };
   return needs;
+}
+
+TPlotsView TRotantsForm::PlotsView()
+{
+  TPlotsView view;
+  view.TwoSided = [this] { return ConjugateCheckBox->isChecked(); };
+  view.Highlighted = [this] { return View->Highlighted(); };
+  view.ShowsError = [this] { return View->ShowsError(); };
+  view.Solo = [this] { return Sound->Solo(); };
+  view.WaveformItem = [this] { return WaveformComboBox->currentIndex(); };
+  view.WaveformName = [this] { return WaveformComboBox->currentText(); };
+  view.ZoomFactor = [this] { return ZoomFactor; };
+  view.PlaceEntry = [this](double re, double im) { LoadPhasorEditor(re, im); };
+  view.DrawingDone = [this] {
+    SpectrumFromDrawnWave();
+    if (!ConjugateCheckBox->isChecked())
+      DoubleForOneSidedConvention();
+  };
+  return view;
+}
+
+TExportsView TRotantsForm::ExportsView()
+{
+  TExportsView view;
+  view.PlotsPicture = [this] { return Plots->Picture(); };
+  view.SweepPlots = [this](int stride, const std::function<bool(const TPlotsFrame &)> &frame) {
+    return Plots->Sweep(stride, frame);
+  };
+  view.FigureState = [this] { return Plots->FigureState(); };
+  view.ToneLoop = [this] { return Sound->ToneLoop(); };
+  view.WaveformItem = [this] { return WaveformComboBox->currentIndex(); };
+  view.ShowWarning = [this](const QString &message) { ShowWarning(message); };
+  return view;
+}
+
+void TRotantsForm::RotateComplexPlaneCheckBoxClick()
+{
+  Plots->ShowPlaneTurn();
+  TimeTrackBarChange();
+}
+
+// Another row chosen: what Highlight, Solo and the strip show of it.
+void TRotantsForm::SelectedHarmonicChanged()
+{
+  Plots->ShowSelectedHarmonic();
+  if (View->Highlighted())
+    TimeTrackBarChange();
+  else
+    Spectrum->Redraw();
+  if (Sound->Solo())
+    Sound->RefreshTone();
+}
+
+// Solo is not remembered: a new day never starts with one quiet harmonic
+// playing unexplained.
+void TRotantsForm::RestoreTeachingOptions(QSettings *settings)
+{
+  View->RestoreTeachingOptions(settings);
+  Plots->ShowErrorPanel();
+  Plots->ShowSelectedHarmonic();
+  if (!View->Highlighted() && !Sound->Solo() && !View->ShowsError())
+    return;
+  const TActionScope action(Actions);
+  SynthesizeTone();
+  if (SoundCheckBox->isChecked())
+    PlaySound(true);
+  TimeTrackBarChange();
 }
 
 // The strip first, so that the zoom is held to what the screen allows with it.

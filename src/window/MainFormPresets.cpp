@@ -1,4 +1,6 @@
 #include "MainForm.h"
+
+#include "FFTUnit.h"
 #include "WaveformPresets.h"
 
 
@@ -100,4 +102,23 @@ void TRotantsForm::PresetRectifiedCosine()
 void TRotantsForm::PresetImpulseTrain()
 {
   PresetStandard(TWaveform::ImpulseTrain);
+}
+
+// Entry k becomes the drawn period's two-sided coefficient c_k, k = 0..25,
+// each set and then passed through the editor, so the entries carry the
+// editor's rounding and range check (a magnitude above 10, as a stroke
+// dragged far above the plot gives, is stored as 0). Leaves HarmonicIndex at
+// 26. The caller applies the one-sided doubling.
+void TRotantsForm::SpectrumFromDrawnWave()
+{
+  const auto spectrum = Document.DrawnSpectrum(*FFT);
+  // The editor's Update rewrites HarmonicIndex from the grid row it edited, so
+  // the harmonic is counted here and handed to it afresh each time.
+  for (int k = 0; k < HarmonicCount; ++k) {
+    HarmonicIndex = k;
+    const auto [re, im] = spectrum[std::size_t(k)];
+    SetPhasorEntry(re, im);
+    LoadPhasorEditor(re, im);
+  }
+  HarmonicIndex = HarmonicCount;
 }

@@ -24,6 +24,7 @@ void TRotantsForm::RetranslateUi()
   Sound->Retranslate();
   Spectrum->Retranslate();
   View->Retranslate();
+  Plots->Retranslate();
   MenuFile->setTitle(tr("&File"));
   MenuFileExport->setTitle(tr("&Export"));
   FileExportPicture->setText(tr("&Picture..."));
@@ -38,19 +39,11 @@ void TRotantsForm::RetranslateUi()
   EditCopyFigure->setText(tr("Copy &Figure"));
   ShowUndoTexts();
   MenuView->setTitle(tr("Vie&w"));
-  ViewHighlightHarmonic->setText(tr("&Highlight Selected Harmonic"));
-  ViewShowError->setText(tr("Show &Error"));
   Help->setTitle(tr("&Help"));
   HelpAbout->setText(tr("&About..."));
 
-  Re0Label->setText(tr("Re"));
-  Re90Label->setText(tr("Re"));
-  Im0Label->setText(tr("Im"));
-  Im90Label->setText(tr("Im"));
   WaveformLabel->setText(tr("Waveform:"));
-  PhasorHelpLabel->setText(tr("Left-click to place a phasor"));
   HighestHarmonicLabel->setText(tr("Highest harmonic:"));
-  TimeHelpLabel->setText(tr("Left-click and drag to create a waveform"));
 
   SetGridHeading(0, tr("Harmonic"));
   SetGridHeading(1, tr("Magnitude"));
@@ -80,18 +73,6 @@ void TRotantsForm::RetranslateUi()
   RepeatPlayCheckBox->setText(tr("Repeat"));
   IdealWaveCheckBox->setText(tr("Ideal Wave"));
 
-  // The panels keep what they show; only their words change.
-  const QString coordPrefix = tr("Coord: ");
-  for (QLabel *panel : {StatusPanel0, StatusPanel2}) {
-    if (panel->text().startsWith(CoordPrefix))
-      panel->setText(coordPrefix + panel->text().mid(CoordPrefix.size()));
-  }
-  CoordPrefix = coordPrefix;
-  StepPrefix = tr("N: ");
-  StatusPanel1->setText(StepPrefix + QString::number(TimeTrackBar->value()));
-  ShowRmsError();
-  ShownSelectedSource = {-1, -1, -1};
-  ShowSelectedHarmonic();
   RetranslateTips();
   // Last: an open shortcut list is made again from the texts set above.
   RetranslateHelpMenu();

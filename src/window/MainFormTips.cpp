@@ -28,11 +28,6 @@
 
 namespace {
 
-QString Number(double value)
-{
-  return QString::fromStdString(FormatFixed(value, 7, 4));
-}
-
 // Lets the menus under these items, and their submenus, show their items' tips.
 void ShowMenuTips(const QList<QAction *> &items, TTipPresenter *presenter)
 {
@@ -49,20 +44,11 @@ void ShowMenuTips(const QList<QAction *> &items, TTipPresenter *presenter)
 
 }  // namespace
 
-void TRotantsForm::BindDescriptions()
+void TRotantsForm::BindTips()
 {
-  PhasorImage->Describe = [this] { return PhasorPlotDescription(); };
-  TimeImage->Describe = [this] { return TimePlotDescription(); };
   Tips = new TTipPresenter(this);
   for (QWidget *control : ClientArea->findChildren<QWidget *>())
     Tips->Watch(control);
-}
-
-QString TRotantsForm::RmsErrorTip()
-{
-  return tr("Root-mean-square difference over one period between the sum of the harmonics in "
-            "use and the ideal wave, in the time plot's units; 0 is a perfect match.\n"
-            "\"Custom Rotants\" shows \"-\": it has no ideal wave to compare with.");
 }
 
 void TRotantsForm::RetranslateTips()
@@ -93,10 +79,6 @@ void TRotantsForm::RetranslateTips()
          "to see the sum approach the wave harmonic by harmonic.");
   tip(HighestHarmonicComboBox, highestTip, tr("Highest harmonic"));
   tip(HighestHarmonicLabel, highestTip);
-  tip(Re0Label, tr("Real axis"), tr("Real axis"));
-  tip(Re90Label, tr("Real axis"), tr("Real axis"));
-  tip(Im0Label, tr("Imaginary axis"), tr("Imaginary axis"));
-  tip(Im90Label, tr("Imaginary axis"), tr("Imaginary axis"));
 
   tip(PlayBtn, tr("Run the sweep through the time steps: the chain turns and the curve grows."));
   tip(StopBtn, tr("Stop the sweep at the current time step."));
@@ -143,17 +125,6 @@ void TRotantsForm::RetranslateTips()
   tip(RepeatPlayCheckBox, tr("Start the sweep again at step 0 after the last step, instead of "
                              "stopping."));
 
-  tip(StatusPanel0, tr("Mouse position over the phasor plane: real part : imaginary part."));
-  tip(StatusPanel1, tr("The current time step N, 0 to 511."));
-  tip(StatusPanel2, tr("Mouse position over the time plot: time step : value."));
-  tip(StatusPanel3, RmsErrorTip());
-  tip(SelectedHarmonicPanel, tr("The harmonic of the table's selected row, which Highlight "
-                                "Selected Harmonic and Play Selected Harmonic Alone are about."));
-
-  PhasorImage->setAccessibleName(tr("Phasor plane"));
-  TimeImage->setAccessibleName(tr("Time plot"));
-  ShowPlotTips();
-
   ShowMenuTips(MainMenu->actions(), Tips);
   action(MenuFileExport->menuAction(),
          tr("Write what the window shows to a picture, sound, table, animation or figure file."));
@@ -169,55 +140,7 @@ void TRotantsForm::RetranslateTips()
   action(EditUndo, tr("Take back the last change to the phasor set."));
   action(EditRedo, tr("Bring back the change last taken back."));
   action(EditCopyFigure, tr("Copy the labelled figure, to paste into a document or a slide."));
-  action(ViewHighlightHarmonic, tr("Draw the harmonic of the table's selected row in amber: its "
-                                   "segment of the chain and its own sinusoid."));
-  action(ViewShowError, tr("Show in the status bar how far the sum of the harmonics is from the "
-                           "ideal wave (RMS error)."));
   action(HelpManual, tr("Open the manual in the window's language."));
   action(HelpShortcuts, tr("List every keyboard shortcut of the window."));
   action(HelpAbout, tr("Show the program's version and credits."));
-}
-
-void TRotantsForm::ShowPlotTips()
-{
-  const QString keys =
-      tr("With the plot focused, the arrow keys, Page Up, Page Down, Home and End move the time "
-         "step.");
-  const QString phasorTip =
-      EditMode == PlacingTips
-          ? tr("Phasor plane: click to place the next harmonic (1, 2, 3, ...) with its tip where "
-               "you click, measured from the tip of the one placed before.")
-          : tr("Phasor plane: the chain of turning phasors, one per harmonic, at the current time "
-               "step; the real part of its tip is the wave's value.");
-  const QString timeTip =
-      EditMode == DrawingWave
-          ? tr("Time plot: hold a mouse button and drag across to draw one period; either half "
-               "edits the same period. On release the drawing becomes the 26 harmonics.")
-          : tr("Time plot: two periods of the ideal wave in black and, in green, the sum of the "
-               "harmonics from step 0 to the current one.");
-  PhasorImage->setToolTip(phasorTip + '\n' + keys);
-  PhasorHelpLabel->setToolTip(phasorTip);
-  TimeImage->setToolTip(timeTip + '\n' + keys);
-  TimeHelpLabel->setToolTip(timeTip);
-}
-
-QString TRotantsForm::PhasorPlotDescription() const
-{
-  const int step = TimeTrackBar->value();
-  double re = 0.0;
-  double im = 0.0;
-  TipForPictures(step, re, im);
-  return tr("Phasor plane: %1 waveform, chain of harmonics 0 to %2 at step %3, its tip at real "
-            "%4, imaginary %5")
-      .arg(WaveformComboBox->currentText(), QString::number(HighestHarmonic),
-           QString::number(step), Number(re), Number(im));
-}
-
-QString TRotantsForm::TimePlotDescription() const
-{
-  const int step = TimeTrackBar->value();
-  return tr("Time plot: %1 waveform from harmonics 0 to %2, step %3, value %4")
-      .arg(WaveformComboBox->currentText(), QString::number(HighestHarmonic),
-           QString::number(step),
-           Number(ReconWave[std::size_t(std::clamp(step, 0, SweepSteps - 1))]));
 }

@@ -38,9 +38,10 @@ void TSoundPart::BuildControls(QWidget *options)
   connect(SoundCheckBox, &QCheckBox::clicked, this, &TSoundPart::SoundCheckBoxClick);
 }
 
-void TSoundPart::BuildSoloAction(QMenu *menu)
+void TSoundPart::BuildSoloAction(QMenu *menu, QAction *before)
 {
-  ViewSoloHarmonic = menu->addAction(QString());
+  ViewSoloHarmonic = new QAction(menu);
+  menu->insertAction(before, ViewSoloHarmonic);
   ViewSoloHarmonic->setObjectName("ViewSoloHarmonic");
   ViewSoloHarmonic->setCheckable(true);
   connect(ViewSoloHarmonic, &QAction::triggered, this, &TSoundPart::SoloClick);

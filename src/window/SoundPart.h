@@ -42,8 +42,8 @@ public:
   // once, not again at every play request that fails as well.
   bool SoundOutputMissing = false;
 
-  // Adds the checkable Solo item to menu.
-  void BuildSoloAction(QMenu *menu);
+  // Adds the checkable Solo item to menu, before the item before.
+  void BuildSoloAction(QMenu *menu, QAction *before);
   void Retranslate();
 
   // Writes one period of entries 0..HighestHarmonic (with Solo, the selected

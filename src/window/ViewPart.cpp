@@ -26,6 +26,8 @@ namespace {
 const char ZoomKey[] = "View/Zoom";
 const char FullScreenKey[] = "View/FullScreen";
 const char LanguageKey[] = "View/Language";
+const char HighlightKey[] = "View/HighlightHarmonic";
+const char ErrorKey[] = "View/ShowError";
 
 using WindowLayout::ClientHeight;
 using WindowLayout::ClientWidth;
@@ -86,8 +88,59 @@ void TViewPart::BuildZoomActions(QMenu *menu)
   });
 }
 
+void TViewPart::BuildTeachingActions(QMenu *menu)
+{
+  menu->addSeparator();
+  const auto addOption = [menu](const char *name) {
+    QAction *action = menu->addAction(QString());
+    action->setObjectName(name);
+    action->setCheckable(true);
+    return action;
+  };
+  ViewHighlightHarmonic = addOption("ViewHighlightHarmonic");
+  ViewShowError = addOption("ViewShowError");
+  connect(ViewHighlightHarmonic, &QAction::triggered, this, [this] {
+    RememberTeachingOptions();
+    emit HighlightToggled();
+  });
+  connect(ViewShowError, &QAction::triggered, this, [this] {
+    RememberTeachingOptions();
+    emit ShowErrorToggled();
+  });
+}
+
+bool TViewPart::Highlighted() const
+{
+  return ViewHighlightHarmonic && ViewHighlightHarmonic->isChecked();
+}
+
+bool TViewPart::ShowsError() const
+{
+  return ViewShowError && ViewShowError->isChecked();
+}
+
+void TViewPart::RestoreTeachingOptions(QSettings *settings)
+{
+  ViewHighlightHarmonic->setChecked(settings->value(HighlightKey, false).toBool());
+  ViewShowError->setChecked(settings->value(ErrorKey, false).toBool());
+}
+
+void TViewPart::RememberTeachingOptions()
+{
+  if (!Settings)
+    return;
+  Settings->setValue(HighlightKey, ViewHighlightHarmonic->isChecked());
+  Settings->setValue(ErrorKey, ViewShowError->isChecked());
+}
+
 void TViewPart::Retranslate()
 {
+  ViewHighlightHarmonic->setText(tr("&Highlight Selected Harmonic"));
+  ViewShowError->setText(tr("Show &Error"));
+  ViewHighlightHarmonic->setToolTip(tr("Draw the harmonic of the table's selected row in amber: "
+                                       "its segment of the chain and its own sinusoid."));
+  ViewShowError->setToolTip(tr("Show in the status bar how far the sum of the harmonics is from "
+                               "the ideal wave (RMS error)."));
   ShowZoomLevel();
   ViewZoomIn->setText(tr("Zoom &In"));
   ViewZoomOut->setText(tr("Zoom &Out"));

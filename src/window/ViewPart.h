@@ -25,12 +25,12 @@ struct TViewNeeds {
   std::function<void(double factor)> Zoomed;
 };
 
-// The View menu's zoom, full screen and language: the whole window at a zoom
-// factor (the scaling itself is TWindowScaler's), held to what the screen
-// allows; full screen at the largest factor that fits, centred; the language
-// of every text, applied at once. The zoom, full screen and language are
-// remembered in the settings. window is the part's parent.
-// User-interface thread only.
+// The View menu's zoom, full screen, teaching options and language: the
+// whole window at a zoom factor (the scaling itself is TWindowScaler's), held
+// to what the screen allows; full screen at the largest factor that fits,
+// centred; Highlight Selected Harmonic and Show Error, off at first; the
+// language of every text, applied at once. All of them are remembered in the
+// settings. window is the part's parent. User-interface thread only.
 class TViewPart : public QObject {
   Q_OBJECT
 
@@ -42,6 +42,8 @@ public:
   QAction *ViewZoomOut = nullptr;
   QAction *ViewActualSize = nullptr;
   QAction *ViewFullScreen = nullptr;
+  QAction *ViewHighlightHarmonic = nullptr;
+  QAction *ViewShowError = nullptr;
   QMenu *ViewLanguage = nullptr;
   QShortcut *LeaveFullScreen = nullptr;  // Esc
   // The factor the whole window is shown at (1.0: the layout's own pixels).
@@ -49,6 +51,12 @@ public:
 
   // The zoom items and Full Screen, into menu.
   void BuildZoomActions(QMenu *menu);
+  // Highlight Selected Harmonic and Show Error, after a separator in menu.
+  void BuildTeachingActions(QMenu *menu);
+  bool Highlighted() const;
+  bool ShowsError() const;
+  // Checks the teaching options as settings remember them, with no signal.
+  void RestoreTeachingOptions(QSettings *settings);
   // The Language submenu, after a separator in menu.
   void BuildLanguageMenu(QMenu *menu);
   void Retranslate();
@@ -82,6 +90,11 @@ public:
   // system's. Applied at once; remembered in the settings when asked.
   void SetLanguage(const QString &code, bool remember);
 
+signals:
+  // The user switched a teaching option.
+  void HighlightToggled();
+  void ShowErrorToggled();
+
 private:
   QMainWindow *const Window;
   const TViewNeeds Needs;
@@ -101,4 +114,5 @@ private:
   void EnableZoomActions();
   void ShowZoomLevel();
   void RememberView();
+  void RememberTeachingOptions();
 };
