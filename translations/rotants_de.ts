@@ -225,6 +225,236 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     </message>
 </context>
 <context>
+    <name>TControlsPart</name>
+    <message>
+        <source>Custom Rotants</source>
+        <translation>Eigene Zeiger</translation>
+    </message>
+    <message>
+        <source>Custom Time</source>
+        <translation>Eigene Kurve</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <source>Rectangular Pulse</source>
+        <translation>Rechteckimpuls</translation>
+    </message>
+    <message>
+        <source>Bipolar Pulse</source>
+        <translation>Bipolarer Impuls</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation>Dreieck</translation>
+    </message>
+    <message>
+        <source>Sawtooth</source>
+        <translation>Sägezahn</translation>
+    </message>
+    <message>
+        <source>Rectified Cosine</source>
+        <translation>Gleichger. Kosinus</translation>
+    </message>
+    <message>
+        <source>Impulse train</source>
+        <translation>Impulsfolge</translation>
+    </message>
+    <message>
+        <source>Hide &amp;Editor</source>
+        <translation>&amp;Editor aus</translation>
+    </message>
+    <message>
+        <source>Show &amp;Editor</source>
+        <translation>&amp;Editor öffnen</translation>
+    </message>
+    <message>
+        <source>Waveform:</source>
+        <translation>Signalform:</translation>
+    </message>
+    <message>
+        <source>Highest harmonic:</source>
+        <translation>Harmonische bis:</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Phasor Options</source>
+        <translation>Zeigeroptionen</translation>
+    </message>
+    <message>
+        <source>Show Real &amp;Value</source>
+        <translation>&amp;Realteil anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Rotate Complex Plane 90°</source>
+        <translation>&amp;Kompl. Ebene 90° drehen</translation>
+    </message>
+    <message>
+        <source>Leave Phasor &amp;Trace</source>
+        <translation>&amp;Zeigerspur zeichnen</translation>
+    </message>
+    <message>
+        <source>Use Conjugate Rotants</source>
+        <translation>Konjugierte Zeiger</translation>
+    </message>
+    <message>
+        <source>Time Options</source>
+        <translation>Zeitoptionen</translation>
+    </message>
+    <message>
+        <source>&amp;Grid On</source>
+        <translation>&amp;Gitter ein</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Schleife</translation>
+    </message>
+    <message>
+        <source>Ideal Wave</source>
+        <translation>Idealkurve</translation>
+    </message>
+    <message>
+        <source>Choose a standard waveform to build from its harmonics, or a custom mode: place the phasors with the mouse (Custom Rotants) or draw one period (Custom Time).</source>
+        <translation>Eine Standardsignalform wählen, die aus ihren Harmonischen aufgebaut wird, oder einen eigenen Modus: Zeiger mit der Maus setzen (Eigene Zeiger) oder eine Periode zeichnen (Eigene Kurve).</translation>
+    </message>
+    <message>
+        <source>Waveform</source>
+        <translation>Signalform</translation>
+    </message>
+    <message>
+        <source>How many harmonics take part in the chain, the curve and the tone, 0 to 25. Lower it to see the sum approach the wave harmonic by harmonic.</source>
+        <translation>Wie viele Harmonische an Zeigerkette, Kurve und Ton beteiligt sind, 0 bis 25. Verkleinern, um zu sehen, wie sich die Summe Harmonische für Harmonische der Kurve nähert.</translation>
+    </message>
+    <message>
+        <source>Highest harmonic</source>
+        <translation>Harmonische bis</translation>
+    </message>
+    <message>
+        <source>Stop and go back to step 0; in the custom modes, also start the custom waveform afresh.</source>
+        <translation>Anhalten und zu Schritt 0 zurückkehren; in den eigenen Modi außerdem die eigene Kurve neu beginnen.</translation>
+    </message>
+    <message>
+        <source>Show or hide the table of all 26 harmonics over the phasor plane, to read or type their magnitudes and angles.</source>
+        <translation>Die Tabelle aller 26 Harmonischen über der Zeigerebene ein- oder ausblenden, um Beträge und Winkel abzulesen oder einzugeben.</translation>
+    </message>
+    <message>
+        <source>How the phasor plane shows the chain.</source>
+        <translation>Wie die Zeigerebene die Zeigerkette zeigt.</translation>
+    </message>
+    <message>
+        <source>Mark the current real value on both plots.</source>
+        <translation>Den aktuellen Realteil in beiden Diagrammen markieren.</translation>
+    </message>
+    <message>
+        <source>Turn the phasor plane so that its real axis points up, level with the time plot; with the real value shown, two lines carry it across.</source>
+        <translation>Die Zeigerebene so drehen, dass ihre reelle Achse nach oben zeigt, auf einer Höhe mit dem Zeitdiagramm; bei angezeigtem Realteil tragen zwei Linien den Wert hinüber.</translation>
+    </message>
+    <message>
+        <source>Draw the path of the chain&apos;s tip from step 0, in red.</source>
+        <translation>Die Bahn der Kettenspitze ab Schritt 0 rot zeichnen.</translation>
+    </message>
+    <message>
+        <source>Also show the negative harmonics, as a mirror chain in purple; each entry then holds c_k instead of 2·c_k. The curve stays the same.</source>
+        <translation>Auch die negativen Harmonischen zeigen, als gespiegelte Kette in Violett; jeder Eintrag enthält dann c_k statt 2·c_k. Die Kurve bleibt gleich.</translation>
+    </message>
+    <message>
+        <source>What the time plot shows, the tone and the sweep&apos;s repeat.</source>
+        <translation>Was das Zeitdiagramm zeigt, der Ton und die Wiederholung des Durchlaufs.</translation>
+    </message>
+    <message>
+        <source>Show the time plot&apos;s grid.</source>
+        <translation>Das Gitter des Zeitdiagramms zeigen.</translation>
+    </message>
+    <message>
+        <source>Show the ideal waveform in black on the time plot.</source>
+        <translation>Die ideale Signalform schwarz im Zeitdiagramm zeigen.</translation>
+    </message>
+    <message>
+        <source>Start the sweep again at step 0 after the last step, instead of stopping.</source>
+        <translation>Nach dem letzten Schritt den Durchlauf wieder bei Schritt 0 beginnen, statt anzuhalten.</translation>
+    </message>
+</context>
+<context>
+    <name>TEditorPanel</name>
+    <message>
+        <source>Harmonic</source>
+        <translation>Harm.</translation>
+    </message>
+    <message>
+        <source>Magnitude</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Angle (°)</source>
+        <translation>Winkel/°</translation>
+    </message>
+    <message>
+        <source>Edit Phasor</source>
+        <translation>Zeiger bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Update</source>
+        <translation>An&amp;wenden</translation>
+    </message>
+    <message>
+        <source>Magnitude and angle of every harmonic. Select a row to edit it below; its harmonic is also the one the View menu highlights or plays alone.</source>
+        <translation>Betrag und Winkel jeder Harmonischen. Eine Zeile wählen, um sie unten zu bearbeiten; ihre Harmonische ist auch die, die das Menü Ansicht hervorhebt oder allein abspielt.</translation>
+    </message>
+    <message>
+        <source>Harmonics table</source>
+        <translation>Tabelle der Harmonischen</translation>
+    </message>
+    <message>
+        <source>The harmonic of the table&apos;s selected row.</source>
+        <translation>Die Harmonische der gewählten Tabellenzeile.</translation>
+    </message>
+    <message>
+        <source>The harmonic&apos;s magnitude, 0 to 10; Update or Return applies it.</source>
+        <translation>Betrag der Harmonischen, 0 bis 10; Anwenden oder die Eingabetaste übernimmt ihn.</translation>
+    </message>
+    <message>
+        <source>The harmonic&apos;s angle in degrees, -180 to 180; Update or Return applies it.</source>
+        <translation>Winkel der Harmonischen in Grad, -180 bis 180; Anwenden oder die Eingabetaste übernimmt ihn.</translation>
+    </message>
+    <message>
+        <source>Angle in degrees</source>
+        <translation>Winkel in Grad</translation>
+    </message>
+    <message>
+        <source>Give the selected harmonic the typed magnitude and angle. A value out of range becomes 0, and a notice names it.</source>
+        <translation>Der gewählten Harmonischen den eingegebenen Betrag und Winkel geben. Ein Wert außerhalb des Bereichs wird 0, und ein Hinweis nennt ihn.</translation>
+    </message>
+    <message>
+        <source>Type a magnitude and an angle for the harmonic of the selected row.</source>
+        <translation>Betrag und Winkel für die Harmonische der gewählten Zeile eingeben.</translation>
+    </message>
+    <message>
+        <source>A typed value outside its range was replaced by 0. The notice stays until an Update that replaces nothing.</source>
+        <translation>Ein eingegebener Wert außerhalb seines Bereichs wurde durch 0 ersetzt. Der Hinweis bleibt bis zu einem Anwenden, das nichts ersetzt.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number; write it with a decimal point, for example 1.5</source>
+        <translation>„%1“ ist keine Zahl; schreiben Sie sie mit Dezimalpunkt, zum Beispiel 1.5</translation>
+    </message>
+    <message>
+        <source>Typed Harmonic %1</source>
+        <translation>Harmonische %1 eingegeben</translation>
+    </message>
+    <message>
+        <source>Magnitude %1 is outside 0 to 10: 0 applied</source>
+        <translation>Betrag %1 außerhalb 0 bis 10: 0 gesetzt</translation>
+    </message>
+    <message>
+        <source>Angle %1 is outside -180 to 180: 0 applied</source>
+        <translation>Winkel %1 außerhalb -180 bis 180: 0 gesetzt</translation>
+    </message>
+</context>
+<context>
     <name>TExportsPart</name>
     <message>
         <source>the picture could not be encoded</source>
@@ -313,6 +543,78 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     <message>
         <source>Could not print: %1.</source>
         <translation>Drucken nicht möglich: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Picture...</source>
+        <translation>&amp;Bild...</translation>
+    </message>
+    <message>
+        <source>&amp;Sound...</source>
+        <translation>&amp;Ton...</translation>
+    </message>
+    <message>
+        <source>&amp;Harmonics Table...</source>
+        <translation>Tabelle der &amp;Harmonischen...</translation>
+    </message>
+    <message>
+        <source>Wave&amp;form Samples...</source>
+        <translation>Abtast&amp;werte der Signalform...</translation>
+    </message>
+    <message>
+        <source>&amp;Animation...</source>
+        <translation>&amp;Animation...</translation>
+    </message>
+    <message>
+        <source>Fi&amp;gure (SVG, PDF)...</source>
+        <translation>Abbil&amp;dung (SVG, PDF)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Figure</source>
+        <translation>&amp;Abbildung kopieren</translation>
+    </message>
+    <message>
+        <source>Write what the window shows to a picture, sound, table, animation or figure file.</source>
+        <translation>Das Gezeigte als Bild-, Ton-, Tabellen-, Animations- oder Abbildungsdatei schreiben.</translation>
+    </message>
+    <message>
+        <source>Save the plots as shown, as a PNG picture.</source>
+        <translation>Die Diagramme wie gezeigt als PNG-Bild speichern.</translation>
+    </message>
+    <message>
+        <source>Save the tone as a WAV file of the length you choose.</source>
+        <translation>Den Ton als WAV-Datei in der gewählten Länge speichern.</translation>
+    </message>
+    <message>
+        <source>Save the magnitude and angle of every harmonic as a CSV table.</source>
+        <translation>Betrag und Winkel jeder Harmonischen als CSV-Tabelle speichern.</translation>
+    </message>
+    <message>
+        <source>Save the ideal and the reconstructed value at every time step as a CSV table.</source>
+        <translation>Den idealen und den rekonstruierten Wert an jedem Zeitschritt als CSV-Tabelle speichern.</translation>
+    </message>
+    <message>
+        <source>Save one sweep as an animated GIF.</source>
+        <translation>Einen Durchlauf als animiertes GIF speichern.</translation>
+    </message>
+    <message>
+        <source>Save a labelled figure for handouts and slides, as SVG or PDF.</source>
+        <translation>Eine beschriftete Abbildung für Arbeitsblätter und Folien als SVG oder PDF speichern.</translation>
+    </message>
+    <message>
+        <source>Print the figure and the table of the harmonics in use on one page.</source>
+        <translation>Die Abbildung und die Tabelle der verwendeten Harmonischen auf einer Seite drucken.</translation>
+    </message>
+    <message>
+        <source>Copy the labelled figure, to paste into a document or a slide.</source>
+        <translation>Die beschriftete Abbildung kopieren, um sie in ein Dokument oder eine Folie einzufügen.</translation>
     </message>
 </context>
 <context>
@@ -657,6 +959,33 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     </message>
 </context>
 <context>
+    <name>TPlaybackPart</name>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stopp</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>Abs&amp;pielen</translation>
+    </message>
+    <message>
+        <source>Run the sweep through the time steps: the chain turns and the curve grows.</source>
+        <translation>Den Durchlauf durch die Zeitschritte starten: Die Zeigerkette dreht sich, die Kurve wächst.</translation>
+    </message>
+    <message>
+        <source>Stop the sweep at the current time step.</source>
+        <translation>Den Durchlauf beim aktuellen Zeitschritt anhalten.</translation>
+    </message>
+    <message>
+        <source>The time step, 0 to 511 (two periods); moving it redraws both plots.</source>
+        <translation>Der Zeitschritt, 0 bis 511 (zwei Perioden); Verschieben zeichnet beide Diagramme neu.</translation>
+    </message>
+    <message>
+        <source>Time step</source>
+        <translation>Zeitschritt</translation>
+    </message>
+</context>
+<context>
     <name>TPlotsPart</name>
     <message>
         <source>Re</source>
@@ -784,30 +1113,6 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <source>&amp;Export</source>
-        <translation>&amp;Exportieren</translation>
-    </message>
-    <message>
-        <source>&amp;Picture...</source>
-        <translation>&amp;Bild...</translation>
-    </message>
-    <message>
-        <source>&amp;Sound...</source>
-        <translation>&amp;Ton...</translation>
-    </message>
-    <message>
-        <source>&amp;Harmonics Table...</source>
-        <translation>Tabelle der &amp;Harmonischen...</translation>
-    </message>
-    <message>
-        <source>Wave&amp;form Samples...</source>
-        <translation>Abtast&amp;werte der Signalform...</translation>
-    </message>
-    <message>
-        <source>&amp;Animation...</source>
-        <translation>&amp;Animation...</translation>
-    </message>
-    <message>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
@@ -820,144 +1125,8 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <translation>Ü&amp;ber Rotants...</translation>
     </message>
     <message>
-        <source>Waveform:</source>
-        <translation>Signalform:</translation>
-    </message>
-    <message>
-        <source>Highest harmonic:</source>
-        <translation>Harmonische bis:</translation>
-    </message>
-    <message>
-        <source>Harmonic</source>
-        <translation>Harm.</translation>
-    </message>
-    <message>
-        <source>Magnitude</source>
-        <translation>Betrag</translation>
-    </message>
-    <message>
-        <source>Angle (°)</source>
-        <translation>Winkel/°</translation>
-    </message>
-    <message>
-        <source>Edit Phasor</source>
-        <translation>Zeiger bearbeiten</translation>
-    </message>
-    <message>
-        <source>&amp;Update</source>
-        <translation>An&amp;wenden</translation>
-    </message>
-    <message>
-        <source>&amp;Stop</source>
-        <translation>&amp;Stopp</translation>
-    </message>
-    <message>
-        <source>&amp;Play</source>
-        <translation>Abs&amp;pielen</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>&amp;Löschen</translation>
-    </message>
-    <message>
-        <source>Custom Rotants</source>
-        <translation>Eigene Zeiger</translation>
-    </message>
-    <message>
-        <source>Custom Time</source>
-        <translation>Eigene Kurve</translation>
-    </message>
-    <message>
-        <source>Square</source>
-        <translation>Rechteck</translation>
-    </message>
-    <message>
-        <source>Rectangular Pulse</source>
-        <translation>Rechteckimpuls</translation>
-    </message>
-    <message>
-        <source>Bipolar Pulse</source>
-        <translation>Bipolarer Impuls</translation>
-    </message>
-    <message>
-        <source>Triangle</source>
-        <translation>Dreieck</translation>
-    </message>
-    <message>
-        <source>Sawtooth</source>
-        <translation>Sägezahn</translation>
-    </message>
-    <message>
-        <source>Rectified Cosine</source>
-        <translation>Gleichger. Kosinus</translation>
-    </message>
-    <message>
-        <source>Impulse train</source>
-        <translation>Impulsfolge</translation>
-    </message>
-    <message>
-        <source>Phasor Options</source>
-        <translation>Zeigeroptionen</translation>
-    </message>
-    <message>
-        <source>Show Real &amp;Value</source>
-        <translation>&amp;Realteil anzeigen</translation>
-    </message>
-    <message>
-        <source>&amp;Rotate Complex Plane 90°</source>
-        <translation>&amp;Kompl. Ebene 90° drehen</translation>
-    </message>
-    <message>
-        <source>Leave Phasor &amp;Trace</source>
-        <translation>&amp;Zeigerspur zeichnen</translation>
-    </message>
-    <message>
-        <source>Use Conjugate Rotants</source>
-        <translation>Konjugierte Zeiger</translation>
-    </message>
-    <message>
-        <source>Time Options</source>
-        <translation>Zeitoptionen</translation>
-    </message>
-    <message>
-        <source>&amp;Grid On</source>
-        <translation>&amp;Gitter ein</translation>
-    </message>
-    <message>
-        <source>Repeat</source>
-        <translation>Schleife</translation>
-    </message>
-    <message>
-        <source>Ideal Wave</source>
-        <translation>Idealkurve</translation>
-    </message>
-    <message>
-        <source>Show &amp;Editor</source>
-        <translation>&amp;Editor öffnen</translation>
-    </message>
-    <message>
-        <source>Hide &amp;Editor</source>
-        <translation>&amp;Editor aus</translation>
-    </message>
-    <message>
         <source>Vie&amp;w</source>
         <translation>&amp;Ansicht</translation>
-    </message>
-    <message>
-        <source>Magnitude %1 is outside 0 to 10: 0 applied</source>
-        <translation>Betrag %1 außerhalb 0 bis 10: 0 gesetzt</translation>
-    </message>
-    <message>
-        <source>Angle %1 is outside -180 to 180: 0 applied</source>
-        <translation>Winkel %1 außerhalb -180 bis 180: 0 gesetzt</translation>
-    </message>
-    <message>
-        <source>Fi&amp;gure (SVG, PDF)...</source>
-        <translation>Abbil&amp;dung (SVG, PDF)...</translation>
-    </message>
-    <message>
-        <source>&amp;Print...</source>
-        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>E&amp;dit</source>
@@ -980,10 +1149,6 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
-        <source>Typed Harmonic %1</source>
-        <translation>Harmonische %1 eingegeben</translation>
-    </message>
-    <message>
         <source>Highest Harmonic %1</source>
         <translation>Harmonische bis %1</translation>
     </message>
@@ -992,164 +1157,12 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <translation>Zeichnung</translation>
     </message>
     <message>
-        <source>Copy &amp;Figure</source>
-        <translation>&amp;Abbildung kopieren</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a number; write it with a decimal point, for example 1.5</source>
-        <translation>„%1“ ist keine Zahl; schreiben Sie sie mit Dezimalpunkt, zum Beispiel 1.5</translation>
-    </message>
-    <message>
         <source>&amp;Manual</source>
         <translation>&amp;Handbuch</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
         <translation>&amp;Tastenkürzel</translation>
-    </message>
-    <message>
-        <source>Choose a standard waveform to build from its harmonics, or a custom mode: place the phasors with the mouse (Custom Rotants) or draw one period (Custom Time).</source>
-        <translation>Eine Standardsignalform wählen, die aus ihren Harmonischen aufgebaut wird, oder einen eigenen Modus: Zeiger mit der Maus setzen (Eigene Zeiger) oder eine Periode zeichnen (Eigene Kurve).</translation>
-    </message>
-    <message>
-        <source>Waveform</source>
-        <translation>Signalform</translation>
-    </message>
-    <message>
-        <source>How many harmonics take part in the chain, the curve and the tone, 0 to 25. Lower it to see the sum approach the wave harmonic by harmonic.</source>
-        <translation>Wie viele Harmonische an Zeigerkette, Kurve und Ton beteiligt sind, 0 bis 25. Verkleinern, um zu sehen, wie sich die Summe Harmonische für Harmonische der Kurve nähert.</translation>
-    </message>
-    <message>
-        <source>Highest harmonic</source>
-        <translation>Harmonische bis</translation>
-    </message>
-    <message>
-        <source>Run the sweep through the time steps: the chain turns and the curve grows.</source>
-        <translation>Den Durchlauf durch die Zeitschritte starten: Die Zeigerkette dreht sich, die Kurve wächst.</translation>
-    </message>
-    <message>
-        <source>Stop the sweep at the current time step.</source>
-        <translation>Den Durchlauf beim aktuellen Zeitschritt anhalten.</translation>
-    </message>
-    <message>
-        <source>Stop and go back to step 0; in the custom modes, also start the custom waveform afresh.</source>
-        <translation>Anhalten und zu Schritt 0 zurückkehren; in den eigenen Modi außerdem die eigene Kurve neu beginnen.</translation>
-    </message>
-    <message>
-        <source>Show or hide the table of all 26 harmonics over the phasor plane, to read or type their magnitudes and angles.</source>
-        <translation>Die Tabelle aller 26 Harmonischen über der Zeigerebene ein- oder ausblenden, um Beträge und Winkel abzulesen oder einzugeben.</translation>
-    </message>
-    <message>
-        <source>The time step, 0 to 511 (two periods); moving it redraws both plots.</source>
-        <translation>Der Zeitschritt, 0 bis 511 (zwei Perioden); Verschieben zeichnet beide Diagramme neu.</translation>
-    </message>
-    <message>
-        <source>Time step</source>
-        <translation>Zeitschritt</translation>
-    </message>
-    <message>
-        <source>Magnitude and angle of every harmonic. Select a row to edit it below; its harmonic is also the one the View menu highlights or plays alone.</source>
-        <translation>Betrag und Winkel jeder Harmonischen. Eine Zeile wählen, um sie unten zu bearbeiten; ihre Harmonische ist auch die, die das Menü Ansicht hervorhebt oder allein abspielt.</translation>
-    </message>
-    <message>
-        <source>Harmonics table</source>
-        <translation>Tabelle der Harmonischen</translation>
-    </message>
-    <message>
-        <source>The harmonic of the table&apos;s selected row.</source>
-        <translation>Die Harmonische der gewählten Tabellenzeile.</translation>
-    </message>
-    <message>
-        <source>The harmonic&apos;s magnitude, 0 to 10; Update or Return applies it.</source>
-        <translation>Betrag der Harmonischen, 0 bis 10; Anwenden oder die Eingabetaste übernimmt ihn.</translation>
-    </message>
-    <message>
-        <source>The harmonic&apos;s angle in degrees, -180 to 180; Update or Return applies it.</source>
-        <translation>Winkel der Harmonischen in Grad, -180 bis 180; Anwenden oder die Eingabetaste übernimmt ihn.</translation>
-    </message>
-    <message>
-        <source>Angle in degrees</source>
-        <translation>Winkel in Grad</translation>
-    </message>
-    <message>
-        <source>Give the selected harmonic the typed magnitude and angle. A value out of range becomes 0, and a notice names it.</source>
-        <translation>Der gewählten Harmonischen den eingegebenen Betrag und Winkel geben. Ein Wert außerhalb des Bereichs wird 0, und ein Hinweis nennt ihn.</translation>
-    </message>
-    <message>
-        <source>Type a magnitude and an angle for the harmonic of the selected row.</source>
-        <translation>Betrag und Winkel für die Harmonische der gewählten Zeile eingeben.</translation>
-    </message>
-    <message>
-        <source>A typed value outside its range was replaced by 0. The notice stays until an Update that replaces nothing.</source>
-        <translation>Ein eingegebener Wert außerhalb seines Bereichs wurde durch 0 ersetzt. Der Hinweis bleibt bis zu einem Anwenden, das nichts ersetzt.</translation>
-    </message>
-    <message>
-        <source>How the phasor plane shows the chain.</source>
-        <translation>Wie die Zeigerebene die Zeigerkette zeigt.</translation>
-    </message>
-    <message>
-        <source>Mark the current real value on both plots.</source>
-        <translation>Den aktuellen Realteil in beiden Diagrammen markieren.</translation>
-    </message>
-    <message>
-        <source>Turn the phasor plane so that its real axis points up, level with the time plot; with the real value shown, two lines carry it across.</source>
-        <translation>Die Zeigerebene so drehen, dass ihre reelle Achse nach oben zeigt, auf einer Höhe mit dem Zeitdiagramm; bei angezeigtem Realteil tragen zwei Linien den Wert hinüber.</translation>
-    </message>
-    <message>
-        <source>Draw the path of the chain&apos;s tip from step 0, in red.</source>
-        <translation>Die Bahn der Kettenspitze ab Schritt 0 rot zeichnen.</translation>
-    </message>
-    <message>
-        <source>Also show the negative harmonics, as a mirror chain in purple; each entry then holds c_k instead of 2·c_k. The curve stays the same.</source>
-        <translation>Auch die negativen Harmonischen zeigen, als gespiegelte Kette in Violett; jeder Eintrag enthält dann c_k statt 2·c_k. Die Kurve bleibt gleich.</translation>
-    </message>
-    <message>
-        <source>What the time plot shows, the tone and the sweep&apos;s repeat.</source>
-        <translation>Was das Zeitdiagramm zeigt, der Ton und die Wiederholung des Durchlaufs.</translation>
-    </message>
-    <message>
-        <source>Show the time plot&apos;s grid.</source>
-        <translation>Das Gitter des Zeitdiagramms zeigen.</translation>
-    </message>
-    <message>
-        <source>Show the ideal waveform in black on the time plot.</source>
-        <translation>Die ideale Signalform schwarz im Zeitdiagramm zeigen.</translation>
-    </message>
-    <message>
-        <source>Start the sweep again at step 0 after the last step, instead of stopping.</source>
-        <translation>Nach dem letzten Schritt den Durchlauf wieder bei Schritt 0 beginnen, statt anzuhalten.</translation>
-    </message>
-    <message>
-        <source>Write what the window shows to a picture, sound, table, animation or figure file.</source>
-        <translation>Das Gezeigte als Bild-, Ton-, Tabellen-, Animations- oder Abbildungsdatei schreiben.</translation>
-    </message>
-    <message>
-        <source>Save the plots as shown, as a PNG picture.</source>
-        <translation>Die Diagramme wie gezeigt als PNG-Bild speichern.</translation>
-    </message>
-    <message>
-        <source>Save the tone as a WAV file of the length you choose.</source>
-        <translation>Den Ton als WAV-Datei in der gewählten Länge speichern.</translation>
-    </message>
-    <message>
-        <source>Save the magnitude and angle of every harmonic as a CSV table.</source>
-        <translation>Betrag und Winkel jeder Harmonischen als CSV-Tabelle speichern.</translation>
-    </message>
-    <message>
-        <source>Save the ideal and the reconstructed value at every time step as a CSV table.</source>
-        <translation>Den idealen und den rekonstruierten Wert an jedem Zeitschritt als CSV-Tabelle speichern.</translation>
-    </message>
-    <message>
-        <source>Save one sweep as an animated GIF.</source>
-        <translation>Einen Durchlauf als animiertes GIF speichern.</translation>
-    </message>
-    <message>
-        <source>Save a labelled figure for handouts and slides, as SVG or PDF.</source>
-        <translation>Eine beschriftete Abbildung für Arbeitsblätter und Folien als SVG oder PDF speichern.</translation>
-    </message>
-    <message>
-        <source>Print the figure and the table of the harmonics in use on one page.</source>
-        <translation>Die Abbildung und die Tabelle der verwendeten Harmonischen auf einer Seite drucken.</translation>
     </message>
     <message>
         <source>Close Rotants, after asking to save work done by hand.</source>
@@ -1162,10 +1175,6 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     <message>
         <source>Bring back the change last taken back.</source>
         <translation>Die zuletzt zurückgenommene Änderung wiederherstellen.</translation>
-    </message>
-    <message>
-        <source>Copy the labelled figure, to paste into a document or a slide.</source>
-        <translation>Die beschriftete Abbildung kopieren, um sie in ein Dokument oder eine Folie einzufügen.</translation>
     </message>
     <message>
         <source>Open the manual in the window&apos;s language.</source>

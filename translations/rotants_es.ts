@@ -225,6 +225,236 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     </message>
 </context>
 <context>
+    <name>TControlsPart</name>
+    <message>
+        <source>Custom Rotants</source>
+        <translation>Fasores a medida</translation>
+    </message>
+    <message>
+        <source>Custom Time</source>
+        <translation>Onda a medida</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Cuadrada</translation>
+    </message>
+    <message>
+        <source>Rectangular Pulse</source>
+        <translation>Pulso rectangular</translation>
+    </message>
+    <message>
+        <source>Bipolar Pulse</source>
+        <translation>Pulso bipolar</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation>Triangular</translation>
+    </message>
+    <message>
+        <source>Sawtooth</source>
+        <translation>Diente de sierra</translation>
+    </message>
+    <message>
+        <source>Rectified Cosine</source>
+        <translation>Coseno rectificado</translation>
+    </message>
+    <message>
+        <source>Impulse train</source>
+        <translation>Tren de impulsos</translation>
+    </message>
+    <message>
+        <source>Hide &amp;Editor</source>
+        <translation>Ocultar &amp;editor</translation>
+    </message>
+    <message>
+        <source>Show &amp;Editor</source>
+        <translation>Mostrar &amp;editor</translation>
+    </message>
+    <message>
+        <source>Waveform:</source>
+        <translation>Onda:</translation>
+    </message>
+    <message>
+        <source>Highest harmonic:</source>
+        <translation>Armónico máximo:</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>Phasor Options</source>
+        <translation>Opciones de fasores</translation>
+    </message>
+    <message>
+        <source>Show Real &amp;Value</source>
+        <translation>&amp;Mostrar parte real</translation>
+    </message>
+    <message>
+        <source>&amp;Rotate Complex Plane 90°</source>
+        <translation>&amp;Girar plano complejo 90°</translation>
+    </message>
+    <message>
+        <source>Leave Phasor &amp;Trace</source>
+        <translation>Dejar &amp;traza del fasor</translation>
+    </message>
+    <message>
+        <source>Use Conjugate Rotants</source>
+        <translation>Usar fasores conjugados</translation>
+    </message>
+    <message>
+        <source>Time Options</source>
+        <translation>Opciones de tiempo</translation>
+    </message>
+    <message>
+        <source>&amp;Grid On</source>
+        <translation>&amp;Rejilla</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Repetir</translation>
+    </message>
+    <message>
+        <source>Ideal Wave</source>
+        <translation>Onda ideal</translation>
+    </message>
+    <message>
+        <source>Choose a standard waveform to build from its harmonics, or a custom mode: place the phasors with the mouse (Custom Rotants) or draw one period (Custom Time).</source>
+        <translation>Elegir una onda estándar para construirla a partir de sus armónicos, o un modo propio: colocar los fasores con el ratón (Fasores a medida) o dibujar un periodo (Onda a medida).</translation>
+    </message>
+    <message>
+        <source>Waveform</source>
+        <translation>Onda</translation>
+    </message>
+    <message>
+        <source>How many harmonics take part in the chain, the curve and the tone, 0 to 25. Lower it to see the sum approach the wave harmonic by harmonic.</source>
+        <translation>Cuántos armónicos forman la cadena, la curva y el sonido, de 0 a 25. Redúzcalo para ver cómo la suma se acerca a la onda armónico a armónico.</translation>
+    </message>
+    <message>
+        <source>Highest harmonic</source>
+        <translation>Armónico máximo</translation>
+    </message>
+    <message>
+        <source>Stop and go back to step 0; in the custom modes, also start the custom waveform afresh.</source>
+        <translation>Detener y volver al paso 0; en los modos a medida, además empezar de nuevo la onda propia.</translation>
+    </message>
+    <message>
+        <source>Show or hide the table of all 26 harmonics over the phasor plane, to read or type their magnitudes and angles.</source>
+        <translation>Mostrar u ocultar sobre el plano de fasores la tabla de los 26 armónicos, para leer o escribir sus módulos y fases.</translation>
+    </message>
+    <message>
+        <source>How the phasor plane shows the chain.</source>
+        <translation>Cómo muestra el plano de fasores la cadena.</translation>
+    </message>
+    <message>
+        <source>Mark the current real value on both plots.</source>
+        <translation>Marcar el valor real actual en ambos gráficos.</translation>
+    </message>
+    <message>
+        <source>Turn the phasor plane so that its real axis points up, level with the time plot; with the real value shown, two lines carry it across.</source>
+        <translation>Girar el plano de fasores para que su eje real apunte hacia arriba, a la altura del gráfico temporal; con el valor real visible, dos líneas lo llevan al gráfico.</translation>
+    </message>
+    <message>
+        <source>Draw the path of the chain&apos;s tip from step 0, in red.</source>
+        <translation>Dibujar en rojo el recorrido del extremo de la cadena desde el paso 0.</translation>
+    </message>
+    <message>
+        <source>Also show the negative harmonics, as a mirror chain in purple; each entry then holds c_k instead of 2·c_k. The curve stays the same.</source>
+        <translation>Mostrar también los armónicos negativos, como cadena reflejada en púrpura; cada entrada contiene entonces c_k en lugar de 2·c_k. La curva no cambia.</translation>
+    </message>
+    <message>
+        <source>What the time plot shows, the tone and the sweep&apos;s repeat.</source>
+        <translation>Lo que muestra el gráfico temporal, el sonido y la repetición del barrido.</translation>
+    </message>
+    <message>
+        <source>Show the time plot&apos;s grid.</source>
+        <translation>Mostrar la cuadrícula del gráfico temporal.</translation>
+    </message>
+    <message>
+        <source>Show the ideal waveform in black on the time plot.</source>
+        <translation>Mostrar en negro la onda ideal en el gráfico temporal.</translation>
+    </message>
+    <message>
+        <source>Start the sweep again at step 0 after the last step, instead of stopping.</source>
+        <translation>Tras el último paso, volver a empezar el barrido en el paso 0 en lugar de detenerse.</translation>
+    </message>
+</context>
+<context>
+    <name>TEditorPanel</name>
+    <message>
+        <source>Harmonic</source>
+        <translation>Armónico</translation>
+    </message>
+    <message>
+        <source>Magnitude</source>
+        <translation>Módulo</translation>
+    </message>
+    <message>
+        <source>Angle (°)</source>
+        <translation>Fase (°)</translation>
+    </message>
+    <message>
+        <source>Edit Phasor</source>
+        <translation>Editar fasor</translation>
+    </message>
+    <message>
+        <source>&amp;Update</source>
+        <translation>Actuali&amp;zar</translation>
+    </message>
+    <message>
+        <source>Magnitude and angle of every harmonic. Select a row to edit it below; its harmonic is also the one the View menu highlights or plays alone.</source>
+        <translation>Módulo y fase de cada armónico. Seleccione una fila para editarla abajo; su armónico es también el que el menú Ver resalta o reproduce solo.</translation>
+    </message>
+    <message>
+        <source>Harmonics table</source>
+        <translation>Tabla de armónicos</translation>
+    </message>
+    <message>
+        <source>The harmonic of the table&apos;s selected row.</source>
+        <translation>El armónico de la fila seleccionada de la tabla.</translation>
+    </message>
+    <message>
+        <source>The harmonic&apos;s magnitude, 0 to 10; Update or Return applies it.</source>
+        <translation>Módulo del armónico, de 0 a 10; Actualizar o Intro lo aplica.</translation>
+    </message>
+    <message>
+        <source>The harmonic&apos;s angle in degrees, -180 to 180; Update or Return applies it.</source>
+        <translation>Fase del armónico en grados, de -180 a 180; Actualizar o Intro la aplica.</translation>
+    </message>
+    <message>
+        <source>Angle in degrees</source>
+        <translation>Fase en grados</translation>
+    </message>
+    <message>
+        <source>Give the selected harmonic the typed magnitude and angle. A value out of range becomes 0, and a notice names it.</source>
+        <translation>Aplicar al armónico seleccionado el módulo y la fase escritos. Un valor fuera de rango pasa a 0 y un aviso lo indica.</translation>
+    </message>
+    <message>
+        <source>Type a magnitude and an angle for the harmonic of the selected row.</source>
+        <translation>Escribir un módulo y una fase para el armónico de la fila seleccionada.</translation>
+    </message>
+    <message>
+        <source>A typed value outside its range was replaced by 0. The notice stays until an Update that replaces nothing.</source>
+        <translation>Un valor escrito fuera de su rango se ha sustituido por 0. El aviso permanece hasta un Actualizar que no sustituya nada.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number; write it with a decimal point, for example 1.5</source>
+        <translation>&apos;%1&apos; no es un número; escríbalo con punto decimal, por ejemplo 1.5</translation>
+    </message>
+    <message>
+        <source>Typed Harmonic %1</source>
+        <translation>Armónico %1 escrito</translation>
+    </message>
+    <message>
+        <source>Magnitude %1 is outside 0 to 10: 0 applied</source>
+        <translation>El módulo %1 está fuera de 0 a 10: se aplicó 0</translation>
+    </message>
+    <message>
+        <source>Angle %1 is outside -180 to 180: 0 applied</source>
+        <translation>La fase %1 está fuera de -180 a 180: se aplicó 0</translation>
+    </message>
+</context>
+<context>
     <name>TExportsPart</name>
     <message>
         <source>the picture could not be encoded</source>
@@ -313,6 +543,78 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     <message>
         <source>Could not print: %1.</source>
         <translation>No se pudo imprimir: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Exportar</translation>
+    </message>
+    <message>
+        <source>&amp;Picture...</source>
+        <translation>&amp;Imagen...</translation>
+    </message>
+    <message>
+        <source>&amp;Sound...</source>
+        <translation>&amp;Sonido...</translation>
+    </message>
+    <message>
+        <source>&amp;Harmonics Table...</source>
+        <translation>Tabla de &amp;armónicos...</translation>
+    </message>
+    <message>
+        <source>Wave&amp;form Samples...</source>
+        <translation>&amp;Muestras de la forma de onda...</translation>
+    </message>
+    <message>
+        <source>&amp;Animation...</source>
+        <translation>A&amp;nimación...</translation>
+    </message>
+    <message>
+        <source>Fi&amp;gure (SVG, PDF)...</source>
+        <translation>&amp;Figura (SVG, PDF)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Figure</source>
+        <translation>Copiar &amp;figura</translation>
+    </message>
+    <message>
+        <source>Write what the window shows to a picture, sound, table, animation or figure file.</source>
+        <translation>Guardar lo que muestra la ventana en un archivo de imagen, sonido, tabla, animación o figura.</translation>
+    </message>
+    <message>
+        <source>Save the plots as shown, as a PNG picture.</source>
+        <translation>Guardar los gráficos tal como se ven, como imagen PNG.</translation>
+    </message>
+    <message>
+        <source>Save the tone as a WAV file of the length you choose.</source>
+        <translation>Guardar el sonido como archivo WAV de la duración que elija.</translation>
+    </message>
+    <message>
+        <source>Save the magnitude and angle of every harmonic as a CSV table.</source>
+        <translation>Guardar el módulo y la fase de cada armónico como tabla CSV.</translation>
+    </message>
+    <message>
+        <source>Save the ideal and the reconstructed value at every time step as a CSV table.</source>
+        <translation>Guardar el valor ideal y el reconstruido en cada paso de tiempo como tabla CSV.</translation>
+    </message>
+    <message>
+        <source>Save one sweep as an animated GIF.</source>
+        <translation>Guardar un barrido como GIF animado.</translation>
+    </message>
+    <message>
+        <source>Save a labelled figure for handouts and slides, as SVG or PDF.</source>
+        <translation>Guardar una figura rotulada para apuntes y diapositivas, como SVG o PDF.</translation>
+    </message>
+    <message>
+        <source>Print the figure and the table of the harmonics in use on one page.</source>
+        <translation>Imprimir en una página la figura y la tabla de los armónicos en uso.</translation>
+    </message>
+    <message>
+        <source>Copy the labelled figure, to paste into a document or a slide.</source>
+        <translation>Copiar la figura rotulada para pegarla en un documento o una diapositiva.</translation>
     </message>
 </context>
 <context>
@@ -657,6 +959,33 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     </message>
 </context>
 <context>
+    <name>TPlaybackPart</name>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Detener</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>A&amp;nimar</translation>
+    </message>
+    <message>
+        <source>Run the sweep through the time steps: the chain turns and the curve grows.</source>
+        <translation>Iniciar el barrido por los pasos de tiempo: la cadena gira y la curva crece.</translation>
+    </message>
+    <message>
+        <source>Stop the sweep at the current time step.</source>
+        <translation>Detener el barrido en el paso de tiempo actual.</translation>
+    </message>
+    <message>
+        <source>The time step, 0 to 511 (two periods); moving it redraws both plots.</source>
+        <translation>El paso de tiempo, de 0 a 511 (dos periodos); al moverlo se redibujan ambos gráficos.</translation>
+    </message>
+    <message>
+        <source>Time step</source>
+        <translation>Paso de tiempo</translation>
+    </message>
+</context>
+<context>
     <name>TPlotsPart</name>
     <message>
         <source>Re</source>
@@ -784,30 +1113,6 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <translation>&amp;Archivo</translation>
     </message>
     <message>
-        <source>&amp;Export</source>
-        <translation>&amp;Exportar</translation>
-    </message>
-    <message>
-        <source>&amp;Picture...</source>
-        <translation>&amp;Imagen...</translation>
-    </message>
-    <message>
-        <source>&amp;Sound...</source>
-        <translation>&amp;Sonido...</translation>
-    </message>
-    <message>
-        <source>&amp;Harmonics Table...</source>
-        <translation>Tabla de &amp;armónicos...</translation>
-    </message>
-    <message>
-        <source>Wave&amp;form Samples...</source>
-        <translation>&amp;Muestras de la forma de onda...</translation>
-    </message>
-    <message>
-        <source>&amp;Animation...</source>
-        <translation>A&amp;nimación...</translation>
-    </message>
-    <message>
         <source>E&amp;xit</source>
         <translation>&amp;Salir</translation>
     </message>
@@ -820,136 +1125,8 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <translation>&amp;Acerca de...</translation>
     </message>
     <message>
-        <source>Waveform:</source>
-        <translation>Onda:</translation>
-    </message>
-    <message>
-        <source>Highest harmonic:</source>
-        <translation>Armónico máximo:</translation>
-    </message>
-    <message>
-        <source>Harmonic</source>
-        <translation>Armónico</translation>
-    </message>
-    <message>
-        <source>Magnitude</source>
-        <translation>Módulo</translation>
-    </message>
-    <message>
-        <source>Angle (°)</source>
-        <translation>Fase (°)</translation>
-    </message>
-    <message>
-        <source>Edit Phasor</source>
-        <translation>Editar fasor</translation>
-    </message>
-    <message>
-        <source>&amp;Update</source>
-        <translation>Actuali&amp;zar</translation>
-    </message>
-    <message>
-        <source>&amp;Stop</source>
-        <translation>&amp;Detener</translation>
-    </message>
-    <message>
-        <source>&amp;Play</source>
-        <translation>A&amp;nimar</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>&amp;Borrar</translation>
-    </message>
-    <message>
-        <source>Custom Rotants</source>
-        <translation>Fasores a medida</translation>
-    </message>
-    <message>
-        <source>Custom Time</source>
-        <translation>Onda a medida</translation>
-    </message>
-    <message>
-        <source>Square</source>
-        <translation>Cuadrada</translation>
-    </message>
-    <message>
-        <source>Rectangular Pulse</source>
-        <translation>Pulso rectangular</translation>
-    </message>
-    <message>
-        <source>Bipolar Pulse</source>
-        <translation>Pulso bipolar</translation>
-    </message>
-    <message>
-        <source>Triangle</source>
-        <translation>Triangular</translation>
-    </message>
-    <message>
-        <source>Sawtooth</source>
-        <translation>Diente de sierra</translation>
-    </message>
-    <message>
-        <source>Rectified Cosine</source>
-        <translation>Coseno rectificado</translation>
-    </message>
-    <message>
-        <source>Impulse train</source>
-        <translation>Tren de impulsos</translation>
-    </message>
-    <message>
-        <source>Phasor Options</source>
-        <translation>Opciones de fasores</translation>
-    </message>
-    <message>
-        <source>Show Real &amp;Value</source>
-        <translation>&amp;Mostrar parte real</translation>
-    </message>
-    <message>
-        <source>&amp;Rotate Complex Plane 90°</source>
-        <translation>&amp;Girar plano complejo 90°</translation>
-    </message>
-    <message>
-        <source>Leave Phasor &amp;Trace</source>
-        <translation>Dejar &amp;traza del fasor</translation>
-    </message>
-    <message>
-        <source>Use Conjugate Rotants</source>
-        <translation>Usar fasores conjugados</translation>
-    </message>
-    <message>
-        <source>Time Options</source>
-        <translation>Opciones de tiempo</translation>
-    </message>
-    <message>
-        <source>&amp;Grid On</source>
-        <translation>&amp;Rejilla</translation>
-    </message>
-    <message>
-        <source>Repeat</source>
-        <translation>Repetir</translation>
-    </message>
-    <message>
-        <source>Ideal Wave</source>
-        <translation>Onda ideal</translation>
-    </message>
-    <message>
-        <source>Show &amp;Editor</source>
-        <translation>Mostrar &amp;editor</translation>
-    </message>
-    <message>
-        <source>Hide &amp;Editor</source>
-        <translation>Ocultar &amp;editor</translation>
-    </message>
-    <message>
         <source>Vie&amp;w</source>
         <translation>&amp;Ver</translation>
-    </message>
-    <message>
-        <source>Magnitude %1 is outside 0 to 10: 0 applied</source>
-        <translation>El módulo %1 está fuera de 0 a 10: se aplicó 0</translation>
-    </message>
-    <message>
-        <source>Angle %1 is outside -180 to 180: 0 applied</source>
-        <translation>La fase %1 está fuera de -180 a 180: se aplicó 0</translation>
     </message>
     <message>
         <source>E&amp;dit</source>
@@ -972,10 +1149,6 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <translation>&amp;Rehacer</translation>
     </message>
     <message>
-        <source>Typed Harmonic %1</source>
-        <translation>Armónico %1 escrito</translation>
-    </message>
-    <message>
         <source>Highest Harmonic %1</source>
         <translation>Armónico máximo %1</translation>
     </message>
@@ -984,172 +1157,12 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <translation>Dibujo</translation>
     </message>
     <message>
-        <source>Fi&amp;gure (SVG, PDF)...</source>
-        <translation>&amp;Figura (SVG, PDF)...</translation>
-    </message>
-    <message>
-        <source>&amp;Print...</source>
-        <translation>&amp;Imprimir...</translation>
-    </message>
-    <message>
-        <source>Copy &amp;Figure</source>
-        <translation>Copiar &amp;figura</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a number; write it with a decimal point, for example 1.5</source>
-        <translation>&apos;%1&apos; no es un número; escríbalo con punto decimal, por ejemplo 1.5</translation>
-    </message>
-    <message>
         <source>&amp;Manual</source>
         <translation>&amp;Manual</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
         <translation>Atajos de &amp;teclado</translation>
-    </message>
-    <message>
-        <source>Choose a standard waveform to build from its harmonics, or a custom mode: place the phasors with the mouse (Custom Rotants) or draw one period (Custom Time).</source>
-        <translation>Elegir una onda estándar para construirla a partir de sus armónicos, o un modo propio: colocar los fasores con el ratón (Fasores a medida) o dibujar un periodo (Onda a medida).</translation>
-    </message>
-    <message>
-        <source>Waveform</source>
-        <translation>Onda</translation>
-    </message>
-    <message>
-        <source>How many harmonics take part in the chain, the curve and the tone, 0 to 25. Lower it to see the sum approach the wave harmonic by harmonic.</source>
-        <translation>Cuántos armónicos forman la cadena, la curva y el sonido, de 0 a 25. Redúzcalo para ver cómo la suma se acerca a la onda armónico a armónico.</translation>
-    </message>
-    <message>
-        <source>Highest harmonic</source>
-        <translation>Armónico máximo</translation>
-    </message>
-    <message>
-        <source>Run the sweep through the time steps: the chain turns and the curve grows.</source>
-        <translation>Iniciar el barrido por los pasos de tiempo: la cadena gira y la curva crece.</translation>
-    </message>
-    <message>
-        <source>Stop the sweep at the current time step.</source>
-        <translation>Detener el barrido en el paso de tiempo actual.</translation>
-    </message>
-    <message>
-        <source>Stop and go back to step 0; in the custom modes, also start the custom waveform afresh.</source>
-        <translation>Detener y volver al paso 0; en los modos a medida, además empezar de nuevo la onda propia.</translation>
-    </message>
-    <message>
-        <source>Show or hide the table of all 26 harmonics over the phasor plane, to read or type their magnitudes and angles.</source>
-        <translation>Mostrar u ocultar sobre el plano de fasores la tabla de los 26 armónicos, para leer o escribir sus módulos y fases.</translation>
-    </message>
-    <message>
-        <source>The time step, 0 to 511 (two periods); moving it redraws both plots.</source>
-        <translation>El paso de tiempo, de 0 a 511 (dos periodos); al moverlo se redibujan ambos gráficos.</translation>
-    </message>
-    <message>
-        <source>Time step</source>
-        <translation>Paso de tiempo</translation>
-    </message>
-    <message>
-        <source>Magnitude and angle of every harmonic. Select a row to edit it below; its harmonic is also the one the View menu highlights or plays alone.</source>
-        <translation>Módulo y fase de cada armónico. Seleccione una fila para editarla abajo; su armónico es también el que el menú Ver resalta o reproduce solo.</translation>
-    </message>
-    <message>
-        <source>Harmonics table</source>
-        <translation>Tabla de armónicos</translation>
-    </message>
-    <message>
-        <source>The harmonic of the table&apos;s selected row.</source>
-        <translation>El armónico de la fila seleccionada de la tabla.</translation>
-    </message>
-    <message>
-        <source>The harmonic&apos;s magnitude, 0 to 10; Update or Return applies it.</source>
-        <translation>Módulo del armónico, de 0 a 10; Actualizar o Intro lo aplica.</translation>
-    </message>
-    <message>
-        <source>The harmonic&apos;s angle in degrees, -180 to 180; Update or Return applies it.</source>
-        <translation>Fase del armónico en grados, de -180 a 180; Actualizar o Intro la aplica.</translation>
-    </message>
-    <message>
-        <source>Angle in degrees</source>
-        <translation>Fase en grados</translation>
-    </message>
-    <message>
-        <source>Give the selected harmonic the typed magnitude and angle. A value out of range becomes 0, and a notice names it.</source>
-        <translation>Aplicar al armónico seleccionado el módulo y la fase escritos. Un valor fuera de rango pasa a 0 y un aviso lo indica.</translation>
-    </message>
-    <message>
-        <source>Type a magnitude and an angle for the harmonic of the selected row.</source>
-        <translation>Escribir un módulo y una fase para el armónico de la fila seleccionada.</translation>
-    </message>
-    <message>
-        <source>A typed value outside its range was replaced by 0. The notice stays until an Update that replaces nothing.</source>
-        <translation>Un valor escrito fuera de su rango se ha sustituido por 0. El aviso permanece hasta un Actualizar que no sustituya nada.</translation>
-    </message>
-    <message>
-        <source>How the phasor plane shows the chain.</source>
-        <translation>Cómo muestra el plano de fasores la cadena.</translation>
-    </message>
-    <message>
-        <source>Mark the current real value on both plots.</source>
-        <translation>Marcar el valor real actual en ambos gráficos.</translation>
-    </message>
-    <message>
-        <source>Turn the phasor plane so that its real axis points up, level with the time plot; with the real value shown, two lines carry it across.</source>
-        <translation>Girar el plano de fasores para que su eje real apunte hacia arriba, a la altura del gráfico temporal; con el valor real visible, dos líneas lo llevan al gráfico.</translation>
-    </message>
-    <message>
-        <source>Draw the path of the chain&apos;s tip from step 0, in red.</source>
-        <translation>Dibujar en rojo el recorrido del extremo de la cadena desde el paso 0.</translation>
-    </message>
-    <message>
-        <source>Also show the negative harmonics, as a mirror chain in purple; each entry then holds c_k instead of 2·c_k. The curve stays the same.</source>
-        <translation>Mostrar también los armónicos negativos, como cadena reflejada en púrpura; cada entrada contiene entonces c_k en lugar de 2·c_k. La curva no cambia.</translation>
-    </message>
-    <message>
-        <source>What the time plot shows, the tone and the sweep&apos;s repeat.</source>
-        <translation>Lo que muestra el gráfico temporal, el sonido y la repetición del barrido.</translation>
-    </message>
-    <message>
-        <source>Show the time plot&apos;s grid.</source>
-        <translation>Mostrar la cuadrícula del gráfico temporal.</translation>
-    </message>
-    <message>
-        <source>Show the ideal waveform in black on the time plot.</source>
-        <translation>Mostrar en negro la onda ideal en el gráfico temporal.</translation>
-    </message>
-    <message>
-        <source>Start the sweep again at step 0 after the last step, instead of stopping.</source>
-        <translation>Tras el último paso, volver a empezar el barrido en el paso 0 en lugar de detenerse.</translation>
-    </message>
-    <message>
-        <source>Write what the window shows to a picture, sound, table, animation or figure file.</source>
-        <translation>Guardar lo que muestra la ventana en un archivo de imagen, sonido, tabla, animación o figura.</translation>
-    </message>
-    <message>
-        <source>Save the plots as shown, as a PNG picture.</source>
-        <translation>Guardar los gráficos tal como se ven, como imagen PNG.</translation>
-    </message>
-    <message>
-        <source>Save the tone as a WAV file of the length you choose.</source>
-        <translation>Guardar el sonido como archivo WAV de la duración que elija.</translation>
-    </message>
-    <message>
-        <source>Save the magnitude and angle of every harmonic as a CSV table.</source>
-        <translation>Guardar el módulo y la fase de cada armónico como tabla CSV.</translation>
-    </message>
-    <message>
-        <source>Save the ideal and the reconstructed value at every time step as a CSV table.</source>
-        <translation>Guardar el valor ideal y el reconstruido en cada paso de tiempo como tabla CSV.</translation>
-    </message>
-    <message>
-        <source>Save one sweep as an animated GIF.</source>
-        <translation>Guardar un barrido como GIF animado.</translation>
-    </message>
-    <message>
-        <source>Save a labelled figure for handouts and slides, as SVG or PDF.</source>
-        <translation>Guardar una figura rotulada para apuntes y diapositivas, como SVG o PDF.</translation>
-    </message>
-    <message>
-        <source>Print the figure and the table of the harmonics in use on one page.</source>
-        <translation>Imprimir en una página la figura y la tabla de los armónicos en uso.</translation>
     </message>
     <message>
         <source>Close Rotants, after asking to save work done by hand.</source>
@@ -1162,10 +1175,6 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     <message>
         <source>Bring back the change last taken back.</source>
         <translation>Rehacer el último cambio deshecho.</translation>
-    </message>
-    <message>
-        <source>Copy the labelled figure, to paste into a document or a slide.</source>
-        <translation>Copiar la figura rotulada para pegarla en un documento o una diapositiva.</translation>
     </message>
     <message>
         <source>Open the manual in the window&apos;s language.</source>

@@ -225,6 +225,236 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     </message>
 </context>
 <context>
+    <name>TControlsPart</name>
+    <message>
+        <source>Custom Rotants</source>
+        <translation>Phaseurs libres</translation>
+    </message>
+    <message>
+        <source>Custom Time</source>
+        <translation>Tracé libre</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Carré</translation>
+    </message>
+    <message>
+        <source>Rectangular Pulse</source>
+        <translation>Impulsion rect.</translation>
+    </message>
+    <message>
+        <source>Bipolar Pulse</source>
+        <translation>Impulsion bipolaire</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation>Triangle</translation>
+    </message>
+    <message>
+        <source>Sawtooth</source>
+        <translation>Dent de scie</translation>
+    </message>
+    <message>
+        <source>Rectified Cosine</source>
+        <translation>Cosinus redressé</translation>
+    </message>
+    <message>
+        <source>Impulse train</source>
+        <translation>Train d&apos;impulsions</translation>
+    </message>
+    <message>
+        <source>Hide &amp;Editor</source>
+        <translation>Fin d&apos;é&amp;dition</translation>
+    </message>
+    <message>
+        <source>Show &amp;Editor</source>
+        <translation>É&amp;diter</translation>
+    </message>
+    <message>
+        <source>Waveform:</source>
+        <translation>Signal&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Highest harmonic:</source>
+        <translation>Rang maximal&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Effacer</translation>
+    </message>
+    <message>
+        <source>Phasor Options</source>
+        <translation>Options des phaseurs</translation>
+    </message>
+    <message>
+        <source>Show Real &amp;Value</source>
+        <translation>Afficher la &amp;partie réelle</translation>
+    </message>
+    <message>
+        <source>&amp;Rotate Complex Plane 90°</source>
+        <translation>Plan &amp;complexe tourné 90°</translation>
+    </message>
+    <message>
+        <source>Leave Phasor &amp;Trace</source>
+        <translation>&amp;Trace du phaseur</translation>
+    </message>
+    <message>
+        <source>Use Conjugate Rotants</source>
+        <translation>Phaseurs conjugués</translation>
+    </message>
+    <message>
+        <source>Time Options</source>
+        <translation>Options temporelles</translation>
+    </message>
+    <message>
+        <source>&amp;Grid On</source>
+        <translation>&amp;Grille</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>En boucle</translation>
+    </message>
+    <message>
+        <source>Ideal Wave</source>
+        <translation>Signal idéal</translation>
+    </message>
+    <message>
+        <source>Choose a standard waveform to build from its harmonics, or a custom mode: place the phasors with the mouse (Custom Rotants) or draw one period (Custom Time).</source>
+        <translation>Choisir un signal type à construire à partir de ses harmoniques, ou un mode libre&#xa0;: placer les phaseurs à la souris (Phaseurs libres) ou tracer une période (Tracé libre).</translation>
+    </message>
+    <message>
+        <source>Waveform</source>
+        <translation>Signal</translation>
+    </message>
+    <message>
+        <source>How many harmonics take part in the chain, the curve and the tone, 0 to 25. Lower it to see the sum approach the wave harmonic by harmonic.</source>
+        <translation>Nombre d&apos;harmoniques qui forment la chaîne, la courbe et le son, de 0 à 25. Le réduire pour voir la somme approcher le signal harmonique après harmonique.</translation>
+    </message>
+    <message>
+        <source>Highest harmonic</source>
+        <translation>Rang maximal</translation>
+    </message>
+    <message>
+        <source>Stop and go back to step 0; in the custom modes, also start the custom waveform afresh.</source>
+        <translation>Arrêter et revenir au pas 0&#xa0;; dans les modes libres, recommencer aussi le signal libre.</translation>
+    </message>
+    <message>
+        <source>Show or hide the table of all 26 harmonics over the phasor plane, to read or type their magnitudes and angles.</source>
+        <translation>Afficher ou masquer, par-dessus le plan des phaseurs, la table des 26 harmoniques, pour lire ou saisir leurs modules et angles.</translation>
+    </message>
+    <message>
+        <source>How the phasor plane shows the chain.</source>
+        <translation>Comment le plan des phaseurs montre la chaîne.</translation>
+    </message>
+    <message>
+        <source>Mark the current real value on both plots.</source>
+        <translation>Marquer la valeur réelle actuelle sur les deux graphes.</translation>
+    </message>
+    <message>
+        <source>Turn the phasor plane so that its real axis points up, level with the time plot; with the real value shown, two lines carry it across.</source>
+        <translation>Tourner le plan des phaseurs pour que son axe réel pointe vers le haut, à hauteur du graphe temporel&#xa0;; quand la valeur réelle est affichée, deux lignes la reportent.</translation>
+    </message>
+    <message>
+        <source>Draw the path of the chain&apos;s tip from step 0, in red.</source>
+        <translation>Tracer en rouge le chemin de l&apos;extrémité de la chaîne depuis le pas 0.</translation>
+    </message>
+    <message>
+        <source>Also show the negative harmonics, as a mirror chain in purple; each entry then holds c_k instead of 2·c_k. The curve stays the same.</source>
+        <translation>Afficher aussi les harmoniques négatives, en chaîne miroir violette&#xa0;; chaque entrée contient alors c_k au lieu de 2·c_k. La courbe reste la même.</translation>
+    </message>
+    <message>
+        <source>What the time plot shows, the tone and the sweep&apos;s repeat.</source>
+        <translation>Ce que montre le graphe temporel, le son et la répétition du balayage.</translation>
+    </message>
+    <message>
+        <source>Show the time plot&apos;s grid.</source>
+        <translation>Afficher la grille du graphe temporel.</translation>
+    </message>
+    <message>
+        <source>Show the ideal waveform in black on the time plot.</source>
+        <translation>Afficher en noir le signal idéal sur le graphe temporel.</translation>
+    </message>
+    <message>
+        <source>Start the sweep again at step 0 after the last step, instead of stopping.</source>
+        <translation>Après le dernier pas, reprendre le balayage au pas 0 au lieu de s&apos;arrêter.</translation>
+    </message>
+</context>
+<context>
+    <name>TEditorPanel</name>
+    <message>
+        <source>Harmonic</source>
+        <translation>Rang</translation>
+    </message>
+    <message>
+        <source>Magnitude</source>
+        <translation>Module</translation>
+    </message>
+    <message>
+        <source>Angle (°)</source>
+        <translation>Angle (°)</translation>
+    </message>
+    <message>
+        <source>Edit Phasor</source>
+        <translation>Modifier le phaseur</translation>
+    </message>
+    <message>
+        <source>&amp;Update</source>
+        <translation>Appli&amp;quer</translation>
+    </message>
+    <message>
+        <source>Magnitude and angle of every harmonic. Select a row to edit it below; its harmonic is also the one the View menu highlights or plays alone.</source>
+        <translation>Module et angle de chaque harmonique. Sélectionner une ligne pour la modifier en dessous&#xa0;; son harmonique est aussi celle que le menu Affichage met en valeur ou joue seule.</translation>
+    </message>
+    <message>
+        <source>Harmonics table</source>
+        <translation>Table des harmoniques</translation>
+    </message>
+    <message>
+        <source>The harmonic of the table&apos;s selected row.</source>
+        <translation>L&apos;harmonique de la ligne sélectionnée de la table.</translation>
+    </message>
+    <message>
+        <source>The harmonic&apos;s magnitude, 0 to 10; Update or Return applies it.</source>
+        <translation>Module de l&apos;harmonique, de 0 à 10&#xa0;; Appliquer ou Entrée le valide.</translation>
+    </message>
+    <message>
+        <source>The harmonic&apos;s angle in degrees, -180 to 180; Update or Return applies it.</source>
+        <translation>Angle de l&apos;harmonique en degrés, de -180 à 180&#xa0;; Appliquer ou Entrée le valide.</translation>
+    </message>
+    <message>
+        <source>Angle in degrees</source>
+        <translation>Angle en degrés</translation>
+    </message>
+    <message>
+        <source>Give the selected harmonic the typed magnitude and angle. A value out of range becomes 0, and a notice names it.</source>
+        <translation>Donner à l&apos;harmonique sélectionnée le module et l&apos;angle saisis. Une valeur hors limites devient 0, et un avis la signale.</translation>
+    </message>
+    <message>
+        <source>Type a magnitude and an angle for the harmonic of the selected row.</source>
+        <translation>Saisir un module et un angle pour l&apos;harmonique de la ligne sélectionnée.</translation>
+    </message>
+    <message>
+        <source>A typed value outside its range was replaced by 0. The notice stays until an Update that replaces nothing.</source>
+        <translation>Une valeur saisie hors de ses limites a été remplacée par 0. L&apos;avis reste jusqu&apos;à un Appliquer qui ne remplace rien.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number; write it with a decimal point, for example 1.5</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre&#xa0;; écrivez-le avec un point décimal, par exemple 1.5</translation>
+    </message>
+    <message>
+        <source>Typed Harmonic %1</source>
+        <translation>Harmonique %1 saisie</translation>
+    </message>
+    <message>
+        <source>Magnitude %1 is outside 0 to 10: 0 applied</source>
+        <translation>Module %1 hors de 0 à 10&#xa0;: 0 appliqué</translation>
+    </message>
+    <message>
+        <source>Angle %1 is outside -180 to 180: 0 applied</source>
+        <translation>Angle %1 hors de -180 à 180&#xa0;: 0 appliqué</translation>
+    </message>
+</context>
+<context>
     <name>TExportsPart</name>
     <message>
         <source>the picture could not be encoded</source>
@@ -313,6 +543,78 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     <message>
         <source>Could not print: %1.</source>
         <translation>Impossible d&apos;imprimer : %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>E&amp;xporter</translation>
+    </message>
+    <message>
+        <source>&amp;Picture...</source>
+        <translation>&amp;Image...</translation>
+    </message>
+    <message>
+        <source>&amp;Sound...</source>
+        <translation>&amp;Son...</translation>
+    </message>
+    <message>
+        <source>&amp;Harmonics Table...</source>
+        <translation>Table des &amp;harmoniques...</translation>
+    </message>
+    <message>
+        <source>Wave&amp;form Samples...</source>
+        <translation>É&amp;chantillons du signal...</translation>
+    </message>
+    <message>
+        <source>&amp;Animation...</source>
+        <translation>&amp;Animation...</translation>
+    </message>
+    <message>
+        <source>Fi&amp;gure (SVG, PDF)...</source>
+        <translation>&amp;Figure (SVG, PDF)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Figure</source>
+        <translation>Copier la &amp;figure</translation>
+    </message>
+    <message>
+        <source>Write what the window shows to a picture, sound, table, animation or figure file.</source>
+        <translation>Écrire ce que montre la fenêtre dans un fichier image, son, table, animation ou figure.</translation>
+    </message>
+    <message>
+        <source>Save the plots as shown, as a PNG picture.</source>
+        <translation>Enregistrer les graphes tels qu&apos;affichés, en image PNG.</translation>
+    </message>
+    <message>
+        <source>Save the tone as a WAV file of the length you choose.</source>
+        <translation>Enregistrer le son en fichier WAV de la durée choisie.</translation>
+    </message>
+    <message>
+        <source>Save the magnitude and angle of every harmonic as a CSV table.</source>
+        <translation>Enregistrer le module et l&apos;angle de chaque harmonique en table CSV.</translation>
+    </message>
+    <message>
+        <source>Save the ideal and the reconstructed value at every time step as a CSV table.</source>
+        <translation>Enregistrer la valeur idéale et la valeur reconstruite à chaque pas de temps en table CSV.</translation>
+    </message>
+    <message>
+        <source>Save one sweep as an animated GIF.</source>
+        <translation>Enregistrer un balayage en GIF animé.</translation>
+    </message>
+    <message>
+        <source>Save a labelled figure for handouts and slides, as SVG or PDF.</source>
+        <translation>Enregistrer une figure légendée pour polycopiés et diapositives, en SVG ou PDF.</translation>
+    </message>
+    <message>
+        <source>Print the figure and the table of the harmonics in use on one page.</source>
+        <translation>Imprimer sur une page la figure et la table des harmoniques utilisées.</translation>
+    </message>
+    <message>
+        <source>Copy the labelled figure, to paste into a document or a slide.</source>
+        <translation>Copier la figure légendée pour la coller dans un document ou une diapositive.</translation>
     </message>
 </context>
 <context>
@@ -657,6 +959,33 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     </message>
 </context>
 <context>
+    <name>TPlaybackPart</name>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>A&amp;rrêt</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Lecture</translation>
+    </message>
+    <message>
+        <source>Run the sweep through the time steps: the chain turns and the curve grows.</source>
+        <translation>Lancer le balayage des pas de temps&#xa0;: la chaîne tourne et la courbe s&apos;allonge.</translation>
+    </message>
+    <message>
+        <source>Stop the sweep at the current time step.</source>
+        <translation>Arrêter le balayage au pas de temps actuel.</translation>
+    </message>
+    <message>
+        <source>The time step, 0 to 511 (two periods); moving it redraws both plots.</source>
+        <translation>Le pas de temps, de 0 à 511 (deux périodes)&#xa0;; le déplacer redessine les deux graphes.</translation>
+    </message>
+    <message>
+        <source>Time step</source>
+        <translation>Pas de temps</translation>
+    </message>
+</context>
+<context>
     <name>TPlotsPart</name>
     <message>
         <source>Re</source>
@@ -784,30 +1113,6 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <source>&amp;Export</source>
-        <translation>E&amp;xporter</translation>
-    </message>
-    <message>
-        <source>&amp;Picture...</source>
-        <translation>&amp;Image...</translation>
-    </message>
-    <message>
-        <source>&amp;Sound...</source>
-        <translation>&amp;Son...</translation>
-    </message>
-    <message>
-        <source>&amp;Harmonics Table...</source>
-        <translation>Table des &amp;harmoniques...</translation>
-    </message>
-    <message>
-        <source>Wave&amp;form Samples...</source>
-        <translation>É&amp;chantillons du signal...</translation>
-    </message>
-    <message>
-        <source>&amp;Animation...</source>
-        <translation>&amp;Animation...</translation>
-    </message>
-    <message>
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
@@ -820,136 +1125,8 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <translation>À &amp;propos...</translation>
     </message>
     <message>
-        <source>Waveform:</source>
-        <translation>Signal&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Highest harmonic:</source>
-        <translation>Rang maximal&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Harmonic</source>
-        <translation>Rang</translation>
-    </message>
-    <message>
-        <source>Magnitude</source>
-        <translation>Module</translation>
-    </message>
-    <message>
-        <source>Angle (°)</source>
-        <translation>Angle (°)</translation>
-    </message>
-    <message>
-        <source>Edit Phasor</source>
-        <translation>Modifier le phaseur</translation>
-    </message>
-    <message>
-        <source>&amp;Update</source>
-        <translation>Appli&amp;quer</translation>
-    </message>
-    <message>
-        <source>&amp;Stop</source>
-        <translation>A&amp;rrêt</translation>
-    </message>
-    <message>
-        <source>&amp;Play</source>
-        <translation>&amp;Lecture</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>&amp;Effacer</translation>
-    </message>
-    <message>
-        <source>Custom Rotants</source>
-        <translation>Phaseurs libres</translation>
-    </message>
-    <message>
-        <source>Custom Time</source>
-        <translation>Tracé libre</translation>
-    </message>
-    <message>
-        <source>Square</source>
-        <translation>Carré</translation>
-    </message>
-    <message>
-        <source>Rectangular Pulse</source>
-        <translation>Impulsion rect.</translation>
-    </message>
-    <message>
-        <source>Bipolar Pulse</source>
-        <translation>Impulsion bipolaire</translation>
-    </message>
-    <message>
-        <source>Triangle</source>
-        <translation>Triangle</translation>
-    </message>
-    <message>
-        <source>Sawtooth</source>
-        <translation>Dent de scie</translation>
-    </message>
-    <message>
-        <source>Rectified Cosine</source>
-        <translation>Cosinus redressé</translation>
-    </message>
-    <message>
-        <source>Impulse train</source>
-        <translation>Train d&apos;impulsions</translation>
-    </message>
-    <message>
-        <source>Phasor Options</source>
-        <translation>Options des phaseurs</translation>
-    </message>
-    <message>
-        <source>Show Real &amp;Value</source>
-        <translation>Afficher la &amp;partie réelle</translation>
-    </message>
-    <message>
-        <source>&amp;Rotate Complex Plane 90°</source>
-        <translation>Plan &amp;complexe tourné 90°</translation>
-    </message>
-    <message>
-        <source>Leave Phasor &amp;Trace</source>
-        <translation>&amp;Trace du phaseur</translation>
-    </message>
-    <message>
-        <source>Use Conjugate Rotants</source>
-        <translation>Phaseurs conjugués</translation>
-    </message>
-    <message>
-        <source>Time Options</source>
-        <translation>Options temporelles</translation>
-    </message>
-    <message>
-        <source>&amp;Grid On</source>
-        <translation>&amp;Grille</translation>
-    </message>
-    <message>
-        <source>Repeat</source>
-        <translation>En boucle</translation>
-    </message>
-    <message>
-        <source>Ideal Wave</source>
-        <translation>Signal idéal</translation>
-    </message>
-    <message>
-        <source>Show &amp;Editor</source>
-        <translation>É&amp;diter</translation>
-    </message>
-    <message>
-        <source>Hide &amp;Editor</source>
-        <translation>Fin d&apos;é&amp;dition</translation>
-    </message>
-    <message>
         <source>Vie&amp;w</source>
         <translation>&amp;Affichage</translation>
-    </message>
-    <message>
-        <source>Magnitude %1 is outside 0 to 10: 0 applied</source>
-        <translation>Module %1 hors de 0 à 10&#xa0;: 0 appliqué</translation>
-    </message>
-    <message>
-        <source>Angle %1 is outside -180 to 180: 0 applied</source>
-        <translation>Angle %1 hors de -180 à 180&#xa0;: 0 appliqué</translation>
     </message>
     <message>
         <source>E&amp;dit</source>
@@ -972,10 +1149,6 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <translation>&amp;Rétablir</translation>
     </message>
     <message>
-        <source>Typed Harmonic %1</source>
-        <translation>Harmonique %1 saisie</translation>
-    </message>
-    <message>
         <source>Highest Harmonic %1</source>
         <translation>Rang maximal %1</translation>
     </message>
@@ -984,172 +1157,12 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <translation>Dessin</translation>
     </message>
     <message>
-        <source>Fi&amp;gure (SVG, PDF)...</source>
-        <translation>&amp;Figure (SVG, PDF)...</translation>
-    </message>
-    <message>
-        <source>&amp;Print...</source>
-        <translation>&amp;Imprimer...</translation>
-    </message>
-    <message>
-        <source>Copy &amp;Figure</source>
-        <translation>Copier la &amp;figure</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a number; write it with a decimal point, for example 1.5</source>
-        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre&#xa0;; écrivez-le avec un point décimal, par exemple 1.5</translation>
-    </message>
-    <message>
         <source>&amp;Manual</source>
         <translation>&amp;Manuel</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
         <translation>&amp;Raccourcis clavier</translation>
-    </message>
-    <message>
-        <source>Choose a standard waveform to build from its harmonics, or a custom mode: place the phasors with the mouse (Custom Rotants) or draw one period (Custom Time).</source>
-        <translation>Choisir un signal type à construire à partir de ses harmoniques, ou un mode libre&#xa0;: placer les phaseurs à la souris (Phaseurs libres) ou tracer une période (Tracé libre).</translation>
-    </message>
-    <message>
-        <source>Waveform</source>
-        <translation>Signal</translation>
-    </message>
-    <message>
-        <source>How many harmonics take part in the chain, the curve and the tone, 0 to 25. Lower it to see the sum approach the wave harmonic by harmonic.</source>
-        <translation>Nombre d&apos;harmoniques qui forment la chaîne, la courbe et le son, de 0 à 25. Le réduire pour voir la somme approcher le signal harmonique après harmonique.</translation>
-    </message>
-    <message>
-        <source>Highest harmonic</source>
-        <translation>Rang maximal</translation>
-    </message>
-    <message>
-        <source>Run the sweep through the time steps: the chain turns and the curve grows.</source>
-        <translation>Lancer le balayage des pas de temps&#xa0;: la chaîne tourne et la courbe s&apos;allonge.</translation>
-    </message>
-    <message>
-        <source>Stop the sweep at the current time step.</source>
-        <translation>Arrêter le balayage au pas de temps actuel.</translation>
-    </message>
-    <message>
-        <source>Stop and go back to step 0; in the custom modes, also start the custom waveform afresh.</source>
-        <translation>Arrêter et revenir au pas 0&#xa0;; dans les modes libres, recommencer aussi le signal libre.</translation>
-    </message>
-    <message>
-        <source>Show or hide the table of all 26 harmonics over the phasor plane, to read or type their magnitudes and angles.</source>
-        <translation>Afficher ou masquer, par-dessus le plan des phaseurs, la table des 26 harmoniques, pour lire ou saisir leurs modules et angles.</translation>
-    </message>
-    <message>
-        <source>The time step, 0 to 511 (two periods); moving it redraws both plots.</source>
-        <translation>Le pas de temps, de 0 à 511 (deux périodes)&#xa0;; le déplacer redessine les deux graphes.</translation>
-    </message>
-    <message>
-        <source>Time step</source>
-        <translation>Pas de temps</translation>
-    </message>
-    <message>
-        <source>Magnitude and angle of every harmonic. Select a row to edit it below; its harmonic is also the one the View menu highlights or plays alone.</source>
-        <translation>Module et angle de chaque harmonique. Sélectionner une ligne pour la modifier en dessous&#xa0;; son harmonique est aussi celle que le menu Affichage met en valeur ou joue seule.</translation>
-    </message>
-    <message>
-        <source>Harmonics table</source>
-        <translation>Table des harmoniques</translation>
-    </message>
-    <message>
-        <source>The harmonic of the table&apos;s selected row.</source>
-        <translation>L&apos;harmonique de la ligne sélectionnée de la table.</translation>
-    </message>
-    <message>
-        <source>The harmonic&apos;s magnitude, 0 to 10; Update or Return applies it.</source>
-        <translation>Module de l&apos;harmonique, de 0 à 10&#xa0;; Appliquer ou Entrée le valide.</translation>
-    </message>
-    <message>
-        <source>The harmonic&apos;s angle in degrees, -180 to 180; Update or Return applies it.</source>
-        <translation>Angle de l&apos;harmonique en degrés, de -180 à 180&#xa0;; Appliquer ou Entrée le valide.</translation>
-    </message>
-    <message>
-        <source>Angle in degrees</source>
-        <translation>Angle en degrés</translation>
-    </message>
-    <message>
-        <source>Give the selected harmonic the typed magnitude and angle. A value out of range becomes 0, and a notice names it.</source>
-        <translation>Donner à l&apos;harmonique sélectionnée le module et l&apos;angle saisis. Une valeur hors limites devient 0, et un avis la signale.</translation>
-    </message>
-    <message>
-        <source>Type a magnitude and an angle for the harmonic of the selected row.</source>
-        <translation>Saisir un module et un angle pour l&apos;harmonique de la ligne sélectionnée.</translation>
-    </message>
-    <message>
-        <source>A typed value outside its range was replaced by 0. The notice stays until an Update that replaces nothing.</source>
-        <translation>Une valeur saisie hors de ses limites a été remplacée par 0. L&apos;avis reste jusqu&apos;à un Appliquer qui ne remplace rien.</translation>
-    </message>
-    <message>
-        <source>How the phasor plane shows the chain.</source>
-        <translation>Comment le plan des phaseurs montre la chaîne.</translation>
-    </message>
-    <message>
-        <source>Mark the current real value on both plots.</source>
-        <translation>Marquer la valeur réelle actuelle sur les deux graphes.</translation>
-    </message>
-    <message>
-        <source>Turn the phasor plane so that its real axis points up, level with the time plot; with the real value shown, two lines carry it across.</source>
-        <translation>Tourner le plan des phaseurs pour que son axe réel pointe vers le haut, à hauteur du graphe temporel&#xa0;; quand la valeur réelle est affichée, deux lignes la reportent.</translation>
-    </message>
-    <message>
-        <source>Draw the path of the chain&apos;s tip from step 0, in red.</source>
-        <translation>Tracer en rouge le chemin de l&apos;extrémité de la chaîne depuis le pas 0.</translation>
-    </message>
-    <message>
-        <source>Also show the negative harmonics, as a mirror chain in purple; each entry then holds c_k instead of 2·c_k. The curve stays the same.</source>
-        <translation>Afficher aussi les harmoniques négatives, en chaîne miroir violette&#xa0;; chaque entrée contient alors c_k au lieu de 2·c_k. La courbe reste la même.</translation>
-    </message>
-    <message>
-        <source>What the time plot shows, the tone and the sweep&apos;s repeat.</source>
-        <translation>Ce que montre le graphe temporel, le son et la répétition du balayage.</translation>
-    </message>
-    <message>
-        <source>Show the time plot&apos;s grid.</source>
-        <translation>Afficher la grille du graphe temporel.</translation>
-    </message>
-    <message>
-        <source>Show the ideal waveform in black on the time plot.</source>
-        <translation>Afficher en noir le signal idéal sur le graphe temporel.</translation>
-    </message>
-    <message>
-        <source>Start the sweep again at step 0 after the last step, instead of stopping.</source>
-        <translation>Après le dernier pas, reprendre le balayage au pas 0 au lieu de s&apos;arrêter.</translation>
-    </message>
-    <message>
-        <source>Write what the window shows to a picture, sound, table, animation or figure file.</source>
-        <translation>Écrire ce que montre la fenêtre dans un fichier image, son, table, animation ou figure.</translation>
-    </message>
-    <message>
-        <source>Save the plots as shown, as a PNG picture.</source>
-        <translation>Enregistrer les graphes tels qu&apos;affichés, en image PNG.</translation>
-    </message>
-    <message>
-        <source>Save the tone as a WAV file of the length you choose.</source>
-        <translation>Enregistrer le son en fichier WAV de la durée choisie.</translation>
-    </message>
-    <message>
-        <source>Save the magnitude and angle of every harmonic as a CSV table.</source>
-        <translation>Enregistrer le module et l&apos;angle de chaque harmonique en table CSV.</translation>
-    </message>
-    <message>
-        <source>Save the ideal and the reconstructed value at every time step as a CSV table.</source>
-        <translation>Enregistrer la valeur idéale et la valeur reconstruite à chaque pas de temps en table CSV.</translation>
-    </message>
-    <message>
-        <source>Save one sweep as an animated GIF.</source>
-        <translation>Enregistrer un balayage en GIF animé.</translation>
-    </message>
-    <message>
-        <source>Save a labelled figure for handouts and slides, as SVG or PDF.</source>
-        <translation>Enregistrer une figure légendée pour polycopiés et diapositives, en SVG ou PDF.</translation>
-    </message>
-    <message>
-        <source>Print the figure and the table of the harmonics in use on one page.</source>
-        <translation>Imprimer sur une page la figure et la table des harmoniques utilisées.</translation>
     </message>
     <message>
         <source>Close Rotants, after asking to save work done by hand.</source>
@@ -1162,10 +1175,6 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     <message>
         <source>Bring back the change last taken back.</source>
         <translation>Rétablir la dernière modification annulée.</translation>
-    </message>
-    <message>
-        <source>Copy the labelled figure, to paste into a document or a slide.</source>
-        <translation>Copier la figure légendée pour la coller dans un document ou une diapositive.</translation>
     </message>
     <message>
         <source>Open the manual in the window&apos;s language.</source>

@@ -225,6 +225,236 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     </message>
 </context>
 <context>
+    <name>TControlsPart</name>
+    <message>
+        <source>Custom Rotants</source>
+        <translation>Fasores livres</translation>
+    </message>
+    <message>
+        <source>Custom Time</source>
+        <translation>Onda desenhada</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Quadrada</translation>
+    </message>
+    <message>
+        <source>Rectangular Pulse</source>
+        <translation>Pulso retangular</translation>
+    </message>
+    <message>
+        <source>Bipolar Pulse</source>
+        <translation>Pulso bipolar</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation>Triangular</translation>
+    </message>
+    <message>
+        <source>Sawtooth</source>
+        <translation>Dente de serra</translation>
+    </message>
+    <message>
+        <source>Rectified Cosine</source>
+        <translation>Cosseno retificado</translation>
+    </message>
+    <message>
+        <source>Impulse train</source>
+        <translation>Trem de impulsos</translation>
+    </message>
+    <message>
+        <source>Hide &amp;Editor</source>
+        <translation>Ocultar &amp;editor</translation>
+    </message>
+    <message>
+        <source>Show &amp;Editor</source>
+        <translation>Mostrar &amp;editor</translation>
+    </message>
+    <message>
+        <source>Waveform:</source>
+        <translation>Onda:</translation>
+    </message>
+    <message>
+        <source>Highest harmonic:</source>
+        <translation>Harmônica máx.:</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Limpar</translation>
+    </message>
+    <message>
+        <source>Phasor Options</source>
+        <translation>Opções dos fasores</translation>
+    </message>
+    <message>
+        <source>Show Real &amp;Value</source>
+        <translation>&amp;Mostrar parte real</translation>
+    </message>
+    <message>
+        <source>&amp;Rotate Complex Plane 90°</source>
+        <translation>G&amp;irar plano complexo 90°</translation>
+    </message>
+    <message>
+        <source>Leave Phasor &amp;Trace</source>
+        <translation>Deixar rastro do &amp;fasor</translation>
+    </message>
+    <message>
+        <source>Use Conjugate Rotants</source>
+        <translation>Usar fasores conjugados</translation>
+    </message>
+    <message>
+        <source>Time Options</source>
+        <translation>Opções de tempo</translation>
+    </message>
+    <message>
+        <source>&amp;Grid On</source>
+        <translation>&amp;Grade</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Repetir</translation>
+    </message>
+    <message>
+        <source>Ideal Wave</source>
+        <translation>Onda ideal</translation>
+    </message>
+    <message>
+        <source>Choose a standard waveform to build from its harmonics, or a custom mode: place the phasors with the mouse (Custom Rotants) or draw one period (Custom Time).</source>
+        <translation>Escolhe uma forma de onda padrão para montar a partir das suas harmônicas, ou um modo livre: posicionar os fasores com o mouse (Fasores livres) ou desenhar um período (Onda desenhada).</translation>
+    </message>
+    <message>
+        <source>Waveform</source>
+        <translation>Forma de onda</translation>
+    </message>
+    <message>
+        <source>How many harmonics take part in the chain, the curve and the tone, 0 to 25. Lower it to see the sum approach the wave harmonic by harmonic.</source>
+        <translation>Quantas harmônicas entram na cadeia, na curva e no som, de 0 a 25. Reduza para ver a soma se aproximar da onda harmônica por harmônica.</translation>
+    </message>
+    <message>
+        <source>Highest harmonic</source>
+        <translation>Harmônica máxima</translation>
+    </message>
+    <message>
+        <source>Stop and go back to step 0; in the custom modes, also start the custom waveform afresh.</source>
+        <translation>Para e volta ao passo 0; nos modos livres, também recomeça a onda livre.</translation>
+    </message>
+    <message>
+        <source>Show or hide the table of all 26 harmonics over the phasor plane, to read or type their magnitudes and angles.</source>
+        <translation>Mostra ou oculta, sobre o plano dos fasores, a tabela das 26 harmônicas, para ler ou digitar módulos e fases.</translation>
+    </message>
+    <message>
+        <source>How the phasor plane shows the chain.</source>
+        <translation>Como o plano dos fasores mostra a cadeia.</translation>
+    </message>
+    <message>
+        <source>Mark the current real value on both plots.</source>
+        <translation>Marca o valor real atual nos dois gráficos.</translation>
+    </message>
+    <message>
+        <source>Turn the phasor plane so that its real axis points up, level with the time plot; with the real value shown, two lines carry it across.</source>
+        <translation>Gira o plano dos fasores para que o eixo real aponte para cima, na altura do gráfico no tempo; com o valor real à vista, duas linhas o levam até o gráfico.</translation>
+    </message>
+    <message>
+        <source>Draw the path of the chain&apos;s tip from step 0, in red.</source>
+        <translation>Desenha em vermelho o caminho da ponta da cadeia desde o passo 0.</translation>
+    </message>
+    <message>
+        <source>Also show the negative harmonics, as a mirror chain in purple; each entry then holds c_k instead of 2·c_k. The curve stays the same.</source>
+        <translation>Mostra também as harmônicas negativas, como cadeia espelhada em roxo; cada entrada passa a conter c_k em vez de 2·c_k. A curva continua a mesma.</translation>
+    </message>
+    <message>
+        <source>What the time plot shows, the tone and the sweep&apos;s repeat.</source>
+        <translation>O que o gráfico no tempo mostra, o som e a repetição da varredura.</translation>
+    </message>
+    <message>
+        <source>Show the time plot&apos;s grid.</source>
+        <translation>Mostra a grade do gráfico no tempo.</translation>
+    </message>
+    <message>
+        <source>Show the ideal waveform in black on the time plot.</source>
+        <translation>Mostra em preto a onda ideal no gráfico no tempo.</translation>
+    </message>
+    <message>
+        <source>Start the sweep again at step 0 after the last step, instead of stopping.</source>
+        <translation>Depois do último passo, recomeça a varredura no passo 0 em vez de parar.</translation>
+    </message>
+</context>
+<context>
+    <name>TEditorPanel</name>
+    <message>
+        <source>Harmonic</source>
+        <translation>Harm.</translation>
+    </message>
+    <message>
+        <source>Magnitude</source>
+        <translation>Módulo</translation>
+    </message>
+    <message>
+        <source>Angle (°)</source>
+        <translation>Fase (°)</translation>
+    </message>
+    <message>
+        <source>Edit Phasor</source>
+        <translation>Editar fasor</translation>
+    </message>
+    <message>
+        <source>&amp;Update</source>
+        <translation>A&amp;tualizar</translation>
+    </message>
+    <message>
+        <source>Magnitude and angle of every harmonic. Select a row to edit it below; its harmonic is also the one the View menu highlights or plays alone.</source>
+        <translation>Módulo e fase de cada harmônica. Selecione uma linha para editá-la abaixo; a harmônica dela é também a que o menu Exibir destaca ou reproduz sozinha.</translation>
+    </message>
+    <message>
+        <source>Harmonics table</source>
+        <translation>Tabela de harmônicas</translation>
+    </message>
+    <message>
+        <source>The harmonic of the table&apos;s selected row.</source>
+        <translation>A harmônica da linha selecionada da tabela.</translation>
+    </message>
+    <message>
+        <source>The harmonic&apos;s magnitude, 0 to 10; Update or Return applies it.</source>
+        <translation>Módulo da harmônica, de 0 a 10; Atualizar ou Enter o aplica.</translation>
+    </message>
+    <message>
+        <source>The harmonic&apos;s angle in degrees, -180 to 180; Update or Return applies it.</source>
+        <translation>Fase da harmônica em graus, de -180 a 180; Atualizar ou Enter a aplica.</translation>
+    </message>
+    <message>
+        <source>Angle in degrees</source>
+        <translation>Fase em graus</translation>
+    </message>
+    <message>
+        <source>Give the selected harmonic the typed magnitude and angle. A value out of range becomes 0, and a notice names it.</source>
+        <translation>Aplica à harmônica selecionada o módulo e a fase digitados. Um valor fora da faixa vira 0, e um aviso o indica.</translation>
+    </message>
+    <message>
+        <source>Type a magnitude and an angle for the harmonic of the selected row.</source>
+        <translation>Digite um módulo e uma fase para a harmônica da linha selecionada.</translation>
+    </message>
+    <message>
+        <source>A typed value outside its range was replaced by 0. The notice stays until an Update that replaces nothing.</source>
+        <translation>Um valor digitado fora da faixa foi substituído por 0. O aviso fica até um Atualizar que não substitua nada.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number; write it with a decimal point, for example 1.5</source>
+        <translation>&apos;%1&apos; não é um número; escreva-o com ponto decimal, por exemplo 1.5</translation>
+    </message>
+    <message>
+        <source>Typed Harmonic %1</source>
+        <translation>Harmônica %1 digitada</translation>
+    </message>
+    <message>
+        <source>Magnitude %1 is outside 0 to 10: 0 applied</source>
+        <translation>Módulo %1 fora de 0 a 10: aplicado 0</translation>
+    </message>
+    <message>
+        <source>Angle %1 is outside -180 to 180: 0 applied</source>
+        <translation>Fase %1 fora de -180 a 180: aplicado 0</translation>
+    </message>
+</context>
+<context>
     <name>TExportsPart</name>
     <message>
         <source>the picture could not be encoded</source>
@@ -313,6 +543,78 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     <message>
         <source>Could not print: %1.</source>
         <translation>Não foi possível imprimir: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Exportar</translation>
+    </message>
+    <message>
+        <source>&amp;Picture...</source>
+        <translation>&amp;Imagem...</translation>
+    </message>
+    <message>
+        <source>&amp;Sound...</source>
+        <translation>&amp;Som...</translation>
+    </message>
+    <message>
+        <source>&amp;Harmonics Table...</source>
+        <translation>Tabela de &amp;harmônicas...</translation>
+    </message>
+    <message>
+        <source>Wave&amp;form Samples...</source>
+        <translation>&amp;Amostras da forma de onda...</translation>
+    </message>
+    <message>
+        <source>&amp;Animation...</source>
+        <translation>A&amp;nimação...</translation>
+    </message>
+    <message>
+        <source>Fi&amp;gure (SVG, PDF)...</source>
+        <translation>&amp;Figura (SVG, PDF)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Im&amp;primir...</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Figure</source>
+        <translation>Copiar &amp;figura</translation>
+    </message>
+    <message>
+        <source>Write what the window shows to a picture, sound, table, animation or figure file.</source>
+        <translation>Grava o que a janela mostra num arquivo de imagem, som, tabela, animação ou figura.</translation>
+    </message>
+    <message>
+        <source>Save the plots as shown, as a PNG picture.</source>
+        <translation>Salva os gráficos como aparecem, como imagem PNG.</translation>
+    </message>
+    <message>
+        <source>Save the tone as a WAV file of the length you choose.</source>
+        <translation>Salva o som como arquivo WAV com a duração escolhida.</translation>
+    </message>
+    <message>
+        <source>Save the magnitude and angle of every harmonic as a CSV table.</source>
+        <translation>Salva o módulo e a fase de cada harmônica como tabela CSV.</translation>
+    </message>
+    <message>
+        <source>Save the ideal and the reconstructed value at every time step as a CSV table.</source>
+        <translation>Salva o valor ideal e o reconstruído em cada passo de tempo como tabela CSV.</translation>
+    </message>
+    <message>
+        <source>Save one sweep as an animated GIF.</source>
+        <translation>Salva uma varredura como GIF animado.</translation>
+    </message>
+    <message>
+        <source>Save a labelled figure for handouts and slides, as SVG or PDF.</source>
+        <translation>Salva uma figura com legendas para apostilas e slides, como SVG ou PDF.</translation>
+    </message>
+    <message>
+        <source>Print the figure and the table of the harmonics in use on one page.</source>
+        <translation>Imprime numa página a figura e a tabela das harmônicas em uso.</translation>
+    </message>
+    <message>
+        <source>Copy the labelled figure, to paste into a document or a slide.</source>
+        <translation>Copia a figura com legendas para colar num documento ou slide.</translation>
     </message>
 </context>
 <context>
@@ -657,6 +959,33 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     </message>
 </context>
 <context>
+    <name>TPlaybackPart</name>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Parar</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>Anima&amp;r</translation>
+    </message>
+    <message>
+        <source>Run the sweep through the time steps: the chain turns and the curve grows.</source>
+        <translation>Inicia a varredura pelos passos de tempo: a cadeia gira e a curva cresce.</translation>
+    </message>
+    <message>
+        <source>Stop the sweep at the current time step.</source>
+        <translation>Para a varredura no passo de tempo atual.</translation>
+    </message>
+    <message>
+        <source>The time step, 0 to 511 (two periods); moving it redraws both plots.</source>
+        <translation>O passo de tempo, de 0 a 511 (dois períodos); movê-lo redesenha os dois gráficos.</translation>
+    </message>
+    <message>
+        <source>Time step</source>
+        <translation>Passo de tempo</translation>
+    </message>
+</context>
+<context>
     <name>TPlotsPart</name>
     <message>
         <source>Re</source>
@@ -784,30 +1113,6 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <translation>&amp;Arquivo</translation>
     </message>
     <message>
-        <source>&amp;Export</source>
-        <translation>&amp;Exportar</translation>
-    </message>
-    <message>
-        <source>&amp;Picture...</source>
-        <translation>&amp;Imagem...</translation>
-    </message>
-    <message>
-        <source>&amp;Sound...</source>
-        <translation>&amp;Som...</translation>
-    </message>
-    <message>
-        <source>&amp;Harmonics Table...</source>
-        <translation>Tabela de &amp;harmônicas...</translation>
-    </message>
-    <message>
-        <source>Wave&amp;form Samples...</source>
-        <translation>&amp;Amostras da forma de onda...</translation>
-    </message>
-    <message>
-        <source>&amp;Animation...</source>
-        <translation>A&amp;nimação...</translation>
-    </message>
-    <message>
         <source>E&amp;xit</source>
         <translation>Sa&amp;ir</translation>
     </message>
@@ -820,136 +1125,8 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <translation>&amp;Sobre...</translation>
     </message>
     <message>
-        <source>Waveform:</source>
-        <translation>Onda:</translation>
-    </message>
-    <message>
-        <source>Highest harmonic:</source>
-        <translation>Harmônica máx.:</translation>
-    </message>
-    <message>
-        <source>Harmonic</source>
-        <translation>Harm.</translation>
-    </message>
-    <message>
-        <source>Magnitude</source>
-        <translation>Módulo</translation>
-    </message>
-    <message>
-        <source>Angle (°)</source>
-        <translation>Fase (°)</translation>
-    </message>
-    <message>
-        <source>Edit Phasor</source>
-        <translation>Editar fasor</translation>
-    </message>
-    <message>
-        <source>&amp;Update</source>
-        <translation>A&amp;tualizar</translation>
-    </message>
-    <message>
-        <source>&amp;Stop</source>
-        <translation>&amp;Parar</translation>
-    </message>
-    <message>
-        <source>&amp;Play</source>
-        <translation>Anima&amp;r</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>&amp;Limpar</translation>
-    </message>
-    <message>
-        <source>Custom Rotants</source>
-        <translation>Fasores livres</translation>
-    </message>
-    <message>
-        <source>Custom Time</source>
-        <translation>Onda desenhada</translation>
-    </message>
-    <message>
-        <source>Square</source>
-        <translation>Quadrada</translation>
-    </message>
-    <message>
-        <source>Rectangular Pulse</source>
-        <translation>Pulso retangular</translation>
-    </message>
-    <message>
-        <source>Bipolar Pulse</source>
-        <translation>Pulso bipolar</translation>
-    </message>
-    <message>
-        <source>Triangle</source>
-        <translation>Triangular</translation>
-    </message>
-    <message>
-        <source>Sawtooth</source>
-        <translation>Dente de serra</translation>
-    </message>
-    <message>
-        <source>Rectified Cosine</source>
-        <translation>Cosseno retificado</translation>
-    </message>
-    <message>
-        <source>Impulse train</source>
-        <translation>Trem de impulsos</translation>
-    </message>
-    <message>
-        <source>Phasor Options</source>
-        <translation>Opções dos fasores</translation>
-    </message>
-    <message>
-        <source>Show Real &amp;Value</source>
-        <translation>&amp;Mostrar parte real</translation>
-    </message>
-    <message>
-        <source>&amp;Rotate Complex Plane 90°</source>
-        <translation>G&amp;irar plano complexo 90°</translation>
-    </message>
-    <message>
-        <source>Leave Phasor &amp;Trace</source>
-        <translation>Deixar rastro do &amp;fasor</translation>
-    </message>
-    <message>
-        <source>Use Conjugate Rotants</source>
-        <translation>Usar fasores conjugados</translation>
-    </message>
-    <message>
-        <source>Time Options</source>
-        <translation>Opções de tempo</translation>
-    </message>
-    <message>
-        <source>&amp;Grid On</source>
-        <translation>&amp;Grade</translation>
-    </message>
-    <message>
-        <source>Repeat</source>
-        <translation>Repetir</translation>
-    </message>
-    <message>
-        <source>Ideal Wave</source>
-        <translation>Onda ideal</translation>
-    </message>
-    <message>
-        <source>Show &amp;Editor</source>
-        <translation>Mostrar &amp;editor</translation>
-    </message>
-    <message>
-        <source>Hide &amp;Editor</source>
-        <translation>Ocultar &amp;editor</translation>
-    </message>
-    <message>
         <source>Vie&amp;w</source>
         <translation>E&amp;xibir</translation>
-    </message>
-    <message>
-        <source>Magnitude %1 is outside 0 to 10: 0 applied</source>
-        <translation>Módulo %1 fora de 0 a 10: aplicado 0</translation>
-    </message>
-    <message>
-        <source>Angle %1 is outside -180 to 180: 0 applied</source>
-        <translation>Fase %1 fora de -180 a 180: aplicado 0</translation>
     </message>
     <message>
         <source>E&amp;dit</source>
@@ -972,10 +1149,6 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <translation>&amp;Refazer</translation>
     </message>
     <message>
-        <source>Typed Harmonic %1</source>
-        <translation>Harmônica %1 digitada</translation>
-    </message>
-    <message>
         <source>Highest Harmonic %1</source>
         <translation>Harmônica máx. %1</translation>
     </message>
@@ -984,172 +1157,12 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <translation>Desenho</translation>
     </message>
     <message>
-        <source>Fi&amp;gure (SVG, PDF)...</source>
-        <translation>&amp;Figura (SVG, PDF)...</translation>
-    </message>
-    <message>
-        <source>&amp;Print...</source>
-        <translation>Im&amp;primir...</translation>
-    </message>
-    <message>
-        <source>Copy &amp;Figure</source>
-        <translation>Copiar &amp;figura</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a number; write it with a decimal point, for example 1.5</source>
-        <translation>&apos;%1&apos; não é um número; escreva-o com ponto decimal, por exemplo 1.5</translation>
-    </message>
-    <message>
         <source>&amp;Manual</source>
         <translation>&amp;Manual</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
         <translation>&amp;Atalhos de teclado</translation>
-    </message>
-    <message>
-        <source>Choose a standard waveform to build from its harmonics, or a custom mode: place the phasors with the mouse (Custom Rotants) or draw one period (Custom Time).</source>
-        <translation>Escolhe uma forma de onda padrão para montar a partir das suas harmônicas, ou um modo livre: posicionar os fasores com o mouse (Fasores livres) ou desenhar um período (Onda desenhada).</translation>
-    </message>
-    <message>
-        <source>Waveform</source>
-        <translation>Forma de onda</translation>
-    </message>
-    <message>
-        <source>How many harmonics take part in the chain, the curve and the tone, 0 to 25. Lower it to see the sum approach the wave harmonic by harmonic.</source>
-        <translation>Quantas harmônicas entram na cadeia, na curva e no som, de 0 a 25. Reduza para ver a soma se aproximar da onda harmônica por harmônica.</translation>
-    </message>
-    <message>
-        <source>Highest harmonic</source>
-        <translation>Harmônica máxima</translation>
-    </message>
-    <message>
-        <source>Run the sweep through the time steps: the chain turns and the curve grows.</source>
-        <translation>Inicia a varredura pelos passos de tempo: a cadeia gira e a curva cresce.</translation>
-    </message>
-    <message>
-        <source>Stop the sweep at the current time step.</source>
-        <translation>Para a varredura no passo de tempo atual.</translation>
-    </message>
-    <message>
-        <source>Stop and go back to step 0; in the custom modes, also start the custom waveform afresh.</source>
-        <translation>Para e volta ao passo 0; nos modos livres, também recomeça a onda livre.</translation>
-    </message>
-    <message>
-        <source>Show or hide the table of all 26 harmonics over the phasor plane, to read or type their magnitudes and angles.</source>
-        <translation>Mostra ou oculta, sobre o plano dos fasores, a tabela das 26 harmônicas, para ler ou digitar módulos e fases.</translation>
-    </message>
-    <message>
-        <source>The time step, 0 to 511 (two periods); moving it redraws both plots.</source>
-        <translation>O passo de tempo, de 0 a 511 (dois períodos); movê-lo redesenha os dois gráficos.</translation>
-    </message>
-    <message>
-        <source>Time step</source>
-        <translation>Passo de tempo</translation>
-    </message>
-    <message>
-        <source>Magnitude and angle of every harmonic. Select a row to edit it below; its harmonic is also the one the View menu highlights or plays alone.</source>
-        <translation>Módulo e fase de cada harmônica. Selecione uma linha para editá-la abaixo; a harmônica dela é também a que o menu Exibir destaca ou reproduz sozinha.</translation>
-    </message>
-    <message>
-        <source>Harmonics table</source>
-        <translation>Tabela de harmônicas</translation>
-    </message>
-    <message>
-        <source>The harmonic of the table&apos;s selected row.</source>
-        <translation>A harmônica da linha selecionada da tabela.</translation>
-    </message>
-    <message>
-        <source>The harmonic&apos;s magnitude, 0 to 10; Update or Return applies it.</source>
-        <translation>Módulo da harmônica, de 0 a 10; Atualizar ou Enter o aplica.</translation>
-    </message>
-    <message>
-        <source>The harmonic&apos;s angle in degrees, -180 to 180; Update or Return applies it.</source>
-        <translation>Fase da harmônica em graus, de -180 a 180; Atualizar ou Enter a aplica.</translation>
-    </message>
-    <message>
-        <source>Angle in degrees</source>
-        <translation>Fase em graus</translation>
-    </message>
-    <message>
-        <source>Give the selected harmonic the typed magnitude and angle. A value out of range becomes 0, and a notice names it.</source>
-        <translation>Aplica à harmônica selecionada o módulo e a fase digitados. Um valor fora da faixa vira 0, e um aviso o indica.</translation>
-    </message>
-    <message>
-        <source>Type a magnitude and an angle for the harmonic of the selected row.</source>
-        <translation>Digite um módulo e uma fase para a harmônica da linha selecionada.</translation>
-    </message>
-    <message>
-        <source>A typed value outside its range was replaced by 0. The notice stays until an Update that replaces nothing.</source>
-        <translation>Um valor digitado fora da faixa foi substituído por 0. O aviso fica até um Atualizar que não substitua nada.</translation>
-    </message>
-    <message>
-        <source>How the phasor plane shows the chain.</source>
-        <translation>Como o plano dos fasores mostra a cadeia.</translation>
-    </message>
-    <message>
-        <source>Mark the current real value on both plots.</source>
-        <translation>Marca o valor real atual nos dois gráficos.</translation>
-    </message>
-    <message>
-        <source>Turn the phasor plane so that its real axis points up, level with the time plot; with the real value shown, two lines carry it across.</source>
-        <translation>Gira o plano dos fasores para que o eixo real aponte para cima, na altura do gráfico no tempo; com o valor real à vista, duas linhas o levam até o gráfico.</translation>
-    </message>
-    <message>
-        <source>Draw the path of the chain&apos;s tip from step 0, in red.</source>
-        <translation>Desenha em vermelho o caminho da ponta da cadeia desde o passo 0.</translation>
-    </message>
-    <message>
-        <source>Also show the negative harmonics, as a mirror chain in purple; each entry then holds c_k instead of 2·c_k. The curve stays the same.</source>
-        <translation>Mostra também as harmônicas negativas, como cadeia espelhada em roxo; cada entrada passa a conter c_k em vez de 2·c_k. A curva continua a mesma.</translation>
-    </message>
-    <message>
-        <source>What the time plot shows, the tone and the sweep&apos;s repeat.</source>
-        <translation>O que o gráfico no tempo mostra, o som e a repetição da varredura.</translation>
-    </message>
-    <message>
-        <source>Show the time plot&apos;s grid.</source>
-        <translation>Mostra a grade do gráfico no tempo.</translation>
-    </message>
-    <message>
-        <source>Show the ideal waveform in black on the time plot.</source>
-        <translation>Mostra em preto a onda ideal no gráfico no tempo.</translation>
-    </message>
-    <message>
-        <source>Start the sweep again at step 0 after the last step, instead of stopping.</source>
-        <translation>Depois do último passo, recomeça a varredura no passo 0 em vez de parar.</translation>
-    </message>
-    <message>
-        <source>Write what the window shows to a picture, sound, table, animation or figure file.</source>
-        <translation>Grava o que a janela mostra num arquivo de imagem, som, tabela, animação ou figura.</translation>
-    </message>
-    <message>
-        <source>Save the plots as shown, as a PNG picture.</source>
-        <translation>Salva os gráficos como aparecem, como imagem PNG.</translation>
-    </message>
-    <message>
-        <source>Save the tone as a WAV file of the length you choose.</source>
-        <translation>Salva o som como arquivo WAV com a duração escolhida.</translation>
-    </message>
-    <message>
-        <source>Save the magnitude and angle of every harmonic as a CSV table.</source>
-        <translation>Salva o módulo e a fase de cada harmônica como tabela CSV.</translation>
-    </message>
-    <message>
-        <source>Save the ideal and the reconstructed value at every time step as a CSV table.</source>
-        <translation>Salva o valor ideal e o reconstruído em cada passo de tempo como tabela CSV.</translation>
-    </message>
-    <message>
-        <source>Save one sweep as an animated GIF.</source>
-        <translation>Salva uma varredura como GIF animado.</translation>
-    </message>
-    <message>
-        <source>Save a labelled figure for handouts and slides, as SVG or PDF.</source>
-        <translation>Salva uma figura com legendas para apostilas e slides, como SVG ou PDF.</translation>
-    </message>
-    <message>
-        <source>Print the figure and the table of the harmonics in use on one page.</source>
-        <translation>Imprime numa página a figura e a tabela das harmônicas em uso.</translation>
     </message>
     <message>
         <source>Close Rotants, after asking to save work done by hand.</source>
@@ -1162,10 +1175,6 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     <message>
         <source>Bring back the change last taken back.</source>
         <translation>Refaz a última alteração desfeita.</translation>
-    </message>
-    <message>
-        <source>Copy the labelled figure, to paste into a document or a slide.</source>
-        <translation>Copia a figura com legendas para colar num documento ou slide.</translation>
     </message>
     <message>
         <source>Open the manual in the window&apos;s language.</source>

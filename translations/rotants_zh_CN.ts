@@ -225,6 +225,236 @@ With --export-* or --save it writes those files without opening a window.</sourc
     </message>
 </context>
 <context>
+    <name>TControlsPart</name>
+    <message>
+        <source>Custom Rotants</source>
+        <translation>自定义相量</translation>
+    </message>
+    <message>
+        <source>Custom Time</source>
+        <translation>自定义时域波形</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>方波</translation>
+    </message>
+    <message>
+        <source>Rectangular Pulse</source>
+        <translation>矩形脉冲</translation>
+    </message>
+    <message>
+        <source>Bipolar Pulse</source>
+        <translation>双极性脉冲</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation>三角波</translation>
+    </message>
+    <message>
+        <source>Sawtooth</source>
+        <translation>锯齿波</translation>
+    </message>
+    <message>
+        <source>Rectified Cosine</source>
+        <translation>整流余弦波</translation>
+    </message>
+    <message>
+        <source>Impulse train</source>
+        <translation>冲激串</translation>
+    </message>
+    <message>
+        <source>Hide &amp;Editor</source>
+        <translation>隐藏编辑器(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Show &amp;Editor</source>
+        <translation>显示编辑器(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Waveform:</source>
+        <translation>波形：</translation>
+    </message>
+    <message>
+        <source>Highest harmonic:</source>
+        <translation>最高谐波次数：</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>清除(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Phasor Options</source>
+        <translation>相量选项</translation>
+    </message>
+    <message>
+        <source>Show Real &amp;Value</source>
+        <translation>显示实部(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Rotate Complex Plane 90°</source>
+        <translation>复平面旋转 90°(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Leave Phasor &amp;Trace</source>
+        <translation>保留相量轨迹(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Use Conjugate Rotants</source>
+        <translation>使用共轭相量</translation>
+    </message>
+    <message>
+        <source>Time Options</source>
+        <translation>时域选项</translation>
+    </message>
+    <message>
+        <source>&amp;Grid On</source>
+        <translation>网格(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>循环播放</translation>
+    </message>
+    <message>
+        <source>Ideal Wave</source>
+        <translation>理想波形</translation>
+    </message>
+    <message>
+        <source>Choose a standard waveform to build from its harmonics, or a custom mode: place the phasors with the mouse (Custom Rotants) or draw one period (Custom Time).</source>
+        <translation>选择一种标准波形，由其谐波合成；或选择自定义模式：用鼠标放置相量（自定义相量）或绘制一个周期（自定义时域波形）。</translation>
+    </message>
+    <message>
+        <source>Waveform</source>
+        <translation>波形</translation>
+    </message>
+    <message>
+        <source>How many harmonics take part in the chain, the curve and the tone, 0 to 25. Lower it to see the sum approach the wave harmonic by harmonic.</source>
+        <translation>参与相量链、曲线和声音的谐波数，0 到 25。调低它，可以逐个谐波地看到合成如何逼近波形。</translation>
+    </message>
+    <message>
+        <source>Highest harmonic</source>
+        <translation>最高谐波次数</translation>
+    </message>
+    <message>
+        <source>Stop and go back to step 0; in the custom modes, also start the custom waveform afresh.</source>
+        <translation>停止并回到第 0 步；在自定义模式下，还会重新开始自定义波形。</translation>
+    </message>
+    <message>
+        <source>Show or hide the table of all 26 harmonics over the phasor plane, to read or type their magnitudes and angles.</source>
+        <translation>在相量平面上显示或隐藏全部 26 个谐波的表格，用于查看或输入其幅值和相角。</translation>
+    </message>
+    <message>
+        <source>How the phasor plane shows the chain.</source>
+        <translation>相量平面如何显示相量链。</translation>
+    </message>
+    <message>
+        <source>Mark the current real value on both plots.</source>
+        <translation>在两幅图上标出当前实部值。</translation>
+    </message>
+    <message>
+        <source>Turn the phasor plane so that its real axis points up, level with the time plot; with the real value shown, two lines carry it across.</source>
+        <translation>旋转相量平面，使实轴朝上，与时域图对齐；显示实部值时，两条线把该值投射过去。</translation>
+    </message>
+    <message>
+        <source>Draw the path of the chain&apos;s tip from step 0, in red.</source>
+        <translation>用红色绘制相量链末端从第 0 步起的轨迹。</translation>
+    </message>
+    <message>
+        <source>Also show the negative harmonics, as a mirror chain in purple; each entry then holds c_k instead of 2·c_k. The curve stays the same.</source>
+        <translation>同时以紫色镜像链显示负次谐波；此时每个条目保存 c_k 而不是 2·c_k。曲线保持不变。</translation>
+    </message>
+    <message>
+        <source>What the time plot shows, the tone and the sweep&apos;s repeat.</source>
+        <translation>时域图的显示内容、声音以及扫描的循环。</translation>
+    </message>
+    <message>
+        <source>Show the time plot&apos;s grid.</source>
+        <translation>显示时域图的网格。</translation>
+    </message>
+    <message>
+        <source>Show the ideal waveform in black on the time plot.</source>
+        <translation>在时域图上以黑色显示理想波形。</translation>
+    </message>
+    <message>
+        <source>Start the sweep again at step 0 after the last step, instead of stopping.</source>
+        <translation>到达最后一步后从第 0 步重新开始扫描，而不是停止。</translation>
+    </message>
+</context>
+<context>
+    <name>TEditorPanel</name>
+    <message>
+        <source>Harmonic</source>
+        <translation>谐波</translation>
+    </message>
+    <message>
+        <source>Magnitude</source>
+        <translation>幅值</translation>
+    </message>
+    <message>
+        <source>Angle (°)</source>
+        <translation>相角(°)</translation>
+    </message>
+    <message>
+        <source>Edit Phasor</source>
+        <translation>编辑相量</translation>
+    </message>
+    <message>
+        <source>&amp;Update</source>
+        <translation>更新(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Magnitude and angle of every harmonic. Select a row to edit it below; its harmonic is also the one the View menu highlights or plays alone.</source>
+        <translation>每个谐波的幅值和相角。选中一行即可在下方编辑；该谐波也是“视图”菜单突出显示或单独播放的谐波。</translation>
+    </message>
+    <message>
+        <source>Harmonics table</source>
+        <translation>谐波表</translation>
+    </message>
+    <message>
+        <source>The harmonic of the table&apos;s selected row.</source>
+        <translation>表格中选中行的谐波。</translation>
+    </message>
+    <message>
+        <source>The harmonic&apos;s magnitude, 0 to 10; Update or Return applies it.</source>
+        <translation>谐波的幅值，0 到 10；按“更新”或回车键应用。</translation>
+    </message>
+    <message>
+        <source>The harmonic&apos;s angle in degrees, -180 to 180; Update or Return applies it.</source>
+        <translation>谐波的相角（度），-180 到 180；按“更新”或回车键应用。</translation>
+    </message>
+    <message>
+        <source>Angle in degrees</source>
+        <translation>相角（度）</translation>
+    </message>
+    <message>
+        <source>Give the selected harmonic the typed magnitude and angle. A value out of range becomes 0, and a notice names it.</source>
+        <translation>将输入的幅值和相角应用到所选谐波。超出范围的值变为 0，并有提示指出。</translation>
+    </message>
+    <message>
+        <source>Type a magnitude and an angle for the harmonic of the selected row.</source>
+        <translation>为选中行的谐波输入幅值和相角。</translation>
+    </message>
+    <message>
+        <source>A typed value outside its range was replaced by 0. The notice stays until an Update that replaces nothing.</source>
+        <translation>输入的某个值超出范围，已被替换为 0。此提示会一直显示，直到某次“更新”不再替换任何值。</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number; write it with a decimal point, for example 1.5</source>
+        <translation>“%1”不是数字；请用小数点书写，例如 1.5</translation>
+    </message>
+    <message>
+        <source>Typed Harmonic %1</source>
+        <translation>输入第 %1 次谐波</translation>
+    </message>
+    <message>
+        <source>Magnitude %1 is outside 0 to 10: 0 applied</source>
+        <translation>幅值 %1 超出 0 到 10：已改为 0</translation>
+    </message>
+    <message>
+        <source>Angle %1 is outside -180 to 180: 0 applied</source>
+        <translation>相角 %1 超出 -180 到 180：已改为 0</translation>
+    </message>
+</context>
+<context>
     <name>TExportsPart</name>
     <message>
         <source>the picture could not be encoded</source>
@@ -313,6 +543,78 @@ With --export-* or --save it writes those files without opening a window.</sourc
     <message>
         <source>Could not print: %1.</source>
         <translation>无法打印：%1。</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>导出(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Picture...</source>
+        <translation>图片(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>&amp;Sound...</source>
+        <translation>声音(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>&amp;Harmonics Table...</source>
+        <translation>谐波表(&amp;H)...</translation>
+    </message>
+    <message>
+        <source>Wave&amp;form Samples...</source>
+        <translation>波形采样(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>&amp;Animation...</source>
+        <translation>动画(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Fi&amp;gure (SVG, PDF)...</source>
+        <translation>插图 (SVG, PDF)(&amp;G)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>打印(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Figure</source>
+        <translation>复制插图(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Write what the window shows to a picture, sound, table, animation or figure file.</source>
+        <translation>将窗口所示内容写入图片、声音、表格、动画或插图文件。</translation>
+    </message>
+    <message>
+        <source>Save the plots as shown, as a PNG picture.</source>
+        <translation>将图表按显示的样子保存为 PNG 图片。</translation>
+    </message>
+    <message>
+        <source>Save the tone as a WAV file of the length you choose.</source>
+        <translation>将声音保存为 WAV 文件，时长由您选择。</translation>
+    </message>
+    <message>
+        <source>Save the magnitude and angle of every harmonic as a CSV table.</source>
+        <translation>将每个谐波的幅值和相角保存为 CSV 表格。</translation>
+    </message>
+    <message>
+        <source>Save the ideal and the reconstructed value at every time step as a CSV table.</source>
+        <translation>将每个时间步的理想值和重建值保存为 CSV 表格。</translation>
+    </message>
+    <message>
+        <source>Save one sweep as an animated GIF.</source>
+        <translation>将一次扫描保存为 GIF 动画。</translation>
+    </message>
+    <message>
+        <source>Save a labelled figure for handouts and slides, as SVG or PDF.</source>
+        <translation>将带标注的插图保存为 SVG 或 PDF，用于讲义和幻灯片。</translation>
+    </message>
+    <message>
+        <source>Print the figure and the table of the harmonics in use on one page.</source>
+        <translation>在一页上打印插图和所用谐波的表格。</translation>
+    </message>
+    <message>
+        <source>Copy the labelled figure, to paste into a document or a slide.</source>
+        <translation>复制带标注的插图，以便粘贴到文档或幻灯片中。</translation>
     </message>
 </context>
 <context>
@@ -657,6 +959,33 @@ With --export-* or --save it writes those files without opening a window.</sourc
     </message>
 </context>
 <context>
+    <name>TPlaybackPart</name>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>停止(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>播放(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Run the sweep through the time steps: the chain turns and the curve grows.</source>
+        <translation>按时间步开始扫描：相量链旋转，曲线随之延伸。</translation>
+    </message>
+    <message>
+        <source>Stop the sweep at the current time step.</source>
+        <translation>在当前时间步停止扫描。</translation>
+    </message>
+    <message>
+        <source>The time step, 0 to 511 (two periods); moving it redraws both plots.</source>
+        <translation>时间步，0 到 511（两个周期）；拖动它会重绘两幅图。</translation>
+    </message>
+    <message>
+        <source>Time step</source>
+        <translation>时间步</translation>
+    </message>
+</context>
+<context>
     <name>TPlotsPart</name>
     <message>
         <source>Re</source>
@@ -784,30 +1113,6 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <translation>文件(&amp;F)</translation>
     </message>
     <message>
-        <source>&amp;Export</source>
-        <translation>导出(&amp;E)</translation>
-    </message>
-    <message>
-        <source>&amp;Picture...</source>
-        <translation>图片(&amp;P)...</translation>
-    </message>
-    <message>
-        <source>&amp;Sound...</source>
-        <translation>声音(&amp;S)...</translation>
-    </message>
-    <message>
-        <source>&amp;Harmonics Table...</source>
-        <translation>谐波表(&amp;H)...</translation>
-    </message>
-    <message>
-        <source>Wave&amp;form Samples...</source>
-        <translation>波形采样(&amp;F)...</translation>
-    </message>
-    <message>
-        <source>&amp;Animation...</source>
-        <translation>动画(&amp;A)...</translation>
-    </message>
-    <message>
         <source>E&amp;xit</source>
         <translation>退出(&amp;X)</translation>
     </message>
@@ -820,144 +1125,8 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <translation>关于(&amp;A)...</translation>
     </message>
     <message>
-        <source>Waveform:</source>
-        <translation>波形：</translation>
-    </message>
-    <message>
-        <source>Highest harmonic:</source>
-        <translation>最高谐波次数：</translation>
-    </message>
-    <message>
-        <source>Harmonic</source>
-        <translation>谐波</translation>
-    </message>
-    <message>
-        <source>Magnitude</source>
-        <translation>幅值</translation>
-    </message>
-    <message>
-        <source>Angle (°)</source>
-        <translation>相角(°)</translation>
-    </message>
-    <message>
-        <source>Edit Phasor</source>
-        <translation>编辑相量</translation>
-    </message>
-    <message>
-        <source>&amp;Update</source>
-        <translation>更新(&amp;U)</translation>
-    </message>
-    <message>
-        <source>&amp;Stop</source>
-        <translation>停止(&amp;S)</translation>
-    </message>
-    <message>
-        <source>&amp;Play</source>
-        <translation>播放(&amp;P)</translation>
-    </message>
-    <message>
-        <source>&amp;Clear</source>
-        <translation>清除(&amp;C)</translation>
-    </message>
-    <message>
-        <source>Custom Rotants</source>
-        <translation>自定义相量</translation>
-    </message>
-    <message>
-        <source>Custom Time</source>
-        <translation>自定义时域波形</translation>
-    </message>
-    <message>
-        <source>Square</source>
-        <translation>方波</translation>
-    </message>
-    <message>
-        <source>Rectangular Pulse</source>
-        <translation>矩形脉冲</translation>
-    </message>
-    <message>
-        <source>Bipolar Pulse</source>
-        <translation>双极性脉冲</translation>
-    </message>
-    <message>
-        <source>Triangle</source>
-        <translation>三角波</translation>
-    </message>
-    <message>
-        <source>Sawtooth</source>
-        <translation>锯齿波</translation>
-    </message>
-    <message>
-        <source>Rectified Cosine</source>
-        <translation>整流余弦波</translation>
-    </message>
-    <message>
-        <source>Impulse train</source>
-        <translation>冲激串</translation>
-    </message>
-    <message>
-        <source>Phasor Options</source>
-        <translation>相量选项</translation>
-    </message>
-    <message>
-        <source>Show Real &amp;Value</source>
-        <translation>显示实部(&amp;V)</translation>
-    </message>
-    <message>
-        <source>&amp;Rotate Complex Plane 90°</source>
-        <translation>复平面旋转 90°(&amp;R)</translation>
-    </message>
-    <message>
-        <source>Leave Phasor &amp;Trace</source>
-        <translation>保留相量轨迹(&amp;T)</translation>
-    </message>
-    <message>
-        <source>Use Conjugate Rotants</source>
-        <translation>使用共轭相量</translation>
-    </message>
-    <message>
-        <source>Time Options</source>
-        <translation>时域选项</translation>
-    </message>
-    <message>
-        <source>&amp;Grid On</source>
-        <translation>网格(&amp;G)</translation>
-    </message>
-    <message>
-        <source>Repeat</source>
-        <translation>循环播放</translation>
-    </message>
-    <message>
-        <source>Ideal Wave</source>
-        <translation>理想波形</translation>
-    </message>
-    <message>
-        <source>Show &amp;Editor</source>
-        <translation>显示编辑器(&amp;E)</translation>
-    </message>
-    <message>
-        <source>Hide &amp;Editor</source>
-        <translation>隐藏编辑器(&amp;E)</translation>
-    </message>
-    <message>
         <source>Vie&amp;w</source>
         <translation>视图(&amp;W)</translation>
-    </message>
-    <message>
-        <source>Magnitude %1 is outside 0 to 10: 0 applied</source>
-        <translation>幅值 %1 超出 0 到 10：已改为 0</translation>
-    </message>
-    <message>
-        <source>Angle %1 is outside -180 to 180: 0 applied</source>
-        <translation>相角 %1 超出 -180 到 180：已改为 0</translation>
-    </message>
-    <message>
-        <source>Fi&amp;gure (SVG, PDF)...</source>
-        <translation>插图 (SVG, PDF)(&amp;G)...</translation>
-    </message>
-    <message>
-        <source>&amp;Print...</source>
-        <translation>打印(&amp;P)...</translation>
     </message>
     <message>
         <source>E&amp;dit</source>
@@ -980,10 +1149,6 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <translation>重做(&amp;R)</translation>
     </message>
     <message>
-        <source>Typed Harmonic %1</source>
-        <translation>输入第 %1 次谐波</translation>
-    </message>
-    <message>
         <source>Highest Harmonic %1</source>
         <translation>最高谐波次数 %1</translation>
     </message>
@@ -992,164 +1157,12 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <translation>绘制</translation>
     </message>
     <message>
-        <source>Copy &amp;Figure</source>
-        <translation>复制插图(&amp;F)</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a number; write it with a decimal point, for example 1.5</source>
-        <translation>“%1”不是数字；请用小数点书写，例如 1.5</translation>
-    </message>
-    <message>
         <source>&amp;Manual</source>
         <translation>使用手册(&amp;M)</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
         <translation>键盘快捷键(&amp;K)</translation>
-    </message>
-    <message>
-        <source>Choose a standard waveform to build from its harmonics, or a custom mode: place the phasors with the mouse (Custom Rotants) or draw one period (Custom Time).</source>
-        <translation>选择一种标准波形，由其谐波合成；或选择自定义模式：用鼠标放置相量（自定义相量）或绘制一个周期（自定义时域波形）。</translation>
-    </message>
-    <message>
-        <source>Waveform</source>
-        <translation>波形</translation>
-    </message>
-    <message>
-        <source>How many harmonics take part in the chain, the curve and the tone, 0 to 25. Lower it to see the sum approach the wave harmonic by harmonic.</source>
-        <translation>参与相量链、曲线和声音的谐波数，0 到 25。调低它，可以逐个谐波地看到合成如何逼近波形。</translation>
-    </message>
-    <message>
-        <source>Highest harmonic</source>
-        <translation>最高谐波次数</translation>
-    </message>
-    <message>
-        <source>Run the sweep through the time steps: the chain turns and the curve grows.</source>
-        <translation>按时间步开始扫描：相量链旋转，曲线随之延伸。</translation>
-    </message>
-    <message>
-        <source>Stop the sweep at the current time step.</source>
-        <translation>在当前时间步停止扫描。</translation>
-    </message>
-    <message>
-        <source>Stop and go back to step 0; in the custom modes, also start the custom waveform afresh.</source>
-        <translation>停止并回到第 0 步；在自定义模式下，还会重新开始自定义波形。</translation>
-    </message>
-    <message>
-        <source>Show or hide the table of all 26 harmonics over the phasor plane, to read or type their magnitudes and angles.</source>
-        <translation>在相量平面上显示或隐藏全部 26 个谐波的表格，用于查看或输入其幅值和相角。</translation>
-    </message>
-    <message>
-        <source>The time step, 0 to 511 (two periods); moving it redraws both plots.</source>
-        <translation>时间步，0 到 511（两个周期）；拖动它会重绘两幅图。</translation>
-    </message>
-    <message>
-        <source>Time step</source>
-        <translation>时间步</translation>
-    </message>
-    <message>
-        <source>Magnitude and angle of every harmonic. Select a row to edit it below; its harmonic is also the one the View menu highlights or plays alone.</source>
-        <translation>每个谐波的幅值和相角。选中一行即可在下方编辑；该谐波也是“视图”菜单突出显示或单独播放的谐波。</translation>
-    </message>
-    <message>
-        <source>Harmonics table</source>
-        <translation>谐波表</translation>
-    </message>
-    <message>
-        <source>The harmonic of the table&apos;s selected row.</source>
-        <translation>表格中选中行的谐波。</translation>
-    </message>
-    <message>
-        <source>The harmonic&apos;s magnitude, 0 to 10; Update or Return applies it.</source>
-        <translation>谐波的幅值，0 到 10；按“更新”或回车键应用。</translation>
-    </message>
-    <message>
-        <source>The harmonic&apos;s angle in degrees, -180 to 180; Update or Return applies it.</source>
-        <translation>谐波的相角（度），-180 到 180；按“更新”或回车键应用。</translation>
-    </message>
-    <message>
-        <source>Angle in degrees</source>
-        <translation>相角（度）</translation>
-    </message>
-    <message>
-        <source>Give the selected harmonic the typed magnitude and angle. A value out of range becomes 0, and a notice names it.</source>
-        <translation>将输入的幅值和相角应用到所选谐波。超出范围的值变为 0，并有提示指出。</translation>
-    </message>
-    <message>
-        <source>Type a magnitude and an angle for the harmonic of the selected row.</source>
-        <translation>为选中行的谐波输入幅值和相角。</translation>
-    </message>
-    <message>
-        <source>A typed value outside its range was replaced by 0. The notice stays until an Update that replaces nothing.</source>
-        <translation>输入的某个值超出范围，已被替换为 0。此提示会一直显示，直到某次“更新”不再替换任何值。</translation>
-    </message>
-    <message>
-        <source>How the phasor plane shows the chain.</source>
-        <translation>相量平面如何显示相量链。</translation>
-    </message>
-    <message>
-        <source>Mark the current real value on both plots.</source>
-        <translation>在两幅图上标出当前实部值。</translation>
-    </message>
-    <message>
-        <source>Turn the phasor plane so that its real axis points up, level with the time plot; with the real value shown, two lines carry it across.</source>
-        <translation>旋转相量平面，使实轴朝上，与时域图对齐；显示实部值时，两条线把该值投射过去。</translation>
-    </message>
-    <message>
-        <source>Draw the path of the chain&apos;s tip from step 0, in red.</source>
-        <translation>用红色绘制相量链末端从第 0 步起的轨迹。</translation>
-    </message>
-    <message>
-        <source>Also show the negative harmonics, as a mirror chain in purple; each entry then holds c_k instead of 2·c_k. The curve stays the same.</source>
-        <translation>同时以紫色镜像链显示负次谐波；此时每个条目保存 c_k 而不是 2·c_k。曲线保持不变。</translation>
-    </message>
-    <message>
-        <source>What the time plot shows, the tone and the sweep&apos;s repeat.</source>
-        <translation>时域图的显示内容、声音以及扫描的循环。</translation>
-    </message>
-    <message>
-        <source>Show the time plot&apos;s grid.</source>
-        <translation>显示时域图的网格。</translation>
-    </message>
-    <message>
-        <source>Show the ideal waveform in black on the time plot.</source>
-        <translation>在时域图上以黑色显示理想波形。</translation>
-    </message>
-    <message>
-        <source>Start the sweep again at step 0 after the last step, instead of stopping.</source>
-        <translation>到达最后一步后从第 0 步重新开始扫描，而不是停止。</translation>
-    </message>
-    <message>
-        <source>Write what the window shows to a picture, sound, table, animation or figure file.</source>
-        <translation>将窗口所示内容写入图片、声音、表格、动画或插图文件。</translation>
-    </message>
-    <message>
-        <source>Save the plots as shown, as a PNG picture.</source>
-        <translation>将图表按显示的样子保存为 PNG 图片。</translation>
-    </message>
-    <message>
-        <source>Save the tone as a WAV file of the length you choose.</source>
-        <translation>将声音保存为 WAV 文件，时长由您选择。</translation>
-    </message>
-    <message>
-        <source>Save the magnitude and angle of every harmonic as a CSV table.</source>
-        <translation>将每个谐波的幅值和相角保存为 CSV 表格。</translation>
-    </message>
-    <message>
-        <source>Save the ideal and the reconstructed value at every time step as a CSV table.</source>
-        <translation>将每个时间步的理想值和重建值保存为 CSV 表格。</translation>
-    </message>
-    <message>
-        <source>Save one sweep as an animated GIF.</source>
-        <translation>将一次扫描保存为 GIF 动画。</translation>
-    </message>
-    <message>
-        <source>Save a labelled figure for handouts and slides, as SVG or PDF.</source>
-        <translation>将带标注的插图保存为 SVG 或 PDF，用于讲义和幻灯片。</translation>
-    </message>
-    <message>
-        <source>Print the figure and the table of the harmonics in use on one page.</source>
-        <translation>在一页上打印插图和所用谐波的表格。</translation>
     </message>
     <message>
         <source>Close Rotants, after asking to save work done by hand.</source>
@@ -1162,10 +1175,6 @@ With --export-* or --save it writes those files without opening a window.</sourc
     <message>
         <source>Bring back the change last taken back.</source>
         <translation>恢复上一次撤销的更改。</translation>
-    </message>
-    <message>
-        <source>Copy the labelled figure, to paste into a document or a slide.</source>
-        <translation>复制带标注的插图，以便粘贴到文档或幻灯片中。</translation>
     </message>
     <message>
         <source>Open the manual in the window&apos;s language.</source>

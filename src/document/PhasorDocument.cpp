@@ -2,6 +2,7 @@
 
 #include "NumberText.h"
 #include "PhasorSetFile.h"
+#include "WaveformItems.h"
 
 #include <QUndoCommand>
 #include <QUndoStack>
@@ -194,6 +195,74 @@ void TPhasorDocument::ClearEntries()
   PhasorList.fill(HarmonicPhasor{});
   BasePhasor = &PhasorList[0];
   HarmonicIndex = 0;
+}
+
+void TPhasorDocument::LoadEntry(double re, double im)
+{
+  SetEntry(re, im);
+  // Only an existing entry can be loaded; after a standard preset
+  // HarmonicIndex rests at 26, one past the last.
+  const int k = HarmonicIndex;
+  if (k < 0 || k >= HarmonicCount)
+    return;
+  double magnitude = 0.0;
+  double angle = 0.0;
+  HarmonicMath::RectToPolar(re, im, magnitude, angle);
+  SelectHarmonic(k);
+  SetEditTexts(QString::number(k), QString::fromStdString(MagnitudeText(magnitude)),
+               QString::fromStdString(LoadedAngleText(angle)));
+  ApplyTyped(k, EditTexts[1], EditTexts[2]);
+}
+
+void TPhasorDocument::ToCurrentConvention()
+{
+  if (Conjugate)
+    return;
+  ScaleHarmonics(2.0);
+  ShowEntriesAsTexts(1, HarmonicCount - 1);
+}
+
+void TPhasorDocument::ChooseWaveform(int item)
+{
+  if (item < 0 || item >= WaveformItems::Count)
+    return;
+  WaveformItem = item;
+  ClearEntries();
+  ClearGridValues();
+  TEditMode mode = NoEditing;
+  if (item == WaveformItems::CustomRotants) {
+    LoadEntry(0.0, 0.0);
+    // Above the plot's range of -1..1, so the ideal curve stays out of sight.
+    std::fill_n(IdealWave.begin(), PeriodSteps, 2.0);
+    RepeatIdealPeriod();
+    HarmonicIndex = 1;
+    mode = PlacingTips;
+  } else if (item == WaveformItems::CustomTime) {
+    IdealWave.fill(0.0);
+    mode = DrawingWave;
+  } else {
+    // The harmonics in ascending order (entry 0 as zero when the waveform has
+    // no mean), then its ideal wave.
+    const WaveformPresets::TWaveform waveform = WaveformItems::Standard(item);
+    const int first = WaveformPresets::FirstHarmonic(waveform);
+    if (first > 0) {
+      HarmonicIndex = 0;
+      LoadEntry(0.0, 0.0);
+    }
+    for (int k = first; k < HarmonicCount; ++k) {
+      HarmonicIndex = k;
+      const auto [re, im] = WaveformPresets::Coefficient(waveform, k);
+      LoadEntry(re, im);
+    }
+    HarmonicIndex = HarmonicCount;
+    SetIdealPeriod(WaveformPresets::IdealPeriod(waveform));
+    ToCurrentConvention();
+  }
+  EditMode = mode;
+  IdleEditMode = mode;
+  emit WaveformChanged(item);
+  emit EditModeChanged(mode);
+  emit EntriesChanged();
 }
 
 void TPhasorDocument::SetIdealPeriod(const std::array<double, PeriodSteps> &period)

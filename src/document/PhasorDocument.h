@@ -205,6 +205,15 @@ public:
   void SetPlacement(int next, int base);
   // Every entry zero; the placement cursor back at harmonic 0.
   void ClearEntries();
+  // The waveform drop-down's item (0..8, see WaveformItems) chosen as the
+  // user chooses it: every entry and text cleared, then the item's set built
+  // in the current convention. "Custom Rotants" waits for harmonic 1 to be
+  // placed (entry 0 zero, the ideal wave out of sight), "Custom Time" for a
+  // period to be drawn (an empty one), and a standard waveform gets its
+  // coefficients, each through the editor's apply, and its ideal wave. The
+  // edit mode becomes the item's (editing off for a standard waveform).
+  // Another item changes nothing.
+  void ChooseWaveform(int item);
   // The ideal wave: period repeated over both periods of the sweep.
   void SetIdealPeriod(const std::array<double, PeriodSteps> &period);
   // The first period of the ideal wave copied into the second.
@@ -284,11 +293,19 @@ signals:
   void WaveformChanged(int item);
   void ConjugateChanged(bool conjugate);
   void HighestHarmonicChanged(int highest);
+  // ChooseWaveform gave the edit mode (a TEditMode) a new value.
+  void EditModeChanged(int mode);
   // The set became, or stopped being, different from the one saved.
   void ModifiedChanged(bool modified);
 
 private:
   class TStep;
+  // Harmonic HarmonicIndex set to (re, im) by the editor's road: its row
+  // selected, the edit boxes loaded with its texts, and those applied.
+  void LoadEntry(double re, double im);
+  // Entries 1..25 and their texts doubled from the two-sided values a preset
+  // gives, in the one-sided convention.
+  void ToCurrentConvention();
   QUndoStack *Steps = nullptr;  // owned (QObject child)
   std::shared_ptr<TPhasorSnapshot> Last;
 };

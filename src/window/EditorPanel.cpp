@@ -1,5 +1,6 @@
 #include "EditorPanel.h"
 
+#include "ActionRunner.h"
 #include "HarmonicModel.h"
 #include "PhasorDocument.h"
 #include "WindowLayout.h"
@@ -50,10 +51,19 @@ QIcon UpdateGlyph()
   return icon;
 }
 
+// Longest part of a rejected text quoted in a message; a pasted page of text
+// must not make a giant message box.
+constexpr int QuotedTextLimit = 60;
+
+QString QuotedText(const QString &text)
+{
+  return text.size() > QuotedTextLimit ? text.left(QuotedTextLimit) + QChar(0x2026) : text;
+}
+
 }  // namespace
 
-TEditorPanel::TEditorPanel(TPhasorDocument &document, QWidget *client)
-    : QObject(client), Document(document)
+TEditorPanel::TEditorPanel(TPhasorDocument &document, TActionRunner &actions, QWidget *client)
+    : QObject(client), Document(document), Actions(actions)
 {
   Panel = Place(new QFrame(client), "PhasorEditPanel", 1, 8, 265, 252);
   Panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -199,4 +209,86 @@ void TEditorPanel::SetShown(bool shown)
   Panel->setVisible(shown);
   if (!shown)
     ShowNotice(QString());
+}
+
+void TEditorPanel::Retranslate()
+{
+  const auto tip = [](QWidget *widget, const QString &text, const QString &name = QString()) {
+    widget->setToolTip(text);
+    if (!name.isEmpty())
+      widget->setAccessibleName(name);
+  };
+  SetHeading(0, tr("Harmonic"));
+  SetHeading(1, tr("Magnitude"));
+  SetHeading(2, tr("Angle (\u00B0)"));
+  EditBox->setTitle(tr("Edit Phasor"));
+  HarmonicLabel->setText(tr("Harmonic"));
+  MagnitudeLabel->setText(tr("Magnitude"));
+  AngleLabel->setText(tr("Angle (\u00B0)"));
+  UpdateBtn->setText(tr("&Update"));
+
+  tip(Grid, tr("Magnitude and angle of every harmonic. Select a row to edit it below; its "
+               "harmonic is also the one the View menu highlights or plays alone."),
+      tr("Harmonics table"));
+  const QString harmonicTip = tr("The harmonic of the table's selected row.");
+  tip(HarmonicEdit, harmonicTip, tr("Harmonic"));
+  tip(HarmonicLabel, harmonicTip);
+  const QString magnitudeTip =
+      tr("The harmonic's magnitude, 0 to 10; Update or Return applies it.");
+  tip(MagnitudeEdit, magnitudeTip, tr("Magnitude"));
+  tip(MagnitudeLabel, magnitudeTip);
+  const QString angleTip =
+      tr("The harmonic's angle in degrees, -180 to 180; Update or Return applies it.");
+  tip(AngleEdit, angleTip, tr("Angle in degrees"));
+  tip(AngleLabel, angleTip);
+  tip(UpdateBtn, tr("Give the selected harmonic the typed magnitude and angle. A value out of "
+                    "range becomes 0, and a notice names it."));
+  tip(EditBox, tr("Type a magnitude and an angle for the harmonic of the selected row."));
+  tip(Notice, tr("A typed value outside its range was replaced by 0. The notice stays until an "
+                 "Update that replaces nothing."));
+}
+
+// The document's apply sets the entry (out-of-range numbers as 0, with the
+// rounding the table shows) and the row's texts.
+void TEditorPanel::Apply()
+{
+  const int k = Document.SelectedHarmonic();
+  if (k < 0 || k >= HarmonicCount)
+    return;
+  const QString magnitudeText = Document.EditTexts[1];
+  const QString angleText = Document.EditTexts[2];
+  double value = 0.0;
+  for (const QString &text : {magnitudeText, angleText}) {
+    if (!TPhasorDocument::ReadTyped(text, value)) {
+      emit Refused(tr("'%1' is not a number; write it with a decimal point, for example 1.5")
+                       .arg(QuotedText(text)));
+      return;
+    }
+  }
+  const TActionScope action(Actions, tr("Typed Harmonic %1").arg(k), TStepKind::HandMade);
+  // An undo of this step shows the row as it was, in the table and the edit
+  // boxes alike: the texts typed for it are not left for the next Update to
+  // apply again. (Within a larger action, such as a drawing loading every
+  // harmonic, the step is that action's.)
+  if (TPhasorSnapshot *start = Actions.OwnStepStart())
+    start->EditTexts = {Document.GridText(k, 0), Document.GridText(k, 1), Document.GridText(k, 2)};
+  TAppliedHarmonic applied;
+  Document.ApplyTyped(k, magnitudeText, angleText, &applied);
+  // The notice says which values became 0; the edit boxes keep what was typed.
+  QStringList replaced;
+  if (applied.MagnitudeReplaced)
+    replaced << tr("Magnitude %1 is outside 0 to 10: 0 applied")
+                    .arg(QuotedText(magnitudeText.trimmed()));
+  if (applied.AngleReplaced)
+    replaced << tr("Angle %1 is outside -180 to 180: 0 applied")
+                    .arg(QuotedText(angleText.trimmed()));
+  ShowNotice(replaced.join('\n'));
+  emit Applied();
+}
+
+void TEditorPanel::Load(int k, const QString &magnitude, const QString &angle)
+{
+  Document.SelectHarmonic(k);
+  ShowSelectedRow();
+  Document.SetEditTexts(QString::number(k), magnitude, angle);
 }

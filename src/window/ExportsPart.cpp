@@ -574,3 +574,30 @@ void TExportsPart::FilePrintClick()
   if (!PrintFigure(printer))
     View.ShowWarning(tr("Could not print: %1.").arg(LastError));
 }
+
+void TExportsPart::Retranslate()
+{
+  MenuFileExport->setTitle(tr("&Export"));
+  FileExportPicture->setText(tr("&Picture..."));
+  FileExportSound->setText(tr("&Sound..."));
+  FileExportHarmonics->setText(tr("&Harmonics Table..."));
+  FileExportSamples->setText(tr("Wave&form Samples..."));
+  FileExportAnimation->setText(tr("&Animation..."));
+  FileExportFigure->setText(tr("Fi&gure (SVG, PDF)..."));
+  FilePrint->setText(tr("&Print..."));
+  EditCopyFigure->setText(tr("Copy &Figure"));
+  MenuFileExport->menuAction()->setToolTip(
+      tr("Write what the window shows to a picture, sound, table, animation or figure file."));
+  FileExportPicture->setToolTip(tr("Save the plots as shown, as a PNG picture."));
+  FileExportSound->setToolTip(tr("Save the tone as a WAV file of the length you choose."));
+  FileExportHarmonics->setToolTip(
+      tr("Save the magnitude and angle of every harmonic as a CSV table."));
+  FileExportSamples->setToolTip(
+      tr("Save the ideal and the reconstructed value at every time step as a CSV table."));
+  FileExportAnimation->setToolTip(tr("Save one sweep as an animated GIF."));
+  FileExportFigure->setToolTip(
+      tr("Save a labelled figure for handouts and slides, as SVG or PDF."));
+  FilePrint->setToolTip(tr("Print the figure and the table of the harmonics in use on one page."));
+  EditCopyFigure->setToolTip(
+      tr("Copy the labelled figure, to paste into a document or a slide."));
+}

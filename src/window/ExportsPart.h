@@ -83,6 +83,8 @@ public:
   // editMenu holds, after a separator.
   void BuildFigureActions(QMenu *fileMenu, QAction *exit, QMenu *editMenu);
 
+  // The items' texts and tips in the current language.
+  void Retranslate();
   // Keeps the last export's folder and the sound's length in settings for
   // the next run, and takes what an earlier run kept; null keeps nothing.
   // Not owned; it must outlive the part.

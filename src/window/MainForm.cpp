@@ -49,41 +49,6 @@ namespace {
 using WindowLayout::ClientHeight;
 using WindowLayout::ClientWidth;
 
-// Drop-downs take a wheel turn only while they have keyboard focus: a wheel
-// turned while the mouse merely passes over "Waveform" must not throw away a
-// drawing or the placed phasors.
-class TFocusedWheelFilter : public QObject {
-public:
-  using QObject::QObject;
-
-protected:
-  bool eventFilter(QObject *watched, QEvent *event) override
-  {
-    if (event->type() == QEvent::Wheel) {
-      auto *widget = qobject_cast<QWidget *>(watched);
-      if (widget && !widget->hasFocus()) {
-        event->ignore();
-        return true;
-      }
-    }
-    return false;
-  }
-};
-
-QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, int left, int top,
-                  int width, int height)
-{
-  return Place(new QLabel(text, parent), name, left, top, width, height);
-}
-
-QCheckBox *MakeCheckBox(QWidget *parent, const char *name, const QString &text, int left, int top,
-                        int width, int height, bool checked)
-{
-  auto *box = Place(new QCheckBox(text, parent), name, left, top, width, height);
-  box->setChecked(checked);
-  return box;
-}
-
 }  // namespace
 
 // The layout was made for a sans-serif face whose lines are 11 pixels high.
@@ -144,7 +109,7 @@ TRotantsForm::TRotantsForm(QWidget *parent) : QMainWindow(parent)
 
   ClearBtnClick();
 
-  ShowGridTexts(0, HarmonicCount - 1);
+  Editor->ShowTexts(0, HarmonicCount - 1);
   ShowSelectedRow();
   ResetUndoHistory();
 }
@@ -207,18 +172,9 @@ void TRotantsForm::BuildLayout()
   MenuBevel->setFrameStyle(QFrame::HLine | QFrame::Sunken);
 
   Plots->BuildPlots(client);
-  TimeImage = Plots->TimeImage;
-  PhasorImage = Plots->PhasorImage;
-  Re0Label = Plots->Re0Label;
-  Im0Label = Plots->Im0Label;
-  Im90Label = Plots->Im90Label;
-  Re90Label = Plots->Re90Label;
-  PhasorHelpLabel = Plots->PhasorHelpLabel;
-  TimeHelpLabel = Plots->TimeHelpLabel;
-  WaveformLabel = MakeLabel(client, "WaveformLabel", {}, 8, 264, 52, 13);
-  HighestHarmonicLabel = MakeLabel(client, "HighestHarmonicLabel", {}, 112, 264, 85, 13);
+  Controls->BuildLabels(client);
 
-  Editor = new TEditorPanel(Document, client);
+  Editor = new TEditorPanel(Document, Actions, client);
   PhasorEditPanel = Editor->Panel;
   PhasorGrid = Editor->Grid;
   EditorNotice = Editor->Notice;
@@ -239,58 +195,18 @@ void TRotantsForm::BuildLayout()
   Plots->UsePlayback(Playback);
 
   Plots->BuildStatusBar(client);
-  StatusBar = Plots->StatusBar;
   StatusPanel0 = Plots->StatusPanel0;
   StatusPanel1 = Plots->StatusPanel1;
   StatusPanel2 = Plots->StatusPanel2;
-  StatusPanel3 = Plots->StatusPanel3;
-  SelectedHarmonicPanel = Plots->SelectedHarmonicPanel;
   Spectrum->BuildActions(MenuView);
   ViewSpectrum = Spectrum->ViewSpectrum;
   ViewSpectrumDecibels = Spectrum->ViewSpectrumDecibels;
   View->BuildLanguageMenu(MenuView);
 
-  ClearBtn = Place(new QPushButton(client), "ClearBtn", 560, 336, 75, 25);
-  ClearBtn->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
-
-  WaveformComboBox = Place(new QComboBox(client), "WaveformComboBox", 8, 280, 105, 21);
-  WaveformComboBox->setEditable(false);
-  for (int item = 0; item < WaveformItemCount; ++item)
-    WaveformComboBox->addItem(QString());
-
-  PhasorOptionsGroupBox = Place(new QGroupBox(client), "PhasorOptionsGroupBox",
-                                8, 304, 305, 57);
-  RealValueCheckBox = MakeCheckBox(PhasorOptionsGroupBox, "RealValueCheckBox", {},
-                                   8, 16, 145, 17, true);
-  RotateComplexPlaneCheckBox =
-      MakeCheckBox(PhasorOptionsGroupBox, "RotateComplexPlaneCheckBox", {}, 8, 32, 145, 17, false);
-  TraceCheckBox = MakeCheckBox(PhasorOptionsGroupBox, "TraceCheckBox", {}, 160,
-                               32, 137, 17, false);
-  ConjugateCheckBox = MakeCheckBox(PhasorOptionsGroupBox, "ConjugateCheckBox", {}, 159, 16, 137, 17, false);
-
-  EditRotantsBtn = Place(new QPushButton(client), "EditRotantsBtn", 192, 278, 75,
-                         25);
-
-  HighestHarmonicComboBox =
-      Place(new QComboBox(client), "HighestHarmonicComboBox", 120, 280, 65, 21);
-  HighestHarmonicComboBox->setEditable(false);
-  for (int k = 0; k <= 25; ++k)
-    HighestHarmonicComboBox->addItem(QString::number(k));
-  auto *wheelFilter = new TFocusedWheelFilter(this);
-  for (QComboBox *box : {WaveformComboBox, HighestHarmonicComboBox}) {
-    box->setFocusPolicy(Qt::StrongFocus);
-    box->installEventFilter(wheelFilter);
-  }
-
-  TimeOptionsGroupBox =
-      Place(new QGroupBox(client), "TimeOptionsGroupBox", 320, 304, 233, 57);
-  TimeGridCheckBox = MakeCheckBox(TimeOptionsGroupBox, "TimeGridCheckBox", {}, 8, 16, 65,
-                                  17, true);
-  Sound->BuildControls(TimeOptionsGroupBox);
-  RepeatPlayCheckBox = MakeCheckBox(TimeOptionsGroupBox, "RepeatPlayCheckBox", {}, 8, 32,
-                                    73, 17, true);
-  IdealWaveCheckBox = MakeCheckBox(TimeOptionsGroupBox, "IdealWaveCheckBox", {}, 80, 32,
-                                   73, 17, true);
+  Controls->BuildControls(client, [this](QWidget *timeOptions) {
+    Sound->BuildControls(timeOptions);
+    return Sound->SoundCheckBox;
+  });
 
   Spectrum->BuildStrip(client);
 
@@ -326,30 +242,10 @@ void TRotantsForm::BuildLayout()
   PlayBtn->setFocus(Qt::OtherFocusReason);
 }
 
-void TRotantsForm::SetGridHeading(int column, const QString &text)
-{
-  Editor->SetHeading(column, text);
-}
-
 void TRotantsForm::BindHandlers()
 {
   connect(FileExit, &QAction::triggered, this, &TRotantsForm::FileExitClick);
   connect(HelpAbout, &QAction::triggered, this, &TRotantsForm::HelpAboutClick);
-
-  // The document keeps the options a saved set carries as the boxes change.
-  const std::pair<QCheckBox *, bool TSetOptions::*> options[] = {
-      {RealValueCheckBox, &TSetOptions::RealValue},
-      {RotateComplexPlaneCheckBox, &TSetOptions::RotateComplexPlane},
-      {TraceCheckBox, &TSetOptions::Trace},
-      {TimeGridCheckBox, &TSetOptions::Grid},
-      {SoundCheckBox, &TSetOptions::Sound},
-      {RepeatPlayCheckBox, &TSetOptions::Repeat},
-      {IdealWaveCheckBox, &TSetOptions::IdealWave}};
-  for (const auto &[box, option] : options) {
-    Document.Options.*option = box->isChecked();
-    connect(box, &QCheckBox::toggled, this,
-            [this, option = option](bool on) { Document.Options.*option = on; });
-  }
 
   connect(View, &TViewPart::HighlightToggled, this, [this] {
     Plots->ShowSelectedHarmonic();
@@ -377,6 +273,12 @@ void TRotantsForm::BindHandlers()
   connect(ClearBtn, &QPushButton::clicked, this, &TRotantsForm::ClearBtnClick);
   connect(EditRotantsBtn, &QPushButton::clicked, this, &TRotantsForm::EditRotantsBtnClick);
   connect(Editor, &TEditorPanel::UpdateRequested, this, &TRotantsForm::PhasorUpdateBtnClick);
+  connect(Editor, &TEditorPanel::Applied, this, [this] {
+    SynthesizeTone();
+    PlaySound(SoundCheckBox->isChecked());
+    TimeTrackBarChange();
+  });
+  connect(Editor, &TEditorPanel::Refused, this, &TRotantsForm::ShowWarning);
   connect(Playback, &TPlaybackPart::Starting, this, [this] { SetEditMode(NoEditing); });
   connect(Playback, &TPlaybackPart::Stopping, this, [this] { SetEditMode(IdleEditMode); });
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "ActionRunner.h"
+#include "ControlsPart.h"
+#include "EditorPanel.h"
 #include "ExportsPart.h"
 #include "FilesPart.h"
 #include "FigureRenderer.h"
@@ -101,6 +103,7 @@ public:
   TSpectrumPart *const Spectrum = new TSpectrumPart(Document, Actions, SpectrumView(), this);
   TViewPart *const View = new TViewPart(this, ViewNeeds());
   TPlotsPart *const Plots = new TPlotsPart(Document, Actions, *Spectrum, PlotsView(), this);
+  TControlsPart *const Controls = new TControlsPart(Document, this);
 
   // Controls, named as their objectNames.
   QMenuBar *MainMenu = nullptr;
@@ -143,18 +146,18 @@ public:
   QAction *HelpShortcuts = nullptr;
   QAction *HelpAbout = nullptr;
   QFrame *MenuBevel = nullptr;
-  TImageCanvas *TimeImage = nullptr;
-  TImageCanvas *PhasorImage = nullptr;
+  TImageCanvas *&TimeImage = Plots->TimeImage;
+  TImageCanvas *&PhasorImage = Plots->PhasorImage;
   // The spectrum strip below the controls; hidden while ViewSpectrum is off.
   TImageCanvas *&SpectrumImage = Spectrum->SpectrumImage;
-  QLabel *Re0Label = nullptr;
-  QLabel *Im0Label = nullptr;
-  QLabel *Im90Label = nullptr;
-  QLabel *Re90Label = nullptr;
-  QLabel *WaveformLabel = nullptr;
-  QLabel *PhasorHelpLabel = nullptr;
-  QLabel *HighestHarmonicLabel = nullptr;
-  QLabel *TimeHelpLabel = nullptr;
+  QLabel *&Re0Label = Plots->Re0Label;
+  QLabel *&Im0Label = Plots->Im0Label;
+  QLabel *&Im90Label = Plots->Im90Label;
+  QLabel *&Re90Label = Plots->Re90Label;
+  QLabel *&WaveformLabel = Controls->WaveformLabel;
+  QLabel *&PhasorHelpLabel = Plots->PhasorHelpLabel;
+  QLabel *&HighestHarmonicLabel = Controls->HighestHarmonicLabel;
+  QLabel *&TimeHelpLabel = Plots->TimeHelpLabel;
   // The editor panel's widgets: PhasorEditPanel down to EditorNotice belong
   // to Editor.
   TEditorPanel *Editor = nullptr;  // owned (QObject child of the client area)
@@ -174,29 +177,29 @@ public:
   TPlaybackPart *Playback = nullptr;  // owned (QObject child of the client area)
   QPushButton *StopBtn = nullptr;
   QPushButton *PlayBtn = nullptr;
-  QStatusBar *StatusBar = nullptr;
+  QStatusBar *&StatusBar = Plots->StatusBar;
   QLabel *StatusPanel0 = nullptr;  // phasor-plane mouse position
   QLabel *StatusPanel1 = nullptr;  // time step
   QLabel *StatusPanel2 = nullptr;  // time-plot mouse position
-  QLabel *StatusPanel3 = nullptr;  // RMS error, shown with "Show Error"
+  QLabel *&StatusPanel3 = Plots->StatusPanel3;
   // The harmonic Highlight and Solo are about, shown while either is on.
-  QLabel *SelectedHarmonicPanel = nullptr;
+  QLabel *&SelectedHarmonicPanel = Plots->SelectedHarmonicPanel;
   QSlider *TimeTrackBar = nullptr;
-  QPushButton *ClearBtn = nullptr;
-  QComboBox *WaveformComboBox = nullptr;
-  QGroupBox *PhasorOptionsGroupBox = nullptr;
-  QCheckBox *RealValueCheckBox = nullptr;
-  QCheckBox *RotateComplexPlaneCheckBox = nullptr;
-  QCheckBox *TraceCheckBox = nullptr;
-  QCheckBox *ConjugateCheckBox = nullptr;
-  QPushButton *EditRotantsBtn = nullptr;
-  QComboBox *HighestHarmonicComboBox = nullptr;
-  QGroupBox *TimeOptionsGroupBox = nullptr;
-  QCheckBox *TimeGridCheckBox = nullptr;
+  QPushButton *&ClearBtn = Controls->ClearBtn;
+  QComboBox *&WaveformComboBox = Controls->WaveformComboBox;
+  QGroupBox *&PhasorOptionsGroupBox = Controls->PhasorOptionsGroupBox;
+  QCheckBox *&RealValueCheckBox = Controls->RealValueCheckBox;
+  QCheckBox *&RotateComplexPlaneCheckBox = Controls->RotateComplexPlaneCheckBox;
+  QCheckBox *&TraceCheckBox = Controls->TraceCheckBox;
+  QCheckBox *&ConjugateCheckBox = Controls->ConjugateCheckBox;
+  QPushButton *&EditRotantsBtn = Controls->EditRotantsBtn;
+  QComboBox *&HighestHarmonicComboBox = Controls->HighestHarmonicComboBox;
+  QGroupBox *&TimeOptionsGroupBox = Controls->TimeOptionsGroupBox;
+  QCheckBox *&TimeGridCheckBox = Controls->TimeGridCheckBox;
   QCheckBox *&SoundCheckBox = Sound->SoundCheckBox;
   QLabel *&SoundWarningIcon = Sound->SoundWarningIcon;
-  QCheckBox *RepeatPlayCheckBox = nullptr;
-  QCheckBox *IdealWaveCheckBox = nullptr;
+  QCheckBox *&RepeatPlayCheckBox = Controls->RepeatPlayCheckBox;
+  QCheckBox *&IdealWaveCheckBox = Controls->IdealWaveCheckBox;
   QTimer *SimulationTimer = nullptr;
   TAboutBox *AboutBox = nullptr;
   TManualWindow *ManualWindow = nullptr;        // made when first asked for
@@ -239,30 +242,27 @@ public:
   static constexpr int PlotPageSteps = TPlotsPart::PageSteps;
 
   // Harmonic phasor set.
-  void SetPhasorEntry(double re, double im);
-  void RectToPolar(double re, double im, double &magnitude, double &angle) const;
-  void PolarToRect(double magnitude, double angle, double &re, double &im) const;
-  void ClearPhasorEntries();
+  void SetPhasorEntry(double re, double im) { Document.SetEntry(re, im); }
+  void RectToPolar(double re, double im, double &magnitude, double &angle) const
+  {
+    HarmonicMath::RectToPolar(re, im, magnitude, angle);
+  }
+  void PolarToRect(double magnitude, double angle, double &re, double &im) const
+  {
+    HarmonicMath::PolarToRect(magnitude, angle, re, im);
+  }
+  void ClearPhasorEntries()
+  {
+    Document.ClearEntries();
+    Document.ClearGridValues();
+  }
   void ClearReconWave() { ReconWave.fill(0.0); }
-  void RotateToTimeStep(int n);
-  // Scales entries 1..25 and shows them so in the grid.
-  void ScaleHarmonics(double factor);
-  double Sinc(double x) const;
+  void RotateToTimeStep(int n) { HarmonicMath::RotateToTimeStep(PhasorList, HighestHarmonic, n); }
+  double Sinc(double x) const { return HarmonicMath::Sinc(x); }
   void ConjugateCheckBoxClick();
 
-  // Waveform presets.
-  void CopyIdealPeriod();
-  void PresetCustomEntries();
-  void PresetCustomTime();
-  void PresetSquare();
-  void PresetRectangularPulse();
-  void PresetBipolarPulse();
-  void PresetTriangle();
-  void PresetSawtooth();
-  void PresetRectifiedCosine();
-  void PresetImpulseTrain();
-  // The standard waveform's coefficients (two-sided) and ideal wave.
-  void PresetStandard(WaveformPresets::TWaveform waveform);
+  // The drawn period's first half into its second.
+  void CopyIdealPeriod() { Document.RepeatIdealPeriod(); }
 
   // Spectrum of a drawn waveform.
   void SpectrumFromDrawnWave();
@@ -300,24 +300,11 @@ public:
   // editor's road: its grid row becomes current, the edit boxes take the
   // values in the grid's own number formats, and Update applies them.
   void EditHarmonic(int k, double magnitude, double angle);
-  void PhasorUpdateBtnClick();
+  void PhasorUpdateBtnClick() { Editor->Apply(); }
   void PhasorGridSelectCell(int column, int row, bool &canSelect);
-  // Writes a magnitude and an angle into grid row row (1..26) in the grid's
-  // number formats.
-  void WriteGridValues(int row, double magnitude, double angle);
-  // Rewrites the grid rows of harmonics first..last from the entries (and the
-  // edit boxes when the current row is one of them), without applying them.
-  void ShowEntriesInGrid(int first, int last);
   void EditRotantsBtnClick();
-  // Shows the modal message for a text that is not a number (title: the
-  // window caption); returns when the user closes it.
-  void ShowConversionError(const QString &text);
-  // Shows text in EditorNotice, or hides it for an empty text.
-  void ShowEditorNotice(const QString &text);
-  // The table's rows first..last (harmonics) and its current row as the
-  // document holds them.
-  void ShowGridTexts(int first, int last);
-  void ShowSelectedRow();
+  void ShowEditorNotice(const QString &text) { Editor->ShowNotice(text); }
+  void ShowSelectedRow() { Editor->ShowSelectedRow(); }
 
   // Zoom and full screen (see TViewPart).
   void SetZoom(double factor) { View->SetZoom(factor); }
@@ -345,7 +332,7 @@ public:
   }
 
   // The waveform drop-down's items in the current language, in its order.
-  static QStringList WaveformItemTexts();
+  static QStringList WaveformItemTexts() { return TControlsPart::WaveformItemTexts(); }
 
   void SetLanguage(const QString &code, bool remember) { View->SetLanguage(code, remember); }
 
@@ -495,11 +482,8 @@ private:
   // Where Save As and the export dialogs start (see TExportsPart).
   QString StartFolder() const { return Exports->StartFolder(); }
   void RetranslateUi();
-  void ShowEditorButtonText();
   // The teaching options as settings remember them, shown and heard.
   void RestoreTeachingOptions(QSettings *settings);
-  // Writes a heading of the grid's row 0, which the grid's header shows.
-  void SetGridHeading(int column, const QString &text);
   void BindHandlers();
   void BindEditorToDocument();
   // Adds Manual and Keyboard Shortcuts above About, and their texts.

@@ -1,6 +1,6 @@
 #include "MainForm.h"
 
-#include "MySoundUnit.h"
+#include "FFTUnit.h"
 #include "PlaybackPart.h"
 
 #include <QCheckBox>
@@ -48,7 +48,6 @@ void TRotantsForm::ResetWaveform()
   SetEditMode(NoEditing);
   IdleEditMode = NoEditing;
   BringToFront(PlayBtn, StopBtn);
-  ClearPhasorEntries();
   ClearReconWave();
   PlaySound(false);
 }
@@ -59,26 +58,22 @@ void TRotantsForm::WaveformComboBoxChange()
   ResetWaveform();
   ShowEditorNotice(QString());
   const int item = WaveformComboBox->currentIndex();
-  Document.WaveformItem = item;
-  if (item == WaveformItems::CustomRotants) {
-    PresetCustomEntries();
-    IdleEditMode = PlacingTips;
-  } else if (item == WaveformItems::CustomTime) {
-    PresetCustomTime();
-    IdleEditMode = DrawingWave;
-  } else if (WaveformItems::IsStandard(item)) {
-    PresetStandard(WaveformItems::Standard(item));
-    // The standard presets write two-sided coefficients; the one-sided
-    // convention holds twice those in entries 1..25.
-    if (!ConjugateCheckBox->isChecked())
-      DoubleForOneSidedConvention();
+  // The convention as the box shows it, which the command line or a test
+  // may have set without a click.
+  Document.Conjugate = ConjugateCheckBox->isChecked();
+  Document.ChooseWaveform(item);
+  // "Custom Time" has no tone until a drawing has made entries.
+  if (item != WaveformItems::CustomTime) {
+    SynthesizeTone();
+    PlaySound(SoundCheckBox->isChecked());
   }
   TimeTrackBarChange();
 }
 
 void TRotantsForm::DoubleForOneSidedConvention()
 {
-  ScaleHarmonics(2.0);
+  Document.ScaleHarmonics(2.0);
+  Document.ShowEntriesAsTexts(1, HarmonicCount - 1);
   SynthesizeTone();
   PlaySound(SoundCheckBox->isChecked());
 }
@@ -105,4 +100,33 @@ void TRotantsForm::ClearBtnClick()
   TimeTrackBar->setValue(0);
   if (!WaveformItems::IsStandard(WaveformComboBox->currentIndex()))
     WaveformComboBoxChange();
+}
+
+// Entry k becomes the drawn period's two-sided coefficient c_k, k = 0..25,
+// each set and then passed through the editor, so the entries carry the
+// editor's rounding and range check (a magnitude above 10, as a stroke
+// dragged far above the plot gives, is stored as 0). Leaves HarmonicIndex at
+// 26. The caller applies the one-sided doubling.
+void TRotantsForm::SpectrumFromDrawnWave()
+{
+  const auto spectrum = Document.DrawnSpectrum(*FFT);
+  // The editor's Update rewrites HarmonicIndex from the grid row it edited, so
+  // the harmonic is counted here and handed to it afresh each time.
+  for (int k = 0; k < HarmonicCount; ++k) {
+    HarmonicIndex = k;
+    const auto [re, im] = spectrum[std::size_t(k)];
+    SetPhasorEntry(re, im);
+    LoadPhasorEditor(re, im);
+  }
+  HarmonicIndex = HarmonicCount;
+}
+
+// Switches between the one-sided and the two-sided amplitude convention; the
+// real waveform shown stays the same. The grid shows the scaled entries; the
+// tone is not synthesised again.
+void TRotantsForm::ConjugateCheckBoxClick()
+{
+  const TActionScope action(Actions, ConjugateCheckBox->text().remove('&'));
+  Document.SetConjugate(ConjugateCheckBox->isChecked());
+  TimeTrackBarChange();
 }

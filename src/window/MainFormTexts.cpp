@@ -1,6 +1,8 @@
 #include "MainForm.h"
 
+#include "EditorPanel.h"
 #include "HelpWindows.h"
+#include "PlaybackPart.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -25,70 +27,22 @@ void TRotantsForm::RetranslateUi()
   Spectrum->Retranslate();
   View->Retranslate();
   Plots->Retranslate();
+  Editor->Retranslate();
+  Playback->Retranslate();
+  Exports->Retranslate();
   MenuFile->setTitle(tr("&File"));
-  MenuFileExport->setTitle(tr("&Export"));
-  FileExportPicture->setText(tr("&Picture..."));
-  FileExportSound->setText(tr("&Sound..."));
-  FileExportHarmonics->setText(tr("&Harmonics Table..."));
-  FileExportSamples->setText(tr("Wave&form Samples..."));
-  FileExportAnimation->setText(tr("&Animation..."));
-  FileExportFigure->setText(tr("Fi&gure (SVG, PDF)..."));
-  FilePrint->setText(tr("&Print..."));
   FileExit->setText(tr("E&xit"));
   MenuEdit->setTitle(tr("E&dit"));
-  EditCopyFigure->setText(tr("Copy &Figure"));
   ShowUndoTexts();
   MenuView->setTitle(tr("Vie&w"));
   Help->setTitle(tr("&Help"));
   HelpAbout->setText(tr("&About..."));
 
-  WaveformLabel->setText(tr("Waveform:"));
-  HighestHarmonicLabel->setText(tr("Highest harmonic:"));
-
-  SetGridHeading(0, tr("Harmonic"));
-  SetGridHeading(1, tr("Magnitude"));
-  SetGridHeading(2, tr("Angle (\u00B0)"));
-  EditPhasorBox->setTitle(tr("Edit Phasor"));
-  HarmonicLabel->setText(tr("Harmonic"));
-  MagnitudeLabel->setText(tr("Magnitude"));
-  AngleLabel->setText(tr("Angle (\u00B0)"));
-  PhasorUpdateBtn->setText(tr("&Update"));
-
-  StopBtn->setText(tr("&Stop"));
-  PlayBtn->setText(tr("&Play"));
-  ClearBtn->setText(tr("&Clear"));
-  ShowEditorButtonText();
-
-  const QStringList waveforms = WaveformItemTexts();
-  for (int item = 0; item < WaveformItemCount; ++item)
-    WaveformComboBox->setItemText(item, waveforms[item]);
-
-  PhasorOptionsGroupBox->setTitle(tr("Phasor Options"));
-  RealValueCheckBox->setText(tr("Show Real &Value"));
-  RotateComplexPlaneCheckBox->setText(tr("&Rotate Complex Plane 90\u00B0"));
-  TraceCheckBox->setText(tr("Leave Phasor &Trace"));
-  ConjugateCheckBox->setText(tr("Use Conjugate Rotants"));
-  TimeOptionsGroupBox->setTitle(tr("Time Options"));
-  TimeGridCheckBox->setText(tr("&Grid On"));
-  RepeatPlayCheckBox->setText(tr("Repeat"));
-  IdealWaveCheckBox->setText(tr("Ideal Wave"));
+  Controls->Retranslate(Editor->IsShown());
 
   RetranslateTips();
   // Last: an open shortcut list is made again from the texts set above.
   RetranslateHelpMenu();
-}
-
-QStringList TRotantsForm::WaveformItemTexts()
-{
-  return {tr("Custom Rotants"), tr("Custom Time"), tr("Square"),
-          tr("Rectangular Pulse"), tr("Bipolar Pulse"), tr("Triangle"),
-          tr("Sawtooth"), tr("Rectified Cosine"), tr("Impulse train")};
-}
-
-void TRotantsForm::ShowEditorButtonText()
-{
-  EditRotantsBtn->setText(PhasorEditPanel->isHidden() ? tr("Show &Editor") : tr("Hide &Editor"));
-  EditRotantsBtn->setAccessibleName(PlainCaption(EditRotantsBtn->text()));
 }
 
 void TRotantsForm::changeEvent(QEvent *event)

@@ -95,3 +95,15 @@ void TPlaybackPart::FocusFrontButton()
 {
   (PlayInFront() ? PlayBtn : StopBtn)->setFocus(Qt::OtherFocusReason);
 }
+
+void TPlaybackPart::Retranslate()
+{
+  StopBtn->setText(tr("&Stop"));
+  PlayBtn->setText(tr("&Play"));
+  PlayBtn->setToolTip(
+      tr("Run the sweep through the time steps: the chain turns and the curve grows."));
+  StopBtn->setToolTip(tr("Stop the sweep at the current time step."));
+  TimeTrackBar->setToolTip(
+      tr("The time step, 0 to 511 (two periods); moving it redraws both plots."));
+  TimeTrackBar->setAccessibleName(tr("Time step"));
+}

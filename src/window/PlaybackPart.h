@@ -29,6 +29,8 @@ public:
   QSlider *TimeTrackBar = nullptr;  // the time step, 0..511
   QTimer *SimulationTimer = nullptr;
 
+  // The captions, tips and names in the current language.
+  void Retranslate();
   // Starts from the current step (from step 0 when at the last one).
   void Play();
   // Stops where it is.
