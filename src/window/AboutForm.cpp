@@ -38,13 +38,58 @@ double SquareReconstruction(double phase, double &re, double &im)
   return re;
 }
 
+// The chain at step 20 of 256, tip to tail from the origin, in the points
+// planePoint(re, im) gives.
+template <class TPlanePoint>
+std::vector<QPoint> SquareChain(const TPlanePoint &planePoint)
+{
+  const double phase = 2.0 * Pi * 20.0 / 256.0;
+  std::vector<QPoint> chain{planePoint(0.0, 0.0)};
+  double re = 0.0;
+  double im = 0.0;
+  for (std::size_t i = 0; i < SquareAmplitudes.size(); ++i) {
+    const int k = int(2 * i + 1);
+    re += SquareAmplitudes[i] * std::cos(k * phase);
+    im += SquareAmplitudes[i] * std::sin(k * phase);
+    chain.push_back(planePoint(re, im));
+  }
+  return chain;
+}
+
+// The plane and the time plot side by side, as the canvases show them at
+// their display scale.
+QImage Composed(TImageCanvas &plane, TImageCanvas &time)
+{
+  const double scale = plane.DisplayScale();
+  if (scale == 1.0) {
+    QImage picture(PictureWidth, PictureHeight, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.drawImage(0, 0, plane.Image());
+    painter.drawImage(PlaneSize + 2, 0, time.Image());
+    return picture;
+  }
+  // Composed in display pixels; the ratio is set on the result only.
+  QImage detailed(int(std::lround(PictureWidth * scale)), int(std::lround(PictureHeight * scale)),
+                  QImage::Format_RGB32);
+  detailed.fill(Qt::white);
+  QImage planePicture = plane.DisplayImage();
+  QImage timePicture = time.DisplayImage();
+  const qreal ratio = planePicture.devicePixelRatio();
+  planePicture.setDevicePixelRatio(1.0);
+  timePicture.setDevicePixelRatio(1.0);
+  QPainter painter(&detailed);
+  painter.drawImage(0, 0, planePicture);
+  painter.drawImage(int(std::lround((PlaneSize + 2) * scale)), 0, timePicture);
+  painter.end();
+  detailed.setDevicePixelRatio(ratio);
+  return detailed;
+}
+
 }  // namespace
 
 QImage TAboutBox::DrawPicture(double zoom)
 {
-  QImage picture(PictureWidth, PictureHeight, QImage::Format_RGB32);
-  picture.fill(Qt::white);
-
   TImageCanvas plane(nullptr, PlaneSize, PlaneSize);
   plane.SetZoom(zoom);
   TMyGraphParams params;
@@ -102,17 +147,7 @@ QImage TAboutBox::DrawPicture(double zoom)
   plane.Pen.Width = 1;
   plane.Polyline(trace.data(), int(trace.size()));
 
-  // The chain at a quarter period, tip to tail from the origin.
-  const double phase = 2.0 * Pi * 20.0 / 256.0;
-  std::vector<QPoint> chain{planePoint(0.0, 0.0)};
-  double re = 0.0;
-  double im = 0.0;
-  for (std::size_t i = 0; i < SquareAmplitudes.size(); ++i) {
-    const int k = int(2 * i + 1);
-    re += SquareAmplitudes[i] * std::cos(k * phase);
-    im += SquareAmplitudes[i] * std::sin(k * phase);
-    chain.push_back(planePoint(re, im));
-  }
+  const std::vector<QPoint> chain = SquareChain(planePoint);
   plane.Pen.Colour = 0xFF00FF;
   plane.Pen.Width = 2;
   plane.Polyline(chain.data(), int(chain.size()));
@@ -124,28 +159,7 @@ QImage TAboutBox::DrawPicture(double zoom)
   time.Pen.Width = 2;
   time.Polyline(curve.data(), int(curve.size()));
 
-  const double scale = plane.DisplayScale();
-  if (scale == 1.0) {
-    QPainter painter(&picture);
-    painter.drawImage(0, 0, plane.Image());
-    painter.drawImage(PlaneSize + 2, 0, time.Image());
-    return picture;
-  }
-  // Composed in display pixels; the ratio is set on the result only.
-  QImage detailed(int(std::lround(PictureWidth * scale)), int(std::lround(PictureHeight * scale)),
-                  QImage::Format_RGB32);
-  detailed.fill(Qt::white);
-  QImage planePicture = plane.DisplayImage();
-  QImage timePicture = time.DisplayImage();
-  const qreal ratio = planePicture.devicePixelRatio();
-  planePicture.setDevicePixelRatio(1.0);
-  timePicture.setDevicePixelRatio(1.0);
-  QPainter painter(&detailed);
-  painter.drawImage(0, 0, planePicture);
-  painter.drawImage(int(std::lround((PlaneSize + 2) * scale)), 0, timePicture);
-  painter.end();
-  detailed.setDevicePixelRatio(ratio);
-  return detailed;
+  return Composed(plane, time);
 }
 
 void TAboutBox::SetZoom(double zoom)

@@ -129,7 +129,31 @@ void TRotantsForm::BuildLayout()
   setWindowTitle("Rotants V1.0");
   setWindowIcon(ApplicationIcon());
   setFont(WindowFont());
+  BuildMenus();
+  BuildClientArea();
 
+  // The tab chain; from the last control it goes to the plane, then to the
+  // time plot (made first of all widgets, so first in the window's circular
+  // chain), then to Play. A shown window still starts with the focus on Play.
+  QWidget *const chain[] = {PlayBtn, TimeTrackBar, ClearBtn, StopBtn, WaveformComboBox,
+                            RealValueCheckBox, ConjugateCheckBox, RotateComplexPlaneCheckBox,
+                            TraceCheckBox, PhasorGrid, MagnitudeEdit, AngleEdit, PhasorUpdateBtn,
+                            EditRotantsBtn, HighestHarmonicComboBox, TimeGridCheckBox,
+                            SoundCheckBox, RepeatPlayCheckBox, IdealWaveCheckBox, PhasorImage};
+  for (std::size_t i = 0; i + 1 < std::size(chain); ++i)
+    setTabOrder(chain[i], chain[i + 1]);
+
+  AboutBox = new TAboutBox(this);
+  BindTips();
+  RetranslateUi();
+
+  setAcceptDrops(true);
+  View->StartScaling(ClientArea, StatusBar);
+  PlayBtn->setFocus(Qt::OtherFocusReason);
+}
+
+void TRotantsForm::BuildMenus()
+{
   MainMenu = new QMenuBar(this);
   MainMenu->setObjectName("MainMenu");
   setMenuBar(MainMenu);
@@ -154,7 +178,14 @@ void TRotantsForm::BuildLayout()
   HelpAbout->setObjectName("HelpAbout");
   Exports->BuildFigureActions(MenuFile, FileExit, MenuEdit);
   BuildHelpMenu();
+  Spectrum->BuildActions(MenuView);
+  ViewSpectrum = Spectrum->ViewSpectrum;
+  ViewSpectrumDecibels = Spectrum->ViewSpectrumDecibels;
+  View->BuildLanguageMenu(MenuView);
+}
 
+void TRotantsForm::BuildClientArea()
+{
   // The client area sits centred in a frame of the window's face colour, which
   // is exactly its size in a window and fills the screen in full screen.
   auto *frame = new QWidget(this);
@@ -198,10 +229,6 @@ void TRotantsForm::BuildLayout()
   StatusPanel0 = Plots->StatusPanel0;
   StatusPanel1 = Plots->StatusPanel1;
   StatusPanel2 = Plots->StatusPanel2;
-  Spectrum->BuildActions(MenuView);
-  ViewSpectrum = Spectrum->ViewSpectrum;
-  ViewSpectrumDecibels = Spectrum->ViewSpectrumDecibels;
-  View->BuildLanguageMenu(MenuView);
 
   Controls->BuildControls(client, [this](QWidget *timeOptions) {
     Sound->BuildControls(timeOptions);
@@ -209,37 +236,6 @@ void TRotantsForm::BuildLayout()
   });
 
   Spectrum->BuildStrip(client);
-
-  setTabOrder(PlayBtn, TimeTrackBar);
-  setTabOrder(TimeTrackBar, ClearBtn);
-  setTabOrder(ClearBtn, StopBtn);
-  setTabOrder(StopBtn, WaveformComboBox);
-  setTabOrder(WaveformComboBox, RealValueCheckBox);
-  setTabOrder(RealValueCheckBox, ConjugateCheckBox);
-  setTabOrder(ConjugateCheckBox, RotateComplexPlaneCheckBox);
-  setTabOrder(RotateComplexPlaneCheckBox, TraceCheckBox);
-  setTabOrder(TraceCheckBox, PhasorGrid);
-  setTabOrder(PhasorGrid, MagnitudeEdit);
-  setTabOrder(MagnitudeEdit, AngleEdit);
-  setTabOrder(AngleEdit, PhasorUpdateBtn);
-  setTabOrder(PhasorUpdateBtn, EditRotantsBtn);
-  setTabOrder(EditRotantsBtn, HighestHarmonicComboBox);
-  setTabOrder(HighestHarmonicComboBox, TimeGridCheckBox);
-  setTabOrder(TimeGridCheckBox, SoundCheckBox);
-  setTabOrder(SoundCheckBox, RepeatPlayCheckBox);
-  setTabOrder(RepeatPlayCheckBox, IdealWaveCheckBox);
-  // Tab goes from the last control to the plane, then to the time plot (made
-  // first of all widgets, so first in the window's circular chain), then to
-  // Play. A shown window still starts with the focus on Play.
-  setTabOrder(IdealWaveCheckBox, PhasorImage);
-
-  AboutBox = new TAboutBox(this);
-  BindTips();
-  RetranslateUi();
-
-  setAcceptDrops(true);
-  View->StartScaling(ClientArea, StatusBar);
-  PlayBtn->setFocus(Qt::OtherFocusReason);
 }
 
 void TRotantsForm::BindHandlers()

@@ -5,14 +5,10 @@
 #include "EditorPanel.h"
 #include "ExportsPart.h"
 #include "FilesPart.h"
-#include "FigureRenderer.h"
-#include "HarmonicModel.h"
-#include "ImageCanvas.h"
-#include "PhasorDocument.h"
 #include "PhasorSetFile.h"
+#include "PlaybackPart.h"
 #include "PlotsPart.h"
 #include "SoundPart.h"
-#include "SpectrumGeometry.h"
 #include "SpectrumPart.h"
 #include "ViewPart.h"
 #include "WaveformItems.h"
@@ -20,7 +16,6 @@
 #include <QFont>
 #include <QIcon>
 #include <QMainWindow>
-#include <QPoint>
 #include <QString>
 #include <QStringList>
 
@@ -32,7 +27,6 @@ class QAction;
 class QCheckBox;
 class QDragEnterEvent;
 class QDropEvent;
-class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -48,14 +42,10 @@ class QTableWidget;
 class QSettings;
 class QTimer;
 class TAboutBox;
-class TEditorPanel;
-class TPlaybackPart;
+class TFFT;
 class TManualWindow;
 class TShortcutsDialog;
 class TTipPresenter;
-class TFFT;
-class TMyGraph;
-class TMySound;
 
 // The font of the main window and the about box.
 QFont WindowFont();
@@ -66,18 +56,17 @@ inline constexpr int WaveformItemCount = WaveformItems::Count;
 // The application's icon in all its sizes.
 QIcon ApplicationIcon();
 
-// The main window. It builds the menus and its parts (the editor panel,
-// playback), owns the other controls, both plot surfaces, the FFT and the
-// sound player, and runs each user action on the phasor document under it:
-// the fields that hold the phasor set are references into the document, the
-// widgets of a part are pointers to the part's. Everything runs on the
-// user-interface thread, inside event handlers.
+// The main window: it builds the menus and the parts, each of which owns its
+// widgets and follows the phasor document under the window, and runs the
+// user actions that span parts. The names below keep the window's public
+// contract: the document's state as references into it, the parts' widgets
+// as references or pointers to them, their operations as forwarders.
+// Everything runs on the user-interface thread, inside event handlers.
 //
-// Handlers are public so that they can be driven directly; each control is
-// bound to its handler in the constructor (check boxes and buttons on
-// `clicked`, drop-downs on `activated`, so programmatic selections raise no
-// change, the slider on `valueChanged`, so programmatic moves to a new
-// position redraw exactly as a user's move does).
+// Handlers are public so that they can be driven directly; check boxes and
+// buttons run theirs on `clicked`, drop-downs on `activated` (programmatic
+// selections raise no change), the slider on `valueChanged` (programmatic
+// moves redraw exactly as a user's move does).
 class TRotantsForm : public QMainWindow {
   Q_OBJECT
 
@@ -337,9 +326,9 @@ public:
   void SetLanguage(const QString &code, bool remember) { View->SetLanguage(code, remember); }
 
   // Playback and mode control.
-  void PlayBtnClick();
-  void SimulationTimerTimer();
-  void StopBtnClick();
+  void PlayBtnClick() { Playback->Play(); }
+  void SimulationTimerTimer() { Playback->Tick(); }
+  void StopBtnClick() { Playback->Stop(); }
   void ResetWaveform();
   void WaveformComboBoxChange();
   void HighestHarmonicComboBoxChange();
@@ -349,10 +338,13 @@ public:
   // entries.
   void DoubleForOneSidedConvention();
   // True when PlayBtn, not StopBtn, is the one in front in their shared place.
-  bool PlayBtnInFront() const;
+  bool PlayBtnInFront() const { return Playback->PlayInFront(); }
   // Puts front in the shared place, in the Tab chain instead of behind.
-  void BringToFront(QPushButton *front, QPushButton *behind);
-  void FocusFrontPlaybackButton();
+  void BringToFront(QPushButton *front, QPushButton *behind)
+  {
+    TPlaybackPart::BringToFront(front, behind);
+  }
+  void FocusFrontPlaybackButton() { Playback->FocusFrontButton(); }
 
   // Exports of what the window shows, to a file at path, without a dialog.
   // Each writes the whole file or nothing (a failed or cancelled export
@@ -473,6 +465,8 @@ private:
   QSettings *Settings = nullptr;    // not owned
 
   void BuildLayout();
+  void BuildMenus();
+  void BuildClientArea();
   void ShowWarning(const QString &message);
   // What the exports take from the window: its pictures, options and tone.
   TExportsView ExportsView();

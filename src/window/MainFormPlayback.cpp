@@ -9,38 +9,7 @@
 #include <QSlider>
 #include <QTimer>
 
-// Mode control, and the window's names of playback's operations (the
-// playback part's).
-
-void TRotantsForm::PlayBtnClick()
-{
-  Playback->Play();
-}
-
-void TRotantsForm::SimulationTimerTimer()
-{
-  Playback->Tick();
-}
-
-void TRotantsForm::StopBtnClick()
-{
-  Playback->Stop();
-}
-
-void TRotantsForm::BringToFront(QPushButton *front, QPushButton *behind)
-{
-  TPlaybackPart::BringToFront(front, behind);
-}
-
-void TRotantsForm::FocusFrontPlaybackButton()
-{
-  Playback->FocusFrontButton();
-}
-
-bool TRotantsForm::PlayBtnInFront() const
-{
-  return Playback->PlayInFront();
-}
+// Mode control: the waveform, the highest harmonic, Clear and the convention.
 
 void TRotantsForm::ResetWaveform()
 {
