@@ -9,14 +9,16 @@
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTableWidget>
+#include <QUndoStack>
 #include <QtTest>
 
 #include <functional>
 
 // The phasor document's rules on a document of its own: each leaves the
 // entries and texts the window's own controls give, sends the signal that
-// says what changed, and is put back and again from snapshots. And a document
-// changed by calls shows in the window as a user's change does.
+// says what changed, and is one undo step that undo and redo put back with no
+// window. And a document changed by calls shows in the window as a user's
+// change does.
 
 namespace {
 
@@ -79,6 +81,11 @@ void TestDocument::Rules_data()
     d.SetConjugate(true);
     f.ConjugateCheckBox->click();
   }) << QByteArray(SIGNAL(ConjugateChanged(bool))) << true;
+  QTest::newRow("waveform chosen") << TAction([](TPhasorDocument &d, TRotantsForm &f) {
+    d.ChooseWaveform(5);
+    ChooseWaveform(f, 5);
+    QCOMPARE(d.EditMode, f.EditMode);
+  }) << QByteArray(SIGNAL(WaveformChanged(int))) << true;
   QTest::newRow("highest harmonic") << TAction([](TPhasorDocument &d, TRotantsForm &f) {
     d.SetHighestHarmonic(9);
     ChooseHighestHarmonic(f, 9);
@@ -110,12 +117,14 @@ void TestDocument::Rules()
   }
   QCOMPARE(document.SelectedHarmonic() + 1, form.PhasorGrid->currentRow());
   QCOMPARE(document.EditTexts[1], form.MagnitudeEdit->text());
-  // Put back and again from the snapshots, as undo and redo do.
+  // One step of its own, which undo and redo put back.
   const std::shared_ptr<TPhasorSnapshot> after = document.CaptureSet();
   QCOMPARE(!before->SameSet(*after), changesSet);
-  document.RestoreSet(*before);
-  QVERIFY(document.CaptureSet()->SameAs(*before));
-  document.RestoreSet(*after);
+  QUndoStack *steps = document.UndoStack();
+  QCOMPARE(steps->count(), changesSet ? 1 : 0);
+  steps->undo();
+  QVERIFY(document.CaptureSet()->SameSet(*before));
+  steps->redo();
   QVERIFY(document.CaptureSet()->SameAs(*after));
 }
 
@@ -129,10 +138,9 @@ void TestDocument::ChangeFromOutsideShowsInWindow()
   byHand.TimeTrackBar->setValue(100);
   byCall.TimeTrackBar->setValue(100);
   ChooseWaveform(byHand, 5);
-  const std::shared_ptr<TPhasorSnapshot> triangle = byHand.CaptureSnapshot();
   Type(byHand, "0.25", "-45");
 
-  byCall.Document.RestoreSet(*triangle);
+  byCall.Document.ChooseWaveform(5);
   byCall.Document.SelectHarmonic(3);
   byCall.Document.SetEditTexts("3", "0.25", "-45");
   QVERIFY(byCall.Document.ApplyTyped(3, "0.25", "-45"));
@@ -145,6 +153,13 @@ void TestDocument::ChangeFromOutsideShowsInWindow()
   QCOMPARE(byCall.MagnitudeEdit->text(), byHand.MagnitudeEdit->text());
   QCOMPARE(byCall.WaveformComboBox->currentIndex(), 5);
   QCOMPARE(byCall.PhasorImage->Image(), byHand.PhasorImage->Image());
+  QCOMPARE(byCall.TimeImage->Image(), byHand.TimeImage->Image());
+  // The calls were steps of the history as the user's were.
+  QCOMPARE(byCall.EditUndo->text(), byHand.EditUndo->text());
+  byHand.EditUndoClick();
+  byCall.EditUndoClick();
+  QCOMPARE(byCall.PhasorGrid->item(4, 1)->text(), byHand.PhasorGrid->item(4, 1)->text());
+  QCOMPARE(byCall.MagnitudeEdit->text(), byHand.MagnitudeEdit->text());
   QCOMPARE(byCall.TimeImage->Image(), byHand.TimeImage->Image());
 }
 

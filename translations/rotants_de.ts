@@ -227,42 +227,6 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
 <context>
     <name>TControlsPart</name>
     <message>
-        <source>Custom Rotants</source>
-        <translation>Eigene Zeiger</translation>
-    </message>
-    <message>
-        <source>Custom Time</source>
-        <translation>Eigene Kurve</translation>
-    </message>
-    <message>
-        <source>Square</source>
-        <translation>Rechteck</translation>
-    </message>
-    <message>
-        <source>Rectangular Pulse</source>
-        <translation>Rechteckimpuls</translation>
-    </message>
-    <message>
-        <source>Bipolar Pulse</source>
-        <translation>Bipolarer Impuls</translation>
-    </message>
-    <message>
-        <source>Triangle</source>
-        <translation>Dreieck</translation>
-    </message>
-    <message>
-        <source>Sawtooth</source>
-        <translation>Sägezahn</translation>
-    </message>
-    <message>
-        <source>Rectified Cosine</source>
-        <translation>Gleichger. Kosinus</translation>
-    </message>
-    <message>
-        <source>Impulse train</source>
-        <translation>Impulsfolge</translation>
-    </message>
-    <message>
         <source>Hide &amp;Editor</source>
         <translation>&amp;Editor aus</translation>
     </message>
@@ -956,6 +920,57 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     <message>
         <source>Rotants Manual</source>
         <translation>Rotants-Handbuch</translation>
+    </message>
+</context>
+<context>
+    <name>TPhasorDocument</name>
+    <message>
+        <source>Highest Harmonic %1</source>
+        <translation>Harmonische bis %1</translation>
+    </message>
+    <message>
+        <source>Use Conjugate Rotants</source>
+        <translation>Konjugierte Zeiger</translation>
+    </message>
+    <message>
+        <source>Typed Harmonic %1</source>
+        <translation>Harmonische %1 eingegeben</translation>
+    </message>
+    <message>
+        <source>Custom Rotants</source>
+        <translation>Eigene Zeiger</translation>
+    </message>
+    <message>
+        <source>Custom Time</source>
+        <translation>Eigene Kurve</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <source>Rectangular Pulse</source>
+        <translation>Rechteckimpuls</translation>
+    </message>
+    <message>
+        <source>Bipolar Pulse</source>
+        <translation>Bipolarer Impuls</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation>Dreieck</translation>
+    </message>
+    <message>
+        <source>Sawtooth</source>
+        <translation>Sägezahn</translation>
+    </message>
+    <message>
+        <source>Rectified Cosine</source>
+        <translation>Gleichger. Kosinus</translation>
+    </message>
+    <message>
+        <source>Impulse train</source>
+        <translation>Impulsfolge</translation>
     </message>
 </context>
 <context>

@@ -227,42 +227,6 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
 <context>
     <name>TControlsPart</name>
     <message>
-        <source>Custom Rotants</source>
-        <translation>Fasores a medida</translation>
-    </message>
-    <message>
-        <source>Custom Time</source>
-        <translation>Onda a medida</translation>
-    </message>
-    <message>
-        <source>Square</source>
-        <translation>Cuadrada</translation>
-    </message>
-    <message>
-        <source>Rectangular Pulse</source>
-        <translation>Pulso rectangular</translation>
-    </message>
-    <message>
-        <source>Bipolar Pulse</source>
-        <translation>Pulso bipolar</translation>
-    </message>
-    <message>
-        <source>Triangle</source>
-        <translation>Triangular</translation>
-    </message>
-    <message>
-        <source>Sawtooth</source>
-        <translation>Diente de sierra</translation>
-    </message>
-    <message>
-        <source>Rectified Cosine</source>
-        <translation>Coseno rectificado</translation>
-    </message>
-    <message>
-        <source>Impulse train</source>
-        <translation>Tren de impulsos</translation>
-    </message>
-    <message>
         <source>Hide &amp;Editor</source>
         <translation>Ocultar &amp;editor</translation>
     </message>
@@ -956,6 +920,57 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     <message>
         <source>Rotants Manual</source>
         <translation>Manual de Rotants</translation>
+    </message>
+</context>
+<context>
+    <name>TPhasorDocument</name>
+    <message>
+        <source>Highest Harmonic %1</source>
+        <translation>Armónico máximo %1</translation>
+    </message>
+    <message>
+        <source>Use Conjugate Rotants</source>
+        <translation>Usar fasores conjugados</translation>
+    </message>
+    <message>
+        <source>Typed Harmonic %1</source>
+        <translation>Armónico %1 escrito</translation>
+    </message>
+    <message>
+        <source>Custom Rotants</source>
+        <translation>Fasores a medida</translation>
+    </message>
+    <message>
+        <source>Custom Time</source>
+        <translation>Onda a medida</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Cuadrada</translation>
+    </message>
+    <message>
+        <source>Rectangular Pulse</source>
+        <translation>Pulso rectangular</translation>
+    </message>
+    <message>
+        <source>Bipolar Pulse</source>
+        <translation>Pulso bipolar</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation>Triangular</translation>
+    </message>
+    <message>
+        <source>Sawtooth</source>
+        <translation>Diente de sierra</translation>
+    </message>
+    <message>
+        <source>Rectified Cosine</source>
+        <translation>Coseno rectificado</translation>
+    </message>
+    <message>
+        <source>Impulse train</source>
+        <translation>Tren de impulsos</translation>
     </message>
 </context>
 <context>

@@ -227,42 +227,6 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
 <context>
     <name>TControlsPart</name>
     <message>
-        <source>Custom Rotants</source>
-        <translation>Phaseurs libres</translation>
-    </message>
-    <message>
-        <source>Custom Time</source>
-        <translation>Tracé libre</translation>
-    </message>
-    <message>
-        <source>Square</source>
-        <translation>Carré</translation>
-    </message>
-    <message>
-        <source>Rectangular Pulse</source>
-        <translation>Impulsion rect.</translation>
-    </message>
-    <message>
-        <source>Bipolar Pulse</source>
-        <translation>Impulsion bipolaire</translation>
-    </message>
-    <message>
-        <source>Triangle</source>
-        <translation>Triangle</translation>
-    </message>
-    <message>
-        <source>Sawtooth</source>
-        <translation>Dent de scie</translation>
-    </message>
-    <message>
-        <source>Rectified Cosine</source>
-        <translation>Cosinus redressé</translation>
-    </message>
-    <message>
-        <source>Impulse train</source>
-        <translation>Train d&apos;impulsions</translation>
-    </message>
-    <message>
         <source>Hide &amp;Editor</source>
         <translation>Fin d&apos;é&amp;dition</translation>
     </message>
@@ -956,6 +920,57 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     <message>
         <source>Rotants Manual</source>
         <translation>Manuel de Rotants</translation>
+    </message>
+</context>
+<context>
+    <name>TPhasorDocument</name>
+    <message>
+        <source>Highest Harmonic %1</source>
+        <translation>Rang maximal %1</translation>
+    </message>
+    <message>
+        <source>Use Conjugate Rotants</source>
+        <translation>Phaseurs conjugués</translation>
+    </message>
+    <message>
+        <source>Typed Harmonic %1</source>
+        <translation>Harmonique %1 saisie</translation>
+    </message>
+    <message>
+        <source>Custom Rotants</source>
+        <translation>Phaseurs libres</translation>
+    </message>
+    <message>
+        <source>Custom Time</source>
+        <translation>Tracé libre</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Carré</translation>
+    </message>
+    <message>
+        <source>Rectangular Pulse</source>
+        <translation>Impulsion rect.</translation>
+    </message>
+    <message>
+        <source>Bipolar Pulse</source>
+        <translation>Impulsion bipolaire</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation>Triangle</translation>
+    </message>
+    <message>
+        <source>Sawtooth</source>
+        <translation>Dent de scie</translation>
+    </message>
+    <message>
+        <source>Rectified Cosine</source>
+        <translation>Cosinus redressé</translation>
+    </message>
+    <message>
+        <source>Impulse train</source>
+        <translation>Train d&apos;impulsions</translation>
     </message>
 </context>
 <context>

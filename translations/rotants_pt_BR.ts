@@ -227,42 +227,6 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
 <context>
     <name>TControlsPart</name>
     <message>
-        <source>Custom Rotants</source>
-        <translation>Fasores livres</translation>
-    </message>
-    <message>
-        <source>Custom Time</source>
-        <translation>Onda desenhada</translation>
-    </message>
-    <message>
-        <source>Square</source>
-        <translation>Quadrada</translation>
-    </message>
-    <message>
-        <source>Rectangular Pulse</source>
-        <translation>Pulso retangular</translation>
-    </message>
-    <message>
-        <source>Bipolar Pulse</source>
-        <translation>Pulso bipolar</translation>
-    </message>
-    <message>
-        <source>Triangle</source>
-        <translation>Triangular</translation>
-    </message>
-    <message>
-        <source>Sawtooth</source>
-        <translation>Dente de serra</translation>
-    </message>
-    <message>
-        <source>Rectified Cosine</source>
-        <translation>Cosseno retificado</translation>
-    </message>
-    <message>
-        <source>Impulse train</source>
-        <translation>Trem de impulsos</translation>
-    </message>
-    <message>
         <source>Hide &amp;Editor</source>
         <translation>Ocultar &amp;editor</translation>
     </message>
@@ -956,6 +920,57 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     <message>
         <source>Rotants Manual</source>
         <translation>Manual do Rotants</translation>
+    </message>
+</context>
+<context>
+    <name>TPhasorDocument</name>
+    <message>
+        <source>Highest Harmonic %1</source>
+        <translation>Harmônica máx. %1</translation>
+    </message>
+    <message>
+        <source>Use Conjugate Rotants</source>
+        <translation>Usar fasores conjugados</translation>
+    </message>
+    <message>
+        <source>Typed Harmonic %1</source>
+        <translation>Harmônica %1 digitada</translation>
+    </message>
+    <message>
+        <source>Custom Rotants</source>
+        <translation>Fasores livres</translation>
+    </message>
+    <message>
+        <source>Custom Time</source>
+        <translation>Onda desenhada</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Quadrada</translation>
+    </message>
+    <message>
+        <source>Rectangular Pulse</source>
+        <translation>Pulso retangular</translation>
+    </message>
+    <message>
+        <source>Bipolar Pulse</source>
+        <translation>Pulso bipolar</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation>Triangular</translation>
+    </message>
+    <message>
+        <source>Sawtooth</source>
+        <translation>Dente de serra</translation>
+    </message>
+    <message>
+        <source>Rectified Cosine</source>
+        <translation>Cosseno retificado</translation>
+    </message>
+    <message>
+        <source>Impulse train</source>
+        <translation>Trem de impulsos</translation>
     </message>
 </context>
 <context>

@@ -227,42 +227,6 @@ With --export-* or --save it writes those files without opening a window.</sourc
 <context>
     <name>TControlsPart</name>
     <message>
-        <source>Custom Rotants</source>
-        <translation>自定义相量</translation>
-    </message>
-    <message>
-        <source>Custom Time</source>
-        <translation>自定义时域波形</translation>
-    </message>
-    <message>
-        <source>Square</source>
-        <translation>方波</translation>
-    </message>
-    <message>
-        <source>Rectangular Pulse</source>
-        <translation>矩形脉冲</translation>
-    </message>
-    <message>
-        <source>Bipolar Pulse</source>
-        <translation>双极性脉冲</translation>
-    </message>
-    <message>
-        <source>Triangle</source>
-        <translation>三角波</translation>
-    </message>
-    <message>
-        <source>Sawtooth</source>
-        <translation>锯齿波</translation>
-    </message>
-    <message>
-        <source>Rectified Cosine</source>
-        <translation>整流余弦波</translation>
-    </message>
-    <message>
-        <source>Impulse train</source>
-        <translation>冲激串</translation>
-    </message>
-    <message>
         <source>Hide &amp;Editor</source>
         <translation>隐藏编辑器(&amp;E)</translation>
     </message>
@@ -956,6 +920,57 @@ With --export-* or --save it writes those files without opening a window.</sourc
     <message>
         <source>Rotants Manual</source>
         <translation>Rotants 使用手册</translation>
+    </message>
+</context>
+<context>
+    <name>TPhasorDocument</name>
+    <message>
+        <source>Highest Harmonic %1</source>
+        <translation>最高谐波次数 %1</translation>
+    </message>
+    <message>
+        <source>Use Conjugate Rotants</source>
+        <translation>使用共轭相量</translation>
+    </message>
+    <message>
+        <source>Typed Harmonic %1</source>
+        <translation>输入第 %1 次谐波</translation>
+    </message>
+    <message>
+        <source>Custom Rotants</source>
+        <translation>自定义相量</translation>
+    </message>
+    <message>
+        <source>Custom Time</source>
+        <translation>自定义时域波形</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>方波</translation>
+    </message>
+    <message>
+        <source>Rectangular Pulse</source>
+        <translation>矩形脉冲</translation>
+    </message>
+    <message>
+        <source>Bipolar Pulse</source>
+        <translation>双极性脉冲</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation>三角波</translation>
+    </message>
+    <message>
+        <source>Sawtooth</source>
+        <translation>锯齿波</translation>
+    </message>
+    <message>
+        <source>Rectified Cosine</source>
+        <translation>整流余弦波</translation>
+    </message>
+    <message>
+        <source>Impulse train</source>
+        <translation>冲激串</translation>
     </message>
 </context>
 <context>

@@ -82,23 +82,36 @@ public:
   void undo() override
   {
     Document.Last = Before;
-    emit Document.Restore(*Before);
+    Document.PutBack(*Before);
   }
 
+  // A step is pushed after its action has changed the set, which the
+  // document then already holds.
   void redo() override
   {
     Document.Last = After;
-    // Pushing a step records what the action has already done.
-    if (std::exchange(FirstRedo, false))
-      return;
-    emit Document.Restore(*After);
+    if (!Document.Holds(*After))
+      Document.PutBack(*After);
   }
 
 private:
   TPhasorDocument &Document;
   std::shared_ptr<TPhasorSnapshot> Before;
   std::shared_ptr<TPhasorSnapshot> After;
-  bool FirstRedo = true;
+};
+
+class TPhasorDocument::TRuleStep {
+public:
+  TRuleStep(TPhasorDocument &document, const QString &text, TStepKind kind) : Document(document)
+  {
+    Document.BeginAction(text, kind);
+  }
+  ~TRuleStep() { Document.EndAction(); }
+  TRuleStep(const TRuleStep &) = delete;
+  TRuleStep &operator=(const TRuleStep &) = delete;
+
+private:
+  TPhasorDocument &Document;
 };
 
 TPhasorDocument::TPhasorDocument()
@@ -154,6 +167,7 @@ void TPhasorDocument::SetHighestHarmonic(int highest)
 {
   if (highest < 0 || highest >= HarmonicCount)
     return;
+  const TRuleStep step(*this, tr("Highest Harmonic %1").arg(highest), TStepKind::Keep);
   HighestHarmonic = highest;
   emit HighestHarmonicChanged(highest);
 }
@@ -162,6 +176,7 @@ void TPhasorDocument::SetConjugate(bool conjugate)
 {
   if (conjugate == Conjugate)
     return;
+  const TRuleStep step(*this, tr("Use Conjugate Rotants"), TStepKind::Keep);
   Conjugate = conjugate;
   ScaleHarmonics(conjugate ? 0.5 : 2.0);
   ShowEntriesAsTexts(1, HarmonicCount - 1);
@@ -226,6 +241,7 @@ void TPhasorDocument::ChooseWaveform(int item)
 {
   if (item < 0 || item >= WaveformItems::Count)
     return;
+  const TRuleStep step(*this, WaveformNames().value(item), TStepKind::Rebuild);
   WaveformItem = item;
   ClearEntries();
   ClearGridValues();
@@ -447,6 +463,11 @@ bool TPhasorDocument::ApplyTyped(int k, const QString &magnitude, const QString 
   if (k < 0 || k >= HarmonicCount || !ReadTyped(magnitude, magnitudeValue)
       || !ReadTyped(angle, angleValue))
     return false;
+  const TRuleStep step(*this, tr("Typed Harmonic %1").arg(k), TStepKind::HandMade);
+  // An undo of the step shows the row as it was, in the table and the edit
+  // boxes alike.
+  if (TPhasorSnapshot *start = OwnStepStart())
+    start->EditTexts = {GridText(k, 0), GridText(k, 1), GridText(k, 2)};
   const TAppliedHarmonic result = ApplyHarmonic(k, magnitudeValue, angleValue);
   emit EntriesChanged();
   GridTexts[std::size_t(3 * k)] = QString::number(k);
@@ -550,4 +571,66 @@ bool TPhasorDocument::Modified() const
 bool TPhasorDocument::HoldsUnsavedWork() const
 {
   return Modified() && Last->HandMade;
+}
+
+QStringList TPhasorDocument::WaveformNames()
+{
+  return {tr("Custom Rotants"),    tr("Custom Time"),   tr("Square"),
+          tr("Rectangular Pulse"), tr("Bipolar Pulse"), tr("Triangle"),
+          tr("Sawtooth"),          tr("Rectified Cosine"), tr("Impulse train")};
+}
+
+std::shared_ptr<TPhasorSnapshot> TPhasorDocument::Capture() const
+{
+  std::shared_ptr<TPhasorSnapshot> snapshot = CaptureSet();
+  if (CaptureTone)
+    CaptureTone(*snapshot);
+  return snapshot;
+}
+
+bool TPhasorDocument::Holds(const TPhasorSnapshot &snapshot) const
+{
+  const std::shared_ptr<TPhasorSnapshot> now = CaptureSet();
+  now->Tone = snapshot.Tone;
+  now->HandMade = snapshot.HandMade;
+  return now->SameAs(snapshot);
+}
+
+void TPhasorDocument::PutBack(const TPhasorSnapshot &snapshot)
+{
+  emit StepRestoring();
+  StrokeBefore.reset();
+  RestoreSet(snapshot);
+  emit StepRestored(snapshot);
+}
+
+void TPhasorDocument::BeginAction(const QString &text, TStepKind kind)
+{
+  if (ActionDepth++ == 0 && !text.isEmpty()) {
+    StepBefore = StrokeBefore ? std::exchange(StrokeBefore, nullptr) : Capture();
+    StepText = text;
+    StepKind = kind;
+  }
+}
+
+// The step's end is taken after whatever the action's end has done (the
+// window's deferred tone), so the step holds the tone the action ended with.
+void TPhasorDocument::EndAction()
+{
+  if (--ActionDepth > 0 || !StepBefore)
+    return;
+  const std::shared_ptr<TPhasorSnapshot> before = std::exchange(StepBefore, nullptr);
+  RecordStep(before, Capture(), StepText, StepKind);
+}
+
+void TPhasorDocument::StartStroke()
+{
+  if (!StrokeBefore)
+    StrokeBefore = Capture();
+}
+
+void TPhasorDocument::EndStroke(const QString &text)
+{
+  if (StrokeBefore && ActionDepth == 0)
+    RecordStep(std::exchange(StrokeBefore, nullptr), Capture(), text, TStepKind::HandMade);
 }

@@ -6,8 +6,10 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <array>
+#include <functional>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -106,9 +108,12 @@ struct TAppliedHarmonic {
 // snapshot before and after it. Consecutive steps share the snapshot between
 // them when nothing changed in between, and a snapshot shares its ideal wave
 // and table texts with the one before it: a typed value costs about 6 KiB.
-// A step pushed records; its first
-// redo does nothing. Undo and redo hand the snapshot to restore to Restore.
-// User-interface thread only.
+// A rule called on its own (ChooseWaveform, ApplyTyped, SetHighestHarmonic,
+// SetConjugate) is one step; rules called within an action (BeginAction to
+// EndAction) fold into the action's one step. A step is pushed after its
+// change: its redo puts the set back only where the document does not hold
+// it already. Undo and redo put the set back themselves, between
+// StepRestoring and StepRestored. User-interface thread only.
 class TPhasorDocument : public QObject {
   Q_OBJECT
 
@@ -258,6 +263,33 @@ public:
 
   QUndoStack *UndoStack() const { return Steps; }
 
+  // One user action from BeginAction to the matching EndAction: with a text,
+  // the outermost one records one step so named (kind as in RecordStep) when
+  // the set changed; without one, nothing is recorded for it. Rules called
+  // within it make no steps of their own.
+  void BeginAction(const QString &text = QString(), TStepKind kind = TStepKind::Keep);
+  void EndAction();
+  bool InAction() const { return ActionDepth > 0; }
+  // The start of the step the running action records, while that action is
+  // the outermost one and has a text; null otherwise.
+  TPhasorSnapshot *OwnStepStart() const { return ActionDepth == 1 ? StepBefore.get() : nullptr; }
+  // A stroke changes the drawn period before its release, so its step starts
+  // when it does: StartStroke takes that start (unless one is kept), the
+  // next action with a text starts from it, and EndStroke makes the stroke a
+  // step of its own, text, when it ends outside an action.
+  void StartStroke();
+  void EndStroke(const QString &text);
+  void ForgetStroke() { StrokeBefore.reset(); }
+  // The state now as a snapshot, with the tone CaptureTone gives.
+  std::shared_ptr<TPhasorSnapshot> Capture() const;
+  // Writes the tone the user hears into a snapshot (set by the window; none
+  // without one).
+  std::function<void(TPhasorSnapshot &snapshot)> CaptureTone;
+  // The document holds snapshot's set, placement, texts and row now.
+  bool Holds(const TPhasorSnapshot &snapshot) const;
+  // The waveform drop-down's items in the current language, in its order.
+  static QStringList WaveformNames();
+
   // Records a step from before to after named text (shown as "Undo text"),
   // when the two differ in the set; after's HandMade follows kind. False when
   // nothing changed.
@@ -277,8 +309,11 @@ public:
   bool HoldsUnsavedWork() const;
 
 signals:
-  // Undo or redo asks the view to show snapshot.
-  void Restore(const TPhasorSnapshot &snapshot);
+  // An undo or a redo is about to put a snapshot back, and has put snapshot
+  // back (the document's part of it, with its change signals between the
+  // two); the view restores the rest (the tone) and redraws.
+  void StepRestoring();
+  void StepRestored(const TPhasorSnapshot &snapshot);
   // Entries changed by ApplyTyped, SetConjugate or RestoreSet.
   void EntriesChanged();
   // The table texts of harmonics first..last changed.
@@ -300,6 +335,14 @@ signals:
 
 private:
   class TStep;
+  // Opens and closes an action for the lifetime of a rule.
+  class TRuleStep;
+  int ActionDepth = 0;
+  std::shared_ptr<TPhasorSnapshot> StepBefore;
+  std::shared_ptr<TPhasorSnapshot> StrokeBefore;
+  QString StepText;
+  TStepKind StepKind = TStepKind::Keep;
+  void PutBack(const TPhasorSnapshot &snapshot);
   // Harmonic HarmonicIndex set to (re, im) by the editor's road: its row
   // selected, the edit boxes loaded with its texts, and those applied.
   void LoadEntry(double re, double im);

@@ -9,19 +9,18 @@ TActionRunner::TActionRunner(TPhasorDocument &document, TActionWork work)
 
 void TActionRunner::Begin(const QString &undoText, TStepKind kind)
 {
-  if (Depth++ == 0 && !undoText.isEmpty()) {
-    StepBefore = StrokeBefore ? std::exchange(StrokeBefore, nullptr) : Work.Capture();
-    StepText = undoText;
-    StepKind = kind;
-  }
+  ++Depth;
+  Document.BeginAction(undoText, kind);
 }
 
 // In the order the steps themselves would have done it: the tone, the play
-// request that uses it, then the pictures.
+// request that uses it, then the pictures; the step last.
 void TActionRunner::End()
 {
-  if (--Depth > 0)
+  if (--Depth > 0) {
+    Document.EndAction();
     return;
+  }
   const bool tone = std::exchange(TonePending, false);
   const TSoundRequest sound = std::exchange(SoundPending, TSoundRequest::None);
   const bool redraw = std::exchange(RedrawPending, false);
@@ -34,12 +33,7 @@ void TActionRunner::End()
   if (redraw)
     Work.Redraw();
   Work.Settle();
-  if (StepBefore) {
-    const std::shared_ptr<TPhasorSnapshot> before = std::exchange(StepBefore, nullptr);
-    // Taken after the deferred tone and redraw, so the step holds the tone
-    // the action ended with.
-    Document.RecordStep(before, Work.Capture(), StepText, StepKind);
-  }
+  Document.EndAction();
 }
 
 bool TActionRunner::DeferTone()
@@ -67,17 +61,4 @@ bool TActionRunner::DeferPlay(bool on)
   else
     SoundPending = TSoundRequest::Play;
   return true;
-}
-
-void TActionRunner::StartStroke()
-{
-  if (!StrokeBefore)
-    StrokeBefore = Work.Capture();
-}
-
-void TActionRunner::EndStroke(const QString &text)
-{
-  if (StrokeBefore && Depth == 0)
-    Document.RecordStep(std::exchange(StrokeBefore, nullptr), Work.Capture(), text,
-                        TStepKind::HandMade);
 }

@@ -17,8 +17,6 @@ struct TActionWork {
   // Brings the document up to the controls' last word before a step is
   // recorded (a drop-down or box set without its handler).
   std::function<void()> Settle;
-  // The set as the user sees and hears it now, tone included.
-  std::function<std::shared_ptr<TPhasorSnapshot>()> Capture;
 };
 
 // One user action, one redraw and one tone. While an action runs, the
@@ -29,11 +27,10 @@ struct TActionWork {
 // The pictures, texts and tone it ends with are those of doing every step at
 // once; only the work in between is saved.
 //
-// An action with an undo text takes a snapshot as it begins (or the one taken
-// when the stroke it ends began) and, as the outermost action ends, records
-// the step in the document when the set changed. A stroke on the time plot
-// changes the drawn period before its release, so its start is kept apart.
-// User-interface thread only.
+// Each action is also one of the document's (TPhasorDocument::BeginAction):
+// with an undo text, the outermost one becomes one undo step when the set
+// changed, recorded after the work of its end, so the step holds the tone the
+// action ended with. User-interface thread only.
 class TActionRunner {
 public:
   TActionRunner(TPhasorDocument &document, TActionWork work);
@@ -52,14 +49,9 @@ public:
   // Forgets a noted synthesis: the tone was put back as it was.
   void DropTone() { TonePending = false; }
 
-  // A stroke starts: its step's start is taken now, unless one is kept.
-  void StartStroke();
-  // A stroke that ends outside an action becomes a step of its own, text.
-  void EndStroke(const QString &text);
-  void ForgetStroke() { StrokeBefore.reset(); }
   // The start of the step the running action records, while that action is
   // the outermost one and has an undo text; null otherwise.
-  TPhasorSnapshot *OwnStepStart() const { return Depth == 1 ? StepBefore.get() : nullptr; }
+  TPhasorSnapshot *OwnStepStart() const { return Document.OwnStepStart(); }
 
   // Off: every step redraws, synthesises and plays at once, as the plain
   // algorithm does (kept to compare the two in tests and benchmarks).
@@ -73,10 +65,6 @@ private:
   bool RedrawPending = false;
   bool TonePending = false;
   TSoundRequest SoundPending = TSoundRequest::None;
-  std::shared_ptr<TPhasorSnapshot> StepBefore;
-  std::shared_ptr<TPhasorSnapshot> StrokeBefore;
-  QString StepText;
-  TStepKind StepKind = TStepKind::Keep;
 };
 
 // Marks one user action for its lifetime on a runner.

@@ -131,9 +131,7 @@ void TControlsPart::FollowDocument(QCheckBox *soundBox)
 
 QStringList TControlsPart::WaveformItemTexts()
 {
-  return {tr("Custom Rotants"), tr("Custom Time"),   tr("Square"),
-          tr("Rectangular Pulse"), tr("Bipolar Pulse"), tr("Triangle"),
-          tr("Sawtooth"),       tr("Rectified Cosine"), tr("Impulse train")};
+  return TPhasorDocument::WaveformNames();
 }
 
 void TControlsPart::ShowEditorButtonText(bool editorShown)

@@ -83,6 +83,7 @@ TRotantsForm::TRotantsForm(QWidget *parent) : QMainWindow(parent)
 {
   BuildLayout();
   BindHandlers();
+  Document.CaptureTone = [this](TPhasorSnapshot &snapshot) { Sound->CaptureTone(snapshot); };
 
   // Caption, replacing the layout's provisional one. The window caption is
   // what the desktop shows as the application's title; no display name is
@@ -121,6 +122,7 @@ TRotantsForm::~TRotantsForm()
 {
   Document.UndoStack()->disconnect();
   Document.disconnect();
+  Document.CaptureTone = nullptr;
 }
 
 void TRotantsForm::BuildLayout()
@@ -292,7 +294,7 @@ void TRotantsForm::SetEditMode(int mode)
   // action in progress has taken the stroke's start as its own.)
   if (MouseDrawing && mode != DrawingWave) {
     MouseDrawing = false;
-    Actions.EndStroke(tr("Drawing"));
+    Document.EndStroke(tr("Drawing"));
   }
   if (mode < NoEditing || mode > DrawingWave)
     return;

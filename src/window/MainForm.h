@@ -440,8 +440,7 @@ public:
   // tone plays.
   void EditUndoClick();
   void EditRedoClick();
-  std::shared_ptr<TPhasorSnapshot> CaptureSnapshot() const;
-  void RestoreSnapshot(const TPhasorSnapshot &snapshot);
+  std::shared_ptr<TPhasorSnapshot> CaptureSnapshot() const { return Document.Capture(); }
   // The history starts afresh from the state shown now (after the command
   // line has built the start-up state).
   void ResetUndoHistory();
@@ -459,6 +458,7 @@ private:
   TViewNeeds ViewNeeds();
   TPlotsView PlotsView();
   void BuildEditMenu();
+  void FinishRestore(const TPhasorSnapshot &snapshot);
   void ShowUndoTexts();
   TTipPresenter *Tips = nullptr;    // owned (QObject child); shows the tips wrapped
   QWidget *ClientArea = nullptr;    // the fixed-size area every control lies in

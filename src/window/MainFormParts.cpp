@@ -22,7 +22,6 @@ TActionWork TRotantsForm::ActionWork()
     Document.WaveformItem = WaveformComboBox->currentIndex();
     Document.Conjugate = ConjugateCheckBox->isChecked();
   };
-  work.Capture = [this] { return CaptureSnapshot(); };
   return work;
 }
 

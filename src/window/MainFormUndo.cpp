@@ -38,7 +38,13 @@ void TRotantsForm::BuildEditMenu()
   connect(EditRedo, &QAction::triggered, this, &TRotantsForm::EditRedoClick);
   QUndoStack *steps = Document.UndoStack();
   connect(steps, &QUndoStack::indexChanged, this, &TRotantsForm::ShowUndoTexts);
-  connect(&Document, &TPhasorDocument::Restore, this, &TRotantsForm::RestoreSnapshot);
+  // An undo or redo is one action: the document puts the set back between
+  // the two signals and the controls follow its change signals.
+  connect(&Document, &TPhasorDocument::StepRestoring, this, [this] {
+    Actions.Begin();
+    MouseDrawing = false;
+  });
+  connect(&Document, &TPhasorDocument::StepRestored, this, &TRotantsForm::FinishRestore);
 }
 
 void TRotantsForm::ShowUndoTexts()
@@ -60,24 +66,12 @@ void TRotantsForm::EditRedoClick()
   Document.UndoStack()->redo();
 }
 
-std::shared_ptr<TPhasorSnapshot> TRotantsForm::CaptureSnapshot() const
+// The end of the action an undo or redo opened: the tone kept in the
+// snapshot (it depends on the history of syntheses, so it is put back, not
+// made again), one play request and one redraw at the slider's step.
+// Playback goes on; the mode it returns to is the snapshot's.
+void TRotantsForm::FinishRestore(const TPhasorSnapshot &s)
 {
-  std::shared_ptr<TPhasorSnapshot> snapshot = Document.CaptureSet();
-  Sound->CaptureTone(*snapshot);
-  return snapshot;
-}
-
-// One action: the document puts the set back and the controls follow its
-// signals; the tone kept in the snapshot (it depends on the history of
-// syntheses, so it is put back, not made again), one play request and one
-// redraw at the slider's step. Playback goes on; the mode it returns to is
-// the snapshot's.
-void TRotantsForm::RestoreSnapshot(const TPhasorSnapshot &s)
-{
-  const TActionScope action(Actions);
-  MouseDrawing = false;
-  Actions.ForgetStroke();
-  Document.RestoreSet(s);
   if (!SimulationTimer->isActive())
     SetEditMode(IdleEditMode);
   ShowSelectedRow();
@@ -86,6 +80,7 @@ void TRotantsForm::RestoreSnapshot(const TPhasorSnapshot &s)
   Sound->RestoreTone(s);
   PlaySound(SoundCheckBox->isChecked());
   TimeTrackBarChange();
+  Actions.End();
 }
 
 void TRotantsForm::ResetUndoHistory()

@@ -650,8 +650,8 @@ void TPlotsPart::TimeMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int X, in
     return;
   // The stroke changes the drawn period as it goes; its undo step starts here.
   if (!MouseDrawing)
-    Actions.ForgetStroke();
-  Actions.StartStroke();
+    Document.ForgetStroke();
+  Document.StartStroke();
   MouseDrawing = true;
   LastMouseX = X;
   LastMouseY = Y;

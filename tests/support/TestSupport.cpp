@@ -40,7 +40,7 @@ QString TranslatedWindowText(const char *source)
 {
   for (const char *context : {"TRotantsForm", "TFilesPart", "TViewPart", "TSoundPart",
                               "TSpectrumPart", "TPlotsPart", "TEditorPanel", "TPlaybackPart",
-                              "TExportsPart", "TControlsPart"}) {
+                              "TExportsPart", "TControlsPart", "TPhasorDocument"}) {
     const QString text = QCoreApplication::translate(context, source);
     if (text != QLatin1String(source))
       return text;
