@@ -61,7 +61,9 @@ QIcon ApplicationIcon();
 // user actions that span parts. The names below keep the window's public
 // contract: the document's state as references into it, the parts' widgets
 // as references or pointers to them, their operations as forwarders.
-// Everything runs on the user-interface thread, inside event handlers.
+// Everything runs on the user-interface thread, inside event handlers. A
+// rule called on the document outside a user action shows at once (the
+// parts follow its change signals); the tone follows at the next action.
 //
 // Handlers are public so that they can be driven directly; check boxes and
 // buttons run theirs on `clicked`, drop-downs on `activated` (programmatic
@@ -462,7 +464,6 @@ private:
   void ShowUndoTexts();
   TTipPresenter *Tips = nullptr;    // owned (QObject child); shows the tips wrapped
   QWidget *ClientArea = nullptr;    // the fixed-size area every control lies in
-  QSettings *Settings = nullptr;    // not owned
 
   void BuildLayout();
   void BuildMenus();

@@ -168,17 +168,17 @@ void TRotantsForm::RestoreTeachingOptions(QSettings *settings)
 }
 
 // The strip first, so that the zoom is held to what the screen allows with it.
-// Nothing is written back while the settings are read.
+// Nothing is written back while the settings are read: the view, which the
+// strip's relayout would make remember the zoom, forgets the old ones first.
 void TRotantsForm::UseSettings(QSettings *settings)
 {
-  Settings = nullptr;
+  View->UseSettings(nullptr);
   Spectrum->UseSettings(settings);
   View->UseSettings(settings);
   if (settings) {
     RestoreTeachingOptions(settings);
     View->RestoreLanguage(settings);
   }
-  Settings = settings;
   Exports->UseSettings(settings);
   Files->UseSettings(settings);
 }

@@ -17,6 +17,7 @@ void TRotantsForm::ResetWaveform()
   SetEditMode(NoEditing);
   IdleEditMode = NoEditing;
   BringToFront(PlayBtn, StopBtn);
+  ClearPhasorEntries();
   ClearReconWave();
   PlaySound(false);
 }
@@ -31,8 +32,10 @@ void TRotantsForm::WaveformComboBoxChange()
   // may have set without a click.
   Document.Conjugate = ConjugateCheckBox->isChecked();
   Document.ChooseWaveform(item);
-  // "Custom Time" has no tone until a drawing has made entries.
-  if (item != WaveformItems::CustomTime) {
+  ShowSelectedRow();
+  // "Custom Time" has no tone until a drawing has made entries, nor has a
+  // drop-down with no item chosen.
+  if (item == WaveformItems::CustomRotants || WaveformItems::IsStandard(item)) {
     SynthesizeTone();
     PlaySound(SoundCheckBox->isChecked());
   }
