@@ -3,6 +3,7 @@
 #include "HelpWindows.h"
 #include "PhasorDocument.h"
 #include "WaveformItems.h"
+#include "TipPresenter.h"
 #include "WindowLayout.h"
 
 #include <QApplication>
@@ -142,11 +143,6 @@ void TControlsPart::ShowEditorButtonText(bool editorShown)
 
 void TControlsPart::Retranslate(bool editorShown)
 {
-  const auto tip = [](QWidget *widget, const QString &text, const QString &name = QString()) {
-    widget->setToolTip(text);
-    if (!name.isEmpty())
-      widget->setAccessibleName(name);
-  };
   WaveformLabel->setText(tr("Waveform:"));
   HighestHarmonicLabel->setText(tr("Highest harmonic:"));
   ClearBtn->setText(tr("&Clear"));
@@ -167,29 +163,29 @@ void TControlsPart::Retranslate(bool editorShown)
   const QString waveformTip =
       tr("Choose a standard waveform to build from its harmonics, or a custom mode: place the "
          "phasors with the mouse (Custom Rotants) or draw one period (Custom Time).");
-  tip(WaveformComboBox, waveformTip, tr("Waveform"));
-  tip(WaveformLabel, waveformTip);
+  SetTip(WaveformComboBox, waveformTip, tr("Waveform"));
+  SetTip(WaveformLabel, waveformTip);
   const QString highestTip =
       tr("How many harmonics take part in the chain, the curve and the tone, 0 to 25. Lower it "
          "to see the sum approach the wave harmonic by harmonic.");
-  tip(HighestHarmonicComboBox, highestTip, tr("Highest harmonic"));
-  tip(HighestHarmonicLabel, highestTip);
-  tip(ClearBtn, tr("Stop and go back to step 0; in the custom modes, also start the custom "
-                   "waveform afresh."));
-  tip(EditRotantsBtn, tr("Show or hide the table of all 26 harmonics over the phasor plane, to "
-                         "read or type their magnitudes and angles."));
-  tip(PhasorOptionsGroupBox, tr("How the phasor plane shows the chain."));
-  tip(RealValueCheckBox, tr("Mark the current real value on both plots."));
-  tip(RotateComplexPlaneCheckBox,
+  SetTip(HighestHarmonicComboBox, highestTip, tr("Highest harmonic"));
+  SetTip(HighestHarmonicLabel, highestTip);
+  SetTip(ClearBtn, tr("Stop and go back to step 0; in the custom modes, also start the custom "
+                      "waveform afresh."));
+  SetTip(EditRotantsBtn, tr("Show or hide the table of all 26 harmonics over the phasor plane, to "
+                            "read or type their magnitudes and angles."));
+  SetTip(PhasorOptionsGroupBox, tr("How the phasor plane shows the chain."));
+  SetTip(RealValueCheckBox, tr("Mark the current real value on both plots."));
+  SetTip(RotateComplexPlaneCheckBox,
       tr("Turn the phasor plane so that its real axis points up, level with the time plot; with "
          "the real value shown, two lines carry it across."));
-  tip(TraceCheckBox, tr("Draw the path of the chain's tip from step 0, in red."));
-  tip(ConjugateCheckBox,
+  SetTip(TraceCheckBox, tr("Draw the path of the chain's tip from step 0, in red."));
+  SetTip(ConjugateCheckBox,
       tr("Also show the negative harmonics, as a mirror chain in purple; each entry then holds "
          "c_k instead of 2·c_k. The curve stays the same."));
-  tip(TimeOptionsGroupBox, tr("What the time plot shows, the tone and the sweep's repeat."));
-  tip(TimeGridCheckBox, tr("Show the time plot's grid."));
-  tip(IdealWaveCheckBox, tr("Show the ideal waveform in black on the time plot."));
-  tip(RepeatPlayCheckBox, tr("Start the sweep again at step 0 after the last step, instead of "
-                             "stopping."));
+  SetTip(TimeOptionsGroupBox, tr("What the time plot shows, the tone and the sweep's repeat."));
+  SetTip(TimeGridCheckBox, tr("Show the time plot's grid."));
+  SetTip(IdealWaveCheckBox, tr("Show the ideal waveform in black on the time plot."));
+  SetTip(RepeatPlayCheckBox, tr("Start the sweep again at step 0 after the last step, instead of "
+                                "stopping."));
 }

@@ -3,6 +3,7 @@
 #include "ActionRunner.h"
 #include "HarmonicModel.h"
 #include "PhasorDocument.h"
+#include "TipPresenter.h"
 #include "WindowLayout.h"
 
 #include <QFrame>
@@ -213,11 +214,6 @@ void TEditorPanel::SetShown(bool shown)
 
 void TEditorPanel::Retranslate()
 {
-  const auto tip = [](QWidget *widget, const QString &text, const QString &name = QString()) {
-    widget->setToolTip(text);
-    if (!name.isEmpty())
-      widget->setAccessibleName(name);
-  };
   SetHeading(0, tr("Harmonic"));
   SetHeading(1, tr("Magnitude"));
   SetHeading(2, tr("Angle (\u00B0)"));
@@ -227,25 +223,25 @@ void TEditorPanel::Retranslate()
   AngleLabel->setText(tr("Angle (\u00B0)"));
   UpdateBtn->setText(tr("&Update"));
 
-  tip(Grid, tr("Magnitude and angle of every harmonic. Select a row to edit it below; its "
-               "harmonic is also the one the View menu highlights or plays alone."),
+  SetTip(Grid, tr("Magnitude and angle of every harmonic. Select a row to edit it below; its "
+                  "harmonic is also the one the View menu highlights or plays alone."),
       tr("Harmonics table"));
   const QString harmonicTip = tr("The harmonic of the table's selected row.");
-  tip(HarmonicEdit, harmonicTip, tr("Harmonic"));
-  tip(HarmonicLabel, harmonicTip);
+  SetTip(HarmonicEdit, harmonicTip, tr("Harmonic"));
+  SetTip(HarmonicLabel, harmonicTip);
   const QString magnitudeTip =
       tr("The harmonic's magnitude, 0 to 10; Update or Return applies it.");
-  tip(MagnitudeEdit, magnitudeTip, tr("Magnitude"));
-  tip(MagnitudeLabel, magnitudeTip);
+  SetTip(MagnitudeEdit, magnitudeTip, tr("Magnitude"));
+  SetTip(MagnitudeLabel, magnitudeTip);
   const QString angleTip =
       tr("The harmonic's angle in degrees, -180 to 180; Update or Return applies it.");
-  tip(AngleEdit, angleTip, tr("Angle in degrees"));
-  tip(AngleLabel, angleTip);
-  tip(UpdateBtn, tr("Give the selected harmonic the typed magnitude and angle. A value out of "
-                    "range becomes 0, and a notice names it."));
-  tip(EditBox, tr("Type a magnitude and an angle for the harmonic of the selected row."));
-  tip(Notice, tr("A typed value outside its range was replaced by 0. The notice stays until an "
-                 "Update that replaces nothing."));
+  SetTip(AngleEdit, angleTip, tr("Angle in degrees"));
+  SetTip(AngleLabel, angleTip);
+  SetTip(UpdateBtn, tr("Give the selected harmonic the typed magnitude and angle. A value out of "
+                       "range becomes 0, and a notice names it."));
+  SetTip(EditBox, tr("Type a magnitude and an angle for the harmonic of the selected row."));
+  SetTip(Notice, tr("A typed value outside its range was replaced by 0. The notice stays until an "
+                    "Update that replaces nothing."));
 }
 
 // The document's apply sets the entry (out-of-range numbers as 0, with the

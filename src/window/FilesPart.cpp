@@ -60,7 +60,8 @@ TFilesPart::TFilesPart(TPhasorDocument &document, TActionRunner &actions, TFiles
 
 void TFilesPart::BuildMenu(QMenu *menu, QAction *exit)
 {
-  const auto addAction = [this, menu, exit](const char *name, const QString &text, const QKeySequence &keys) {
+  const auto addAction = [this, menu, exit](const char *name, const QString &text,
+                                            const QKeySequence &keys) {
     auto *action = new QAction(text, Window);
     action->setObjectName(name);
     action->setShortcut(keys);
@@ -303,8 +304,9 @@ void TFilesPart::FileSaveClick()
 void TFilesPart::FileSaveAsClick()
 {
   const QString suggested =
-      CurrentFile.isEmpty() ? QDir(View.StartFolder()).filePath(QString("untitled.") + PhasorSetSuffix)
-                            : CurrentFile;
+      CurrentFile.isEmpty()
+          ? QDir(View.StartFolder()).filePath(QString("untitled.") + PhasorSetSuffix)
+          : CurrentFile;
   QFileDialog dialog(Window, tr("Save Phasor Set"), suggested, tr("Phasor sets (*.rotants)"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(PhasorSetSuffix);

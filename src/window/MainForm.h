@@ -306,7 +306,10 @@ public:
   // highlights it in both plots, plays it alone, and shows the RMS error of
   // the whole reconstruction. None of it changes an entry, the grid or the
   // edit boxes.
-  int SelectedHarmonic() const { return std::clamp(Document.SelectedHarmonic(), 0, HarmonicCount - 1); }
+  int SelectedHarmonic() const
+  {
+    return std::clamp(Document.SelectedHarmonic(), 0, HarmonicCount - 1);
+  }
   void ViewSoloHarmonicClick() { Sound->SoloClick(); }
   void SelectedHarmonicChanged();
 

@@ -155,7 +155,8 @@ void TPlotsPart::BuildPlots(QWidget *client)
 
 void TPlotsPart::BuildStatusBar(QWidget *client)
 {
-  StatusBar = Place(new QStatusBar(client), "StatusBar", 0, 365, 782, 19);
+  StatusBar = Place(new QStatusBar(client), "StatusBar", 0, WindowLayout::StatusBarTop,
+                    WindowLayout::ClientWidth, WindowLayout::StatusBarHeight);
   StatusBar->setSizeGripEnabled(false);
   const auto addPanel = [this](const char *name, int width) {
     auto *panel = new QLabel(StatusBar);

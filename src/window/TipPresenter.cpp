@@ -52,3 +52,10 @@ bool TTipPresenter::eventFilter(QObject *watched, QEvent *event)
   QToolTip::showText(help->globalPos(), Wrapped(tip), widget, area);
   return true;
 }
+
+void SetTip(QWidget *widget, const QString &text, const QString &accessibleName)
+{
+  widget->setToolTip(text);
+  if (!accessibleName.isEmpty())
+    widget->setAccessibleName(accessibleName);
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 class QAction;
 class QWidget;
@@ -31,3 +32,6 @@ public:
 protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
 };
+
+// Gives widget its tool tip and, when one is given, its accessible name.
+void SetTip(QWidget *widget, const QString &text, const QString &accessibleName = QString());

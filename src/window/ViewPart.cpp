@@ -31,8 +31,8 @@ const char ErrorKey[] = "View/ShowError";
 
 using WindowLayout::ClientHeight;
 using WindowLayout::ClientWidth;
-constexpr int StatusBarTop = 365;
-constexpr int StatusBarHeight = 19;
+using WindowLayout::StatusBarHeight;
+using WindowLayout::StatusBarTop;
 
 // Puts a window's client area (its geometry without the frame) at topLeft,
 // with the size it has; centred on its screen instead where it would reach

@@ -13,6 +13,11 @@ namespace WindowLayout {
 inline constexpr int ClientWidth = 782;
 inline constexpr int ClientHeight = 384;
 
+// The status bar at the client area's foot (the strip, while it shows, lies
+// between the controls and the status bar).
+inline constexpr int StatusBarTop = 365;
+inline constexpr int StatusBarHeight = 19;
+
 // Space between a panel's frame (a status panel, the editor's notice) and its
 // text, in pixels.
 inline constexpr int PanelIndent = 2;
