@@ -5,8 +5,6 @@
 #include "PlaybackPart.h"
 #include "FFTUnit.h"
 #include "MySoundUnit.h"
-#include "MyGraphUnit.h"
-#include "SpectrumView.h"
 #include "WindowLayout.h"
 
 #include <QAction>
@@ -15,31 +13,20 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
-#include <QGroupBox>
-#include <QHeaderView>
 #include <QIcon>
 #include <QGridLayout>
-#include <QKeySequence>
-#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
-#include <QScreen>
-#include <QShortcut>
-#include <QSignalBlocker>
 #include <QSlider>
 #include <QStatusBar>
-#include <QUndoStack>
-#include <QStyle>
-#include <QWheelEvent>
 #include <QTableWidget>
+#include <QUndoStack>
 #include <QTimer>
 
-#include <algorithm>
 #include <utility>
 
 using WindowLayout::Place;
