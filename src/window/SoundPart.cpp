@@ -124,6 +124,9 @@ void TSoundPart::SoundOutputReport(bool available)
 // service does not repeat it.
 void TSoundPart::ShowSoundOutput()
 {
+  // A report may come before the controls are built; they show it then.
+  if (!SoundCheckBox)
+    return;
   const bool shown = SoundOutputMissing && SoundCheckBox->isChecked();
   SoundWarningIcon->setVisible(shown);
   SoundCheckBox->setToolTip(shown ? NoSoundOutputText() : SoundCheckBoxTip());
