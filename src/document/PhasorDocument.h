@@ -269,7 +269,6 @@ public:
   // within it make no steps of their own.
   void BeginAction(const QString &text = QString(), TStepKind kind = TStepKind::Keep);
   void EndAction();
-  bool InAction() const { return ActionDepth > 0; }
   // The start of the step the running action records, while that action is
   // the outermost one and has a text; null otherwise.
   TPhasorSnapshot *OwnStepStart() const { return ActionDepth == 1 ? StepBefore.get() : nullptr; }

@@ -5,7 +5,6 @@
 #include <QString>
 
 #include <functional>
-#include <memory>
 
 // The work a user action ends with, done by the window's parts when the
 // runner asks for it. Each is set by the window; all run on the
@@ -37,7 +36,6 @@ public:
 
   void Begin(const QString &undoText = QString(), TStepKind kind = TStepKind::Keep);
   void End();
-  bool Running() const { return Depth > 0; }
   // Steps are only noted while an action runs (see the class).
   bool Deferring() const { return Defer && Depth > 0; }
 
