@@ -49,8 +49,9 @@ bool TPhasorSnapshot::SameSet(const TPhasorSnapshot &other) const
       Entries.begin(), Entries.end(), other.Entries.begin(),
       [](const HarmonicPhasor &a, const HarmonicPhasor &b) { return a.Re == b.Re && a.Im == b.Im; });
   return sameEntries && *Ideal == *other.Ideal && Highest == other.Highest
-         && WaveformItem == other.WaveformItem && Conjugate == other.Conjugate
-         && IdleEditMode == other.IdleEditMode && GridTexts == other.GridTexts;
+         && WaveformItem == other.WaveformItem && Shape == other.Shape
+         && Conjugate == other.Conjugate && IdleEditMode == other.IdleEditMode
+         && GridTexts == other.GridTexts;
 }
 
 bool TPhasorSnapshot::SameAs(const TPhasorSnapshot &other) const
@@ -63,7 +64,7 @@ bool TPhasorSnapshot::SameAs(const TPhasorSnapshot &other) const
          && HarmonicIndex == other.HarmonicIndex && Highest == other.Highest
          && IdleEditMode == other.IdleEditMode && CurrentIndex == other.CurrentIndex
          && BaseIndex == other.BaseIndex && WaveformItem == other.WaveformItem
-         && Conjugate == other.Conjugate && GridTexts == other.GridTexts
+         && Shape == other.Shape && Conjugate == other.Conjugate && GridTexts == other.GridTexts
          && GridRow == other.GridRow && EditTexts == other.EditTexts && Tone == other.Tone
          && HandMade == other.HandMade;
 }
@@ -267,11 +268,11 @@ void TPhasorDocument::ChooseWaveform(int item)
     }
     for (int k = first; k < HarmonicCount; ++k) {
       HarmonicIndex = k;
-      const auto [re, im] = WaveformPresets::Coefficient(waveform, k);
+      const auto [re, im] = WaveformPresets::Coefficient(waveform, k, Shape);
       LoadEntry(re, im);
     }
     HarmonicIndex = HarmonicCount;
-    SetIdealPeriod(WaveformPresets::IdealPeriod(waveform));
+    SetIdealPeriod(WaveformPresets::IdealPeriod(waveform, Shape));
     ToCurrentConvention();
   }
   EditMode = mode;
@@ -279,6 +280,50 @@ void TPhasorDocument::ChooseWaveform(int item)
   emit WaveformChanged(item);
   emit EditModeChanged(mode);
   emit EntriesChanged();
+}
+
+void TPhasorDocument::SetShape(const WaveformPresets::TShape &shape)
+{
+  if (!WaveformPresets::ValidShape(shape) || shape == Shape)
+    return;
+  const TRuleStep step(*this, tr("Shape"), TStepKind::Rebuild);
+  Shape = shape;
+  if (WaveformItems::IsStandard(WaveformItem)) {
+    BuildStandard(WaveformItems::Standard(WaveformItem));
+    emit EntriesChanged();
+  }
+  emit ShapeChanged();
+}
+
+// The texts each harmonic gets are those of LoadEntry: the loaded texts
+// (fewer digits for the angle) read back and applied; the entry follows the
+// applied texts.
+void TPhasorDocument::BuildStandard(WaveformPresets::TWaveform waveform)
+{
+  const int first = WaveformPresets::FirstHarmonic(waveform);
+  for (int k = 0; k < HarmonicCount; ++k) {
+    const auto [re, im] =
+        k < first ? std::pair{0.0, 0.0} : WaveformPresets::Coefficient(waveform, k, Shape);
+    double magnitude = 0.0;
+    double angle = 0.0;
+    HarmonicMath::RectToPolar(re, im, magnitude, angle);
+    ReadNumber(MagnitudeText(magnitude), magnitude);
+    ReadNumber(LoadedAngleText(angle), angle);
+    const TAppliedHarmonic applied = ApplyHarmonic(k, magnitude, angle);
+    GridTexts[std::size_t(3 * k)] = QString::number(k);
+    GridTexts[std::size_t(3 * k + 1)] = QString::fromStdString(applied.MagnitudeText);
+    GridTexts[std::size_t(3 * k + 2)] = QString::fromStdString(applied.AngleText);
+  }
+  HarmonicIndex = HarmonicCount;
+  SetIdealPeriod(WaveformPresets::IdealPeriod(waveform, Shape));
+  // The one-sided texts over the two-sided ones, as a choice of the
+  // waveform leaves them; the table follows once.
+  if (!Conjugate) {
+    ScaleHarmonics(2.0);
+    WriteEntryTexts(1, HarmonicCount - 1);
+  }
+  emit TextsChanged(0, HarmonicCount - 1);
+  LoadSelectedRow();
 }
 
 void TPhasorDocument::SetIdealPeriod(const std::array<double, PeriodSteps> &period)
@@ -406,6 +451,14 @@ void TPhasorDocument::ClearGridValues()
 
 void TPhasorDocument::ShowEntriesAsTexts(int first, int last)
 {
+  const bool selectedShown = WriteEntryTexts(first, last);
+  emit TextsChanged(std::max(first, 0), std::min(last, HarmonicCount - 1));
+  if (selectedShown)
+    LoadSelectedRow();
+}
+
+bool TPhasorDocument::WriteEntryTexts(int first, int last)
+{
   bool selectedShown = false;
   for (int k = std::max(first, 0); k <= std::min(last, HarmonicCount - 1); ++k) {
     const HarmonicPhasor &e = PhasorList[std::size_t(k)];
@@ -418,9 +471,7 @@ void TPhasorDocument::ShowEntriesAsTexts(int first, int last)
     GridTexts[std::size_t(3 * k + 2)] = QString::fromStdString(AngleText(angle));
     selectedShown = selectedShown || Selected == k;
   }
-  emit TextsChanged(std::max(first, 0), std::min(last, HarmonicCount - 1));
-  if (selectedShown)
-    LoadSelectedRow();
+  return selectedShown;
 }
 
 void TPhasorDocument::SetEditTexts(const QString &harmonic, const QString &magnitude,
@@ -495,6 +546,7 @@ std::shared_ptr<TPhasorSnapshot> TPhasorDocument::CaptureSet() const
   s.CurrentIndex = int(CurrentPhasor - PhasorList.data());
   s.BaseIndex = int(BasePhasor - PhasorList.data());
   s.WaveformItem = WaveformItem;
+  s.Shape = Shape;
   s.Conjugate = Conjugate;
   for (std::size_t i = 0; i < GridTexts.size(); ++i)
     s.GridTexts[i] = GridTexts[i] == last.GridTexts[i] ? last.GridTexts[i] : GridTexts[i];
@@ -514,10 +566,13 @@ void TPhasorDocument::RestoreSet(const TPhasorSnapshot &s)
   IdleEditMode = s.IdleEditMode;
   HighestHarmonic = s.Highest;
   WaveformItem = s.WaveformItem;
+  const bool reshaped = std::exchange(Shape, s.Shape) != s.Shape;
   Conjugate = s.Conjugate;
   emit HighestHarmonicChanged(s.Highest);
   emit WaveformChanged(s.WaveformItem);
   emit ConjugateChanged(s.Conjugate);
+  if (reshaped)
+    emit ShapeChanged();
   emit EntriesChanged();
   GridTexts = s.GridTexts;
   emit TextsChanged(0, HarmonicCount - 1);
@@ -629,8 +684,8 @@ void TPhasorDocument::StartStroke()
     StrokeBefore = Capture();
 }
 
-void TPhasorDocument::EndStroke(const QString &text)
+void TPhasorDocument::EndStroke(const QString &text, TStepKind kind)
 {
   if (StrokeBefore && ActionDepth == 0)
-    RecordStep(std::exchange(StrokeBefore, nullptr), Capture(), text, TStepKind::HandMade);
+    RecordStep(std::exchange(StrokeBefore, nullptr), Capture(), text, kind);
 }

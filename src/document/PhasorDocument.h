@@ -3,6 +3,7 @@
 #include "HarmonicModel.h"
 #include "RadixFFT.h"
 #include "ToneSynthesis.h"
+#include "WaveformPresets.h"
 
 #include <QObject>
 #include <QString>
@@ -41,6 +42,7 @@ struct TPhasorSnapshot {
   int CurrentIndex = 0;  // harmonic of CurrentPhasor
   int BaseIndex = 0;     // harmonic of BasePhasor
   int WaveformItem = 0;
+  WaveformPresets::TShape Shape;
   bool Conjugate = false;
   // The editor table's texts, rows of harmonics 0..25 (number, magnitude,
   // angle), its current row (1..26, or -1) and the three edit boxes' texts.
@@ -55,7 +57,8 @@ struct TPhasorSnapshot {
   bool HandMade = false;
 
   // Whether the two hold the same phasor set as the user sees it: entries,
-  // ideal wave, highest harmonic, waveform, convention, mode and table. Which
+  // ideal wave, highest harmonic, waveform and its shape, convention, mode
+  // and table. Which
   // row is current and what is typed in the edit boxes do not count.
   bool SameSet(const TPhasorSnapshot &other) const;
   // Whether the two are the same in every field, bit for bit: then one can
@@ -134,6 +137,9 @@ public:
   // are clicked, before the action runs; these change as it ends.
   int WaveformItem = 0;
   bool Conjugate = false;
+  // The standard waveforms' duty cycle and shift (the Shape panel's), saved
+  // with the set.
+  WaveformPresets::TShape Shape;
   TSetOptions Options;
   // The editor table's texts: GridTexts[3 k + c] is harmonic k's number
   // (c = 0), magnitude (1) and angle (2) as the table shows them. An entry set
@@ -216,9 +222,15 @@ public:
   // placed (entry 0 zero, the ideal wave out of sight), "Custom Time" for a
   // period to be drawn (an empty one), and a standard waveform gets its
   // coefficients, each through the editor's apply, and its ideal wave. The
-  // edit mode becomes the item's (editing off for a standard waveform).
-  // Another item changes nothing.
+  // edit mode becomes the item's (editing off for a standard waveform). A
+  // standard waveform takes Shape. Another item changes nothing.
   void ChooseWaveform(int item);
+  // A new shape for the standard waveforms: while one is chosen, its
+  // entries, texts and ideal wave are built again from their formulas, in
+  // the current convention, the same as ChooseWaveform builds them with that
+  // shape; the selected row stays and the edit boxes show its new texts. A
+  // shape out of range, or the one held, changes nothing.
+  void SetShape(const WaveformPresets::TShape &shape);
   // The ideal wave: period repeated over both periods of the sweep.
   void SetIdealPeriod(const std::array<double, PeriodSteps> &period);
   // The first period of the ideal wave copied into the second.
@@ -275,9 +287,10 @@ public:
   // A stroke changes the drawn period before its release, so its step starts
   // when it does: StartStroke takes that start (unless one is kept), the
   // next action with a text starts from it, and EndStroke makes the stroke a
-  // step of its own, text, when it ends outside an action.
+  // step of its own, text, when it ends outside an action. A slider dragged
+  // across its values is a stroke too, of another kind.
   void StartStroke();
-  void EndStroke(const QString &text);
+  void EndStroke(const QString &text, TStepKind kind = TStepKind::HandMade);
   void ForgetStroke() { StrokeBefore.reset(); }
   // The state now as a snapshot, with the tone CaptureTone gives.
   std::shared_ptr<TPhasorSnapshot> Capture() const;
@@ -327,6 +340,8 @@ signals:
   void WaveformChanged(int item);
   void ConjugateChanged(bool conjugate);
   void HighestHarmonicChanged(int highest);
+  // Shape changed, by SetShape or RestoreSet.
+  void ShapeChanged();
   // ChooseWaveform gave the edit mode (a TEditMode) a new value.
   void EditModeChanged(int mode);
   // The set became, or stopped being, different from the one saved.
@@ -345,6 +360,13 @@ private:
   // Harmonic HarmonicIndex set to (re, im) by the editor's road: its row
   // selected, the edit boxes loaded with its texts, and those applied.
   void LoadEntry(double re, double im);
+  // The coefficients and ideal wave of the standard waveform, as
+  // ChooseWaveform loads them but without choosing rows: entry and texts of
+  // each harmonic as the editor's apply makes them.
+  void BuildStandard(WaveformPresets::TWaveform waveform);
+  // ShowEntriesAsTexts without its signals: whether the selected row was
+  // among the rows rewritten.
+  bool WriteEntryTexts(int first, int last);
   // Entries 1..25 and their texts doubled from the two-sided values a preset
   // gives, in the one-sided convention.
   void ToCurrentConvention();

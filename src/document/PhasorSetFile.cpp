@@ -288,6 +288,10 @@ QByteArray Write(const TState &state)
   root["waveform"] = WaveformNames().value(state.Waveform, WaveformNames().first());
   root["highest_harmonic"] = state.HighestHarmonic;
   root["step"] = state.Step;
+  QJsonObject shape;
+  shape["duty_cycle"] = state.Shape.DutyCycle;
+  shape["shift"] = state.Shape.Shift;
+  root["shape"] = shape;
 
   QJsonObject options;
   options["real_value"] = state.RealValue;
@@ -400,6 +404,16 @@ bool Read(const QByteArray &bytes, TState &state, QString &error)
   }
   reader.Int(root, "highest_harmonic", top, 0, HarmonicCount - 1, read.HighestHarmonic);
   reader.Int(root, "step", top, 0, SweepSteps - 1, read.Step);
+  const QJsonValue shapeValue = reader.Member(root, "shape", top, false);
+  if (!reader.Failed() && !shapeValue.isUndefined()) {
+    QJsonObject shape;
+    const QString inShape = InObject(QStringLiteral("shape"));
+    reader.Object(shapeValue, "shape", top, shape);
+    reader.Int(shape, "duty_cycle", inShape, WaveformPresets::MinDutyCycle,
+               WaveformPresets::MaxDutyCycle, read.Shape.DutyCycle);
+    reader.Int(shape, "shift", inShape, WaveformPresets::MinShift, WaveformPresets::MaxShift,
+               read.Shape.Shift);
+  }
 
   QJsonObject options;
   reader.Object(reader.Member(root, "options", top, true), "options", top, options);

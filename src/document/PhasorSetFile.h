@@ -55,6 +55,8 @@ struct TEntry {
 struct TState {
   std::array<TEntry, HarmonicCount> Entries{};
   int Waveform = CustomRotantsWaveform;  // drop-down index 0..8
+  // The standard waveforms' shape; the default unless the file holds one.
+  WaveformPresets::TShape Shape;
   int HighestHarmonic = 25;
   // The eight check boxes.
   bool RealValue = true;

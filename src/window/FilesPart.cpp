@@ -110,6 +110,7 @@ PhasorSetFile::TState TFilesPart::CapturePhasorSet() const
     e.AngleText = Document.GridText(k, 2);
   }
   state.Waveform = std::clamp(Document.WaveformItem, 0, PhasorSetFile::WaveformCount - 1);
+  state.Shape = Document.Shape;
   state.HighestHarmonic = std::clamp(Document.HighestHarmonic, 0, HarmonicCount - 1);
   const TSetOptions &options = Document.Options;
   state.RealValue = options.RealValue;
