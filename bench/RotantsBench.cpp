@@ -441,6 +441,21 @@ std::vector<TInstructionCase> InstructionCases()
        [](TRotantsForm &form) {
          form.SpectrumImageMouseMove(Qt::NoModifier, SpectrumDragX(form), SpectrumDragY(form, 40));
        }},
+      {"shape-slider-move",
+       "One move of a dragged shift slider, plots, table, spectrum and tone following", 3e6,
+       [] {
+         auto form = SpectrumWindow(false);
+         form->SoundCheckBox->click();
+         form->ViewShape->trigger();
+         form->ShapeShift->setSliderDown(true);
+         form->ShapeShift->setValue(10);
+         QCoreApplication::processEvents();
+         return form;
+       },
+       [](TRotantsForm &form) {
+         form.ShapeShift->setValue(11);
+         QCoreApplication::processEvents();
+       }},
       {"choose-square-off", "Choose \"Square\" with repaint, Sound Off", 0, chooseSquare(false),
        choose},
       {"choose-square-on", "Choose \"Square\" with repaint, Sound On", 12e6, chooseSquare(true),

@@ -223,6 +223,26 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <source>Write one sweep (two periods) as animated GIF.</source>
         <translation>Einen Durchlauf (zwei Perioden) als animiertes GIF schreiben.</translation>
     </message>
+    <message>
+        <source>Speed of the sweep: 0.25, 0.5, 1 or 2 times normal.</source>
+        <translation>Geschwindigkeit des Durchlaufs: 0.25-, 0.5-, 1- oder 2-fach normal.</translation>
+    </message>
+    <message>
+        <source>Duty cycle of the rectangular and bipolar pulses, 1 to 99 %.</source>
+        <translation>Tastverhältnis der Rechteck- und der bipolaren Pulse, 1 bis 99 %.</translation>
+    </message>
+    <message>
+        <source>Time shift of the standard waveforms, -128 to 127 steps.</source>
+        <translation>Zeitverschiebung der Standardsignalformen, -128 bis 127 Schritte.</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to 99</source>
+        <translation>eine ganze Zahl von 1 bis 99</translation>
+    </message>
+    <message>
+        <source>a whole number from -128 to 127</source>
+        <translation>eine ganze Zahl von -128 bis 127</translation>
+    </message>
 </context>
 <context>
     <name>TControlsPart</name>
@@ -972,6 +992,10 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <source>Impulse train</source>
         <translation>Impulsfolge</translation>
     </message>
+    <message>
+        <source>Shape</source>
+        <translation>Form</translation>
+    </message>
 </context>
 <context>
     <name>TPlaybackPart</name>
@@ -998,6 +1022,30 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     <message>
         <source>Time step</source>
         <translation>Zeitschritt</translation>
+    </message>
+    <message>
+        <source>Speed %1</source>
+        <translation>Tempo %1</translation>
+    </message>
+    <message>
+        <source>Slowe&amp;r</source>
+        <translation>&amp;Langsamer</translation>
+    </message>
+    <message>
+        <source>Fas&amp;ter</source>
+        <translation>Schnelle&amp;r</translation>
+    </message>
+    <message>
+        <source>Run the sweep more slowly: half, then a quarter of the normal speed, to talk over it. The tone stays as it is.</source>
+        <translation>Den Durchlauf langsamer laufen lassen: mit halber, dann mit einem Viertel der normalen Geschwindigkeit, um dazu zu erklären. Der Ton bleibt, wie er ist.</translation>
+    </message>
+    <message>
+        <source>Run the sweep faster, up to twice the normal speed.</source>
+        <translation>Den Durchlauf schneller laufen lassen, bis zur doppelten normalen Geschwindigkeit.</translation>
+    </message>
+    <message>
+        <source>The speed of the sweep against the normal one step every 10 ms (View &gt; Slower and Faster).</source>
+        <translation>Die Geschwindigkeit des Durchlaufs gegenüber dem normalen Schritt alle 10 ms (Ansicht &gt; Langsamer und Schneller).</translation>
     </message>
 </context>
 <context>
@@ -1120,6 +1168,18 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <source>Drawing</source>
         <translation>Zeichnung</translation>
     </message>
+    <message>
+        <source>Under the mouse over the time plot: the ideal wave&apos;s value and the sum of the harmonics in use at that time step.</source>
+        <translation>Unter der Maus über dem Zeitdiagramm: der Wert der idealen Kurve und die Summe der verwendeten Harmonischen in diesem Zeitschritt.</translation>
+    </message>
+    <message>
+        <source>Ideal %1, sum %2</source>
+        <translation>Ideal %1, Summe %2</translation>
+    </message>
+    <message>
+        <source>Sum %1</source>
+        <translation>Summe %1</translation>
+    </message>
 </context>
 <context>
     <name>TRotantsForm</name>
@@ -1202,6 +1262,49 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     <message>
         <source>Show the program&apos;s version and credits.</source>
         <translation>Version und Mitwirkende des Programms zeigen.</translation>
+    </message>
+</context>
+<context>
+    <name>TShapePart</name>
+    <message>
+        <source>Shape</source>
+        <translation>For&amp;m</translation>
+    </message>
+    <message>
+        <source>Show a strip under the controls with two sliders that shape the standard waveforms: the pulses&apos; duty cycle and a time shift.</source>
+        <translation>Unter den Bedienelementen einen Streifen mit zwei Schiebereglern für die Standardsignalformen zeigen: das Tastverhältnis der Pulse und eine Zeitverschiebung.</translation>
+    </message>
+    <message>
+        <source>Duty cycle:</source>
+        <translation>Tastverhältnis:</translation>
+    </message>
+    <message>
+        <source>Time shift:</source>
+        <translation>Verschiebung:</translation>
+    </message>
+    <message>
+        <source>The width of the rectangular and bipolar pulses, 1 to 99 % of the period, their height kept. A narrower pulse spreads its spectrum under a wider sinc envelope.</source>
+        <translation>Die Breite der Rechteck- und der bipolaren Pulse, 1 bis 99 % der Periode, bei gleicher Höhe. Ein schmalerer Puls verteilt sein Spektrum unter einer breiteren sinc-Hüllkurve.</translation>
+    </message>
+    <message>
+        <source>Duty cycle</source>
+        <translation>Tastverhältnis</translation>
+    </message>
+    <message>
+        <source>Delays every standard waveform by -128 to 127 time steps. Every magnitude stays; harmonic k turns by k times the shift.</source>
+        <translation>Verzögert jede Standardsignalform um -128 bis 127 Zeitschritte. Jeder Betrag bleibt; die Harmonische k dreht sich um das k-Fache der Verschiebung.</translation>
+    </message>
+    <message>
+        <source>Time shift</source>
+        <translation>Zeitverschiebung</translation>
+    </message>
+    <message>
+        <source>Duty Cycle</source>
+        <translation>Tastverhältnis</translation>
+    </message>
+    <message>
+        <source>Time Shift</source>
+        <translation>Zeitverschiebung</translation>
     </message>
 </context>
 <context>
@@ -1315,6 +1418,10 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     <message>
         <source>Spectrum: %1 waveform, harmonics 0 to %2, the strongest harmonic %3 with magnitude %4; selected harmonic %5: magnitude %6, angle %7°</source>
         <translation>Spektrum: Signalform %1, Harmonische 0 bis %2, die stärkste Harmonische %3 mit Betrag %4; gewählte Harmonische %5: Betrag %6, Winkel %7°</translation>
+    </message>
+    <message>
+        <source>Harmonic %1: %2 at %3°</source>
+        <translation>Harmonische %1: %2 bei %3°</translation>
     </message>
 </context>
 <context>

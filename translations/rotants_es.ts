@@ -223,6 +223,26 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <source>Write one sweep (two periods) as animated GIF.</source>
         <translation>Guardar un barrido (dos periodos) como GIF animado.</translation>
     </message>
+    <message>
+        <source>Speed of the sweep: 0.25, 0.5, 1 or 2 times normal.</source>
+        <translation>Velocidad del barrido: 0.25, 0.5, 1 o 2 veces la normal.</translation>
+    </message>
+    <message>
+        <source>Duty cycle of the rectangular and bipolar pulses, 1 to 99 %.</source>
+        <translation>Ciclo de trabajo de los pulsos rectangular y bipolar, del 1 al 99 %.</translation>
+    </message>
+    <message>
+        <source>Time shift of the standard waveforms, -128 to 127 steps.</source>
+        <translation>Desplazamiento en el tiempo de las ondas estándar, de -128 a 127 pasos.</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to 99</source>
+        <translation>un número entero de 1 a 99</translation>
+    </message>
+    <message>
+        <source>a whole number from -128 to 127</source>
+        <translation>un número entero de -128 a 127</translation>
+    </message>
 </context>
 <context>
     <name>TControlsPart</name>
@@ -972,6 +992,10 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <source>Impulse train</source>
         <translation>Tren de impulsos</translation>
     </message>
+    <message>
+        <source>Shape</source>
+        <translation>Forma</translation>
+    </message>
 </context>
 <context>
     <name>TPlaybackPart</name>
@@ -998,6 +1022,30 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     <message>
         <source>Time step</source>
         <translation>Paso de tiempo</translation>
+    </message>
+    <message>
+        <source>Speed %1</source>
+        <translation>Velocidad %1</translation>
+    </message>
+    <message>
+        <source>Slowe&amp;r</source>
+        <translation>Más &amp;lento</translation>
+    </message>
+    <message>
+        <source>Fas&amp;ter</source>
+        <translation>&amp;Más rápido</translation>
+    </message>
+    <message>
+        <source>Run the sweep more slowly: half, then a quarter of the normal speed, to talk over it. The tone stays as it is.</source>
+        <translation>Recorrer el barrido más despacio: a la mitad y luego a un cuarto de la velocidad normal, para poder explicarlo. El tono no cambia.</translation>
+    </message>
+    <message>
+        <source>Run the sweep faster, up to twice the normal speed.</source>
+        <translation>Recorrer el barrido más deprisa, hasta el doble de la velocidad normal.</translation>
+    </message>
+    <message>
+        <source>The speed of the sweep against the normal one step every 10 ms (View &gt; Slower and Faster).</source>
+        <translation>La velocidad del barrido respecto a la normal, un paso cada 10 ms (Ver &gt; Más lento y Más rápido).</translation>
     </message>
 </context>
 <context>
@@ -1120,6 +1168,18 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <source>Drawing</source>
         <translation>Dibujo</translation>
     </message>
+    <message>
+        <source>Under the mouse over the time plot: the ideal wave&apos;s value and the sum of the harmonics in use at that time step.</source>
+        <translation>Bajo el ratón sobre el gráfico temporal: el valor de la onda ideal y la suma de los armónicos en uso en ese paso de tiempo.</translation>
+    </message>
+    <message>
+        <source>Ideal %1, sum %2</source>
+        <translation>Ideal %1, suma %2</translation>
+    </message>
+    <message>
+        <source>Sum %1</source>
+        <translation>Suma %1</translation>
+    </message>
 </context>
 <context>
     <name>TRotantsForm</name>
@@ -1202,6 +1262,49 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     <message>
         <source>Show the program&apos;s version and credits.</source>
         <translation>Mostrar la versión y los créditos del programa.</translation>
+    </message>
+</context>
+<context>
+    <name>TShapePart</name>
+    <message>
+        <source>Shape</source>
+        <translation>&amp;Forma</translation>
+    </message>
+    <message>
+        <source>Show a strip under the controls with two sliders that shape the standard waveforms: the pulses&apos; duty cycle and a time shift.</source>
+        <translation>Mostrar bajo los controles una franja con dos deslizadores que dan forma a las ondas estándar: el ciclo de trabajo de los pulsos y un desplazamiento en el tiempo.</translation>
+    </message>
+    <message>
+        <source>Duty cycle:</source>
+        <translation>Ciclo de trabajo:</translation>
+    </message>
+    <message>
+        <source>Time shift:</source>
+        <translation>Desplazamiento:</translation>
+    </message>
+    <message>
+        <source>The width of the rectangular and bipolar pulses, 1 to 99 % of the period, their height kept. A narrower pulse spreads its spectrum under a wider sinc envelope.</source>
+        <translation>El ancho de los pulsos rectangular y bipolar, del 1 al 99 % del periodo, con la misma altura. Un pulso más estrecho reparte su espectro bajo una envolvente sinc más ancha.</translation>
+    </message>
+    <message>
+        <source>Duty cycle</source>
+        <translation>Ciclo de trabajo</translation>
+    </message>
+    <message>
+        <source>Delays every standard waveform by -128 to 127 time steps. Every magnitude stays; harmonic k turns by k times the shift.</source>
+        <translation>Retrasa cada onda estándar de -128 a 127 pasos de tiempo. Todas las magnitudes se mantienen; el armónico k gira k veces el desplazamiento.</translation>
+    </message>
+    <message>
+        <source>Time shift</source>
+        <translation>Desplazamiento en el tiempo</translation>
+    </message>
+    <message>
+        <source>Duty Cycle</source>
+        <translation>Ciclo de trabajo</translation>
+    </message>
+    <message>
+        <source>Time Shift</source>
+        <translation>Desplazamiento en el tiempo</translation>
     </message>
 </context>
 <context>
@@ -1315,6 +1418,10 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     <message>
         <source>Spectrum: %1 waveform, harmonics 0 to %2, the strongest harmonic %3 with magnitude %4; selected harmonic %5: magnitude %6, angle %7°</source>
         <translation>Espectro: onda %1, armónicos 0 a %2, el armónico más fuerte %3 con módulo %4; armónico seleccionado %5: módulo %6, fase %7°</translation>
+    </message>
+    <message>
+        <source>Harmonic %1: %2 at %3°</source>
+        <translation>Armónico %1: %2 a %3°</translation>
     </message>
 </context>
 <context>

@@ -223,6 +223,26 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <source>Write one sweep (two periods) as animated GIF.</source>
         <translation>Écrire un balayage complet (deux périodes) en GIF animé.</translation>
     </message>
+    <message>
+        <source>Speed of the sweep: 0.25, 0.5, 1 or 2 times normal.</source>
+        <translation>Vitesse du balayage : 0.25, 0.5, 1 ou 2 fois la normale.</translation>
+    </message>
+    <message>
+        <source>Duty cycle of the rectangular and bipolar pulses, 1 to 99 %.</source>
+        <translation>Rapport cyclique des impulsions rectangulaire et bipolaire, de 1 à 99 %.</translation>
+    </message>
+    <message>
+        <source>Time shift of the standard waveforms, -128 to 127 steps.</source>
+        <translation>Décalage temporel des signaux standard, de -128 à 127 pas.</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to 99</source>
+        <translation>un nombre entier de 1 à 99</translation>
+    </message>
+    <message>
+        <source>a whole number from -128 to 127</source>
+        <translation>un nombre entier de -128 à 127</translation>
+    </message>
 </context>
 <context>
     <name>TControlsPart</name>
@@ -972,6 +992,10 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <source>Impulse train</source>
         <translation>Train d&apos;impulsions</translation>
     </message>
+    <message>
+        <source>Shape</source>
+        <translation>Forme</translation>
+    </message>
 </context>
 <context>
     <name>TPlaybackPart</name>
@@ -998,6 +1022,30 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     <message>
         <source>Time step</source>
         <translation>Pas de temps</translation>
+    </message>
+    <message>
+        <source>Speed %1</source>
+        <translation>Vitesse %1</translation>
+    </message>
+    <message>
+        <source>Slowe&amp;r</source>
+        <translation>Plus le&amp;nt</translation>
+    </message>
+    <message>
+        <source>Fas&amp;ter</source>
+        <translation>Plus rap&amp;ide</translation>
+    </message>
+    <message>
+        <source>Run the sweep more slowly: half, then a quarter of the normal speed, to talk over it. The tone stays as it is.</source>
+        <translation>Faire défiler le balayage plus lentement : à la moitié, puis au quart de la vitesse normale, pour le commenter. Le son reste le même.</translation>
+    </message>
+    <message>
+        <source>Run the sweep faster, up to twice the normal speed.</source>
+        <translation>Faire défiler le balayage plus vite, jusqu&apos;au double de la vitesse normale.</translation>
+    </message>
+    <message>
+        <source>The speed of the sweep against the normal one step every 10 ms (View &gt; Slower and Faster).</source>
+        <translation>La vitesse du balayage par rapport à la normale, un pas toutes les 10 ms (Affichage &gt; Plus lent et Plus rapide).</translation>
     </message>
 </context>
 <context>
@@ -1120,6 +1168,18 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <source>Drawing</source>
         <translation>Dessin</translation>
     </message>
+    <message>
+        <source>Under the mouse over the time plot: the ideal wave&apos;s value and the sum of the harmonics in use at that time step.</source>
+        <translation>Sous la souris au-dessus du graphique temporel : la valeur du signal idéal et la somme des harmoniques utilisées à ce pas de temps.</translation>
+    </message>
+    <message>
+        <source>Ideal %1, sum %2</source>
+        <translation>Idéal %1, somme %2</translation>
+    </message>
+    <message>
+        <source>Sum %1</source>
+        <translation>Somme %1</translation>
+    </message>
 </context>
 <context>
     <name>TRotantsForm</name>
@@ -1202,6 +1262,49 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     <message>
         <source>Show the program&apos;s version and credits.</source>
         <translation>Afficher la version et les crédits du programme.</translation>
+    </message>
+</context>
+<context>
+    <name>TShapePart</name>
+    <message>
+        <source>Shape</source>
+        <translation>&amp;Forme</translation>
+    </message>
+    <message>
+        <source>Show a strip under the controls with two sliders that shape the standard waveforms: the pulses&apos; duty cycle and a time shift.</source>
+        <translation>Afficher sous les commandes une bande avec deux curseurs qui façonnent les signaux standard : le rapport cyclique des impulsions et un décalage temporel.</translation>
+    </message>
+    <message>
+        <source>Duty cycle:</source>
+        <translation>Rapport cyclique :</translation>
+    </message>
+    <message>
+        <source>Time shift:</source>
+        <translation>Décalage :</translation>
+    </message>
+    <message>
+        <source>The width of the rectangular and bipolar pulses, 1 to 99 % of the period, their height kept. A narrower pulse spreads its spectrum under a wider sinc envelope.</source>
+        <translation>La largeur des impulsions rectangulaire et bipolaire, de 1 à 99 % de la période, à hauteur égale. Une impulsion plus étroite étale son spectre sous une enveloppe en sinc plus large.</translation>
+    </message>
+    <message>
+        <source>Duty cycle</source>
+        <translation>Rapport cyclique</translation>
+    </message>
+    <message>
+        <source>Delays every standard waveform by -128 to 127 time steps. Every magnitude stays; harmonic k turns by k times the shift.</source>
+        <translation>Retarde chaque signal standard de -128 à 127 pas de temps. Chaque module reste le même ; l&apos;harmonique k tourne de k fois le décalage.</translation>
+    </message>
+    <message>
+        <source>Time shift</source>
+        <translation>Décalage temporel</translation>
+    </message>
+    <message>
+        <source>Duty Cycle</source>
+        <translation>Rapport cyclique</translation>
+    </message>
+    <message>
+        <source>Time Shift</source>
+        <translation>Décalage temporel</translation>
     </message>
 </context>
 <context>
@@ -1315,6 +1418,10 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     <message>
         <source>Spectrum: %1 waveform, harmonics 0 to %2, the strongest harmonic %3 with magnitude %4; selected harmonic %5: magnitude %6, angle %7°</source>
         <translation>Spectre&#xa0;: signal %1, harmoniques 0 à %2, l&apos;harmonique la plus forte %3 de module %4&#xa0;; harmonique sélectionnée %5&#xa0;: module %6, angle %7°</translation>
+    </message>
+    <message>
+        <source>Harmonic %1: %2 at %3°</source>
+        <translation>Harmonique %1 : %2 à %3°</translation>
     </message>
 </context>
 <context>

@@ -223,6 +223,26 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <source>Write one sweep (two periods) as animated GIF.</source>
         <translation>Grava uma varredura (dois períodos) como GIF animado.</translation>
     </message>
+    <message>
+        <source>Speed of the sweep: 0.25, 0.5, 1 or 2 times normal.</source>
+        <translation>Velocidade da varredura: 0.25, 0.5, 1 ou 2 vezes a normal.</translation>
+    </message>
+    <message>
+        <source>Duty cycle of the rectangular and bipolar pulses, 1 to 99 %.</source>
+        <translation>Ciclo de trabalho dos pulsos retangular e bipolar, de 1 a 99 %.</translation>
+    </message>
+    <message>
+        <source>Time shift of the standard waveforms, -128 to 127 steps.</source>
+        <translation>Deslocamento no tempo das formas de onda padrão, de -128 a 127 passos.</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to 99</source>
+        <translation>um número inteiro de 1 a 99</translation>
+    </message>
+    <message>
+        <source>a whole number from -128 to 127</source>
+        <translation>um número inteiro de -128 a 127</translation>
+    </message>
 </context>
 <context>
     <name>TControlsPart</name>
@@ -972,6 +992,10 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <source>Impulse train</source>
         <translation>Trem de impulsos</translation>
     </message>
+    <message>
+        <source>Shape</source>
+        <translation>Forma</translation>
+    </message>
 </context>
 <context>
     <name>TPlaybackPart</name>
@@ -998,6 +1022,30 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     <message>
         <source>Time step</source>
         <translation>Passo de tempo</translation>
+    </message>
+    <message>
+        <source>Speed %1</source>
+        <translation>Velocidade %1</translation>
+    </message>
+    <message>
+        <source>Slowe&amp;r</source>
+        <translation>Mais &amp;lento</translation>
+    </message>
+    <message>
+        <source>Fas&amp;ter</source>
+        <translation>&amp;Mais rápido</translation>
+    </message>
+    <message>
+        <source>Run the sweep more slowly: half, then a quarter of the normal speed, to talk over it. The tone stays as it is.</source>
+        <translation>Percorrer a varredura mais devagar: na metade e depois em um quarto da velocidade normal, para poder explicá-la. O tom não muda.</translation>
+    </message>
+    <message>
+        <source>Run the sweep faster, up to twice the normal speed.</source>
+        <translation>Percorrer a varredura mais depressa, até o dobro da velocidade normal.</translation>
+    </message>
+    <message>
+        <source>The speed of the sweep against the normal one step every 10 ms (View &gt; Slower and Faster).</source>
+        <translation>A velocidade da varredura em relação à normal, um passo a cada 10 ms (Exibir &gt; Mais lento e Mais rápido).</translation>
     </message>
 </context>
 <context>
@@ -1120,6 +1168,18 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <source>Drawing</source>
         <translation>Desenho</translation>
     </message>
+    <message>
+        <source>Under the mouse over the time plot: the ideal wave&apos;s value and the sum of the harmonics in use at that time step.</source>
+        <translation>Sob o mouse sobre o gráfico temporal: o valor da onda ideal e a soma das harmônicas em uso nesse passo de tempo.</translation>
+    </message>
+    <message>
+        <source>Ideal %1, sum %2</source>
+        <translation>Ideal %1, soma %2</translation>
+    </message>
+    <message>
+        <source>Sum %1</source>
+        <translation>Soma %1</translation>
+    </message>
 </context>
 <context>
     <name>TRotantsForm</name>
@@ -1202,6 +1262,49 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     <message>
         <source>Show the program&apos;s version and credits.</source>
         <translation>Mostra a versão e os créditos do programa.</translation>
+    </message>
+</context>
+<context>
+    <name>TShapePart</name>
+    <message>
+        <source>Shape</source>
+        <translation>&amp;Forma</translation>
+    </message>
+    <message>
+        <source>Show a strip under the controls with two sliders that shape the standard waveforms: the pulses&apos; duty cycle and a time shift.</source>
+        <translation>Mostrar sob os controles uma faixa com dois controles deslizantes que moldam as formas de onda padrão: o ciclo de trabalho dos pulsos e um deslocamento no tempo.</translation>
+    </message>
+    <message>
+        <source>Duty cycle:</source>
+        <translation>Ciclo de trabalho:</translation>
+    </message>
+    <message>
+        <source>Time shift:</source>
+        <translation>Deslocamento:</translation>
+    </message>
+    <message>
+        <source>The width of the rectangular and bipolar pulses, 1 to 99 % of the period, their height kept. A narrower pulse spreads its spectrum under a wider sinc envelope.</source>
+        <translation>A largura dos pulsos retangular e bipolar, de 1 a 99 % do período, com a mesma altura. Um pulso mais estreito espalha seu espectro sob uma envoltória sinc mais larga.</translation>
+    </message>
+    <message>
+        <source>Duty cycle</source>
+        <translation>Ciclo de trabalho</translation>
+    </message>
+    <message>
+        <source>Delays every standard waveform by -128 to 127 time steps. Every magnitude stays; harmonic k turns by k times the shift.</source>
+        <translation>Atrasa cada forma de onda padrão de -128 a 127 passos de tempo. Toda magnitude permanece; a harmônica k gira k vezes o deslocamento.</translation>
+    </message>
+    <message>
+        <source>Time shift</source>
+        <translation>Deslocamento no tempo</translation>
+    </message>
+    <message>
+        <source>Duty Cycle</source>
+        <translation>Ciclo de trabalho</translation>
+    </message>
+    <message>
+        <source>Time Shift</source>
+        <translation>Deslocamento no tempo</translation>
     </message>
 </context>
 <context>
@@ -1315,6 +1418,10 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     <message>
         <source>Spectrum: %1 waveform, harmonics 0 to %2, the strongest harmonic %3 with magnitude %4; selected harmonic %5: magnitude %6, angle %7°</source>
         <translation>Espectro: onda %1, harmônicas 0 a %2, a harmônica mais forte %3 com módulo %4; harmônica selecionada %5: módulo %6, fase %7°</translation>
+    </message>
+    <message>
+        <source>Harmonic %1: %2 at %3°</source>
+        <translation>Harmônica %1: %2 a %3°</translation>
     </message>
 </context>
 <context>

@@ -223,6 +223,26 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <source>Write one sweep (two periods) as animated GIF.</source>
         <translation>将一次完整扫描（两个周期）写为 GIF 动画。</translation>
     </message>
+    <message>
+        <source>Speed of the sweep: 0.25, 0.5, 1 or 2 times normal.</source>
+        <translation>扫描速度：正常速度的 0.25、0.5、1 或 2 倍。</translation>
+    </message>
+    <message>
+        <source>Duty cycle of the rectangular and bipolar pulses, 1 to 99 %.</source>
+        <translation>矩形脉冲和双极性脉冲的占空比，1% 到 99%。</translation>
+    </message>
+    <message>
+        <source>Time shift of the standard waveforms, -128 to 127 steps.</source>
+        <translation>标准波形的时间平移，-128 到 127 步。</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to 99</source>
+        <translation>1 到 99 之间的整数</translation>
+    </message>
+    <message>
+        <source>a whole number from -128 to 127</source>
+        <translation>-128 到 127 之间的整数</translation>
+    </message>
 </context>
 <context>
     <name>TControlsPart</name>
@@ -972,6 +992,10 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <source>Impulse train</source>
         <translation>冲激串</translation>
     </message>
+    <message>
+        <source>Shape</source>
+        <translation>形状</translation>
+    </message>
 </context>
 <context>
     <name>TPlaybackPart</name>
@@ -998,6 +1022,30 @@ With --export-* or --save it writes those files without opening a window.</sourc
     <message>
         <source>Time step</source>
         <translation>时间步</translation>
+    </message>
+    <message>
+        <source>Speed %1</source>
+        <translation>速度 %1</translation>
+    </message>
+    <message>
+        <source>Slowe&amp;r</source>
+        <translation>减速(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Fas&amp;ter</source>
+        <translation>加速(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Run the sweep more slowly: half, then a quarter of the normal speed, to talk over it. The tone stays as it is.</source>
+        <translation>让扫描放慢：先减为正常速度的一半，再减为四分之一，便于边演示边讲解。声音保持不变。</translation>
+    </message>
+    <message>
+        <source>Run the sweep faster, up to twice the normal speed.</source>
+        <translation>让扫描加快，最高为正常速度的两倍。</translation>
+    </message>
+    <message>
+        <source>The speed of the sweep against the normal one step every 10 ms (View &gt; Slower and Faster).</source>
+        <translation>扫描速度与正常速度（每 10 毫秒一步）之比（视图 &gt; 减速、加速）。</translation>
     </message>
 </context>
 <context>
@@ -1120,6 +1168,18 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <source>Drawing</source>
         <translation>绘制</translation>
     </message>
+    <message>
+        <source>Under the mouse over the time plot: the ideal wave&apos;s value and the sum of the harmonics in use at that time step.</source>
+        <translation>鼠标在时间图上所指时间步处：理想波形的值和所用谐波之和。</translation>
+    </message>
+    <message>
+        <source>Ideal %1, sum %2</source>
+        <translation>理想 %1，和 %2</translation>
+    </message>
+    <message>
+        <source>Sum %1</source>
+        <translation>和 %1</translation>
+    </message>
 </context>
 <context>
     <name>TRotantsForm</name>
@@ -1202,6 +1262,49 @@ With --export-* or --save it writes those files without opening a window.</sourc
     <message>
         <source>Show the program&apos;s version and credits.</source>
         <translation>显示程序的版本和致谢。</translation>
+    </message>
+</context>
+<context>
+    <name>TShapePart</name>
+    <message>
+        <source>Shape</source>
+        <translation>形状</translation>
+    </message>
+    <message>
+        <source>Show a strip under the controls with two sliders that shape the standard waveforms: the pulses&apos; duty cycle and a time shift.</source>
+        <translation>在控件下方显示一条带两个滑块的面板，用于调整标准波形：脉冲的占空比和时间平移。</translation>
+    </message>
+    <message>
+        <source>Duty cycle:</source>
+        <translation>占空比：</translation>
+    </message>
+    <message>
+        <source>Time shift:</source>
+        <translation>时间平移：</translation>
+    </message>
+    <message>
+        <source>The width of the rectangular and bipolar pulses, 1 to 99 % of the period, their height kept. A narrower pulse spreads its spectrum under a wider sinc envelope.</source>
+        <translation>矩形脉冲和双极性脉冲的宽度，为周期的 1% 到 99%，高度不变。脉冲越窄，其频谱在越宽的 sinc 包络下展开。</translation>
+    </message>
+    <message>
+        <source>Duty cycle</source>
+        <translation>占空比</translation>
+    </message>
+    <message>
+        <source>Delays every standard waveform by -128 to 127 time steps. Every magnitude stays; harmonic k turns by k times the shift.</source>
+        <translation>将每个标准波形延迟 -128 到 127 个时间步。各幅值不变；第 k 次谐波转过平移量的 k 倍。</translation>
+    </message>
+    <message>
+        <source>Time shift</source>
+        <translation>时间平移</translation>
+    </message>
+    <message>
+        <source>Duty Cycle</source>
+        <translation>占空比</translation>
+    </message>
+    <message>
+        <source>Time Shift</source>
+        <translation>时间平移</translation>
     </message>
 </context>
 <context>
@@ -1315,6 +1418,10 @@ With --export-* or --save it writes those files without opening a window.</sourc
     <message>
         <source>Spectrum: %1 waveform, harmonics 0 to %2, the strongest harmonic %3 with magnitude %4; selected harmonic %5: magnitude %6, angle %7°</source>
         <translation>频谱：波形“%1”，第 0 至 %2 次谐波，最强为第 %3 次谐波，幅值 %4；选中第 %5 次谐波：幅值 %6，相角 %7°</translation>
+    </message>
+    <message>
+        <source>Harmonic %1: %2 at %3°</source>
+        <translation>第 %1 次谐波：%2，角度 %3°</translation>
     </message>
 </context>
 <context>

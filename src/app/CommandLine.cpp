@@ -15,6 +15,7 @@
 #include <QRegularExpression>
 #include <QSlider>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -150,6 +151,14 @@ int ParseCommandLine(const QStringList &arguments, TCommandLineOptions &options)
   const QCommandLineOption spectrum("spectrum",
                                     TCommandLineText::tr("Show the spectrum under the plots."));
   const QCommandLineOption zoom("zoom", TCommandLineText::tr("Zoom factor, 1 to 3."), "F");
+  const QCommandLineOption speed(
+      "speed", TCommandLineText::tr("Speed of the sweep: 0.25, 0.5, 1 or 2 times normal."), "F");
+  const QCommandLineOption duty(
+      "duty", TCommandLineText::tr("Duty cycle of the rectangular and bipolar pulses, 1 to 99 %."),
+      "PERCENT");
+  const QCommandLineOption shift(
+      "shift", TCommandLineText::tr("Time shift of the standard waveforms, -128 to 127 steps."),
+      "STEPS");
   const QCommandLineOption language(
       "language",
       TCommandLineText::tr("Language of the window: %1.").arg(LanguageCodes().join(", ")),
@@ -176,7 +185,7 @@ int ParseCommandLine(const QStringList &arguments, TCommandLineOptions &options)
   const QCommandLineOption save("save", TCommandLineText::tr("Save the phasor set."),
                                 "OUT.rotants");
   parser.addOptions({waveform, highest, step, conjugate, rotate, trace, realValue, noGrid,
-                     noIdeal, spectrum, zoom, language, picture, sound, seconds, harmonics,
+                     noIdeal, spectrum, zoom, speed, duty, shift, language, picture, sound, seconds, harmonics,
                      samples, animation, figure, save});
 
   if (!parser.parse(arguments)) {
@@ -217,6 +226,27 @@ int ParseCommandLine(const QStringList &arguments, TCommandLineOptions &options)
   if (parser.isSet(zoom)
       && !ReadReal(parser.value(zoom), ZoomSteps::Smallest, ZoomSteps::Largest, read.Zoom))
     return bad(zoom, parser.value(zoom), TCommandLineText::tr("a factor from 1 to 3"));
+  if (parser.isSet(speed)) {
+    const auto &speeds = TPlaybackPart::Speeds;
+    if (!ReadReal(parser.value(speed), speeds.front(), speeds.back(), read.Speed)
+        || std::find(speeds.begin(), speeds.end(), read.Speed) == speeds.end())
+      return bad(speed, parser.value(speed),
+                 TCommandLineText::tr("one of %1").arg(QStringLiteral("0.25, 0.5, 1, 2")));
+  }
+  int shapeValue = 0;
+  if (parser.isSet(duty)) {
+    if (!ReadInt(parser.value(duty), WaveformPresets::MinDutyCycle,
+                 WaveformPresets::MaxDutyCycle, shapeValue))
+      return bad(duty, parser.value(duty), TCommandLineText::tr("a whole number from 1 to 99"));
+    read.DutyCycle = shapeValue;
+  }
+  if (parser.isSet(shift)) {
+    if (!ReadInt(parser.value(shift), WaveformPresets::MinShift, WaveformPresets::MaxShift,
+                 shapeValue))
+      return bad(shift, parser.value(shift),
+                 TCommandLineText::tr("a whole number from -128 to 127"));
+    read.Shift = shapeValue;
+  }
   if (parser.isSet(seconds)) {
     if (!parser.isSet(sound)) {
       PrintError(TCommandLineText::tr("--seconds needs --export-sound"));
@@ -318,6 +348,11 @@ bool ApplyCommandLine(TRotantsForm &form, const TCommandLineOptions &options, bo
       Tick(form.TimeGridCheckBox, false);
     if (options.NoIdeal)
       Tick(form.IdealWaveCheckBox, false);
+    if (options.DutyCycle || options.Shift) {
+      const WaveformPresets::TShape &held = form.Document.Shape;
+      form.SetShape({options.DutyCycle.value_or(held.DutyCycle),
+                     options.Shift.value_or(held.Shift)});
+    }
     if (options.Highest >= 0) {
       form.HighestHarmonicComboBox->setCurrentIndex(options.Highest);
       form.HighestHarmonicComboBoxChange();
@@ -335,6 +370,8 @@ bool ApplyCommandLine(TRotantsForm &form, const TCommandLineOptions &options, bo
     form.SetSpectrumView(true, false);
   if (options.Zoom > 0.0)
     form.SetZoomForRun(options.Zoom);
+  if (options.Speed > 0.0)
+    form.Playback->SetSpeed(options.Speed);
   if (!options.Language.isEmpty())
     form.SetLanguage(options.Language, false);
   return true;

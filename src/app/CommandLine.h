@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class TRotantsForm;
 
 // What the command line asked for, as parsed. Empty paths mean "not given";
@@ -19,6 +21,10 @@ struct TCommandLineOptions {
   bool NoIdeal = false;
   bool Spectrum = false;  // shows the spectrum strip for this run
   double Zoom = 0.0;   // 0 keeps the remembered zoom
+  double Speed = 0.0;  // one of the sweep's speeds; 0 keeps normal speed
+  // The standard waveforms' duty cycle (1..99) and shift (-128..127).
+  std::optional<int> DutyCycle;
+  std::optional<int> Shift;
   QString Language;    // a language code; empty keeps the remembered or the system's
   QString ExportPicture;
   QString ExportSound;

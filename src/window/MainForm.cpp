@@ -161,6 +161,7 @@ void TRotantsForm::BuildMenus()
   ViewShowError = View->ViewShowError;
   Sound->BuildSoloAction(MenuView, ViewShowError);
   ViewSoloHarmonic = Sound->ViewSoloHarmonic;
+  Playback->BuildSpeedActions(MenuView);
   Help = MainMenu->addMenu(QString());
   Help->setObjectName("Help");
   HelpAbout = Help->addAction(QString());
@@ -170,6 +171,7 @@ void TRotantsForm::BuildMenus()
   Spectrum->BuildActions(MenuView);
   ViewSpectrum = Spectrum->ViewSpectrum;
   ViewSpectrumDecibels = Spectrum->ViewSpectrumDecibels;
+  Shape->BuildAction(MenuView);
   View->BuildLanguageMenu(MenuView);
 }
 
@@ -207,7 +209,7 @@ void TRotantsForm::BuildClientArea()
   AngleEdit = Editor->AngleEdit;
   PhasorUpdateBtn = Editor->UpdateBtn;
 
-  Playback = new TPlaybackPart(Document, client);
+  Playback->BuildControls(client);
   StopBtn = Playback->StopBtn;
   PlayBtn = Playback->PlayBtn;
   TimeTrackBar = Playback->TimeTrackBar;
@@ -218,6 +220,7 @@ void TRotantsForm::BuildClientArea()
   StatusPanel0 = Plots->StatusPanel0;
   StatusPanel1 = Plots->StatusPanel1;
   StatusPanel2 = Plots->StatusPanel2;
+  Playback->BuildSpeedPanel(StatusBar);
 
   Controls->BuildControls(client, [this](QWidget *timeOptions) {
     Sound->BuildControls(timeOptions);
@@ -225,6 +228,7 @@ void TRotantsForm::BuildClientArea()
   });
 
   Spectrum->BuildStrip(client);
+  Shape->BuildStrip(client);
 }
 
 void TRotantsForm::BindHandlers()

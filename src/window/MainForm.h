@@ -8,6 +8,7 @@
 #include "PhasorSetFile.h"
 #include "PlaybackPart.h"
 #include "PlotsPart.h"
+#include "ShapePart.h"
 #include "SoundPart.h"
 #include "SpectrumPart.h"
 #include "ViewPart.h"
@@ -95,6 +96,10 @@ public:
   TViewPart *const View = new TViewPart(this, ViewNeeds());
   TPlotsPart *const Plots = new TPlotsPart(Document, Actions, *Spectrum, PlotsView(), this);
   TControlsPart *const Controls = new TControlsPart(Document, this);
+  // The time step and the animation: StopBtn, PlayBtn, TimeTrackBar,
+  // SimulationTimer and the speed belong to it.
+  TPlaybackPart *const Playback = new TPlaybackPart(Document, this);
+  TShapePart *const Shape = new TShapePart(Document, Actions, ShapeView(), this);
 
   // Controls, named as their objectNames.
   QMenuBar *MainMenu = nullptr;
@@ -131,6 +136,17 @@ public:
   QAction *ViewShowError = nullptr;
   QAction *ViewSpectrum = nullptr;
   QAction *ViewSpectrumDecibels = nullptr;
+  // Slower and Faster step the sweep's speed; SpeedPanel names a speed other
+  // than normal.
+  QAction *&ViewSlower = Playback->ViewSlower;
+  QAction *&ViewFaster = Playback->ViewFaster;
+  QLabel *&SpeedPanel = Playback->SpeedPanel;
+  // View > Shape shows ShapePanel, the strip with the duty cycle and shift
+  // sliders, below the controls (under the spectrum strip while it shows).
+  QAction *&ViewShape = Shape->ViewShape;
+  QWidget *&ShapePanel = Shape->ShapePanel;
+  QSlider *&ShapeDutyCycle = Shape->ShapeDutyCycle;
+  QSlider *&ShapeShift = Shape->ShapeShift;
   QMenu *&ViewLanguage = View->ViewLanguage;
   QMenu *Help = nullptr;
   QAction *HelpManual = nullptr;
@@ -164,8 +180,6 @@ public:
   QPushButton *PhasorUpdateBtn = nullptr;
   // Names the typed value the last Update replaced by 0; hidden otherwise.
   QLabel *EditorNotice = nullptr;
-  // StopBtn, PlayBtn, TimeTrackBar and SimulationTimer belong to Playback.
-  TPlaybackPart *Playback = nullptr;  // owned (QObject child of the client area)
   QPushButton *StopBtn = nullptr;
   QPushButton *PlayBtn = nullptr;
   QStatusBar *&StatusBar = Plots->StatusBar;
@@ -325,6 +339,10 @@ public:
     Spectrum->MouseMove(shift, X, Y);
   }
 
+  // The standard waveforms' shape (see TShapePart), as the sliders set it:
+  // one action, the tone and the pictures following.
+  void SetShape(const WaveformPresets::TShape &shape);
+
   // The waveform drop-down's items in the current language, in its order.
   static QStringList WaveformItemTexts() { return TControlsPart::WaveformItemTexts(); }
 
@@ -462,6 +480,9 @@ private:
   TSpectrumView SpectrumView();
   TViewNeeds ViewNeeds();
   TPlotsView PlotsView();
+  TShapeView ShapeView();
+  // The tone and the pictures after a new shape.
+  void FollowShape();
   void BuildEditMenu();
   void FinishRestore(const TPhasorSnapshot &snapshot);
   void ShowUndoTexts();

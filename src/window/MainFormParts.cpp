@@ -2,6 +2,7 @@
 
 #include "AboutForm.h"
 #include "EditorPanel.h"
+#include "WindowLayout.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -50,6 +51,7 @@ TFilesView TRotantsForm::FilesView()
     RotateComplexPlaneCheckBoxClick();
     HighestHarmonicComboBox->setCurrentIndex(state.HighestHarmonic);
     HighestHarmonic = state.HighestHarmonic;
+    Document.SetShape(state.Shape);
     WaveformComboBox->setCurrentIndex(state.Waveform);
     WaveformComboBoxChange();
   };
@@ -88,10 +90,26 @@ TSpectrumView TRotantsForm::SpectrumView()
   return view;
 }
 
+TShapeView TRotantsForm::ShapeView()
+{
+  TShapeView view;
+  view.Relayout = [this] { View->Relayout(); };
+  view.Reshaped = [this] { FollowShape(); };
+  return view;
+}
+
 TViewNeeds TRotantsForm::ViewNeeds()
 {
   TViewNeeds needs;
-  needs.Growth = [this] { return Spectrum->Growth(); };
+  needs.Growth = [this] { return Spectrum->Growth() + Shape->Growth(); };
+  // The shape strip lies under the spectrum strip while that shows; hidden,
+  // it is placed when it shows.
+  needs.PlaceStrips = [this] {
+    if (Shape->Shown())
+      View->SetBaseGeometry(ShapePanel, QRect(0, WindowLayout::StatusBarTop + Spectrum->Growth(),
+                                            WindowLayout::ClientWidth,
+                                            ShapePanel->height()));
+  };
   // The canvases draw at the screen's detail, so the pictures are drawn anew.
   needs.Zoomed = [this](double factor) {
     TimeTrackBarChange();
@@ -174,6 +192,7 @@ void TRotantsForm::UseSettings(QSettings *settings)
 {
   View->UseSettings(nullptr);
   Spectrum->UseSettings(settings);
+  Shape->UseSettings(settings);
   View->UseSettings(settings);
   if (settings) {
     RestoreTeachingOptions(settings);

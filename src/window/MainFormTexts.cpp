@@ -25,6 +25,7 @@ void TRotantsForm::RetranslateUi()
   Files->Retranslate();
   Sound->Retranslate();
   Spectrum->Retranslate();
+  Shape->Retranslate();
   View->Retranslate();
   Plots->Retranslate();
   Editor->Retranslate();

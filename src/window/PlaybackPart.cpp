@@ -4,10 +4,16 @@
 #include "PhasorDocument.h"
 #include "WindowLayout.h"
 
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QSlider>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
+
+#include <algorithm>
 
 using WindowLayout::Place;
 
@@ -15,10 +21,22 @@ namespace {
 
 constexpr int TickMilliseconds = 10;
 
+// The speed panel's width at factor 1.
+constexpr int SpeedPanelWidth = 72;
+
 }  // namespace
 
-TPlaybackPart::TPlaybackPart(const TPhasorDocument &document, QWidget *client)
-    : QObject(client), Document(document)
+TPlaybackPart::TPlaybackPart(const TPhasorDocument &document, QObject *parent)
+    : QObject(parent), Document(document)
+{
+  SimulationTimer = new QTimer(this);
+  SimulationTimer->setObjectName("SimulationTimer");
+  SimulationTimer->setInterval(TickMilliseconds);
+  SimulationTimer->setTimerType(Qt::PreciseTimer);
+  connect(SimulationTimer, &QTimer::timeout, this, &TPlaybackPart::Tick);
+}
+
+void TPlaybackPart::BuildControls(QWidget *client)
 {
   StopBtn = Place(new QPushButton(client), "StopBtn", 560, 304, 75, 25);
   StopBtn->setIcon(client->style()->standardIcon(QStyle::SP_DialogNoButton));
@@ -32,12 +50,78 @@ TPlaybackPart::TPlaybackPart(const TPhasorDocument &document, QWidget *client)
   TimeTrackBar->setPageStep(51);
   TimeTrackBar->setSingleStep(1);
   TimeTrackBar->setTickPosition(QSlider::NoTicks);
+}
 
-  SimulationTimer = new QTimer(this);
-  SimulationTimer->setObjectName("SimulationTimer");
-  SimulationTimer->setInterval(TickMilliseconds);
-  SimulationTimer->setTimerType(Qt::PreciseTimer);
-  connect(SimulationTimer, &QTimer::timeout, this, &TPlaybackPart::Tick);
+void TPlaybackPart::BuildSpeedActions(QMenu *menu)
+{
+  menu->addSeparator();
+  ViewSlower = menu->addAction(QString());
+  ViewSlower->setObjectName("ViewSlower");
+  ViewSlower->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_BracketLeft));
+  ViewFaster = menu->addAction(QString());
+  ViewFaster->setObjectName("ViewFaster");
+  ViewFaster->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_BracketRight));
+  connect(ViewSlower, &QAction::triggered, this, &TPlaybackPart::Slower);
+  connect(ViewFaster, &QAction::triggered, this, &TPlaybackPart::Faster);
+  ShowSpeed();
+}
+
+void TPlaybackPart::BuildSpeedPanel(QStatusBar *statusBar)
+{
+  SpeedPanel = new QLabel(statusBar);
+  SpeedPanel->setObjectName("SpeedPanel");
+  SpeedPanel->setFixedSize(SpeedPanelWidth, SpeedPanel->sizeHint().height());
+  SpeedPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  SpeedPanel->setIndent(WindowLayout::PanelIndent);
+  statusBar->addWidget(SpeedPanel);
+  ShowSpeed();
+}
+
+bool TPlaybackPart::SetSpeed(double speed)
+{
+  const auto found = std::find(Speeds.begin(), Speeds.end(), speed);
+  if (found == Speeds.end())
+    return false;
+  SpeedIndex = std::size_t(found - Speeds.begin());
+  ShowSpeed();
+  return true;
+}
+
+void TPlaybackPart::Slower()
+{
+  if (SpeedIndex > 0)
+    SetSpeed(Speeds[SpeedIndex - 1]);
+}
+
+void TPlaybackPart::Faster()
+{
+  if (SpeedIndex + 1 < Speeds.size())
+    SetSpeed(Speeds[SpeedIndex + 1]);
+}
+
+QString TPlaybackPart::SpeedText(double speed)
+{
+  if (speed == 0.25)
+    return QStringLiteral("\u00bc");
+  if (speed == 0.5)
+    return QStringLiteral("\u00bd");
+  return QString::number(speed);
+}
+
+// The interval tells the speed below normal; a running timer keeps running
+// at the new one.
+void TPlaybackPart::ShowSpeed()
+{
+  const double speed = Speed();
+  SimulationTimer->setInterval(speed < 1.0 ? int(TickMilliseconds / speed) : TickMilliseconds);
+  if (ViewSlower) {
+    ViewSlower->setEnabled(SpeedIndex > 0);
+    ViewFaster->setEnabled(SpeedIndex + 1 < Speeds.size());
+  }
+  if (SpeedPanel) {
+    SpeedPanel->setVisible(speed != 1.0);
+    SpeedPanel->setText(tr("Speed %1").arg(SpeedText(speed) + QChar(0x00D7)));
+  }
 }
 
 void TPlaybackPart::Play()
@@ -59,8 +143,10 @@ void TPlaybackPart::Stop()
 void TPlaybackPart::Tick()
 {
   const int position = TimeTrackBar->value();
+  const int steps = Speed() > 1.0 ? 2 : 1;
+  // The last step is always shown before the wrap or the stop.
   if (position < TimeTrackBar->maximum())
-    TimeTrackBar->setValue(position + 1);
+    TimeTrackBar->setValue(std::min(position + steps, TimeTrackBar->maximum()));
   else if (Document.Options.Repeat)
     TimeTrackBar->setValue(0);
   else
@@ -106,4 +192,17 @@ void TPlaybackPart::Retranslate()
   TimeTrackBar->setToolTip(
       tr("The time step, 0 to 511 (two periods); moving it redraws both plots."));
   TimeTrackBar->setAccessibleName(tr("Time step"));
+  if (ViewSlower) {
+    ViewSlower->setText(tr("Slowe&r"));
+    ViewFaster->setText(tr("Fas&ter"));
+    ViewSlower->setToolTip(
+        tr("Run the sweep more slowly: half, then a quarter of the normal speed, to talk "
+           "over it. The tone stays as it is."));
+    ViewFaster->setToolTip(tr("Run the sweep faster, up to twice the normal speed."));
+  }
+  if (SpeedPanel) {
+    SpeedPanel->setToolTip(tr("The speed of the sweep against the normal one step every 10 ms "
+                              "(View > Slower and Faster)."));
+    ShowSpeed();
+  }
 }

@@ -14,6 +14,7 @@
 #include <QStatusBar>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 using WindowLayout::Place;
@@ -169,6 +170,8 @@ void TPlotsPart::BuildStatusBar(QWidget *client)
     StatusBar->addWidget(panel);
     return panel;
   };
+  TimeValuesPanel = addPanel("TimeValuesPanel", 150);
+  TimeValuesPanel->hide();
   StatusPanel0 = addPanel("StatusPanel0", 150);
   StatusPanel0->setText("0 : 0");
   StatusPanel1 = addPanel("StatusPanel1", 100);
@@ -213,6 +216,8 @@ void TPlotsPart::Retranslate()
       tr("Mouse position over the phasor plane: real part : imaginary part."));
   StatusPanel1->setToolTip(tr("The current time step N, 0 to 511."));
   StatusPanel2->setToolTip(tr("Mouse position over the time plot: time step : value."));
+  TimeValuesPanel->setToolTip(tr("Under the mouse over the time plot: the ideal wave's value "
+                                 "and the sum of the harmonics in use at that time step."));
   StatusPanel3->setToolTip(RmsErrorTip());
   SelectedHarmonicPanel->setToolTip(
       tr("The harmonic of the table's selected row, which Highlight Selected Harmonic and Play "
@@ -348,6 +353,8 @@ void TPlotsPart::PhasorMouseMove(Qt::KeyboardModifiers, int X, int Y)
   double wy = 0.0;
   PhasorGraph->PixelToWorld(X, Y, wx, wy);
   StatusPanel0->setText(CoordPrefix + CoordText(wx, wy));
+  TimeValuesPanel->hide();
+  StatusPanel0->show();
 }
 
 // Places harmonic HarmonicIndex so that its tip lies under the mouse, measured
@@ -373,6 +380,8 @@ void TPlotsPart::PhasorMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int X, 
   Playback->TimeTrackBar->setValue(0);
   Redraw();
   StatusPanel0->setText(CoordPrefix + CoordText(wx, wy));
+  TimeValuesPanel->hide();
+  StatusPanel0->show();
 }
 
 // Draws both plots for the slider's step n from the document's entries
@@ -669,6 +678,7 @@ void TPlotsPart::TimeMouseMove(Qt::KeyboardModifiers, int X, int Y)
   double wy = 0.0;
   TimeGraph->PixelToWorld(X, Y, wx, wy);
   StatusPanel2->setText(CoordPrefix + QString::number(X) + " : " + Number(wy));
+  ShowTimeValues(wx);
   if (!MouseDrawing)
     return;
   DrawWaveSegment(LastMouseX, LastMouseY, X, Y);
@@ -681,6 +691,23 @@ void TPlotsPart::TimeMouseMove(Qt::KeyboardModifiers, int X, int Y)
 
 // Ends a stroke in any mode; in drawing mode the whole drawn period becomes
 // the harmonic entries and both plots are redrawn.
+// The first panel tells about the plot under the mouse: over the time plot
+// the values at the step there (the nearest one in 0..511), the ideal one
+// only where an ideal wave shows.
+void TPlotsPart::ShowTimeValues(double step)
+{
+  const int n = int(std::lround(std::clamp(step, 0.0, double(SweepSteps - 1))));
+  const double sum = Reconstruction::RealValueAt(Document.PhasorList, Document.HighestHarmonic,
+                                                 View.TwoSided(), n);
+  const bool ideal =
+      Document.Options.IdealWave && View.WaveformItem() != WaveformItems::CustomRotants;
+  TimeValuesPanel->setText(
+      ideal ? tr("Ideal %1, sum %2").arg(Number(Document.IdealWave[std::size_t(n)]), Number(sum))
+            : tr("Sum %1").arg(Number(sum)));
+  StatusPanel0->hide();
+  TimeValuesPanel->show();
+}
+
 void TPlotsPart::TimeMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int)
 {
   MouseDrawing = false;

@@ -78,6 +78,9 @@ public:
   QLabel *PhasorHelpLabel = nullptr;
   QLabel *TimeHelpLabel = nullptr;
   QStatusBar *StatusBar = nullptr;
+  // The ideal and the reconstructed value at the step under the mouse, in
+  // StatusPanel0's place while the mouse was last over the time plot.
+  QLabel *TimeValuesPanel = nullptr;
   QLabel *StatusPanel0 = nullptr;  // phasor-plane mouse position
   QLabel *StatusPanel1 = nullptr;  // time step
   QLabel *StatusPanel2 = nullptr;  // time-plot mouse position
@@ -127,6 +130,9 @@ public:
   void ShowPlaneTurn();
   void ShowErrorPanel();
   void ShowRmsError();
+  // TimeValuesPanel for the time plot's step at step (a world x), shown in
+  // StatusPanel0's place.
+  void ShowTimeValues(double step);
   void ShowSelectedHarmonic();
   // The plots' descriptions of what they show now, for a screen reader.
   QString PhasorDescription() const;

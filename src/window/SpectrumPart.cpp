@@ -9,8 +9,10 @@
 #include "WindowLayout.h"
 
 #include <QAction>
+#include <QCursor>
 #include <QMenu>
 #include <QSettings>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cstdlib>
@@ -92,10 +94,11 @@ void TSpectrumPart::Retranslate()
                               "magnitude and its angle."));
   ViewSpectrumDecibels->setToolTip(tr("Scale the spectrum's bars in decibels, over 60 dB."));
   SpectrumImage->setAccessibleName(tr("Spectrum"));
-  SpectrumImage->setToolTip(
+  StripTip =
       tr("Spectrum: one bar per harmonic, as tall as its magnitude, and under the bars a phase "
          "row marking its angle. Press a bar to select its harmonic, drag its top to set the "
-         "magnitude, drag in the phase row to set the angle."));
+         "magnitude, drag in the phase row to set the angle.");
+  SpectrumImage->setToolTip(StripTip);
 }
 
 void TSpectrumPart::UseSettings(QSettings *settings)
@@ -276,11 +279,41 @@ void TSpectrumPart::CancelDrag()
 
 void TSpectrumPart::MouseMove(Qt::KeyboardModifiers, int X, int Y)
 {
-  if (!Drag.Active)
+  if (Drag.Active) {
+    FollowDrag(X, Y);
+    if (Drag.Moved)
+      View.Redraw();
+  }
+  ShowBarTip(X, Y);
+}
+
+QString TSpectrumPart::BarTip(int k, double magnitude, double angle)
+{
+  return tr("Harmonic %1: %2 at %3\u00b0")
+      .arg(k)
+      .arg(QString::fromStdString(TPhasorDocument::MagnitudeText(magnitude)),
+           QString::fromStdString(TPhasorDocument::AngleText(angle)));
+}
+
+// Over a harmonic's column the strip's tip names its value as pictured (the
+// dragged one while a drag lasts); elsewhere it is the strip's own. A tip
+// already showing follows the mouse from column to column.
+void TSpectrumPart::ShowBarTip(int x, int y)
+{
+  const std::optional<TSpectrumHit> hit = Layout().HitAt(x, y);
+  QString tip = StripTip;
+  if (hit) {
+    TSpectrumContent content;
+    TSpectrumScale scale;
+    Picture(content, scale);
+    tip = BarTip(hit->Harmonic, content.MagnitudeOf(hit->Harmonic),
+                 content.AngleOf(hit->Harmonic));
+  }
+  if (tip == SpectrumImage->toolTip())
     return;
-  FollowDrag(X, Y);
-  if (Drag.Moved)
-    View.Redraw();
+  SpectrumImage->setToolTip(tip);
+  if (hit && QToolTip::isVisible())
+    QToolTip::showText(QCursor::pos(), tip, SpectrumImage);
 }
 
 void TSpectrumPart::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, int X, int Y)

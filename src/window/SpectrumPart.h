@@ -98,6 +98,10 @@ public:
   // The name of the user action a drag on the strip makes, harmonic k (0..25)
   // given a new magnitude or, with phase, a new angle.
   static QString DragStepText(int k, bool phase);
+  // The tip over harmonic k's column (as pictured, -25..25), its magnitude
+  // and angle (degrees) as the table writes them: "Harmonic 3: 0.2122 at
+  // 180.0°".
+  static QString BarTip(int k, double magnitude, double angle);
 
 private:
   // A press on the strip's columns with the left button, until its release.
@@ -134,6 +138,9 @@ private:
   QSettings *Settings = nullptr;  // not owned
   TDrag Drag;
   TSource Drawn;
+  QString StripTip;  // the strip's own tip, in the current language
+
+  void ShowBarTip(int x, int y);
 
   int Selected() const;
   // The strip's layout in the current convention, and the content and scale

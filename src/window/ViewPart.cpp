@@ -190,8 +190,14 @@ QSize TViewPart::BaseClientSize() const
 // which also redraws. A zoom the grown window no longer fits at falls back to
 // the largest step that fits, as when the settings are read; a zoom given for
 // the run alone stays so.
+void TViewPart::SetBaseGeometry(QWidget *widget, const QRect &geometry)
+{
+  Scaler->SetBaseGeometry(widget, geometry);
+}
+
 void TViewPart::Relayout()
 {
+  Needs.PlaceStrips();
   const QSize client = BaseClientSize();
   Scaler->SetBaseGeometry(Client, QRect(QPoint(0, 0), client));
   Scaler->SetBaseGeometry(StatusBar, QRect(0, StatusBarTop + client.height() - ClientHeight,

@@ -18,8 +18,11 @@ class TWindowScaler;
 // What the view takes from the window around it. The window sets every
 // function; each is called on the user-interface thread.
 struct TViewNeeds {
-  // The height the spectrum strip adds below the controls at factor 1.
+  // The height the strips add below the controls at factor 1.
   std::function<int()> Growth;
+  // Places the strips below the controls for the layout (SetBaseGeometry),
+  // before the window is laid out again.
+  std::function<void()> PlaceStrips;
   // The factor the window is now shown at: the pictures are drawn anew at
   // the screen's detail, and dialogs that follow the zoom take it.
   std::function<void(double factor)> Zoomed;
@@ -86,6 +89,8 @@ public:
   // The window's size at factor 1 changed (the strip shown or hidden): lays
   // it out again at the zoom in force, or the largest step that still fits.
   void Relayout();
+  // A widget's geometry at factor 1 from now on (see TWindowScaler).
+  void SetBaseGeometry(QWidget *widget, const QRect &geometry);
   // Language: code is one of Translations::Languages(), or empty for the
   // system's. Applied at once; remembered in the settings when asked.
   void SetLanguage(const QString &code, bool remember);

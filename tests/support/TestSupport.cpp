@@ -38,9 +38,10 @@ bool SameEntries(const TPhasorArray &a, const TPhasorArray &b)
 
 QString TranslatedWindowText(const char *source)
 {
-  for (const char *context : {"TRotantsForm", "TFilesPart", "TViewPart", "TSoundPart",
-                              "TSpectrumPart", "TPlotsPart", "TEditorPanel", "TPlaybackPart",
-                              "TExportsPart", "TControlsPart", "TPhasorDocument"}) {
+  for (const char *context :
+       {"TRotantsForm", "TFilesPart", "TViewPart", "TSoundPart", "TSpectrumPart", "TPlotsPart",
+        "TEditorPanel", "TPlaybackPart", "TShapePart", "TExportsPart", "TControlsPart",
+        "TPhasorDocument"}) {
     const QString text = QCoreApplication::translate(context, source);
     if (text != QLatin1String(source))
       return text;
