@@ -323,6 +323,8 @@ void TestFiles::BadFileChangesNothing_data()
                {"editor/angle_text", QString(32768, 'a')}})
       << "\"angle_text\" in \"editor\" is not a text of at most 32767";
   QTest::newRow("drawing missing") << With({{"waveform", "custom-time"}}) << "\"drawn_period\"";
+  QTest::newRow("duty cycle 0") << With({{"shape/duty_cycle", 0}}) << "\"duty_cycle\" in \"shape\"";
+  QTest::newRow("shift missing") << With({{"shape/shift", gone}}) << "\"shift\"";
   QTest::newRow("larger than 1 MB") << good + QByteArray(1024 * 1024, ' ') << "larger than 1 MB";
   QTest::newRow("table with 27 rows") << Csv(27, "%1,0.5,30,,") << "27 rows";
   QTest::newRow("table without rows") << Csv(0, "") << "0 rows";
@@ -519,6 +521,11 @@ void TestFiles::CommandLineExitCodes_data()
   QTest::newRow("drop-down's waveform name")
       << QStringList{"--waveform", "Rectified Cosine"} + save << 0 << "";
   QTest::newRow("waveform in capitals") << QStringList{"--waveform", "SQUARE"} + save << 0 << "";
+  QTest::newRow("speed, duty and shift")
+      << QStringList{"--speed", "0.25", "--duty", "10", "--shift", "-128"} + save << 0 << "";
+  QTest::newRow("speed 3") << QStringList{"--speed", "3"} + save << 2 << "0.25, 0.5, 1, 2";
+  QTest::newRow("duty 100") << QStringList{"--duty", "100"} + save << 2 << "from 1 to 99";
+  QTest::newRow("shift 128") << QStringList{"--shift", "128"} + save << 2 << "-128 to 127";
   QTest::newRow("drop-down's name in German")
       << QStringList{"--language", "de", "--waveform", "gleichger. kosinus"} + save << 0 << "";
   QTest::newRow("help names the exit codes") << QStringList{"--help"} << 0 << "Exit codes";

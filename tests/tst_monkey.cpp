@@ -100,6 +100,7 @@ QStringList WindowTexts(TRotantsForm &form)
     // The error panel is written when it is shown.
     if (widget->objectName().isEmpty() || widget->objectName().startsWith(QLatin1String("qt_"))
         || widget == form.StatusPanel0 || widget == form.StatusPanel2
+        || widget == form.Plots->TimeValuesPanel
         || (widget == form.StatusPanel3 && widget->isHidden()))
       continue;
     if (const auto *label = qobject_cast<const QLabel *>(widget)) {
@@ -278,6 +279,10 @@ void TestMonkey::VerifyLikeFreshWindow(TRotantsForm &form)
     if ((fresh.*option)->isChecked() != (form.*option)->isChecked())
       (fresh.*option)->trigger();
   }
+  if (fresh.ViewShape->isChecked() != form.ViewShape->isChecked())
+    fresh.ViewShape->trigger();
+  fresh.Playback->SetSpeed(form.Playback->Speed());
+  fresh.SetShape(form.Document.Shape);
   if (fresh.PhasorEditPanel->isHidden() != form.PhasorEditPanel->isHidden())
     fresh.EditRotantsBtn->click();
   const auto boxes = [](TRotantsForm &window) {

@@ -195,6 +195,9 @@ const std::vector<TMonkeyDriver::TKind> &TMonkeyDriver::Kinds()
     {"plot key", 200, nullptr, &TMonkeyDriver::PressPlotKey},
     {"spectrum view", 12, nullptr, &TMonkeyDriver::ToggleSpectrum},
     {"spectrum drag", 150, &TMonkeyDriver::SpectrumShown, &TMonkeyDriver::DragOnSpectrum},
+    {"shape view", 12, nullptr, &TMonkeyDriver::ToggleShape},
+    {"shape slider", 150, &TMonkeyDriver::ShapeShown, &TMonkeyDriver::MoveShapeSlider},
+    {"speed", 30, nullptr, &TMonkeyDriver::ChangeSpeed},
   };
   return kinds;
 }

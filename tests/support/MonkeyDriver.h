@@ -138,6 +138,10 @@ private:
   QString ToggleFullScreen();
   QString ToggleTeachingOption();
   QString SwitchLanguage();
+  QString ChangeSpeed();
+  QString ToggleShape();
+  bool ShapeShown() const;
+  QString MoveShapeSlider();
   QString NewPhasorSet();
   QString SaveAndOpen();
   QString ExportQuick();

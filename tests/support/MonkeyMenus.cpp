@@ -10,6 +10,7 @@
 #include "ZoomSteps.h"
 
 #include <QAction>
+#include <QSlider>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -148,6 +149,52 @@ QString TMonkeyDriver::ToggleTeachingOption()
   QAction *option = options[Pick(3)];
   option->trigger();
   return QStringLiteral("%1 %2").arg(option->objectName(), OnOff(option->isChecked()));
+}
+
+QString TMonkeyDriver::ChangeSpeed()
+{
+  QAction *action = Pick(2) ? Form.ViewSlower : Form.ViewFaster;
+  action->trigger();
+  return QStringLiteral("%1 (interval %2 ms)")
+      .arg(action->objectName())
+      .arg(Form.SimulationTimer->interval());
+}
+
+QString TMonkeyDriver::ToggleShape()
+{
+  Form.ViewShape->trigger();
+  return QStringLiteral("ViewShape %1").arg(OnOff(Form.ViewShape->isChecked()));
+}
+
+bool TMonkeyDriver::ShapeShown() const
+{
+  return Form.ViewShape->isChecked();
+}
+
+// As a user moves an enabled shape slider: a key or a click beside the
+// handle, or a drag across some values.
+QString TMonkeyDriver::MoveShapeSlider()
+{
+  QSlider *slider = Pick(2) ? Form.ShapeDutyCycle : Form.ShapeShift;
+  if (!slider->isEnabled())
+    return QStringLiteral("%1 disabled").arg(slider->objectName());
+  const auto anyValue = [this, slider] {
+    return slider->minimum() + Pick(slider->maximum() - slider->minimum() + 1);
+  };
+  if (Pick(3) > 0) {
+    const QAbstractSlider::SliderAction actions[] = {
+        QAbstractSlider::SliderSingleStepAdd, QAbstractSlider::SliderSingleStepSub,
+        QAbstractSlider::SliderPageStepAdd,   QAbstractSlider::SliderPageStepSub,
+        QAbstractSlider::SliderToMinimum,     QAbstractSlider::SliderToMaximum};
+    slider->triggerAction(actions[Pick(6)]);
+    return QStringLiteral("%1 step to %2").arg(slider->objectName()).arg(slider->value());
+  }
+  slider->setSliderDown(true);
+  const int moves = 1 + Pick(4);
+  for (int i = 0; i < moves; ++i)
+    slider->setValue(anyValue());
+  slider->setSliderDown(false);
+  return QStringLiteral("%1 dragged to %2").arg(slider->objectName()).arg(slider->value());
 }
 
 // Any language of the menu, the system's among them (English in the tests);
