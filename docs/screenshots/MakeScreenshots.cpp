@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QSlider>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QCheckBox>
@@ -153,6 +154,13 @@ int main(int argc, char *argv[])
     form.ViewSpectrum->trigger();
     form.PhasorGrid->setCurrentCell(4, 1);
     form.TimeTrackBar->setValue(150);
+  });
+  ok &= Save(directory, "narrow-pulse-spectrum.png", [](TRotantsForm &form) {
+    ChooseWaveform(form, 3);
+    form.ViewSpectrum->trigger();
+    form.ViewShape->trigger();
+    form.ShapeDutyCycle->setValue(10);
+    form.TimeTrackBar->setValue(200);
   });
   ok &= SaveZoomPair(directory);
   Translations::Install("de");
