@@ -225,7 +225,7 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     </message>
     <message>
         <source>Speed of the sweep: 0.25, 0.5, 1 or 2 times normal.</source>
-        <translation>Vitesse du balayage : 0.25, 0.5, 1 ou 2 fois la normale.</translation>
+        <translation>Vitesse du balayage&#xa0;: 0.25, 0.5, 1 ou 2 fois la normale.</translation>
     </message>
     <message>
         <source>Duty cycle of the rectangular and bipolar pulses, 1 to 99 %.</source>
@@ -233,7 +233,7 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     </message>
     <message>
         <source>Time shift of the standard waveforms, -128 to 127 steps.</source>
-        <translation>Décalage temporel des signaux standard, de -128 à 127 pas.</translation>
+        <translation>Décalage temporel des signaux types, de -128 à 127 pas.</translation>
     </message>
     <message>
         <source>a whole number from 1 to 99</source>
@@ -1037,7 +1037,7 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     </message>
     <message>
         <source>Run the sweep more slowly: half, then a quarter of the normal speed, to talk over it. The tone stays as it is.</source>
-        <translation>Faire défiler le balayage plus lentement : à la moitié, puis au quart de la vitesse normale, pour le commenter. Le son reste le même.</translation>
+        <translation>Faire défiler le balayage plus lentement&#xa0;: à la moitié, puis au quart de la vitesse normale, pour le commenter. Le son reste le même.</translation>
     </message>
     <message>
         <source>Run the sweep faster, up to twice the normal speed.</source>
@@ -1170,7 +1170,7 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     </message>
     <message>
         <source>Under the mouse over the time plot: the ideal wave&apos;s value and the sum of the harmonics in use at that time step.</source>
-        <translation>Sous la souris au-dessus du graphique temporel : la valeur du signal idéal et la somme des harmoniques utilisées à ce pas de temps.</translation>
+        <translation>Sous la souris au-dessus du graphe temporel&#xa0;: la valeur du signal idéal et la somme des harmoniques utilisées à ce pas de temps.</translation>
     </message>
     <message>
         <source>Ideal %1, sum %2</source>
@@ -1272,15 +1272,15 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     </message>
     <message>
         <source>Show a strip under the controls with two sliders that shape the standard waveforms: the pulses&apos; duty cycle and a time shift.</source>
-        <translation>Afficher sous les commandes une bande avec deux curseurs qui façonnent les signaux standard : le rapport cyclique des impulsions et un décalage temporel.</translation>
+        <translation>Afficher sous les commandes une bande avec deux curseurs qui façonnent les signaux types&#xa0;: le rapport cyclique des impulsions et un décalage temporel.</translation>
     </message>
     <message>
         <source>Duty cycle:</source>
-        <translation>Rapport cyclique :</translation>
+        <translation>Rapport cyclique&#xa0;:</translation>
     </message>
     <message>
         <source>Time shift:</source>
-        <translation>Décalage :</translation>
+        <translation>Décalage&#xa0;:</translation>
     </message>
     <message>
         <source>The width of the rectangular and bipolar pulses, 1 to 99 % of the period, their height kept. A narrower pulse spreads its spectrum under a wider sinc envelope.</source>
@@ -1292,7 +1292,7 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     </message>
     <message>
         <source>Delays every standard waveform by -128 to 127 time steps. Every magnitude stays; harmonic k turns by k times the shift.</source>
-        <translation>Retarde chaque signal standard de -128 à 127 pas de temps. Chaque module reste le même ; l&apos;harmonique k tourne de k fois le décalage.</translation>
+        <translation>Retarde chaque signal type de -128 à 127 pas de temps. Chaque module reste le même&#xa0;; l&apos;harmonique k tourne de k fois le décalage.</translation>
     </message>
     <message>
         <source>Time shift</source>
@@ -1421,7 +1421,7 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     </message>
     <message>
         <source>Harmonic %1: %2 at %3°</source>
-        <translation>Harmonique %1 : %2 à %3°</translation>
+        <translation>Harmonique %1&#xa0;: %2 à %3°</translation>
     </message>
 </context>
 <context>

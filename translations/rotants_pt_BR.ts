@@ -1037,11 +1037,11 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     </message>
     <message>
         <source>Run the sweep more slowly: half, then a quarter of the normal speed, to talk over it. The tone stays as it is.</source>
-        <translation>Percorrer a varredura mais devagar: na metade e depois em um quarto da velocidade normal, para poder explicá-la. O tom não muda.</translation>
+        <translation>Percorre a varredura mais devagar: na metade e depois em um quarto da velocidade normal, para poder explicá-la. O tom não muda.</translation>
     </message>
     <message>
         <source>Run the sweep faster, up to twice the normal speed.</source>
-        <translation>Percorrer a varredura mais depressa, até o dobro da velocidade normal.</translation>
+        <translation>Percorre a varredura mais depressa, até o dobro da velocidade normal.</translation>
     </message>
     <message>
         <source>The speed of the sweep against the normal one step every 10 ms (View &gt; Slower and Faster).</source>
@@ -1170,7 +1170,7 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     </message>
     <message>
         <source>Under the mouse over the time plot: the ideal wave&apos;s value and the sum of the harmonics in use at that time step.</source>
-        <translation>Sob o mouse sobre o gráfico temporal: o valor da onda ideal e a soma das harmônicas em uso nesse passo de tempo.</translation>
+        <translation>Sob o mouse sobre o gráfico no tempo: o valor da onda ideal e a soma das harmônicas em uso nesse passo de tempo.</translation>
     </message>
     <message>
         <source>Ideal %1, sum %2</source>
@@ -1272,7 +1272,7 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     </message>
     <message>
         <source>Show a strip under the controls with two sliders that shape the standard waveforms: the pulses&apos; duty cycle and a time shift.</source>
-        <translation>Mostrar sob os controles uma faixa com dois controles deslizantes que moldam as formas de onda padrão: o ciclo de trabalho dos pulsos e um deslocamento no tempo.</translation>
+        <translation>Mostra sob os controles uma faixa com dois controles deslizantes que moldam as formas de onda padrão: o ciclo de trabalho dos pulsos e um deslocamento no tempo.</translation>
     </message>
     <message>
         <source>Duty cycle:</source>

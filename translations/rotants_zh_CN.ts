@@ -1170,7 +1170,7 @@ With --export-* or --save it writes those files without opening a window.</sourc
     </message>
     <message>
         <source>Under the mouse over the time plot: the ideal wave&apos;s value and the sum of the harmonics in use at that time step.</source>
-        <translation>鼠标在时间图上所指时间步处：理想波形的值和所用谐波之和。</translation>
+        <translation>鼠标在时域图上所指时间步处：理想波形的值和所用谐波之和。</translation>
     </message>
     <message>
         <source>Ideal %1, sum %2</source>

@@ -13,6 +13,9 @@
 #include <QSignalBlocker>
 #include <QSlider>
 
+#include <initializer_list>
+#include <utility>
+
 using WindowLayout::Place;
 
 namespace {
@@ -144,12 +147,12 @@ void TShapePart::ShowShape()
   const bool standard = WaveformItems::IsStandard(item);
   const bool pulse =
       standard && WaveformPresets::HasDutyCycle(WaveformItems::Standard(item));
-  for (QWidget *w : {static_cast<QWidget *>(DutyCycleLabel), static_cast<QWidget *>(ShapeDutyCycle),
-                     static_cast<QWidget *>(DutyCycleValue)})
-    w->setEnabled(pulse);
-  for (QWidget *w : {static_cast<QWidget *>(ShiftLabel), static_cast<QWidget *>(ShapeShift),
-                     static_cast<QWidget *>(ShiftValue)})
-    w->setEnabled(standard);
+  const auto enable = [](std::initializer_list<QWidget *> widgets, bool on) {
+    for (QWidget *widget : widgets)
+      widget->setEnabled(on);
+  };
+  enable({DutyCycleLabel, ShapeDutyCycle, DutyCycleValue}, pulse);
+  enable({ShiftLabel, ShapeShift, ShiftValue}, standard);
 }
 
 // A press may become a drag: its undo step starts here and is recorded on the
@@ -162,10 +165,9 @@ void TShapePart::SliderPressed()
 
 void TShapePart::SliderChanged(bool dutyCycle)
 {
-  WaveformPresets::TShape shape = Document.Shape;
-  (dutyCycle ? shape.DutyCycle : shape.Shift) =
-      (dutyCycle ? ShapeDutyCycle : ShapeShift)->value();
   QSlider *const slider = dutyCycle ? ShapeDutyCycle : ShapeShift;
+  WaveformPresets::TShape shape = Document.Shape;
+  (dutyCycle ? shape.DutyCycle : shape.Shift) = slider->value();
   // A drag's moves record nothing: its release does.
   const TActionScope action(Actions, slider->isSliderDown() ? QString() : StepText(dutyCycle),
                             TStepKind::Rebuild);
