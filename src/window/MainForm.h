@@ -129,6 +129,7 @@ public:
   QAction *ViewHighlightHarmonic = nullptr;
   QAction *ViewSoloHarmonic = nullptr;
   QAction *ViewShowError = nullptr;
+  QAction *&ViewAxes = View->ViewAxes;
   QAction *ViewSpectrum = nullptr;
   QAction *ViewSpectrumDecibels = nullptr;
   QMenu *&ViewLanguage = View->ViewLanguage;
