@@ -161,7 +161,8 @@ void TRotantsForm::RestoreTeachingOptions(QSettings *settings)
   Plots->ShowErrorPanel();
   Plots->ShowSelectedHarmonic();
   if (!View->Highlighted() && !Sound->Solo() && !View->ShowsError()) {
-    // The axes change the pictures alone.
+    // The axes change only the pictures: redrawn when the settings switched
+    // them, with no new tone.
     if (View->ShowsAxes() != axes)
       TimeTrackBarChange();
     return;
