@@ -420,6 +420,14 @@ std::vector<TInstructionCase> InstructionCases()
          return form;
        },
        redraw},
+      {"redraw-511-axes", "Full redraw, step 511, every option on, axes", 2.4e6,
+       [redrawAt] {
+         // Drawn once with the axes, so that their numbers are rendered already.
+         auto form = redrawAt(LastStep, 1.0)();
+         form->ViewAxes->trigger();
+         return form;
+       },
+       redraw},
       {"spectrum-strip", "Spectrum strip redraw (View > Spectrum in Decibels)", 0.3e6,
        [] {
          // Both scales drawn once, so that their labels are rendered already.

@@ -78,6 +78,8 @@ private slots:
   void ViewIsRemembered();
   void CommandLineZoomIsForOneRun();
   void FullScreenAndBack();
+  void AxesAtEveryZoom_data();
+  void AxesAtEveryZoom();
 
 private:
   std::unique_ptr<TRecordingSoundScope> Sound;
@@ -306,6 +308,55 @@ void TestZoom::FullScreenAndBack()
   QCOMPARE(Form->ZoomFactor, 1.5);
   QTRY_COMPARE(Form->size(), windowed);
   QCOMPARE(Form->geometry(), placed);
+}
+
+void TestZoom::AxesAtEveryZoom_data()
+{
+  QTest::addColumn<double>("zoom");
+  QTest::addColumn<bool>("turned");
+  QTest::newRow("100 %") << 1.0 << false;
+  QTest::newRow("200 %") << 2.0 << false;
+  QTest::newRow("300 %, plane turned") << 3.0 << true;
+}
+
+// View > Axes ticks the plane's horizontal axis at 0.5 (column 188) and the
+// time axis at step 384, as shown at the zoom; its numbers follow the turn;
+// off again, the pictures are as before; a new window shows it again from the
+// settings.
+void TestZoom::AxesAtEveryZoom()
+{
+  QFETCH(double, zoom);
+  QFETCH(bool, turned);
+  QTemporaryDir directory;
+  QSettings settings(directory.filePath("view.conf"), QSettings::IniFormat);
+  Form->UseSettings(&settings);
+  Form->SetZoomForRun(zoom);
+  if (turned)
+    Form->RotateComplexPlaneCheckBox->click();
+  const auto shown = [this] {
+    return std::pair(Form->PhasorImage->grab().toImage(), Form->TimeImage->grab().toImage());
+  };
+  // Black in the middle of the canvas pixel two rows above the axes.
+  const auto ticked = [zoom](const QImage &picture, int x) {
+    return picture.pixelColor(int((x + 0.5) * zoom), int(123.5 * zoom)) == Qt::black;
+  };
+  const auto off = shown();
+  Form->ViewAxes->trigger();
+  const auto on = shown();
+  QCOMPARE((QList<bool>{ticked(off.first, 188), ticked(off.second, 384), ticked(on.first, 188),
+                        ticked(on.second, 384)}),
+           (QList<bool>{false, false, true, true}));
+  Form->RotateComplexPlaneCheckBox->click();
+  QVERIFY(Form->PhasorImage->grab().toImage() != on.first);
+  Form->RotateComplexPlaneCheckBox->click();
+
+  TRotantsForm again;
+  again.UseSettings(&settings);
+  QVERIFY(again.ViewAxes->isChecked()
+          && again.TimeImage->Image().pixelColor(384, 123) == Qt::black);
+  Form->ViewAxes->trigger();
+  QVERIFY(shown() == off);
+  Form->UseSettings(nullptr);
 }
 
 // The screen is made large enough for every zoom step and for full screen to

@@ -1506,5 +1506,13 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <source>Show in the status bar how far the sum of the harmonics is from the ideal wave (RMS error).</source>
         <translation>In der Statusleiste zeigen, wie weit die Summe der Harmonischen von der Idealkurve abweicht (RMS-Fehler).</translation>
     </message>
+    <message>
+        <source>A&amp;xes</source>
+        <translation>A&amp;chsen</translation>
+    </message>
+    <message>
+        <source>Number the axes inside the phasor plane and the time plot: values -1 to 1 and time steps 0 to 511.</source>
+        <translation>Die Achsen in der Zeigerebene und im Zeitdiagramm beschriften: Werte -1 bis 1 und Zeitschritte 0 bis 511.</translation>
+    </message>
 </context>
 </TS>

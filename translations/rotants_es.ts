@@ -1506,5 +1506,13 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <source>Show in the status bar how far the sum of the harmonics is from the ideal wave (RMS error).</source>
         <translation>Mostrar en la barra de estado cuánto se aleja la suma de los armónicos de la onda ideal (error RMS).</translation>
     </message>
+    <message>
+        <source>A&amp;xes</source>
+        <translation>E&amp;jes</translation>
+    </message>
+    <message>
+        <source>Number the axes inside the phasor plane and the time plot: values -1 to 1 and time steps 0 to 511.</source>
+        <translation>Numerar los ejes dentro del plano de fasores y del gráfico temporal: valores de -1 a 1 y pasos de tiempo de 0 a 511.</translation>
+    </message>
 </context>
 </TS>

@@ -1506,5 +1506,13 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <source>Show in the status bar how far the sum of the harmonics is from the ideal wave (RMS error).</source>
         <translation>Afficher dans la barre d&apos;état l&apos;écart entre la somme des harmoniques et le signal idéal (erreur efficace).</translation>
     </message>
+    <message>
+        <source>A&amp;xes</source>
+        <translation>A&amp;xes</translation>
+    </message>
+    <message>
+        <source>Number the axes inside the phasor plane and the time plot: values -1 to 1 and time steps 0 to 511.</source>
+        <translation>Graduer les axes dans le plan des phaseurs et le graphe temporel&#xa0;: valeurs de -1 à 1 et pas de temps de 0 à 511.</translation>
+    </message>
 </context>
 </TS>

@@ -1506,5 +1506,13 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <source>Show in the status bar how far the sum of the harmonics is from the ideal wave (RMS error).</source>
         <translation>Mostra na barra de status quanto a soma das harmônicas se afasta da onda ideal (erro RMS).</translation>
     </message>
+    <message>
+        <source>A&amp;xes</source>
+        <translation>Ei&amp;xos</translation>
+    </message>
+    <message>
+        <source>Number the axes inside the phasor plane and the time plot: values -1 to 1 and time steps 0 to 511.</source>
+        <translation>Numera os eixos dentro do plano dos fasores e do gráfico no tempo: valores de -1 a 1 e passos de tempo de 0 a 511.</translation>
+    </message>
 </context>
 </TS>

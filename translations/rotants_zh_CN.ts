@@ -1506,5 +1506,13 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <source>Show in the status bar how far the sum of the harmonics is from the ideal wave (RMS error).</source>
         <translation>在状态栏中显示谐波之和与理想波形的偏差（均方根误差）。</translation>
     </message>
+    <message>
+        <source>A&amp;xes</source>
+        <translation>坐标轴(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Number the axes inside the phasor plane and the time plot: values -1 to 1 and time steps 0 to 511.</source>
+        <translation>在相量平面和时域图内标注坐标轴：数值 -1 到 1，时间步 0 到 511。</translation>
+    </message>
 </context>
 </TS>

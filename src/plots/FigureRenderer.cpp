@@ -1,5 +1,6 @@
 #include "FigureRenderer.h"
 
+#include "AxisTicks.h"
 #include "NumberText.h"
 #include "Reconstruction.h"
 #include "SpectrumView.h"
@@ -51,9 +52,6 @@ constexpr double IdealWidth = 1.2;
 constexpr double ReconWidth = 2.0;
 constexpr double HighlightWidth = 4.0;
 
-// Value ticks of both plots and the plane's axes; steps of the time plot.
-const double ValueTicks[] = {-1.0, -0.5, 0.0, 0.5, 1.0};
-const int StepTicks[] = {0, 128, 256, 384, 511};
 constexpr int GridSteps = 64;
 constexpr double GridValues = 0.25;
 
@@ -75,12 +73,6 @@ QFont FigureFont(int pixelSize, bool bold = false)
   font.setPixelSize(pixelSize);
   font.setBold(bold);
   return font;
-}
-
-QString NumberText(double value)
-{
-  // '.' whatever the locale; "-0.5", "0", "1".
-  return QString::number(value, 'g', 6);
 }
 
 double TextWidth(const QFont &font, const QString &text)

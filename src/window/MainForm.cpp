@@ -241,6 +241,7 @@ void TRotantsForm::BindHandlers()
     TimeTrackBarChange();
   });
   connect(View, &TViewPart::ShowErrorToggled, Plots, &TPlotsPart::ShowErrorPanel);
+  connect(View, &TViewPart::AxesToggled, this, &TRotantsForm::TimeTrackBarChange);
   connect(Sound, &TSoundPart::SoloChanged, Plots, &TPlotsPart::ShowSelectedHarmonic);
   connect(TimeTrackBar, &QSlider::valueChanged, this, &TRotantsForm::TimeTrackBarChange);
   for (QCheckBox *box : {RealValueCheckBox, TraceCheckBox, TimeGridCheckBox, IdealWaveCheckBox})

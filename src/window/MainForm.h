@@ -134,6 +134,7 @@ public:
   QAction *ViewHighlightHarmonic = nullptr;
   QAction *ViewSoloHarmonic = nullptr;
   QAction *ViewShowError = nullptr;
+  QAction *&ViewAxes = View->ViewAxes;
   QAction *ViewSpectrum = nullptr;
   QAction *ViewSpectrumDecibels = nullptr;
   // Slower and Faster step the sweep's speed; SpeedPanel names a speed other

@@ -124,6 +124,7 @@ TPlotsView TRotantsForm::PlotsView()
   view.TwoSided = [this] { return ConjugateCheckBox->isChecked(); };
   view.Highlighted = [this] { return View->Highlighted(); };
   view.ShowsError = [this] { return View->ShowsError(); };
+  view.Axes = [this] { return View->ShowsAxes(); };
   view.Solo = [this] { return Sound->Solo(); };
   view.WaveformItem = [this] { return WaveformComboBox->currentIndex(); };
   view.WaveformName = [this] { return WaveformComboBox->currentText(); };
@@ -173,11 +174,17 @@ void TRotantsForm::SelectedHarmonicChanged()
 // playing unexplained.
 void TRotantsForm::RestoreTeachingOptions(QSettings *settings)
 {
+  const bool axes = View->ShowsAxes();
   View->RestoreTeachingOptions(settings);
   Plots->ShowErrorPanel();
   Plots->ShowSelectedHarmonic();
-  if (!View->Highlighted() && !Sound->Solo() && !View->ShowsError())
+  if (!View->Highlighted() && !Sound->Solo() && !View->ShowsError()) {
+    // The axes change only the pictures: redrawn when the settings switched
+    // them, with no new tone.
+    if (View->ShowsAxes() != axes)
+      TimeTrackBarChange();
     return;
+  }
   const TActionScope action(Actions);
   SynthesizeTone();
   if (SoundCheckBox->isChecked())

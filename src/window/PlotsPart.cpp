@@ -19,6 +19,8 @@
 
 using WindowLayout::Place;
 
+QFont WindowFont();
+
 namespace {
 
 // Backgrounds of the two plots; the labels lying on them share them.
@@ -138,6 +140,24 @@ void TPlotsPart::BuildPlots(QWidget *client)
   params.BackColour = PlaneBackColour;
   params.GridColour = 0x000000;
   PhasorGraph = new TMyGraph(this, params);
+
+  // The axes' numbers in the window's font, as the spectrum strip's.
+  for (TImageCanvas *plot : {PhasorImage, TimeImage})
+    plot->Font = WindowFont();
+  const QPoint timeOrigin = TimeGraph->PointAt(0.0, 0.0);
+  TimeAxes.Row = timeOrigin.y();
+  TimeAxes.Column = timeOrigin.x();
+  TimeAxes.NumberSide = TAxisSide::Right;
+  TimeAxes.NumbersAboveTicks = true;
+  const QPoint planeOrigin = PhasorGraph->PointAt(0.0, 0.0);
+  PlaneAxes.Row = planeOrigin.y();
+  PlaneAxes.Column = planeOrigin.x();
+  for (std::size_t i = 0; i < TPlotAxes::TickCount; ++i) {
+    TimeAxes.Across[i] = {TimeGraph->PointAt(StepTicks[i], 0.0).x(), NumberText(StepTicks[i])};
+    TimeAxes.Down[i] = {TimeGraph->PointAt(0.0, ValueTicks[i]).y(), NumberText(ValueTicks[i])};
+    PlaneAxes.Across[i].Text = NumberText(ValueTicks[i]);
+    PlaneAxes.Down[i].Text = PlaneAxes.Across[i].Text;
+  }
 
   PhasorImage->Describe = [this] { return PhasorDescription(); };
   TimeImage->Describe = [this] { return TimeDescription(); };
@@ -409,6 +429,8 @@ void TPlotsPart::Redraw()
   DrawPhasorChain(false, MainChainColour);
   TimeGraph->DrawFrame(Document.Options.Grid);
   PlotReconstruction(n);
+  DrawPlaneAxes();
+  DrawTimeAxes();
   Spectrum.Draw();
   StatusPanel1->setText(StepPrefix + QString::number(n));
   ShowRmsError();
@@ -586,6 +608,33 @@ void TPlotsPart::DrawHighlightedComponent(int n)
   TimeImage->Pen = curvePen;
 }
 
+// View > Axes, over the plane's picture: the tick places follow the turn, so
+// the real axis is numbered upwards and the imaginary one leftwards when
+// turned.
+void TPlotsPart::DrawPlaneAxes()
+{
+  if (!View.Axes())
+    return;
+  const bool turned = Document.Options.RotateComplexPlane;
+  int px = 0;
+  int py = 0;
+  for (std::size_t i = 0; i < TPlotAxes::TickCount; ++i) {
+    const double v = ValueTicks[i];
+    PlaneToPixel(turned ? 0.0 : v, turned ? v : 0.0, px, py);
+    PlaneAxes.Across[i].At = px;
+    PlaneToPixel(turned ? v : 0.0, turned ? 0.0 : v, px, py);
+    PlaneAxes.Down[i].At = py;
+  }
+  DrawPlotAxes(*PhasorImage, PlaneAxes);
+}
+
+// View > Axes, over the time plot's picture.
+void TPlotsPart::DrawTimeAxes()
+{
+  if (View.Axes())
+    DrawPlotAxes(*TimeImage, TimeAxes);
+}
+
 void TPlotsPart::ShowErrorPanel()
 {
   StatusPanel3->setVisible(View.ShowsError());
@@ -687,6 +736,7 @@ void TPlotsPart::TimeMouseMove(Qt::KeyboardModifiers, int X, int Y)
   Document.RepeatIdealPeriod();
   TimeGraph->DrawFrame(Document.Options.Grid);
   PlotReconstruction(Step());
+  DrawTimeAxes();
 }
 
 // Ends a stroke in any mode; in drawing mode the whole drawn period becomes

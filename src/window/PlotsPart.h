@@ -3,6 +3,7 @@
 #include "FigureRenderer.h"
 #include "ImageCanvas.h"
 #include "PhasorDocument.h"
+#include "PlotAxes.h"
 
 #include <QImage>
 #include <QObject>
@@ -27,6 +28,7 @@ struct TPlotsView {
   std::function<bool()> TwoSided;     // the conjugate convention is shown
   std::function<bool()> Highlighted;  // View > Highlight Selected Harmonic
   std::function<bool()> ShowsError;   // View > Show Error
+  std::function<bool()> Axes;         // View > Axes
   std::function<bool()> Solo;         // View > Play Selected Harmonic Alone
   std::function<int()> WaveformItem;  // the waveform drop-down's item
   std::function<QString()> WaveformName;
@@ -170,6 +172,9 @@ private:
   std::array<QPoint, SweepSteps> TracePoints{};
   std::array<QPoint, SweepSteps> CurvePoints{};
   std::array<double, SweepSteps> ComponentValues{};  // the highlighted harmonic's part
+  // View > Axes: the numbers made once; the plane's places follow its turn.
+  TPlotAxes PlaneAxes;
+  TPlotAxes TimeAxes;
 
   // What the shown RMS error was computed from, so that a redraw with the
   // same entries, highest harmonic, convention and ideal wave does not
@@ -197,4 +202,6 @@ private:
   void DrawReconWave(int n);
   void DrawHighlightedSegment();
   void DrawHighlightedComponent(int n);
+  void DrawPlaneAxes();
+  void DrawTimeAxes();
 };

@@ -28,6 +28,7 @@ const char FullScreenKey[] = "View/FullScreen";
 const char LanguageKey[] = "View/Language";
 const char HighlightKey[] = "View/HighlightHarmonic";
 const char ErrorKey[] = "View/ShowError";
+const char AxesKey[] = "View/Axes";
 
 using WindowLayout::ClientHeight;
 using WindowLayout::ClientWidth;
@@ -99,6 +100,7 @@ void TViewPart::BuildTeachingActions(QMenu *menu)
   };
   ViewHighlightHarmonic = addOption("ViewHighlightHarmonic");
   ViewShowError = addOption("ViewShowError");
+  ViewAxes = addOption("ViewAxes");
   connect(ViewHighlightHarmonic, &QAction::triggered, this, [this] {
     RememberTeachingOptions();
     emit HighlightToggled();
@@ -106,6 +108,10 @@ void TViewPart::BuildTeachingActions(QMenu *menu)
   connect(ViewShowError, &QAction::triggered, this, [this] {
     RememberTeachingOptions();
     emit ShowErrorToggled();
+  });
+  connect(ViewAxes, &QAction::triggered, this, [this] {
+    RememberTeachingOptions();
+    emit AxesToggled();
   });
 }
 
@@ -119,10 +125,16 @@ bool TViewPart::ShowsError() const
   return ViewShowError && ViewShowError->isChecked();
 }
 
+bool TViewPart::ShowsAxes() const
+{
+  return ViewAxes && ViewAxes->isChecked();
+}
+
 void TViewPart::RestoreTeachingOptions(QSettings *settings)
 {
   ViewHighlightHarmonic->setChecked(settings->value(HighlightKey, false).toBool());
   ViewShowError->setChecked(settings->value(ErrorKey, false).toBool());
+  ViewAxes->setChecked(settings->value(AxesKey, false).toBool());
 }
 
 void TViewPart::RememberTeachingOptions()
@@ -131,16 +143,20 @@ void TViewPart::RememberTeachingOptions()
     return;
   Settings->setValue(HighlightKey, ViewHighlightHarmonic->isChecked());
   Settings->setValue(ErrorKey, ViewShowError->isChecked());
+  Settings->setValue(AxesKey, ViewAxes->isChecked());
 }
 
 void TViewPart::Retranslate()
 {
   ViewHighlightHarmonic->setText(tr("&Highlight Selected Harmonic"));
   ViewShowError->setText(tr("Show &Error"));
+  ViewAxes->setText(tr("A&xes"));
   ViewHighlightHarmonic->setToolTip(tr("Draw the harmonic of the table's selected row in amber: "
                                        "its segment of the chain and its own sinusoid."));
   ViewShowError->setToolTip(tr("Show in the status bar how far the sum of the harmonics is from "
                                "the ideal wave (RMS error)."));
+  ViewAxes->setToolTip(tr("Number the axes inside the phasor plane and the time plot: values "
+                          "-1 to 1 and time steps 0 to 511."));
   ShowZoomLevel();
   ViewZoomIn->setText(tr("Zoom &In"));
   ViewZoomOut->setText(tr("Zoom &Out"));

@@ -31,7 +31,7 @@ struct TViewNeeds {
 // The View menu's zoom, full screen, teaching options and language: the
 // whole window at a zoom factor (the scaling itself is TWindowScaler's), held
 // to what the screen allows; full screen at the largest factor that fits,
-// centred; Highlight Selected Harmonic and Show Error, off at first; the
+// centred; Highlight Selected Harmonic, Show Error and Axes, off at first; the
 // language of every text, applied at once. All of them are remembered in the
 // settings. window is the part's parent. User-interface thread only.
 class TViewPart : public QObject {
@@ -47,6 +47,7 @@ public:
   QAction *ViewFullScreen = nullptr;
   QAction *ViewHighlightHarmonic = nullptr;
   QAction *ViewShowError = nullptr;
+  QAction *ViewAxes = nullptr;  // numbered axes inside both plots
   QMenu *ViewLanguage = nullptr;
   QShortcut *LeaveFullScreen = nullptr;  // Esc
   // The factor the whole window is shown at (1.0: the layout's own pixels).
@@ -54,10 +55,12 @@ public:
 
   // The zoom items and Full Screen, into menu.
   void BuildZoomActions(QMenu *menu);
-  // Highlight Selected Harmonic and Show Error, after a separator in menu.
+  // Highlight Selected Harmonic, Show Error and Axes, after a separator in
+  // menu.
   void BuildTeachingActions(QMenu *menu);
   bool Highlighted() const;
   bool ShowsError() const;
+  bool ShowsAxes() const;
   // Checks the teaching options as settings remember them, with no signal.
   void RestoreTeachingOptions(QSettings *settings);
   // The Language submenu, after a separator in menu.
@@ -99,6 +102,7 @@ signals:
   // The user switched a teaching option.
   void HighlightToggled();
   void ShowErrorToggled();
+  void AxesToggled();
 
 private:
   QMainWindow *const Window;
