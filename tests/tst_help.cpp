@@ -167,8 +167,8 @@ void TestHelp::ManualNamesTheControls()
         "&Play Selected Harmonic Alone", "Show &Error", "&Language", "&New", "&Open...",
         "Open &Recent", "&Save", "Save &As...", "&Export", "&Picture...", "&Sound...",
         "&Harmonics Table...", "Wave&form Samples...", "&Animation...", "&Manual",
-        "&Keyboard Shortcuts", "RMS error: -", "Slowe&r", "Fas&ter", "Shape", "Duty cycle:",
-        "Time shift:"})
+        "&Keyboard Shortcuts", "RMS error: -", "A&xes", "Slowe&r", "Fas&ter", "Shape",
+        "Duty cycle:", "Time shift:"})
     names << TranslatedWindowText(text);
   // The first exercise types the magnitudes the square's table shows.
   ChooseWaveform(*Form, SquareItem);

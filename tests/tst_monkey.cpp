@@ -279,6 +279,8 @@ void TestMonkey::VerifyLikeFreshWindow(TRotantsForm &form)
     if ((fresh.*option)->isChecked() != (form.*option)->isChecked())
       (fresh.*option)->trigger();
   }
+  if (fresh.ViewAxes->isChecked() != form.ViewAxes->isChecked())
+    fresh.ViewAxes->trigger();
   if (fresh.ViewShape->isChecked() != form.ViewShape->isChecked())
     fresh.ViewShape->trigger();
   fresh.Playback->SetSpeed(form.Playback->Speed());

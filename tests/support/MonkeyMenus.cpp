@@ -145,8 +145,9 @@ QString TMonkeyDriver::ToggleFullScreen()
 
 QString TMonkeyDriver::ToggleTeachingOption()
 {
-  QAction *options[] = {Form.ViewHighlightHarmonic, Form.ViewSoloHarmonic, Form.ViewShowError};
-  QAction *option = options[Pick(3)];
+  QAction *options[] = {Form.ViewHighlightHarmonic, Form.ViewSoloHarmonic, Form.ViewShowError,
+                        Form.ViewAxes};
+  QAction *option = options[Pick(4)];
   option->trigger();
   return QStringLiteral("%1 %2").arg(option->objectName(), OnOff(option->isChecked()));
 }
