@@ -55,7 +55,8 @@ TSnapshot Snap(TRotantsForm &form)
                      form.HighestHarmonic, form.TimeTrackBar->value(), int(form.EditMode), int(form.IdleEditMode),
                      form.HarmonicIndex, int(form.BasePhasor - form.PhasorList.data()),
                      form.PhasorGrid->currentRow(), int(form.PhasorEditPanel->isHidden()),
-                     int(form.SimulationTimer->isActive())})
+                     int(form.SimulationTimer->isActive()), form.ShapeDutyCycle->value(),
+                     form.ShapeShift->value()})
     s.Values << QString::number(number);
   for (QCheckBox *box : {form.RealValueCheckBox, form.RotateComplexPlaneCheckBox,
                          form.TraceCheckBox, form.ConjugateCheckBox, form.TimeGridCheckBox,
@@ -75,7 +76,7 @@ void CompareSnapshots(const TSnapshot &a, const TSnapshot &b)
   QVERIFY(a.Plane == b.Plane);
 }
 
-enum TBuild { Preset, Placement, Drawing, Options, FullEditBoxes };
+enum TBuild { Preset, Placement, Drawing, Options, FullEditBoxes, Shaped };
 
 // Builds a state by hand on a window at its start-up state.
 void Build(TRotantsForm &form, TBuild build, int item, bool conjugate)
@@ -102,6 +103,8 @@ void Build(TRotantsForm &form, TBuild build, int item, bool conjugate)
   } else if (build == Options) {
     form.PhasorGrid->setCurrentCell(5, 1);
     TypeText(form.MagnitudeEdit, "typed, not applied");
+  } else if (build == Shaped) {
+    form.SetShape({40, -20});
   } else if (build == FullEditBoxes) {
     // As many characters as each box takes, each written as a six-byte escape.
     for (QLineEdit *edit : {form.HarmonicEdit, form.MagnitudeEdit, form.AngleEdit})
@@ -247,6 +250,7 @@ void TestFiles::RoundTripBitForBit_data()
   }
   QTest::newRow("dropped") << int(Preset) << 4 << false << true;
   QTest::newRow("full edit boxes") << int(FullEditBoxes) << 2 << false << false;
+  QTest::newRow("shaped bipolar pulse") << int(Shaped) << 4 << false << false;
 }
 
 // Opening gives the window that was saved, on a window that showed something

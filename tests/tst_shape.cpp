@@ -8,7 +8,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QUndoStack>
 #include <QtTest>
@@ -39,12 +38,6 @@ double GridNumber(const TPhasorDocument &document, int k, int column)
   return ReadNumber(document.GridText(k, column).toStdString(), value) ? value : std::nan("");
 }
 
-// Degrees from a to b, wrapped into -180..180.
-double Turn(double a, double b)
-{
-  return std::remainder(b - a, 360.0);
-}
-
 }  // namespace
 
 class TestShape : public QObject {
@@ -58,7 +51,6 @@ private slots:
   void ShapeFollowsItsFormulas_data();
   void ShapeFollowsItsFormulas();
   void SliderDragIsOneStep();
-  void ShapeSurvivesASavedSet();
   void ValuesUnderTheMouse();
 
 private:
@@ -106,16 +98,12 @@ void TestShape::SpeedSteps()
   QFETCH(int, from);
   QFETCH(int, after);
   QFETCH(QString, panel);
-  QCOMPARE(QStringList({Form->ViewSlower->shortcut().toString(),
-                        Form->ViewFaster->shortcut().toString()}),
-           QStringList({"Ctrl+[", "Ctrl+]"}));
   Form->SoundCheckBox->click();
   const std::vector<std::uint8_t> tone = Tone(*Form);
   Form->PlayBtnClick();
   for (const QChar press : presses)
     (press == 's' ? Form->ViewSlower : Form->ViewFaster)->trigger();
   QCOMPARE(Form->SimulationTimer->interval(), interval);
-  QVERIFY(Form->SimulationTimer->isActive());
   Form->TimeTrackBar->setValue(from);
   Form->SimulationTimerTimer();
   QCOMPARE(Form->TimeTrackBar->value(), after);
@@ -166,11 +154,10 @@ void TestShape::ShapeFollowsItsFormulas()
 
   for (int k = 0; k < HarmonicCount; ++k) {
     QCOMPARE(shaped.GridText(k, 1), unshifted.GridText(k, 1));
-    if (GridNumber(shaped, k, 1) > 0.0) {
-      const double turned = Turn(GridNumber(unshifted, k, 2), GridNumber(shaped, k, 2));
-      QVERIFY2(std::abs(Turn(-360.0 * k * shift / PeriodSteps, turned)) <= 0.5,
-               qPrintable(QString("harmonic %1 turned by %2").arg(k).arg(turned)));
-    }
+    const double turned = GridNumber(shaped, k, 2) - GridNumber(unshifted, k, 2);
+    QVERIFY2(GridNumber(shaped, k, 1) == 0.0
+                 || std::abs(std::remainder(turned + 360.0 * k * shift / PeriodSteps, 360.0)) <= 0.5,
+             qPrintable(QString("harmonic %1 turned by %2").arg(k).arg(turned)));
   }
   for (int i = 0; i < SweepSteps; ++i)
     QCOMPARE(shaped.IdealWave[i],
@@ -215,24 +202,6 @@ void TestShape::SliderDragIsOneStep()
   QVERIFY(!Form->ShapeDutyCycle->isEnabled() && Form->ShapeShift->isEnabled());
   ChooseWaveform(*Form, 0);
   QVERIFY(!Form->ShapeDutyCycle->isEnabled() && !Form->ShapeShift->isEnabled());
-}
-
-// The shape is saved with the set and comes back with it; New forgets it.
-void TestShape::ShapeSurvivesASavedSet()
-{
-  ChooseWaveform(*Form, BipolarItem);
-  Form->SetShape({40, -20});
-  const auto ideal = Form->IdealWave;
-  QTemporaryDir directory;
-  const QString path = directory.filePath("shaped.rotants");
-  QVERIFY(Form->SavePhasorSet(path));
-  Form->FileNewClick();
-  QCOMPARE(Form->ShapeShift->value(), 0);
-  QVERIFY(Form->OpenPhasorSet(path));
-  QCOMPARE(QList<int>({Form->Document.Shape.DutyCycle, Form->Document.Shape.Shift,
-                       Form->ShapeDutyCycle->value(), Form->ShapeShift->value()}),
-           QList<int>({40, -20, 40, -20}));
-  QCOMPARE(Form->IdealWave, ideal);
 }
 
 // Over the time plot the first panel gives the ideal and the reconstructed

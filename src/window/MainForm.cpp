@@ -29,14 +29,9 @@
 
 #include <utility>
 
-using WindowLayout::Place;
-
-namespace {
-
 using WindowLayout::ClientHeight;
 using WindowLayout::ClientWidth;
-
-}  // namespace
+using WindowLayout::Place;
 
 // The layout was made for a sans-serif face whose lines are 11 pixels high.
 // An Arial-metric face at a pixel size of 10 has exactly that line height and
@@ -64,7 +59,6 @@ QIcon ApplicationIcon()
     icon.addFile(QString(":/rotants/rotants-%1.png").arg(size), QSize(size, size));
   return icon;
 }
-
 
 TRotantsForm::TRotantsForm(QWidget *parent) : QMainWindow(parent)
 {

@@ -96,8 +96,7 @@ public:
   TViewPart *const View = new TViewPart(this, ViewNeeds());
   TPlotsPart *const Plots = new TPlotsPart(Document, Actions, *Spectrum, PlotsView(), this);
   TControlsPart *const Controls = new TControlsPart(Document, this);
-  // The time step and the animation: StopBtn, PlayBtn, TimeTrackBar,
-  // SimulationTimer and the speed belong to it.
+  // StopBtn, PlayBtn, TimeTrackBar, SimulationTimer and the speed.
   TPlaybackPart *const Playback = new TPlaybackPart(Document, this);
   TShapePart *const Shape = new TShapePart(Document, Actions, ShapeView(), this);
 
@@ -137,15 +136,11 @@ public:
   QAction *&ViewAxes = View->ViewAxes;
   QAction *ViewSpectrum = nullptr;
   QAction *ViewSpectrumDecibels = nullptr;
-  // Slower and Faster step the sweep's speed; SpeedPanel names a speed other
-  // than normal.
+  // The sweep's speed (see TPlaybackPart) and the Shape strip (TShapePart).
   QAction *&ViewSlower = Playback->ViewSlower;
   QAction *&ViewFaster = Playback->ViewFaster;
   QLabel *&SpeedPanel = Playback->SpeedPanel;
-  // View > Shape shows ShapePanel, the strip with the duty cycle and shift
-  // sliders, below the controls (under the spectrum strip while it shows).
   QAction *&ViewShape = Shape->ViewShape;
-  QWidget *&ShapePanel = Shape->ShapePanel;
   QSlider *&ShapeDutyCycle = Shape->ShapeDutyCycle;
   QSlider *&ShapeShift = Shape->ShapeShift;
   QMenu *&ViewLanguage = View->ViewLanguage;
@@ -340,9 +335,8 @@ public:
     Spectrum->MouseMove(shift, X, Y);
   }
 
-  // The standard waveforms' shape (see TShapePart), as the sliders set it:
-  // one action, the tone and the pictures following.
-  void SetShape(const WaveformPresets::TShape &shape);
+  // The standard waveforms' shape as the sliders set it (see TShapePart).
+  void SetShape(const WaveformPresets::TShape &shape) { Shape->SetShape(shape); }
 
   // The waveform drop-down's items in the current language, in its order.
   static QStringList WaveformItemTexts() { return TControlsPart::WaveformItemTexts(); }
@@ -482,8 +476,6 @@ private:
   TViewNeeds ViewNeeds();
   TPlotsView PlotsView();
   TShapeView ShapeView();
-  // The tone and the pictures after a new shape.
-  void FollowShape();
   void BuildEditMenu();
   void FinishRestore(const TPhasorSnapshot &snapshot);
   void ShowUndoTexts();

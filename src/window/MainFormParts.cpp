@@ -2,7 +2,6 @@
 
 #include "AboutForm.h"
 #include "EditorPanel.h"
-#include "WindowLayout.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -94,7 +93,10 @@ TShapeView TRotantsForm::ShapeView()
 {
   TShapeView view;
   view.Relayout = [this] { View->Relayout(); };
-  view.Reshaped = [this] { FollowShape(); };
+  view.Reshaped = [this] {
+    Sound->RefreshTone();
+    TimeTrackBarChange();
+  };
   return view;
 }
 
@@ -102,13 +104,11 @@ TViewNeeds TRotantsForm::ViewNeeds()
 {
   TViewNeeds needs;
   needs.Growth = [this] { return Spectrum->Growth() + Shape->Growth(); };
-  // The shape strip lies under the spectrum strip while that shows; hidden,
-  // it is placed when it shows.
+  // The shape strip lies under the spectrum strip; hidden, it is placed when
+  // it shows.
   needs.PlaceStrips = [this] {
     if (Shape->Shown())
-      View->SetBaseGeometry(ShapePanel, QRect(0, WindowLayout::StatusBarTop + Spectrum->Growth(),
-                                            WindowLayout::ClientWidth,
-                                            ShapePanel->height()));
+      View->SetBaseGeometry(Shape->ShapePanel, Shape->StripGeometry(Spectrum->Growth()));
   };
   // The canvases draw at the screen's detail, so the pictures are drawn anew.
   needs.Zoomed = [this](double factor) {
@@ -174,15 +174,12 @@ void TRotantsForm::SelectedHarmonicChanged()
 // playing unexplained.
 void TRotantsForm::RestoreTeachingOptions(QSettings *settings)
 {
-  const bool axes = View->ShowsAxes();
   View->RestoreTeachingOptions(settings);
   Plots->ShowErrorPanel();
   Plots->ShowSelectedHarmonic();
+  // The axes change only the pictures, which are drawn again.
   if (!View->Highlighted() && !Sound->Solo() && !View->ShowsError()) {
-    // The axes change only the pictures: redrawn when the settings switched
-    // them, with no new tone.
-    if (View->ShowsAxes() != axes)
-      TimeTrackBarChange();
+    TimeTrackBarChange();
     return;
   }
   const TActionScope action(Actions);

@@ -42,22 +42,6 @@ void TRotantsForm::WaveformComboBoxChange()
   TimeTrackBarChange();
 }
 
-void TRotantsForm::SetShape(const WaveformPresets::TShape &shape)
-{
-  const TActionScope action(
-      Actions, TShapePart::StepText(shape.DutyCycle != Document.Shape.DutyCycle),
-      TStepKind::Rebuild);
-  Document.SetShape(shape);
-  FollowShape();
-}
-
-void TRotantsForm::FollowShape()
-{
-  SynthesizeTone();
-  PlaySound(SoundCheckBox->isChecked());
-  TimeTrackBarChange();
-}
-
 void TRotantsForm::DoubleForOneSidedConvention()
 {
   Document.ScaleHarmonics(2.0);

@@ -39,8 +39,9 @@ TShapePart::TShapePart(TPhasorDocument &document, TActionRunner &actions, TShape
 void TShapePart::BuildStrip(QWidget *client)
 {
   // Made now, hidden, so that the window scaler knows it from the start.
-  ShapePanel = Place(new QWidget(client), "ShapePanel", 0, WindowLayout::StatusBarTop,
-                     WindowLayout::ClientWidth, StripHeight);
+  ShapePanel = new QWidget(client);
+  ShapePanel->setObjectName("ShapePanel");
+  ShapePanel->setGeometry(StripGeometry(0));
   ShapePanel->setVisible(false);
   const auto slider = [this](const char *name, int left, int minimum, int maximum) {
     auto *s = Place(new QSlider(Qt::Horizontal, ShapePanel), name, left, 4, 210, 17);
@@ -124,6 +125,11 @@ int TShapePart::Growth() const
   return Shown() ? ShapeGrowth : 0;
 }
 
+QRect TShapePart::StripGeometry(int above) const
+{
+  return QRect(0, WindowLayout::StatusBarTop + above, WindowLayout::ClientWidth, StripHeight);
+}
+
 QString TShapePart::StepText(bool dutyCycle)
 {
   return dutyCycle ? tr("Duty Cycle") : tr("Time Shift");
@@ -169,8 +175,17 @@ void TShapePart::SliderChanged(bool dutyCycle)
   WaveformPresets::TShape shape = Document.Shape;
   (dutyCycle ? shape.DutyCycle : shape.Shift) = slider->value();
   // A drag's moves record nothing: its release does.
-  const TActionScope action(Actions, slider->isSliderDown() ? QString() : StepText(dutyCycle),
-                            TStepKind::Rebuild);
+  Apply(shape, slider->isSliderDown() ? QString() : StepText(dutyCycle));
+}
+
+void TShapePart::SetShape(const WaveformPresets::TShape &shape)
+{
+  Apply(shape, StepText(shape.DutyCycle != Document.Shape.DutyCycle));
+}
+
+void TShapePart::Apply(const WaveformPresets::TShape &shape, const QString &text)
+{
+  const TActionScope action(Actions, text, TStepKind::Rebuild);
   Document.SetShape(shape);
   View.Reshaped();
 }

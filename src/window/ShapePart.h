@@ -3,6 +3,7 @@
 #include "WaveformPresets.h"
 
 #include <QObject>
+#include <QRect>
 #include <QString>
 
 #include <functional>
@@ -68,8 +69,15 @@ public:
   bool Shown() const;
   // The height the strip adds to the client area at factor 1 while it shows.
   int Growth() const;
+  // The strip's place in the client area at factor 1, under strips as high
+  // as above.
+  QRect StripGeometry(int above) const;
   // The undo step's name for a change of the duty cycle or the shift.
   static QString StepText(bool dutyCycle);
+  // A new shape as the sliders would set it, as one user action (named for
+  // the duty cycle when that changes, else for the shift): the set, the
+  // tone and the pictures follow.
+  void SetShape(const WaveformPresets::TShape &shape);
 
 private:
   TPhasorDocument &Document;
@@ -81,6 +89,8 @@ private:
   // as the chosen waveform follows them.
   void ShowShape();
   void SliderChanged(bool dutyCycle);
+  // shape as one action named text (none: no step of its own).
+  void Apply(const WaveformPresets::TShape &shape, const QString &text);
   void SliderPressed();
   void SliderReleased(bool dutyCycle);
 };

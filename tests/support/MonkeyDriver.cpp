@@ -456,13 +456,19 @@ QString TMonkeyDriver::MoveSlider()
     slider->setValue(value);
     return QStringLiteral("slider set to %1 (clamped to %2)").arg(IntText(value)).arg(slider->value());
   }
+  const int action = TriggerSliderAction(slider);
+  return QStringLiteral("slider action %1 (now %2)").arg(action).arg(slider->value());
+}
+
+int TMonkeyDriver::TriggerSliderAction(QSlider *slider)
+{
   const QAbstractSlider::SliderAction actions[] = {
     QAbstractSlider::SliderSingleStepAdd, QAbstractSlider::SliderSingleStepSub,
     QAbstractSlider::SliderPageStepAdd,   QAbstractSlider::SliderPageStepSub,
     QAbstractSlider::SliderToMinimum,     QAbstractSlider::SliderToMaximum};
   const int action = Pick(6);
   slider->triggerAction(actions[action]);
-  return QStringLiteral("slider action %1 (now %2)").arg(action).arg(slider->value());
+  return action;
 }
 
 // Both buttons stay reachable by their accelerators whichever is in front.

@@ -16,6 +16,7 @@
 #include <vector>
 
 class QAction;
+class QSlider;
 class QWidget;
 class TMessageBoxCatcher;
 class TRotantsForm;
@@ -124,6 +125,9 @@ private:
   QString ChooseHighestHarmonicItem();
   QString ClickCheckBox();
   QString MoveSlider();
+  // One of a slider's step actions, as a key or a click beside the handle
+  // makes it; returns which.
+  int TriggerSliderAction(QSlider *slider);
   QString PressPlayStopClear();
   QString TimerTick();
   QString WaitRealTime();

@@ -179,21 +179,13 @@ QString TMonkeyDriver::MoveShapeSlider()
   QSlider *slider = Pick(2) ? Form.ShapeDutyCycle : Form.ShapeShift;
   if (!slider->isEnabled())
     return QStringLiteral("%1 disabled").arg(slider->objectName());
-  const auto anyValue = [this, slider] {
-    return slider->minimum() + Pick(slider->maximum() - slider->minimum() + 1);
-  };
   if (Pick(3) > 0) {
-    const QAbstractSlider::SliderAction actions[] = {
-        QAbstractSlider::SliderSingleStepAdd, QAbstractSlider::SliderSingleStepSub,
-        QAbstractSlider::SliderPageStepAdd,   QAbstractSlider::SliderPageStepSub,
-        QAbstractSlider::SliderToMinimum,     QAbstractSlider::SliderToMaximum};
-    slider->triggerAction(actions[Pick(6)]);
+    TriggerSliderAction(slider);
     return QStringLiteral("%1 step to %2").arg(slider->objectName()).arg(slider->value());
   }
   slider->setSliderDown(true);
-  const int moves = 1 + Pick(4);
-  for (int i = 0; i < moves; ++i)
-    slider->setValue(anyValue());
+  for (int moves = 1 + Pick(4); moves > 0; --moves)
+    slider->setValue(slider->minimum() + Pick(slider->maximum() - slider->minimum() + 1));
   slider->setSliderDown(false);
   return QStringLiteral("%1 dragged to %2").arg(slider->objectName()).arg(slider->value());
 }
