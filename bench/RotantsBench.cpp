@@ -363,6 +363,22 @@ std::vector<TInstructionCase> InstructionCases()
     };
   };
   const auto redraw = [](TRotantsForm &form) { form.TimeTrackBarChange(); };
+  // Square, step 511, spectrum and Shape strip shown, Sound On, the shift
+  // slider held at 10; with teaching, the spectrum case's teaching options.
+  const auto shapeWindow = [](bool teaching) {
+    auto form = teaching ? SpectrumWindow(false) : PreparedWindow(LastStep, SquareItem);
+    if (!teaching)
+      form->ViewSpectrum->trigger();
+    form->SoundCheckBox->click();
+    form->ViewShape->trigger();
+    form->ShapeShift->setSliderDown(true);
+    form->ShapeShift->setValue(10);
+    QCoreApplication::processEvents();
+    return form;
+  };
+  // As the spectrum's drag move: the change and its redraw, the repaint left
+  // to the event loop.
+  const auto moveShift = [](TRotantsForm &form) { form.ShapeShift->setValue(11); };
   const auto chooseSquare = [](bool sound) {
     return [sound] {
       auto form = PreparedWindow(LastStep, SquareItem);
@@ -450,20 +466,11 @@ std::vector<TInstructionCase> InstructionCases()
          form.SpectrumImageMouseMove(Qt::NoModifier, SpectrumDragX(form), SpectrumDragY(form, 40));
        }},
       {"shape-slider-move",
-       "One move of a dragged shift slider, plots, table, spectrum and tone following", 3e6,
-       [] {
-         auto form = SpectrumWindow(false);
-         form->SoundCheckBox->click();
-         form->ViewShape->trigger();
-         form->ShapeShift->setSliderDown(true);
-         form->ShapeShift->setValue(10);
-         QCoreApplication::processEvents();
-         return form;
-       },
-       [](TRotantsForm &form) {
-         form.ShapeShift->setValue(11);
-         QCoreApplication::processEvents();
-       }},
+       "One move of a dragged shift slider, step 511, every option on, spectrum, Sound On", 3e6,
+       [shapeWindow] { return shapeWindow(false); }, moveShift},
+      {"shape-slider-move-teaching",
+       "The same, harmonic 3 highlighted, alone, error shown", 0,
+       [shapeWindow] { return shapeWindow(true); }, moveShift},
       {"choose-square-off", "Choose \"Square\" with repaint, Sound Off", 0, chooseSquare(false),
        choose},
       {"choose-square-on", "Choose \"Square\" with repaint, Sound On", 12e6, chooseSquare(true),

@@ -63,9 +63,15 @@ std::string FormatFixed(double value, int precision, int decimals)
     return Zero(decimals);
   const bool negative = value < 0.0;
 
+  // |value| = f 2^exponent with f of 53 bits at most, so its expansion ends
+  // within 53 - exponent decimals: written to there it is exact, without the
+  // zeros a full ExactDecimals would add.
+  int exponent = 0;
+  std::frexp(value, &exponent);
+  const int decimalsUsed = std::clamp(53 - exponent, 0, ExactDecimals);
   std::array<char, ExactBufferSize> buffer;
   const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                     std::fabs(value), std::chars_format::fixed, ExactDecimals);
+                                     std::fabs(value), std::chars_format::fixed, decimalsUsed);
   // The exact digits without the '.', and how many of them are integer digits.
   std::string digits;
   digits.reserve(std::size_t(written.ptr - buffer.data()));
