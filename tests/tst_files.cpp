@@ -528,6 +528,14 @@ void TestFiles::CommandLineExitCodes_data()
   QTest::newRow("speed, duty and shift")
       << QStringList{"--speed", "0.25", "--duty", "10", "--shift", "-128"} + save << 0 << "";
   QTest::newRow("speed 3") << QStringList{"--speed", "3"} + save << 2 << "0.25, 0.5, 1, 2";
+  QTest::newRow("waveform twice") << QStringList{"--waveform", "square", "--waveform", "triangle"} + save
+                                  << 2 << "--waveform given more than once";
+  QTest::newRow("flag twice") << QStringList{"--trace", "--trace"} + save << 2 << "--trace";
+  QTest::newRow("real value off and on")
+      << QStringList{"--real-value", "--no-real-value"} + save << 2 << "contradict";
+  QTest::newRow("set saved as .txt") << QStringList{"--save", "OUT/set.txt"} << 2 << ".rotants";
+  QTest::newRow("part without a recording") << QStringList{"--from", "1"} + save << 2
+                                            << "need a recording";
   QTest::newRow("duty 100") << QStringList{"--duty", "100"} + save << 2 << "from 1 to 99";
   QTest::newRow("shift 128") << QStringList{"--shift", "128"} + save << 2 << "-128 to 127";
   QTest::newRow("drop-down's name in German")

@@ -146,6 +146,14 @@ int ParseCommandLine(const QStringList &arguments, TCommandLineOptions &options)
                                   TCommandLineText::tr("Rotate the complex plane 90 degrees."));
   const QCommandLineOption trace("trace", TCommandLineText::tr("Leave the phasor trace."));
   const QCommandLineOption realValue("real-value", TCommandLineText::tr("Show the real value."));
+  const QCommandLineOption noRealValue("no-real-value",
+                                       TCommandLineText::tr("Hide the real value."));
+  const QCommandLineOption from(
+      "from", TCommandLineText::tr("Start of the part of a recording to analyse, in seconds."),
+      "SECONDS");
+  const QCommandLineOption to(
+      "to", TCommandLineText::tr("End of the part of a recording to analyse, in seconds."),
+      "SECONDS");
   const QCommandLineOption noGrid("no-grid", TCommandLineText::tr("Hide the time plot's grid."));
   const QCommandLineOption noIdeal("no-ideal", TCommandLineText::tr("Hide the ideal wave."));
   const QCommandLineOption spectrum("spectrum",
@@ -184,7 +192,8 @@ int ParseCommandLine(const QStringList &arguments, TCommandLineOptions &options)
       "OUT.pdf");
   const QCommandLineOption save("save", TCommandLineText::tr("Save the phasor set."),
                                 "OUT.rotants");
-  parser.addOptions({waveform, highest, step, conjugate, rotate, trace, realValue, noGrid,
+  parser.addOptions({waveform, highest, step, conjugate, rotate, trace, realValue, noRealValue,
+                     from, to, noGrid,
                      noIdeal, spectrum, zoom, speed, duty, shift, language, picture, sound, seconds, harmonics,
                      samples, animation, figure, save});
 
@@ -199,6 +208,23 @@ int ParseCommandLine(const QStringList &arguments, TCommandLineOptions &options)
   if (parser.isSet(version)) {
     std::printf("rotants %s\n", qPrintable(QCoreApplication::applicationVersion()));
     return 0;
+  }
+
+  // Every option once: a second one would silently win over the first.
+  const QStringList given = parser.optionNames();
+  for (const QString &name : given) {
+    if (given.count(name) < 2)
+      continue;
+    const QStringList values = parser.values(name);
+    PrintError(values.size() > 1
+                   ? TCommandLineText::tr("--%1 given more than once (\"%2\" and \"%3\")")
+                         .arg(name, values[0], values[1])
+                   : TCommandLineText::tr("--%1 given more than once").arg(name));
+    return 2;
+  }
+  if (parser.isSet(realValue) && parser.isSet(noRealValue)) {
+    PrintError(TCommandLineText::tr("--real-value and --no-real-value contradict each other"));
+    return 2;
   }
 
   TCommandLineOptions read;
@@ -232,6 +258,18 @@ int ParseCommandLine(const QStringList &arguments, TCommandLineOptions &options)
         || std::find(speeds.begin(), speeds.end(), read.Speed) == speeds.end())
       return bad(speed, parser.value(speed),
                  TCommandLineText::tr("one of %1").arg(QStringLiteral("0.25, 0.5, 1, 2")));
+  }
+  for (const auto &[option, seconds] : {std::pair{&from, &read.From}, std::pair{&to, &read.To}}) {
+    if (parser.isSet(*option) && !ReadReal(parser.value(*option), 0.0, 1e7, *seconds))
+      return bad(*option, parser.value(*option), TCommandLineText::tr("a time in seconds from 0"));
+  }
+  if ((parser.isSet(from) || parser.isSet(to)) && read.File.isEmpty()) {
+    PrintError(TCommandLineText::tr("--from and --to need a recording to open"));
+    return 2;
+  }
+  if (parser.isSet(from) && parser.isSet(to) && !(read.To > read.From)) {
+    PrintError(TCommandLineText::tr("--to must come after --from"));
+    return 2;
   }
   int shapeValue = 0;
   if (parser.isSet(duty)) {
@@ -269,6 +307,7 @@ int ParseCommandLine(const QStringList &arguments, TCommandLineOptions &options)
   read.Rotate = parser.isSet(rotate);
   read.Trace = parser.isSet(trace);
   read.RealValue = parser.isSet(realValue);
+  read.NoRealValue = parser.isSet(noRealValue);
   read.NoGrid = parser.isSet(noGrid);
   read.NoIdeal = parser.isSet(noIdeal);
   read.Spectrum = parser.isSet(spectrum);
@@ -284,18 +323,12 @@ int ParseCommandLine(const QStringList &arguments, TCommandLineOptions &options)
                  {&samples, &read.ExportSamples, {"csv"}},
                  {&animation, &read.ExportAnimation, {"gif"}},
                  {&figure, &read.ExportFigure, {"svg", "pdf"}},
-                 {&save, &read.Save, {}}};
+                 {&save, &read.Save, {"rotants"}}};
   for (const auto &output : outputs) {
     if (!parser.isSet(*output.Option))
       continue;
     const QString name = output.Option->names().first();
-    const QStringList values = parser.values(*output.Option);
-    if (values.size() > 1) {
-      PrintError(TCommandLineText::tr("--%1 given more than once (\"%2\" and \"%3\")")
-                     .arg(name, values[0], values[1]));
-      return 2;
-    }
-    *output.Path = values.value(0);
+    *output.Path = parser.value(*output.Option);
     if (output.Path->isEmpty())
       return bad(*output.Option, *output.Path, TCommandLineText::tr("a file name"));
     if (!output.Suffixes.isEmpty()
@@ -344,6 +377,8 @@ bool ApplyCommandLine(TRotantsForm &form, const TCommandLineOptions &options, bo
       Tick(form.TraceCheckBox, true);
     if (options.RealValue)
       Tick(form.RealValueCheckBox, true);
+    if (options.NoRealValue)
+      Tick(form.RealValueCheckBox, false);
     if (options.NoGrid)
       Tick(form.TimeGridCheckBox, false);
     if (options.NoIdeal)

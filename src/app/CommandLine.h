@@ -9,7 +9,10 @@ class TRotantsForm;
 // What the command line asked for, as parsed. Empty paths mean "not given";
 // the defaults mean "leave the start-up state as it is".
 struct TCommandLineOptions {
-  QString File;        // phasor set (.rotants) or harmonics CSV to open first
+  QString File;        // phasor set (.rotants), harmonics CSV or recording to open first
+  // The part of a recording to analyse, in seconds; -1: not given.
+  double From = -1.0;
+  double To = -1.0;
   QString Waveform;    // drop-down item in lower case with hyphens, e.g. "rectified-cosine"
   int Highest = -1;    // 0..25, or -1
   int Step = -1;       // 0..511, or -1
@@ -17,6 +20,7 @@ struct TCommandLineOptions {
   bool Rotate = false;
   bool Trace = false;
   bool RealValue = false;
+  bool NoRealValue = false;
   bool NoGrid = false;
   bool NoIdeal = false;
   bool Spectrum = false;  // shows the spectrum strip for this run

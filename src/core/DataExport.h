@@ -10,7 +10,8 @@
 // digits, as many as a double always holds exactly, so a value typed as
 // 0.6366 reads 0.6366 and not 0.63660000000000005, and always with '.' as the
 // decimal point, whatever the locale. Lines end in "\n". (Phasor-set files
-// keep every double exactly; see PhasorSetFile.)
+// keep every double exactly; see PhasorSetFile.) In each column a value below
+// 1e-12 of the column's largest |value| is rounding noise and is written 0.
 namespace DataExport {
 
 inline constexpr char HarmonicsHeader[] = "harmonic,magnitude,angle_deg,real,imaginary";
