@@ -358,8 +358,14 @@ bool ApplyCommandLine(TRotantsForm &form, const TCommandLineOptions &options, bo
                       QString &error)
 {
   if (!options.File.isEmpty()) {
-    const bool opened = interactive ? form.OpenPhasorSet(options.File)
-                                    : form.LoadPhasorSet(options.File, error);
+    const bool part = options.From >= 0.0 || options.To >= 0.0;
+    const bool opened =
+        part ? form.Files->LoadRecording(options.File, std::max(options.From, 0.0), options.To,
+                                         error)
+             : interactive ? form.OpenPhasorSet(options.File)
+                           : form.LoadPhasorSet(options.File, error);
+    if (!opened && part && interactive)
+      form.ShowWarning(error);
     if (!opened && !interactive)
       return false;
   }

@@ -105,4 +105,58 @@ void SynthesizeToneBytes(const TPhasorArray &entries, int highest, std::uint8_t 
   }
 }
 
+void LoopLength(double fundamental, int &frames, int &periods)
+{
+  frames = 0;
+  periods = 0;
+  if (!(fundamental >= 20.0 && fundamental <= 20000.0))
+    return;
+  const double framesPerPeriod = 44100.0 / fundamental;
+  double best = 1.0;
+  for (int k = 1; k * framesPerPeriod <= MaxLoopFrames; ++k) {
+    const int n = int(std::lround(k * framesPerPeriod));
+    const double error = std::fabs(k * 44100.0 / n - fundamental) / fundamental;
+    if (error < best) {
+      best = error;
+      frames = n;
+      periods = k;
+    }
+    if (best < 1e-4)
+      break;
+  }
+}
+
+std::vector<std::uint8_t> LoopBytes(const TPhasorArray &entries, int highest, double fundamental)
+{
+  int frames = 0;
+  int periods = 0;
+  LoopLength(fundamental, frames, periods);
+  if (frames == 0)
+    return {};
+  // Harmonic k at frame i has turned k periods i / frames of a turn: its
+  // phase index (k periods i) mod frames reads one table of frames angles.
+  std::vector<double> cosines(static_cast<std::size_t>(frames));
+  std::vector<double> sines(static_cast<std::size_t>(frames));
+  for (int j = 0; j < frames; ++j) {
+    cosines[std::size_t(j)] = std::cos(HarmonicMath::TwoPi * j / frames);
+    sines[std::size_t(j)] = std::sin(HarmonicMath::TwoPi * j / frames);
+  }
+  std::vector<double> sums(static_cast<std::size_t>(frames));
+  const int top = std::min(highest, HarmonicCount - 1);
+  for (int k = 0; k <= top; ++k) {
+    const double re = entries[std::size_t(k)].Re;
+    const double im = entries[std::size_t(k)].Im;
+    const long long step = static_cast<long long>(k) * periods % frames;
+    long long phase = 0;
+    for (int i = 0; i < frames; ++i) {
+      sums[std::size_t(i)] += re * cosines[std::size_t(phase)] - im * sines[std::size_t(phase)];
+      phase = (phase + step) % frames;
+    }
+  }
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(frames) * ToneChannels);
+  for (std::size_t i = 0; i < sums.size(); ++i)
+    bytes[2 * i] = bytes[2 * i + 1] = SampleByte(sums[i]);
+  return bytes;
+}
+
 }  // namespace ToneSynthesis

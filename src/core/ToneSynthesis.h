@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 // Toolkit-free synthesis of one period of the harmonic mix as 8-bit stereo
 // samples. The main window's SynthesizeTone calls this on its phasor list.
@@ -42,5 +43,18 @@ bool TableSums(const TPhasorArray &entries, int highest, std::array<double, Tone
 // from TableSums; a frame whose scaled sum lies within a hair of an integer,
 // where its last bits could change the byte, takes SumAtFrame instead.
 void SynthesizeToneBytes(const TPhasorArray &entries, int highest, std::uint8_t *buffer);
+
+// The frames and periods of a loop that sounds fundamental (Hz) at 44100 Hz:
+// periods whole periods in frames frames, the pair whose pitch lies nearest
+// (within 0.01 % where a loop of at most MaxLoopFrames allows). frames is 0
+// for a fundamental outside 20..20000 Hz.
+inline constexpr int MaxLoopFrames = 88200;
+void LoopLength(double fundamental, int &frames, int &periods);
+
+// The harmonic mix of entries 0..highest as a loop of 8-bit stereo frames
+// sounding at fundamental (Hz) instead of 441 Hz (see LoopLength), each frame
+// SampleByte of the sum as SumAtFrame makes it at that pitch. Empty for a
+// fundamental LoopLength refuses.
+std::vector<std::uint8_t> LoopBytes(const TPhasorArray &entries, int highest, double fundamental);
 
 }  // namespace ToneSynthesis

@@ -50,7 +50,8 @@ bool TPhasorSnapshot::SameSet(const TPhasorSnapshot &other) const
       [](const HarmonicPhasor &a, const HarmonicPhasor &b) { return a.Re == b.Re && a.Im == b.Im; });
   return sameEntries && *Ideal == *other.Ideal && Highest == other.Highest
          && WaveformItem == other.WaveformItem && Shape == other.Shape
-         && Conjugate == other.Conjugate && IdleEditMode == other.IdleEditMode
+         && RecordedFrom == other.RecordedFrom && Conjugate == other.Conjugate
+         && IdleEditMode == other.IdleEditMode
          && GridTexts == other.GridTexts;
 }
 
@@ -64,7 +65,8 @@ bool TPhasorSnapshot::SameAs(const TPhasorSnapshot &other) const
          && HarmonicIndex == other.HarmonicIndex && Highest == other.Highest
          && IdleEditMode == other.IdleEditMode && CurrentIndex == other.CurrentIndex
          && BaseIndex == other.BaseIndex && WaveformItem == other.WaveformItem
-         && Shape == other.Shape && Conjugate == other.Conjugate && GridTexts == other.GridTexts
+         && Shape == other.Shape && RecordedFrom == other.RecordedFrom
+         && Conjugate == other.Conjugate && GridTexts == other.GridTexts
          && GridRow == other.GridRow && EditTexts == other.EditTexts && Tone == other.Tone
          && HandMade == other.HandMade;
 }
@@ -244,6 +246,7 @@ void TPhasorDocument::ChooseWaveform(int item)
     return;
   const TRuleStep step(*this, WaveformNames().value(item), TStepKind::Rebuild);
   WaveformItem = item;
+  SetRecordedFrom({});
   ClearEntries();
   ClearGridValues();
   TEditMode mode = NoEditing;
@@ -324,6 +327,15 @@ void TPhasorDocument::BuildStandard(WaveformPresets::TWaveform waveform)
   }
   emit TextsChanged(0, HarmonicCount - 1);
   LoadSelectedRow();
+}
+
+void TPhasorDocument::SetRecordedFrom(const TRecordedFrom &from)
+{
+  if (from == RecordedFrom)
+    return;
+  const TRuleStep step(*this, tr("Recording"), TStepKind::Rebuild);
+  RecordedFrom = from;
+  emit RecordedFromChanged();
 }
 
 void TPhasorDocument::SetIdealPeriod(const std::array<double, PeriodSteps> &period)
@@ -547,6 +559,7 @@ std::shared_ptr<TPhasorSnapshot> TPhasorDocument::CaptureSet() const
   s.BaseIndex = int(BasePhasor - PhasorList.data());
   s.WaveformItem = WaveformItem;
   s.Shape = Shape;
+  s.RecordedFrom = RecordedFrom;
   s.Conjugate = Conjugate;
   for (std::size_t i = 0; i < GridTexts.size(); ++i)
     s.GridTexts[i] = GridTexts[i] == last.GridTexts[i] ? last.GridTexts[i] : GridTexts[i];
@@ -567,12 +580,15 @@ void TPhasorDocument::RestoreSet(const TPhasorSnapshot &s)
   HighestHarmonic = s.Highest;
   WaveformItem = s.WaveformItem;
   const bool reshaped = std::exchange(Shape, s.Shape) != s.Shape;
+  const bool recorded = std::exchange(RecordedFrom, s.RecordedFrom) != s.RecordedFrom;
   Conjugate = s.Conjugate;
   emit HighestHarmonicChanged(s.Highest);
   emit WaveformChanged(s.WaveformItem);
   emit ConjugateChanged(s.Conjugate);
   if (reshaped)
     emit ShapeChanged();
+  if (recorded)
+    emit RecordedFromChanged();
   emit EntriesChanged();
   GridTexts = s.GridTexts;
   emit TextsChanged(0, HarmonicCount - 1);

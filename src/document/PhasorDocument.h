@@ -25,6 +25,20 @@ enum TEditMode : int {
   DrawingWave = 2   // "Custom Time": a stroke draws the period
 };
 
+// The recording a set was analysed from. Name empty: the set is no
+// recording's.
+struct TRecordedFrom {
+  QString Name;  // as shown: a file's name, or the microphone's
+  // The file it was read from: empty for the microphone and for a set
+  // opened from a saved file, which keeps no audio.
+  QString Path;
+  double Fundamental = 0.0;  // Hz
+  // The part analysed, in the recording's frames.
+  qint64 Start = 0;
+  qint64 Frames = 0;
+  bool operator==(const TRecordedFrom &) const = default;
+};
+
 // Everything the user sees and hears of the phasor set at one moment: what an
 // undo step puts back. Display options, the zoom, the slider and playback are
 // not part of it.
@@ -43,6 +57,7 @@ struct TPhasorSnapshot {
   int BaseIndex = 0;     // harmonic of BasePhasor
   int WaveformItem = 0;
   WaveformPresets::TShape Shape;
+  TRecordedFrom RecordedFrom;
   bool Conjugate = false;
   // The editor table's texts, rows of harmonics 0..25 (number, magnitude,
   // angle), its current row (1..26, or -1) and the three edit boxes' texts.
@@ -57,8 +72,8 @@ struct TPhasorSnapshot {
   bool HandMade = false;
 
   // Whether the two hold the same phasor set as the user sees it: entries,
-  // ideal wave, highest harmonic, waveform and its shape, convention, mode
-  // and table. Which
+  // ideal wave, highest harmonic, waveform and its shape, the recording,
+  // convention, mode and table. Which
   // row is current and what is typed in the edit boxes do not count.
   bool SameSet(const TPhasorSnapshot &other) const;
   // Whether the two are the same in every field, bit for bit: then one can
@@ -140,6 +155,8 @@ public:
   // The standard waveforms' duty cycle and shift (the Shape panel's), saved
   // with the set.
   WaveformPresets::TShape Shape;
+  // The recording the set was analysed from; cleared by a waveform choice.
+  TRecordedFrom RecordedFrom;
   TSetOptions Options;
   // The editor table's texts: GridTexts[3 k + c] is harmonic k's number
   // (c = 0), magnitude (1) and angle (2) as the table shows them. An entry set
@@ -231,6 +248,9 @@ public:
   // shape; the selected row stays and the edit boxes show its new texts. A
   // shape out of range, or the one held, changes nothing.
   void SetShape(const WaveformPresets::TShape &shape);
+  // The set is now the one analysed from a recording (or none: an empty
+  // name); the same again changes nothing.
+  void SetRecordedFrom(const TRecordedFrom &from);
   // The ideal wave: period repeated over both periods of the sweep.
   void SetIdealPeriod(const std::array<double, PeriodSteps> &period);
   // The first period of the ideal wave copied into the second.
@@ -342,6 +362,8 @@ signals:
   void HighestHarmonicChanged(int highest);
   // Shape changed, by SetShape or RestoreSet.
   void ShapeChanged();
+  // RecordedFrom changed, by SetRecordedFrom, a waveform choice or RestoreSet.
+  void RecordedFromChanged();
   // ChooseWaveform gave the edit mode (a TEditMode) a new value.
   void EditModeChanged(int mode);
   // The set became, or stopped being, different from the one saved.

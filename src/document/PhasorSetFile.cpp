@@ -1,6 +1,7 @@
 #include "PhasorSetFile.h"
 
 #include "NumberText.h"
+#include "Recording.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -292,6 +293,12 @@ QByteArray Write(const TState &state)
   shape["duty_cycle"] = state.Shape.DutyCycle;
   shape["shift"] = state.Shape.Shift;
   root["shape"] = shape;
+  if (!state.RecordingName.isEmpty()) {
+    QJsonObject recording;
+    recording["name"] = state.RecordingName;
+    recording["fundamental"] = DoubleText(state.RecordingFundamental);
+    root["recording"] = recording;
+  }
 
   QJsonObject options;
   options["real_value"] = state.RealValue;
@@ -413,6 +420,23 @@ bool Read(const QByteArray &bytes, TState &state, QString &error)
                WaveformPresets::MaxDutyCycle, read.Shape.DutyCycle);
     reader.Int(shape, "shift", inShape, WaveformPresets::MinShift, WaveformPresets::MaxShift,
                read.Shape.Shift);
+  }
+  const QJsonValue recordingValue = reader.Member(root, "recording", top, false);
+  if (!reader.Failed() && !recordingValue.isUndefined()) {
+    QJsonObject recording;
+    const QString inRecording = InObject(QStringLiteral("recording"));
+    reader.Object(recordingValue, "recording", top, recording);
+    reader.Text(reader.Member(recording, "name", inRecording, true), "name", inRecording,
+                read.RecordingName);
+    reader.Double(reader.Member(recording, "fundamental", inRecording, true), "fundamental",
+                  inRecording, read.RecordingFundamental);
+    if (!reader.Failed() && (read.RecordingName.isEmpty()
+                             || !(read.RecordingFundamental >= Recording::MinFundamental
+                                  && read.RecordingFundamental <= Recording::MaxFundamental)))
+      reader.Fail(TFileText::tr("the recording's name is empty or its fundamental lies outside "
+                                "%1 to %2 Hz")
+                      .arg(Recording::MinFundamental)
+                      .arg(Recording::MaxFundamental));
   }
 
   QJsonObject options;

@@ -57,6 +57,10 @@ struct TState {
   int Waveform = CustomRotantsWaveform;  // drop-down index 0..8
   // The standard waveforms' shape; the default unless the file holds one.
   WaveformPresets::TShape Shape;
+  // The recording the set was analysed from (its name; empty: none) and its
+  // fundamental in Hz. No audio is kept.
+  QString RecordingName;
+  double RecordingFundamental = 0.0;
   int HighestHarmonic = 25;
   // The eight check boxes.
   bool RealValue = true;

@@ -111,6 +111,8 @@ PhasorSetFile::TState TFilesPart::CapturePhasorSet() const
   }
   state.Waveform = std::clamp(Document.WaveformItem, 0, PhasorSetFile::WaveformCount - 1);
   state.Shape = Document.Shape;
+  state.RecordingName = Document.RecordedFrom.Name;
+  state.RecordingFundamental = Document.RecordedFrom.Fundamental;
   state.HighestHarmonic = std::clamp(Document.HighestHarmonic, 0, HarmonicCount - 1);
   const TSetOptions &options = Document.Options;
   state.RealValue = options.RealValue;
@@ -172,6 +174,12 @@ void TFilesPart::ApplyPhasorSet(const PhasorSetFile::TState &state)
   Document.SetEntries(entries);
   if (state.Waveform == PhasorSetFile::CustomTimeWaveform)
     Document.SetIdealPeriod(state.DrawnPeriod);
+  if (!state.RecordingName.isEmpty()) {
+    TRecordedFrom from;
+    from.Name = state.RecordingName;
+    from.Fundamental = state.RecordingFundamental;
+    Document.SetRecordedFrom(from);
+  }
   if (state.HasPlacement)
     Document.SetPlacement(state.NextHarmonic, state.BaseHarmonic);
 
@@ -195,6 +203,8 @@ bool TFilesPart::LoadPhasorSet(const QString &path, QString &error)
   QString fault;
   PhasorSetFile::TState state;
   bool table = false;
+  if (View.IsRecording(path))
+    return LoadRecording(path, -1.0, -1.0, error);
   if (PhasorSetFile::ReadFileBytes(path, bytes, fault)) {
     table = PhasorSetFile::LooksLikeHarmonicsCsv(bytes);
     if (table) {
@@ -227,6 +237,29 @@ bool TFilesPart::LoadPhasorSet(const QString &path, QString &error)
   SetCurrentFile(path, !table);
   AddRecentFile(path);
   return true;
+}
+
+bool TFilesPart::LoadRecording(const QString &path, double from, double to, QString &error)
+{
+  QString fault;
+  if (!View.OpenRecording(path, from, to, fault)) {
+    error = tr("The file \"%1\" cannot be opened: %2.").arg(ShownName(path), fault);
+    return false;
+  }
+  // Like a table, a recording is not overwritten by Save with a set.
+  Document.MarkSaved();
+  SetCurrentFile(path, false);
+  AddRecentFile(path);
+  return true;
+}
+
+bool TFilesPart::OpenRecording(const QString &path)
+{
+  QString error;
+  if (LoadRecording(path, -1.0, -1.0, error))
+    return true;
+  View.ShowWarning(error);
+  return false;
 }
 
 bool TFilesPart::StorePhasorSet(const QString &path, QString &error)
@@ -288,8 +321,9 @@ void TFilesPart::FileOpenClick()
   const QString start = near.isEmpty() ? QDir::homePath() : QFileInfo(near).absolutePath();
   const QString path = QFileDialog::getOpenFileName(
       Window, tr("Open Phasor Set"), start,
-      tr("Phasor sets and harmonics tables (*.rotants *.csv);;Phasor sets (*.rotants);;"
-         "Harmonics tables (*.csv);;All files (*)"));
+      tr("Phasor sets, harmonics tables and recordings (*.rotants *.csv *.wav *.flac *.ogg "
+         "*.oga *.aif *.aiff *.aifc);;Phasor sets (*.rotants);;Harmonics tables (*.csv);;"
+         "Recordings (*.wav *.flac *.ogg *.oga *.aif *.aiff *.aifc);;All files (*)"));
   if (!path.isEmpty())
     OpenPhasorSet(path);
 }
@@ -432,7 +466,8 @@ void TFilesPart::Retranslate()
   FileSave->setText(tr("&Save"));
   FileSaveAs->setText(tr("Save &As..."));
   FileNew->setToolTip(tr("Start again from the state Rotants opens in."));
-  FileOpen->setToolTip(tr("Open a phasor set (.rotants) or a harmonics table (CSV)."));
+  FileOpen->setToolTip(tr("Open a phasor set (.rotants), a harmonics table (CSV) or a "
+                          "recording (WAV, FLAC, Ogg Vorbis, AIFF) to analyse."));
   FileRecent->menuAction()->setToolTip(tr("Open one of the last eight files."));
   FileRecent->actions().last()->setToolTip(tr("Empty the list of recent files."));
   FileSave->setToolTip(tr("Save the phasor set and the window's options in a phasor-set file "

@@ -35,6 +35,12 @@ struct TFilesView {
   std::function<void(const QString &path)> WorkFileChanged;
   std::function<QString()> StartFolder;  // where Save As starts
   std::function<void(const QString &message)> ShowWarning;
+  // Whether path names a recording (by its ending); a recording opened and
+  // analysed as one action (from and to as LoadRecording takes them), false
+  // with error set and nothing changed when that fails.
+  std::function<bool(const QString &path)> IsRecording;
+  std::function<bool(const QString &path, double from, double to, QString &error)>
+      OpenRecording;
 };
 
 // The File menu's phasor sets and harmonics tables: New, Open, Open Recent,
@@ -77,6 +83,12 @@ public:
   // The same without the message box: false with error set to one sentence
   // naming the file.
   bool LoadPhasorSet(const QString &path, QString &error);
+  // A recording made the set, its part between from and to (seconds; below
+  // 0: the steady part, or half a second from from); the caption and Open
+  // Recent name it, and Save asks for a name. Same error contract.
+  bool LoadRecording(const QString &path, double from, double to, QString &error);
+  // LoadRecording of the steady part, or one message.
+  bool OpenRecording(const QString &path);
   bool StorePhasorSet(const QString &path, QString &error);
   // The state as a phasor-set file holds it, and that state put in place as
   // one user action, as if built by hand.

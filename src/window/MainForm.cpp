@@ -166,6 +166,7 @@ void TRotantsForm::BuildMenus()
   ViewSpectrum = Spectrum->ViewSpectrum;
   ViewSpectrumDecibels = Spectrum->ViewSpectrumDecibels;
   Shape->BuildAction(MenuView);
+  Recorder->BuildActions(MenuView);
   View->BuildLanguageMenu(MenuView);
 }
 
@@ -223,6 +224,7 @@ void TRotantsForm::BuildClientArea()
 
   Spectrum->BuildStrip(client);
   Shape->BuildStrip(client);
+  Recorder->BuildStrip(client);
 }
 
 void TRotantsForm::BindHandlers()

@@ -8,6 +8,7 @@
 #include "PhasorSetFile.h"
 #include "PlaybackPart.h"
 #include "PlotsPart.h"
+#include "RecordingPart.h"
 #include "ShapePart.h"
 #include "SoundPart.h"
 #include "SpectrumPart.h"
@@ -99,6 +100,8 @@ public:
   // StopBtn, PlayBtn, TimeTrackBar, SimulationTimer and the speed.
   TPlaybackPart *const Playback = new TPlaybackPart(Document, this);
   TShapePart *const Shape = new TShapePart(Document, Actions, ShapeView(), this);
+  TRecordingPart *const Recorder =
+      new TRecordingPart(Document, Actions, *Sound, RecordingView(), this);
 
   // Controls, named as their objectNames.
   QMenuBar *MainMenu = nullptr;
@@ -143,6 +146,11 @@ public:
   QAction *&ViewShape = Shape->ViewShape;
   QSlider *&ShapeDutyCycle = Shape->ShapeDutyCycle;
   QSlider *&ShapeShift = Shape->ShapeShift;
+  // Recordings and the microphone (see TRecordingPart).
+  QAction *&ViewListen = Recorder->ViewListen;
+  QCheckBox *&SoundPlayRecording = Recorder->SoundPlayRecording;
+  QCheckBox *&SoundAtRecordingPitch = Recorder->SoundAtRecordingPitch;
+  TImageCanvas *&RecordingOverview = Recorder->RecordingOverview;
   QMenu *&ViewLanguage = View->ViewLanguage;
   QMenu *Help = nullptr;
   QAction *HelpManual = nullptr;
@@ -226,6 +234,8 @@ public:
   double &ZoomFactor = View->ZoomFactor;
 
   // Shell.
+  // A modal warning titled with the caption; the message as plain text.
+  void ShowWarning(const QString &message);
   // mode: a TEditMode (an int for the callers that count modes).
   void SetEditMode(int mode);
   // Remembers the view (zoom, full screen, strip, language, teaching
@@ -435,6 +445,9 @@ public:
   QString &CurrentFile = Files->CurrentFile;
   QStringList &RecentFiles = Files->RecentFiles;
   bool OpenPhasorSet(const QString &path) { return Files->OpenPhasorSet(path); }
+  // A recording analysed into the set (one undo step); false after one
+  // message, the set unchanged.
+  bool OpenRecording(const QString &path) { return Files->OpenRecording(path); }
   bool SavePhasorSet(const QString &path) { return Files->SavePhasorSet(path); }
   bool LoadPhasorSet(const QString &path, QString &error)
   {
@@ -476,6 +489,7 @@ private:
   TViewNeeds ViewNeeds();
   TPlotsView PlotsView();
   TShapeView ShapeView();
+  TRecordingView RecordingView();
   void BuildEditMenu();
   void FinishRestore(const TPhasorSnapshot &snapshot);
   void ShowUndoTexts();
@@ -485,7 +499,6 @@ private:
   void BuildLayout();
   void BuildMenus();
   void BuildClientArea();
-  void ShowWarning(const QString &message);
   // What the exports take from the window: its pictures, options and tone.
   TExportsView ExportsView();
   void BuildExportMenu();

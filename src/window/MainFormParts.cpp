@@ -71,6 +71,36 @@ TFilesView TRotantsForm::FilesView()
   view.WorkFileChanged = [this](const QString &path) { Exports->SetWorkFile(path); };
   view.StartFolder = [this] { return Exports->StartFolder(); };
   view.ShowWarning = [this](const QString &message) { ShowWarning(message); };
+  view.IsRecording = [](const QString &path) { return TRecordingPart::IsRecordingName(path); };
+  view.OpenRecording = [this](const QString &path, double from, double to, QString &error) {
+    return Recorder->OpenRecording(path, from, to, error);
+  };
+  return view;
+}
+
+// The set becomes a drawn one, the period drawn: a waveform choice only when
+// it is another, so that listening keeps playback running.
+TRecordingView TRotantsForm::RecordingView()
+{
+  TRecordingView view;
+  view.Relayout = [this] { View->Relayout(); };
+  view.ShowPeriod = [this](const std::array<double, PeriodSteps> &period) {
+    if (WaveformComboBox->currentIndex() != WaveformItems::CustomTime) {
+      WaveformComboBox->setCurrentIndex(WaveformItems::CustomTime);
+      WaveformComboBoxChange();
+    }
+    Document.SetIdealPeriod(period);
+    SpectrumFromDrawnWave();
+    if (!ConjugateCheckBox->isChecked())
+      DoubleForOneSidedConvention();
+    Sound->RefreshTone();
+    TimeTrackBarChange();
+  };
+  view.StopWork = [this] {
+    MouseDrawing = false;
+    StopBtnClick();
+  };
+  view.ShowWarning = [this](const QString &message) { ShowWarning(message); };
   return view;
 }
 
@@ -103,12 +133,15 @@ TShapeView TRotantsForm::ShapeView()
 TViewNeeds TRotantsForm::ViewNeeds()
 {
   TViewNeeds needs;
-  needs.Growth = [this] { return Spectrum->Growth() + Shape->Growth(); };
-  // The shape strip lies under the spectrum strip; hidden, it is placed when
-  // it shows.
+  needs.Growth = [this] { return Spectrum->Growth() + Shape->Growth() + Recorder->Growth(); };
+  // The strips lie one under another: spectrum, Shape, recording; a hidden
+  // one is placed when it shows.
   needs.PlaceStrips = [this] {
     if (Shape->Shown())
       View->SetBaseGeometry(Shape->ShapePanel, Shape->StripGeometry(Spectrum->Growth()));
+    if (Recorder->Shown())
+      View->SetBaseGeometry(Recorder->RecordingPanel,
+                            Recorder->StripGeometry(Spectrum->Growth() + Shape->Growth()));
   };
   // The canvases draw at the screen's detail, so the pictures are drawn anew.
   needs.Zoomed = [this](double factor) {

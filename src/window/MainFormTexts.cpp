@@ -26,6 +26,7 @@ void TRotantsForm::RetranslateUi()
   Sound->Retranslate();
   Spectrum->Retranslate();
   Shape->Retranslate();
+  Recorder->Retranslate();
   View->Retranslate();
   Plots->Retranslate();
   Editor->Retranslate();

@@ -21,8 +21,8 @@ TSoundPart::TSoundPart(const TPhasorDocument &document, TActionRunner &actions, 
 {
   const SoundFormat format{2, 44100, 8};
   Player = new TMySound(this, format);
-  Player->AllocateBuffer(100);
-  std::fill_n(Player->Buffer, Player->DataSize, quint8(ToneSynthesis::SilenceByte));
+  Tone.fill(ToneSynthesis::SilenceByte);
+  FillLoop();
   connect(Player, &TMySound::OutputReport, this, &TSoundPart::SoundOutputReport);
 }
 
@@ -67,23 +67,38 @@ void TSoundPart::SynthesizeTone()
 {
   if (Actions.DeferTone())
     return;
-  if (!Player->Buffer || Player->DataSize < quint32(ToneBytes))
-    return;
   const int highest = Document.HighestHarmonic;
-  if (!Solo()) {
-    ToneSynthesis::SynthesizeToneBytes(Document.PhasorList, highest, Player->Buffer);
-    return;
-  }
-  // The selected harmonic alone, at its level in the mix; a constant alone,
-  // or a harmonic above the highest, is silence.
+  // With Solo, the selected harmonic alone at its level in the mix; a
+  // constant alone, or a harmonic above the highest, is silence.
   const int selected = std::clamp(Document.SelectedHarmonic(), 0, HarmonicCount - 1);
-  if (selected == 0 || selected > highest) {
-    std::fill_n(Player->Buffer, ToneBytes, std::uint8_t(ToneSynthesis::SilenceByte));
-    return;
-  }
   TPhasorArray alone{};
-  alone[std::size_t(selected)] = Document.PhasorList[std::size_t(selected)];
-  ToneSynthesis::SynthesizeToneBytes(alone, highest, Player->Buffer);
+  if (Solo() && selected > 0 && selected <= highest)
+    alone[std::size_t(selected)] = Document.PhasorList[std::size_t(selected)];
+  const TPhasorArray &sounding = Solo() ? alone : Document.PhasorList;
+  ToneSynthesis::SynthesizeToneBytes(sounding, highest, Tone.data());
+  SumAtPitch = SumPitch > 0.0 ? ToneSynthesis::LoopBytes(sounding, highest, SumPitch)
+                              : std::vector<std::uint8_t>();
+  FillLoop();
+}
+
+void TSoundPart::SetSumPitch(double hz)
+{
+  SumPitch = hz;
+  RefreshTone();
+}
+
+// The player's buffer takes the loop that sounds: the recording's part while
+// it plays, else the sum at its pitch, else the tone. A buffer of another
+// length is made anew.
+void TSoundPart::FillLoop()
+{
+  const std::vector<std::uint8_t> instead = RecordingLoop ? RecordingLoop() : SumAtPitch;
+  const std::uint8_t *bytes = instead.empty() ? Tone.data() : instead.data();
+  const std::size_t size = instead.empty() ? Tone.size() : instead.size();
+  if (!Player->Buffer || Player->DataSize != size)
+    Player->AllocateBuffer(int(size / ToneChannels));
+  if (Player->Buffer && Player->DataSize == size)
+    std::copy_n(bytes, size, Player->Buffer);
 }
 
 void TSoundPart::PlaySound(bool on)
@@ -141,20 +156,20 @@ std::span<const std::uint8_t> TSoundPart::ToneLoop() const
 
 void TSoundPart::CaptureTone(TPhasorSnapshot &snapshot) const
 {
-  if (Player->Buffer && Player->DataSize >= quint32(ToneBytes))
-    std::copy_n(Player->Buffer, ToneBytes, snapshot.Tone.begin());
+  snapshot.Tone = Tone;
 }
 
 // The tone is put back, not made again: each synthesis depends on the ones
 // before it. A harmonic played alone is made from the entries.
 void TSoundPart::RestoreTone(const TPhasorSnapshot &snapshot)
 {
-  if (Player->Buffer && Player->DataSize >= quint32(ToneBytes))
-    std::copy_n(snapshot.Tone.begin(), ToneBytes, Player->Buffer);
-  if (Solo())
+  Tone = snapshot.Tone;
+  if (Solo() || SumPitch > 0.0) {
     SynthesizeTone();
-  else
+  } else {
+    FillLoop();
     Actions.DropTone();
+  }
 }
 
 QString TSoundPart::NoSoundOutputText()

@@ -3,8 +3,13 @@
 #include <QObject>
 #include <QString>
 
+#include "ToneSynthesis.h"
+
+#include <array>
 #include <cstdint>
+#include <functional>
 #include <span>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -46,10 +51,19 @@ public:
   void BuildSoloAction(QMenu *menu, QAction *before);
   void Retranslate();
 
-  // Writes one period of entries 0..HighestHarmonic (with Solo, the selected
-  // harmonic alone) into the player's buffer. Starting or stopping the loop
-  // is left to the caller.
+  // Makes the tone, one period of entries 0..HighestHarmonic (with Solo,
+  // the selected harmonic alone), and the player's loop from it (see
+  // FillLoop). Starting or stopping the loop is left to the caller.
   void SynthesizeTone();
+  // The pitch the sum sounds at: 0 for the 441 Hz tone, or another (a
+  // recording's fundamental), made as a longer loop. The tone follows.
+  void SetSumPitch(double hz);
+  double SumPitchHz() const { return SumPitch; }
+  // While it gives bytes (8-bit stereo frames at 44.1 kHz), they play in
+  // place of the sum: a recording's part. Set by the window.
+  std::function<std::vector<std::uint8_t>()> RecordingLoop;
+  // The player's loop made again from what should sound now.
+  void FillLoop();
   // Starts (on) or stops the tone loop.
   void PlaySound(bool on);
   // Plays the tone of the last synthesis with Sound On, or stops it.
@@ -65,9 +79,9 @@ public:
   // Shows the notice while Sound On is checked and the last word was that no
   // output takes the tone; takes it away otherwise.
   void ShowSoundOutput();
-  // The tone loop's bytes as the player holds them; empty when it has none.
+  // The loop's bytes as the player holds them; empty when it has none.
   std::span<const std::uint8_t> ToneLoop() const;
-  // The player's tone into snapshot, and back from it.
+  // The tone (the sum at 441 Hz) into snapshot, and back from it.
   void CaptureTone(TPhasorSnapshot &snapshot) const;
   void RestoreTone(const TPhasorSnapshot &snapshot);
 
@@ -81,4 +95,9 @@ signals:
 private:
   const TPhasorDocument &Document;
   TActionRunner &Actions;
+  // The last synthesis: the 441 Hz period (what undo keeps) and, at another
+  // pitch, the sum's loop there.
+  std::array<std::uint8_t, ToneBytes> Tone{};
+  std::vector<std::uint8_t> SumAtPitch;
+  double SumPitch = 0.0;
 };
