@@ -8,6 +8,7 @@ ROTANTS_BUILD="${ROTANTS_BUILD:-$ROTANTS_ROOT/build}"
 ROTANTS_PACKAGES=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-svg-dev libpulse-dev libgl-dev libgif-dev
+  libsndfile1-dev libsamplerate0-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-wqy-microhei
   libbenchmark-dev
   xvfb xauth

@@ -83,31 +83,51 @@ private:
 };
 
 // The part of about SteadySeconds (shorter for a shorter recording) where
-// the sound is loud and steady, looked for in the first SearchSeconds:
-// among the stretches whose level varies least, the loudest. False with
-// Silence when the whole search is silent.
+// the sound is loud and steady, looked for in the first SearchSeconds. The
+// level of each 50 ms block is its samples' RMS about their mean; every
+// stretch of SteadySeconds starting on a block scores the mean of its blocks'
+// levels divided by (1 + their coefficient of variation), and the best
+// scoring stretch without a silent block (below -60 dBFS) is chosen, or the
+// best of all when each has one. False with Silence when every block of the
+// search is silent, Truncated when the file holds none of the frames its
+// header promises.
 bool FindSteadyPart(const TSource &source, TPart &part, TError &error);
 
 struct TAnalysis {
   double Fundamental = 0.0;  // Hz
-  // One period, averaged in phase over every whole period of the part,
-  // resampled band-limited to PeriodSteps steps starting at a period's
-  // start, and scaled so that its largest |value| is PeriodPeak.
+  // One period, averaged in phase over the whole periods in the middle of
+  // the part (up to 32 of them and 0.2 s: enough to quell noise, few enough
+  // that a tone whose pitch drifts a little keeps its upper harmonics),
+  // resampled band-limited to PeriodSteps steps, without the part's mean,
+  // starting where its fundamental rises through zero, and scaled so that
+  // its largest |value| is PeriodPeak.
   std::array<double, PeriodSteps> Period{};
   int Periods = 0;  // how many periods were averaged
 };
 
 // The fundamental of samples (mono, at rate Hz) between MinFundamental and
 // MaxFundamental, within 0.1 % on a steady tone and never a subharmonic, and
-// the averaged period. False with Silence, NoPitch or TooShort.
+// the averaged period. False with Silence (RMS below -60 dBFS), NoPitch (no
+// clear period, one outside the range, or a rate outside MinRate..MaxRate)
+// or TooShort (fewer than two periods; also a part too short to hold two of
+// the longest periods in which none is found).
+//
+// The fundamental: YIN (the difference function, its cumulative mean
+// normalisation, the first dip below 0.15, parabolic interpolation) on a
+// frame of two longest periods, then refined over the whole part by the lag,
+// interpolated, at which a block best matches the block K periods later,
+// with K growing fourfold up to as many periods as the part holds.
 bool Analyse(const std::vector<float> &samples, int rate, TAnalysis &analysis, TError &error);
 
 // Read and Analyse in one: the part of source.
 bool AnalysePart(const TSource &source, const TPart &part, TAnalysis &analysis, TError &error);
 
 // The part as a seamless loop at outputRate Hz (mono floats): the whole
-// periods of fundamental it holds, resampled (libsamplerate). Empty when the
-// part cannot be read or holds no whole period.
+// periods of fundamental it holds, resampled (libsamplerate) to the whole
+// number of frames nearest to their length, so that the loop holds exactly
+// those periods (its pitch off by less than half a frame in the loop). The
+// resampler reads a little of the recording on each side of the part. Empty
+// when the part cannot be read or holds no whole period.
 std::vector<float> LoopOfPart(const TSource &source, const TPart &part, double fundamental,
                               int outputRate);
 
