@@ -243,6 +243,38 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <source>a whole number from -128 to 127</source>
         <translation>eine ganze Zahl von -128 bis 127</translation>
     </message>
+    <message>
+        <source>Hide the real value.</source>
+        <translation>Den Realteil ausblenden.</translation>
+    </message>
+    <message>
+        <source>Start of the part of a recording to analyse, in seconds.</source>
+        <translation>Beginn des zu analysierenden Abschnitts einer Aufnahme, in Sekunden.</translation>
+    </message>
+    <message>
+        <source>End of the part of a recording to analyse, in seconds.</source>
+        <translation>Ende des zu analysierenden Abschnitts einer Aufnahme, in Sekunden.</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once</source>
+        <translation>--%1 mehrfach angegeben</translation>
+    </message>
+    <message>
+        <source>--real-value and --no-real-value contradict each other</source>
+        <translation>--real-value und --no-real-value widersprechen sich</translation>
+    </message>
+    <message>
+        <source>a time in seconds from 0</source>
+        <translation>eine Zeit in Sekunden ab 0</translation>
+    </message>
+    <message>
+        <source>--from and --to need a recording to open</source>
+        <translation>--from und --to brauchen eine zu öffnende Aufnahme</translation>
+    </message>
+    <message>
+        <source>--to must come after --from</source>
+        <translation>--to muss nach --from liegen</translation>
+    </message>
 </context>
 <context>
     <name>TControlsPart</name>
@@ -847,6 +879,10 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <comment>a field of the object %1</comment>
         <translation> in %1</translation>
     </message>
+    <message>
+        <source>the recording&apos;s name is empty or its fundamental lies outside %1 to %2 Hz</source>
+        <translation>der Name der Aufnahme ist leer oder ihre Grundfrequenz liegt außerhalb von %1 bis %2 Hz</translation>
+    </message>
 </context>
 <context>
     <name>TFilesPart</name>
@@ -865,10 +901,6 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     <message>
         <source>Open Phasor Set</source>
         <translation>Zeigersatz öffnen</translation>
-    </message>
-    <message>
-        <source>Phasor sets and harmonics tables (*.rotants *.csv);;Phasor sets (*.rotants);;Harmonics tables (*.csv);;All files (*)</source>
-        <translation>Zeigersätze und Tabellen der Harmonischen (*.rotants *.csv);;Zeigersätze (*.rotants);;Tabellen der Harmonischen (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Save Phasor Set</source>
@@ -915,10 +947,6 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <translation>Neu beginnen mit dem Zustand, in dem Rotants startet.</translation>
     </message>
     <message>
-        <source>Open a phasor set (.rotants) or a harmonics table (CSV).</source>
-        <translation>Einen Zeigersatz (.rotants) oder eine Tabelle der Harmonischen (CSV) öffnen.</translation>
-    </message>
-    <message>
         <source>Open one of the last eight files.</source>
         <translation>Eine der letzten acht Dateien öffnen.</translation>
     </message>
@@ -933,6 +961,14 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     <message>
         <source>Save the phasor set under a new name.</source>
         <translation>Den Zeigersatz unter einem neuen Namen speichern.</translation>
+    </message>
+    <message>
+        <source>Phasor sets, harmonics tables and recordings (*.rotants *.csv *.wav *.flac *.ogg *.oga *.aif *.aiff *.aifc);;Phasor sets (*.rotants);;Harmonics tables (*.csv);;Recordings (*.wav *.flac *.ogg *.oga *.aif *.aiff *.aifc);;All files (*)</source>
+        <translation>Zeigersätze, Tabellen der Harmonischen und Aufnahmen (*.rotants *.csv *.wav *.flac *.ogg *.oga *.aif *.aiff *.aifc);;Zeigersätze (*.rotants);;Tabellen der Harmonischen (*.csv);;Aufnahmen (*.wav *.flac *.ogg *.oga *.aif *.aiff *.aifc);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Open a phasor set (.rotants), a harmonics table (CSV) or a recording (WAV, FLAC, Ogg Vorbis, AIFF) to analyse.</source>
+        <translation>Einen Zeigersatz (.rotants), eine Tabelle der Harmonischen (CSV) oder eine zu analysierende Aufnahme (WAV, FLAC, Ogg Vorbis, AIFF) öffnen.</translation>
     </message>
 </context>
 <context>
@@ -995,6 +1031,10 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     <message>
         <source>Shape</source>
         <translation>Form</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Aufnahme</translation>
     </message>
 </context>
 <context>
@@ -1179,6 +1219,117 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     <message>
         <source>Sum %1</source>
         <translation>Summe %1</translation>
+    </message>
+</context>
+<context>
+    <name>TRecordingPart</name>
+    <message>
+        <source>Analyse what the microphone hears, ten times a second: the plots, the table, the spectrum and the tone follow. Unchecked, the last analysis stays.</source>
+        <translation>Zehnmal pro Sekunde analysieren, was das Mikrofon hört: Diagramme, Tabelle, Spektrum und Ton folgen. Ohne Häkchen bleibt die letzte Analyse stehen.</translation>
+    </message>
+    <message>
+        <source>Play Recording</source>
+        <translation>Aufnahme abspielen</translation>
+    </message>
+    <message>
+        <source>With Sound On, loop the part of the recording analysed in place of the sum, to compare the two.</source>
+        <translation>Bei eingeschaltetem Ton den analysierten Abschnitt der Aufnahme statt der Summe in Schleife abspielen, um beide zu vergleichen.</translation>
+    </message>
+    <message>
+        <source>The whole recording, with the part analysed marked. Drag the part, or click elsewhere, to analyse another.</source>
+        <translation>Die ganze Aufnahme; der analysierte Abschnitt ist markiert. Den Abschnitt ziehen oder anderswo klicken, um einen anderen zu analysieren.</translation>
+    </message>
+    <message>
+        <source>Recording overview</source>
+        <translation>Übersicht der Aufnahme</translation>
+    </message>
+    <message>
+        <source>No sound input available</source>
+        <translation>Keine Toneingabe verfügbar</translation>
+    </message>
+    <message>
+        <source>it is not a recording Rotants can read (WAV, FLAC, Ogg Vorbis or AIFF)</source>
+        <translation>sie ist keine Aufnahme, die Rotants lesen kann (WAV, FLAC, Ogg Vorbis oder AIFF)</translation>
+    </message>
+    <message>
+        <source>the recording is empty</source>
+        <translation>die Aufnahme ist leer</translation>
+    </message>
+    <message>
+        <source>the recording ends too early (the file is truncated)</source>
+        <translation>die Aufnahme endet zu früh (die Datei ist abgeschnitten)</translation>
+    </message>
+    <message>
+        <source>its sample rate lies outside 8 to 192 kHz</source>
+        <translation>ihre Abtastrate liegt außerhalb von 8 bis 192 kHz</translation>
+    </message>
+    <message>
+        <source>the part asked for lies outside the recording</source>
+        <translation>der verlangte Abschnitt liegt außerhalb der Aufnahme</translation>
+    </message>
+    <message>
+        <source>the part is shorter than two periods of its pitch</source>
+        <translation>der Abschnitt ist kürzer als zwei Perioden seines Grundtons</translation>
+    </message>
+    <message>
+        <source>the part is silent</source>
+        <translation>der Abschnitt enthält nur Stille</translation>
+    </message>
+    <message>
+        <source>the part has no steady pitch between 50 and 2000 Hz</source>
+        <translation>der Abschnitt hat keine gleichbleibende Tonhöhe zwischen 50 und 2000 Hz</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Aufnahme</translation>
+    </message>
+    <message>
+        <source>Microphone: %1 Hz</source>
+        <translation>Mikrofon: %1 Hz</translation>
+    </message>
+    <message>
+        <source>Microphone: listening</source>
+        <translation>Mikrofon: hört zu</translation>
+    </message>
+    <message>
+        <source>Recording: %1, %2 Hz</source>
+        <translation>Aufnahme: %1, %2 Hz</translation>
+    </message>
+    <message>
+        <source>The audio is not kept with a saved set: open the recording again to hear it or analyse another part.</source>
+        <translation>Ein gespeicherter Zeigersatz enthält die Audiodaten nicht: Die Aufnahme erneut öffnen, um sie zu hören oder einen anderen Abschnitt zu analysieren.</translation>
+    </message>
+    <message>
+        <source>Sum at %1 Hz</source>
+        <translation>Summe mit %1 Hz</translation>
+    </message>
+    <message>
+        <source>Sum at the recording&apos;s pitch</source>
+        <translation>Summe in Tonhöhe der Aufnahme</translation>
+    </message>
+    <message>
+        <source>With Sound On, play the sum of the harmonics at the recording&apos;s fundamental instead of 441 Hz.</source>
+        <translation>Bei eingeschaltetem Ton die Summe der Harmonischen mit der Grundfrequenz der Aufnahme statt mit 441 Hz abspielen.</translation>
+    </message>
+    <message>
+        <source>Recording Part</source>
+        <translation>Aufnahmeabschnitt</translation>
+    </message>
+    <message>
+        <source>This part cannot be analysed: %1.</source>
+        <translation>Dieser Abschnitt kann nicht analysiert werden: %1.</translation>
+    </message>
+    <message>
+        <source>Listening</source>
+        <translation>Zuhören</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>Liste&amp;n</source>
+        <translation>&amp;Zuhören</translation>
     </message>
 </context>
 <context>

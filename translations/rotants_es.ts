@@ -243,6 +243,38 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <source>a whole number from -128 to 127</source>
         <translation>un número entero de -128 a 127</translation>
     </message>
+    <message>
+        <source>Hide the real value.</source>
+        <translation>Ocultar la parte real.</translation>
+    </message>
+    <message>
+        <source>Start of the part of a recording to analyse, in seconds.</source>
+        <translation>Inicio del fragmento de una grabación que se analizará, en segundos.</translation>
+    </message>
+    <message>
+        <source>End of the part of a recording to analyse, in seconds.</source>
+        <translation>Fin del fragmento de una grabación que se analizará, en segundos.</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once</source>
+        <translation>--%1 indicado más de una vez</translation>
+    </message>
+    <message>
+        <source>--real-value and --no-real-value contradict each other</source>
+        <translation>--real-value y --no-real-value se contradicen</translation>
+    </message>
+    <message>
+        <source>a time in seconds from 0</source>
+        <translation>un tiempo en segundos a partir de 0</translation>
+    </message>
+    <message>
+        <source>--from and --to need a recording to open</source>
+        <translation>--from y --to requieren una grabación que abrir</translation>
+    </message>
+    <message>
+        <source>--to must come after --from</source>
+        <translation>--to debe ser posterior a --from</translation>
+    </message>
 </context>
 <context>
     <name>TControlsPart</name>
@@ -847,6 +879,10 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <comment>a field of the object %1</comment>
         <translation> en %1</translation>
     </message>
+    <message>
+        <source>the recording&apos;s name is empty or its fundamental lies outside %1 to %2 Hz</source>
+        <translation>el nombre de la grabación está vacío o su frecuencia fundamental está fuera del intervalo de %1 a %2 Hz</translation>
+    </message>
 </context>
 <context>
     <name>TFilesPart</name>
@@ -865,10 +901,6 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     <message>
         <source>Open Phasor Set</source>
         <translation>Abrir conjunto de fasores</translation>
-    </message>
-    <message>
-        <source>Phasor sets and harmonics tables (*.rotants *.csv);;Phasor sets (*.rotants);;Harmonics tables (*.csv);;All files (*)</source>
-        <translation>Conjuntos de fasores y tablas de armónicos (*.rotants *.csv);;Conjuntos de fasores (*.rotants);;Tablas de armónicos (*.csv);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Save Phasor Set</source>
@@ -915,10 +947,6 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <translation>Volver a empezar desde el estado en que se abre Rotants.</translation>
     </message>
     <message>
-        <source>Open a phasor set (.rotants) or a harmonics table (CSV).</source>
-        <translation>Abrir un conjunto de fasores (.rotants) o una tabla de armónicos (CSV).</translation>
-    </message>
-    <message>
         <source>Open one of the last eight files.</source>
         <translation>Abrir uno de los ocho últimos archivos.</translation>
     </message>
@@ -933,6 +961,14 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     <message>
         <source>Save the phasor set under a new name.</source>
         <translation>Guardar el conjunto de fasores con otro nombre.</translation>
+    </message>
+    <message>
+        <source>Phasor sets, harmonics tables and recordings (*.rotants *.csv *.wav *.flac *.ogg *.oga *.aif *.aiff *.aifc);;Phasor sets (*.rotants);;Harmonics tables (*.csv);;Recordings (*.wav *.flac *.ogg *.oga *.aif *.aiff *.aifc);;All files (*)</source>
+        <translation>Conjuntos de fasores, tablas de armónicos y grabaciones (*.rotants *.csv *.wav *.flac *.ogg *.oga *.aif *.aiff *.aifc);;Conjuntos de fasores (*.rotants);;Tablas de armónicos (*.csv);;Grabaciones (*.wav *.flac *.ogg *.oga *.aif *.aiff *.aifc);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Open a phasor set (.rotants), a harmonics table (CSV) or a recording (WAV, FLAC, Ogg Vorbis, AIFF) to analyse.</source>
+        <translation>Abrir un conjunto de fasores (.rotants), una tabla de armónicos (CSV) o una grabación (WAV, FLAC, Ogg Vorbis, AIFF) para analizarla.</translation>
     </message>
 </context>
 <context>
@@ -995,6 +1031,10 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     <message>
         <source>Shape</source>
         <translation>Forma</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Grabación</translation>
     </message>
 </context>
 <context>
@@ -1179,6 +1219,117 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     <message>
         <source>Sum %1</source>
         <translation>Suma %1</translation>
+    </message>
+</context>
+<context>
+    <name>TRecordingPart</name>
+    <message>
+        <source>Analyse what the microphone hears, ten times a second: the plots, the table, the spectrum and the tone follow. Unchecked, the last analysis stays.</source>
+        <translation>Analizar lo que capta el micrófono, diez veces por segundo: los gráficos, la tabla, el espectro y el sonido lo siguen. Al desmarcarlo, se conserva el último análisis.</translation>
+    </message>
+    <message>
+        <source>Play Recording</source>
+        <translation>Reproducir grabación</translation>
+    </message>
+    <message>
+        <source>With Sound On, loop the part of the recording analysed in place of the sum, to compare the two.</source>
+        <translation>Con el sonido activado, reproducir en bucle el fragmento analizado de la grabación en lugar de la suma, para comparar ambos.</translation>
+    </message>
+    <message>
+        <source>The whole recording, with the part analysed marked. Drag the part, or click elsewhere, to analyse another.</source>
+        <translation>La grabación completa, con el fragmento analizado marcado. Arrastre el fragmento, o haga clic en otro lugar, para analizar otro.</translation>
+    </message>
+    <message>
+        <source>Recording overview</source>
+        <translation>Vista general de la grabación</translation>
+    </message>
+    <message>
+        <source>No sound input available</source>
+        <translation>No hay entrada de sonido disponible</translation>
+    </message>
+    <message>
+        <source>it is not a recording Rotants can read (WAV, FLAC, Ogg Vorbis or AIFF)</source>
+        <translation>no es una grabación que Rotants pueda leer (WAV, FLAC, Ogg Vorbis o AIFF)</translation>
+    </message>
+    <message>
+        <source>the recording is empty</source>
+        <translation>la grabación está vacía</translation>
+    </message>
+    <message>
+        <source>the recording ends too early (the file is truncated)</source>
+        <translation>la grabación termina antes de tiempo (el archivo está truncado)</translation>
+    </message>
+    <message>
+        <source>its sample rate lies outside 8 to 192 kHz</source>
+        <translation>su frecuencia de muestreo está fuera del intervalo de 8 a 192 kHz</translation>
+    </message>
+    <message>
+        <source>the part asked for lies outside the recording</source>
+        <translation>el fragmento pedido queda fuera de la grabación</translation>
+    </message>
+    <message>
+        <source>the part is shorter than two periods of its pitch</source>
+        <translation>el fragmento es más corto que dos periodos de su tono</translation>
+    </message>
+    <message>
+        <source>the part is silent</source>
+        <translation>el fragmento está en silencio</translation>
+    </message>
+    <message>
+        <source>the part has no steady pitch between 50 and 2000 Hz</source>
+        <translation>el fragmento no tiene un tono estable entre 50 y 2000 Hz</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Grabación</translation>
+    </message>
+    <message>
+        <source>Microphone: %1 Hz</source>
+        <translation>Micrófono: %1 Hz</translation>
+    </message>
+    <message>
+        <source>Microphone: listening</source>
+        <translation>Micrófono: escuchando</translation>
+    </message>
+    <message>
+        <source>Recording: %1, %2 Hz</source>
+        <translation>Grabación: %1, %2 Hz</translation>
+    </message>
+    <message>
+        <source>The audio is not kept with a saved set: open the recording again to hear it or analyse another part.</source>
+        <translation>El audio no se guarda con el conjunto de fasores: vuelva a abrir la grabación para oírla o analizar otro fragmento.</translation>
+    </message>
+    <message>
+        <source>Sum at %1 Hz</source>
+        <translation>Suma a %1 Hz</translation>
+    </message>
+    <message>
+        <source>Sum at the recording&apos;s pitch</source>
+        <translation>Suma al tono de la grabación</translation>
+    </message>
+    <message>
+        <source>With Sound On, play the sum of the harmonics at the recording&apos;s fundamental instead of 441 Hz.</source>
+        <translation>Con el sonido activado, reproducir la suma de los armónicos a la frecuencia fundamental de la grabación en lugar de a 441 Hz.</translation>
+    </message>
+    <message>
+        <source>Recording Part</source>
+        <translation>Fragmento de grabación</translation>
+    </message>
+    <message>
+        <source>This part cannot be analysed: %1.</source>
+        <translation>Este fragmento no se puede analizar: %1.</translation>
+    </message>
+    <message>
+        <source>Listening</source>
+        <translation>Escucha</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Micrófono</translation>
+    </message>
+    <message>
+        <source>Liste&amp;n</source>
+        <translation>Esc&amp;uchar</translation>
     </message>
 </context>
 <context>

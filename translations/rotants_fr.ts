@@ -243,6 +243,38 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <source>a whole number from -128 to 127</source>
         <translation>un nombre entier de -128 à 127</translation>
     </message>
+    <message>
+        <source>Hide the real value.</source>
+        <translation>Masquer la partie réelle.</translation>
+    </message>
+    <message>
+        <source>Start of the part of a recording to analyse, in seconds.</source>
+        <translation>Début de l&apos;extrait d&apos;un enregistrement à analyser, en secondes.</translation>
+    </message>
+    <message>
+        <source>End of the part of a recording to analyse, in seconds.</source>
+        <translation>Fin de l&apos;extrait d&apos;un enregistrement à analyser, en secondes.</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once</source>
+        <translation>--%1 donné plus d&apos;une fois</translation>
+    </message>
+    <message>
+        <source>--real-value and --no-real-value contradict each other</source>
+        <translation>--real-value et --no-real-value se contredisent</translation>
+    </message>
+    <message>
+        <source>a time in seconds from 0</source>
+        <translation>un temps en secondes à partir de 0</translation>
+    </message>
+    <message>
+        <source>--from and --to need a recording to open</source>
+        <translation>--from et --to exigent un enregistrement à ouvrir</translation>
+    </message>
+    <message>
+        <source>--to must come after --from</source>
+        <translation>--to doit être postérieur à --from</translation>
+    </message>
 </context>
 <context>
     <name>TControlsPart</name>
@@ -847,6 +879,10 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <comment>a field of the object %1</comment>
         <translation> dans %1</translation>
     </message>
+    <message>
+        <source>the recording&apos;s name is empty or its fundamental lies outside %1 to %2 Hz</source>
+        <translation>le nom de l&apos;enregistrement est vide ou sa fondamentale n&apos;est pas comprise entre %1 et %2&#xa0;Hz</translation>
+    </message>
 </context>
 <context>
     <name>TFilesPart</name>
@@ -865,10 +901,6 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     <message>
         <source>Open Phasor Set</source>
         <translation>Ouvrir un ensemble de phaseurs</translation>
-    </message>
-    <message>
-        <source>Phasor sets and harmonics tables (*.rotants *.csv);;Phasor sets (*.rotants);;Harmonics tables (*.csv);;All files (*)</source>
-        <translation>Ensembles de phaseurs et tables des harmoniques (*.rotants *.csv);;Ensembles de phaseurs (*.rotants);;Tables des harmoniques (*.csv);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Save Phasor Set</source>
@@ -915,10 +947,6 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <translation>Repartir de l&apos;état dans lequel Rotants s&apos;ouvre.</translation>
     </message>
     <message>
-        <source>Open a phasor set (.rotants) or a harmonics table (CSV).</source>
-        <translation>Ouvrir un ensemble de phaseurs (.rotants) ou une table des harmoniques (CSV).</translation>
-    </message>
-    <message>
         <source>Open one of the last eight files.</source>
         <translation>Ouvrir l&apos;un des huit derniers fichiers.</translation>
     </message>
@@ -933,6 +961,14 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     <message>
         <source>Save the phasor set under a new name.</source>
         <translation>Enregistrer l&apos;ensemble de phaseurs sous un nouveau nom.</translation>
+    </message>
+    <message>
+        <source>Phasor sets, harmonics tables and recordings (*.rotants *.csv *.wav *.flac *.ogg *.oga *.aif *.aiff *.aifc);;Phasor sets (*.rotants);;Harmonics tables (*.csv);;Recordings (*.wav *.flac *.ogg *.oga *.aif *.aiff *.aifc);;All files (*)</source>
+        <translation>Ensembles de phaseurs, tables des harmoniques et enregistrements (*.rotants *.csv *.wav *.flac *.ogg *.oga *.aif *.aiff *.aifc);;Ensembles de phaseurs (*.rotants);;Tables des harmoniques (*.csv);;Enregistrements (*.wav *.flac *.ogg *.oga *.aif *.aiff *.aifc);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Open a phasor set (.rotants), a harmonics table (CSV) or a recording (WAV, FLAC, Ogg Vorbis, AIFF) to analyse.</source>
+        <translation>Ouvrir un ensemble de phaseurs (.rotants), une table des harmoniques (CSV) ou un enregistrement (WAV, FLAC, Ogg Vorbis, AIFF) à analyser.</translation>
     </message>
 </context>
 <context>
@@ -995,6 +1031,10 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     <message>
         <source>Shape</source>
         <translation>Forme</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Enregistrement</translation>
     </message>
 </context>
 <context>
@@ -1179,6 +1219,117 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     <message>
         <source>Sum %1</source>
         <translation>Somme %1</translation>
+    </message>
+</context>
+<context>
+    <name>TRecordingPart</name>
+    <message>
+        <source>Analyse what the microphone hears, ten times a second: the plots, the table, the spectrum and the tone follow. Unchecked, the last analysis stays.</source>
+        <translation>Analyser ce qu&apos;entend le microphone, dix fois par seconde&#xa0;: les graphes, la table, le spectre et le son suivent. Une fois l&apos;option décochée, la dernière analyse reste affichée.</translation>
+    </message>
+    <message>
+        <source>Play Recording</source>
+        <translation>Jouer l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>With Sound On, loop the part of the recording analysed in place of the sum, to compare the two.</source>
+        <translation>Son activé, jouer en boucle l&apos;extrait analysé de l&apos;enregistrement à la place de la somme, pour comparer les deux.</translation>
+    </message>
+    <message>
+        <source>The whole recording, with the part analysed marked. Drag the part, or click elsewhere, to analyse another.</source>
+        <translation>L&apos;enregistrement entier, où l&apos;extrait analysé est marqué. Faire glisser l&apos;extrait, ou cliquer ailleurs, pour en analyser un autre.</translation>
+    </message>
+    <message>
+        <source>Recording overview</source>
+        <translation>Vue d&apos;ensemble de l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>No sound input available</source>
+        <translation>Aucune entrée son disponible</translation>
+    </message>
+    <message>
+        <source>it is not a recording Rotants can read (WAV, FLAC, Ogg Vorbis or AIFF)</source>
+        <translation>ce n&apos;est pas un enregistrement que Rotants sait lire (WAV, FLAC, Ogg Vorbis ou AIFF)</translation>
+    </message>
+    <message>
+        <source>the recording is empty</source>
+        <translation>l&apos;enregistrement est vide</translation>
+    </message>
+    <message>
+        <source>the recording ends too early (the file is truncated)</source>
+        <translation>l&apos;enregistrement se termine trop tôt (le fichier est tronqué)</translation>
+    </message>
+    <message>
+        <source>its sample rate lies outside 8 to 192 kHz</source>
+        <translation>sa fréquence d&apos;échantillonnage n&apos;est pas comprise entre 8 et 192&#xa0;kHz</translation>
+    </message>
+    <message>
+        <source>the part asked for lies outside the recording</source>
+        <translation>l&apos;extrait demandé se trouve hors de l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>the part is shorter than two periods of its pitch</source>
+        <translation>l&apos;extrait dure moins de deux périodes de sa fondamentale</translation>
+    </message>
+    <message>
+        <source>the part is silent</source>
+        <translation>l&apos;extrait est silencieux</translation>
+    </message>
+    <message>
+        <source>the part has no steady pitch between 50 and 2000 Hz</source>
+        <translation>l&apos;extrait n&apos;a pas de hauteur stable entre 50 et 2000&#xa0;Hz</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>Microphone: %1 Hz</source>
+        <translation>Microphone&#xa0;: %1&#xa0;Hz</translation>
+    </message>
+    <message>
+        <source>Microphone: listening</source>
+        <translation>Microphone&#xa0;: à l&apos;écoute</translation>
+    </message>
+    <message>
+        <source>Recording: %1, %2 Hz</source>
+        <translation>Enregistrement&#xa0;: %1, %2&#xa0;Hz</translation>
+    </message>
+    <message>
+        <source>The audio is not kept with a saved set: open the recording again to hear it or analyse another part.</source>
+        <translation>L&apos;audio n&apos;est pas sauvegardé avec l&apos;ensemble de phaseurs&#xa0;: rouvrez l&apos;enregistrement pour l&apos;écouter ou en analyser un autre extrait.</translation>
+    </message>
+    <message>
+        <source>Sum at %1 Hz</source>
+        <translation>Somme à %1&#xa0;Hz</translation>
+    </message>
+    <message>
+        <source>Sum at the recording&apos;s pitch</source>
+        <translation>Somme à la hauteur enregistrée</translation>
+    </message>
+    <message>
+        <source>With Sound On, play the sum of the harmonics at the recording&apos;s fundamental instead of 441 Hz.</source>
+        <translation>Son activé, jouer la somme des harmoniques à la fondamentale de l&apos;enregistrement au lieu de 441&#xa0;Hz.</translation>
+    </message>
+    <message>
+        <source>Recording Part</source>
+        <translation>Extrait de l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>This part cannot be analysed: %1.</source>
+        <translation>Cet extrait ne peut pas être analysé&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Listening</source>
+        <translation>Écoute</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microphone</translation>
+    </message>
+    <message>
+        <source>Liste&amp;n</source>
+        <translation>É&amp;couter</translation>
     </message>
 </context>
 <context>

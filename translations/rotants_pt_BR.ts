@@ -243,6 +243,38 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <source>a whole number from -128 to 127</source>
         <translation>um número inteiro de -128 a 127</translation>
     </message>
+    <message>
+        <source>Hide the real value.</source>
+        <translation>Oculta a parte real.</translation>
+    </message>
+    <message>
+        <source>Start of the part of a recording to analyse, in seconds.</source>
+        <translation>Início do trecho de uma gravação a analisar, em segundos.</translation>
+    </message>
+    <message>
+        <source>End of the part of a recording to analyse, in seconds.</source>
+        <translation>Fim do trecho de uma gravação a analisar, em segundos.</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once</source>
+        <translation>--%1 informado mais de uma vez</translation>
+    </message>
+    <message>
+        <source>--real-value and --no-real-value contradict each other</source>
+        <translation>--real-value e --no-real-value se contradizem</translation>
+    </message>
+    <message>
+        <source>a time in seconds from 0</source>
+        <translation>um tempo em segundos a partir de 0</translation>
+    </message>
+    <message>
+        <source>--from and --to need a recording to open</source>
+        <translation>--from e --to requerem uma gravação a abrir</translation>
+    </message>
+    <message>
+        <source>--to must come after --from</source>
+        <translation>--to deve ser posterior a --from</translation>
+    </message>
 </context>
 <context>
     <name>TControlsPart</name>
@@ -847,6 +879,10 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <comment>a field of the object %1</comment>
         <translation> em %1</translation>
     </message>
+    <message>
+        <source>the recording&apos;s name is empty or its fundamental lies outside %1 to %2 Hz</source>
+        <translation>o nome da gravação está vazio ou sua frequência fundamental está fora da faixa de %1 a %2 Hz</translation>
+    </message>
 </context>
 <context>
     <name>TFilesPart</name>
@@ -865,10 +901,6 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     <message>
         <source>Open Phasor Set</source>
         <translation>Abrir conjunto de fasores</translation>
-    </message>
-    <message>
-        <source>Phasor sets and harmonics tables (*.rotants *.csv);;Phasor sets (*.rotants);;Harmonics tables (*.csv);;All files (*)</source>
-        <translation>Conjuntos de fasores e tabelas de harmônicas (*.rotants *.csv);;Conjuntos de fasores (*.rotants);;Tabelas de harmônicas (*.csv);;Todos os arquivos (*)</translation>
     </message>
     <message>
         <source>Save Phasor Set</source>
@@ -915,10 +947,6 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <translation>Recomeça a partir do estado em que o Rotants abre.</translation>
     </message>
     <message>
-        <source>Open a phasor set (.rotants) or a harmonics table (CSV).</source>
-        <translation>Abre um conjunto de fasores (.rotants) ou uma tabela de harmônicas (CSV).</translation>
-    </message>
-    <message>
         <source>Open one of the last eight files.</source>
         <translation>Abre um dos últimos oito arquivos.</translation>
     </message>
@@ -933,6 +961,14 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     <message>
         <source>Save the phasor set under a new name.</source>
         <translation>Salva o conjunto de fasores com um novo nome.</translation>
+    </message>
+    <message>
+        <source>Phasor sets, harmonics tables and recordings (*.rotants *.csv *.wav *.flac *.ogg *.oga *.aif *.aiff *.aifc);;Phasor sets (*.rotants);;Harmonics tables (*.csv);;Recordings (*.wav *.flac *.ogg *.oga *.aif *.aiff *.aifc);;All files (*)</source>
+        <translation>Conjuntos de fasores, tabelas de harmônicas e gravações (*.rotants *.csv *.wav *.flac *.ogg *.oga *.aif *.aiff *.aifc);;Conjuntos de fasores (*.rotants);;Tabelas de harmônicas (*.csv);;Gravações (*.wav *.flac *.ogg *.oga *.aif *.aiff *.aifc);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Open a phasor set (.rotants), a harmonics table (CSV) or a recording (WAV, FLAC, Ogg Vorbis, AIFF) to analyse.</source>
+        <translation>Abre um conjunto de fasores (.rotants), uma tabela de harmônicas (CSV) ou uma gravação (WAV, FLAC, Ogg Vorbis, AIFF) para analisar.</translation>
     </message>
 </context>
 <context>
@@ -995,6 +1031,10 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     <message>
         <source>Shape</source>
         <translation>Forma</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Gravação</translation>
     </message>
 </context>
 <context>
@@ -1179,6 +1219,117 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     <message>
         <source>Sum %1</source>
         <translation>Soma %1</translation>
+    </message>
+</context>
+<context>
+    <name>TRecordingPart</name>
+    <message>
+        <source>Analyse what the microphone hears, ten times a second: the plots, the table, the spectrum and the tone follow. Unchecked, the last analysis stays.</source>
+        <translation>Analisa o que o microfone capta, dez vezes por segundo: os gráficos, a tabela, o espectro e o som acompanham. Ao desmarcar, a última análise permanece.</translation>
+    </message>
+    <message>
+        <source>Play Recording</source>
+        <translation>Tocar gravação</translation>
+    </message>
+    <message>
+        <source>With Sound On, loop the part of the recording analysed in place of the sum, to compare the two.</source>
+        <translation>Com o som ligado, toca em loop o trecho analisado da gravação no lugar da soma, para comparar os dois.</translation>
+    </message>
+    <message>
+        <source>The whole recording, with the part analysed marked. Drag the part, or click elsewhere, to analyse another.</source>
+        <translation>A gravação inteira, com o trecho analisado marcado. Arraste o trecho, ou clique em outro lugar, para analisar outro.</translation>
+    </message>
+    <message>
+        <source>Recording overview</source>
+        <translation>Visão geral da gravação</translation>
+    </message>
+    <message>
+        <source>No sound input available</source>
+        <translation>Nenhuma entrada de som disponível</translation>
+    </message>
+    <message>
+        <source>it is not a recording Rotants can read (WAV, FLAC, Ogg Vorbis or AIFF)</source>
+        <translation>não é uma gravação que o Rotants consiga ler (WAV, FLAC, Ogg Vorbis ou AIFF)</translation>
+    </message>
+    <message>
+        <source>the recording is empty</source>
+        <translation>a gravação está vazia</translation>
+    </message>
+    <message>
+        <source>the recording ends too early (the file is truncated)</source>
+        <translation>a gravação termina cedo demais (o arquivo está truncado)</translation>
+    </message>
+    <message>
+        <source>its sample rate lies outside 8 to 192 kHz</source>
+        <translation>sua taxa de amostragem está fora da faixa de 8 a 192 kHz</translation>
+    </message>
+    <message>
+        <source>the part asked for lies outside the recording</source>
+        <translation>o trecho pedido fica fora da gravação</translation>
+    </message>
+    <message>
+        <source>the part is shorter than two periods of its pitch</source>
+        <translation>o trecho é mais curto que dois períodos do seu tom</translation>
+    </message>
+    <message>
+        <source>the part is silent</source>
+        <translation>o trecho está em silêncio</translation>
+    </message>
+    <message>
+        <source>the part has no steady pitch between 50 and 2000 Hz</source>
+        <translation>o trecho não tem um tom estável entre 50 e 2000 Hz</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Gravação</translation>
+    </message>
+    <message>
+        <source>Microphone: %1 Hz</source>
+        <translation>Microfone: %1 Hz</translation>
+    </message>
+    <message>
+        <source>Microphone: listening</source>
+        <translation>Microfone: escutando</translation>
+    </message>
+    <message>
+        <source>Recording: %1, %2 Hz</source>
+        <translation>Gravação: %1, %2 Hz</translation>
+    </message>
+    <message>
+        <source>The audio is not kept with a saved set: open the recording again to hear it or analyse another part.</source>
+        <translation>O áudio não fica salvo no conjunto de fasores: abra a gravação de novo para ouvi-la ou analisar outro trecho.</translation>
+    </message>
+    <message>
+        <source>Sum at %1 Hz</source>
+        <translation>Soma em %1 Hz</translation>
+    </message>
+    <message>
+        <source>Sum at the recording&apos;s pitch</source>
+        <translation>Soma no tom da gravação</translation>
+    </message>
+    <message>
+        <source>With Sound On, play the sum of the harmonics at the recording&apos;s fundamental instead of 441 Hz.</source>
+        <translation>Com o som ligado, toca a soma das harmônicas na frequência fundamental da gravação em vez de 441 Hz.</translation>
+    </message>
+    <message>
+        <source>Recording Part</source>
+        <translation>Trecho da gravação</translation>
+    </message>
+    <message>
+        <source>This part cannot be analysed: %1.</source>
+        <translation>Este trecho não pode ser analisado: %1.</translation>
+    </message>
+    <message>
+        <source>Listening</source>
+        <translation>Escuta</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microfone</translation>
+    </message>
+    <message>
+        <source>Liste&amp;n</source>
+        <translation>Esc&amp;utar</translation>
     </message>
 </context>
 <context>

@@ -243,6 +243,38 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <source>a whole number from -128 to 127</source>
         <translation>-128 到 127 之间的整数</translation>
     </message>
+    <message>
+        <source>Hide the real value.</source>
+        <translation>隐藏实部。</translation>
+    </message>
+    <message>
+        <source>Start of the part of a recording to analyse, in seconds.</source>
+        <translation>要分析的录音片段的起始时间，以秒为单位。</translation>
+    </message>
+    <message>
+        <source>End of the part of a recording to analyse, in seconds.</source>
+        <translation>要分析的录音片段的结束时间，以秒为单位。</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once</source>
+        <translation>--%1 给出了不止一次</translation>
+    </message>
+    <message>
+        <source>--real-value and --no-real-value contradict each other</source>
+        <translation>--real-value 与 --no-real-value 相互矛盾</translation>
+    </message>
+    <message>
+        <source>a time in seconds from 0</source>
+        <translation>不小于 0 的秒数</translation>
+    </message>
+    <message>
+        <source>--from and --to need a recording to open</source>
+        <translation>--from 和 --to 须与要打开的录音一起使用</translation>
+    </message>
+    <message>
+        <source>--to must come after --from</source>
+        <translation>--to 必须晚于 --from</translation>
+    </message>
 </context>
 <context>
     <name>TControlsPart</name>
@@ -847,6 +879,10 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <source>row %1 gives harmonic %2 a second time</source>
         <translation>第 %1 行再次给出谐波 %2</translation>
     </message>
+    <message>
+        <source>the recording&apos;s name is empty or its fundamental lies outside %1 to %2 Hz</source>
+        <translation>录音名称为空，或其基频超出 %1 到 %2 Hz 的范围</translation>
+    </message>
 </context>
 <context>
     <name>TFilesPart</name>
@@ -865,10 +901,6 @@ With --export-* or --save it writes those files without opening a window.</sourc
     <message>
         <source>Open Phasor Set</source>
         <translation>打开相量组</translation>
-    </message>
-    <message>
-        <source>Phasor sets and harmonics tables (*.rotants *.csv);;Phasor sets (*.rotants);;Harmonics tables (*.csv);;All files (*)</source>
-        <translation>相量组与谐波表 (*.rotants *.csv);;相量组 (*.rotants);;谐波表 (*.csv);;所有文件 (*)</translation>
     </message>
     <message>
         <source>Save Phasor Set</source>
@@ -915,10 +947,6 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <translation>从 Rotants 启动时的状态重新开始。</translation>
     </message>
     <message>
-        <source>Open a phasor set (.rotants) or a harmonics table (CSV).</source>
-        <translation>打开相量组 (.rotants) 或谐波表 (CSV)。</translation>
-    </message>
-    <message>
         <source>Open one of the last eight files.</source>
         <translation>打开最近的八个文件之一。</translation>
     </message>
@@ -933,6 +961,14 @@ With --export-* or --save it writes those files without opening a window.</sourc
     <message>
         <source>Save the phasor set under a new name.</source>
         <translation>以新名称保存相量组。</translation>
+    </message>
+    <message>
+        <source>Phasor sets, harmonics tables and recordings (*.rotants *.csv *.wav *.flac *.ogg *.oga *.aif *.aiff *.aifc);;Phasor sets (*.rotants);;Harmonics tables (*.csv);;Recordings (*.wav *.flac *.ogg *.oga *.aif *.aiff *.aifc);;All files (*)</source>
+        <translation>相量组、谐波表和录音 (*.rotants *.csv *.wav *.flac *.ogg *.oga *.aif *.aiff *.aifc);;相量组 (*.rotants);;谐波表 (*.csv);;录音 (*.wav *.flac *.ogg *.oga *.aif *.aiff *.aifc);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Open a phasor set (.rotants), a harmonics table (CSV) or a recording (WAV, FLAC, Ogg Vorbis, AIFF) to analyse.</source>
+        <translation>打开相量组 (.rotants)、谐波表 (CSV) 或要分析的录音 (WAV, FLAC, Ogg Vorbis, AIFF)。</translation>
     </message>
 </context>
 <context>
@@ -995,6 +1031,10 @@ With --export-* or --save it writes those files without opening a window.</sourc
     <message>
         <source>Shape</source>
         <translation>形状</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>录音</translation>
     </message>
 </context>
 <context>
@@ -1179,6 +1219,117 @@ With --export-* or --save it writes those files without opening a window.</sourc
     <message>
         <source>Sum %1</source>
         <translation>和 %1</translation>
+    </message>
+</context>
+<context>
+    <name>TRecordingPart</name>
+    <message>
+        <source>Analyse what the microphone hears, ten times a second: the plots, the table, the spectrum and the tone follow. Unchecked, the last analysis stays.</source>
+        <translation>每秒十次分析麦克风听到的声音：图表、表格、频谱和声音随之变化。取消勾选后，保留最后一次分析的结果。</translation>
+    </message>
+    <message>
+        <source>Play Recording</source>
+        <translation>播放录音</translation>
+    </message>
+    <message>
+        <source>With Sound On, loop the part of the recording analysed in place of the sum, to compare the two.</source>
+        <translation>声音开启时，循环播放录音中被分析的片段来代替谐波之和，以便比较两者。</translation>
+    </message>
+    <message>
+        <source>The whole recording, with the part analysed marked. Drag the part, or click elsewhere, to analyse another.</source>
+        <translation>整段录音，并标出被分析的片段。拖动该片段，或单击其他位置，即可分析另一片段。</translation>
+    </message>
+    <message>
+        <source>Recording overview</source>
+        <translation>录音概览</translation>
+    </message>
+    <message>
+        <source>No sound input available</source>
+        <translation>没有可用的声音输入</translation>
+    </message>
+    <message>
+        <source>it is not a recording Rotants can read (WAV, FLAC, Ogg Vorbis or AIFF)</source>
+        <translation>它不是 Rotants 能读取的录音（WAV、FLAC、Ogg Vorbis 或 AIFF）</translation>
+    </message>
+    <message>
+        <source>the recording is empty</source>
+        <translation>录音为空</translation>
+    </message>
+    <message>
+        <source>the recording ends too early (the file is truncated)</source>
+        <translation>录音提前结束（文件已被截断）</translation>
+    </message>
+    <message>
+        <source>its sample rate lies outside 8 to 192 kHz</source>
+        <translation>其采样率超出 8 到 192 kHz 的范围</translation>
+    </message>
+    <message>
+        <source>the part asked for lies outside the recording</source>
+        <translation>所要求的片段超出录音范围</translation>
+    </message>
+    <message>
+        <source>the part is shorter than two periods of its pitch</source>
+        <translation>片段短于两个基音周期</translation>
+    </message>
+    <message>
+        <source>the part is silent</source>
+        <translation>片段为静音</translation>
+    </message>
+    <message>
+        <source>the part has no steady pitch between 50 and 2000 Hz</source>
+        <translation>片段在 50 到 2000 Hz 之间没有稳定的音高</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>录音</translation>
+    </message>
+    <message>
+        <source>Microphone: %1 Hz</source>
+        <translation>麦克风：%1 Hz</translation>
+    </message>
+    <message>
+        <source>Microphone: listening</source>
+        <translation>麦克风：正在监听</translation>
+    </message>
+    <message>
+        <source>Recording: %1, %2 Hz</source>
+        <translation>录音：%1，%2 Hz</translation>
+    </message>
+    <message>
+        <source>The audio is not kept with a saved set: open the recording again to hear it or analyse another part.</source>
+        <translation>保存的相量组不含音频：若要收听录音或分析另一片段，请重新打开录音。</translation>
+    </message>
+    <message>
+        <source>Sum at %1 Hz</source>
+        <translation>以 %1 Hz 播放谐波之和</translation>
+    </message>
+    <message>
+        <source>Sum at the recording&apos;s pitch</source>
+        <translation>以录音音高播放谐波之和</translation>
+    </message>
+    <message>
+        <source>With Sound On, play the sum of the harmonics at the recording&apos;s fundamental instead of 441 Hz.</source>
+        <translation>声音开启时，以录音的基频而不是 441 Hz 播放谐波之和。</translation>
+    </message>
+    <message>
+        <source>Recording Part</source>
+        <translation>录音片段</translation>
+    </message>
+    <message>
+        <source>This part cannot be analysed: %1.</source>
+        <translation>无法分析此片段：%1。</translation>
+    </message>
+    <message>
+        <source>Listening</source>
+        <translation>监听</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>麦克风</translation>
+    </message>
+    <message>
+        <source>Liste&amp;n</source>
+        <translation>监听(&amp;N)</translation>
     </message>
 </context>
 <context>

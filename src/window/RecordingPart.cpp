@@ -114,7 +114,7 @@ void TRecordingPart::BuildActions(QMenu *menu)
 
 void TRecordingPart::Retranslate()
 {
-  ViewListen->setText(tr("Lis&ten"));
+  ViewListen->setText(tr("Liste&n"));
   ViewListen->setToolTip(tr("Analyse what the microphone hears, ten times a second: the plots, "
                             "the table, the spectrum and the tone follow. Unchecked, the last "
                             "analysis stays."));
@@ -264,7 +264,7 @@ void TRecordingPart::ShowRecording()
          "of 441 Hz."));
   InputWarningIcon->setVisible(Listening() && InputMissing);
   RecordingOverview->setVisible(SourceIsTheSets());
-  if (RecordingPanel->isVisible() != Shown()) {
+  if (RecordingPanel->isHidden() == Shown()) {
     RecordingPanel->setVisible(Shown());
     View.Relayout();
   }
@@ -285,7 +285,7 @@ void TRecordingPart::FollowSound()
 
 void TRecordingPart::DrawOverview()
 {
-  if (!RecordingOverview || !RecordingOverview->isVisible() || !Source)
+  if (!RecordingOverview || RecordingOverview->isHidden() || !Source)
     return;
   TImageCanvas &canvas = *RecordingOverview;
   const int width = canvas.Width();
@@ -377,8 +377,6 @@ void TRecordingPart::ViewListenClick()
     Document.EndStroke(tr("Listening"), TStepKind::Rebuild);
   }
   ShowRecording();
-  if (RecordingPanel->isVisible() != Shown())
-    View.Relayout();
 }
 
 // A tick that hears no steady pitch keeps the set as it was.

@@ -92,7 +92,9 @@ void TSoundPart::SetSumPitch(double hz)
 // length is made anew.
 void TSoundPart::FillLoop()
 {
-  const std::vector<std::uint8_t> instead = RecordingLoop ? RecordingLoop() : SumAtPitch;
+  std::vector<std::uint8_t> instead = RecordingLoop ? RecordingLoop() : std::vector<std::uint8_t>();
+  if (instead.empty())
+    instead = SumAtPitch;
   const std::uint8_t *bytes = instead.empty() ? Tone.data() : instead.data();
   const std::size_t size = instead.empty() ? Tone.size() : instead.size();
   if (!Player->Buffer || Player->DataSize != size)
