@@ -34,6 +34,7 @@ TFilesView TRotantsForm::FilesView()
   view.StopWork = [this] {
     MouseDrawing = false;
     StopBtnClick();
+    Recorder->StopListening();
   };
   // The options first, so the waveform is chosen as the user would choose it
   // with them set: its ideal curve, edit mode and grid are those of the choice.

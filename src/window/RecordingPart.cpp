@@ -6,6 +6,7 @@
 #include "PhasorDocument.h"
 #include "SoundPart.h"
 #include "TipPresenter.h"
+#include "WaveformItems.h"
 #include "WindowLayout.h"
 
 #include <QAction>
@@ -68,6 +69,10 @@ TRecordingPart::TRecordingPart(TPhasorDocument &document, TActionRunner &actions
                : std::vector<std::uint8_t>();
   };
   connect(&Document, &TPhasorDocument::RecordedFromChanged, this, &TRecordingPart::ShowRecording);
+  connect(&Document, &TPhasorDocument::WaveformChanged, this, [this](int item) {
+    if (item != WaveformItems::CustomTime)
+      StopListening();
+  });
 }
 
 TRecordingPart::~TRecordingPart()
@@ -377,6 +382,14 @@ void TRecordingPart::ViewListenClick()
     Document.EndStroke(tr("Listening"), TStepKind::Rebuild);
   }
   ShowRecording();
+}
+
+void TRecordingPart::StopListening()
+{
+  if (!Listening())
+    return;
+  ViewListen->setChecked(false);
+  ViewListenClick();
 }
 
 // A tick that hears no steady pitch keeps the set as it was.

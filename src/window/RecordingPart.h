@@ -92,6 +92,9 @@ public:
   QRect StripGeometry(int above) const;
   bool Listening() const;
   void ViewListenClick();
+  // Listening ends (as unchecking Listen does); nothing when not listening.
+  // A set put in place by another action (a waveform, New, Open) ends it.
+  void StopListening();
   // One analysis of what the microphone heard last.
   void ListenTick();
   // The input's word: false shows the sign, true takes it away.

@@ -198,6 +198,8 @@ const std::vector<TMonkeyDriver::TKind> &TMonkeyDriver::Kinds()
     {"shape view", 12, nullptr, &TMonkeyDriver::ToggleShape},
     {"shape slider", 150, &TMonkeyDriver::ShapeShown, &TMonkeyDriver::MoveShapeSlider},
     {"speed", 30, nullptr, &TMonkeyDriver::ChangeSpeed},
+    {"recording", 6, nullptr, &TMonkeyDriver::OpenRecording},
+    {"listen", 6, nullptr, &TMonkeyDriver::ToggleListen},
   };
   return kinds;
 }

@@ -143,6 +143,8 @@ private:
   QString ToggleTeachingOption();
   QString SwitchLanguage();
   QString ChangeSpeed();
+  QString OpenRecording();
+  QString ToggleListen();
   QString ToggleShape();
   bool ShapeShown() const;
   QString MoveShapeSlider();

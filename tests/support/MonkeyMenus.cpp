@@ -10,7 +10,6 @@
 #include "ZoomSteps.h"
 
 #include <QAction>
-#include <QSlider>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -21,8 +20,11 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QSlider>
 #include <QUndoStack>
 #include <QtTest>
+
+#include <sndfile.h>
 
 #include <algorithm>
 #include <cmath>
@@ -188,6 +190,42 @@ QString TMonkeyDriver::MoveShapeSlider()
     slider->setValue(slider->minimum() + Pick(slider->maximum() - slider->minimum() + 1));
   slider->setSliderDown(false);
   return QStringLiteral("%1 dragged to %2").arg(slider->objectName()).arg(slider->value());
+}
+
+// A recording of a sawtooth, or a file that is no recording, which must
+// leave the set as it was.
+QString TMonkeyDriver::OpenRecording()
+{
+  const bool good = Pick(4) > 0;
+  const QString path = Folder.filePath(good ? QStringLiteral("monkey.wav")
+                                            : QStringLiteral("noise.wav"));
+  if (!QFile::exists(path)) {
+    SF_INFO info{};
+    info.samplerate = 22050;
+    info.channels = 1;
+    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    if (SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info)) {
+      std::vector<float> samples(22050);
+      for (std::size_t i = 0; i < samples.size(); ++i)
+        samples[i] = good ? float(std::remainder(i / 100.0, 1.0) * 0.8)
+                          : float(Random.generateDouble() - 0.5);
+      sf_writef_float(file, samples.data(), sf_count_t(samples.size()));
+      sf_close(file);
+    }
+  }
+  const TWindowSnapshot before = TakeSnapshot(Form);
+  const bool opened = Form.OpenRecording(path);
+  if (opened != good)
+    Findings << QStringLiteral("opening %1 gave %2").arg(path, opened ? "true" : "false");
+  if (!opened && !SnapshotDifferences(before, TakeSnapshot(Form)).isEmpty())
+    Findings << QStringLiteral("a recording refused changed the window");
+  return QStringLiteral("open %1 (%2)").arg(QFileInfo(path).fileName(), OnOff(opened));
+}
+
+QString TMonkeyDriver::ToggleListen()
+{
+  Form.ViewListen->trigger();
+  return QStringLiteral("ViewListen %1").arg(OnOff(Form.ViewListen->isChecked()));
 }
 
 // Any language of the menu, the system's among them (English in the tests);
