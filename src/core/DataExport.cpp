@@ -49,7 +49,10 @@ std::string HarmonicsCsv(const TPhasorArray &entries)
     rows[k][2] = entries[k].Re;
     rows[k][3] = entries[k].Im;
   }
-  const std::array<double, 4> peaks = ColumnPeaks(rows);
+  // The real and imaginary parts are measured against the largest magnitude:
+  // a column of the square's imaginary parts holds nothing but noise.
+  std::array<double, 4> peaks = ColumnPeaks(rows);
+  peaks[2] = peaks[3] = peaks[0];
   std::string csv = std::string(HarmonicsHeader) + "\n";
   for (std::size_t k = 0; k < rows.size(); ++k) {
     csv += std::to_string(k);

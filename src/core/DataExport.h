@@ -11,7 +11,9 @@
 // 0.6366 reads 0.6366 and not 0.63660000000000005, and always with '.' as the
 // decimal point, whatever the locale. Lines end in "\n". (Phasor-set files
 // keep every double exactly; see PhasorSetFile.) In each column a value below
-// 1e-12 of the column's largest |value| is rounding noise and is written 0.
+// 1e-12 of the column's largest |value| is rounding noise and is written 0;
+// the real and imaginary parts of the harmonics count against the largest
+// magnitude.
 namespace DataExport {
 
 inline constexpr char HarmonicsHeader[] = "harmonic,magnitude,angle_deg,real,imaginary";

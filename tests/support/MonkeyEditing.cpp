@@ -258,6 +258,9 @@ QString TMonkeyDriver::AnswerSaveQuestion()
     differences = StateDifferences(before.State, now);
     Form.show();
     ActivateForm();
+  } else if (TRecordingPart::IsRecordingName(opened)) {
+    if (Form.Document.RecordedFrom.Path != QFileInfo(opened).absoluteFilePath())
+      Findings << QStringLiteral("after %1 the set is not %2's").arg(asker, opened);
   } else {
     // As the file reads now: a Save may just have written it.
     PhasorSetFile::TState file;

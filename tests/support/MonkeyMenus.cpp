@@ -214,7 +214,8 @@ QString TMonkeyDriver::OpenRecording()
     }
   }
   const TWindowSnapshot before = TakeSnapshot(Form);
-  const bool opened = Form.OpenRecording(path);
+  QString error;
+  const bool opened = Form.Files->LoadRecording(path, -1.0, -1.0, error);
   if (opened != good)
     Findings << QStringLiteral("opening %1 gave %2").arg(path, opened ? "true" : "false");
   if (!opened && !SnapshotDifferences(before, TakeSnapshot(Form)).isEmpty())
