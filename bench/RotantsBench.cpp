@@ -22,13 +22,18 @@
 #include "FFTUnit.h"
 #include "MainForm.h"
 #include "MySoundUnit.h"
+#include "Recording.h"
 
 #include <benchmark/benchmark.h>
+
+#include <sndfile.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QSlider>
 #include <QStringList>
@@ -539,6 +544,65 @@ benchmark::internal::Benchmark *Register(const char *name, TFunction function)
       ->ComputeStatistics("max", Maximum);
 }
 
+// A sawtooth of 220 Hz, seconds long, at rate Hz, 16-bit mono, written to
+// path once.
+std::string RecordingFile(const char *name, int rate, double seconds)
+{
+  static QTemporaryDir folder;
+  const std::string path = QDir(folder.path()).filePath(name).toStdString();
+  if (QFile::exists(QString::fromStdString(path)))
+    return path;
+  SF_INFO info{};
+  info.samplerate = rate;
+  info.channels = 1;
+  info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+  SNDFILE *file = sf_open(path.c_str(), SFM_WRITE, &info);
+  std::vector<float> block(static_cast<std::size_t>(rate));
+  for (std::int64_t done = 0; file && done < std::int64_t(seconds * rate); done += rate) {
+    for (std::size_t i = 0; i < block.size(); ++i)
+      block[i] = float(std::remainder(220.0 * double(done + std::int64_t(i)) / rate, 1.0));
+    sf_writef_float(file, block.data(), sf_count_t(block.size()));
+  }
+  if (file)
+    sf_close(file);
+  return path;
+}
+
+// A recording opened as the window opens one: read, its steady part found
+// and analysed (10 s at 48 kHz), or opened with its overview and steady part
+// (one hour at 48 kHz).
+void OpenRecording(benchmark::State &state)
+{
+  const bool hour = state.range(0) != 0;
+  const std::string path = hour ? RecordingFile("hour.wav", 48000, 3600.0)
+                                : RecordingFile("ten.wav", 48000, 10.0);
+  for (auto _ : state) {
+    Recording::TSource source;
+    Recording::TError error = Recording::TError::None;
+    Recording::TPart part;
+    Recording::TAnalysis analysis;
+    const bool done = source.Open(path, error) && Recording::FindSteadyPart(source, part, error)
+                      && (hour ? !source.Overview(766).empty()
+                               : Recording::AnalysePart(source, part, analysis, error));
+    if (!done)
+      state.SkipWithError("the recording was not analysed");
+  }
+}
+
+// One analysis of half a second at 48 kHz, as listening makes ten a second.
+void LiveAnalysis(benchmark::State &state)
+{
+  std::vector<float> heard(24000);
+  for (std::size_t i = 0; i < heard.size(); ++i)
+    heard[i] = float(std::remainder(196.0 * double(i) / 48000.0, 1.0));
+  for (auto _ : state) {
+    Recording::TAnalysis analysis;
+    Recording::TError error = Recording::TError::None;
+    if (!Recording::Analyse(heard, 48000, analysis, error))
+      state.SkipWithError("no pitch was found");
+  }
+}
+
 void RegisterCases()
 {
   Register("FullRedraw", FullRedraw)
@@ -564,6 +628,13 @@ void RegisterCases()
       ->Unit(benchmark::kMillisecond)
       ->UseRealTime();
   Register("StrokeRelease", StrokeRelease)->Unit(benchmark::kMillisecond)->UseRealTime();
+  Register("OpenRecording", OpenRecording)
+      ->ArgName("hour")
+      ->Arg(0)
+      ->Arg(1)
+      ->Unit(benchmark::kMillisecond)
+      ->UseRealTime();
+  Register("LiveAnalysis", LiveAnalysis)->Unit(benchmark::kMillisecond)->UseRealTime();
   Register("SynthesizeTone", SynthesizeTone)->Unit(benchmark::kMicrosecond)->UseRealTime();
   Register("FigureExport", FigureExport)
       ->ArgName("pdf")
@@ -799,6 +870,11 @@ int main(int argc, char *argv[])
            "(inside the two above)");
   PrintRow("FFT transform and reordering, 256 points", find("FftTransform"), 0.0,
            "(inside the release)");
+  PrintRow("Open and analyse a 10 s recording at 48 kHz", find("OpenRecording/hour:0"), 100.0,
+           "100 ms");
+  PrintRow("One live analysis (half a second at 48 kHz)", find("LiveAnalysis"), 5.0, "5 ms");
+  PrintRow("Open a one-hour recording: overview and steady part", find("OpenRecording/hour:1"),
+           1000.0, "1 s");
   PrintRow("Figure export, SVG, every option on", find("FigureExport/pdf:0"), 100.0, "100 ms");
   PrintRow("Figure export, PDF, every option on", find("FigureExport/pdf:1"), 100.0, "100 ms");
   const TFigure *gif100 = find("AnimationExport/zoom:100");
