@@ -308,8 +308,11 @@ void TRecordingPart::DrawOverview()
   canvas.Rectangle(std::max(left, 1), 1, std::min(right, width - 1), height - 1);
   canvas.Pen.Colour = PeakColour;
   const int middle = height / 2;
+  // Scaled to the loudest peak, so a quiet recording shows its shape too.
+  const float loudest = Peaks.empty() ? 0.0f : *std::max_element(Peaks.begin(), Peaks.end());
+  const double scale = loudest > 0.0f ? (middle - 2) / double(loudest) : 0.0;
   for (int x = 1; x + 1 < width && std::size_t(x) < Peaks.size(); ++x) {
-    const int reach = int(std::lround(Peaks[std::size_t(x)] * (middle - 2)));
+    const int reach = int(std::lround(Peaks[std::size_t(x)] * scale));
     canvas.MoveTo(x, middle - reach);
     canvas.LineTo(x, middle + reach + 1);
   }
