@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QStyle>
 #include <QTimer>
 
@@ -63,9 +64,11 @@ TRecordingPart::TRecordingPart(TPhasorDocument &document, TActionRunner &actions
   ListenTimer = new QTimer(this);
   ListenTimer->setInterval(ListenMilliseconds);
   connect(ListenTimer, &QTimer::timeout, this, &TRecordingPart::ListenTick);
-  Sound.RecordingLoop = [this] {
-    return SoundPlayRecording && SoundPlayRecording->isChecked() && SourceIsTheSets()
-               ? Loop
+  // The sound part may outlive this one while the window is taken down.
+  Sound.RecordingLoop = [self = QPointer<TRecordingPart>(this)] {
+    return self && self->SoundPlayRecording && self->SoundPlayRecording->isChecked()
+                   && self->SourceIsTheSets()
+               ? self->Loop
                : std::vector<std::uint8_t>();
   };
   connect(&Document, &TPhasorDocument::RecordedFromChanged, this, &TRecordingPart::ShowRecording);
@@ -73,11 +76,6 @@ TRecordingPart::TRecordingPart(TPhasorDocument &document, TActionRunner &actions
     if (item != WaveformItems::CustomTime)
       StopListening();
   });
-}
-
-TRecordingPart::~TRecordingPart()
-{
-  Sound.RecordingLoop = nullptr;
 }
 
 void TRecordingPart::BuildStrip(QWidget *client)

@@ -59,7 +59,6 @@ public:
   // document, actions and sound must outlive the part.
   TRecordingPart(TPhasorDocument &document, TActionRunner &actions, TSoundPart &sound,
                  TRecordingView view, QObject *parent);
-  ~TRecordingPart() override;
   // Builds the strip, hidden, in client.
   void BuildStrip(QWidget *client);
   // View > Listen, into menu.
