@@ -41,6 +41,7 @@ constexpr int ListenMilliseconds = 100;
 constexpr TColour OverviewBack = 0xFFFFFF;
 constexpr TColour PartColour = 0x80D8FF;  // amber, light
 constexpr TColour PeakColour = 0x404040;
+constexpr TColour PartPeakColour = 0x0068C0;  // amber, dark: the part's own peaks
 
 QString Hertz(double fundamental)
 {
@@ -310,6 +311,7 @@ void TRecordingPart::DrawOverview()
   const float loudest = Peaks.empty() ? 0.0f : *std::max_element(Peaks.begin(), Peaks.end());
   const double scale = loudest > 0.0f ? (middle - 2) / double(loudest) : 0.0;
   for (int x = 1; x + 1 < width && std::size_t(x) < Peaks.size(); ++x) {
+    canvas.Pen.Colour = x >= left && x < right ? PartPeakColour : PeakColour;
     const int reach = int(std::lround(Peaks[std::size_t(x)] * scale));
     canvas.MoveTo(x, middle - reach);
     canvas.LineTo(x, middle + reach + 1);
