@@ -277,6 +277,9 @@ public:
 
   // Spectrum of a drawn waveform.
   void SpectrumFromDrawnWave();
+  // The drawn period (the ideal wave's first) made the entries in the
+  // convention in use, as a finished stroke or an analysed recording makes them.
+  void EntriesFromDrawnPeriod();
 
   // The plots (see TPlotsPart).
   void TimeTrackBarChange() { Plots->Redraw(); }

@@ -91,9 +91,7 @@ TRecordingView TRotantsForm::RecordingView()
       WaveformComboBoxChange();
     }
     Document.SetIdealPeriod(period);
-    SpectrumFromDrawnWave();
-    if (!ConjugateCheckBox->isChecked())
-      DoubleForOneSidedConvention();
+    EntriesFromDrawnPeriod();
     Sound->RefreshTone();
     TimeTrackBarChange();
   };
@@ -164,11 +162,7 @@ TPlotsView TRotantsForm::PlotsView()
   view.WaveformName = [this] { return WaveformComboBox->currentText(); };
   view.ZoomFactor = [this] { return ZoomFactor; };
   view.PlaceEntry = [this](double re, double im) { LoadPhasorEditor(re, im); };
-  view.DrawingDone = [this] {
-    SpectrumFromDrawnWave();
-    if (!ConjugateCheckBox->isChecked())
-      DoubleForOneSidedConvention();
-  };
+  view.DrawingDone = [this] { EntriesFromDrawnPeriod(); };
   return view;
 }
 

@@ -42,6 +42,13 @@ void TRotantsForm::WaveformComboBoxChange()
   TimeTrackBarChange();
 }
 
+void TRotantsForm::EntriesFromDrawnPeriod()
+{
+  SpectrumFromDrawnWave();
+  if (!ConjugateCheckBox->isChecked())
+    DoubleForOneSidedConvention();
+}
+
 void TRotantsForm::DoubleForOneSidedConvention()
 {
   Document.ScaleHarmonics(2.0);

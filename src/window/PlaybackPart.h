@@ -49,9 +49,6 @@ public:
   bool SetSpeed(double speed);
   void Slower();
   void Faster();
-  // The speed as the panel writes it before its sign: a quarter and a half
-  // as vulgar fractions, others as numbers ("2").
-  static QString SpeedText(double speed);
 
   QPushButton *StopBtn = nullptr;
   QPushButton *PlayBtn = nullptr;
@@ -85,6 +82,10 @@ signals:
 private:
   const TPhasorDocument &Document;
   std::size_t SpeedIndex = 2;  // into Speeds: normal
+
+  // The speed as the panel writes it before its sign: a quarter and a half
+  // as vulgar fractions, others as numbers ("2").
+  static QString SpeedText(double speed);
 
   void ShowSpeed();
 };
