@@ -2,6 +2,7 @@
 
 #include "MainForm.h"
 #include "PhasorSetFile.h"
+#include "ExerciseTargets.h"
 #include "Translations.h"
 #include "WaveExport.h"
 #include "ZoomSteps.h"
@@ -12,6 +13,7 @@
 #include <QCoreApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSlider>
 
@@ -131,16 +133,18 @@ int ParseCommandLine(const QStringList &arguments, TCommandLineOptions &options)
   const QCommandLineOption help = parser.addHelpOption();
   const QCommandLineOption version = parser.addVersionOption();
   parser.addPositionalArgument(
-      "FILE", TCommandLineText::tr("Phasor set (.rotants) or harmonics table (.csv) to open."),
-      "[FILE]");
+      TCommandLineText::tr("FILE", "placeholder"),
+      TCommandLineText::tr("Phasor set (.rotants) or harmonics table (.csv) to open."),
+      QStringLiteral("[%1]").arg(TCommandLineText::tr("FILE", "placeholder")));
   const QCommandLineOption waveform(
       "waveform",
       TCommandLineText::tr("Waveform: %1 (or as the drop-down names it, in any case).")
           .arg(PhasorSetFile::WaveformNames().join(", ")),
-      "NAME");
+      TCommandLineText::tr("NAME", "placeholder"));
+  const QString number = TCommandLineText::tr("N", "placeholder");
   const QCommandLineOption highest("highest", TCommandLineText::tr("Highest harmonic, 0 to 25."),
-                                   "N");
-  const QCommandLineOption step("step", TCommandLineText::tr("Time step, 0 to 511."), "N");
+                                   number);
+  const QCommandLineOption step("step", TCommandLineText::tr("Time step, 0 to 511."), number);
   const QCommandLineOption conjugate("conjugate", TCommandLineText::tr("Use conjugate rotants."));
   const QCommandLineOption rotate("rotate",
                                   TCommandLineText::tr("Rotate the complex plane 90 degrees."));
@@ -170,7 +174,14 @@ int ParseCommandLine(const QStringList &arguments, TCommandLineOptions &options)
   const QCommandLineOption language(
       "language",
       TCommandLineText::tr("Language of the window: %1.").arg(LanguageCodes().join(", ")),
-      "CODE");
+      TCommandLineText::tr("CODE", "placeholder"));
+  const QCommandLineOption exercise(
+      "exercise", TCommandLineText::tr("Start an exercise at this level, 1 to 6."),
+      TCommandLineText::tr("LEVEL", "placeholder"));
+  const QCommandLineOption seed(
+      "seed", TCommandLineText::tr("The exercise's seed: the same level and seed give the same "
+                                   "target."),
+      number);
   const QCommandLineOption picture("export-picture",
                                    TCommandLineText::tr("Write both plots as PNG."), "OUT.png");
   const QCommandLineOption sound("export-sound", TCommandLineText::tr("Write the tone as WAV."),
@@ -194,7 +205,7 @@ int ParseCommandLine(const QStringList &arguments, TCommandLineOptions &options)
                                 "OUT.rotants");
   parser.addOptions({waveform, highest, step, conjugate, rotate, trace, realValue, noRealValue,
                      from, to, noGrid,
-                     noIdeal, spectrum, zoom, speed, duty, shift, language, picture, sound, seconds, harmonics,
+                     noIdeal, spectrum, zoom, speed, duty, shift, language, exercise, seed, picture, sound, seconds, harmonics,
                      samples, animation, figure, save});
 
   if (!parser.parse(arguments)) {
@@ -303,6 +314,21 @@ int ParseCommandLine(const QStringList &arguments, TCommandLineOptions &options)
       return bad(language, read.Language,
                  TCommandLineText::tr("one of %1").arg(LanguageCodes().join(", ")));
   }
+  if (parser.isSet(exercise)
+      && !ReadInt(parser.value(exercise), 1, ExerciseTargets::LevelCount, read.ExerciseLevel))
+    return bad(exercise, parser.value(exercise), TCommandLineText::tr("a whole number from 1 to 6"));
+  if (parser.isSet(seed)) {
+    bool ok = false;
+    const quint32 value = parser.value(seed).toUInt(&ok);
+    if (!ok)
+      return bad(seed, parser.value(seed),
+                 TCommandLineText::tr("a whole number from 0 to %1").arg(quint32(-1)));
+    if (!parser.isSet(exercise)) {
+      PrintError(TCommandLineText::tr("--seed needs --exercise"));
+      return 2;
+    }
+    read.ExerciseSeed = value;
+  }
   read.Conjugate = parser.isSet(conjugate);
   read.Rotate = parser.isSet(rotate);
   read.Trace = parser.isSet(trace);
@@ -349,6 +375,11 @@ int ParseCommandLine(const QStringList &arguments, TCommandLineOptions &options)
         return 2;
       }
     }
+  }
+  if (read.ExerciseLevel > 0 && read.WritesFiles()) {
+    PrintError(TCommandLineText::tr("--exercise needs the window; it cannot be combined with "
+                                    "--export-* or --save"));
+    return 2;
   }
   options = read;
   return -1;
@@ -415,6 +446,9 @@ bool ApplyCommandLine(TRotantsForm &form, const TCommandLineOptions &options, bo
     form.Playback->SetSpeed(options.Speed);
   if (!options.Language.isEmpty())
     form.SetLanguage(options.Language, false);
+  if (interactive && options.ExerciseLevel > 0)
+    form.StartExercise(options.ExerciseLevel,
+                       options.ExerciseSeed.value_or(QRandomGenerator::global()->generate()));
   return true;
 }
 

@@ -30,6 +30,9 @@ struct TCommandLineOptions {
   std::optional<int> DutyCycle;
   std::optional<int> Shift;
   QString Language;    // a language code; empty keeps the remembered or the system's
+  // An exercise started at this level (1..6), of this seed when given.
+  int ExerciseLevel = 0;
+  std::optional<quint32> ExerciseSeed;
   QString ExportPicture;
   QString ExportSound;
   double Seconds = 5.0;  // length of the exported sound

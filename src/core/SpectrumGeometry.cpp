@@ -172,9 +172,20 @@ void TSpectrumContent::SetEntries(const TPhasorArray &entries)
                               Magnitudes[std::size_t(k)], Angles[std::size_t(k)]);
 }
 
+void TSpectrumContent::SetOutlines(const TPhasorArray &entries)
+{
+  HasOutlines = true;
+  for (int k = 0; k < HarmonicCount; ++k)
+    HarmonicMath::RectToPolar(entries[std::size_t(k)].Re, entries[std::size_t(k)].Im,
+                              OutlineMagnitudes[std::size_t(k)], OutlineAngles[std::size_t(k)]);
+}
+
 double TSpectrumContent::Largest() const
 {
-  return *std::max_element(Magnitudes.begin(), Magnitudes.end());
+  const double bars = *std::max_element(Magnitudes.begin(), Magnitudes.end());
+  return HasOutlines
+             ? std::max(bars, *std::max_element(OutlineMagnitudes.begin(), OutlineMagnitudes.end()))
+             : bars;
 }
 
 double TSpectrumContent::MagnitudeOf(int k) const

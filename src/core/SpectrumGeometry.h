@@ -160,9 +160,17 @@ struct TSpectrumContent {
   int Selected = 0;                 // 0..25, marked (both of +-k two-sided)
   bool Highlight = false;           // the selection in the highlight colour
   bool TwoSided = false;
+  // Another set's spectrum (an exercise's target), drawn as outlines over the
+  // bars and phase marks while HasOutlines.
+  bool HasOutlines = false;
+  std::array<double, HarmonicCount> OutlineMagnitudes{};
+  std::array<double, HarmonicCount> OutlineAngles{};
 
   // Magnitudes and angles of the entries' step-0 values.
   void SetEntries(const TPhasorArray &entries);
+  // The outlines from another set's entries.
+  void SetOutlines(const TPhasorArray &entries);
+  // The largest magnitude drawn, outlines included.
   double Largest() const;
   // Harmonic k as pictured: c-k has the magnitude of ck and the opposite angle.
   double MagnitudeOf(int k) const;

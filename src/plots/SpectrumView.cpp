@@ -21,6 +21,20 @@ void Fill(TImageCanvas &canvas, const TSpectrumBox &box, TColour colour)
   canvas.Rectangle(box.Left, box.Top, box.Left + box.Width, box.Top + box.Height);
 }
 
+// The box's edges only, at width 1.
+void Outline(TImageCanvas &canvas, const TSpectrumBox &box, TColour colour)
+{
+  if (box.Width <= 0 || box.Height <= 0)
+    return;
+  canvas.Pen.Colour = colour;
+  const int right = box.Left + box.Width - 1;
+  const int bottom = box.Top + box.Height - 1;
+  canvas.MoveTo(box.Left, bottom);
+  canvas.LineTo(box.Left, box.Top);
+  canvas.LineTo(right, box.Top);
+  canvas.LineTo(right, bottom);
+}
+
 void Line(TImageCanvas &canvas, int x1, int x2, int y, TColour colour)
 {
   canvas.Pen.Colour = colour;
@@ -84,6 +98,16 @@ void DrawSpectrum(TImageCanvas &canvas, const TSpectrumGeometry &geometry,
     Fill(canvas, geometry.Bar(k, scale.Fraction(magnitude)), colour);
     if (magnitude >= SpectrumNoAngleBelow)
       Fill(canvas, geometry.PhaseMark(k, content.AngleOf(k)), colour);
+  }
+
+  for (int k = geometry.First(); content.HasOutlines && k <= geometry.Last(); ++k) {
+    const std::size_t harmonic = std::size_t(std::abs(k));
+    const double magnitude = content.OutlineMagnitudes[harmonic];
+    if (magnitude < SpectrumNoAngleBelow)
+      continue;
+    const double angle = k < 0 ? -content.OutlineAngles[harmonic] : content.OutlineAngles[harmonic];
+    Outline(canvas, geometry.Bar(k, scale.Fraction(magnitude)), SpectrumOutlineColour);
+    Outline(canvas, geometry.PhaseMark(k, angle), SpectrumOutlineColour);
   }
 
   canvas.Pen.Colour = TextColour;

@@ -21,6 +21,8 @@ void DrawSpectrum(TImageCanvas &canvas, const TSpectrumGeometry &geometry,
 inline constexpr TColour SpectrumBarColour = 0xFF00FF;
 inline constexpr TColour SpectrumMirrorBarColour = 0x800080;
 inline constexpr TColour SpectrumHighlightColour = 0x00B0FF;
+// Another set's spectrum (an exercise's target) drawn as outlines.
+inline constexpr TColour SpectrumOutlineColour = 0xC06000;
 // The tint of the selected harmonic's column, and while Highlight is on.
 inline constexpr TColour SpectrumSelectionColour = 0xE8E8E8;
 inline constexpr TColour SpectrumHighlightSelectionColour = 0xC8F0FF;  // a pale amber

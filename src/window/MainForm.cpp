@@ -168,6 +168,7 @@ void TRotantsForm::BuildMenus()
   Shape->BuildAction(MenuView);
   Recorder->BuildActions(MenuView);
   View->BuildLanguageMenu(MenuView);
+  Exercise->BuildMenu(MainMenu, Help->menuAction());
 }
 
 void TRotantsForm::BuildClientArea()
@@ -225,6 +226,7 @@ void TRotantsForm::BuildClientArea()
   Spectrum->BuildStrip(client);
   Shape->BuildStrip(client);
   Recorder->BuildStrip(client);
+  Exercise->BuildStrip(client);
 }
 
 void TRotantsForm::BindHandlers()

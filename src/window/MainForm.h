@@ -3,6 +3,7 @@
 #include "ActionRunner.h"
 #include "ControlsPart.h"
 #include "EditorPanel.h"
+#include "ExercisePart.h"
 #include "ExportsPart.h"
 #include "FilesPart.h"
 #include "PhasorSetFile.h"
@@ -39,6 +40,7 @@ class QMimeData;
 class QPrinter;
 class QPushButton;
 class QSlider;
+class QSpinBox;
 class QStatusBar;
 class QTableWidget;
 class QSettings;
@@ -102,6 +104,9 @@ public:
   TShapePart *const Shape = new TShapePart(Document, Actions, ShapeView(), this);
   TRecordingPart *const Recorder =
       new TRecordingPart(Document, Actions, *Sound, RecordingView(), this);
+  // The Exercise menu and panel, and the hidden target (see TExercisePart).
+  TExercisePart *const Exercise =
+      new TExercisePart(Document, Actions, *Sound, ExerciseView(), this);
 
   // Controls, named as their objectNames.
   QMenuBar *MainMenu = nullptr;
@@ -152,6 +157,14 @@ public:
   QCheckBox *&SoundAtRecordingPitch = Recorder->SoundAtRecordingPitch;
   TImageCanvas *&RecordingOverview = Recorder->RecordingOverview;
   QMenu *&ViewLanguage = View->ViewLanguage;
+  QMenu *&MenuExercise = Exercise->MenuExercise;
+  QAction *&ExerciseNew = Exercise->ExerciseNew;
+  QAction *&ExerciseCheck = Exercise->ExerciseCheck;
+  QAction *&ExerciseHint = Exercise->ExerciseHint;
+  QAction *&ExerciseReveal = Exercise->ExerciseReveal;
+  QAction *&ExerciseEnd = Exercise->ExerciseEnd;
+  QWidget *&ExercisePanel = Exercise->ExercisePanel;
+  QSpinBox *&ExerciseLevel = Exercise->ExerciseLevel;
   QMenu *Help = nullptr;
   QAction *HelpManual = nullptr;
   QAction *HelpShortcuts = nullptr;
@@ -348,6 +361,14 @@ public:
     Spectrum->MouseMove(shift, X, Y);
   }
 
+  // Exercises (see TExercisePart): a target of level (1..6) from seed, the
+  // same pair always giving the same target, started without the save
+  // question; the target's entries in the current convention; whether the
+  // last Check solved it.
+  void StartExercise(int level, quint32 seed) { Exercise->StartExercise(level, seed); }
+  TPhasorArray ExerciseTarget() const { return Exercise->Session->TargetEntries(); }
+  bool ExerciseSolved() const { return Exercise->Solved(); }
+
   // The standard waveforms' shape as the sliders set it (see TShapePart).
   void SetShape(const WaveformPresets::TShape &shape) { Shape->SetShape(shape); }
 
@@ -493,6 +514,7 @@ private:
   TPlotsView PlotsView();
   TShapeView ShapeView();
   TRecordingView RecordingView();
+  TExerciseView ExerciseView();
   void BuildEditMenu();
   void FinishRestore(const TPhasorSnapshot &snapshot);
   void ShowUndoTexts();

@@ -103,6 +103,40 @@ TRecordingView TRotantsForm::RecordingView()
   return view;
 }
 
+TExerciseView TRotantsForm::ExerciseView()
+{
+  TExerciseView view;
+  view.Relayout = [this] { View->Relayout(); };
+  view.StopWork = [this] {
+    MouseDrawing = false;
+    StopBtnClick();
+    Recorder->StopListening();
+  };
+  view.ConfirmDropWork = [this] { return ConfirmDropWork(); };
+  view.ChooseWaveform = [this](int item) {
+    WaveformComboBox->setCurrentIndex(item);
+    WaveformComboBoxChange();
+  };
+  view.SetHighest = [this](int highest) {
+    HighestHarmonicComboBox->setCurrentIndex(highest);
+    HighestHarmonicComboBoxChange();
+  };
+  view.EditHarmonic = [this](int k, double magnitude, double angle) {
+    EditHarmonic(k, magnitude, angle);
+  };
+  view.ResetHistory = [this] { ResetUndoHistory(); };
+  view.Redraw = [this] { TimeTrackBarChange(); };
+  view.ShowSpectrum = [this] {
+    if (!Spectrum->Shown())
+      SetSpectrumView(true, false);
+  };
+  view.CaptureSet = [this] { return CapturePhasorSet(); };
+  view.CurrentFile = [this] { return CurrentFile; };
+  view.StartFolder = [this] { return StartFolder(); };
+  view.ShowWarning = [this](const QString &message) { ShowWarning(message); };
+  return view;
+}
+
 TSpectrumView TRotantsForm::SpectrumView()
 {
   TSpectrumView view;
@@ -115,6 +149,7 @@ TSpectrumView TRotantsForm::SpectrumView()
     EditHarmonic(k, magnitude, angle);
   };
   view.ShowSelection = [this] { ShowSelectedRow(); };
+  view.Outlines = [this] { return Exercise->Outlines(); };
   return view;
 }
 
@@ -132,15 +167,21 @@ TShapeView TRotantsForm::ShapeView()
 TViewNeeds TRotantsForm::ViewNeeds()
 {
   TViewNeeds needs;
-  needs.Growth = [this] { return Spectrum->Growth() + Shape->Growth() + Recorder->Growth(); };
-  // The strips lie one under another: spectrum, Shape, recording; a hidden
-  // one is placed when it shows.
+  needs.Growth = [this] {
+    return Spectrum->Growth() + Shape->Growth() + Recorder->Growth() + Exercise->Growth();
+  };
+  // The strips lie one under another: spectrum, Shape, recording, exercise;
+  // a hidden one is placed when it shows.
   needs.PlaceStrips = [this] {
     if (Shape->Shown())
       View->SetBaseGeometry(Shape->ShapePanel, Shape->StripGeometry(Spectrum->Growth()));
     if (Recorder->Shown())
       View->SetBaseGeometry(Recorder->RecordingPanel,
                             Recorder->StripGeometry(Spectrum->Growth() + Shape->Growth()));
+    if (Exercise->Shown())
+      View->SetBaseGeometry(Exercise->ExercisePanel,
+                            Exercise->StripGeometry(Spectrum->Growth() + Shape->Growth()
+                                                    + Recorder->Growth()));
   };
   // The canvases draw at the screen's detail, so the pictures are drawn anew.
   needs.Zoomed = [this](double factor) {
@@ -163,6 +204,8 @@ TPlotsView TRotantsForm::PlotsView()
   view.ZoomFactor = [this] { return ZoomFactor; };
   view.PlaceEntry = [this](double re, double im) { LoadPhasorEditor(re, im); };
   view.DrawingDone = [this] { EntriesFromDrawnPeriod(); };
+  view.TargetWave = [this] { return Exercise->TargetWave(); };
+  view.Drawn = [this](const TPhasorArray &shown) { Exercise->ShowDifference(shown); };
   return view;
 }
 

@@ -27,6 +27,7 @@ void TRotantsForm::RetranslateUi()
   Spectrum->Retranslate();
   Shape->Retranslate();
   Recorder->Retranslate();
+  Exercise->Retranslate();
   View->Retranslate();
   Plots->Retranslate();
   Editor->Retranslate();

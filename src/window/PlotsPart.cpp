@@ -31,6 +31,7 @@ constexpr TColour ConjugateChainColour = 0x800080;
 constexpr TColour TraceColour = 0x0000FF;
 constexpr TColour IdealWaveColour = 0x000000;
 constexpr TColour ReconWaveColour = 0x008000;
+constexpr TColour TargetWaveColour = 0xC06000;  // blue (the canvas's colours are 0xBBGGRR)
 constexpr TColour MarkerColour = 0xFF00FF;
 // Amber: apart from the plots' magenta, purple, green, red and black, and from
 // their white and silver backgrounds, under protan, deutan and tritan vision
@@ -435,6 +436,8 @@ void TPlotsPart::Redraw()
   StatusPanel1->setText(StepPrefix + QString::number(n));
   ShowRmsError();
   ShowSelectedHarmonic();
+  if (View.Drawn)
+    View.Drawn(ShownChain);
 }
 
 // Whether the real value of the tip (re, im), on either plot, or the tip itself
@@ -534,6 +537,7 @@ void TPlotsPart::PlotReconstruction(int n)
   }
 
   DrawIdealWave();
+  DrawTargetWave();
   DrawHighlightedComponent(n);
   DrawReconWave(n);
 
@@ -558,6 +562,20 @@ void TPlotsPart::DrawIdealWave()
   TimeImage->Pen.Colour = IdealWaveColour;
   TimeImage->Polyline(CurvePoints.data(), SweepSteps);
   TimeImage->Pen.Width = 2;
+}
+
+// An exercise's target over both periods, dashed (dashes of 6 steps, gaps of
+// 4), in blue at width 2, under the reconstruction.
+void TPlotsPart::DrawTargetWave()
+{
+  const std::array<double, SweepSteps> *target = View.TargetWave ? View.TargetWave() : nullptr;
+  if (!target)
+    return;
+  for (int i = 0; i < SweepSteps; ++i)
+    CurvePoints[i] = MapWorld(*TimeGraph, i, (*target)[i]);
+  TimeImage->Pen.Colour = TargetWaveColour;
+  for (int start = 0; start < SweepSteps - 1; start += 10)
+    TimeImage->Polyline(CurvePoints.data() + start, std::min(7, SweepSteps - start));
 }
 
 // ReconWave[0..n] in green at the width DrawFrame left, then the time-plot

@@ -37,6 +37,10 @@ struct TPlotsView {
   std::function<void(double re, double im)> PlaceEntry;
   // A finished stroke: the drawn period becomes the entries.
   std::function<void()> DrawingDone;
+  // An exercise's target wave (both periods), drawn dashed; null for none.
+  std::function<const std::array<double, SweepSteps> *()> TargetWave;
+  // After every redraw, with the entries as the plots showed them.
+  std::function<void(const TPhasorArray &shown)> Drawn;
 };
 
 // The phasor plane and the time plot, the status bar under the controls, and
@@ -199,6 +203,7 @@ private:
   void DrawPhasorChain(bool conjugate, TColour colour);
   void PlotReconstruction(int n);
   void DrawIdealWave();
+  void DrawTargetWave();
   void DrawReconWave(int n);
   void DrawHighlightedSegment();
   void DrawHighlightedComponent(int n);

@@ -87,12 +87,14 @@ void TSoundPart::SetSumPitch(double hz)
   RefreshTone();
 }
 
-// The player's buffer takes the loop that sounds: the recording's part while
-// it plays, else the sum at its pitch, else the tone. A buffer of another
+// The player's buffer takes the loop that sounds: an exercise's target while
+// it is asked for, the recording's part while it plays, else the sum at its pitch, else the tone. A buffer of another
 // length is made anew.
 void TSoundPart::FillLoop()
 {
-  std::vector<std::uint8_t> instead = RecordingLoop ? RecordingLoop() : std::vector<std::uint8_t>();
+  std::vector<std::uint8_t> instead = TargetLoop ? TargetLoop() : std::vector<std::uint8_t>();
+  if (instead.empty() && RecordingLoop)
+    instead = RecordingLoop();
   if (instead.empty())
     instead = SumAtPitch;
   const std::uint8_t *bytes = instead.empty() ? Tone.data() : instead.data();

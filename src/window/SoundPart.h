@@ -62,6 +62,8 @@ public:
   // While it gives bytes (8-bit stereo frames at 44.1 kHz), they play in
   // place of the sum: a recording's part. Set by the window.
   std::function<std::vector<std::uint8_t>()> RecordingLoop;
+  // The same, before the recording's: an exercise's target. Set by the window.
+  std::function<std::vector<std::uint8_t>()> TargetLoop;
   // The player's loop made again from what should sound now.
   void FillLoop();
   // Starts (on) or stops the tone loop.

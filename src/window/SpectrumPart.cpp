@@ -178,6 +178,8 @@ void TSpectrumPart::Picture(TSpectrumContent &content, TSpectrumScale &scale) co
   content.Selected = Selected();
   content.Highlight = View.Highlighted();
   content.TwoSided = View.TwoSided();
+  if (const TPhasorArray *outlines = View.Outlines ? View.Outlines() : nullptr)
+    content.SetOutlines(*outlines);
   scale = Drag.Active ? Drag.Scale
                       : TSpectrumScale::Fitting(content.Largest(),
                                                 ViewSpectrumDecibels->isChecked());
@@ -198,6 +200,13 @@ void TSpectrumPart::Draw()
   source.TwoSided = View.TwoSided();
   source.Decibels = ViewSpectrumDecibels->isChecked();
   source.Drag = Drag;
+  if (const TPhasorArray *outlines = View.Outlines ? View.Outlines() : nullptr) {
+    source.HasOutlines = true;
+    for (int k = 0; k < HarmonicCount; ++k) {
+      source.Outlines[std::size_t(2 * k)] = (*outlines)[std::size_t(k)].Re;
+      source.Outlines[std::size_t(2 * k + 1)] = (*outlines)[std::size_t(k)].Im;
+    }
+  }
   source.Display = SpectrumImage->DisplayScale();
   // Nothing in the strip moves with the time step: a redraw for another step
   // keeps the picture it would draw again.

@@ -33,6 +33,9 @@ struct TSpectrumView {
   std::function<void(int k, double magnitude, double angle)> EditHarmonic;
   // Brings the selected harmonic's row into view.
   std::function<void()> ShowSelection;
+  // Another set's entries to outline over the bars (an exercise's target);
+  // null for none.
+  std::function<const TPhasorArray *()> Outlines;
 };
 
 // The spectrum strip (View > Spectrum): a bar per harmonic for its magnitude
@@ -128,6 +131,8 @@ private:
     bool TwoSided = false;
     bool Decibels = false;
     TDrag Drag;
+    bool HasOutlines = false;
+    std::array<double, 2 * HarmonicCount> Outlines{};
     double Display = 0.0;  // the canvas's display scale; 0 before the first picture
     bool operator==(const TSource &) const = default;
   };
