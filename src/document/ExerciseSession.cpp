@@ -202,6 +202,12 @@ void TExerciseSession::KeepResult()
 
 void TExerciseSession::Begin(bool conjugate)
 {
+  // Entries above the highest harmonic take no part: the target holds none.
+  std::array<std::pair<double, double>, HarmonicCount> entries{};
+  for (int k = 0; k <= Hidden->HighestHarmonic; ++k)
+    entries[std::size_t(k)] = {Hidden->PhasorList[std::size_t(k)].Re,
+                               Hidden->PhasorList[std::size_t(k)].Im};
+  Hidden->SetEntries(entries);
   Hidden->SetConjugate(conjugate);
   MakeWave();
   IsActive = true;
