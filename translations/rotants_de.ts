@@ -275,6 +275,55 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <source>--to must come after --from</source>
         <translation>--to muss nach --from liegen</translation>
     </message>
+    <message>
+        <source>FILE</source>
+        <comment>placeholder</comment>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <comment>placeholder</comment>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>placeholder</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <comment>placeholder</comment>
+        <translation>CODE</translation>
+    </message>
+    <message>
+        <source>Start an exercise at this level, 1 to 6.</source>
+        <translation>Eine Übung auf dieser Stufe beginnen, 1 bis 6.</translation>
+    </message>
+    <message>
+        <source>LEVEL</source>
+        <comment>placeholder</comment>
+        <translation>STUFE</translation>
+    </message>
+    <message>
+        <source>The exercise&apos;s seed: the same level and seed give the same target.</source>
+        <translation>Startwert der Übung: gleiche Stufe und gleicher Startwert ergeben dasselbe Ziel.</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to 6</source>
+        <translation>eine ganze Zahl von 1 bis 6</translation>
+    </message>
+    <message>
+        <source>a whole number from 0 to %1</source>
+        <translation>eine ganze Zahl von 0 bis %1</translation>
+    </message>
+    <message>
+        <source>--seed needs --exercise</source>
+        <translation>--seed braucht --exercise</translation>
+    </message>
+    <message>
+        <source>--exercise needs the window; it cannot be combined with --export-* or --save</source>
+        <translation>--exercise braucht das Fenster und lässt sich nicht mit --export-* oder --save verbinden</translation>
+    </message>
 </context>
 <context>
     <name>TControlsPart</name>
@@ -468,6 +517,255 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     <message>
         <source>Angle %1 is outside -180 to 180: 0 applied</source>
         <translation>Winkel %1 außerhalb -180 bis 180: 0 gesetzt</translation>
+    </message>
+</context>
+<context>
+    <name>TExerciseFileText</name>
+    <message>
+        <source>target %1: %2</source>
+        <translation>Ziel %1: %2</translation>
+    </message>
+    <message>
+        <source>it is not an object</source>
+        <translation>es ist kein Objekt</translation>
+    </message>
+    <message>
+        <source>its field &quot;name&quot; is not a text of at most %1 characters</source>
+        <translation>sein Feld &quot;name&quot; ist kein Text von höchstens %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>its field &quot;threshold&quot; is not a number from %1 to %2</source>
+        <translation>sein Feld &quot;threshold&quot; ist keine Zahl von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>its field &quot;set&quot; is missing or not an object</source>
+        <translation>sein Feld &quot;set&quot; fehlt oder ist kein Objekt</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>it is not a Rotants exercise set (not a JSON object)</source>
+        <translation>sie ist kein Rotants-Übungssatz (kein JSON-Objekt)</translation>
+    </message>
+    <message>
+        <source>it is not a Rotants exercise set (its &quot;format&quot; is not &quot;%1&quot;)</source>
+        <translation>sie ist kein Rotants-Übungssatz (ihr &quot;format&quot; ist nicht &quot;%1&quot;)</translation>
+    </message>
+    <message>
+        <source>its field &quot;version&quot; is not a whole number from 1 up</source>
+        <translation>ihr Feld &quot;version&quot; ist keine ganze Zahl ab 1</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Rotants (format version %1; this program reads version %2)</source>
+        <translation>sie wurde von einer neueren Version von Rotants geschrieben (Formatversion %1; dieses Programm liest Version %2)</translation>
+    </message>
+    <message>
+        <source>its field &quot;targets&quot; is not a list of 1 to %1 targets</source>
+        <translation>ihr Feld &quot;targets&quot; ist keine Liste von 1 bis %1 Zielen</translation>
+    </message>
+</context>
+<context>
+    <name>TExercisePart</name>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Prüfen</translation>
+    </message>
+    <message>
+        <source>Compare your wave with the dashed target: one attempt.</source>
+        <translation>Vergleicht Ihre Welle mit dem gestrichelten Ziel: ein Versuch.</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Tipp</translation>
+    </message>
+    <message>
+        <source>First how many harmonics the target uses, then its spectrum outlined, then one harmonic&apos;s value at a time.</source>
+        <translation>Zuerst, wie viele Harmonische das Ziel hat, dann sein Spektrum als Umriss, dann der Wert einer Harmonischen nach der anderen.</translation>
+    </message>
+    <message>
+        <source>Show &amp;Answer</source>
+        <translation>&amp;Lösung zeigen</translation>
+    </message>
+    <message>
+        <source>Make the set the target&apos;s. The target counts as not solved.</source>
+        <translation>Macht den Satz zum Zielsatz. Das Ziel gilt als nicht gelöst.</translation>
+    </message>
+    <message>
+        <source>&amp;End Exercise</source>
+        <translation>Übung &amp;beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Open Exercise Set...</source>
+        <translation>Übungssatz ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Work through a teacher&apos;s exercise set, target by target.</source>
+        <translation>Einen Übungssatz der Lehrkraft Ziel für Ziel bearbeiten.</translation>
+    </message>
+    <message>
+        <source>E&amp;xport Results...</source>
+        <translation>Ergebnisse e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Write a CSV file for the teacher: one row per target, whether it was solved, the attempts, hints and seconds.</source>
+        <translation>Schreibt eine CSV-Datei für die Lehrkraft: eine Zeile je Ziel, ob es gelöst wurde, Versuche, Tipps und Sekunden.</translation>
+    </message>
+    <message>
+        <source>A&amp;dd Current Set as Target</source>
+        <translation>Aktuellen Satz als Ziel &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>For teachers: add the set you see as the next target of a new exercise set.</source>
+        <translation>Für Lehrkräfte: den angezeigten Satz als nächstes Ziel eines neuen Übungssatzes hinzufügen.</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Stufe:</translation>
+    </message>
+    <message>
+        <source>The level of the next new target: 1, one harmonic, up to 6, a random shape of up to 25 harmonics.</source>
+        <translation>Die Stufe des nächsten neuen Ziels: von 1, einer Harmonischen, bis 6, einer Zufallsform aus bis zu 25 Harmonischen.</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>Hear Target</source>
+        <translation>Ziel anhören</translation>
+    </message>
+    <message>
+        <source>Play the target&apos;s tone in place of yours; uncheck it to hear yours again.</source>
+        <translation>Spielt den Ton des Ziels statt Ihres; abwählen, um wieder Ihren zu hören.</translation>
+    </message>
+    <message>
+        <source>Save Exercise Set</source>
+        <translation>Übungssatz speichern</translation>
+    </message>
+    <message>
+        <source>Exercise sets (*%1)</source>
+        <translation>Übungssätze (*%1)</translation>
+    </message>
+    <message>
+        <source>The exercise set could not be saved as %1: %2.</source>
+        <translation>Der Übungssatz konnte nicht als %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Open Exercise Set</source>
+        <translation>Übungssatz öffnen</translation>
+    </message>
+    <message>
+        <source>The exercise set %1 could not be opened: %2.</source>
+        <translation>Der Übungssatz %1 konnte nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>Export Results</source>
+        <translation>Ergebnisse exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The results could not be written to %1: %2.</source>
+        <translation>Die Ergebnisse konnten nicht in %1 geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Difference (RMS): %1, solved below %2</source>
+        <translation>Abweichung (RMS): %1, gelöst unter %2</translation>
+    </message>
+    <message>
+        <source>Attempts: %1   Hints: %2   Time: %3</source>
+        <translation>Versuche: %1   Tipps: %2   Zeit: %3</translation>
+    </message>
+    <message>
+        <source>One harmonic, magnitude only</source>
+        <translation>Eine Harmonische, nur der Betrag</translation>
+    </message>
+    <message>
+        <source>Up to three harmonics, angles 0° or 180°</source>
+        <translation>Bis zu drei Harmonische, Winkel 0° oder 180°</translation>
+    </message>
+    <message>
+        <source>Up to three harmonics, any angles</source>
+        <translation>Bis zu drei Harmonische, beliebige Winkel</translation>
+    </message>
+    <message>
+        <source>Up to six harmonics</source>
+        <translation>Bis zu sechs Harmonische</translation>
+    </message>
+    <message>
+        <source>A standard waveform, cut at a highest harmonic</source>
+        <translation>Eine Standardwellenform, bei einer höchsten Harmonischen abgeschnitten</translation>
+    </message>
+    <message>
+        <source>A random shape of up to 25 harmonics</source>
+        <translation>Eine Zufallsform aus bis zu 25 Harmonischen</translation>
+    </message>
+    <message>
+        <source>The answer is shown.</source>
+        <translation>Die Lösung wird gezeigt.</translation>
+    </message>
+    <message>
+        <source>Solved! Well done.</source>
+        <translation>Gelöst! Gut gemacht.</translation>
+    </message>
+    <message>
+        <source>Not yet: the difference was %1.</source>
+        <translation>Noch nicht: die Abweichung war %1.</translation>
+    </message>
+    <message>
+        <source>Build the dashed wave, then Check.</source>
+        <translation>Bauen Sie die gestrichelte Welle nach, dann Prüfen.</translation>
+    </message>
+    <message>
+        <source>Harmonics used: %1</source>
+        <translation>Verwendete Harmonische: %1</translation>
+    </message>
+    <message>
+        <source>The target&apos;s spectrum is outlined in the strip.</source>
+        <translation>Das Spektrum des Ziels ist im Streifen umrissen.</translation>
+    </message>
+    <message>
+        <source>&amp;Next Target</source>
+        <translation>&amp;Nächstes Ziel</translation>
+    </message>
+    <message>
+        <source>&amp;New Target</source>
+        <translation>&amp;Neues Ziel</translation>
+    </message>
+    <message>
+        <source>A new target to match, at the level the exercise panel shows, or the next target of an exercise set.</source>
+        <translation>Ein neues Ziel zum Nachbauen auf der Stufe, die das Übungsfeld zeigt, oder das nächste Ziel eines Übungssatzes.</translation>
+    </message>
+    <message>
+        <source>&amp;Save Exercise Set (%1)...</source>
+        <translation>Übungssatz &amp;speichern (%1)...</translation>
+    </message>
+    <message>
+        <source>Save the targets added so far as one exercise set.</source>
+        <translation>Speichert die bisher hinzugefügten Ziele als einen Übungssatz.</translation>
+    </message>
+    <message>
+        <source>Target %1 of %2: %3</source>
+        <translation>Ziel %1 von %2: %3</translation>
+    </message>
+    <message>
+        <source>E&amp;xercise</source>
+        <translation>&amp;Übung</translation>
+    </message>
+</context>
+<context>
+    <name>TExerciseSession</name>
+    <message>
+        <source>Level %1, seed %2</source>
+        <translation>Stufe %1, Startwert %2</translation>
+    </message>
+    <message>
+        <source>Target %1</source>
+        <translation>Ziel %1</translation>
     </message>
 </context>
 <context>
@@ -665,7 +963,7 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     </message>
     <message>
         <source>Mirror chain</source>
-        <translation>Konjugierte Kette</translation>
+        <translation>Gespiegelte Kette</translation>
     </message>
     <message>
         <source>Trace of the tip</source>
@@ -911,10 +1209,6 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <translation>Zeigersätze (*.rotants)</translation>
     </message>
     <message>
-        <source>the phasor set</source>
-        <translation>den Zeigersatz</translation>
-    </message>
-    <message>
         <source>Save changes to %1?</source>
         <translation>Änderungen an %1 speichern?</translation>
     </message>
@@ -969,6 +1263,10 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     <message>
         <source>Open a phasor set (.rotants), a harmonics table (CSV) or a recording (WAV, FLAC, Ogg Vorbis, AIFF) to analyse.</source>
         <translation>Einen Zeigersatz (.rotants), eine Tabelle der Harmonischen (CSV) oder eine zu analysierende Aufnahme (WAV, FLAC, Ogg Vorbis, AIFF) öffnen.</translation>
+    </message>
+    <message>
+        <source>Save changes to the phasor set?</source>
+        <translation>Änderungen am Zeigersatz speichern?</translation>
     </message>
 </context>
 <context>
@@ -1548,7 +1846,7 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
     </message>
     <message>
         <source>Scale the spectrum&apos;s bars in decibels, over 60 dB.</source>
-        <translation>Die Balken des Spektrums in Dezibel skalieren, über 60 dB.</translation>
+        <translation>Die Balken des Spektrums in Dezibel skalieren, über einen Bereich von 60 dB.</translation>
     </message>
     <message>
         <source>Spectrum</source>

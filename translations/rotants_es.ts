@@ -275,6 +275,55 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <source>--to must come after --from</source>
         <translation>--to debe ser posterior a --from</translation>
     </message>
+    <message>
+        <source>FILE</source>
+        <comment>placeholder</comment>
+        <translation>ARCHIVO</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <comment>placeholder</comment>
+        <translation>NOMBRE</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>placeholder</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <comment>placeholder</comment>
+        <translation>CÓDIGO</translation>
+    </message>
+    <message>
+        <source>Start an exercise at this level, 1 to 6.</source>
+        <translation>Empezar un ejercicio en este nivel, de 1 a 6.</translation>
+    </message>
+    <message>
+        <source>LEVEL</source>
+        <comment>placeholder</comment>
+        <translation>NIVEL</translation>
+    </message>
+    <message>
+        <source>The exercise&apos;s seed: the same level and seed give the same target.</source>
+        <translation>Semilla del ejercicio: el mismo nivel y la misma semilla dan el mismo objetivo.</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to 6</source>
+        <translation>un número entero de 1 a 6</translation>
+    </message>
+    <message>
+        <source>a whole number from 0 to %1</source>
+        <translation>un número entero de 0 a %1</translation>
+    </message>
+    <message>
+        <source>--seed needs --exercise</source>
+        <translation>--seed necesita --exercise</translation>
+    </message>
+    <message>
+        <source>--exercise needs the window; it cannot be combined with --export-* or --save</source>
+        <translation>--exercise necesita la ventana; no se puede combinar con --export-* ni con --save</translation>
+    </message>
 </context>
 <context>
     <name>TControlsPart</name>
@@ -364,11 +413,11 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     </message>
     <message>
         <source>Mark the current real value on both plots.</source>
-        <translation>Marcar el valor real actual en ambos gráficos.</translation>
+        <translation>Marcar la parte real actual en ambos gráficos.</translation>
     </message>
     <message>
         <source>Turn the phasor plane so that its real axis points up, level with the time plot; with the real value shown, two lines carry it across.</source>
-        <translation>Girar el plano de fasores para que su eje real apunte hacia arriba, a la altura del gráfico temporal; con el valor real visible, dos líneas lo llevan al gráfico.</translation>
+        <translation>Girar el plano de fasores para que su eje real apunte hacia arriba, a la altura del gráfico temporal; con la parte real visible, dos líneas la llevan al gráfico.</translation>
     </message>
     <message>
         <source>Draw the path of the chain&apos;s tip from step 0, in red.</source>
@@ -468,6 +517,255 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     <message>
         <source>Angle %1 is outside -180 to 180: 0 applied</source>
         <translation>La fase %1 está fuera de -180 a 180: se aplicó 0</translation>
+    </message>
+</context>
+<context>
+    <name>TExerciseFileText</name>
+    <message>
+        <source>target %1: %2</source>
+        <translation>objetivo %1: %2</translation>
+    </message>
+    <message>
+        <source>it is not an object</source>
+        <translation>no es un objeto</translation>
+    </message>
+    <message>
+        <source>its field &quot;name&quot; is not a text of at most %1 characters</source>
+        <translation>su campo &quot;name&quot; no es un texto de %1 caracteres como máximo</translation>
+    </message>
+    <message>
+        <source>its field &quot;threshold&quot; is not a number from %1 to %2</source>
+        <translation>su campo &quot;threshold&quot; no es un número de %1 a %2</translation>
+    </message>
+    <message>
+        <source>its field &quot;set&quot; is missing or not an object</source>
+        <translation>su campo &quot;set&quot; falta o no es un objeto</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>el archivo está vacío</translation>
+    </message>
+    <message>
+        <source>it is not a Rotants exercise set (not a JSON object)</source>
+        <translation>no es un conjunto de ejercicios de Rotants (no es un objeto JSON)</translation>
+    </message>
+    <message>
+        <source>it is not a Rotants exercise set (its &quot;format&quot; is not &quot;%1&quot;)</source>
+        <translation>no es un conjunto de ejercicios de Rotants (su &quot;format&quot; no es &quot;%1&quot;)</translation>
+    </message>
+    <message>
+        <source>its field &quot;version&quot; is not a whole number from 1 up</source>
+        <translation>su campo &quot;version&quot; no es un número entero igual o mayor que 1</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Rotants (format version %1; this program reads version %2)</source>
+        <translation>lo escribió una versión más reciente de Rotants (versión de formato %1; este programa lee la versión %2)</translation>
+    </message>
+    <message>
+        <source>its field &quot;targets&quot; is not a list of 1 to %1 targets</source>
+        <translation>su campo &quot;targets&quot; no es una lista de 1 a %1 objetivos</translation>
+    </message>
+</context>
+<context>
+    <name>TExercisePart</name>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Comprobar</translation>
+    </message>
+    <message>
+        <source>Compare your wave with the dashed target: one attempt.</source>
+        <translation>Compara su onda con el objetivo discontinuo: un intento.</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Pista</translation>
+    </message>
+    <message>
+        <source>First how many harmonics the target uses, then its spectrum outlined, then one harmonic&apos;s value at a time.</source>
+        <translation>Primero cuántos armónicos usa el objetivo, luego su espectro en contorno y después el valor de un armónico cada vez.</translation>
+    </message>
+    <message>
+        <source>Show &amp;Answer</source>
+        <translation>&amp;Mostrar respuesta</translation>
+    </message>
+    <message>
+        <source>Make the set the target&apos;s. The target counts as not solved.</source>
+        <translation>Convierte el conjunto en el del objetivo. El objetivo cuenta como no resuelto.</translation>
+    </message>
+    <message>
+        <source>&amp;End Exercise</source>
+        <translation>&amp;Terminar ejercicio</translation>
+    </message>
+    <message>
+        <source>&amp;Open Exercise Set...</source>
+        <translation>&amp;Abrir conjunto de ejercicios...</translation>
+    </message>
+    <message>
+        <source>Work through a teacher&apos;s exercise set, target by target.</source>
+        <translation>Resolver un conjunto de ejercicios del docente, objetivo por objetivo.</translation>
+    </message>
+    <message>
+        <source>E&amp;xport Results...</source>
+        <translation>E&amp;xportar resultados...</translation>
+    </message>
+    <message>
+        <source>Write a CSV file for the teacher: one row per target, whether it was solved, the attempts, hints and seconds.</source>
+        <translation>Escribe un archivo CSV para el docente: una fila por objetivo, si se resolvió, los intentos, las pistas y los segundos.</translation>
+    </message>
+    <message>
+        <source>A&amp;dd Current Set as Target</source>
+        <translation>Aña&amp;dir el conjunto actual como objetivo</translation>
+    </message>
+    <message>
+        <source>For teachers: add the set you see as the next target of a new exercise set.</source>
+        <translation>Para docentes: añade el conjunto que se ve como el siguiente objetivo de un nuevo conjunto de ejercicios.</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Nivel:</translation>
+    </message>
+    <message>
+        <source>The level of the next new target: 1, one harmonic, up to 6, a random shape of up to 25 harmonics.</source>
+        <translation>El nivel del próximo objetivo nuevo: desde 1, un armónico, hasta 6, una forma aleatoria de hasta 25 armónicos.</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Hear Target</source>
+        <translation>Oír objetivo</translation>
+    </message>
+    <message>
+        <source>Play the target&apos;s tone in place of yours; uncheck it to hear yours again.</source>
+        <translation>Reproduce el tono del objetivo en lugar del suyo; desmárquelo para volver a oír el suyo.</translation>
+    </message>
+    <message>
+        <source>Save Exercise Set</source>
+        <translation>Guardar conjunto de ejercicios</translation>
+    </message>
+    <message>
+        <source>Exercise sets (*%1)</source>
+        <translation>Conjuntos de ejercicios (*%1)</translation>
+    </message>
+    <message>
+        <source>The exercise set could not be saved as %1: %2.</source>
+        <translation>No se pudo guardar el conjunto de ejercicios como %1: %2.</translation>
+    </message>
+    <message>
+        <source>Open Exercise Set</source>
+        <translation>Abrir conjunto de ejercicios</translation>
+    </message>
+    <message>
+        <source>The exercise set %1 could not be opened: %2.</source>
+        <translation>No se pudo abrir el conjunto de ejercicios %1: %2.</translation>
+    </message>
+    <message>
+        <source>Export Results</source>
+        <translation>Exportar resultados</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The results could not be written to %1: %2.</source>
+        <translation>No se pudieron escribir los resultados en %1: %2.</translation>
+    </message>
+    <message>
+        <source>Difference (RMS): %1, solved below %2</source>
+        <translation>Diferencia (RMS): %1, resuelto por debajo de %2</translation>
+    </message>
+    <message>
+        <source>Attempts: %1   Hints: %2   Time: %3</source>
+        <translation>Intentos: %1   Pistas: %2   Tiempo: %3</translation>
+    </message>
+    <message>
+        <source>One harmonic, magnitude only</source>
+        <translation>Un armónico, solo la magnitud</translation>
+    </message>
+    <message>
+        <source>Up to three harmonics, angles 0° or 180°</source>
+        <translation>Hasta tres armónicos, ángulos de 0° o 180°</translation>
+    </message>
+    <message>
+        <source>Up to three harmonics, any angles</source>
+        <translation>Hasta tres armónicos, ángulos cualesquiera</translation>
+    </message>
+    <message>
+        <source>Up to six harmonics</source>
+        <translation>Hasta seis armónicos</translation>
+    </message>
+    <message>
+        <source>A standard waveform, cut at a highest harmonic</source>
+        <translation>Una forma de onda estándar, cortada en un armónico máximo</translation>
+    </message>
+    <message>
+        <source>A random shape of up to 25 harmonics</source>
+        <translation>Una forma aleatoria de hasta 25 armónicos</translation>
+    </message>
+    <message>
+        <source>The answer is shown.</source>
+        <translation>Se muestra la respuesta.</translation>
+    </message>
+    <message>
+        <source>Solved! Well done.</source>
+        <translation>¡Resuelto! Muy bien.</translation>
+    </message>
+    <message>
+        <source>Not yet: the difference was %1.</source>
+        <translation>Todavía no: la diferencia era %1.</translation>
+    </message>
+    <message>
+        <source>Build the dashed wave, then Check.</source>
+        <translation>Construya la onda discontinua y luego Comprobar.</translation>
+    </message>
+    <message>
+        <source>Harmonics used: %1</source>
+        <translation>Armónicos usados: %1</translation>
+    </message>
+    <message>
+        <source>The target&apos;s spectrum is outlined in the strip.</source>
+        <translation>El espectro del objetivo aparece en contorno en la franja.</translation>
+    </message>
+    <message>
+        <source>&amp;Next Target</source>
+        <translation>Sig&amp;uiente objetivo</translation>
+    </message>
+    <message>
+        <source>&amp;New Target</source>
+        <translation>&amp;Nuevo objetivo</translation>
+    </message>
+    <message>
+        <source>A new target to match, at the level the exercise panel shows, or the next target of an exercise set.</source>
+        <translation>Un objetivo nuevo que igualar, del nivel que muestra el panel de ejercicios, o el siguiente objetivo de un conjunto de ejercicios.</translation>
+    </message>
+    <message>
+        <source>&amp;Save Exercise Set (%1)...</source>
+        <translation>&amp;Guardar conjunto de ejercicios (%1)...</translation>
+    </message>
+    <message>
+        <source>Save the targets added so far as one exercise set.</source>
+        <translation>Guarda los objetivos añadidos hasta ahora como un conjunto de ejercicios.</translation>
+    </message>
+    <message>
+        <source>Target %1 of %2: %3</source>
+        <translation>Objetivo %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>E&amp;xercise</source>
+        <translation>E&amp;jercicio</translation>
+    </message>
+</context>
+<context>
+    <name>TExerciseSession</name>
+    <message>
+        <source>Level %1, seed %2</source>
+        <translation>Nivel %1, semilla %2</translation>
+    </message>
+    <message>
+        <source>Target %1</source>
+        <translation>Objetivo %1</translation>
     </message>
 </context>
 <context>
@@ -665,7 +963,7 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     </message>
     <message>
         <source>Mirror chain</source>
-        <translation>Cadena conjugada</translation>
+        <translation>Cadena reflejada</translation>
     </message>
     <message>
         <source>Trace of the tip</source>
@@ -911,10 +1209,6 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <translation>Conjuntos de fasores (*.rotants)</translation>
     </message>
     <message>
-        <source>the phasor set</source>
-        <translation>el conjunto de fasores</translation>
-    </message>
-    <message>
         <source>Save changes to %1?</source>
         <translation>¿Guardar los cambios en %1?</translation>
     </message>
@@ -969,6 +1263,10 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     <message>
         <source>Open a phasor set (.rotants), a harmonics table (CSV) or a recording (WAV, FLAC, Ogg Vorbis, AIFF) to analyse.</source>
         <translation>Abrir un conjunto de fasores (.rotants), una tabla de armónicos (CSV) o una grabación (WAV, FLAC, Ogg Vorbis, AIFF) para analizarla.</translation>
+    </message>
+    <message>
+        <source>Save changes to the phasor set?</source>
+        <translation>¿Guardar los cambios en el conjunto de fasores?</translation>
     </message>
 </context>
 <context>
@@ -1149,7 +1447,7 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
     <message>
         <source>Root-mean-square difference over one period between the sum of the harmonics in use and the ideal wave, in the time plot&apos;s units; 0 is a perfect match.
 &quot;Custom Rotants&quot; shows &quot;-&quot;: it has no ideal wave to compare with.</source>
-        <translation>Diferencia cuadrática media (RMS) a lo largo de un periodo entre la suma de los armónicos en uso y la onda ideal, en las unidades del gráfico temporal; 0 es una coincidencia perfecta.
+        <translation>Raíz de la diferencia cuadrática media (RMS) a lo largo de un periodo entre la suma de los armónicos en uso y la onda ideal, en las unidades del gráfico temporal; 0 es una coincidencia perfecta.
 «Fasores a medida» muestra «-»: no tiene onda ideal con la que comparar.</translation>
     </message>
     <message>

@@ -185,11 +185,11 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     </message>
     <message>
         <source>Exit codes: 0 done; 1 a file could not be written; 2 a bad option, value or input file.</source>
-        <translation>Codes de sortie : 0 terminé ; 1 un fichier n&apos;a pas pu être écrit ; 2 une option, une valeur ou un fichier d&apos;entrée incorrects.</translation>
+        <translation>Codes de sortie&#xa0;: 0 terminé&#xa0;; 1 un fichier n&apos;a pas pu être écrit&#xa0;; 2 une option, une valeur ou un fichier d&apos;entrée incorrects.</translation>
     </message>
     <message>
         <source>Waveform: %1 (or as the drop-down names it, in any case).</source>
-        <translation>Forme d&apos;onde : %1 (ou comme la nomme la liste déroulante, en majuscules ou minuscules).</translation>
+        <translation>Forme d&apos;onde&#xa0;: %1 (ou comme la nomme la liste déroulante, en majuscules ou minuscules).</translation>
     </message>
     <message>
         <source>Length of the exported sound, up to %1 seconds (default 5).</source>
@@ -205,7 +205,7 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     </message>
     <message>
         <source>--%1 given more than once (&quot;%2&quot; and &quot;%3&quot;)</source>
-        <translation>--%1 donné plus d&apos;une fois (« %2 » et « %3 »)</translation>
+        <translation>--%1 donné plus d&apos;une fois («&#xa0;%2&#xa0;» et «&#xa0;%3&#xa0;»)</translation>
     </message>
     <message>
         <source>a file name ending in .%1</source>
@@ -217,7 +217,7 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     </message>
     <message>
         <source>&quot;%1&quot; named by both --%2 and --%3</source>
-        <translation>« %1 » désigné à la fois par --%2 et par --%3</translation>
+        <translation>«&#xa0;%1&#xa0;» désigné à la fois par --%2 et par --%3</translation>
     </message>
     <message>
         <source>Write one sweep (two periods) as animated GIF.</source>
@@ -274,6 +274,55 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     <message>
         <source>--to must come after --from</source>
         <translation>--to doit être postérieur à --from</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <comment>placeholder</comment>
+        <translation>FICHIER</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <comment>placeholder</comment>
+        <translation>NOM</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>placeholder</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <comment>placeholder</comment>
+        <translation>CODE</translation>
+    </message>
+    <message>
+        <source>Start an exercise at this level, 1 to 6.</source>
+        <translation>Commencer un exercice à ce niveau, de 1 à 6.</translation>
+    </message>
+    <message>
+        <source>LEVEL</source>
+        <comment>placeholder</comment>
+        <translation>NIVEAU</translation>
+    </message>
+    <message>
+        <source>The exercise&apos;s seed: the same level and seed give the same target.</source>
+        <translation>Graine de l’exercice&#xa0;: le même niveau et la même graine donnent la même cible.</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to 6</source>
+        <translation>un nombre entier de 1 à 6</translation>
+    </message>
+    <message>
+        <source>a whole number from 0 to %1</source>
+        <translation>un nombre entier de 0 à %1</translation>
+    </message>
+    <message>
+        <source>--seed needs --exercise</source>
+        <translation>--seed nécessite --exercise</translation>
+    </message>
+    <message>
+        <source>--exercise needs the window; it cannot be combined with --export-* or --save</source>
+        <translation>--exercise nécessite la fenêtre&#xa0;; il ne peut pas être combiné avec --export-* ou --save</translation>
     </message>
 </context>
 <context>
@@ -364,11 +413,11 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     </message>
     <message>
         <source>Mark the current real value on both plots.</source>
-        <translation>Marquer la valeur réelle actuelle sur les deux graphes.</translation>
+        <translation>Marquer la partie réelle actuelle sur les deux graphes.</translation>
     </message>
     <message>
         <source>Turn the phasor plane so that its real axis points up, level with the time plot; with the real value shown, two lines carry it across.</source>
-        <translation>Tourner le plan des phaseurs pour que son axe réel pointe vers le haut, à hauteur du graphe temporel&#xa0;; quand la valeur réelle est affichée, deux lignes la reportent.</translation>
+        <translation>Tourner le plan des phaseurs pour que son axe réel pointe vers le haut, à hauteur du graphe temporel&#xa0;; quand la partie réelle est affichée, deux lignes la reportent.</translation>
     </message>
     <message>
         <source>Draw the path of the chain&apos;s tip from step 0, in red.</source>
@@ -471,6 +520,255 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     </message>
 </context>
 <context>
+    <name>TExerciseFileText</name>
+    <message>
+        <source>target %1: %2</source>
+        <translation>cible %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>it is not an object</source>
+        <translation>ce n’est pas un objet</translation>
+    </message>
+    <message>
+        <source>its field &quot;name&quot; is not a text of at most %1 characters</source>
+        <translation>son champ &quot;name&quot; n’est pas un texte d’au plus %1 caractères</translation>
+    </message>
+    <message>
+        <source>its field &quot;threshold&quot; is not a number from %1 to %2</source>
+        <translation>son champ &quot;threshold&quot; n’est pas un nombre de %1 à %2</translation>
+    </message>
+    <message>
+        <source>its field &quot;set&quot; is missing or not an object</source>
+        <translation>son champ &quot;set&quot; manque ou n’est pas un objet</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <source>it is not a Rotants exercise set (not a JSON object)</source>
+        <translation>ce n’est pas une série d’exercices Rotants (pas un objet JSON)</translation>
+    </message>
+    <message>
+        <source>it is not a Rotants exercise set (its &quot;format&quot; is not &quot;%1&quot;)</source>
+        <translation>ce n’est pas une série d’exercices Rotants (son &quot;format&quot; n’est pas &quot;%1&quot;)</translation>
+    </message>
+    <message>
+        <source>its field &quot;version&quot; is not a whole number from 1 up</source>
+        <translation>son champ &quot;version&quot; n&apos;est pas un nombre entier supérieur ou égal à 1</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Rotants (format version %1; this program reads version %2)</source>
+        <translation>il a été écrit par une version plus récente de Rotants (version de format %1&#xa0;; ce programme lit la version %2)</translation>
+    </message>
+    <message>
+        <source>its field &quot;targets&quot; is not a list of 1 to %1 targets</source>
+        <translation>son champ &quot;targets&quot; n’est pas une liste de 1 à %1 cibles</translation>
+    </message>
+</context>
+<context>
+    <name>TExercisePart</name>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Vérifier</translation>
+    </message>
+    <message>
+        <source>Compare your wave with the dashed target: one attempt.</source>
+        <translation>Compare votre onde à la cible en pointillés&#xa0;: une tentative.</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Indice</translation>
+    </message>
+    <message>
+        <source>First how many harmonics the target uses, then its spectrum outlined, then one harmonic&apos;s value at a time.</source>
+        <translation>D’abord le nombre d’harmoniques de la cible, puis son spectre en contour, puis la valeur d’une harmonique à la fois.</translation>
+    </message>
+    <message>
+        <source>Show &amp;Answer</source>
+        <translation>Afficher la &amp;réponse</translation>
+    </message>
+    <message>
+        <source>Make the set the target&apos;s. The target counts as not solved.</source>
+        <translation>Remplace l’ensemble par celui de la cible. La cible compte comme non résolue.</translation>
+    </message>
+    <message>
+        <source>&amp;End Exercise</source>
+        <translation>&amp;Terminer l’exercice</translation>
+    </message>
+    <message>
+        <source>&amp;Open Exercise Set...</source>
+        <translation>&amp;Ouvrir une série d’exercices...</translation>
+    </message>
+    <message>
+        <source>Work through a teacher&apos;s exercise set, target by target.</source>
+        <translation>Travailler une série d’exercices de l’enseignant, cible par cible.</translation>
+    </message>
+    <message>
+        <source>E&amp;xport Results...</source>
+        <translation>E&amp;xporter les résultats...</translation>
+    </message>
+    <message>
+        <source>Write a CSV file for the teacher: one row per target, whether it was solved, the attempts, hints and seconds.</source>
+        <translation>Écrit un fichier CSV pour l’enseignant&#xa0;: une ligne par cible, résolue ou non, les tentatives, les indices et les secondes.</translation>
+    </message>
+    <message>
+        <source>A&amp;dd Current Set as Target</source>
+        <translation>Ajouter l’ensemble actuel comme &amp;cible</translation>
+    </message>
+    <message>
+        <source>For teachers: add the set you see as the next target of a new exercise set.</source>
+        <translation>Pour les enseignants&#xa0;: ajoute l’ensemble affiché comme cible suivante d’une nouvelle série d’exercices.</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Niveau&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The level of the next new target: 1, one harmonic, up to 6, a random shape of up to 25 harmonics.</source>
+        <translation>Le niveau de la prochaine nouvelle cible&#xa0;: de 1, une harmonique, à 6, une forme aléatoire d’au plus 25 harmoniques.</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Hear Target</source>
+        <translation>Écouter la cible</translation>
+    </message>
+    <message>
+        <source>Play the target&apos;s tone in place of yours; uncheck it to hear yours again.</source>
+        <translation>Joue le son de la cible à la place du vôtre&#xa0;; décochez pour entendre de nouveau le vôtre.</translation>
+    </message>
+    <message>
+        <source>Save Exercise Set</source>
+        <translation>Enregistrer la série d’exercices</translation>
+    </message>
+    <message>
+        <source>Exercise sets (*%1)</source>
+        <translation>Séries d’exercices (*%1)</translation>
+    </message>
+    <message>
+        <source>The exercise set could not be saved as %1: %2.</source>
+        <translation>La série d’exercices n’a pas pu être enregistrée sous %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Open Exercise Set</source>
+        <translation>Ouvrir une série d’exercices</translation>
+    </message>
+    <message>
+        <source>The exercise set %1 could not be opened: %2.</source>
+        <translation>La série d’exercices %1 n’a pas pu être ouverte&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Export Results</source>
+        <translation>Exporter les résultats</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The results could not be written to %1: %2.</source>
+        <translation>Les résultats n’ont pas pu être écrits dans %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Difference (RMS): %1, solved below %2</source>
+        <translation>Écart (eff.)&#xa0;: %1, résolu sous %2</translation>
+    </message>
+    <message>
+        <source>Attempts: %1   Hints: %2   Time: %3</source>
+        <translation>Tentatives&#xa0;: %1   Indices&#xa0;: %2   Temps&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>One harmonic, magnitude only</source>
+        <translation>Une harmonique, le module seulement</translation>
+    </message>
+    <message>
+        <source>Up to three harmonics, angles 0° or 180°</source>
+        <translation>Jusqu’à trois harmoniques, angles de 0° ou 180°</translation>
+    </message>
+    <message>
+        <source>Up to three harmonics, any angles</source>
+        <translation>Jusqu’à trois harmoniques, angles quelconques</translation>
+    </message>
+    <message>
+        <source>Up to six harmonics</source>
+        <translation>Jusqu’à six harmoniques</translation>
+    </message>
+    <message>
+        <source>A standard waveform, cut at a highest harmonic</source>
+        <translation>Un signal type, coupé à un rang maximal</translation>
+    </message>
+    <message>
+        <source>A random shape of up to 25 harmonics</source>
+        <translation>Une forme aléatoire d’au plus 25 harmoniques</translation>
+    </message>
+    <message>
+        <source>The answer is shown.</source>
+        <translation>La réponse est affichée.</translation>
+    </message>
+    <message>
+        <source>Solved! Well done.</source>
+        <translation>Résolu&#xa0;! Bravo.</translation>
+    </message>
+    <message>
+        <source>Not yet: the difference was %1.</source>
+        <translation>Pas encore&#xa0;: l’écart était de %1.</translation>
+    </message>
+    <message>
+        <source>Build the dashed wave, then Check.</source>
+        <translation>Construisez l’onde en pointillés, puis Vérifier.</translation>
+    </message>
+    <message>
+        <source>Harmonics used: %1</source>
+        <translation>Harmoniques utilisées&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The target&apos;s spectrum is outlined in the strip.</source>
+        <translation>Le spectre de la cible est dessiné en contour dans la bande.</translation>
+    </message>
+    <message>
+        <source>&amp;Next Target</source>
+        <translation>Cible s&amp;uivante</translation>
+    </message>
+    <message>
+        <source>&amp;New Target</source>
+        <translation>&amp;Nouvelle cible</translation>
+    </message>
+    <message>
+        <source>A new target to match, at the level the exercise panel shows, or the next target of an exercise set.</source>
+        <translation>Une nouvelle cible à reproduire, au niveau indiqué par le panneau d’exercice, ou la cible suivante d’une série d’exercices.</translation>
+    </message>
+    <message>
+        <source>&amp;Save Exercise Set (%1)...</source>
+        <translation>&amp;Enregistrer la série d’exercices (%1)...</translation>
+    </message>
+    <message>
+        <source>Save the targets added so far as one exercise set.</source>
+        <translation>Enregistre les cibles ajoutées jusqu’ici en une série d’exercices.</translation>
+    </message>
+    <message>
+        <source>Target %1 of %2: %3</source>
+        <translation>Cible %1 sur %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>E&amp;xercise</source>
+        <translation>E&amp;xercice</translation>
+    </message>
+</context>
+<context>
+    <name>TExerciseSession</name>
+    <message>
+        <source>Level %1, seed %2</source>
+        <translation>Niveau %1, graine %2</translation>
+    </message>
+    <message>
+        <source>Target %1</source>
+        <translation>Cible %1</translation>
+    </message>
+</context>
+<context>
     <name>TExportsPart</name>
     <message>
         <source>the picture could not be encoded</source>
@@ -558,7 +856,7 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     </message>
     <message>
         <source>Could not print: %1.</source>
-        <translation>Impossible d&apos;imprimer : %1.</translation>
+        <translation>Impossible d&apos;imprimer&#xa0;: %1.</translation>
     </message>
     <message>
         <source>&amp;Export</source>
@@ -665,7 +963,7 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     </message>
     <message>
         <source>Mirror chain</source>
-        <translation>Chaîne conjuguée</translation>
+        <translation>Chaîne miroir</translation>
     </message>
     <message>
         <source>Trace of the tip</source>
@@ -911,10 +1209,6 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <translation>Ensembles de phaseurs (*.rotants)</translation>
     </message>
     <message>
-        <source>the phasor set</source>
-        <translation>l’ensemble de phaseurs</translation>
-    </message>
-    <message>
         <source>Save changes to %1?</source>
         <translation>Enregistrer les modifications de %1&#xa0;?</translation>
     </message>
@@ -969,6 +1263,10 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
     <message>
         <source>Open a phasor set (.rotants), a harmonics table (CSV) or a recording (WAV, FLAC, Ogg Vorbis, AIFF) to analyse.</source>
         <translation>Ouvrir un ensemble de phaseurs (.rotants), une table des harmoniques (CSV) ou un enregistrement (WAV, FLAC, Ogg Vorbis, AIFF) à analyser.</translation>
+    </message>
+    <message>
+        <source>Save changes to the phasor set?</source>
+        <translation>Enregistrer les modifications de l’ensemble de phaseurs&#xa0;?</translation>
     </message>
 </context>
 <context>

@@ -275,6 +275,55 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <source>--to must come after --from</source>
         <translation>--to deve ser posterior a --from</translation>
     </message>
+    <message>
+        <source>FILE</source>
+        <comment>placeholder</comment>
+        <translation>ARQUIVO</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <comment>placeholder</comment>
+        <translation>NOME</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>placeholder</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <comment>placeholder</comment>
+        <translation>CÓDIGO</translation>
+    </message>
+    <message>
+        <source>Start an exercise at this level, 1 to 6.</source>
+        <translation>Começar um exercício neste nível, de 1 a 6.</translation>
+    </message>
+    <message>
+        <source>LEVEL</source>
+        <comment>placeholder</comment>
+        <translation>NÍVEL</translation>
+    </message>
+    <message>
+        <source>The exercise&apos;s seed: the same level and seed give the same target.</source>
+        <translation>Semente do exercício: o mesmo nível e a mesma semente dão o mesmo alvo.</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to 6</source>
+        <translation>um número inteiro de 1 a 6</translation>
+    </message>
+    <message>
+        <source>a whole number from 0 to %1</source>
+        <translation>um número inteiro de 0 a %1</translation>
+    </message>
+    <message>
+        <source>--seed needs --exercise</source>
+        <translation>--seed exige --exercise</translation>
+    </message>
+    <message>
+        <source>--exercise needs the window; it cannot be combined with --export-* or --save</source>
+        <translation>--exercise exige a janela; não pode ser combinado com --export-* nem com --save</translation>
+    </message>
 </context>
 <context>
     <name>TControlsPart</name>
@@ -364,11 +413,11 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     </message>
     <message>
         <source>Mark the current real value on both plots.</source>
-        <translation>Marca o valor real atual nos dois gráficos.</translation>
+        <translation>Marca a parte real atual nos dois gráficos.</translation>
     </message>
     <message>
         <source>Turn the phasor plane so that its real axis points up, level with the time plot; with the real value shown, two lines carry it across.</source>
-        <translation>Gira o plano dos fasores para que o eixo real aponte para cima, na altura do gráfico no tempo; com o valor real à vista, duas linhas o levam até o gráfico.</translation>
+        <translation>Gira o plano dos fasores para que o eixo real aponte para cima, na altura do gráfico no tempo; com a parte real à vista, duas linhas a levam até o gráfico.</translation>
     </message>
     <message>
         <source>Draw the path of the chain&apos;s tip from step 0, in red.</source>
@@ -468,6 +517,255 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     <message>
         <source>Angle %1 is outside -180 to 180: 0 applied</source>
         <translation>Fase %1 fora de -180 a 180: aplicado 0</translation>
+    </message>
+</context>
+<context>
+    <name>TExerciseFileText</name>
+    <message>
+        <source>target %1: %2</source>
+        <translation>alvo %1: %2</translation>
+    </message>
+    <message>
+        <source>it is not an object</source>
+        <translation>não é um objeto</translation>
+    </message>
+    <message>
+        <source>its field &quot;name&quot; is not a text of at most %1 characters</source>
+        <translation>seu campo &quot;name&quot; não é um texto de no máximo %1 caracteres</translation>
+    </message>
+    <message>
+        <source>its field &quot;threshold&quot; is not a number from %1 to %2</source>
+        <translation>seu campo &quot;threshold&quot; não é um número de %1 a %2</translation>
+    </message>
+    <message>
+        <source>its field &quot;set&quot; is missing or not an object</source>
+        <translation>seu campo &quot;set&quot; está ausente ou não é um objeto</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>o arquivo está vazio</translation>
+    </message>
+    <message>
+        <source>it is not a Rotants exercise set (not a JSON object)</source>
+        <translation>não é um conjunto de exercícios do Rotants (não é um objeto JSON)</translation>
+    </message>
+    <message>
+        <source>it is not a Rotants exercise set (its &quot;format&quot; is not &quot;%1&quot;)</source>
+        <translation>não é um conjunto de exercícios do Rotants (seu &quot;format&quot; não é &quot;%1&quot;)</translation>
+    </message>
+    <message>
+        <source>its field &quot;version&quot; is not a whole number from 1 up</source>
+        <translation>seu campo &quot;version&quot; não é um número inteiro a partir de 1</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Rotants (format version %1; this program reads version %2)</source>
+        <translation>foi gravado por uma versão mais nova do Rotants (versão de formato %1; este programa lê a versão %2)</translation>
+    </message>
+    <message>
+        <source>its field &quot;targets&quot; is not a list of 1 to %1 targets</source>
+        <translation>seu campo &quot;targets&quot; não é uma lista de 1 a %1 alvos</translation>
+    </message>
+</context>
+<context>
+    <name>TExercisePart</name>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Verificar</translation>
+    </message>
+    <message>
+        <source>Compare your wave with the dashed target: one attempt.</source>
+        <translation>Compara a sua onda com o alvo tracejado: uma tentativa.</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Dica</translation>
+    </message>
+    <message>
+        <source>First how many harmonics the target uses, then its spectrum outlined, then one harmonic&apos;s value at a time.</source>
+        <translation>Primeiro quantas harmônicas o alvo usa, depois o seu espectro em contorno e então o valor de uma harmônica por vez.</translation>
+    </message>
+    <message>
+        <source>Show &amp;Answer</source>
+        <translation>Mostrar &amp;resposta</translation>
+    </message>
+    <message>
+        <source>Make the set the target&apos;s. The target counts as not solved.</source>
+        <translation>Transforma o conjunto no do alvo. O alvo conta como não resolvido.</translation>
+    </message>
+    <message>
+        <source>&amp;End Exercise</source>
+        <translation>&amp;Encerrar exercício</translation>
+    </message>
+    <message>
+        <source>&amp;Open Exercise Set...</source>
+        <translation>&amp;Abrir conjunto de exercícios...</translation>
+    </message>
+    <message>
+        <source>Work through a teacher&apos;s exercise set, target by target.</source>
+        <translation>Resolver um conjunto de exercícios do professor, alvo por alvo.</translation>
+    </message>
+    <message>
+        <source>E&amp;xport Results...</source>
+        <translation>E&amp;xportar resultados...</translation>
+    </message>
+    <message>
+        <source>Write a CSV file for the teacher: one row per target, whether it was solved, the attempts, hints and seconds.</source>
+        <translation>Grava um arquivo CSV para o professor: uma linha por alvo, se foi resolvido, as tentativas, as dicas e os segundos.</translation>
+    </message>
+    <message>
+        <source>A&amp;dd Current Set as Target</source>
+        <translation>Adi&amp;cionar o conjunto atual como alvo</translation>
+    </message>
+    <message>
+        <source>For teachers: add the set you see as the next target of a new exercise set.</source>
+        <translation>Para professores: adiciona o conjunto exibido como o próximo alvo de um novo conjunto de exercícios.</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Nível:</translation>
+    </message>
+    <message>
+        <source>The level of the next new target: 1, one harmonic, up to 6, a random shape of up to 25 harmonics.</source>
+        <translation>O nível do próximo alvo novo: de 1, uma harmônica, até 6, uma forma aleatória de até 25 harmônicas.</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nível</translation>
+    </message>
+    <message>
+        <source>Hear Target</source>
+        <translation>Ouvir alvo</translation>
+    </message>
+    <message>
+        <source>Play the target&apos;s tone in place of yours; uncheck it to hear yours again.</source>
+        <translation>Toca o tom do alvo no lugar do seu; desmarque para ouvir o seu de novo.</translation>
+    </message>
+    <message>
+        <source>Save Exercise Set</source>
+        <translation>Salvar conjunto de exercícios</translation>
+    </message>
+    <message>
+        <source>Exercise sets (*%1)</source>
+        <translation>Conjuntos de exercícios (*%1)</translation>
+    </message>
+    <message>
+        <source>The exercise set could not be saved as %1: %2.</source>
+        <translation>Não foi possível salvar o conjunto de exercícios como %1: %2.</translation>
+    </message>
+    <message>
+        <source>Open Exercise Set</source>
+        <translation>Abrir conjunto de exercícios</translation>
+    </message>
+    <message>
+        <source>The exercise set %1 could not be opened: %2.</source>
+        <translation>Não foi possível abrir o conjunto de exercícios %1: %2.</translation>
+    </message>
+    <message>
+        <source>Export Results</source>
+        <translation>Exportar resultados</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Arquivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The results could not be written to %1: %2.</source>
+        <translation>Não foi possível gravar os resultados em %1: %2.</translation>
+    </message>
+    <message>
+        <source>Difference (RMS): %1, solved below %2</source>
+        <translation>Diferença (RMS): %1, resolvido abaixo de %2</translation>
+    </message>
+    <message>
+        <source>Attempts: %1   Hints: %2   Time: %3</source>
+        <translation>Tentativas: %1   Dicas: %2   Tempo: %3</translation>
+    </message>
+    <message>
+        <source>One harmonic, magnitude only</source>
+        <translation>Uma harmônica, só a magnitude</translation>
+    </message>
+    <message>
+        <source>Up to three harmonics, angles 0° or 180°</source>
+        <translation>Até três harmônicas, ângulos de 0° ou 180°</translation>
+    </message>
+    <message>
+        <source>Up to three harmonics, any angles</source>
+        <translation>Até três harmônicas, ângulos quaisquer</translation>
+    </message>
+    <message>
+        <source>Up to six harmonics</source>
+        <translation>Até seis harmônicas</translation>
+    </message>
+    <message>
+        <source>A standard waveform, cut at a highest harmonic</source>
+        <translation>Uma forma de onda padrão, cortada em uma harmônica máxima</translation>
+    </message>
+    <message>
+        <source>A random shape of up to 25 harmonics</source>
+        <translation>Uma forma aleatória de até 25 harmônicas</translation>
+    </message>
+    <message>
+        <source>The answer is shown.</source>
+        <translation>A resposta está à mostra.</translation>
+    </message>
+    <message>
+        <source>Solved! Well done.</source>
+        <translation>Resolvido! Muito bem.</translation>
+    </message>
+    <message>
+        <source>Not yet: the difference was %1.</source>
+        <translation>Ainda não: a diferença era %1.</translation>
+    </message>
+    <message>
+        <source>Build the dashed wave, then Check.</source>
+        <translation>Construa a onda tracejada e depois Verificar.</translation>
+    </message>
+    <message>
+        <source>Harmonics used: %1</source>
+        <translation>Harmônicas usadas: %1</translation>
+    </message>
+    <message>
+        <source>The target&apos;s spectrum is outlined in the strip.</source>
+        <translation>O espectro do alvo aparece em contorno na faixa.</translation>
+    </message>
+    <message>
+        <source>&amp;Next Target</source>
+        <translation>&amp;Próximo alvo</translation>
+    </message>
+    <message>
+        <source>&amp;New Target</source>
+        <translation>&amp;Novo alvo</translation>
+    </message>
+    <message>
+        <source>A new target to match, at the level the exercise panel shows, or the next target of an exercise set.</source>
+        <translation>Um novo alvo para igualar, no nível mostrado pelo painel de exercícios, ou o próximo alvo de um conjunto de exercícios.</translation>
+    </message>
+    <message>
+        <source>&amp;Save Exercise Set (%1)...</source>
+        <translation>&amp;Salvar conjunto de exercícios (%1)...</translation>
+    </message>
+    <message>
+        <source>Save the targets added so far as one exercise set.</source>
+        <translation>Salva os alvos adicionados até agora como um conjunto de exercícios.</translation>
+    </message>
+    <message>
+        <source>Target %1 of %2: %3</source>
+        <translation>Alvo %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>E&amp;xercise</source>
+        <translation>Exer&amp;cício</translation>
+    </message>
+</context>
+<context>
+    <name>TExerciseSession</name>
+    <message>
+        <source>Level %1, seed %2</source>
+        <translation>Nível %1, semente %2</translation>
+    </message>
+    <message>
+        <source>Target %1</source>
+        <translation>Alvo %1</translation>
     </message>
 </context>
 <context>
@@ -665,7 +963,7 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     </message>
     <message>
         <source>Mirror chain</source>
-        <translation>Cadeia conjugada</translation>
+        <translation>Cadeia espelhada</translation>
     </message>
     <message>
         <source>Trace of the tip</source>
@@ -911,10 +1209,6 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <translation>Conjuntos de fasores (*.rotants)</translation>
     </message>
     <message>
-        <source>the phasor set</source>
-        <translation>o conjunto de fasores</translation>
-    </message>
-    <message>
         <source>Save changes to %1?</source>
         <translation>Salvar as alterações em %1?</translation>
     </message>
@@ -969,6 +1263,10 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     <message>
         <source>Open a phasor set (.rotants), a harmonics table (CSV) or a recording (WAV, FLAC, Ogg Vorbis, AIFF) to analyse.</source>
         <translation>Abre um conjunto de fasores (.rotants), uma tabela de harmônicas (CSV) ou uma gravação (WAV, FLAC, Ogg Vorbis, AIFF) para analisar.</translation>
+    </message>
+    <message>
+        <source>Save changes to the phasor set?</source>
+        <translation>Salvar as alterações no conjunto de fasores?</translation>
     </message>
 </context>
 <context>
@@ -1149,7 +1447,7 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
     <message>
         <source>Root-mean-square difference over one period between the sum of the harmonics in use and the ideal wave, in the time plot&apos;s units; 0 is a perfect match.
 &quot;Custom Rotants&quot; shows &quot;-&quot;: it has no ideal wave to compare with.</source>
-        <translation>Diferença quadrática média (RMS) ao longo de um período entre a soma das harmônicas em uso e a onda ideal, nas unidades do gráfico no tempo; 0 é uma coincidência perfeita.
+        <translation>Raiz da diferença quadrática média (RMS) ao longo de um período entre a soma das harmônicas em uso e a onda ideal, nas unidades do gráfico no tempo; 0 é uma coincidência perfeita.
 &quot;Fasores livres&quot; mostra &quot;-&quot;: não há onda ideal com que comparar.</translation>
     </message>
     <message>

@@ -275,6 +275,55 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <source>--to must come after --from</source>
         <translation>--to 必须晚于 --from</translation>
     </message>
+    <message>
+        <source>FILE</source>
+        <comment>placeholder</comment>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <comment>placeholder</comment>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>placeholder</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>CODE</source>
+        <comment>placeholder</comment>
+        <translation>代码</translation>
+    </message>
+    <message>
+        <source>Start an exercise at this level, 1 to 6.</source>
+        <translation>以此级别开始练习，1 到 6。</translation>
+    </message>
+    <message>
+        <source>LEVEL</source>
+        <comment>placeholder</comment>
+        <translation>级别</translation>
+    </message>
+    <message>
+        <source>The exercise&apos;s seed: the same level and seed give the same target.</source>
+        <translation>练习的种子：相同的级别和种子给出相同的目标。</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to 6</source>
+        <translation>介于 1 到 6 的整数</translation>
+    </message>
+    <message>
+        <source>a whole number from 0 to %1</source>
+        <translation>介于 0 到 %1 的整数</translation>
+    </message>
+    <message>
+        <source>--seed needs --exercise</source>
+        <translation>--seed 需要 --exercise</translation>
+    </message>
+    <message>
+        <source>--exercise needs the window; it cannot be combined with --export-* or --save</source>
+        <translation>--exercise 需要窗口；不能与 --export-* 或 --save 同时使用</translation>
+    </message>
 </context>
 <context>
     <name>TControlsPart</name>
@@ -468,6 +517,255 @@ With --export-* or --save it writes those files without opening a window.</sourc
     <message>
         <source>Angle %1 is outside -180 to 180: 0 applied</source>
         <translation>相角 %1 超出 -180 到 180：已改为 0</translation>
+    </message>
+</context>
+<context>
+    <name>TExerciseFileText</name>
+    <message>
+        <source>target %1: %2</source>
+        <translation>目标 %1：%2</translation>
+    </message>
+    <message>
+        <source>it is not an object</source>
+        <translation>它不是对象</translation>
+    </message>
+    <message>
+        <source>its field &quot;name&quot; is not a text of at most %1 characters</source>
+        <translation>其字段 &quot;name&quot; 不是最多 %1 个字符的文本</translation>
+    </message>
+    <message>
+        <source>its field &quot;threshold&quot; is not a number from %1 to %2</source>
+        <translation>其字段 &quot;threshold&quot; 不是介于 %1 到 %2 的数</translation>
+    </message>
+    <message>
+        <source>its field &quot;set&quot; is missing or not an object</source>
+        <translation>其字段 &quot;set&quot; 缺失或不是对象</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>文件为空</translation>
+    </message>
+    <message>
+        <source>it is not a Rotants exercise set (not a JSON object)</source>
+        <translation>它不是 Rotants 练习集（不是 JSON 对象）</translation>
+    </message>
+    <message>
+        <source>it is not a Rotants exercise set (its &quot;format&quot; is not &quot;%1&quot;)</source>
+        <translation>它不是 Rotants 练习集（其 &quot;format&quot; 不是 &quot;%1&quot;）</translation>
+    </message>
+    <message>
+        <source>its field &quot;version&quot; is not a whole number from 1 up</source>
+        <translation>其字段 &quot;version&quot; 不是大于或等于 1 的整数</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Rotants (format version %1; this program reads version %2)</source>
+        <translation>它由更新版本的 Rotants 写入（格式版本 %1；本程序读取版本 %2）</translation>
+    </message>
+    <message>
+        <source>its field &quot;targets&quot; is not a list of 1 to %1 targets</source>
+        <translation>其字段 &quot;targets&quot; 不是包含 1 到 %1 个目标的列表</translation>
+    </message>
+</context>
+<context>
+    <name>TExercisePart</name>
+    <message>
+        <source>&amp;Check</source>
+        <translation>检查(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Compare your wave with the dashed target: one attempt.</source>
+        <translation>将你的波形与虚线目标比较：计一次尝试。</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>提示(&amp;H)</translation>
+    </message>
+    <message>
+        <source>First how many harmonics the target uses, then its spectrum outlined, then one harmonic&apos;s value at a time.</source>
+        <translation>先给出目标使用的谐波个数，再以轮廓显示其频谱，然后每次给出一个谐波的值。</translation>
+    </message>
+    <message>
+        <source>Show &amp;Answer</source>
+        <translation>显示答案(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Make the set the target&apos;s. The target counts as not solved.</source>
+        <translation>把相量组变为目标的相量组。该目标记为未解出。</translation>
+    </message>
+    <message>
+        <source>&amp;End Exercise</source>
+        <translation>结束练习(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Open Exercise Set...</source>
+        <translation>打开练习集(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Work through a teacher&apos;s exercise set, target by target.</source>
+        <translation>逐个目标完成教师的练习集。</translation>
+    </message>
+    <message>
+        <source>E&amp;xport Results...</source>
+        <translation>导出结果(&amp;X)...</translation>
+    </message>
+    <message>
+        <source>Write a CSV file for the teacher: one row per target, whether it was solved, the attempts, hints and seconds.</source>
+        <translation>为教师写出 CSV 文件：每个目标一行，包括是否解出、尝试次数、提示次数和秒数。</translation>
+    </message>
+    <message>
+        <source>A&amp;dd Current Set as Target</source>
+        <translation>将当前相量组添加为目标(&amp;D)</translation>
+    </message>
+    <message>
+        <source>For teachers: add the set you see as the next target of a new exercise set.</source>
+        <translation>供教师使用：将当前看到的相量组添加为新练习集的下一个目标。</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>级别：</translation>
+    </message>
+    <message>
+        <source>The level of the next new target: 1, one harmonic, up to 6, a random shape of up to 25 harmonics.</source>
+        <translation>下一个新目标的级别：从 1（一个谐波）到 6（最多 25 个谐波的随机形状）。</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>级别</translation>
+    </message>
+    <message>
+        <source>Hear Target</source>
+        <translation>试听目标</translation>
+    </message>
+    <message>
+        <source>Play the target&apos;s tone in place of yours; uncheck it to hear yours again.</source>
+        <translation>播放目标的音调代替你的；取消勾选即可再次听到你的。</translation>
+    </message>
+    <message>
+        <source>Save Exercise Set</source>
+        <translation>保存练习集</translation>
+    </message>
+    <message>
+        <source>Exercise sets (*%1)</source>
+        <translation>练习集 (*%1)</translation>
+    </message>
+    <message>
+        <source>The exercise set could not be saved as %1: %2.</source>
+        <translation>无法将练习集保存为 %1：%2。</translation>
+    </message>
+    <message>
+        <source>Open Exercise Set</source>
+        <translation>打开练习集</translation>
+    </message>
+    <message>
+        <source>The exercise set %1 could not be opened: %2.</source>
+        <translation>无法打开练习集 %1：%2。</translation>
+    </message>
+    <message>
+        <source>Export Results</source>
+        <translation>导出结果</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>The results could not be written to %1: %2.</source>
+        <translation>无法将结果写入 %1：%2。</translation>
+    </message>
+    <message>
+        <source>Difference (RMS): %1, solved below %2</source>
+        <translation>差异（均方根）：%1，低于 %2 即解出</translation>
+    </message>
+    <message>
+        <source>Attempts: %1   Hints: %2   Time: %3</source>
+        <translation>尝试：%1   提示：%2   用时：%3</translation>
+    </message>
+    <message>
+        <source>One harmonic, magnitude only</source>
+        <translation>一个谐波，仅幅值</translation>
+    </message>
+    <message>
+        <source>Up to three harmonics, angles 0° or 180°</source>
+        <translation>最多三个谐波，角度为 0° 或 180°</translation>
+    </message>
+    <message>
+        <source>Up to three harmonics, any angles</source>
+        <translation>最多三个谐波，任意角度</translation>
+    </message>
+    <message>
+        <source>Up to six harmonics</source>
+        <translation>最多六个谐波</translation>
+    </message>
+    <message>
+        <source>A standard waveform, cut at a highest harmonic</source>
+        <translation>一种标准波形，截止于某个最高谐波</translation>
+    </message>
+    <message>
+        <source>A random shape of up to 25 harmonics</source>
+        <translation>最多 25 个谐波的随机形状</translation>
+    </message>
+    <message>
+        <source>The answer is shown.</source>
+        <translation>已显示答案。</translation>
+    </message>
+    <message>
+        <source>Solved! Well done.</source>
+        <translation>解出了！做得好。</translation>
+    </message>
+    <message>
+        <source>Not yet: the difference was %1.</source>
+        <translation>还没有：差异为 %1。</translation>
+    </message>
+    <message>
+        <source>Build the dashed wave, then Check.</source>
+        <translation>构建虚线波形，然后点“检查”。</translation>
+    </message>
+    <message>
+        <source>Harmonics used: %1</source>
+        <translation>使用的谐波个数：%1</translation>
+    </message>
+    <message>
+        <source>The target&apos;s spectrum is outlined in the strip.</source>
+        <translation>目标的频谱以轮廓显示在频谱条中。</translation>
+    </message>
+    <message>
+        <source>&amp;Next Target</source>
+        <translation>下一个目标(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;New Target</source>
+        <translation>新目标(&amp;N)</translation>
+    </message>
+    <message>
+        <source>A new target to match, at the level the exercise panel shows, or the next target of an exercise set.</source>
+        <translation>一个新的目标，级别为练习面板所示；或练习集中的下一个目标。</translation>
+    </message>
+    <message>
+        <source>&amp;Save Exercise Set (%1)...</source>
+        <translation>保存练习集 (%1)(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Save the targets added so far as one exercise set.</source>
+        <translation>将目前添加的目标保存为一个练习集。</translation>
+    </message>
+    <message>
+        <source>Target %1 of %2: %3</source>
+        <translation>目标 %1/%2：%3</translation>
+    </message>
+    <message>
+        <source>E&amp;xercise</source>
+        <translation>练习(&amp;X)</translation>
+    </message>
+</context>
+<context>
+    <name>TExerciseSession</name>
+    <message>
+        <source>Level %1, seed %2</source>
+        <translation>级别 %1，种子 %2</translation>
+    </message>
+    <message>
+        <source>Target %1</source>
+        <translation>目标 %1</translation>
     </message>
 </context>
 <context>
@@ -665,7 +963,7 @@ With --export-* or --save it writes those files without opening a window.</sourc
     </message>
     <message>
         <source>Mirror chain</source>
-        <translation>共轭相量链</translation>
+        <translation>镜像链</translation>
     </message>
     <message>
         <source>Trace of the tip</source>
@@ -877,7 +1175,7 @@ With --export-* or --save it writes those files without opening a window.</sourc
     </message>
     <message>
         <source>row %1 gives harmonic %2 a second time</source>
-        <translation>第 %1 行再次给出谐波 %2</translation>
+        <translation>第 %1 行再次给出第 %2 次谐波</translation>
     </message>
     <message>
         <source>the recording&apos;s name is empty or its fundamental lies outside %1 to %2 Hz</source>
@@ -909,10 +1207,6 @@ With --export-* or --save it writes those files without opening a window.</sourc
     <message>
         <source>Phasor sets (*.rotants)</source>
         <translation>相量组 (*.rotants)</translation>
-    </message>
-    <message>
-        <source>the phasor set</source>
-        <translation>相量组</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
@@ -969,6 +1263,10 @@ With --export-* or --save it writes those files without opening a window.</sourc
     <message>
         <source>Open a phasor set (.rotants), a harmonics table (CSV) or a recording (WAV, FLAC, Ogg Vorbis, AIFF) to analyse.</source>
         <translation>打开相量组 (.rotants)、谐波表 (CSV) 或要分析的录音 (WAV, FLAC, Ogg Vorbis, AIFF)。</translation>
+    </message>
+    <message>
+        <source>Save changes to the phasor set?</source>
+        <translation>保存对相量组的更改？</translation>
     </message>
 </context>
 <context>

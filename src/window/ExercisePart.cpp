@@ -1,6 +1,7 @@
 #include "ExercisePart.h"
 
 #include "ActionRunner.h"
+#include "HelpWindows.h"
 #include "PhasorDocument.h"
 #include "SoundPart.h"
 #include "SpectrumPart.h"
@@ -37,7 +38,7 @@ constexpr int ExerciseGrowth = 80;
 
 QString Plain(const QAction *action)
 {
-  return action->text().remove(QLatin1Char('&'));
+  return PlainCaption(action->text());
 }
 
 QString Duration(double seconds)

@@ -427,9 +427,12 @@ bool TFilesPart::ConfirmDropWork()
 {
   if (View.Silent() || !Document.HoldsUnsavedWork())
     return true;
-  const QString name =
-      CurrentFile.isEmpty() ? tr("the phasor set") : QFileInfo(CurrentFile).fileName();
-  QMessageBox box(QMessageBox::Question, Caption, tr("Save changes to %1?").arg(name),
+  // The unnamed set has a sentence of its own: the name's case and article
+  // change with the sentence in other languages.
+  const QString question = CurrentFile.isEmpty()
+                               ? tr("Save changes to the phasor set?")
+                               : tr("Save changes to %1?").arg(QFileInfo(CurrentFile).fileName());
+  QMessageBox box(QMessageBox::Question, Caption, question,
                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, Window);
   box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(QMessageBox::Save);
