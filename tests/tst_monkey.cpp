@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QSpinBox>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QGroupBox>
@@ -287,6 +288,8 @@ void TestMonkey::VerifyLikeFreshWindow(TRotantsForm &form)
   if (fresh.ViewShape->isChecked() != form.ViewShape->isChecked())
     fresh.ViewShape->trigger();
   fresh.Playback->SetSpeed(form.Playback->Speed());
+  form.ExerciseEnd->trigger();
+  fresh.ExerciseLevel->setValue(form.ExerciseLevel->value());
   fresh.SetShape(form.Document.Shape);
   if (fresh.PhasorEditPanel->isHidden() != form.PhasorEditPanel->isHidden())
     fresh.EditRotantsBtn->click();

@@ -339,10 +339,12 @@ void TShellTest::MenuStructure()
   QVERIFY(fileItems.at(8)->isSeparator());
   QCOMPARE(Form->FilePrint->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
   QCOMPARE(Form->MenuFileExport->actions().last(), Form->FileExportFigure);
-  // Edit between File and View; Copy Figure leaves Ctrl+C to the edit boxes.
+  // Edit between File and View, Exercise between View and Help; Copy Figure
+  // leaves Ctrl+C to the edit boxes.
   QCOMPARE(Form->MainMenu->actions(),
            (QList<QAction *>{Form->MenuFile->menuAction(), Form->MenuEdit->menuAction(),
-                             Form->MenuView->menuAction(), Form->Help->menuAction()}));
+                             Form->MenuView->menuAction(), Form->MenuExercise->menuAction(),
+                             Form->Help->menuAction()}));
   QCOMPARE(Form->MenuEdit->objectName(), QString("MenuEdit"));
   QCOMPARE(Form->EditCopyFigure->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
   const QList<QAction *> helpItems = Form->Help->actions();

@@ -756,6 +756,10 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <source>E&amp;xercise</source>
         <translation>&amp;Übung</translation>
     </message>
+    <message>
+        <source>Hide the target and the exercise panel; the results stay for Export Results.</source>
+        <translation>Blendet das Ziel und das Übungsfeld aus; die Ergebnisse bleiben für „Ergebnisse exportieren“.</translation>
+    </message>
 </context>
 <context>
     <name>TExerciseSession</name>

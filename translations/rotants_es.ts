@@ -756,6 +756,10 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <source>E&amp;xercise</source>
         <translation>E&amp;jercicio</translation>
     </message>
+    <message>
+        <source>Hide the target and the exercise panel; the results stay for Export Results.</source>
+        <translation>Oculta el objetivo y el panel de ejercicios; los resultados se conservan para Exportar resultados.</translation>
+    </message>
 </context>
 <context>
     <name>TExerciseSession</name>

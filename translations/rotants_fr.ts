@@ -756,6 +756,10 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <source>E&amp;xercise</source>
         <translation>E&amp;xercice</translation>
     </message>
+    <message>
+        <source>Hide the target and the exercise panel; the results stay for Export Results.</source>
+        <translation>Masque la cible et le panneau d’exercice&#xa0;; les résultats restent pour Exporter les résultats.</translation>
+    </message>
 </context>
 <context>
     <name>TExerciseSession</name>

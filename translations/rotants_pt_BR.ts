@@ -756,6 +756,10 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <source>E&amp;xercise</source>
         <translation>Exer&amp;cício</translation>
     </message>
+    <message>
+        <source>Hide the target and the exercise panel; the results stay for Export Results.</source>
+        <translation>Oculta o alvo e o painel de exercícios; os resultados ficam para Exportar resultados.</translation>
+    </message>
 </context>
 <context>
     <name>TExerciseSession</name>

@@ -756,6 +756,10 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <source>E&amp;xercise</source>
         <translation>练习(&amp;X)</translation>
     </message>
+    <message>
+        <source>Hide the target and the exercise panel; the results stay for Export Results.</source>
+        <translation>隐藏目标和练习面板；结果保留，可供“导出结果”使用。</translation>
+    </message>
 </context>
 <context>
     <name>TExerciseSession</name>

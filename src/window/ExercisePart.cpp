@@ -134,6 +134,8 @@ void TExercisePart::Retranslate()
   ExerciseReveal->setText(tr("Show &Answer"));
   ExerciseReveal->setToolTip(tr("Make the set the target's. The target counts as not solved."));
   ExerciseEnd->setText(tr("&End Exercise"));
+  ExerciseEnd->setToolTip(tr("Hide the target and the exercise panel; the results stay for "
+                             "Export Results."));
   ExerciseOpenSet->setText(tr("&Open Exercise Set..."));
   ExerciseOpenSet->setToolTip(tr("Work through a teacher's exercise set, target by target."));
   ExerciseExportResults->setText(tr("E&xport Results..."));
@@ -318,6 +320,10 @@ void TExercisePart::EndClick()
 
 void TExercisePart::HearTargetClick()
 {
+  if (!Session->Active()) {
+    ExerciseHearTarget->setChecked(false);
+    return;
+  }
   if (ExerciseHearTarget->isChecked() && !Sound.SoundCheckBox->isChecked())
     Sound.SoundCheckBox->click();
   Sound.RefreshTone();
@@ -477,8 +483,14 @@ void TExercisePart::ShowState()
   ExerciseSaveSet->setText(tr("&Save Exercise Set (%1)...").arg(MadeSet.size()));
   ExerciseSaveSet->setToolTip(tr("Save the targets added so far as one exercise set."));
   ExerciseLevel->setEnabled(Session->Sequence().empty());
-  if (!active)
+  if (!active) {
+    for (QLabel *label : {ExerciseTargetLabel, ExerciseCounts, ExerciseDifference, ExerciseResult,
+                          ExerciseHints}) {
+      label->clear();
+      label->setToolTip(QString());
+    }
     return;
+  }
   ExerciseTargetLabel->setText(
       Session->Level() > 0
           ? LevelText(Session->Level())

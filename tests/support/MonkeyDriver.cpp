@@ -196,6 +196,7 @@ const std::vector<TMonkeyDriver::TKind> &TMonkeyDriver::Kinds()
     {"spectrum view", 12, nullptr, &TMonkeyDriver::ToggleSpectrum},
     {"spectrum drag", 150, &TMonkeyDriver::SpectrumShown, &TMonkeyDriver::DragOnSpectrum},
     {"shape view", 12, nullptr, &TMonkeyDriver::ToggleShape},
+    {"exercise", 20, nullptr, &TMonkeyDriver::WorkOnExercise},
     {"shape slider", 150, &TMonkeyDriver::ShapeShown, &TMonkeyDriver::MoveShapeSlider},
     {"speed", 30, nullptr, &TMonkeyDriver::ChangeSpeed},
     {"recording", 6, nullptr, &TMonkeyDriver::OpenRecording},

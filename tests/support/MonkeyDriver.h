@@ -146,6 +146,7 @@ private:
   QString OpenRecording();
   QString ToggleListen();
   QString ToggleShape();
+  QString WorkOnExercise();
   bool ShapeShown() const;
   QString MoveShapeSlider();
   QString NewPhasorSet();

@@ -169,6 +169,40 @@ QString TMonkeyDriver::ToggleShape()
   return QStringLiteral("ViewShape %1").arg(OnOff(Form.ViewShape->isChecked()));
 }
 
+// An exercise started, checked, hinted, answered, heard or ended, as the
+// menu and the panel do it (the question before a new target is answered by
+// the driver's message-box catcher).
+QString TMonkeyDriver::WorkOnExercise()
+{
+  switch (Pick(8)) {
+  case 0: {
+    const int level = 1 + Pick(6);
+    Form.StartExercise(level, quint32(Pick(1000)));
+    return QStringLiteral("exercise started at level %1").arg(level);
+  }
+  case 1:
+    Form.ExerciseNew->trigger();
+    return QStringLiteral("ExerciseNew");
+  case 2:
+  case 3:
+    if (ActivateForm())
+      QTest::keyClick(&Form, Qt::Key_Return, Qt::ControlModifier);
+    return QStringLiteral("Ctrl+Return (solved %1)").arg(OnOff(Form.ExerciseSolved()));
+  case 4:
+    Form.ExerciseHint->trigger();
+    return QStringLiteral("ExerciseHint");
+  case 5:
+    Form.ExerciseReveal->trigger();
+    return QStringLiteral("ExerciseReveal");
+  case 6:
+    Form.Exercise->ExerciseHearTarget->click();
+    return QStringLiteral("ExerciseHearTarget");
+  default:
+    Form.ExerciseEnd->trigger();
+    return QStringLiteral("ExerciseEnd");
+  }
+}
+
 bool TMonkeyDriver::ShapeShown() const
 {
   return Form.ViewShape->isChecked();
