@@ -165,19 +165,26 @@ std::optional<TSpectrumHit> TSpectrumGeometry::HitAt(int x, int y) const
   return hit;
 }
 
+namespace {
+
+void ToPolar(const TPhasorArray &entries, std::array<double, HarmonicCount> &magnitudes,
+             std::array<double, HarmonicCount> &angles)
+{
+  for (std::size_t k = 0; k < entries.size(); ++k)
+    HarmonicMath::RectToPolar(entries[k].Re, entries[k].Im, magnitudes[k], angles[k]);
+}
+
+}  // namespace
+
 void TSpectrumContent::SetEntries(const TPhasorArray &entries)
 {
-  for (int k = 0; k < HarmonicCount; ++k)
-    HarmonicMath::RectToPolar(entries[std::size_t(k)].Re, entries[std::size_t(k)].Im,
-                              Magnitudes[std::size_t(k)], Angles[std::size_t(k)]);
+  ToPolar(entries, Magnitudes, Angles);
 }
 
 void TSpectrumContent::SetOutlines(const TPhasorArray &entries)
 {
   HasOutlines = true;
-  for (int k = 0; k < HarmonicCount; ++k)
-    HarmonicMath::RectToPolar(entries[std::size_t(k)].Re, entries[std::size_t(k)].Im,
-                              OutlineMagnitudes[std::size_t(k)], OutlineAngles[std::size_t(k)]);
+  ToPolar(entries, OutlineMagnitudes, OutlineAngles);
 }
 
 double TSpectrumContent::Largest() const

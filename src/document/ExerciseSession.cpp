@@ -7,6 +7,23 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+
+// The hidden document's rules within one action without an undo text, so
+// that building a target records no history in it.
+class TQuietRules {
+public:
+  explicit TQuietRules(TPhasorDocument &document) : Document(document) { Document.BeginAction(); }
+  ~TQuietRules() { Document.EndAction(); }
+  TQuietRules(const TQuietRules &) = delete;
+  TQuietRules &operator=(const TQuietRules &) = delete;
+
+private:
+  TPhasorDocument &Document;
+};
+
+}  // namespace
+
 TExerciseSession::TExerciseSession(QObject *parent)
     : QObject(parent), Hidden(std::make_unique<TPhasorDocument>())
 {
@@ -31,6 +48,7 @@ void TExerciseSession::StartLevel(int level, quint32 seed, bool conjugate)
   TargetLevel = recipe.Level;
   TargetSeed = seed;
   TargetThreshold = ExerciseTargets::Threshold(recipe.Level);
+  const TQuietRules quiet(*Hidden);
   BuildRecipe(recipe);
   Begin(conjugate);
 }
@@ -56,6 +74,7 @@ bool TExerciseSession::StartNextInSet(bool conjugate)
   TargetLevel = 0;
   TargetSeed = 0;
   TargetThreshold = target.Threshold;
+  const TQuietRules quiet(*Hidden);
   BuildSet(target.Set);
   Begin(conjugate);
   return true;
@@ -76,6 +95,7 @@ void TExerciseSession::FollowConjugate(bool conjugate)
 {
   if (Hidden->Conjugate == conjugate)
     return;
+  const TQuietRules quiet(*Hidden);
   Hidden->SetConjugate(conjugate);
   MakeWave();
   emit Changed();

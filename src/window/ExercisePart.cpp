@@ -269,8 +269,6 @@ void TExercisePart::NewClick()
 
 void TExercisePart::CheckClick()
 {
-  if (!Session->Active() || Session->Finished())
-    return;
   if (Session->Check(Document.PhasorList, Document.HighestHarmonic, Document.Conjugate)) {
     if (Session->Level() > 0)
       ExerciseLevel->setValue(std::min(Session->Level() + 1, ExerciseTargets::LevelCount));
@@ -303,8 +301,6 @@ void TExercisePart::RevealClick()
     HarmonicMath::RectToPolar(e.Re, e.Im, magnitude, angle);
     View.EditHarmonic(k, magnitude, angle);
   }
-  Sound.SynthesizeTone();
-  View.Redraw();
 }
 
 void TExercisePart::EndClick()

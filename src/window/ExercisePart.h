@@ -140,7 +140,8 @@ public:
   QRect StripGeometry(int above) const;
   // The target's wave while an exercise runs; null otherwise.
   const std::array<double, SweepSteps> *TargetWave() const;
-  // The target's entries while its spectrum is outlined; null otherwise.
+  // The target's entries while its spectrum is outlined (the outline hint
+  // taken, or the target solved or revealed); null otherwise.
   const TPhasorArray *Outlines() const;
   // The target's tone loop while Hear Target is checked; empty otherwise.
   std::vector<std::uint8_t> TargetLoop() const;

@@ -22,6 +22,18 @@ QFont WindowFont();
 
 namespace {
 
+// The entries' step-0 values, re and im of each in turn: what a picture is
+// drawn from.
+std::array<double, 2 * HarmonicCount> EntryValues(const TPhasorArray &entries)
+{
+  std::array<double, 2 * HarmonicCount> values{};
+  for (std::size_t k = 0; k < entries.size(); ++k) {
+    values[2 * k] = entries[k].Re;
+    values[2 * k + 1] = entries[k].Im;
+  }
+  return values;
+}
+
 const char SpectrumKey[] = "View/Spectrum";
 const char DecibelsKey[] = "View/SpectrumDecibels";
 
@@ -190,10 +202,7 @@ void TSpectrumPart::Draw()
   if (!Shown())
     return;
   TSource source;
-  for (int k = 0; k < HarmonicCount; ++k) {
-    source.Entries[std::size_t(2 * k)] = Document.PhasorList[std::size_t(k)].Re;
-    source.Entries[std::size_t(2 * k + 1)] = Document.PhasorList[std::size_t(k)].Im;
-  }
+  source.Entries = EntryValues(Document.PhasorList);
   source.Highest = Document.HighestHarmonic;
   source.Selected = Selected();
   source.Highlight = View.Highlighted();
@@ -202,10 +211,7 @@ void TSpectrumPart::Draw()
   source.Drag = Drag;
   if (const TPhasorArray *outlines = View.Outlines ? View.Outlines() : nullptr) {
     source.HasOutlines = true;
-    for (int k = 0; k < HarmonicCount; ++k) {
-      source.Outlines[std::size_t(2 * k)] = (*outlines)[std::size_t(k)].Re;
-      source.Outlines[std::size_t(2 * k + 1)] = (*outlines)[std::size_t(k)].Im;
-    }
+    source.Outlines = EntryValues(*outlines);
   }
   source.Display = SpectrumImage->DisplayScale();
   // Nothing in the strip moves with the time step: a redraw for another step
