@@ -339,6 +339,11 @@ void TViewPart::ViewFullScreenClick()
     Window->setMinimumSize(0, 0);
     Window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     WindowedGeometry = Window->geometry();
+    // Without a window manager nothing acts on the full-screen request, so
+    // the window takes the screen's geometry itself first; a window manager
+    // gives it the same.
+    if (const QScreen *screen = Window->screen())
+      Window->setGeometry(screen->geometry());
     Window->showFullScreen();
     ApplyZoom(ScreenZoomLimit(true));
   } else {
