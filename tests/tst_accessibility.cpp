@@ -26,6 +26,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <cmath>
 
 // Tool tips and what a screen reader gets, in every language: a tip on every
 // control and menu item, a name on every control, the plots' tips for the
@@ -110,6 +111,8 @@ private slots:
   void TipsShowWrapped();
   void PseudoTranslationLeavesNoEnglish();
   void PseudoTranslatedFileErrors();
+  void SpectrumKeys_data();
+  void SpectrumKeys();
 
 private:
   std::unique_ptr<TRotantsForm> Form;
@@ -341,6 +344,55 @@ void TestAccessibility::PseudoTranslatedFileErrors()
   QCoreApplication::removeTranslator(&pseudo);
   const QStringList english = UnmarkedTexts(errors, true);
   QVERIFY2(english.isEmpty(), qPrintable(english.join('\n')));
+}
+
+void TestAccessibility::SpectrumKeys_data()
+{
+  QTest::addColumn<int>("key");
+  QTest::addColumn<int>("selected");      // the row chosen after the key
+  QTest::addColumn<double>("magnitude");  // harmonic 3's, after the key
+  QTest::addColumn<double>("angle");
+  QTest::addColumn<QString>("undo");      // the step it made; empty: none
+  // The square's harmonic 3: 0.2122 at 180 degrees, on a scale of 0 to 1
+  // whose bar area is 60 rows high.
+  QTest::newRow("Left") << int(Qt::Key_Left) << 2 << 0.2122 << 180.0 << QString();
+  QTest::newRow("Right") << int(Qt::Key_Right) << 4 << 0.2122 << 180.0 << QString();
+  QTest::newRow("Up") << int(Qt::Key_Up) << 3 << 0.2289 << 180.0
+                      << "Undo Dragged Harmonic 3";
+  QTest::newRow("Down") << int(Qt::Key_Down) << 3 << 0.1955 << 180.0
+                        << "Undo Dragged Harmonic 3";
+  QTest::newRow("Page Up wraps") << int(Qt::Key_PageUp) << 3 << 0.2122 << -165.0
+                                 << "Undo Dragged Phase of Harmonic 3";
+  QTest::newRow("Page Down") << int(Qt::Key_PageDown) << 3 << 0.2122 << 165.0
+                             << "Undo Dragged Phase of Harmonic 3";
+}
+
+// The focused strip chooses a harmonic and edits it by keys, one undo step
+// each, and its description names the harmonic chosen.
+void TestAccessibility::SpectrumKeys()
+{
+  QFETCH(int, key);
+  QFETCH(int, selected);
+  QFETCH(double, magnitude);
+  QFETCH(double, angle);
+  QFETCH(QString, undo);
+  ChooseWaveform(*Form, 2);
+  Form->ViewHighlightHarmonic->trigger();
+  Form->PhasorGrid->setCurrentCell(4, 1);
+  Form->SpectrumImage->setFocus();
+  QVERIFY(Form->SpectrumImage->focusPolicy() & Qt::TabFocus);
+  const QString undone = Form->EditUndo->text().remove(QLatin1Char('&'));
+  QTest::keyClick(Form->SpectrumImage, Qt::Key(key));
+  QCOMPARE(Form->SelectedHarmonic(), selected);
+  QCOMPARE(Form->PhasorGrid->currentRow(), selected + 1);
+  double m = 0.0;
+  double a = 0.0;
+  Form->RectToPolar(Form->PhasorList[3].Re, Form->PhasorList[3].Im, m, a);
+  QCOMPARE(std::round(m * 1e4) / 1e4, magnitude);
+  QCOMPARE(std::round(a * 10) / 10, angle);
+  QCOMPARE(Form->EditUndo->text().remove('&'), undo.isEmpty() ? undone : undo);
+  QVERIFY(Form->SpectrumImage->Describe().contains(
+      QString("selected harmonic %1: magnitude").arg(selected)));
 }
 
 QTEST_MAIN(TestAccessibility)

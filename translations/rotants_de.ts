@@ -1876,6 +1876,10 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <source>Harmonic %1: %2 at %3°</source>
         <translation>Harmonische %1: %2 bei %3°</translation>
     </message>
+    <message>
+        <source>, above the highest harmonic</source>
+        <translation>, oberhalb der höchsten Harmonischen</translation>
+    </message>
 </context>
 <context>
     <name>TViewPart</name>

@@ -1876,6 +1876,10 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <source>Harmonic %1: %2 at %3°</source>
         <translation>Armónico %1: %2 a %3°</translation>
     </message>
+    <message>
+        <source>, above the highest harmonic</source>
+        <translation>, por encima del armónico máximo</translation>
+    </message>
 </context>
 <context>
     <name>TViewPart</name>

@@ -1876,6 +1876,10 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <source>Harmonic %1: %2 at %3°</source>
         <translation>Harmonique %1&#xa0;: %2 à %3°</translation>
     </message>
+    <message>
+        <source>, above the highest harmonic</source>
+        <translation>, au-dessus du rang maximal</translation>
+    </message>
 </context>
 <context>
     <name>TViewPart</name>

@@ -1876,6 +1876,10 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <source>Harmonic %1: %2 at %3°</source>
         <translation>Harmônica %1: %2 a %3°</translation>
     </message>
+    <message>
+        <source>, above the highest harmonic</source>
+        <translation>, acima da harmônica máxima</translation>
+    </message>
 </context>
 <context>
     <name>TViewPart</name>

@@ -1876,6 +1876,10 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <source>Harmonic %1: %2 at %3°</source>
         <translation>第 %1 次谐波：%2，角度 %3°</translation>
     </message>
+    <message>
+        <source>, above the highest harmonic</source>
+        <translation>，高于最高谐波</translation>
+    </message>
 </context>
 <context>
     <name>TViewPart</name>

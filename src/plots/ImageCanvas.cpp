@@ -2,6 +2,7 @@
 
 #include "CanvasAccessible.h"
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -9,6 +10,7 @@
 #include <QMetaObject>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QTimer>
 
 #include <algorithm>
 #include <climits>
@@ -528,6 +530,16 @@ void TImageCanvas::WideLine(int x1, int y1, int x2, int y2)
 // a direct copy of rows instead.
 void TImageCanvas::paintEvent(QPaintEvent *event)
 {
+  if (hasFocus() && Describe && QAccessible::isActive()) {
+    if (!AnnounceTimer) {
+      AnnounceTimer = new QTimer(this);
+      AnnounceTimer->setSingleShot(true);
+      AnnounceTimer->setInterval(AnnounceInterval);
+      connect(AnnounceTimer, &QTimer::timeout, this, &TImageCanvas::AnnounceDescription);
+    }
+    if (!AnnounceTimer->isActive())
+      AnnounceTimer->start();
+  }
   if (ZoomFactor * devicePixelRatioF() != DisplayFactor) {
     UpdateDisplayScale();
     QMetaObject::invokeMethod(this, &TImageCanvas::DisplayScaleChanged, Qt::QueuedConnection);
@@ -582,11 +594,28 @@ void TImageCanvas::keyPressEvent(QKeyEvent *event)
       }
     }
   }
+  if (plain && KeyPressed && KeyPressed(event->key())) {
+    event->accept();
+    return;
+  }
   QWidget::keyPressEvent(event);
+}
+
+void TImageCanvas::AnnounceDescription()
+{
+  QString text = Describe ? Describe() : QString();
+  if (text == Announced)
+    return;
+  Announced = std::move(text);
+  QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+  QAccessible::updateAccessibility(&event);
 }
 
 void TImageCanvas::focusInEvent(QFocusEvent *event)
 {
+  // Taking focus, a reader reads the description itself.
+  if (Describe && QAccessible::isActive())
+    Announced = Describe();
   update();
   QWidget::focusInEvent(event);
 }

@@ -13,6 +13,8 @@
 #include <memory>
 #include <vector>
 
+class QTimer;
+
 // Colours are 24-bit values written 0xBBGGRR (0x0000FF is red).
 using TColour = quint32;
 
@@ -65,7 +67,7 @@ enum class TTextAnchor { Left, Centre, Right };
 // With keyboard focus (a focus policy the owner gives it) the widget shows a
 // frame over the picture, never in Image() or the display image, and reports
 // the keys that move along a plot's time axis through StepKey, when something
-// listens to it.
+// listens to it, and other plain keys through KeyPressed.
 //
 // All calls on the user-interface thread.
 class TImageCanvas : public QWidget {
@@ -131,7 +133,16 @@ public:
 
   // What the canvas shows now, in words, for assistive technology (see
   // CanvasAccessible.h); called only when a reader asks. Empty: no description.
+  // While the canvas has focus and assistive technology listens, a change of
+  // it is announced after the canvas was painted, at most every
+  // AnnounceInterval ms, the newest text winning (a plot redrawn 100 times a
+  // second must not flood a screen reader).
   std::function<QString()> Describe;
+  static constexpr int AnnounceInterval = 500;
+
+  // A plain key (no Ctrl, Alt or Shift) that StepKey does not report: true
+  // when the owner took it. Unset: such keys go to the parent.
+  std::function<bool(int key)> KeyPressed;
 
   // The keys StepKey reports (pressed without Ctrl, Alt or Shift), and the
   // move each one stands for.
@@ -201,4 +212,8 @@ private:
   QFont TextFont;
   double TextScale = 1.0;
   bool FocusFrameHidden = false;    // while ShownPicture grabs
+  // The description a reader was last told of; the timer bunches changes.
+  QString Announced;
+  QTimer *AnnounceTimer = nullptr;  // owned (QObject child), made when first needed
+  void AnnounceDescription();
 };

@@ -90,6 +90,12 @@ void TControlsPart::BuildControls(QWidget *client,
   HighestHarmonicComboBox->setEditable(false);
   for (int k = 0; k < HarmonicCount; ++k)
     HighestHarmonicComboBox->addItem(QString::number(k));
+  // A reader names a drop-down by its shown item; the label it is the buddy
+  // of gives its purpose.
+  if (WaveformLabel) {
+    WaveformLabel->setBuddy(WaveformComboBox);
+    HighestHarmonicLabel->setBuddy(HighestHarmonicComboBox);
+  }
   auto *wheelFilter = new TFocusedWheelFilter(this);
   for (QComboBox *box : {WaveformComboBox, HighestHarmonicComboBox}) {
     box->setFocusPolicy(Qt::StrongFocus);

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSlider>
 #include <QStatusBar>
 #include <QStyle>
@@ -18,6 +19,16 @@
 using WindowLayout::Place;
 
 namespace {
+
+// The objectName of a playback button's accelerator while it is behind:
+// the button's own and this.
+const QString MnemonicSuffix = QStringLiteral("Mnemonic");
+
+QShortcut *MnemonicOf(const QPushButton *button)
+{
+  return button->parentWidget()->findChild<QShortcut *>(button->objectName() + MnemonicSuffix,
+                                                        Qt::FindDirectChildrenOnly);
+}
 
 constexpr int TickMilliseconds = 10;
 
@@ -42,6 +53,14 @@ void TPlaybackPart::BuildControls(QWidget *client)
   StopBtn->setIcon(client->style()->standardIcon(QStyle::SP_DialogNoButton));
   PlayBtn = Place(new QPushButton(client), "PlayBtn", 560, 304, 75, 25);
   PlayBtn->setIcon(client->style()->standardIcon(QStyle::SP_DialogOkButton));
+  // The button behind is hidden; its accelerator still clicks it (Play while
+  // playing goes on without a rewind, Stop while idle shows the help again).
+  for (QPushButton *button : {StopBtn, PlayBtn}) {
+    auto *mnemonic = new QShortcut(client);
+    mnemonic->setObjectName(button->objectName() + MnemonicSuffix);
+    mnemonic->setEnabled(false);
+    connect(mnemonic, &QShortcut::activated, button, &QPushButton::click);
+  }
   BringToFront(PlayBtn, StopBtn);
 
   TimeTrackBar = Place(new QSlider(Qt::Horizontal, client), "TimeTrackBar", 264, 260, 513, 17);
@@ -166,15 +185,23 @@ bool TPlaybackPart::PlayInFront() const
   return siblings.indexOf(PlayBtn) > siblings.indexOf(StopBtn);
 }
 
-// Only the button in front takes part in the Tab chain. Should the one going
-// behind hold the focus, the focus moves with the place to the one in front.
+// Only the button in front takes part in the Tab chain, and only it is
+// shown (to a screen reader too); the one behind answers its accelerator
+// through its shortcut. Should the one going behind hold the focus, the
+// focus moves with the place to the one in front.
 void TPlaybackPart::BringToFront(QPushButton *front, QPushButton *behind)
 {
   front->raise();
   front->setFocusPolicy(Qt::StrongFocus);
+  front->setVisible(true);
   behind->setFocusPolicy(Qt::NoFocus);
   if (behind->hasFocus())
     front->setFocus(Qt::OtherFocusReason);
+  behind->setVisible(false);
+  for (QPushButton *button : {front, behind}) {
+    if (QShortcut *mnemonic = MnemonicOf(button))
+      mnemonic->setEnabled(button == behind);
+  }
 }
 
 void TPlaybackPart::FocusFrontButton()
@@ -186,6 +213,8 @@ void TPlaybackPart::Retranslate()
 {
   StopBtn->setText(tr("&Stop"));
   PlayBtn->setText(tr("&Play"));
+  for (QPushButton *button : {StopBtn, PlayBtn})
+    MnemonicOf(button)->setKey(QKeySequence::mnemonic(button->text()));
   PlayBtn->setToolTip(
       tr("Run the sweep through the time steps: the chain turns and the curve grows."));
   StopBtn->setToolTip(tr("Stop the sweep at the current time step."));

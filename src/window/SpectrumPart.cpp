@@ -77,6 +77,8 @@ void TSpectrumPart::BuildStrip(QWidget *client)
   SpectrumImage->Font = WindowFont();
   SpectrumImage->setVisible(false);
   SpectrumImage->Describe = [this] { return Description(); };
+  SpectrumImage->setFocusPolicy(Qt::StrongFocus);
+  SpectrumImage->KeyPressed = [this](int key) { return Key(key); };
   connect(SpectrumImage, &TImageCanvas::MouseDown, this, &TSpectrumPart::MouseDown);
   connect(SpectrumImage, &TImageCanvas::MouseMove, this, &TSpectrumPart::MouseMove);
   connect(SpectrumImage, &TImageCanvas::MouseUp, this, &TSpectrumPart::MouseUp);
@@ -344,6 +346,42 @@ void TSpectrumPart::MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, int X
   View.EditHarmonic(drag.Harmonic, drag.Magnitude, drag.Angle);
 }
 
+// Left and Right choose the harmonic; Up and Down change its magnitude by a
+// row of the bars (as a drag of one pixel does), Page Up and Page Down its
+// angle by 15 degrees: each change one undo step, named as a drag's.
+bool TSpectrumPart::Key(int key)
+{
+  const int k = Selected();
+  if (key == Qt::Key_Left || key == Qt::Key_Right) {
+    Document.SelectHarmonic(std::clamp(k + (key == Qt::Key_Right ? 1 : -1), 0, HarmonicCount - 1));
+    View.ShowSelection();
+    return true;
+  }
+  const bool phase = key == Qt::Key_PageUp || key == Qt::Key_PageDown;
+  if (!phase && key != Qt::Key_Up && key != Qt::Key_Down)
+    return false;
+  if (Drag.Active)
+    return true;
+  const HarmonicPhasor &entry = Document.PhasorList[std::size_t(k)];
+  double magnitude = 0.0;
+  double angle = 0.0;
+  HarmonicMath::RectToPolar(entry.Re, entry.Im, magnitude, angle);
+  if (phase) {
+    angle += key == Qt::Key_PageUp ? KeyAngleStep : -KeyAngleStep;
+    angle = angle > 180.0 ? angle - 360.0 : angle <= -180.0 ? angle + 360.0 : angle;
+  } else {
+    TSpectrumContent content;
+    TSpectrumScale scale;
+    Picture(content, scale);
+    const double row = 1.0 / Layout().BarAreaHeight();
+    const double fraction = scale.Fraction(magnitude) + (key == Qt::Key_Up ? row : -row);
+    magnitude = fraction <= 0.0 ? 0.0 : scale.MagnitudeAt(std::min(fraction, 1.0));
+  }
+  const TActionScope action(Actions, DragStepText(k, phase), TStepKind::HandMade);
+  View.EditHarmonic(k, magnitude, angle);
+  return true;
+}
+
 bool TSpectrumPart::Previewing(int &harmonic, double &magnitude, double &angle) const
 {
   if (!Drag.Moved)
@@ -375,5 +413,6 @@ QString TSpectrumPart::Description() const
             "%4; selected harmonic %5: magnitude %6, angle %7\u00B0")
       .arg(View.WaveformName(), QString::number(highest), QString::number(strongest),
            Number(strongestMagnitude), QString::number(selected),
-           Document.GridText(selected, 1), Document.GridText(selected, 2));
+           Document.GridText(selected, 1), Document.GridText(selected, 2))
+         + (selected > highest ? tr(", above the highest harmonic") : QString());
 }

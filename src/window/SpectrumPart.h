@@ -98,6 +98,10 @@ public:
   bool Previewing(int &harmonic, double &magnitude, double &angle) const;
   // What the strip shows, as a screen reader asks for it.
   QString Description() const;
+  // A key pressed on the focused strip (see the body); false for a key it
+  // does not take.
+  bool Key(int key);
+  static constexpr double KeyAngleStep = 15.0;  // degrees
   // The name of the user action a drag on the strip makes, harmonic k (0..25)
   // given a new magnitude or, with phase, a new angle.
   static QString DragStepText(int k, bool phase);

@@ -1,0 +1,161 @@
+#!/usr/bin/python3
+"""Walks Rotants' window through AT-SPI, as a screen reader reads it, and
+checks what a blind user depends on. Run by run-atspi-check inside its own
+D-Bus session, Xvfb display and accessibility bus.
+
+Usage: check_window.py LANGUAGE
+Prints one line per fault and exits 1 when there is any."""
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+INTERACTIVE = {'push button', 'check box', 'combo box', 'text', 'slider', 'spin button',
+               'table', 'toggle button', 'radio button'}
+faults = []
+
+
+def find_app():
+    for _ in range(100):
+        desktop = pyatspi.Registry.getDesktop(0)
+        for i in range(desktop.childCount):
+            app = desktop.getChildAtIndex(i)
+            if app is not None and app.name == 'rotants':
+                return app
+        time.sleep(0.1)
+    sys.exit('the program did not appear on the accessibility bus')
+
+
+def nodes(node, shown_only=False):
+    """node and its descendants, the menus left out; with shown_only, no
+    part of a hidden one (a hidden table's cells may still say they show)."""
+    yield node
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is None or child.getRoleName() == 'menu bar':
+            continue
+        if shown_only and not showing(child):
+            continue
+        yield from nodes(child, shown_only)
+
+
+def showing(node):
+    return node.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def labelled(node):
+    return any(r.getRelationType() == pyatspi.RELATION_LABELLED_BY
+               for r in node.getRelationSet())
+
+
+def focused(app):
+    for node in nodes(app, shown_only=True):
+        if node.getState().contains(pyatspi.STATE_FOCUSED):
+            return node
+    return None
+
+
+def key(name):
+    subprocess.run(['xdotool', 'key', name], check=True)
+    time.sleep(0.15)
+
+
+def check_names(app):
+    for node in nodes(app):
+        role = node.getRoleName()
+        if role not in INTERACTIVE or not showing(node):
+            continue
+        if not node.name.strip():
+            faults.append(f'a {role} has no name')
+        # Qt names a drop-down by its shown text: its purpose comes from the
+        # label it is the buddy of.
+        if role == 'combo box' and not labelled(node):
+            faults.append(f'the combo box "{node.name}" has no label')
+
+
+def check_hidden(app):
+    places = {}
+    for node in nodes(app):
+        if node.getRoleName() != 'push button' or not showing(node):
+            continue
+        extents = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        place = (extents.x, extents.y, extents.width, extents.height)
+        if place in places:
+            faults.append(f'"{places[place]}" and "{node.name}" both show at {place}')
+        places[place] = node.name
+
+
+def check_tab_order(app, expected):
+    seen = []
+    for _ in range(60):
+        key('Tab')
+        node = focused(app)
+        if node is not None:
+            seen.append(node.name)
+    for name in expected:
+        if name not in seen:
+            faults.append(f'Tab never reaches "{name}" (it reaches {sorted(set(seen))})')
+
+
+def collect(events, seconds):
+    context = GLib.MainContext.default()
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        while context.iteration(False):
+            pass
+        time.sleep(0.02)
+
+
+def check_description_events(app, plot_name):
+    """A key that steps the focused plot is announced; while it plays, the
+    announcements come at most about twice a second."""
+    events = []
+    kind = 'object:property-change:accessible-description'
+    listener = lambda event: events.append(event)
+    pyatspi.Registry.registerEventListener(listener, kind)
+    plot = next(n for n in nodes(app) if n.getRoleName() == 'image' and n.name == plot_name)
+    plot.queryComponent().grabFocus()
+    collect(events, 0.5)
+    events.clear()
+    before = plot.description
+    key('Right')
+    collect(events, 1.5)
+    if not events:
+        faults.append(f'no description change is announced when a key steps the {plot_name}')
+    elif plot.description == before:
+        faults.append(f'the {plot_name} describes the same after a step')
+    key('alt+p')  # Play takes the focus; the plot is given it back
+    plot.queryComponent().grabFocus()
+    collect(events, 0.2)
+    events.clear()
+    collect(events, 3.0)
+    key('alt+s')
+    if not 3 <= len(events) <= 8:
+        faults.append(f'{len(events)} announcements in 3 s of playing, not about 6')
+    pyatspi.Registry.deregisterEventListener(listener, kind)
+
+
+def main():
+    language = sys.argv[1]
+    names = {
+        'en': ('Time plot', 'Phasor plane', 'Spectrum', 'Play', 'Sound On', 'Check', 'Level'),
+        'de': ('Zeitdiagramm', 'Zeigerebene', 'Spektrum', 'Abspielen', 'Ton ein', 'Prüfen',
+               'Stufe'),
+    }[language]
+    app = find_app()
+    # Without a window manager the keyboard goes where X puts the focus.
+    subprocess.run(['xdotool', 'search', '--sync', '--name', '^Rotants', 'windowfocus', '--sync'],
+                   check=True, stdout=subprocess.DEVNULL)
+    check_names(app)
+    check_hidden(app)
+    check_tab_order(app, names)
+    check_description_events(app, names[0])
+    for fault in faults:
+        print(f'{language}: {fault}')
+    return 1 if faults else 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())
