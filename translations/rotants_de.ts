@@ -1810,6 +1810,22 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <source>Where</source>
         <translation>Wo</translation>
     </message>
+    <message>
+        <source>Spectrum strip, when it has the focus</source>
+        <translation>Spektrumstreifen, wenn er den Fokus hat</translation>
+    </message>
+    <message>
+        <source>The harmonic before or after</source>
+        <translation>Die Harmonische davor oder danach</translation>
+    </message>
+    <message>
+        <source>Its magnitude up or down by a row of the bars</source>
+        <translation>Ihren Betrag um eine Zeile der Balken höher oder tiefer</translation>
+    </message>
+    <message>
+        <source>Its angle up or down by %1°</source>
+        <translation>Ihren Winkel um %1° höher oder tiefer</translation>
+    </message>
 </context>
 <context>
     <name>TSoundPart</name>

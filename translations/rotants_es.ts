@@ -1810,6 +1810,22 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <source>Where</source>
         <translation>Dónde</translation>
     </message>
+    <message>
+        <source>Spectrum strip, when it has the focus</source>
+        <translation>Franja del espectro, cuando tiene el foco</translation>
+    </message>
+    <message>
+        <source>The harmonic before or after</source>
+        <translation>El armónico anterior o siguiente</translation>
+    </message>
+    <message>
+        <source>Its magnitude up or down by a row of the bars</source>
+        <translation>Su magnitud, una fila de las barras más arriba o más abajo</translation>
+    </message>
+    <message>
+        <source>Its angle up or down by %1°</source>
+        <translation>Su ángulo, %1° más o menos</translation>
+    </message>
 </context>
 <context>
     <name>TSoundPart</name>

@@ -1810,6 +1810,22 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <source>Where</source>
         <translation>Où</translation>
     </message>
+    <message>
+        <source>Spectrum strip, when it has the focus</source>
+        <translation>Bande du spectre, quand elle a le focus</translation>
+    </message>
+    <message>
+        <source>The harmonic before or after</source>
+        <translation>L’harmonique précédente ou suivante</translation>
+    </message>
+    <message>
+        <source>Its magnitude up or down by a row of the bars</source>
+        <translation>Son module, d’une ligne des barres vers le haut ou le bas</translation>
+    </message>
+    <message>
+        <source>Its angle up or down by %1°</source>
+        <translation>Son angle, de %1° en plus ou en moins</translation>
+    </message>
 </context>
 <context>
     <name>TSoundPart</name>

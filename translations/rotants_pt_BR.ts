@@ -1810,6 +1810,22 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <source>Where</source>
         <translation>Onde</translation>
     </message>
+    <message>
+        <source>Spectrum strip, when it has the focus</source>
+        <translation>Faixa do espectro, quando está com o foco</translation>
+    </message>
+    <message>
+        <source>The harmonic before or after</source>
+        <translation>A harmônica anterior ou seguinte</translation>
+    </message>
+    <message>
+        <source>Its magnitude up or down by a row of the bars</source>
+        <translation>A sua magnitude, uma linha das barras para cima ou para baixo</translation>
+    </message>
+    <message>
+        <source>Its angle up or down by %1°</source>
+        <translation>O seu ângulo, %1° a mais ou a menos</translation>
+    </message>
 </context>
 <context>
     <name>TSoundPart</name>

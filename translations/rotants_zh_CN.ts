@@ -1810,6 +1810,22 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <source>Where</source>
         <translation>位置</translation>
     </message>
+    <message>
+        <source>Spectrum strip, when it has the focus</source>
+        <translation>频谱条（具有焦点时）</translation>
+    </message>
+    <message>
+        <source>The harmonic before or after</source>
+        <translation>上一个或下一个谐波</translation>
+    </message>
+    <message>
+        <source>Its magnitude up or down by a row of the bars</source>
+        <translation>其幅值按条形的一行升高或降低</translation>
+    </message>
+    <message>
+        <source>Its angle up or down by %1°</source>
+        <translation>其角度增加或减少 %1°</translation>
+    </message>
 </context>
 <context>
     <name>TSoundPart</name>

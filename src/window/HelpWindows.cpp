@@ -194,6 +194,17 @@ QList<TShortcutRow> ShortcutRows(const TRotantsForm &window)
     for (const TStepKeyBinding &binding : TImageCanvas::StepKeys())
       rows.append({KeysText({QKeySequence(binding.Key)}), StepKeyText(binding.Move), plots});
   }
+  const QString strip = TShortcutsDialog::tr("Spectrum strip, when it has the focus");
+  const auto keys = [](Qt::Key first, Qt::Key second) {
+    return KeysText({QKeySequence(first), QKeySequence(second)});
+  };
+  rows.append({keys(Qt::Key_Left, Qt::Key_Right),
+               TShortcutsDialog::tr("The harmonic before or after"), strip});
+  rows.append({keys(Qt::Key_Up, Qt::Key_Down),
+               TShortcutsDialog::tr("Its magnitude up or down by a row of the bars"), strip});
+  rows.append({keys(Qt::Key_PageUp, Qt::Key_PageDown),
+               TShortcutsDialog::tr("Its angle up or down by %1°").arg(TSpectrumPart::KeyAngleStep),
+               strip});
   return rows;
 }
 
