@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QStringList>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -126,6 +127,12 @@ void TEditorPanel::BuildTable()
   for (int column = 0; column < 3; ++column)
     Grid->setHorizontalHeaderItem(column, new QTableWidgetItem());
   Grid->setRowHidden(0, true);
+  // The hidden row headers are what a screen reader names a row by: the
+  // harmonic's number, not the row's.
+  QStringList harmonics{QString()};
+  for (int k = 0; k < HarmonicCount; ++k)
+    harmonics << QString::number(k);
+  Grid->setVerticalHeaderLabels(harmonics);
 }
 
 void TEditorPanel::BuildEditBox()

@@ -87,6 +87,15 @@ def check_hidden(app):
         places[place] = node.name
 
 
+def check_table(app):
+    """The harmonics table's rows are named by their harmonic's number."""
+    table = next(n for n in nodes(app) if n.getRoleName() == 'table').queryTable()
+    names = [table.getRowDescription(row) for row in range(table.nRows)]
+    wanted = [str(k) for k in range(26)]
+    if names[-26:] != wanted:
+        faults.append(f'the table\'s rows are named {names}, not by harmonics 0 to 25')
+
+
 def check_tab_order(app, expected):
     seen = []
     for _ in range(60):
@@ -150,6 +159,7 @@ def main():
                    check=True, stdout=subprocess.DEVNULL)
     check_names(app)
     check_hidden(app)
+    check_table(app)
     check_tab_order(app, names)
     check_description_events(app, names[0])
     for fault in faults:
