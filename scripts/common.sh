@@ -12,6 +12,7 @@ ROTANTS_PACKAGES=(
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-wqy-microhei
   libbenchmark-dev
   xvfb xauth
+  clang libclang-rt-dev
   dbus-daemon at-spi2-core python3-pyatspi xdotool
   pulseaudio pulseaudio-utils sox
   valgrind poppler-utils

@@ -623,7 +623,10 @@ bool Analyse(const std::vector<float> &samples, int rate, TAnalysis &analysis, T
   for (double &v : folded)
     v *= PeriodPeak / peak;
 
-  analysis.Fundamental = fundamental;
+  // Within the precision promised a measure may fall just outside the range
+  // (49.97 Hz for a 50 Hz tone); the range holds what is reported, so that a
+  // set saved with it opens again.
+  analysis.Fundamental = std::clamp(fundamental, MinFundamental, MaxFundamental);
   analysis.Period = folded;
   analysis.Periods = count;
   return true;
