@@ -1,10 +1,12 @@
 #include "FuzzChecks.h"
 
+#include "CommandLineRun.h"
 #include "ExerciseSetFile.h"
 #include "NumberText.h"
 #include "PhasorDocument.h"
 #include "PhasorSetFile.h"
 #include "Recording.h"
+#include "ZoomSteps.h"
 
 #include <QByteArray>
 #include <QString>
@@ -132,6 +134,29 @@ void TypedNumber(const std::uint8_t *data, std::size_t size)
   Require(ReadNumber(document.GridText(1, 1).toStdString(), magnitude)
               && ReadNumber(document.GridText(1, 2).toStdString(), angle),
           "the table's texts read back");
+}
+
+void CommandLine(const std::uint8_t *data, std::size_t size)
+{
+  QStringList arguments{QStringLiteral("rotants")};
+  for (const QByteArray &piece : Bytes(data, size).split('\n')) {
+    for (const QByteArray &argument : piece.split('\0'))
+      arguments << QString::fromUtf8(argument);
+  }
+  if (arguments.size() > 33)
+    return;
+  TCommandLineOptions options;
+  const int code = ParseCommandLine(arguments, options);
+  Require(code == -1 || code == 0 || code == 2, "the command line ends with 0, 2 or goes on");
+  if (code != -1)
+    return;
+  Require(options.Highest >= -1 && options.Highest < HarmonicCount, "--highest in range");
+  Require(options.Step >= -1 && options.Step < SweepSteps, "--step in range");
+  Require(options.Zoom == 0.0 || (options.Zoom >= ZoomSteps::Smallest && options.Zoom <= ZoomSteps::Largest),
+          "--zoom in range");
+  Require(options.ExerciseLevel >= 0 && options.ExerciseLevel <= 6, "--exercise in range");
+  Require(!(options.ExerciseLevel > 0 && options.WritesFiles()), "--exercise without exports");
+  Require(std::isfinite(options.Seconds) && options.Seconds > 0.0, "--seconds finite");
 }
 
 }  // namespace FuzzChecks

@@ -20,5 +20,8 @@ void ExerciseSet(const std::uint8_t *data, std::size_t size);
 void RecordingFile(const std::uint8_t *data, std::size_t size);
 // A number typed into the editor, and the harmonic it would make.
 void TypedNumber(const std::uint8_t *data, std::size_t size);
+// The command line: the bytes split at line breaks and zero bytes into at
+// most 32 arguments after the program's name, parsed but not carried out.
+void CommandLine(const std::uint8_t *data, std::size_t size);
 
 }  // namespace FuzzChecks

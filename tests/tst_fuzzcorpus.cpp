@@ -37,7 +37,7 @@ void TestFuzzCorpus::CorpusPassesItsChecks()
   const QHash<QString, std::function<void(const std::uint8_t *, std::size_t)>> checks{
       {"phasor_set", FuzzChecks::PhasorSet},       {"harmonics_csv", FuzzChecks::HarmonicsCsv},
       {"exercise_set", FuzzChecks::ExerciseSet},   {"recording", FuzzChecks::RecordingFile},
-      {"typed_number", FuzzChecks::TypedNumber}};
+      {"typed_number", FuzzChecks::TypedNumber},   {"command_line", FuzzChecks::CommandLine}};
   QVERIFY2(checks.contains(target), qPrintable(target));
   QFile file(path);
   QVERIFY(file.open(QIODevice::ReadOnly));

@@ -13,6 +13,9 @@
 // choose the platform.
 bool ArgumentsWriteFiles(int argc, char *argv[]);
 
+// One line on stderr, after the program's name.
+void PrintCommandLineError(const QString &line);
+
 // Reads arguments (the program's name first) with the running application's
 // name and version. Returns -1 and fills options when the program should go
 // on; otherwise prints the help or the version on stdout and returns 0, or
