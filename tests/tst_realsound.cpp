@@ -9,6 +9,9 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QTableWidget>
+#include <QPushButton>
+#include <QLineEdit>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -192,6 +195,26 @@ void TestRealSound::ListeningKeepsTheLastAnalysis()
   form.ViewListen->trigger();
   QCOMPARE(form.Document.UndoStack()->count(), steps + 1);
   QCOMPARE(form.EditUndo->text(), QString("&Undo Listening"));
+
+  // Listening holds while the question before the work is dropped is open,
+  // so what it asks about is what Save would write; Cancel changes nothing.
+  form.PhasorGrid->setCurrentCell(3, 1);
+  form.MagnitudeEdit->setText("0.5");
+  form.PhasorUpdateBtn->click();
+  form.ViewListen->trigger();
+  form.Recorder->ListenTick();
+  const PhasorSetFile::TState asked = form.CapturePhasorSet();
+  const qsizetype asks = Catcher->Messages.size();
+  bool held = false;
+  Catcher->Answer = [&form, &held](const TCaughtMessage &) {
+    held = !form.Recorder->ListenTimer->isActive();
+    return QMessageBox::Cancel;
+  };
+  form.FileNewClick();
+  QCOMPARE(Catcher->Messages.size(), asks + 1);
+  QVERIFY(held);
+  QVERIFY(form.ViewListen->isChecked() && form.Recorder->ListenTimer->isActive());
+  QCOMPARE(PhasorSetFile::Write(form.CapturePhasorSet()), PhasorSetFile::Write(asked));
 }
 
 QTEST_MAIN(TestRealSound)

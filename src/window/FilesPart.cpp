@@ -427,6 +427,9 @@ bool TFilesPart::ConfirmDropWork()
 {
   if (View.Silent() || !Document.HoldsUnsavedWork())
     return true;
+  // The set asked about stays while the question is open: listening does
+  // not replace it before it is saved; a Cancel leaves everything as it was.
+  View.HoldWork(true);
   // The unnamed set has a sentence of its own: the name's case and article
   // change with the sentence in other languages.
   const QString question = CurrentFile.isEmpty()
@@ -436,9 +439,12 @@ bool TFilesPart::ConfirmDropWork()
                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, Window);
   box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(QMessageBox::Save);
-  switch (box.exec()) {
-  case QMessageBox::Save:
+  const int answer = box.exec();
+  if (answer == QMessageBox::Save)
     FileSaveClick();
+  View.HoldWork(false);
+  switch (answer) {
+  case QMessageBox::Save:
     return !Document.Modified();
   case QMessageBox::Discard:
     return true;

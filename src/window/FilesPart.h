@@ -24,6 +24,9 @@ struct TFilesView {
   std::function<bool()> Silent;        // a batch run: no question is asked
   // Ends a stroke and playback before a set is put in place.
   std::function<void()> StopWork;
+  // Holds (true) what changes the set by itself, listening, and lets it go
+  // on (false): around the question before work is dropped.
+  std::function<void(bool hold)> HoldWork;
   // The options, the highest harmonic and the convention of state shown by
   // the controls, then its waveform chosen as the user chooses it.
   std::function<void(const PhasorSetFile::TState &state)> ApplyChoices;

@@ -36,6 +36,7 @@ TFilesView TRotantsForm::FilesView()
     StopBtnClick();
     Recorder->StopListening();
   };
+  view.HoldWork = [this](bool hold) { Recorder->HoldListening(hold); };
   // The options first, so the waveform is chosen as the user would choose it
   // with them set: its ideal curve, edit mode and grid are those of the choice.
   view.ApplyChoices = [this](const PhasorSetFile::TState &state) {

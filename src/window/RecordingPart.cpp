@@ -224,6 +224,16 @@ bool TRecordingPart::Listening() const
   return ViewListen && ViewListen->isChecked();
 }
 
+void TRecordingPart::HoldListening(bool hold)
+{
+  if (!Listening())
+    return;
+  if (hold)
+    ListenTimer->stop();
+  else
+    ListenTimer->start();
+}
+
 bool TRecordingPart::Shown() const
 {
   return !Document.RecordedFrom.Name.isEmpty() || Listening();

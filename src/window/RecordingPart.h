@@ -94,6 +94,9 @@ public:
   // Listening ends (as unchecking Listen does); nothing when not listening.
   // A set put in place by another action (a waveform, New, Open) ends it.
   void StopListening();
+  // While held, listening analyses nothing (its timer waits); nothing when
+  // not listening.
+  void HoldListening(bool hold);
   // One analysis of what the microphone heard last.
   void ListenTick();
   // The input's word: false shows the sign, true takes it away.
