@@ -113,6 +113,7 @@ private slots:
   void PseudoTranslatedFileErrors();
   void SpectrumKeys_data();
   void SpectrumKeys();
+  void ReaderTable();
 
 private:
   std::unique_ptr<TRotantsForm> Form;
@@ -393,6 +394,33 @@ void TestAccessibility::SpectrumKeys()
   QCOMPARE(Form->EditUndo->text().remove('&'), undo.isEmpty() ? undone : undo);
   QVERIFY(Form->SpectrumImage->Describe().contains(
       QString("selected harmonic %1: magnitude").arg(selected)));
+}
+
+// A reader gets the harmonics table without its hidden heading row: row k is
+// harmonic k, named by its number, with the grid's texts; choosing a row
+// there chooses it in the editor, and the focused cell is on the current row.
+void TestAccessibility::ReaderTable()
+{
+  ChooseWaveform(*Form, 2);
+  QAccessibleInterface *table = QAccessible::queryAccessibleInterface(Form->PhasorGrid);
+  QAccessibleTableInterface *rows = table->tableInterface();
+  QVERIFY(rows);
+  QCOMPARE(rows->rowCount(), 26);
+  QCOMPARE(rows->columnCount(), 3);
+  QCOMPARE(rows->rowDescription(0), QString("0"));
+  QCOMPARE(rows->columnDescription(1), QString("Magnitude"));
+  QAccessibleInterface *cell = rows->cellAt(3, 1);
+  QCOMPARE(cell->text(QAccessible::Name), Form->PhasorGrid->item(4, 1)->text());
+  QCOMPARE(cell->tableCellInterface()->rowHeaderCells().value(0)->text(QAccessible::Name),
+           QString("3"));
+  QCOMPARE(table->child(table->indexOfChild(cell)), cell);
+  QVERIFY(rows->selectRow(5));
+  QCOMPARE(Form->HarmonicEdit->text(), QString("5"));
+  QVERIFY(rows->isRowSelected(5) && rows->cellAt(5, 1)->state().focused);
+  Form->PhasorGrid->setFocus();
+  Form->PhasorGrid->setCurrentCell(8, 1);
+  QCOMPARE(table->focusChild()->tableCellInterface()->rowIndex(), 7);
+  QVERIFY(!rows->cellAt(26, 0) && !rows->cellAt(-1, 0));
 }
 
 QTEST_MAIN(TestAccessibility)

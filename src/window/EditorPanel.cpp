@@ -3,6 +3,7 @@
 #include "ActionRunner.h"
 #include "HarmonicModel.h"
 #include "PhasorDocument.h"
+#include "PhasorTable.h"
 #include "TipPresenter.h"
 #include "WindowLayout.h"
 
@@ -94,7 +95,7 @@ TEditorPanel::TEditorPanel(TPhasorDocument &document, TActionRunner &actions, QW
 
 void TEditorPanel::BuildTable()
 {
-  Grid = Place(new QTableWidget(HarmonicCount + 1, 3, Panel), "PhasorGrid", 8, 8, 249, 178);
+  Grid = Place(new TPhasorTable(HarmonicCount + 1, 3, Panel), "PhasorGrid", 8, 8, 249, 178);
   // The heading row stays in view while the rows scroll: the table's own
   // header shows row 0's texts (see SetHeading), and row 0 itself is hidden.
   Grid->verticalHeader()->hide();

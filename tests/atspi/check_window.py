@@ -87,13 +87,31 @@ def check_hidden(app):
         places[place] = node.name
 
 
-def check_table(app):
-    """The harmonics table's rows are named by their harmonic's number."""
-    table = next(n for n in nodes(app) if n.getRoleName() == 'table').queryTable()
+def check_table(app, headings):
+    """A reader counts one row per harmonic, named by its number, under the
+    column headings; moving the table's focus says which harmonic it is on."""
+    node = next(n for n in nodes(app) if n.getRoleName() == 'table')
+    table = node.queryTable()
     names = [table.getRowDescription(row) for row in range(table.nRows)]
-    wanted = [str(k) for k in range(26)]
-    if names[-26:] != wanted:
+    if names != [str(k) for k in range(26)]:
         faults.append(f'the table\'s rows are named {names}, not by harmonics 0 to 25')
+    columns = [table.getColumnDescription(column) for column in range(table.nColumns)]
+    if columns != list(headings):
+        faults.append(f'the table\'s columns are named {columns}, not {list(headings)}')
+    events = []
+    kind = 'object:state-changed:focused'
+    listener = lambda event: events.append(event.source)
+    pyatspi.Registry.registerEventListener(listener, kind)
+    node.queryComponent().grabFocus()
+    key('Home')
+    key('Down')
+    collect(events, 0.5)
+    pyatspi.Registry.deregisterEventListener(listener, kind)
+    cells = [cell for cell in events if cell.getRoleName() == 'table cell'
+             and cell.getState().contains(pyatspi.STATE_FOCUSED)]
+    rows = [table.getRowAtIndex(cell.getIndexInParent()) for cell in cells]
+    if not rows or rows[-1] != 1 or table.getRowHeader(1).name != '1':
+        faults.append(f'Home and Down in the table give focus to rows {rows}, not to harmonic 1')
 
 
 def check_tab_order(app, expected):
@@ -148,10 +166,11 @@ def check_description_events(app, plot_name):
 
 def main():
     language = sys.argv[1]
-    names = {
-        'en': ('Time plot', 'Phasor plane', 'Spectrum', 'Play', 'Sound On', 'Check', 'Level'),
-        'de': ('Zeitdiagramm', 'Zeigerebene', 'Spektrum', 'Abspielen', 'Ton ein', 'Prüfen',
-               'Stufe'),
+    names, headings = {
+        'en': (('Time plot', 'Phasor plane', 'Spectrum', 'Play', 'Sound On', 'Check', 'Level'),
+               ('Harmonic', 'Magnitude', 'Angle (°)')),
+        'de': (('Zeitdiagramm', 'Zeigerebene', 'Spektrum', 'Abspielen', 'Ton ein', 'Prüfen',
+                'Stufe'), ('Harm.', 'Betrag', 'Winkel/°')),
     }[language]
     app = find_app()
     # Without a window manager the keyboard goes where X puts the focus.
@@ -159,7 +178,7 @@ def main():
                    check=True, stdout=subprocess.DEVNULL)
     check_names(app)
     check_hidden(app)
-    check_table(app)
+    check_table(app, headings)
     check_tab_order(app, names)
     check_description_events(app, names[0])
     for fault in faults:
