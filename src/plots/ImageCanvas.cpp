@@ -530,16 +530,8 @@ void TImageCanvas::WideLine(int x1, int y1, int x2, int y2)
 // a direct copy of rows instead.
 void TImageCanvas::paintEvent(QPaintEvent *event)
 {
-  if (hasFocus() && Describe && QAccessible::isActive()) {
-    if (!AnnounceTimer) {
-      AnnounceTimer = new QTimer(this);
-      AnnounceTimer->setSingleShot(true);
-      AnnounceTimer->setInterval(AnnounceInterval);
-      connect(AnnounceTimer, &QTimer::timeout, this, &TImageCanvas::AnnounceDescription);
-    }
-    if (!AnnounceTimer->isActive())
-      AnnounceTimer->start();
-  }
+  if (hasFocus() && Describe && QAccessible::isActive())
+    ScheduleAnnouncement();
   if (ZoomFactor * devicePixelRatioF() != DisplayFactor) {
     UpdateDisplayScale();
     QMetaObject::invokeMethod(this, &TImageCanvas::DisplayScaleChanged, Qt::QueuedConnection);
@@ -589,16 +581,34 @@ void TImageCanvas::keyPressEvent(QKeyEvent *event)
     for (const TStepKeyBinding &binding : StepKeys()) {
       if (binding.Key == event->key()) {
         emit StepKey(binding.Move);
+        KeyPending = true;
         event->accept();
         return;
       }
     }
   }
   if (plain && KeyPressed && KeyPressed(event->key())) {
+    KeyPending = true;
     event->accept();
     return;
   }
   QWidget::keyPressEvent(event);
+}
+
+void TImageCanvas::ScheduleAnnouncement()
+{
+  const int gap = KeyPending ? KeyAnnounceInterval : AnnounceInterval;
+  KeyPending = false;
+  const qint64 since = SinceAnnounced.isValid() ? SinceAnnounced.elapsed() : gap;
+  const int wait = int(std::max<qint64>(0, gap - since));
+  if (!AnnounceTimer) {
+    AnnounceTimer = new QTimer(this);
+    AnnounceTimer->setSingleShot(true);
+    connect(AnnounceTimer, &QTimer::timeout, this, &TImageCanvas::AnnounceDescription);
+  }
+  // A zero wait still fires after this paint, never inside it.
+  if (!AnnounceTimer->isActive() || AnnounceTimer->remainingTime() > wait)
+    AnnounceTimer->start(wait);
 }
 
 void TImageCanvas::AnnounceDescription()
@@ -607,6 +617,7 @@ void TImageCanvas::AnnounceDescription()
   if (text == Announced)
     return;
   Announced = std::move(text);
+  SinceAnnounced.start();
   QAccessibleEvent event(this, QAccessible::DescriptionChanged);
   QAccessible::updateAccessibility(&event);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QFont>
 #include <QHash>
 #include <QImage>
@@ -136,9 +137,12 @@ public:
   // While the canvas has focus and assistive technology listens, a change of
   // it is announced after the canvas was painted, at most every
   // AnnounceInterval ms, the newest text winning (a plot redrawn 100 times a
-  // second must not flood a screen reader).
+  // second must not flood a screen reader). A change a key made is announced
+  // at once unless one went out less than KeyAnnounceInterval ms before (a
+  // key held down repeats faster than speech).
   std::function<QString()> Describe;
   static constexpr int AnnounceInterval = 500;
+  static constexpr int KeyAnnounceInterval = 150;
 
   // A plain key (no Ctrl, Alt or Shift) that StepKey does not report: true
   // when the owner took it. Unset: such keys go to the parent.
@@ -215,5 +219,8 @@ private:
   // The description a reader was last told of; the timer bunches changes.
   QString Announced;
   QTimer *AnnounceTimer = nullptr;  // owned (QObject child), made when first needed
+  QElapsedTimer SinceAnnounced;     // invalid until the first announcement
+  bool KeyPending = false;          // a key took effect since the last paint
+  void ScheduleAnnouncement();
   void AnnounceDescription();
 };
