@@ -2,6 +2,7 @@
 
 #include "ActionRunner.h"
 #include "HelpWindows.h"
+#include "NoticeLabel.h"
 #include "PhasorDocument.h"
 #include "SoundPart.h"
 #include "SpectrumPart.h"
@@ -115,8 +116,8 @@ void TExercisePart::BuildStrip(QWidget *client)
   ExerciseHintButton = Place(new QPushButton(p), "ExerciseHintButton", 216, 26, 90, 22);
   ExerciseHearTarget = Place(new QCheckBox(p), "ExerciseHearTarget", 314, 26, 180, 22);
   ExerciseDifference = Place(new QLabel(p), "ExerciseDifference", 500, 26, 274, 22);
-  ExerciseResult = Place(new QLabel(p), "ExerciseResult", 8, 52, 360, 20);
-  ExerciseHints = Place(new QLabel(p), "ExerciseHints", 374, 52, 400, 20);
+  ExerciseResult = Place(new TNoticeLabel(p), "ExerciseResult", 8, 52, 360, 20);
+  ExerciseHints = Place(new TNoticeLabel(p), "ExerciseHints", 374, 52, 400, 20);
   connect(ExerciseNewButton, &QPushButton::clicked, this, &TExercisePart::NewClick);
   connect(ExerciseCheckButton, &QPushButton::clicked, this, &TExercisePart::CheckClick);
   connect(ExerciseHintButton, &QPushButton::clicked, this, &TExercisePart::HintClick);
@@ -467,7 +468,14 @@ void TExercisePart::ShowState()
   ExerciseNew->setToolTip(tr("A new target to match, at the level the exercise panel shows, or "
                              "the next target of an exercise set."));
   ExerciseNewButton->setText(Plain(ExerciseNew));
+  ExerciseNewButton->setAccessibleName(ExerciseNewButton->text());
   ExerciseNewButton->setToolTip(ExerciseNew->toolTip());
+  // A button that is disabled under the keyboard focus would pass it on to
+  // whatever comes next in the chain (Hear Target, which Space would then
+  // switch on); the focus goes to the button that comes next in the work.
+  if ((ExerciseCheckButton->hasFocus() && !open)
+      || (ExerciseHintButton->hasFocus() && !Session->HintLeft()))
+    (open ? ExerciseCheckButton : ExerciseNewButton)->setFocus();
   ExerciseCheck->setEnabled(open);
   ExerciseCheckButton->setEnabled(open);
   ExerciseHint->setEnabled(Session->HintLeft());
@@ -480,11 +488,14 @@ void TExercisePart::ShowState()
   ExerciseSaveSet->setToolTip(tr("Save the targets added so far as one exercise set."));
   ExerciseLevel->setEnabled(Session->Sequence().empty());
   if (!active) {
-    for (QLabel *label : {ExerciseTargetLabel, ExerciseCounts, ExerciseDifference, ExerciseResult,
-                          ExerciseHints}) {
+    QLabel *const labels[] = {ExerciseTargetLabel, ExerciseCounts, ExerciseDifference,
+                             ExerciseResult, ExerciseHints};
+    for (QLabel *label : labels) {
       label->clear();
       label->setToolTip(QString());
     }
+    ExerciseResult->Announce();
+    ExerciseHints->Announce();
     return;
   }
   ExerciseTargetLabel->setText(
@@ -497,4 +508,6 @@ void TExercisePart::ShowState()
   ExerciseResult->setText(ResultText());
   ShowHints();
   ShowCounts();
+  ExerciseResult->Announce();
+  ExerciseHints->Announce();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ExerciseSession.h"
+#include "NoticeLabel.h"
 
 #include <QObject>
 #include <QRect>
@@ -105,8 +106,8 @@ public:
   QPushButton *ExerciseHintButton = nullptr;
   QCheckBox *ExerciseHearTarget = nullptr;
   QLabel *ExerciseDifference = nullptr;
-  QLabel *ExerciseResult = nullptr;
-  QLabel *ExerciseHints = nullptr;
+  TNoticeLabel *ExerciseResult = nullptr;  // spoken by a screen reader when it changes
+  TNoticeLabel *ExerciseHints = nullptr;
   QTimer *ClockTimer = nullptr;  // the time shown, once a second
 
   // The teacher's set being made by Add Current Set as Target.

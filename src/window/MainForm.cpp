@@ -5,6 +5,7 @@
 #include "PlaybackPart.h"
 #include "FFTUnit.h"
 #include "MySoundUnit.h"
+#include "NoticeLabel.h"
 #include "WindowLayout.h"
 
 #include <QAction>

@@ -1,0 +1,57 @@
+#include "NoticeLabel.h"
+#include <QAccessible>
+#include <QAccessibleWidget>
+
+namespace {
+
+class TNoticeAccessible : public QAccessibleWidget {
+public:
+  explicit TNoticeAccessible(TNoticeLabel *label)
+      : QAccessibleWidget(label, QAccessible::Notification)
+  {
+  }
+
+  QString text(QAccessible::Text kind) const override
+  {
+    const auto *label = static_cast<const TNoticeLabel *>(widget());
+    if (kind == QAccessible::Name && label->accessibleName().isEmpty())
+      return label->text();
+    return QAccessibleWidget::text(kind);
+  }
+};
+
+QAccessibleInterface *NoticeFactory(const QString &className, QObject *object)
+{
+  if (className == QLatin1String(TNoticeLabel::staticMetaObject.className()))
+    if (auto *label = qobject_cast<TNoticeLabel *>(object))
+      return new TNoticeAccessible(label);
+  return nullptr;
+}
+
+}  // namespace
+
+TNoticeLabel::TNoticeLabel(QWidget *parent)
+    : QLabel(parent)
+{
+  static const bool installed = [] {
+    QAccessible::installFactory(NoticeFactory);
+    return true;
+  }();
+  (void)installed;
+}
+
+void TNoticeLabel::Announce()
+{
+  if (text().isEmpty()) {
+    Announced.clear();
+    return;
+  }
+  if (text() == Announced || !isVisible() || !QAccessible::isActive())
+    return;
+  Announced = text();
+  // Hidden and shown again for the reader only: the label stays on screen.
+  QAccessibleEvent hidden(this, QAccessible::ObjectHide);
+  QAccessible::updateAccessibility(&hidden);
+  QAccessibleEvent shown(this, QAccessible::ObjectShow);
+  QAccessible::updateAccessibility(&shown);
+}
