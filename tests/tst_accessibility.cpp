@@ -416,10 +416,13 @@ void TestAccessibility::ReaderTable()
   QCOMPARE(table->child(table->indexOfChild(cell)), cell);
   QVERIFY(rows->selectRow(5));
   QCOMPARE(Form->HarmonicEdit->text(), QString("5"));
-  QVERIFY(rows->isRowSelected(5) && rows->cellAt(5, 1)->state().focused);
+  QVERIFY(rows->isRowSelected(5));
+  Form->activateWindow();
   Form->PhasorGrid->setFocus();
+  QTRY_VERIFY(Form->PhasorGrid->hasFocus());
   Form->PhasorGrid->setCurrentCell(8, 1);
   QCOMPARE(table->focusChild()->tableCellInterface()->rowIndex(), 7);
+  QVERIFY(table->focusChild()->state().focused && !rows->cellAt(5, 1)->state().focused);
   QVERIFY(!rows->cellAt(26, 0) && !rows->cellAt(-1, 0));
 }
 

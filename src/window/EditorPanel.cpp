@@ -2,6 +2,7 @@
 
 #include "ActionRunner.h"
 #include "HarmonicModel.h"
+#include "NoticeLabel.h"
 #include "PhasorDocument.h"
 #include "PhasorTable.h"
 #include "TipPresenter.h"
@@ -75,7 +76,7 @@ TEditorPanel::TEditorPanel(TPhasorDocument &document, TActionRunner &actions, QW
   BuildTable();
 
   // Over the table's last rows while it says which typed value became 0.
-  Notice = Place(new QLabel(Panel), "EditorNotice", 9, 154, 247, 31);
+  Notice = Place(new TNoticeLabel(Panel), "EditorNotice", 9, 154, 247, 31);
   Notice->setTextFormat(Qt::PlainText);
   Notice->setWordWrap(true);
   Notice->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -146,6 +147,10 @@ void TEditorPanel::BuildEditBox()
   HarmonicEdit->setEnabled(false);
   MagnitudeEdit = Place(new QLineEdit("0.0", EditBox), "MagnitudeEdit", 56, 32, 49, 21);
   AngleEdit = Place(new QLineEdit("0.0", EditBox), "AngleEdit", 112, 32, 41, 21);
+  // A screen reader reads each box with the label above it.
+  HarmonicLabel->setBuddy(HarmonicEdit);
+  MagnitudeLabel->setBuddy(MagnitudeEdit);
+  AngleLabel->setBuddy(AngleEdit);
   UpdateBtn = Place(new QPushButton(EditBox), "PhasorUpdateBtn", 164, 22, 75, 25);
   UpdateBtn->setIcon(UpdateGlyph());
   connect(UpdateBtn, &QPushButton::clicked, this, &TEditorPanel::UpdateRequested);
@@ -191,8 +196,20 @@ void TEditorPanel::ShowSelectedRow()
     Grid->setCurrentItem(nullptr);
     return;
   }
-  if (Grid->currentRow() != row)
-    Grid->setCurrentCell(row, 1);
+  if (Grid->currentRow() != row) {
+    if (Grid->hasFocus()) {
+      Grid->setCurrentCell(row, 1);
+    } else {
+      // Moved quietly: the view tells a screen reader of every move of its
+      // current cell as a move of the focus, and a waveform choice moves it
+      // through all 26 rows while the focus is elsewhere.
+      const QSignalBlocker quiet(Grid->selectionModel());
+      Grid->selectionModel()->setCurrentIndex(
+          Grid->model()->index(row, 1),
+          QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+      Grid->viewport()->update();
+    }
+  }
   Grid->scrollToItem(Grid->item(row, 1));
 }
 
@@ -200,6 +217,7 @@ void TEditorPanel::ShowNotice(const QString &text)
 {
   Notice->setText(text);
   Notice->setVisible(!text.isEmpty());
+  Notice->Announce();
 }
 
 void TEditorPanel::SetHeading(int column, const QString &text)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "NoticeLabel.h"
+
 #include <QObject>
 #include <QString>
 
@@ -40,7 +42,7 @@ public:
   QLineEdit *MagnitudeEdit = nullptr;
   QLineEdit *AngleEdit = nullptr;
   QPushButton *UpdateBtn = nullptr;  // PhasorUpdateBtn
-  QLabel *Notice = nullptr;          // EditorNotice: hidden while empty
+  TNoticeLabel *Notice = nullptr;    // EditorNotice: hidden while empty, spoken when shown
 
   // Update: the edit boxes' texts applied to the selected harmonic, one user
   // action ("Typed Harmonic k") that raises Applied. Both texts are checked

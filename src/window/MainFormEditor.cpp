@@ -66,4 +66,8 @@ void TRotantsForm::EditRotantsBtnClick()
 {
   Editor->SetShown(!Editor->IsShown());
   Controls->ShowEditorButtonText(Editor->IsShown());
+  // Opened, the table takes the keys: Up and Down choose the row at once, and
+  // a screen reader says which row is current.
+  if (Editor->IsShown())
+    PhasorGrid->setFocus(Qt::OtherFocusReason);
 }

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QHeaderView>
 #include <QPointer>
+#include <QTimer>
 
 namespace {
 
@@ -12,6 +13,13 @@ namespace {
 // column headers, then for every model row its row header and its cells.
 // So each line of children is one longer than the model has columns.
 enum class TCellKind { Corner, ColumnHeader, RowHeader, Cell };
+
+// The child number of a model cell; row -1 stands for the header row, column
+// -1 for the row headers' column.
+int ChildNumber(const QTableWidget *table, int modelRow, int column)
+{
+  return (modelRow + 1) * (table->columnCount() + 1) + column + 1;
+}
 
 class TTableAccessible;
 
@@ -25,17 +33,7 @@ public:
   {
   }
 
-  int ChildIndex() const
-  {
-    const int stride = Table->columnCount() + 1;
-    switch (Kind) {
-    case TCellKind::Corner: return 0;
-    case TCellKind::ColumnHeader: return Column + 1;
-    case TCellKind::RowHeader: return (ModelRow + 1) * stride;
-    case TCellKind::Cell: return (ModelRow + 1) * stride + Column + 1;
-    }
-    return -1;
-  }
+  int ChildIndex() const { return ChildNumber(Table, ModelRow, Column); }
 
   bool isValid() const override { return !Table.isNull(); }
   QObject *object() const override { return nullptr; }
@@ -125,7 +123,7 @@ public:
       state.focusable = true;
     }
     state.selected = Table->selectionModel()->isSelected(index);
-    state.focused = Table->currentIndex() == index;
+    state.focused = Table->hasFocus() && Table->currentIndex() == index;
     return state;
   }
 
@@ -287,18 +285,18 @@ public:
 
   QList<QAccessibleInterface *> ColumnHeader(int column) const
   {
-    return {child(column + 1)};
+    return {ModelCell(-1, column)};
   }
 
   QList<QAccessibleInterface *> RowHeader(int modelRow) const
   {
-    return {child((modelRow + 1) * (Table->columnCount() + 1))};
+    return {ModelCell(modelRow, -1)};
   }
 
 private:
   QAccessibleInterface *ModelCell(int modelRow, int column) const
   {
-    return child((modelRow + 1) * (Table->columnCount() + 1) + column + 1);
+    return child(ChildNumber(Table, modelRow, column));
   }
 
   void DropChildren()
@@ -342,4 +340,21 @@ TPhasorTable::TPhasorTable(int rows, int columns, QWidget *parent)
     return true;
   }();
   (void)installed;
+}
+
+void TPhasorTable::focusInEvent(QFocusEvent *event)
+{
+  QTableWidget::focusInEvent(event);
+  if (!QAccessible::isActive())
+    return;
+  // After the focus event Qt sends for the table itself, which would
+  // otherwise be the last word.
+  QTimer::singleShot(0, this, [this] {
+    const QModelIndex current = currentIndex();
+    if (!hasFocus() || !current.isValid())
+      return;
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(ChildNumber(this, current.row(), current.column()));
+    QAccessible::updateAccessibility(&focus);
+  });
 }

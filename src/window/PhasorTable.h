@@ -17,4 +17,9 @@ public:
   static constexpr int HeadingRows = 1;
 
   TPhasorTable(int rows, int columns, QWidget *parent);
+
+protected:
+  // Taking the focus, the table also tells a reader which cell is current,
+  // as a move between cells does.
+  void focusInEvent(QFocusEvent *event) override;
 };

@@ -45,9 +45,11 @@ def showing(node):
     return node.getState().contains(pyatspi.STATE_SHOWING)
 
 
-def labelled(node):
-    return any(r.getRelationType() == pyatspi.RELATION_LABELLED_BY
-               for r in node.getRelationSet())
+def labels(node):
+    """The roles of the nodes that label node."""
+    return [r.getTarget(i).getRoleName() for r in node.getRelationSet()
+            if r.getRelationType() == pyatspi.RELATION_LABELLED_BY
+            for i in range(r.getNTargets())]
 
 
 def focused(app):
@@ -70,9 +72,10 @@ def check_names(app):
         if not node.name.strip():
             faults.append(f'a {role} has no name')
         # Qt names a drop-down by its shown text: its purpose comes from the
-        # label it is the buddy of.
-        if role == 'combo box' and not labelled(node):
-            faults.append(f'the combo box "{node.name}" has no label')
+        # label it is the buddy of, as an edit box's does from the label over
+        # it (the group box around a box labels it too, but says less).
+        if role in ('combo box', 'text') and 'label' not in labels(node):
+            faults.append(f'the {role} "{node.name}" has no label')
 
 
 def check_hidden(app):
@@ -87,9 +90,26 @@ def check_hidden(app):
         places[place] = node.name
 
 
-def check_table(app, headings):
+def events_during(kind, action, seconds=0.5):
+    """The sources of the events of kind whose detail1 is set while action
+    runs and for seconds after."""
+    events = []
+    listener = lambda event: events.append(event.source) if event.detail1 else None
+    pyatspi.Registry.registerEventListener(listener, kind)
+    action()
+    collect(events, seconds)
+    pyatspi.Registry.deregisterEventListener(listener, kind)
+    return events
+
+
+def roles(sources, role):
+    return [node for node in sources if node.getRoleName() == role]
+
+
+def check_table(app, headings, spectrum):
     """A reader counts one row per harmonic, named by its number, under the
-    column headings; moving the table's focus says which harmonic it is on."""
+    column headings; the table says nothing while the focus is elsewhere, and
+    moving its focus says which harmonic it is on."""
     node = next(n for n in nodes(app) if n.getRoleName() == 'table')
     table = node.queryTable()
     names = [table.getRowDescription(row) for row in range(table.nRows)]
@@ -98,20 +118,30 @@ def check_table(app, headings):
     columns = [table.getColumnDescription(column) for column in range(table.nColumns)]
     if columns != list(headings):
         faults.append(f'the table\'s columns are named {columns}, not {list(headings)}')
-    events = []
-    kind = 'object:state-changed:focused'
-    listener = lambda event: events.append(event.source)
-    pyatspi.Registry.registerEventListener(listener, kind)
+    strip = next(n for n in nodes(app) if n.getRoleName() == 'image' and n.name == spectrum)
+    strip.queryComponent().grabFocus()
+    collect([], 0.3)
+    cells = roles(events_during('object:state-changed:focused', lambda: key('Right')),
+                  'table cell')
+    if cells:
+        faults.append(f'a harmonic chosen in the spectrum moves the focus to {len(cells)} cells')
     node.queryComponent().grabFocus()
-    key('Home')
-    key('Down')
-    collect(events, 0.5)
-    pyatspi.Registry.deregisterEventListener(listener, kind)
-    cells = [cell for cell in events if cell.getRoleName() == 'table cell'
-             and cell.getState().contains(pyatspi.STATE_FOCUSED)]
+    collect([], 0.3)
+    key('ctrl+Home')
+    collect([], 0.5)
+    cells = roles(events_during('object:state-changed:focused', lambda: key('Down')),
+                  'table cell')
     rows = [table.getRowAtIndex(cell.getIndexInParent()) for cell in cells]
-    if not rows or rows[-1] != 1 or table.getRowHeader(1).name != '1':
-        faults.append(f'Home and Down in the table give focus to rows {rows}, not to harmonic 1')
+    if rows != [1] or table.getRowHeader(1).name != '1':
+        faults.append(f'Down from harmonic 0 gives focus to rows {rows}, not to harmonic 1')
+
+
+def check_notices(app):
+    """The result of a check is spoken though the focus is elsewhere."""
+    spoken = roles(events_during('object:state-changed:showing', lambda: key('ctrl+Return')),
+                   'notification')
+    if not any(node.name for node in spoken):
+        faults.append('the result of Check is not announced')
 
 
 def check_tab_order(app, expected):
@@ -148,7 +178,7 @@ def check_description_events(app, plot_name):
     events.clear()
     before = plot.description
     key('Right')
-    collect(events, 1.5)
+    collect(events, 0.3)
     if not events:
         faults.append(f'no description change is announced when a key steps the {plot_name}')
     elif plot.description == before:
@@ -178,9 +208,16 @@ def main():
                    check=True, stdout=subprocess.DEVNULL)
     check_names(app)
     check_hidden(app)
-    check_table(app, headings)
     check_tab_order(app, names)
     check_description_events(app, names[0])
+    # The editor, over the phasor plane: its table takes the focus.
+    cells = roles(events_during('object:state-changed:focused', lambda: key('alt+e')),
+                  'table cell')
+    if not cells:
+        faults.append('opening the editor does not say the table\'s current row')
+    check_names(app)
+    check_table(app, headings, names[2])
+    check_notices(app)
     for fault in faults:
         print(f'{language}: {fault}')
     return 1 if faults else 0
