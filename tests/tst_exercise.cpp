@@ -18,6 +18,7 @@
 #include <QUndoStack>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -241,6 +242,23 @@ void TestExercise::HintsAndAnswerCounted()
   const auto results = Form->Exercise->Session->Results();
   QVERIFY(results.back().Revealed && !results.back().Solved);
   QCOMPARE(results.back().Hints, 2 + used);
+
+  // A reader hears the outline over the selected harmonic as the table reads
+  // it, in either convention: after the answer both give the same texts.
+  const TPhasorArray target = Form->ExerciseTarget();
+  const int k = int(std::find_if(target.begin(), target.end(), [](const HarmonicPhasor &e) {
+                      return e.Re != 0.0 || e.Im != 0.0;
+                    }) - target.begin());
+  for (bool conjugate : {false, true}) {
+    if (conjugate)
+      Form->ConjugateCheckBox->click();
+    Form->PhasorGrid->setCurrentCell(k + 1, 1);
+    const QString outline = QString("; the target's outline: magnitude %1, angle %2\u00B0")
+                                .arg(Form->PhasorGrid->item(k + 1, 1)->text(),
+                                     Form->PhasorGrid->item(k + 1, 2)->text());
+    QVERIFY2(Form->SpectrumImage->Describe().endsWith(outline),
+             qPrintable(Form->SpectrumImage->Describe()));
+  }
 }
 
 // A teacher adds two sets and saves them; a student works through them in

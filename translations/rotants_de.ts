@@ -1896,6 +1896,10 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <source>, above the highest harmonic</source>
         <translation>, oberhalb der höchsten Harmonischen</translation>
     </message>
+    <message>
+        <source>; the target&apos;s outline: magnitude %1, angle %2°</source>
+        <translation>; Umriss des Ziels: Betrag %1, Winkel %2°</translation>
+    </message>
 </context>
 <context>
     <name>TViewPart</name>

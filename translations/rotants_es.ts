@@ -1896,6 +1896,10 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <source>, above the highest harmonic</source>
         <translation>, por encima del armónico máximo</translation>
     </message>
+    <message>
+        <source>; the target&apos;s outline: magnitude %1, angle %2°</source>
+        <translation>; contorno del objetivo: módulo %1, fase %2°</translation>
+    </message>
 </context>
 <context>
     <name>TViewPart</name>

@@ -1896,6 +1896,10 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <source>, above the highest harmonic</source>
         <translation>, au-dessus du rang maximal</translation>
     </message>
+    <message>
+        <source>; the target&apos;s outline: magnitude %1, angle %2°</source>
+        <translation>&#xa0;; contour de la cible&#xa0;: module %1, angle %2°</translation>
+    </message>
 </context>
 <context>
     <name>TViewPart</name>

@@ -1896,6 +1896,10 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <source>, above the highest harmonic</source>
         <translation>, acima da harmônica máxima</translation>
     </message>
+    <message>
+        <source>; the target&apos;s outline: magnitude %1, angle %2°</source>
+        <translation>; contorno do alvo: módulo %1, fase %2°</translation>
+    </message>
 </context>
 <context>
     <name>TViewPart</name>

@@ -1896,6 +1896,10 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <source>, above the highest harmonic</source>
         <translation>，高于最高谐波</translation>
     </message>
+    <message>
+        <source>; the target&apos;s outline: magnitude %1, angle %2°</source>
+        <translation>；目标轮廓：幅值 %1，相角 %2°</translation>
+    </message>
 </context>
 <context>
     <name>TViewPart</name>

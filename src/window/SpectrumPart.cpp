@@ -407,12 +407,24 @@ QString TSpectrumPart::Description() const
       strongestMagnitude = magnitude;
     }
   }
-  // The selected harmonic as the table reads it.
+  // The selected harmonic as the table reads it, and the outline drawn over
+  // it (an exercise's hint) in the table's number formats.
   const int selected = Selected();
+  QString outline;
+  if (const TPhasorArray *outlines = View.Outlines ? View.Outlines() : nullptr) {
+    const HarmonicPhasor &target = (*outlines)[std::size_t(selected)];
+    double magnitude = 0.0;
+    double angle = 0.0;
+    HarmonicMath::RectToPolar(target.Re, target.Im, magnitude, angle);
+    outline = tr("; the target's outline: magnitude %1, angle %2\u00B0")
+                  .arg(QString::fromStdString(TPhasorDocument::MagnitudeText(magnitude)),
+                       QString::fromStdString(TPhasorDocument::AngleText(angle)));
+  }
   return tr("Spectrum: %1 waveform, harmonics 0 to %2, the strongest harmonic %3 with magnitude "
             "%4; selected harmonic %5: magnitude %6, angle %7\u00B0")
       .arg(View.WaveformName(), QString::number(highest), QString::number(strongest),
            Number(strongestMagnitude), QString::number(selected),
            Document.GridText(selected, 1), Document.GridText(selected, 2))
-         + (selected > highest ? tr(", above the highest harmonic") : QString());
+         + (selected > highest ? tr(", above the highest harmonic") : QString())
+         + outline;
 }
