@@ -518,6 +518,10 @@ Mit --export-* oder --save schreibt es diese Dateien, ohne ein Fenster zu öffne
         <source>Angle %1 is outside -180 to 180: 0 applied</source>
         <translation>Winkel %1 außerhalb -180 bis 180: 0 gesetzt</translation>
     </message>
+    <message>
+        <source>Harmonic %1: %2 at %3°</source>
+        <translation>Harmonische %1: %2 bei %3°</translation>
+    </message>
 </context>
 <context>
     <name>TExerciseFileText</name>

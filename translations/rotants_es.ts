@@ -518,6 +518,10 @@ Con --export-* o --save escribe esos archivos sin abrir ninguna ventana.</transl
         <source>Angle %1 is outside -180 to 180: 0 applied</source>
         <translation>La fase %1 está fuera de -180 a 180: se aplicó 0</translation>
     </message>
+    <message>
+        <source>Harmonic %1: %2 at %3°</source>
+        <translation>Armónico %1: %2 a %3°</translation>
+    </message>
 </context>
 <context>
     <name>TExerciseFileText</name>

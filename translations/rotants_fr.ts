@@ -518,6 +518,10 @@ Avec --export-* ou --save, il écrit ces fichiers sans ouvrir de fenêtre.</tran
         <source>Angle %1 is outside -180 to 180: 0 applied</source>
         <translation>Angle %1 hors de -180 à 180&#xa0;: 0 appliqué</translation>
     </message>
+    <message>
+        <source>Harmonic %1: %2 at %3°</source>
+        <translation>Harmonique %1&#xa0;: %2 à %3°</translation>
+    </message>
 </context>
 <context>
     <name>TExerciseFileText</name>

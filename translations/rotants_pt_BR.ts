@@ -518,6 +518,10 @@ Com --export-* ou --save, grava esses arquivos sem abrir uma janela.</translatio
         <source>Angle %1 is outside -180 to 180: 0 applied</source>
         <translation>Fase %1 fora de -180 a 180: aplicado 0</translation>
     </message>
+    <message>
+        <source>Harmonic %1: %2 at %3°</source>
+        <translation>Harmônica %1: %2 a %3°</translation>
+    </message>
 </context>
 <context>
     <name>TExerciseFileText</name>

@@ -518,6 +518,10 @@ With --export-* or --save it writes those files without opening a window.</sourc
         <source>Angle %1 is outside -180 to 180: 0 applied</source>
         <translation>相角 %1 超出 -180 到 180：已改为 0</translation>
     </message>
+    <message>
+        <source>Harmonic %1: %2 at %3°</source>
+        <translation>第 %1 次谐波：%2，角度 %3°</translation>
+    </message>
 </context>
 <context>
     <name>TExerciseFileText</name>

@@ -186,11 +186,13 @@ void TEditorPanel::ShowTexts(int first, int last)
   for (int k = std::max(first, 0); k <= std::min(last, HarmonicCount - 1); ++k)
     for (int column = 0; column < 3; ++column)
       Grid->item(k + 1, column)->setText(Document.GridText(k, column));
+  DescribeRow();
 }
 
 void TEditorPanel::ShowSelectedRow()
 {
   const QSignalBlocker blocker(Grid);
+  DescribeRow();
   const int row = Document.SelectedHarmonic() + 1;
   if (row < 1) {
     Grid->setCurrentItem(nullptr);
@@ -268,6 +270,24 @@ void TEditorPanel::Retranslate()
   SetTip(EditBox, tr("Type a magnitude and an angle for the harmonic of the selected row."));
   SetTip(Notice, tr("A typed value outside its range was replaced by 0. The notice stays until an "
                     "Update that replaces nothing."));
+  DescribeRow();
+}
+
+void TEditorPanel::DescribeRow()
+{
+  const int k = Document.SelectedHarmonic();
+  const QString row = k < 0 ? QString()
+                            : tr("Harmonic %1: %2 at %3\u00b0")
+                                  .arg(k)
+                                  .arg(Document.GridText(k, 1), Document.GridText(k, 2));
+  QWidget *const controls[] = {MagnitudeEdit, AngleEdit, UpdateBtn};
+  for (QWidget *control : controls) {
+    const QString description =
+        row.isEmpty() ? QString() : row + QLatin1Char('\n') + control->toolTip();
+    // Qt announces the change itself.
+    if (control->accessibleDescription() != description)
+      control->setAccessibleDescription(description);
+  }
 }
 
 // The document's apply sets the entry (out-of-range numbers as 0, with the

@@ -79,6 +79,10 @@ private:
   void BuildTable();
   void BuildEditBox();
   void FollowDocument();
+  // For a screen reader, the value boxes and Update are described by the
+  // selected row as the table reads it, then their tips. A reader speaks a
+  // change of the focused one's description, so an Update is heard.
+  void DescribeRow();
 
   TPhasorDocument &Document;
   TActionRunner &Actions;

@@ -90,11 +90,11 @@ def check_hidden(app):
         places[place] = node.name
 
 
-def events_during(kind, action, seconds=0.5):
-    """The sources of the events of kind whose detail1 is set while action
-    runs and for seconds after."""
+def events_during(kind, action, seconds=0.5, detail1=True):
+    """The sources of the events of kind (with detail1 set, unless detail1 is
+    false) while action runs and for seconds after."""
     events = []
-    listener = lambda event: events.append(event.source) if event.detail1 else None
+    listener = lambda event: events.append(event.source) if event.detail1 or not detail1 else None
     pyatspi.Registry.registerEventListener(listener, kind)
     action()
     collect(events, seconds)
@@ -134,6 +134,21 @@ def check_table(app, headings, spectrum):
     rows = [table.getRowAtIndex(cell.getIndexInParent()) for cell in cells]
     if rows != [1] or table.getRowHeader(1).name != '1':
         faults.append(f'Down from harmonic 0 gives focus to rows {rows}, not to harmonic 1')
+
+
+def check_update(app, magnitude):
+    """A value typed and applied with Return is heard: the focused box's
+    description names the row as the table now reads it."""
+    box = next(n for n in nodes(app, shown_only=True)
+               if n.getRoleName() == 'text' and n.name == magnitude)
+    box.queryComponent().grabFocus()
+    collect([], 0.3)
+    key('ctrl+a')
+    subprocess.run(['xdotool', 'type', '0.25'], check=True)
+    changed = events_during('object:property-change:accessible-description',
+                            lambda: key('Return'), detail1=False)
+    if box not in changed or '0.2500' not in box.description:
+        faults.append(f'Return in the {magnitude} box is not announced ("{box.description}")')
 
 
 def check_notices(app):
@@ -217,6 +232,7 @@ def main():
         faults.append('opening the editor does not say the table\'s current row')
     check_names(app)
     check_table(app, headings, names[2])
+    check_update(app, headings[1])
     check_notices(app)
     for fault in faults:
         print(f'{language}: {fault}')
