@@ -127,6 +127,9 @@ void TExercisePart::BuildStrip(QWidget *client)
 void TExercisePart::Retranslate()
 {
   MenuExercise->setTitle(tr("E&xercise"));
+  // A reader entering the strip hears what it is.
+  if (ExercisePanel)
+    ExercisePanel->setAccessibleName(PlainCaption(MenuExercise->title()));
   ExerciseCheck->setText(tr("&Check"));
   ExerciseCheck->setToolTip(tr("Compare your wave with the dashed target: one attempt."));
   ExerciseHint->setText(tr("&Hint"));

@@ -80,6 +80,9 @@ void TShapePart::BuildAction(QMenu *menu)
 void TShapePart::Retranslate()
 {
   ViewShape->setText(tr("Shape"));
+  // A reader entering the strip hears what it is.
+  if (ShapePanel)
+    ShapePanel->setAccessibleName(ViewShape->text());
   ViewShape->setToolTip(tr("Show a strip under the controls with two sliders that shape the "
                            "standard waveforms: the pulses' duty cycle and a time shift."));
   DutyCycleLabel->setText(tr("Duty cycle:"));
