@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableWidget>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -186,13 +187,13 @@ void TEditorPanel::ShowTexts(int first, int last)
   for (int k = std::max(first, 0); k <= std::min(last, HarmonicCount - 1); ++k)
     for (int column = 0; column < 3; ++column)
       Grid->item(k + 1, column)->setText(Document.GridText(k, column));
-  DescribeRow();
+  DescribeRowSoon();
 }
 
 void TEditorPanel::ShowSelectedRow()
 {
   const QSignalBlocker blocker(Grid);
-  DescribeRow();
+  DescribeRowSoon();
   const int row = Document.SelectedHarmonic() + 1;
   if (row < 1) {
     Grid->setCurrentItem(nullptr);
@@ -271,6 +272,17 @@ void TEditorPanel::Retranslate()
   SetTip(Notice, tr("A typed value outside its range was replaced by 0. The notice stays until an "
                     "Update that replaces nothing."));
   DescribeRow();
+}
+
+void TEditorPanel::DescribeRowSoon()
+{
+  if (DescribePending)
+    return;
+  DescribePending = true;
+  QTimer::singleShot(0, this, [this] {
+    DescribePending = false;
+    DescribeRow();
+  });
 }
 
 void TEditorPanel::DescribeRow()

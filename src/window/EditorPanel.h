@@ -83,6 +83,10 @@ private:
   // selected row as the table reads it, then their tips. A reader speaks a
   // change of the focused one's description, so an Update is heard.
   void DescribeRow();
+  // DescribeRow once the current event is handled: a waveform choice walks
+  // the selection through all 26 rows, and only the last one matters.
+  void DescribeRowSoon();
+  bool DescribePending = false;
 
   TPhasorDocument &Document;
   TActionRunner &Actions;

@@ -243,6 +243,7 @@ void TExercisePart::ClearForTarget()
   View.ResetHistory();
   DifferenceValid = false;
   SetShown(true);
+  ExerciseResult->Repeat();  // a new target is heard by its first words
   ShowState();
   View.Redraw();
 }
@@ -273,11 +274,11 @@ void TExercisePart::NewClick()
 
 void TExercisePart::CheckClick()
 {
-  if (Session->Check(Document.PhasorList, Document.HighestHarmonic, Document.Conjugate)) {
-    if (Session->Level() > 0)
-      ExerciseLevel->setValue(std::min(Session->Level() + 1, ExerciseTargets::LevelCount));
-    ExerciseNewButton->setFocus(Qt::OtherFocusReason);
-  }
+  // Every check is heard, also one that reads as the one before.
+  ExerciseResult->Repeat();
+  if (Session->Check(Document.PhasorList, Document.HighestHarmonic, Document.Conjugate)
+      && Session->Level() > 0)
+    ExerciseLevel->setValue(std::min(Session->Level() + 1, ExerciseTargets::LevelCount));
 }
 
 void TExercisePart::HintClick()

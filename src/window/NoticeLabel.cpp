@@ -11,11 +11,15 @@ public:
   {
   }
 
+  // The message is the name. No description: a reader would read the tip
+  // (for the hints, all of them so far) after every message.
   QString text(QAccessible::Text kind) const override
   {
     const auto *label = static_cast<const TNoticeLabel *>(widget());
     if (kind == QAccessible::Name && label->accessibleName().isEmpty())
       return label->text();
+    if (kind == QAccessible::Description)
+      return {};
     return QAccessibleWidget::text(kind);
   }
 };
@@ -42,16 +46,22 @@ TNoticeLabel::TNoticeLabel(QWidget *parent)
 
 void TNoticeLabel::Announce()
 {
-  if (text().isEmpty()) {
-    Announced.clear();
-    return;
-  }
-  if (text() == Announced || !isVisible() || !QAccessible::isActive())
+  if (text() == Announced)
     return;
   Announced = text();
+  if (Announced.isEmpty() || !isVisible() || !QAccessible::isActive())
+    return;
   // Hidden and shown again for the reader only: the label stays on screen.
   QAccessibleEvent hidden(this, QAccessible::ObjectHide);
   QAccessible::updateAccessibility(&hidden);
   QAccessibleEvent shown(this, QAccessible::ObjectShow);
   QAccessible::updateAccessibility(&shown);
+}
+
+void TNoticeLabel::showEvent(QShowEvent *event)
+{
+  // Qt presents a widget being shown to a reader, which speaks a
+  // notification then: its text is spoken.
+  Announced = text();
+  QLabel::showEvent(event);
 }

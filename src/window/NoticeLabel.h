@@ -11,10 +11,16 @@ class TNoticeLabel : public QLabel {
 public:
   explicit TNoticeLabel(QWidget *parent);
 
-  // Speaks the text if it is new since the last announcement, not empty, the
-  // label is visible and assistive technology listens; otherwise does
-  // nothing. Emptying the text lets the same message be spoken again later.
+  // Speaks the text if it changed since it was last spoken or shown, is not
+  // empty, the label is visible and assistive technology listens. A text set
+  // while the label is hidden is spoken by its showing, not again.
   void Announce();
+  // The next Announce speaks even an unchanged text: the same message for a
+  // new event (a second check that failed as the first).
+  void Repeat() { Announced.clear(); }
+
+protected:
+  void showEvent(QShowEvent *event) override;
 
 private:
   QString Announced;
