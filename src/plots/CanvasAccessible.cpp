@@ -1,5 +1,6 @@
 #include "CanvasAccessible.h"
 
+#include "AccessibleFactory.h"
 #include "ImageCanvas.h"
 
 #include <QAccessibleWidget>
@@ -24,22 +25,9 @@ public:
   }
 };
 
-QAccessibleInterface *CanvasFactory(const QString &className, QObject *object)
-{
-  if (className == QLatin1String("TImageCanvas")) {
-    if (auto *canvas = qobject_cast<TImageCanvas *>(object))
-      return new TCanvasAccessible(canvas);
-  }
-  return nullptr;
-}
-
 }  // namespace
 
 void InstallCanvasAccessibility()
 {
-  static const bool installed = [] {
-    QAccessible::installFactory(CanvasFactory);
-    return true;
-  }();
-  (void)installed;
+  InstallAccessibleInterface<TImageCanvas, TCanvasAccessible>();
 }

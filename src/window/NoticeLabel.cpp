@@ -1,4 +1,5 @@
 #include "NoticeLabel.h"
+#include "AccessibleFactory.h"
 #include <QAccessible>
 #include <QAccessibleWidget>
 
@@ -24,24 +25,12 @@ public:
   }
 };
 
-QAccessibleInterface *NoticeFactory(const QString &className, QObject *object)
-{
-  if (className == QLatin1String(TNoticeLabel::staticMetaObject.className()))
-    if (auto *label = qobject_cast<TNoticeLabel *>(object))
-      return new TNoticeAccessible(label);
-  return nullptr;
-}
-
 }  // namespace
 
 TNoticeLabel::TNoticeLabel(QWidget *parent)
     : QLabel(parent)
 {
-  static const bool installed = [] {
-    QAccessible::installFactory(NoticeFactory);
-    return true;
-  }();
-  (void)installed;
+  InstallAccessibleInterface<TNoticeLabel, TNoticeAccessible>();
 }
 
 void TNoticeLabel::Announce()

@@ -1,4 +1,5 @@
 #include "PhasorTable.h"
+#include "AccessibleFactory.h"
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QHash>
@@ -322,24 +323,12 @@ QList<QAccessibleInterface *> TCellAccessible::rowHeaderCells() const
   return table && ModelRow >= 0 ? table->RowHeader(ModelRow) : QList<QAccessibleInterface *>{};
 }
 
-QAccessibleInterface *PhasorTableAccess(const QString &className, QObject *object)
-{
-  if (className == QLatin1String(TPhasorTable::staticMetaObject.className()))
-    if (auto *table = qobject_cast<TPhasorTable *>(object))
-      return new TTableAccessible(table);
-  return nullptr;
-}
-
-} // namespace
+}  // namespace
 
 TPhasorTable::TPhasorTable(int rows, int columns, QWidget *parent)
     : QTableWidget(rows, columns, parent)
 {
-  static const bool installed = [] {
-    QAccessible::installFactory(PhasorTableAccess);
-    return true;
-  }();
-  (void)installed;
+  InstallAccessibleInterface<TPhasorTable, TTableAccessible>();
 }
 
 void TPhasorTable::focusInEvent(QFocusEvent *event)
