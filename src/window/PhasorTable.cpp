@@ -22,8 +22,6 @@ int ChildNumber(const QTableWidget *table, int modelRow, int column)
   return (modelRow + 1) * (table->columnCount() + 1) + column + 1;
 }
 
-class TTableAccessible;
-
 // One child of the table. Cells read the model as it is now, so a changed
 // text needs no new interface. Owned by QAccessible's registry; the table's
 // interface deletes the ones it made.
